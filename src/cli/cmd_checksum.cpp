@@ -1,0 +1,30 @@
+#include "cli/commands.h"
+
+#include "core/checksum.h"
+
+#include <iostream>
+
+namespace kvrcli {
+namespace {
+
+CommandRegistration reg([](CLI::App& app, Action& chosen) {
+    auto* cmd = app.add_subcommand("checksum", "Recompute the checksum trailer of F1GSTATE.SAV or a track file");
+    auto file = std::make_shared<std::string>();
+    auto verify = std::make_shared<bool>(false);
+    cmd->add_option("FILE", *file, "The file")->required();
+    cmd->add_flag("--verify", *verify, "Only check the trailer: exit 0 when it matches, 1 when not");
+    cmd->callback([&chosen, file, verify] {
+        chosen = [file, verify] {
+            if (*verify) {
+                const bool ok = kvr::verifyChecksumFile(*file);
+                std::cout << (ok ? "checksum matches" : "checksum does not match") << '\n';
+                return ok ? 0 : 1;
+            }
+            kvr::updateChecksumFile(*file);
+            return int(kDone);
+        };
+    });
+});
+
+} // namespace
+} // namespace kvrcli

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace kvr {
+
+// Windows ANSI (code page 1252) <-> UTF-8. The five bytes the code page leaves
+// undefined map to the C1 controls of the same value, so every byte survives a round
+// trip.
+std::string ansiToUtf8(std::string_view ansi);
+
+// Characters with no byte in the code page become '?'.
+std::string utf8ToAnsi(std::string_view utf8);
+
+} // namespace kvr

@@ -1,0 +1,96 @@
+#include "core/configuration.h"
+
+#include "core/errors.h"
+#include "core/safe_write.h"
+
+#include <algorithm>
+#include <fstream>
+
+namespace kvr {
+namespace fs = std::filesystem;
+
+namespace {
+constexpr std::size_t kGameDirAt = 0;
+constexpr std::size_t kExeAt = 256;
+constexpr std::size_t kVersionAt = 512;
+constexpr std::size_t kNamesAt = 513;
+constexpr std::size_t kCockpitAt = 514;
+
+std::string readShort(const std::array<std::uint8_t, Configuration::kSize>& b, std::size_t at)
+{
+    return std::string(reinterpret_cast<const char*>(&b[at + 1]), b[at]);
+}
+
+void writeShort(std::array<std::uint8_t, Configuration::kSize>& b, std::size_t at, const std::string& s)
+{
+    const std::size_t n = std::min(s.size(), Configuration::kPathChars);
+    b[at] = std::uint8_t(n);
+    std::copy_n(s.begin(), n, b.begin() + std::ptrdiff_t(at + 1));
+}
+} // namespace
+
+std::array<std::uint8_t, Configuration::kSize> Configuration::toBytes() const
+{
+    auto b = raw;
+    writeShort(b, kGameDirAt, gameDirectory);
+    writeShort(b, kExeAt, executablePath);
+    b[kVersionAt] = languageVersion;
+    // Keep a stored non-zero "true" as it was.
+    b[kNamesAt] = namesInStateFile ? (raw[kNamesAt] ? raw[kNamesAt] : 1) : 0;
+    b[kCockpitAt] = cockpitColoursInStateFile ? (raw[kCockpitAt] ? raw[kCockpitAt] : 1) : 0;
+    return b;
+}
+
+Configuration Configuration::fromBytes(const std::array<std::uint8_t, kSize>& bytes)
+{
+    Configuration c;
+    c.raw = bytes;
+    c.gameDirectory = readShort(bytes, kGameDirAt);
+    c.executablePath = readShort(bytes, kExeAt);
+    c.languageVersion = bytes[kVersionAt];
+    c.namesInStateFile = bytes[kNamesAt] != 0;
+    c.cockpitColoursInStateFile = bytes[kCockpitAt] != 0;
+    return c;
+}
+
+Configuration Configuration::forExecutable(const fs::path& executable)
+{
+    const fs::path absolute = fs::absolute(executable).lexically_normal();
+    std::string dir = absolute.parent_path().string();
+    if (dir.empty() || dir.back() != char(fs::path::preferred_separator))
+        dir += char(fs::path::preferred_separator);
+    const std::string exe = absolute.string();
+    if (dir.size() > kPathChars || exe.size() > kPathChars)
+        throw GeneralError("The path of the game is longer than 255 characters: " + exe);
+    Configuration c;
+    c.gameDirectory = dir;
+    c.executablePath = exe;
+    c.namesInStateFile = true;
+    c.cockpitColoursInStateFile = true;
+    return c;
+}
+
+std::optional<Configuration> readConfiguration(const fs::path& file)
+{
+    std::ifstream in(file, std::ios::binary);
+    if (!in)
+        return std::nullopt;
+    std::array<std::uint8_t, Configuration::kSize> bytes{};
+    if (!in.read(reinterpret_cast<char*>(bytes.data()), bytes.size()))
+        throw GeneralError("The configuration file " + file.string() + " is damaged (shorter than " +
+                           std::to_string(Configuration::kSize) + " bytes). Delete it and locate the game again.");
+    return Configuration::fromBytes(bytes);
+}
+
+bool writeConfiguration(const fs::path& file, const Configuration& config)
+{
+    try {
+        const auto bytes = config.toBytes();
+        replaceFile(file, bytes);
+        return true;
+    } catch (const WriteFailure&) {
+        return false;
+    }
+}
+
+} // namespace kvr

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+namespace kvr {
+
+// A failed seek, read or write on a game file. The front ends show message() as a
+// warning and end the program with exit code 1; detail() says where it happened.
+class FileAccessError : public std::runtime_error {
+public:
+    explicit FileAccessError(std::string message = std::string(kDefaultText), std::string detail = {})
+        : std::runtime_error(message), m_detail(std::move(detail)) {}
+    const std::string& detail() const { return m_detail; }
+
+    static constexpr const char* kDefaultText = " File access error! ";
+
+private:
+    std::string m_detail;
+};
+
+// An error of the editor's own data or of user input: the action is abandoned, the
+// program goes on.
+class GeneralError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+} // namespace kvr

@@ -1,0 +1,69 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace kvr {
+
+// Checked byte access to one game file (KVR.EXE, F1GSTATE.SAV, a track file).
+//
+// The file is read whole when opened and written back whole by commit(): a seek, read
+// or write outside the file throws FileAccessError before anything reaches the disk,
+// so an action that fails half-way leaves the file exactly as it was.
+class GameFile {
+public:
+    // Opens an existing file, making it writable first. Throws FileAccessError with
+    // `errorText` when it cannot be read.
+    static GameFile open(const std::filesystem::path& path, std::string errorText = " File access error! ");
+
+    // A file held in memory only; commit() writes it to `path`. For making files.
+    static GameFile create(const std::filesystem::path& path, std::vector<std::uint8_t> bytes);
+
+    const std::filesystem::path& path() const { return m_path; }
+    std::uint32_t size() const { return std::uint32_t(m_bytes.size()); }
+    std::uint32_t position() const { return m_pos; }
+
+    // The text the next failure carries (track files number theirs).
+    void setErrorText(std::string text) { m_errorText = std::move(text); }
+    const std::string& errorText() const { return m_errorText; }
+
+    void seek(std::uint32_t position);
+    void skip(std::uint32_t count);
+    std::uint8_t readByte();
+    std::uint16_t readWord();           // little-endian
+    void writeByte(std::uint8_t value); // only inside the file: it never grows
+    void writeWord(std::uint16_t value);
+
+    // Throws unless [position, position + count) lies inside the file.
+    void require(std::uint32_t position, std::uint32_t count) const;
+
+    bool modified() const { return m_modified; }
+    std::span<const std::uint8_t> bytes() const { return m_bytes; }
+    std::span<std::uint8_t> mutableBytes() { m_modified = true; return m_bytes; }
+
+    // Recomputes the 4-byte checksum trailer in memory.
+    void updateChecksum();
+
+    // Writes the file back if it was changed: once keeps a pristine ".orig" copy, then
+    // replaces the file whole. Throws FileAccessError; the file is then unchanged.
+    void commit();
+
+private:
+    GameFile() = default;
+    [[noreturn]] void fail(const std::string& why) const;
+
+    std::filesystem::path m_path;
+    std::vector<std::uint8_t> m_bytes;
+    std::uint32_t m_pos = 0;
+    bool m_modified = false;
+    bool m_existed = true;
+    std::string m_errorText;
+};
+
+// Clears a read-only state the way the game's installer leaves files from CD.
+void makeWritable(const std::filesystem::path& path);
+
+} // namespace kvr

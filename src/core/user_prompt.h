@@ -1,0 +1,35 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+namespace kvr {
+
+struct FileRequest {
+    enum class Mode { Open, Save };
+    Mode mode = Mode::Open;
+    std::string title;
+    std::string filter;       // "Description|PATTERN"
+    std::string fileName;     // suggested name
+    std::string defaultExtension;
+    std::filesystem::path initialDirectory;
+};
+
+// Everything that asks the user goes through here, so the same actions run in the
+// windows, on the command line and in tests. Texts are the program's own, in Windows
+// ANSI bytes; a front end converts them for display.
+class UserPrompt {
+public:
+    virtual ~UserPrompt() = default;
+    // A question with OK and Cancel; true for OK.
+    virtual bool confirm(const std::string& text) = 0;
+    // Information with OK.
+    virtual void inform(const std::string& text) = 0;
+    // A warning with OK.
+    virtual void warn(const std::string& text) = 0;
+    // A file dialog; nothing when cancelled.
+    virtual std::optional<std::filesystem::path> chooseFile(const FileRequest& request) = 0;
+};
+
+} // namespace kvr

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace kvrtest {
+
+// A fresh folder for one test, removed afterwards.
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+
+    const std::filesystem::path& path() const { return m_path; }
+    std::filesystem::path operator/(const std::string& name) const { return m_path / name; }
+
+private:
+    std::filesystem::path m_path;
+};
+
+std::vector<std::uint8_t> readFile(const std::filesystem::path& file);
+void writeFile(const std::filesystem::path& file, const std::vector<std::uint8_t>& bytes);
+
+// Runs a program with arguments (no shell); returns its exit code and output.
+struct RunResult {
+    int exitCode = -1;
+    std::string out;
+    std::string err;
+};
+RunResult run(const std::vector<std::string>& argv);
+
+} // namespace kvrtest
