@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Installs what building, running and testing need, from Debian's packages.
+set -euo pipefail
+packages=(
+  build-essential cmake ninja-build g++ clang
+  libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev nlohmann-json3-dev
+  qt6-base-dev libgl-dev
+  xvfb xauth imagemagick fonts-dejavu-core
+)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  SUDO=""
+  [ "$(id -u)" -eq 0 ] || SUDO="sudo"
+  $SUDO apt-get update -q
+  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -q "${missing[@]}"
+fi

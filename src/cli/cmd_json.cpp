@@ -1,0 +1,102 @@
+#include "cli/commands.h"
+#include "cli/record_json.h"
+
+#include "core/errors.h"
+#include "core/settings_file.h"
+#include "core/settings_record.h"
+
+#include <fstream>
+#include <iostream>
+#include <map>
+
+namespace kvrcli {
+namespace {
+
+kvr::SettingsRecord load(const std::string& file)
+{
+    kvr::SettingsRecord r;
+    if (!kvr::readSettingsFile(file, r))
+        throw kvr::GeneralError("Cannot open " + file);
+    return r;
+}
+
+void flatten(const nlohmann::ordered_json& j, const std::string& prefix, std::map<std::string, std::string>& out,
+             std::vector<std::string>& order)
+{
+    if (j.is_object()) {
+        for (const auto& [k, v] : j.items())
+            flatten(v, prefix.empty() ? k : prefix + "." + k, out, order);
+    } else if (j.is_array()) {
+        for (std::size_t i = 0; i < j.size(); ++i)
+            flatten(j[i], prefix + "[" + std::to_string(i) + "]", out, order);
+    } else {
+        if (!out.count(prefix))
+            order.push_back(prefix);
+        out[prefix] = j.dump();
+    }
+}
+
+CommandRegistration toJson([](CLI::App& app, Action& chosen) {
+    auto* cmd = app.add_subcommand("to-json", "Print a settings file as JSON, every field by name");
+    auto file = std::make_shared<std::string>();
+    cmd->add_option("FILE", *file, "Settings file (.KVS)")->required();
+    cmd->callback([&chosen, file] {
+        chosen = [file] {
+            std::cout << recordToJson(load(*file)).dump(2) << '\n';
+            return int(kDone);
+        };
+    });
+});
+
+CommandRegistration fromJson([](CLI::App& app, Action& chosen) {
+    auto* cmd = app.add_subcommand("from-json", "Make a settings file from JSON written by to-json");
+    auto file = std::make_shared<std::string>();
+    auto output = std::make_shared<std::string>();
+    cmd->add_option("FILE", *file, "JSON file")->required();
+    cmd->add_option("-o,--output", *output, "Settings file to write")->required();
+    cmd->callback([&chosen, file, output] {
+        chosen = [file, output] {
+            std::ifstream in(*file);
+            if (!in)
+                throw kvr::GeneralError("Cannot open " + *file);
+            nlohmann::json j;
+            try {
+                j = nlohmann::json::parse(in);
+            } catch (const nlohmann::json::exception& e) {
+                throw kvr::GeneralError(*file + " is not JSON: " + e.what());
+            }
+            const kvr::SettingsRecord r = recordFromJson(j);
+            if (!kvr::writeSettingsFile(*output, r))
+                throw kvr::GeneralError("Cannot write " + *output);
+            return int(kDone);
+        };
+    });
+});
+
+CommandRegistration diff([](CLI::App& app, Action& chosen) {
+    auto* cmd = app.add_subcommand("diff", "List the fields in which two settings files differ");
+    auto a = std::make_shared<std::string>();
+    auto b = std::make_shared<std::string>();
+    cmd->add_option("A", *a, "First settings file")->required();
+    cmd->add_option("B", *b, "Second settings file")->required();
+    cmd->callback([&chosen, a, b] {
+        chosen = [a, b] {
+            std::map<std::string, std::string> fa, fb;
+            std::vector<std::string> order;
+            flatten(recordToJson(load(*a)), "", fa, order);
+            flatten(recordToJson(load(*b)), "", fb, order);
+            for (const auto& key : order) {
+                const auto ia = fa.find(key);
+                const auto ib = fb.find(key);
+                const std::string va = ia == fa.end() ? "(none)" : ia->second;
+                const std::string vb = ib == fb.end() ? "(none)" : ib->second;
+                if (va != vb)
+                    std::cout << key << ": " << va << " -> " << vb << '\n';
+            }
+            return int(kDone);
+        };
+    });
+});
+
+} // namespace
+} // namespace kvrcli
