@@ -1,0 +1,43 @@
+#include "editors/pitcrew/pitcrew_recolour.h"
+
+#include "core/settings_record.h"
+#include "graphics/colour_table.h"
+
+namespace kvr {
+
+const char* crewGroupCaption(int group) { return kCrewGroupCaptions[std::size_t(group - kFirstCrewGroup)]; }
+
+CrewBases crewBases(const SettingsRecord& record, int team)
+{
+    CrewBases b{};
+    for (int d = 0; d < kCrewGroupsPerTeam; ++d)
+        b[std::size_t(d)] = record.byte(rec::pitCrewColour(team, d));
+    return b;
+}
+
+RecolourTable crewRecolourTable(const CrewBases& bases)
+{
+    RecolourTable t = identityRecolourTable();
+    for (int d = kFirstCrewGroup; d <= kLastCrewGroup; ++d) {
+        const int first = crewRunFirst(d);
+        for (int p = first; p < first + kCrewRunLength && p < kColourCount; ++p)
+            t[std::size_t(p)] = std::uint8_t(p - first + bases[std::size_t(d)]);
+    }
+    return t;
+}
+
+std::optional<int> crewGroupAt(std::uint8_t savedIndex)
+{
+    if (savedIndex < crewRunFirst(kFirstCrewGroup))
+        return std::nullopt;
+    return (savedIndex - kCrewRunOrigin) / kCrewRunLength;
+}
+
+std::string crewDetail(std::optional<int> group)
+{
+    if (!group)
+        return kDetailNothing;
+    return std::string(kDetailPrefix) + crewGroupCaption(*group);
+}
+
+} // namespace kvr

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "editors/cockpit/cockpit_recolour.h"
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace kvr {
+
+class SettingsRecord;
+
+// Group d of the pit crew covers the 16 indices from 10 + 16 d of the unrecoloured
+// picture; the form edits groups 2..15. Group 15, the team logo, starts at 250, so
+// only six of its indices exist.
+inline constexpr int kCrewGroupsPerTeam = 16;
+inline constexpr int kFirstCrewGroup = 2;
+inline constexpr int kLastCrewGroup = 15;
+inline constexpr int kCrewRunLength = 16;
+inline constexpr int kCrewRunOrigin = 10;
+inline constexpr int kCrewTeams = 14;
+
+constexpr int crewRunFirst(int group) { return kCrewRunOrigin + kCrewRunLength * group; }
+
+// Radio button captions of groups 2..15.
+inline constexpr std::array<const char*, kLastCrewGroup - kFirstCrewGroup + 1> kCrewGroupCaptions = {
+    "Feet",          "Legs/ Pit Monitor", "Waist",          "Thin stripe",     "Left chest/Sign",
+    "Right chest",   "Epaulettes/Jack",   "Left upper arm", "Left forearm",    "Right upper arm",
+    "Right forearm", "Hands",             "Head",           "Team logo",
+};
+const char* crewGroupCaption(int group);
+
+using CrewBases = std::array<std::uint8_t, kCrewGroupsPerTeam>;
+
+// The 16 bytes of team `team` (1..14); bytes 0 and 1 are carried but not drawn.
+CrewBases crewBases(const SettingsRecord& record, int team);
+RecolourTable crewRecolourTable(const CrewBases& bases);
+
+// The group (2..15) whose run holds a saved-picture index.
+std::optional<int> crewGroupAt(std::uint8_t savedIndex);
+
+// ShowElement's label text for a group (or none).
+std::string crewDetail(std::optional<int> group);
+
+} // namespace kvr

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "graphics/colour_table.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <span>
+#include <vector>
+
+namespace kvr {
+
+inline constexpr const char* kDib256Invalid = "Bitmap Image is not valid";
+
+// Pictures are small; a header that asks for more pixel memory than this is refused
+// rather than trusted (run-length data can claim any size in a few bytes).
+inline constexpr std::uint64_t kMaxPixelBytes = 64ull * 1024 * 1024;
+
+// One 8-bit bitmap file loaded for the image view: 256 colour entries and top-down
+// rows, each `stride()` bytes long.
+class TDIB256 {
+public:
+    // Throws InvalidGraphic "Bitmap Image is not valid" for anything but an 8-bit
+    // bitmap with a 40-byte header, uncompressed or 8-bit run-length; GeneralError
+    // when the file cannot be read. On failure the earlier picture is kept.
+    void loadFromFile(const std::filesystem::path& file);
+    void loadFromBytes(std::span<const std::uint8_t> bytes);
+
+    std::uint16_t width() const { return m_width; }
+    std::uint16_t height() const { return m_height; }
+    std::size_t stride() const { return m_stride; }
+    bool empty() const { return m_pixels.empty(); }
+
+    std::span<const std::uint8_t> pixels() const { return m_pixels; }
+    std::span<const std::uint8_t> row(int y) const { return pixels().subspan(std::size_t(y) * m_stride, m_stride); }
+    std::uint8_t pixel(int x, int y) const { return m_pixels[std::size_t(y) * m_stride + std::size_t(x)]; }
+    const ColourTable& colours() const { return m_colours; }
+    // The 40-byte header as it now stands (uncompressed, 256 colours used).
+    std::span<const std::uint8_t> header() const { return m_header; }
+
+private:
+    std::vector<std::uint8_t> m_header;
+    ColourTable m_colours{};
+    std::vector<std::uint8_t> m_pixels;
+    std::uint16_t m_width = 0;
+    std::uint16_t m_height = 0;
+    std::size_t m_stride = 0;
+};
+
+} // namespace kvr

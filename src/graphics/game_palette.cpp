@@ -1,0 +1,76 @@
+#include "graphics/game_palette.h"
+
+#include "core/editor_home.h"
+#include "core/errors.h"
+#include "core/user_prompt.h"
+
+#include <algorithm>
+#include <fstream>
+#include <vector>
+
+namespace kvr {
+namespace {
+
+constexpr std::size_t kRed = 0;
+constexpr std::size_t kGreen = 1;
+constexpr std::size_t kBlue = 2;
+// Nothing past the header and 256 colours is ever looked at.
+constexpr std::size_t kUsefulBytes = kPaletteHeaderSize + kColourCount * kPaletteEntrySize;
+
+} // namespace
+
+void loadGamePaletteBytes(std::span<const std::uint8_t> bytes, GamePalette& palette)
+{
+    if (bytes.size() < kPaletteHeaderSize + kPaletteEntrySize)
+        throw GeneralError("it holds no colour");
+    const auto body = bytes.subspan(kPaletteHeaderSize);
+    const std::size_t count = std::min<std::size_t>(body.size() / kPaletteEntrySize, kColourCount);
+    for (std::size_t n = 0; n < count; ++n) {
+        const auto e = body.subspan(n * kPaletteEntrySize, kPaletteEntrySize);
+        palette.entries[n] = rgb(e[kRed], e[kGreen], e[kBlue]);
+    }
+    palette.loaded = true;
+}
+
+void loadGamePalette(const std::filesystem::path& file, GamePalette& palette)
+{
+    std::error_code ec;
+    std::ifstream in;
+    if (std::filesystem::is_regular_file(file, ec))
+        in.open(file, std::ios::binary);
+    if (!in.is_open())
+        throw GeneralError("The game palette " + file.string() + " cannot be opened");
+    std::vector<std::uint8_t> bytes(kUsefulBytes);
+    in.read(reinterpret_cast<char*>(bytes.data()), std::streamsize(bytes.size()));
+    if (in.bad())
+        throw GeneralError("The game palette " + file.string() + " cannot be read");
+    bytes.resize(std::size_t(in.gcount()));
+    try {
+        loadGamePaletteBytes(bytes, palette);
+    } catch (const GeneralError& e) {
+        throw GeneralError("The game palette " + file.string() + " is not usable: " + e.what());
+    }
+}
+
+std::string gamePaletteWarning(const std::string& reason)
+{
+    return reason + ". The colour editors will mark colours using their pictures' own colours.";
+}
+
+GamePalette readGamePaletteAtStart(const EditorHome& home, UserPrompt& prompt)
+{
+    GamePalette palette;
+    try {
+        loadGamePalette(home.data(kGamePaletteFile), palette);
+    } catch (const GeneralError& e) {
+        prompt.warn(gamePaletteWarning(e.what()));
+    }
+    return palette;
+}
+
+const ColourTable& markerColours(const GamePalette& palette, const ColourTable& pictureColours)
+{
+    return palette.loaded ? palette.entries : pictureColours;
+}
+
+} // namespace kvr
