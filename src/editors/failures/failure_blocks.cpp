@@ -1,0 +1,74 @@
+#include "editors/failures/failure_blocks.h"
+
+#include "core/errors.h"
+#include "core/game_file.h"
+#include "core/positions.h"
+#include "core/settings_record.h"
+#include "editors/cameras/number_text.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+namespace kvr {
+namespace {
+
+constexpr std::uint32_t kBlockBytes = failures::kSlots * 2;
+
+void checkSlot(int slot)
+{
+    if (slot < 1 || slot > failures::kSlots)
+        throw std::out_of_range("failure slot");
+}
+
+} // namespace
+
+void readFailures(GameFile& exe, SettingsRecord& record, int version)
+{
+    const std::uint32_t at = positionOf(Row::Failures, version);
+    exe.require(at, kBlockBytes);
+    exe.seek(at);
+    for (int slot = 1; slot <= failures::kSlots; ++slot)
+        record.setWord(rec::failure(slot), exe.readWord());
+}
+
+void writeFailures(GameFile& exe, const SettingsRecord& record, int version)
+{
+    const std::uint32_t at = positionOf(Row::Failures, version);
+    exe.require(at, kBlockBytes);
+    exe.seek(at);
+    for (int slot = 1; slot <= failures::kSlots; ++slot)
+        exe.writeWord(record.word(rec::failure(slot)));
+}
+
+std::uint16_t failureValue(const SettingsRecord& record, int slot)
+{
+    checkSlot(slot);
+    return record.word(rec::failure(slot));
+}
+
+void setFailureValue(SettingsRecord& record, int slot, std::uint16_t value)
+{
+    checkSlot(slot);
+    record.setWord(rec::failure(slot), value);
+}
+
+void editFailureValue(SettingsRecord& record, int team, std::string_view text)
+{
+    if (team < 1 || team > rec::kTeams)
+        throw std::out_of_range("failure team");
+    const std::optional<std::int64_t> value = parseWholeNumber(text);
+    if (!value)
+        throw GeneralError(notANumberMessage(text));
+    setFailureValue(record, team, lowWord(*value));
+}
+
+void shiftFailureValues(SettingsRecord& record, int amount)
+{
+    for (int team = 1; team <= rec::kTeams; ++team) {
+        const long long shifted =
+            std::clamp<long long>(failureValue(record, team) + static_cast<long long>(amount), 0, failures::kSliderMaximum);
+        setFailureValue(record, team, std::uint16_t(shifted));
+    }
+}
+
+} // namespace kvr
