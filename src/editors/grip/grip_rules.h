@@ -1,0 +1,55 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+namespace kvr {
+
+class SettingsRecord;
+
+enum class GripTable { Qualifying, OtherSessions, Range };
+
+namespace grip {
+inline constexpr std::uint16_t kMaxGrip = 17016;
+inline constexpr std::uint16_t kMaxRange = 32767;
+inline constexpr int kDefaultStep = 100;
+} // namespace grip
+
+// The highest value the editor accepts for a table.
+std::uint16_t gripMaximum(GripTable table);
+
+// Where a car's value of a table sits in the settings record (car 1..40).
+std::size_t gripOffset(GripTable table, int carNumber);
+
+// One typed value for one car: stored only when 0..maximum and the car has an entry;
+// otherwise dropped (returns false).
+bool storeTypedGrip(SettingsRecord& record, GripTable table, int carNumber, long long typed);
+
+// "+" and "-" by a step: "+" stops at the maximum, "-" stops at 0. A negative step
+// moves the other way with that direction's stop.
+std::uint16_t gripRaised(std::uint16_t value, long long step, GripTable table);
+std::uint16_t gripLowered(std::uint16_t value, long long step, GripTable table);
+
+// The cars of the roster with an entry in the per-car tables, each once, in slot order.
+std::vector<int> rosterCars(const SettingsRecord& record);
+
+// Shift the chosen table of every roster car once.
+void raiseAllGrip(SettingsRecord& record, GripTable table, long long step);
+void lowerAllGrip(SettingsRecord& record, GripTable table, long long step);
+
+// "Qual=Other": qualifying := other sessions. "Other=Qual": the converse. Roster cars only.
+void copyGripOtherToQualifying(SettingsRecord& record);
+void copyGripQualifyingToOther(SettingsRecord& record);
+
+// The cars behind the lines of the two driver lists: first drivers (slots 1, 3, ..., 39)
+// and second drivers (slots 2, 4, ..., 40), leaving out slots without a table entry.
+// Each line carries its own car, so a gap in the roster cannot shift an edit onto
+// another car.
+struct GripLines {
+    std::vector<int> firstDrivers;
+    std::vector<int> secondDrivers;
+};
+GripLines gripLines(const SettingsRecord& record);
+
+} // namespace kvr

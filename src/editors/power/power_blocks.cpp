@@ -1,0 +1,138 @@
+#include "editors/power/power_blocks.h"
+
+#include "core/game_file.h"
+#include "core/positions.h"
+#include "core/safe_write.h"
+#include "core/settings_record.h"
+
+#include <fstream>
+
+namespace kvr {
+namespace {
+
+constexpr RandomPowerSite kSwitchedOff = {power::kNoOperation, power::kNoOperation, power::kNoOperation,
+                                          power::kNoOperation, power::kNoOperation};
+
+bool holdsCall(const RandomPowerSite& site) { return site[0] == power::kCallOpcode; }
+
+RandomPowerSite readSite(GameFile& exe, std::uint32_t at)
+{
+    RandomPowerSite site{};
+    exe.seek(at);
+    for (std::uint8_t& b : site)
+        b = exe.readByte();
+    return site;
+}
+
+void writeSite(GameFile& exe, std::uint32_t at, const RandomPowerSite& site)
+{
+    exe.seek(at);
+    for (std::uint8_t b : site)
+        exe.writeByte(b);
+}
+
+} // namespace
+
+void readEnginePower(GameFile& exe, SettingsRecord& record, int version)
+{
+    const std::uint32_t block = positionOf(Row::EnginePower, version);
+    const std::uint32_t site = positionOf(Row::RandomEnginePower, version);
+    exe.require(block, power::kBlockSize);
+    exe.require(site, 1);
+
+    exe.seek(block);
+    for (int slot = 1; slot <= power::kTeamSlots; ++slot)
+        record.setWord(rec::enginePowerQualifying(slot), powerFromStored(exe.readWord()));
+    for (int slot = 1; slot <= power::kTeamSlots; ++slot)
+        record.setWord(rec::enginePowerRace(slot), powerFromStored(exe.readWord()));
+
+    exe.seek(site);
+    record.setByte(rec::kRandomEnginePower, exe.readByte() == power::kCallOpcode ? 1 : 0);
+}
+
+bool writeEnginePower(GameFile& exe, const SettingsRecord& record, int version,
+                      const std::optional<RandomPowerSite>& savedSite)
+{
+    const std::uint32_t block = positionOf(Row::EnginePower, version);
+    const std::uint32_t site = positionOf(Row::RandomEnginePower, version);
+    exe.require(block, power::kBlockSize);
+    exe.require(site, power::kSiteSize);
+
+    exe.seek(block);
+    for (int slot = 1; slot <= power::kTeamSlots; ++slot)
+        exe.writeWord(powerToStored(record.word(rec::enginePowerQualifying(slot))));
+    for (int slot = 1; slot <= power::kTeamSlots; ++slot)
+        exe.writeWord(powerToStored(record.word(rec::enginePowerRace(slot))));
+
+    if (record.byte(rec::kRandomEnginePower) == 0) {
+        writeSite(exe, site, kSwitchedOff);
+        return true;
+    }
+    const RandomPowerSite current = readSite(exe, site);
+    if (holdsCall(current))
+        return true;
+    // Only our own no-operations are replaced; unknown bytes stay as they are.
+    if (current == kSwitchedOff && savedSite && holdsCall(*savedSite)) {
+        writeSite(exe, site, *savedSite);
+        return true;
+    }
+    return false;
+}
+
+std::optional<RandomPowerSite> readRandomPowerSite(GameFile& exe, int version)
+{
+    const std::uint32_t site = positionOf(Row::RandomEnginePower, version);
+    exe.require(site, power::kSiteSize);
+    const RandomPowerSite bytes = readSite(exe, site);
+    if (!holdsCall(bytes))
+        return std::nullopt;
+    return bytes;
+}
+
+std::optional<RandomPowerSite> savedRandomPowerSite(const std::filesystem::path& exePath, int version)
+{
+    try {
+        std::ifstream in(originalCopyPath(exePath), std::ios::binary);
+        if (!in)
+            return std::nullopt;
+        in.seekg(std::streamoff(positionOf(Row::RandomEnginePower, version)));
+        RandomPowerSite site{};
+        if (!in.read(reinterpret_cast<char*>(site.data()), std::streamsize(site.size())))
+            return std::nullopt;
+        if (!holdsCall(site))
+            return std::nullopt;
+        return site;
+    } catch (const std::exception&) {
+        return std::nullopt;
+    }
+}
+
+void readHumanPower(GameFile& exe, SettingsRecord& record, int version)
+{
+    const std::uint32_t race = positionOf(Row::HumanPowerRace, version);
+    const std::uint32_t qualifying = positionOf(Row::HumanPowerQualifying, version);
+    exe.require(race, 2);
+    exe.require(qualifying, 2);
+
+    exe.seek(race);
+    const std::uint16_t raceValue = exe.readWord();
+    exe.seek(qualifying);
+    const std::uint16_t qualifyingValue = exe.readWord();
+    record.setWord(rec::kHumanPowerRace, raceValue);
+    record.setWord(rec::kHumanPowerQualifying, qualifyingValue);
+}
+
+void writeHumanPower(GameFile& exe, const SettingsRecord& record, int version)
+{
+    const std::uint32_t race = positionOf(Row::HumanPowerRace, version);
+    const std::uint32_t qualifying = positionOf(Row::HumanPowerQualifying, version);
+    exe.require(race, 2);
+    exe.require(qualifying, 2);
+
+    exe.seek(race);
+    exe.writeWord(record.word(rec::kHumanPowerRace));
+    exe.seek(qualifying);
+    exe.writeWord(record.word(rec::kHumanPowerQualifying));
+}
+
+} // namespace kvr

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+
+namespace kvr {
+
+class GameFile;
+class SettingsRecord;
+
+namespace power {
+// Team engine power words hold BHP plus this bias (mod 65536); human words have none.
+inline constexpr std::uint16_t kBias = 32817;
+inline constexpr int kTeamSlots = 20;
+inline constexpr std::uint32_t kBlockSize = 2 * 2 * kTeamSlots;
+// The random engine power site is a call instruction; switching it off replaces it by
+// no-operations.
+inline constexpr std::uint8_t kCallOpcode = 0xE8;
+inline constexpr std::uint8_t kNoOperation = 0x90;
+inline constexpr std::uint32_t kSiteSize = 5;
+} // namespace power
+
+using RandomPowerSite = std::array<std::uint8_t, power::kSiteSize>;
+
+constexpr std::uint16_t powerFromStored(std::uint16_t stored) { return std::uint16_t(stored - power::kBias); }
+constexpr std::uint16_t powerToStored(std::uint16_t bhp) { return std::uint16_t(bhp + power::kBias); }
+
+// 20 qualifying words, 20 other-sessions words, then the random engine power flag (on
+// exactly when the site starts with the call opcode).
+void readEnginePower(GameFile& exe, SettingsRecord& record, int version);
+
+// Writes the 40 team words; with the flag off the site becomes five no-operations. With
+// the flag on a site that holds the call is left alone, and a site that holds the five
+// no-operations gets `savedSite` back when one is given (a call taken from an untouched
+// copy of the game). Returns false when the flag is on but the game still has it off,
+// so the caller can tell the user instead of reporting success.
+bool writeEnginePower(GameFile& exe, const SettingsRecord& record, int version,
+                      const std::optional<RandomPowerSite>& savedSite = std::nullopt);
+
+// The five site bytes when they hold the call; none otherwise.
+std::optional<RandomPowerSite> readRandomPowerSite(GameFile& exe, int version);
+
+// The site from the pristine copy the editor keeps beside the executable (see
+// GameFile::commit), if that copy exists and still holds the call. Never throws.
+std::optional<RandomPowerSite> savedRandomPowerSite(const std::filesystem::path& exePath, int version);
+
+// The other-sessions word, then the qualifying word; no bias.
+void readHumanPower(GameFile& exe, SettingsRecord& record, int version);
+void writeHumanPower(GameFile& exe, const SettingsRecord& record, int version);
+
+} // namespace kvr

@@ -1,0 +1,223 @@
+#include "editors/tuning/tuning_blocks.h"
+
+#include "core/errors.h"
+#include "core/game_file.h"
+#include "core/positions.h"
+#include "core/settings_record.h"
+
+#include <string>
+
+namespace kvr {
+namespace {
+
+constexpr std::uint32_t kLedColourBlock = tuning::kLeds * tuning::kLedColourRecord;
+constexpr std::uint32_t kLedThresholdBlock = (tuning::kLeds - 1) * tuning::kLedThresholdRecord;
+
+std::uint8_t flagByte(bool on) { return on ? 1 : 0; }
+
+void readWordInto(GameFile& exe, SettingsRecord& record, Row row, int version, std::size_t offset)
+{
+    const std::uint32_t at = positionOf(row, version);
+    exe.require(at, 2);
+    exe.seek(at);
+    record.setWord(offset, exe.readWord());
+}
+
+void writeWordFrom(GameFile& exe, const SettingsRecord& record, Row row, int version, std::size_t offset)
+{
+    const std::uint32_t at = positionOf(row, version);
+    exe.require(at, 2);
+    exe.seek(at);
+    exe.writeWord(record.word(offset));
+}
+
+// A patch list names places in the executable; all must exist before one byte moves.
+void requirePatchPlaces(const GameFile& exe, const std::vector<PatchRecord>& list)
+{
+    if (list.empty())
+        throw GeneralError("The patch list is empty.");
+    for (const PatchRecord& r : list) {
+        if (r.position < 0)
+            throw FileAccessError(exe.errorText(), exe.path().string() + ": patch position " +
+                                                       std::to_string(r.position) + " lies before the start");
+        exe.require(std::uint32_t(r.position), 1);
+    }
+}
+
+} // namespace
+
+void readLedColours(GameFile& exe, SettingsRecord& record, int version)
+{
+    const std::uint32_t at = positionOf(Row::LedColours, version);
+    exe.require(at, kLedColourBlock);
+    exe.seek(at);
+    for (int led = 0; led < tuning::kLeds; ++led) {
+        record.setByte(rec::kLedColour[led], exe.readByte());
+        if (led + 1 < tuning::kLeds)
+            exe.skip(tuning::kLedColourGap);
+    }
+}
+
+void writeLedColours(GameFile& exe, const SettingsRecord& record, int version)
+{
+    const std::uint32_t at = positionOf(Row::LedColours, version);
+    exe.require(at, kLedColourBlock);
+    exe.seek(at);
+    for (int led = 0; led < tuning::kLeds; ++led) {
+        exe.writeByte(record.byte(rec::kLedColour[led]));
+        if (led + 1 < tuning::kLeds)
+            exe.skip(tuning::kLedColourGap);
+    }
+}
+
+void readLedThresholds(GameFile& exe, SettingsRecord& record, int version)
+{
+    const std::uint32_t at = positionOf(Row::LedThresholds, version);
+    exe.require(at, kLedThresholdBlock);
+    exe.seek(at);
+    for (int led = 1; led < tuning::kLeds; ++led) {
+        record.setWord(rec::kLedThreshold[led], exe.readWord());
+        if (led + 1 < tuning::kLeds)
+            exe.skip(tuning::kLedThresholdGap);
+    }
+}
+
+void writeLedThresholds(GameFile& exe, const SettingsRecord& record, int version)
+{
+    const std::uint32_t at = positionOf(Row::LedThresholds, version);
+    exe.require(at, kLedThresholdBlock);
+    exe.seek(at);
+    for (int led = 1; led < tuning::kLeds; ++led) {
+        exe.writeWord(record.word(rec::kLedThreshold[led]));
+        if (led + 1 < tuning::kLeds)
+            exe.skip(tuning::kLedThresholdGap);
+    }
+}
+
+void readFuelLoads(GameFile& exe, SettingsRecord& record, int version)
+{
+    const std::uint32_t practice = positionOf(Row::PracticeFuel, version);
+    const std::uint32_t qualifying = positionOf(Row::QualifyingFuel, version);
+    exe.require(practice, 1);
+    exe.require(qualifying, 1);
+    exe.seek(practice);
+    const std::uint8_t practiceLaps = exe.readByte();
+    exe.seek(qualifying);
+    const std::uint8_t qualifyingStored = exe.readByte();
+    record.setByte(rec::kPracticeFuel, practiceLaps);
+    record.setByte(rec::kQualifyingFuel, qualifyingStored);
+}
+
+void writeFuelLoads(GameFile& exe, const SettingsRecord& record, int version)
+{
+    const std::uint32_t practice = positionOf(Row::PracticeFuel, version);
+    const std::uint32_t qualifying = positionOf(Row::QualifyingFuel, version);
+    exe.require(practice, 1);
+    exe.require(qualifying, 1);
+    exe.seek(practice);
+    exe.writeByte(record.byte(rec::kPracticeFuel));
+    exe.seek(qualifying);
+    exe.writeByte(record.byte(rec::kQualifyingFuel));
+}
+
+void readHumanWeight(GameFile& exe, SettingsRecord& record, int version)
+{
+    readWordInto(exe, record, Row::HumanWeight, version, rec::kHumanWeight);
+}
+
+void writeHumanWeight(GameFile& exe, const SettingsRecord& record, int version)
+{
+    writeWordFrom(exe, record, Row::HumanWeight, version, rec::kHumanWeight);
+}
+
+void readComputerWeight(GameFile& exe, SettingsRecord& record, int version)
+{
+    readWordInto(exe, record, Row::ComputerWeight, version, rec::kComputerWeight);
+}
+
+void writeComputerWeight(GameFile& exe, const SettingsRecord& record, int version)
+{
+    writeWordFrom(exe, record, Row::ComputerWeight, version, rec::kComputerWeight);
+}
+
+void readOpponentFuelSwitch(GameFile& exe, SettingsRecord& record, int version)
+{
+    const std::uint32_t at = positionOf(Row::OpponentFuelSwitch, version);
+    exe.require(at, 1);
+    exe.seek(at);
+    record.setByte(rec::kOpponentFuelSwitch, flagByte(exe.readByte() != tuning::kOpponentFuelOff));
+}
+
+void writeOpponentFuelSwitch(GameFile& exe, const SettingsRecord& record, int version)
+{
+    const std::uint32_t at = positionOf(Row::OpponentFuelSwitch, version);
+    exe.require(at, 1);
+    exe.seek(at);
+    exe.writeByte(record.byte(rec::kOpponentFuelSwitch) != 0 ? tuning::kOpponentFuelOn : tuning::kOpponentFuelOff);
+}
+
+void readTeamPerformanceSwitch(GameFile& exe, SettingsRecord& record, int version)
+{
+    const std::uint32_t first = positionOf(Row::TeamPerformanceFirst, version);
+    const std::uint32_t second = positionOf(Row::TeamPerformanceSecond, version);
+    exe.require(first, 1);
+    exe.require(second, 1);
+    // Both places are read; the second one decides.
+    bool on = false;
+    for (std::uint32_t at : {first, second}) {
+        exe.seek(at);
+        on = exe.readByte() != tuning::kTeamPerformanceOff;
+    }
+    record.setByte(rec::kTeamPerformanceSwitch, flagByte(on));
+}
+
+void writeTeamPerformanceSwitch(GameFile& exe, const SettingsRecord& record, int version)
+{
+    const std::uint32_t first = positionOf(Row::TeamPerformanceFirst, version);
+    const std::uint32_t second = positionOf(Row::TeamPerformanceSecond, version);
+    exe.require(first, 1);
+    exe.require(second, 1);
+    const std::uint8_t value =
+        record.byte(rec::kTeamPerformanceSwitch) != 0 ? tuning::kTeamPerformanceOn : tuning::kTeamPerformanceOff;
+    for (std::uint32_t at : {first, second}) {
+        exe.seek(at);
+        exe.writeByte(value);
+    }
+}
+
+void readSplitSwitch(GameFile& exe, SettingsRecord& record, const std::vector<PatchRecord>& list)
+{
+    requirePatchPlaces(exe, list);
+    bool on = record.byte(rec::kSplitSwitch) != 0;
+    for (const PatchRecord& r : list) {
+        exe.seek(std::uint32_t(r.position));
+        const std::uint8_t b = exe.readByte();
+        if (b == r.offValue)
+            on = false;
+        if (b == r.onValue)
+            on = true;
+    }
+    record.setByte(rec::kSplitSwitch, flagByte(on));
+}
+
+void writeSplitSwitch(GameFile& exe, const SettingsRecord& record, const std::vector<PatchRecord>& list)
+{
+    requirePatchPlaces(exe, list);
+    const bool on = record.byte(rec::kSplitSwitch) != 0;
+    for (const PatchRecord& r : list) {
+        exe.seek(std::uint32_t(r.position));
+        exe.writeByte(on ? r.onValue : r.offValue);
+    }
+}
+
+void readSplitSwitch(GameFile& exe, SettingsRecord& record, const std::filesystem::path& patchList)
+{
+    readSplitSwitch(exe, record, readPatchList(patchList));
+}
+
+void writeSplitSwitch(GameFile& exe, const SettingsRecord& record, const std::filesystem::path& patchList)
+{
+    writeSplitSwitch(exe, record, readPatchList(patchList));
+}
+
+} // namespace kvr

@@ -1,0 +1,127 @@
+#include "editors/power/power_rules.h"
+
+#include "core/settings_record.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace kvr;
+
+struct BhpRow {
+    const char* what;
+    long long input;
+    std::uint16_t bhp;
+};
+
+TEST(PowerRules, TypedTeamBhp)
+{
+    const BhpRow rows[] = {
+        {"2000 is clamped to 1579", 2000, 1579},
+        {"1579 stays", 1579, 1579},
+        {"0 stays", 0, 0},
+        {"700 stays", 700, 700},
+        {"a negative number means no power, not full power", -5, 0},
+        {"beyond a word", 70000, 1579},
+    };
+    for (const BhpRow& r : rows) {
+        SCOPED_TRACE(r.what);
+        EXPECT_EQ(bhpFromTyped(r.input), r.bhp);
+    }
+}
+
+struct StepRow {
+    const char* what;
+    bool up;
+    std::uint16_t value;
+    long long step;
+    std::uint16_t result;
+};
+
+TEST(PowerRules, StepStops)
+{
+    const StepRow rows[] = {
+        {"+100 on 1500 gives 1579", true, 1500, 100, 1579},
+        {"+100 on 1479 gives 1579", true, 1479, 100, 1579},
+        {"+100 on 1478 gives 1578", true, 1478, 100, 1578},
+        {"-100 on 50 gives 0", false, 50, 100, 0},
+        {"-100 on 100 gives 0", false, 100, 100, 0},
+        {"-100 on 101 gives 1", false, 101, 100, 1},
+        {"+ a negative step lowers", true, 50, -100, 0},
+        {"- a negative step raises", false, 1550, -100, 1579},
+        {"a value read above the top comes down on +", true, 32719, 0, 1579},
+    };
+    for (const StepRow& r : rows) {
+        SCOPED_TRACE(r.what);
+        EXPECT_EQ(r.up ? bhpRaised(r.value, r.step) : bhpLowered(r.value, r.step), r.result);
+    }
+}
+
+SettingsRecord allTeamsAt(std::uint16_t qualifying, std::uint16_t other)
+{
+    SettingsRecord record;
+    for (int slot = 1; slot <= 20; ++slot) {
+        record.setWord(rec::enginePowerQualifying(slot), qualifying);
+        record.setWord(rec::enginePowerRace(slot), other);
+    }
+    return record;
+}
+
+TEST(PowerRules, ClampAfterTypingCoversBothTablesButOnlyTeams1To14)
+{
+    SettingsRecord record = allTeamsAt(2000, 65535);
+    clampShownTeams(record);
+    for (int team = 1; team <= 14; ++team) {
+        EXPECT_EQ(record.word(rec::enginePowerQualifying(team)), 1579) << team;
+        EXPECT_EQ(record.word(rec::enginePowerRace(team)), 1579) << team;
+    }
+    for (int slot = 15; slot <= 20; ++slot) {
+        EXPECT_EQ(record.word(rec::enginePowerQualifying(slot)), 2000) << slot;
+        EXPECT_EQ(record.word(rec::enginePowerRace(slot)), 65535) << slot;
+    }
+}
+
+TEST(PowerRules, StepsTouchOnlyTheChosenTableOfTeams1To14)
+{
+    SettingsRecord record = allTeamsAt(700, 600);
+    raiseShownTeams(record, PowerKind::OtherSessions, 100);
+    EXPECT_EQ(record.word(rec::enginePowerRace(1)), 700);
+    EXPECT_EQ(record.word(rec::enginePowerRace(14)), 700);
+    EXPECT_EQ(record.word(rec::enginePowerRace(15)), 600);
+    EXPECT_EQ(record.word(rec::enginePowerQualifying(1)), 700);
+    lowerShownTeams(record, PowerKind::Qualifying, 650);
+    EXPECT_EQ(record.word(rec::enginePowerQualifying(14)), 50);
+    EXPECT_EQ(record.word(rec::enginePowerQualifying(20)), 700);
+}
+
+TEST(PowerRules, CopyDirectionsAreTheOppositeOfTheGripEditors)
+{
+    SettingsRecord record = allTeamsAt(700, 600);
+    SettingsRecord qualEqualsOther = record;
+    copyPowerQualifyingToOther(qualEqualsOther);  // "Qual=Other"
+    EXPECT_EQ(qualEqualsOther.word(rec::enginePowerRace(3)), 700);
+    EXPECT_EQ(qualEqualsOther.word(rec::enginePowerRace(15)), 600) << "slot 15 is not shown";
+
+    SettingsRecord otherEqualsQual = record;
+    copyPowerOtherToQualifying(otherEqualsQual);  // "Other=Qual"
+    EXPECT_EQ(otherEqualsQual.word(rec::enginePowerQualifying(3)), 600);
+    EXPECT_EQ(otherEqualsQual.word(rec::enginePowerQualifying(15)), 700);
+}
+
+TEST(PowerRules, HumanBhpHasNoEditorLimit)
+{
+    EXPECT_EQ(humanPowerFromTyped(9999), 9999);
+    EXPECT_EQ(humanPowerFromTyped(2000), 2000);
+    EXPECT_EQ(humanPowerFromTyped(-1), 0);
+    EXPECT_EQ(humanPowerFromTyped(70000), 65535);
+}
+
+TEST(PowerRules, OffsetsOfTheChosenKind)
+{
+    EXPECT_EQ(teamPowerOffset(PowerKind::Qualifying, 1), 0x5C1u);
+    EXPECT_EQ(teamPowerOffset(PowerKind::OtherSessions, 1), 0x5C1u + 40);
+    EXPECT_EQ(humanPowerOffset(PowerKind::Qualifying), 0x922u);
+    EXPECT_EQ(humanPowerOffset(PowerKind::OtherSessions), 0x924u);
+}
+
+} // namespace
