@@ -2,8 +2,10 @@
 // invented.
 #include "install/demo_values.h"
 
+#include "core/checksum.h"
 #include "core/positions.h"
 #include "core/settings_record.h"
+#include "editors/names/names_blocks.h"
 
 #include <array>
 #include <string_view>
@@ -66,8 +68,10 @@ constexpr std::uint16_t kComputerWeightPounds = 1120;
 // Covers the last fixed block (engine names, 20 records of 13 bytes reserved) and the
 // checksum trailer with plenty to spare.
 constexpr std::size_t kStateFileSize = 0x4000;
-static_assert(kStateFileSize > statepos::kEngineNames + 20 * 13 + 4);
-static_assert(kStateFileSize > statepos::kCockpitColours + 60 + 4);
+constexpr std::size_t kCockpitColourBytes = rec::kTeamSlots * 3;
+static_assert(kStateFileSize >
+              statepos::kEngineNames + names::kTeamRecordsReserved * names::kTeamNameWidth + kChecksumSize);
+static_assert(kStateFileSize > statepos::kCockpitColours + kCockpitColourBytes + kChecksumSize);
 
 } // namespace
 
