@@ -1,0 +1,220 @@
+#include "editors/track/track_data.h"
+
+#include "core/checksum.h"
+#include "core/errors.h"
+#include "core/game_dir.h"
+#include "core/game_file.h"
+#include "core/positions.h"
+#include "core/settings_record.h"
+#include "editors/cameras/number_text.h"
+
+#include <cstdio>
+#include <stdexcept>
+
+namespace kvr {
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr int kTyreTableSeekStep = 0;
+constexpr int kTyreTableStep = 1;
+constexpr int kTrackOpenStep = 2;
+constexpr int kSetupStep = 3;
+constexpr std::uint32_t kTyreTableBytes = rec::kTracks * 2;
+constexpr std::size_t kNameCount = rec::kTracks;
+
+void checkTrack(int track)
+{
+    if (track < 0 || track >= rec::kTracks)
+        throw std::out_of_range("track index");
+}
+
+std::uint32_t tyreTable(const GameFile& exe, int version)
+{
+    const std::uint32_t at = positionOf(Row::TrackDataWords, version);
+    if (at > exe.size())
+        throw FileAccessError(track::errorText(kTyreTableSeekStep),
+                              exe.path().string() + ": the tyre table lies beyond the end");
+    if (std::uint64_t(at) + kTyreTableBytes > exe.size())
+        throw FileAccessError(track::errorText(kTyreTableStep),
+                              exe.path().string() + ": the tyre table runs past the end");
+    return at;
+}
+
+bool overlaps(std::uint32_t from, std::uint32_t count, std::uint32_t otherFrom, std::uint32_t otherCount)
+{
+    return from < otherFrom + otherCount && otherFrom < from + count;
+}
+
+struct OpenTrack {
+    GameFile file;
+    std::uint32_t setup = 0;
+};
+
+// Opens a track file and finds its setup. The setup bytes and the fuel word must lie
+// inside the file, clear of the position word and of the checksum trailer: writing
+// there would break the file for the game and for the next read.
+OpenTrack openTrack(const fs::path& gameDir, int track)
+{
+    GameFile file = GameFile::open(trackFilePath(gameDir, track), track::errorText(kTrackOpenStep));
+    file.seek(track::kSetupWordPosition);
+    const std::uint32_t setup = trackSetupPosition(file.readWord());
+    file.seek(setup);
+    file.setErrorText(track::errorText(kSetupStep));
+
+    const std::uint32_t setupCount = track::kTyreOffset + 1;
+    const std::uint32_t fuel = setup + track::kFuelOffset;
+    const std::uint32_t usable = file.size() > kChecksumSize ? file.size() - std::uint32_t(kChecksumSize) : 0;
+    const auto fail = [&](const std::string& why) {
+        throw FileAccessError(file.errorText(), file.path().string() + ": " + why);
+    };
+    if (std::uint64_t(setup) + setupCount > usable || std::uint64_t(fuel) + 2 > usable)
+        fail("the setup values run into the checksum or past the end");
+    if (overlaps(setup, setupCount, track::kSetupWordPosition, 2) || overlaps(fuel, 2, track::kSetupWordPosition, 2))
+        fail("the setup values overlap the setup position word");
+    return {std::move(file), setup};
+}
+
+TrackSetup readTrackFile(OpenTrack& t)
+{
+    TrackSetup s;
+    GameFile& f = t.file;
+    f.seek(t.setup);
+    s.frontWing = std::uint8_t(f.readByte() - track::kSetupBias);
+    s.rearWing = std::uint8_t(f.readByte() - track::kSetupBias);
+    for (std::uint8_t& gear : s.gears)
+        gear = std::uint8_t(f.readByte() - track::kSetupBias);
+    s.tyreType = std::uint8_t(f.readByte() - track::kTyreBias);
+    f.seek(t.setup + track::kFuelOffset);
+    s.fuelConsumption = f.readWord();
+    return s;
+}
+
+void writeTrackFile(OpenTrack& t, const TrackSetup& s)
+{
+    GameFile& f = t.file;
+    f.seek(t.setup);
+    f.writeByte(std::uint8_t(s.frontWing + track::kSetupBias));
+    f.writeByte(std::uint8_t(s.rearWing + track::kSetupBias));
+    for (std::uint8_t gear : s.gears)
+        f.writeByte(std::uint8_t(gear + track::kSetupBias));
+    f.writeByte(std::uint8_t(s.tyreType + track::kTyreBias));
+    f.seek(t.setup + track::kFuelOffset);
+    f.writeWord(s.fuelConsumption);
+}
+
+} // namespace
+
+std::string track::errorText(int step) { return std::to_string(step) + ") File access error! "; }
+
+std::string trackFileName(int track)
+{
+    checkTrack(track);
+    char name[16];
+    std::snprintf(name, sizeof name, "F1CT%02d.DAT", track + 1);
+    return name;
+}
+
+fs::path trackFilePath(const fs::path& gameDir, int track)
+{
+    return findInDir(gameDir, "CIRCUITS/" + trackFileName(track));
+}
+
+std::uint16_t trackSetupPosition(std::uint16_t word) { return std::uint16_t(word + track::kSetupWordOffset); }
+
+TrackSetup trackSetup(const SettingsRecord& record, int track)
+{
+    checkTrack(track);
+    TrackSetup s;
+    s.frontWing = record.byte(rec::trackData(track, track::kFrontWing));
+    s.rearWing = record.byte(rec::trackData(track, track::kRearWing));
+    for (int g = 0; g < track::kGears; ++g)
+        s.gears[std::size_t(g)] = record.byte(rec::trackData(track, track::kFirstGear + g));
+    s.tyreType = record.byte(rec::trackData(track, track::kTyreType));
+    s.fuelConsumption = record.word(rec::trackData(track, track::kFuelConsumption));
+    s.tyreConsumption = record.word(rec::trackData(track, track::kTyreConsumption));
+    return s;
+}
+
+void setTrackSetup(SettingsRecord& record, int track, const TrackSetup& s)
+{
+    checkTrack(track);
+    record.setByte(rec::trackData(track, track::kFrontWing), s.frontWing);
+    record.setByte(rec::trackData(track, track::kRearWing), s.rearWing);
+    for (int g = 0; g < track::kGears; ++g)
+        record.setByte(rec::trackData(track, track::kFirstGear + g), s.gears[std::size_t(g)]);
+    record.setByte(rec::trackData(track, track::kTyreType), s.tyreType);
+    record.setWord(rec::trackData(track, track::kFuelConsumption), s.fuelConsumption);
+    record.setWord(rec::trackData(track, track::kTyreConsumption), s.tyreConsumption);
+}
+
+void readTrackData(GameFile& exe, const fs::path& gameDir, SettingsRecord& record, int version)
+{
+    std::array<TrackSetup, rec::kTracks> setups;
+    exe.seek(tyreTable(exe, version));
+    for (TrackSetup& s : setups)
+        s.tyreConsumption = exe.readWord();
+    for (int t = 0; t < rec::kTracks; ++t) {
+        OpenTrack file = openTrack(gameDir, t);
+        const std::uint16_t tyreConsumption = setups[std::size_t(t)].tyreConsumption;
+        setups[std::size_t(t)] = readTrackFile(file);
+        setups[std::size_t(t)].tyreConsumption = tyreConsumption;
+    }
+    for (int t = 0; t < rec::kTracks; ++t)
+        setTrackSetup(record, t, setups[std::size_t(t)]);
+}
+
+void writeTrackData(GameFile& exe, const fs::path& gameDir, const SettingsRecord& record, int version)
+{
+    const std::uint32_t table = tyreTable(exe, version);
+    std::vector<OpenTrack> files;
+    files.reserve(rec::kTracks);
+    for (int t = 0; t < rec::kTracks; ++t)
+        files.push_back(openTrack(gameDir, t));
+
+    // Nothing can fail from here on until the files go back to disk.
+    exe.seek(table);
+    for (int t = 0; t < rec::kTracks; ++t)
+        exe.writeWord(trackSetup(record, t).tyreConsumption);
+    for (int t = 0; t < rec::kTracks; ++t) {
+        OpenTrack& file = files[std::size_t(t)];
+        writeTrackFile(file, trackSetup(record, t));
+        file.file.updateChecksum();
+    }
+    for (OpenTrack& file : files) {
+        try {
+            file.file.commit();
+        } catch (const FileAccessError& e) {
+            throw GeneralError("Cannot write " + file.file.path().string() + ": " + e.detail());
+        }
+    }
+}
+
+std::vector<std::string> readTrackNames(GameFile& exe, int version)
+{
+    std::vector<std::string> names;
+    exe.seek(positionOf(Row::TrackEditorBlock, version));
+    while (names.size() < kNameCount) {
+        std::string name;
+        for (std::uint8_t c = exe.readByte(); c != 0; c = exe.readByte())
+            name.push_back(char(c));
+        names.push_back(std::move(name));
+    }
+    return names;
+}
+
+std::uint8_t trackByteFromText(std::string_view text, std::uint8_t previous)
+{
+    const std::optional<std::int64_t> value = parseWholeNumber(text);
+    return value ? lowByte(*value) : previous;
+}
+
+std::uint16_t trackWordFromText(std::string_view text, std::uint16_t previous)
+{
+    const std::optional<std::int64_t> value = parseWholeNumber(text);
+    return value ? lowWord(*value) : previous;
+}
+
+int tyreComboIndex(std::uint8_t tyreType) { return tyreType < track::kTyreTypes ? int(tyreType) : -1; }
+
+} // namespace kvr

@@ -1,0 +1,135 @@
+#include "install/track_manager.h"
+
+#include "core/errors.h"
+#include "core/game_dir.h"
+#include "core/game_file.h"
+#include "core/safe_write.h"
+#include "core/settings_record.h"
+#include "editors/track/track_data.h"
+
+#include <array>
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <vector>
+
+namespace kvr {
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr const char* kCircuits = "CIRCUITS";
+
+struct PatchRange {
+    std::uint32_t position;
+    std::uint32_t count;
+};
+
+// Two 5-byte and two 2-byte instructions of the game's track code.
+constexpr std::array<PatchRange, 4> kTrackPatch = {{
+    {0x10C032, 5},
+    {0x10C073, 5},
+    {0x10C180, 2},
+    {0x10EAEB, 2},
+}};
+
+bool allTrackFilesPresent(const fs::path& gameDir)
+{
+    for (int t = 0; t < rec::kTracks; ++t) {
+        std::error_code ec;
+        if (!fs::is_regular_file(trackFilePath(gameDir, t), ec))
+            return false;
+    }
+    return true;
+}
+
+std::optional<std::vector<std::uint8_t>> readWhole(const fs::path& file)
+{
+    std::ifstream in(file, std::ios::binary);
+    if (!in)
+        return std::nullopt;
+    std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (in.bad())
+        return std::nullopt;
+    return bytes;
+}
+
+void clearReadOnly(const fs::path& gameDir)
+{
+    for (int t = 0; t < rec::kTracks; ++t) {
+        const fs::path file = trackFilePath(gameDir, t);
+        std::error_code ec;
+        if (fs::exists(file, ec))
+            makeWritable(file);
+    }
+}
+
+} // namespace
+
+FileRequest cdFileRequest()
+{
+    FileRequest r;
+    r.mode = FileRequest::Mode::Open;
+    r.title = "Locate kvr.exe file on your KVR CD";
+    r.filter = "KVR.EXE on Your KVR CD|KVR.EXE";
+    r.defaultExtension = "EXE";
+    r.initialDirectory = "/";
+    return r;
+}
+
+bool copyTrackFilesFromCd(const fs::path& cdExe, const fs::path& gameDir)
+{
+    const fs::path cdDir = cdExe.parent_path();
+    std::vector<std::vector<std::uint8_t>> contents;
+    for (int t = 0; t < rec::kTracks; ++t) {
+        std::optional<std::vector<std::uint8_t>> bytes = readWhole(trackFilePath(cdDir, t));
+        if (!bytes)
+            return false;
+        contents.push_back(std::move(*bytes));
+    }
+    bool copied = true;
+    for (int t = 0; t < rec::kTracks; ++t) {
+        try {
+            replaceFile(trackFilePath(gameDir, t), contents[std::size_t(t)]);
+        } catch (const WriteFailure&) {
+            copied = false;
+        }
+    }
+    return copied;
+}
+
+bool ensureTrackFiles(const fs::path& gameDir, UserPrompt& prompt)
+{
+    const fs::path circuits = findInDir(gameDir, kCircuits);
+    std::error_code ec;
+    fs::create_directory(circuits, ec);
+    if (!fs::is_directory(circuits))
+        throw GeneralError("Cannot create the folder " + circuits.string());
+
+    bool copied = true;
+    if (!allTrackFilesPresent(gameDir)) {
+        if (!prompt.confirm(trackmanager::kInstallQuestion))
+            return false;
+        prompt.inform(trackmanager::kInsertCd);
+        const std::optional<fs::path> cdExe = prompt.chooseFile(cdFileRequest());
+        if (cdExe && !copyTrackFilesFromCd(*cdExe, gameDir)) {
+            prompt.warn(trackmanager::kCannotCopy);
+            copied = false;
+        }
+    }
+    clearReadOnly(gameDir);
+    return copied && allTrackFilesPresent(gameDir);
+}
+
+void trackPatch(GameFile& exe)
+{
+    for (const PatchRange& r : kTrackPatch)
+        exe.require(r.position, r.count);
+    for (const PatchRange& r : kTrackPatch) {
+        exe.seek(r.position);
+        for (std::uint32_t i = 0; i < r.count; ++i)
+            exe.writeByte(trackmanager::kPatchByte);
+    }
+}
+
+} // namespace kvr

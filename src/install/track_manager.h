@@ -1,0 +1,43 @@
+#pragma once
+
+#include "core/user_prompt.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+
+namespace kvr {
+
+class GameFile;
+
+namespace trackmanager {
+inline constexpr const char* kInstallQuestion =
+    "You have not installed track files on your hard disk. You need them to work with track editor. "
+    "Would you like to install them now?";
+inline constexpr const char* kInsertCd = "Put \"Kavorra\" CD into CD drive, and hit \"OK\" when you are ready!";
+inline constexpr const char* kCannotCopy = "Cannot copy track file!";
+inline constexpr std::uint8_t kPatchByte = 0x90;
+} // namespace trackmanager
+
+// The dialog that asks for the game CD's KVR.EXE; the track files lie in the CIRCUITS
+// folder beside it.
+FileRequest cdFileRequest();
+
+// Makes sure the 16 track files are in the game's CIRCUITS folder, creating the folder
+// and offering to copy them from the game CD when any of them is missing. Clears the
+// read-only state of the track files. Returns whether the track files are there and
+// may be used: false when the user declined, cancelled the CD dialog, or a copy failed
+// (then "Cannot copy track file!" has been shown). A copy never leaves a half-written
+// track file. Throws GeneralError when the folder cannot be made.
+bool ensureTrackFiles(const std::filesystem::path& gameDir, UserPrompt& prompt);
+
+// Copies the 16 track files from the CIRCUITS folder beside the CD's KVR.EXE over those
+// of the game. All 16 are read before the first is written; returns false (copying
+// nothing) when any cannot be read, and false when any cannot be written.
+bool copyTrackFilesFromCd(const std::filesystem::path& cdExe, const std::filesystem::path& gameDir);
+
+// Blanks four instructions of KVR.EXE with 0x90 (14 bytes, the same in every language
+// version). Checks every position before the first write; the caller commits.
+void trackPatch(GameFile& exe);
+
+} // namespace kvr
