@@ -107,11 +107,6 @@ TEST(NamesRules, NumberListItems)
     EXPECT_EQ(carNumberItem(40), 39);
     EXPECT_EQ(carNumberItem(0), std::nullopt);
     EXPECT_EQ(carNumberItem(41), std::nullopt);
-    EXPECT_EQ(teamOfSlot(1), 1);
-    EXPECT_EQ(teamOfSlot(2), 1);
-    EXPECT_EQ(teamOfSlot(27), 14);
-    EXPECT_EQ(firstDriverSlot(14), 27);
-    EXPECT_EQ(secondDriverSlot(14), 28);
 }
 
 } // namespace

@@ -69,11 +69,6 @@ TEST(DemoNames, SurvivesTheExecutableAndTheStateFile)
     EXPECT_TRUE(fromSave == demo);
 }
 
-TEST(DemoNames, StateFileCoversTheCockpitColoursToo)
-{
-    EXPECT_GT(demoStateFileSize(), std::size_t(statepos::kCockpitColours + 60 + 4));
-}
-
 TEST(DemoPerformance, ValuesLieInsideTheEditorsRanges)
 {
     SettingsRecord record;
