@@ -1,0 +1,80 @@
+#include "cli/commands.h"
+
+#include "core/errors.h"
+#include "graphics/dib.h"
+#include "graphics/dib256.h"
+#include "graphics/dib_render.h"
+#include "graphics/game_palette.h"
+
+#include <iostream>
+#include <memory>
+
+#ifdef KVR_HAVE_QT_GUI
+#include <QImage>
+#include <QString>
+#endif
+
+namespace kvrcli {
+namespace {
+
+struct PictureOptions {
+    std::string file;
+    std::string out;
+    std::string palette;
+    std::string loader = "dib256";
+};
+
+void writePng(const kvr::RgbPicture& picture, const std::string& out)
+{
+#ifdef KVR_HAVE_QT_GUI
+    QImage image(picture.width, picture.height, QImage::Format_ARGB32);
+    for (int y = 0; y < picture.height; ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < picture.width; ++x)
+            line[x] = picture.argb[std::size_t(y) * std::size_t(picture.width) + std::size_t(x)];
+    }
+    if (!image.save(QString::fromStdString(out), "PNG"))
+        throw kvr::GeneralError("Cannot write " + out);
+#else
+    (void)picture;
+    (void)out;
+    throw kvr::GeneralError("This build writes no PNG files (it was made without Qt)");
+#endif
+}
+
+int runPicture(const PictureOptions& o)
+{
+    kvr::GamePalette palette;
+    if (!o.palette.empty())
+        kvr::loadGamePalette(o.palette, palette);
+    const kvr::ColourTable* colours = palette.loaded ? &palette.entries : nullptr;
+    kvr::RgbPicture picture;
+    if (o.loader == "dib") {
+        kvr::TDIB dib;
+        dib.loadFromFile(o.file);
+        if (dib.empty())
+            throw kvr::GeneralError("The bitmap is empty");
+        picture = kvr::renderDib(dib, colours);
+    } else {
+        kvr::TDIB256 dib;
+        dib.loadFromFile(o.file);
+        picture = kvr::renderDib256(dib, colours);
+    }
+    writePng(picture, o.out);
+    std::cout << picture.width << " x " << picture.height << " -> " << o.out << '\n';
+    return kDone;
+}
+
+CommandRegistration reg([](CLI::App& app, Action& chosen) {
+    auto* cmd = app.add_subcommand("picture", "Load a bitmap with the editor's own loader and write it as a PNG");
+    auto o = std::make_shared<PictureOptions>();
+    cmd->add_option("FILE", o->file, "The bitmap file")->required();
+    cmd->add_option("-o,--output", o->out, "The PNG file to write")->required();
+    cmd->add_option("--palette", o->palette, "Show the pixels through this game palette (KVR.PAL) instead of the file's colours");
+    cmd->add_option("--as", o->loader, "dib256: the image view's 8-bit loader; dib: the helmet editor's bitmap class")
+        ->check(CLI::IsMember({"dib256", "dib"}));
+    cmd->callback([&chosen, o] { chosen = [o] { return runPicture(*o); }; });
+});
+
+} // namespace
+} // namespace kvrcli

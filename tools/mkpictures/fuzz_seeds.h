@@ -1,0 +1,10 @@
+#pragma once
+
+#include <filesystem>
+
+namespace mkpic {
+
+// Seed inputs for the fuzz targets: DIR/dib256, DIR/dib and DIR/palette.
+void writeFuzzSeeds(const std::filesystem::path& dir);
+
+} // namespace mkpic
