@@ -8,6 +8,7 @@
 #include <fstream>
 #include <iostream>
 #include <map>
+#include <set>
 
 namespace kvrcli {
 namespace {
@@ -20,17 +21,18 @@ kvr::SettingsRecord load(const std::string& file)
     return r;
 }
 
+// Leaf values by path; `order` lists each path once, in the order first seen.
 void flatten(const nlohmann::ordered_json& j, const std::string& prefix, std::map<std::string, std::string>& out,
-             std::vector<std::string>& order)
+             std::vector<std::string>& order, std::set<std::string>& seen)
 {
     if (j.is_object()) {
         for (const auto& [k, v] : j.items())
-            flatten(v, prefix.empty() ? k : prefix + "." + k, out, order);
+            flatten(v, prefix.empty() ? k : prefix + "." + k, out, order, seen);
     } else if (j.is_array()) {
         for (std::size_t i = 0; i < j.size(); ++i)
-            flatten(j[i], prefix + "[" + std::to_string(i) + "]", out, order);
+            flatten(j[i], prefix + "[" + std::to_string(i) + "]", out, order, seen);
     } else {
-        if (!out.count(prefix))
+        if (seen.insert(prefix).second)
             order.push_back(prefix);
         out[prefix] = j.dump();
     }
@@ -83,8 +85,9 @@ CommandRegistration diff([](CLI::App& app, Action& chosen) {
         chosen = [a, b] {
             std::map<std::string, std::string> fa, fb;
             std::vector<std::string> order;
-            flatten(recordToJson(load(*a)), "", fa, order);
-            flatten(recordToJson(load(*b)), "", fb, order);
+            std::set<std::string> seen;
+            flatten(recordToJson(load(*a)), "", fa, order, seen);
+            flatten(recordToJson(load(*b)), "", fb, order, seen);
             for (const auto& key : order) {
                 const auto ia = fa.find(key);
                 const auto ib = fb.find(key);

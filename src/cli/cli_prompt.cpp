@@ -1,0 +1,37 @@
+#include "cli/cli_prompt.h"
+
+#include "core/ansi.h"
+#include "core/game_dir.h"
+
+#include <iostream>
+
+namespace kvrcli {
+
+CliPrompt::CliPrompt(bool yes, std::optional<std::filesystem::path> cdFolder) : m_yes(yes), m_cd(std::move(cdFolder)) {}
+
+bool CliPrompt::confirm(const std::string& text)
+{
+    if (!m_yes)
+        std::cerr << kvr::ansiToUtf8(text) << "\n  -> Cancel (run with --yes to answer OK)\n";
+    return m_yes;
+}
+
+void CliPrompt::inform(const std::string& text) { std::cout << kvr::ansiToUtf8(text) << '\n'; }
+
+void CliPrompt::warn(const std::string& text) { std::cerr << kvr::ansiToUtf8(text) << '\n'; }
+
+std::optional<std::filesystem::path> CliPrompt::chooseFile(const kvr::FileRequest& request)
+{
+    if (!m_cd) {
+        std::cerr << request.title << ": cancelled (give the game CD folder with --cd)\n";
+        return std::nullopt;
+    }
+    const auto exe = kvr::findInDir(*m_cd, request.fileName.empty() ? "KVR.EXE" : request.fileName);
+    if (!std::filesystem::exists(exe)) {
+        std::cerr << request.title << ": " << exe.string() << " does not exist; cancelled\n";
+        return std::nullopt;
+    }
+    return exe;
+}
+
+} // namespace kvrcli

@@ -1,0 +1,157 @@
+#include "install/demo_game.h"
+
+#include "core/checksum.h"
+#include "core/errors.h"
+#include "core/game_dir.h"
+#include "core/game_file.h"
+#include "core/positions.h"
+#include "core/safe_write.h"
+#include "core/settings_record.h"
+#include "editors/cameras/camera_blocks.h"
+#include "editors/cockpit/cockpit_colour_blocks.h"
+#include "editors/failures/failure_blocks.h"
+#include "editors/grip/grip_blocks.h"
+#include "editors/names/names_blocks.h"
+#include "editors/noses/nose_blocks.h"
+#include "editors/pitcrew/pit_crew_colour_blocks.h"
+#include "editors/pitline/pit_line_blocks.h"
+#include "editors/power/power_blocks.h"
+#include "editors/track/track_data.h"
+#include "editors/tuning/patch_list.h"
+#include "editors/tuning/tuning_blocks.h"
+#include "install/demo_values.h"
+
+#include <cstdio>
+
+namespace kvr {
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr char kVersionBytes[kLanguageVersions] = {'J', 'o', 'i', 'E', 'a', 0, 'e'};
+
+void checkLanguage(int languageVersion)
+{
+    if (languageVersion < 0 || languageVersion >= kLanguageVersions || kVersionBytes[languageVersion] == 0)
+        throw GeneralError("Language version " + std::to_string(languageVersion) +
+                           " cannot be made: choose 0, 1, 2, 3, 4 or 6.");
+}
+
+void makeFolder(const fs::path& dir)
+{
+    std::error_code ec;
+    fs::create_directories(dir, ec);
+    if (ec)
+        throw GeneralError("Cannot make the folder " + dir.string() + ": " + ec.message());
+}
+
+std::string trackFileName(int track)
+{
+    char name[32];
+    std::snprintf(name, sizeof name, "F1CT%02d.DAT", track + 1);
+    return name;
+}
+
+// KVR.EXE with every block of the record written at the version's places.
+GameFile makeExecutable(const fs::path& path, int v, const SettingsRecord& r, const fs::path& patchList)
+{
+    std::vector<std::uint8_t> bytes(kDemoExecutableSize, 0);
+    bytes[kVersionBytePosition] = std::uint8_t(kVersionBytes[v]);
+    GameFile exe = GameFile::create(path, std::move(bytes));
+    // The random engine power call the game is delivered with.
+    const std::uint32_t site = positionOf(Row::RandomEnginePower, v);
+    exe.seek(site);
+    for (std::uint8_t b : {0xE8, 0x4E, 0x1F, 0x00, 0x00})
+        exe.writeByte(b);
+    // The four instructions the track patch blanks out, as a delivered game has them.
+    const struct {
+        std::uint32_t at;
+        std::vector<std::uint8_t> code;
+    } kUnpatched[] = {{0x10C032, {0xE8, 0x19, 0x3C, 0x00, 0x00}},
+                      {0x10C073, {0xE8, 0xD8, 0x3B, 0x00, 0x00}},
+                      {0x10C180, {0x74, 0x0E}},
+                      {0x10EAEB, {0x75, 0x05}}};
+    for (const auto& instruction : kUnpatched) {
+        exe.seek(instruction.at);
+        for (std::uint8_t b : instruction.code)
+            exe.writeByte(b);
+    }
+    writeNamesToExe(exe, r, v);
+    writeEnginePower(exe, r, v);
+    writeHumanPower(exe, r, v);
+    writeGrip(exe, r, v);
+    writeGripRange(exe, r, v);
+    writePitOrder(exe, r, v);
+    writePitCheck(exe, r, v);
+    writePitSpeed(exe, r, v);
+    writeCockpitColoursToExe(exe, r, v);
+    writePitCrewColours(exe, r, v);
+    writeCameras(exe, r, v);
+    writeFailures(exe, r, v);
+    writeNoses(exe, r, v);
+    writeLedColours(exe, r, v);
+    writeLedThresholds(exe, r, v);
+    writeFuelLoads(exe, r, v);
+    writeHumanWeight(exe, r, v);
+    writeComputerWeight(exe, r, v);
+    writeOpponentFuelSwitch(exe, r, v);
+    writeTeamPerformanceSwitch(exe, r, v);
+    writeSplitSwitch(exe, r, readPatchList(patchList));
+    return exe;
+}
+
+void writeTrackFiles(const fs::path& circuits)
+{
+    makeFolder(circuits);
+    for (int t = 0; t < rec::kTracks; ++t)
+        replaceFile(circuits / trackFileName(t), makeDemoTrackFile(t));
+}
+
+} // namespace
+
+SettingsRecord demoRecord()
+{
+    SettingsRecord r;
+    fillDemoNames(r);
+    fillDemoPerformance(r);
+    fillDemoAppearance(r);
+    // Delivered games have random engine power on: the call at its site stays.
+    r.setByte(rec::kRandomEnginePower, 1);
+    r.setShortString(rec::kDescription, rec::kDescriptionChars, "no description");
+    return r;
+}
+
+void makeDemoGame(const fs::path& dir, int v, const fs::path& patchList)
+{
+    checkLanguage(v);
+    makeFolder(dir);
+    if (fs::exists(findInDir(dir, "KVR.EXE")))
+        throw GeneralError("There is a game in " + dir.string() + " already; choose an empty folder.");
+    const SettingsRecord r = demoRecord();
+
+    GameFile exe = makeExecutable(dir / "KVR.EXE", v, r, patchList);
+    GameFile state = GameFile::create(dir / "F1GSTATE.SAV", std::vector<std::uint8_t>(demoStateFileSize(), 0));
+    writeNamesToSave(state, r);
+    writeCockpitColoursToSave(state, r);
+    state.updateChecksum();
+
+    writeTrackFiles(dir / "CIRCUITS");
+    writeTrackData(exe, dir, r, v);
+    exe.commit();
+    state.commit();
+    makeFolder(dir / "GAMEJAMS");
+    makeFolder(dir / "BITMAPS");
+}
+
+void makeDemoCd(const fs::path& dir, int v, const fs::path& patchList)
+{
+    checkLanguage(v);
+    makeFolder(dir);
+    const SettingsRecord r = demoRecord();
+    GameFile exe = makeExecutable(findInDir(dir, "KVR.EXE"), v, r, patchList);
+    writeTrackFiles(dir / "CIRCUITS");
+    writeTrackData(exe, dir, r, v);
+    exe.commit();
+}
+
+} // namespace kvr

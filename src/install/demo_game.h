@@ -1,0 +1,26 @@
+#pragma once
+
+#include <filesystem>
+
+namespace kvr {
+
+class SettingsRecord;
+
+// The values a demo installation holds: invented teams and drivers, every block filled.
+SettingsRecord demoRecord();
+
+// Size of a made-up KVR.EXE: past the last position any block or the version byte uses.
+inline constexpr std::uint32_t kDemoExecutableSize = 0x570000;
+
+// Makes a complete, self-consistent installation of the game in `dir` (created if
+// needed): KVR.EXE with the version byte of `languageVersion` (0..6 but 5, which no
+// executable carries) and every block at that version's place, F1GSTATE.SAV with names,
+// numbers and cockpit colours and a valid checksum, CIRCUITS/F1CT01.DAT to F1CT16.DAT,
+// and empty GAMEJAMS and BITMAPS folders. `patchList` is the editor's DATA/PLT.DAT.
+// Throws GeneralError when `dir` already holds a KVR.EXE.
+void makeDemoGame(const std::filesystem::path& dir, int languageVersion, const std::filesystem::path& patchList);
+
+// A game CD folder: its own KVR.EXE and CIRCUITS folder with the sixteen track files.
+void makeDemoCd(const std::filesystem::path& dir, int languageVersion, const std::filesystem::path& patchList);
+
+} // namespace kvr

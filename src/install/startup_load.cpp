@@ -1,0 +1,35 @@
+#include "install/startup_load.h"
+
+#include "core/game_file.h"
+#include "core/settings_record.h"
+#include "core/version.h"
+#include "install/import_export.h"
+
+#include <optional>
+
+namespace kvr {
+
+void startupLoad(GameContext& context, SettingsRecord& record, const std::function<void(int)>& progress)
+{
+    int bar = kProgressAtStart;
+    auto advance = [&] {
+        bar += kProgressStep;
+        if (progress)
+            progress(bar);
+    };
+
+    GameFile exe = GameFile::open(context.executable());
+    // An unknown version byte keeps index 0, which the program starts with.
+    context.version = detectVersion(exe, 0);
+    context.config.languageVersion = std::uint8_t(context.version);
+    record.reset();
+    std::optional<GameFile> state;
+    if (context.stateFileExists())
+        state = GameFile::open(context.stateFile());
+    readAllBlocks(context, exe, state ? &*state : nullptr, record, advance);
+    bar = kProgressFilesClosed;
+    if (progress)
+        progress(bar);
+}
+
+} // namespace kvr

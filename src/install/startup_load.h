@@ -1,0 +1,24 @@
+#pragma once
+
+#include "install/game_context.h"
+
+#include <functional>
+
+namespace kvr {
+
+class SettingsRecord;
+
+// Progress of the splash bar: it stands at 4 when the load begins, goes up by 4 after
+// each block step to 88, and to 92 once the game's files are closed.
+inline constexpr int kProgressStep = 4;
+inline constexpr int kProgressAtStart = 4;
+inline constexpr int kProgressFilesClosed = 92;
+
+// The start-up load from opening KVR.EXE to closing the game's files: detects the
+// language version into `context` (and its configuration), resets the record and reads
+// every block. `progress` receives the bar's new value after each step.
+// FileAccessError ends the program; GeneralError (a too short executable, a damaged
+// patch list) skips the rest of the load.
+void startupLoad(GameContext& context, SettingsRecord& record, const std::function<void(int)>& progress = {});
+
+} // namespace kvr

@@ -1,0 +1,183 @@
+#include "core/settings_file.h"
+#include "core/settings_record.h"
+#include "editors/tuning/patch_list.h"
+#include "support/temp_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <random>
+
+namespace {
+namespace fs = std::filesystem;
+using kvrtest::readFile;
+using kvrtest::run;
+using kvrtest::TempDir;
+using Bytes = std::vector<std::uint8_t>;
+
+const std::string kCli = KVR_CLI;
+
+std::map<std::string, Bytes> snapshot(const fs::path& dir)
+{
+    std::map<std::string, Bytes> s;
+    for (const auto& e : fs::recursive_directory_iterator(dir))
+        if (e.is_regular_file())
+            s[fs::relative(e.path(), dir).string()] = readFile(e.path());
+    return s;
+}
+
+class Cli : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        fs::create_directories(home() / "DATA");
+        kvr::writePatchList(home() / "DATA" / "PLT.DAT", kvr::defaultPatchList());
+    }
+    fs::path home() const { return m_dir / "home"; }
+    fs::path game() const { return m_dir / "game"; }
+    fs::path file(const std::string& name) const { return m_dir / name; }
+    kvrtest::RunResult cli(std::vector<std::string> args)
+    {
+        args.insert(args.begin(), kCli);
+        return run(args);
+    }
+    void makeGame(const std::string& language = "0")
+    {
+        const auto r = cli({"demo-game", game().string(), "--language", language, "--home", home().string()});
+        ASSERT_EQ(r.exitCode, 0) << r.err;
+    }
+
+    TempDir m_dir;
+};
+
+TEST_F(Cli, DemoGameImportExportRoundTrip)
+{
+    makeGame("4");
+    auto v = cli({"version", "--game", game().string()});
+    EXPECT_EQ(v.exitCode, 0);
+    EXPECT_EQ(v.out, "4 Version francaise 1.0b\n");
+
+    auto imp = cli({"import", "--game", game().string(), "--output", file("a.KVS").string(), "--home", home().string()});
+    ASSERT_EQ(imp.exitCode, 0) << imp.err;
+    EXPECT_EQ(imp.out, "All data has been imported!\n");
+    EXPECT_EQ(fs::file_size(file("a.KVS")), 2846u);
+
+    auto exp = cli({"export", "--game", game().string(), "--input", file("a.KVS").string(), "--home", home().string()});
+    ASSERT_EQ(exp.exitCode, 0) << exp.err;
+    auto again = cli({"import", "--game", game().string(), "--output", file("b.KVS").string(), "--home", home().string()});
+    ASSERT_EQ(again.exitCode, 0);
+    EXPECT_EQ(readFile(file("a.KVS")), readFile(file("b.KVS")));
+}
+
+TEST_F(Cli, DeclinedTrackQuestionStopsWithANoteAndExitZero)
+{
+    makeGame();
+    fs::remove_all(game() / "CIRCUITS");
+    auto r = cli({"import", "--game", game().string(), "--output", file("a.KVS").string(), "--home", home().string()});
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.out, "") << "no final message";
+    EXPECT_NE(r.err.find("You have not installed track files on your hard disk."), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("Stopped before the track data"), std::string::npos);
+    EXPECT_TRUE(fs::exists(file("a.KVS")));
+
+    // With --yes and the CD the files come over.
+    const auto cd = cli({"demo-game", file("other").string(), "--cd-folder", file("cd").string(), "--home", home().string()});
+    ASSERT_EQ(cd.exitCode, 0) << cd.err;
+    auto yes = cli({"import", "--game", game().string(), "--output", file("b.KVS").string(), "--home", home().string(),
+                    "--yes", "--cd", file("cd").string()});
+    EXPECT_EQ(yes.exitCode, 0) << yes.err;
+    EXPECT_NE(yes.out.find("Put \"Kavorra\" CD into CD drive"), std::string::npos);
+    EXPECT_NE(yes.out.find("All data has been imported!"), std::string::npos);
+    EXPECT_TRUE(fs::exists(game() / "CIRCUITS" / "F1CT16.DAT"));
+}
+
+TEST_F(Cli, ExitCodes)
+{
+    makeGame();
+    auto good = cli({"import", "--game", game().string(), "--output", file("a.KVS").string(), "--home", home().string()});
+    ASSERT_EQ(good.exitCode, 0);
+
+    Bytes exe = readFile(game() / "KVR.EXE");
+    exe.resize(0x1D0000);
+    kvrtest::writeFile(game() / "KVR.EXE", exe);
+    const auto before = snapshot(game());
+    for (const char* command : {"import", "export"}) {
+        std::vector<std::string> args = {command, "--game", game().string(), "--home", home().string(), "--yes"};
+        if (std::string(command) == "import")
+            args.insert(args.end(), {"--output", file("b.KVS").string()});
+        else
+            args.insert(args.end(), {"--input", file("a.KVS").string()});
+        auto r = cli(args);
+        EXPECT_EQ(r.exitCode, 1) << command;
+        EXPECT_EQ(r.err.substr(0, r.err.find('\n')), " File access error! ") << command;
+        EXPECT_TRUE(snapshot(game()) == before) << command << " touched a file";
+    }
+    EXPECT_FALSE(fs::exists(file("b.KVS"))) << "a failed import saves nothing";
+
+    EXPECT_EQ(cli({"import", "--game", game().string()}).exitCode, 2) << "missing --output";
+    EXPECT_EQ(cli({"frobnicate"}).exitCode, 2);
+    EXPECT_EQ(cli({"import", "--game", game().string(), "--output", "x", "--names", "both"}).exitCode, 2);
+    auto missing = cli({"to-json", file("nothing.KVS").string()});
+    EXPECT_EQ(missing.exitCode, 3);
+    EXPECT_EQ(std::count(missing.err.begin(), missing.err.end(), '\n'), 1) << "one line: " << missing.err;
+    EXPECT_EQ(cli({"demo-game", file("g5").string(), "--language", "5", "--home", home().string()}).exitCode, 3);
+}
+
+TEST_F(Cli, ChecksumWritesAndVerifies)
+{
+    kvrtest::writeFile(file("s.SAV"), {0x61, 0x62, 0x63, 0, 0, 0, 0});
+    EXPECT_EQ(cli({"checksum", "--verify", file("s.SAV").string()}).exitCode, 1);
+    EXPECT_EQ(cli({"checksum", file("s.SAV").string()}).exitCode, 0);
+    EXPECT_EQ(readFile(file("s.SAV")), (Bytes{0x61, 0x62, 0x63, 0x26, 0x01, 0xB3, 0x1B}));
+    EXPECT_EQ(cli({"checksum", "--verify", file("s.SAV").string()}).exitCode, 0);
+    EXPECT_EQ(cli({"checksum", file("missing").string()}).exitCode, 3);
+}
+
+TEST_F(Cli, JsonRoundTripIsExactForAnyBytes)
+{
+    for (unsigned seed : {1u, 2u, 3u}) {
+        kvr::SettingsRecord r;
+        std::mt19937 rng(seed);
+        for (auto& b : r.bytes())
+            b = std::uint8_t(rng());
+        ASSERT_TRUE(kvr::writeSettingsFile(file("r.KVS"), r));
+        auto json = cli({"to-json", file("r.KVS").string()});
+        ASSERT_EQ(json.exitCode, 0) << json.err;
+        kvrtest::writeFile(file("r.json"), Bytes(json.out.begin(), json.out.end()));
+        auto back = cli({"from-json", file("r.json").string(), "-o", file("back.KVS").string()});
+        ASSERT_EQ(back.exitCode, 0) << back.err;
+        EXPECT_EQ(readFile(file("back.KVS")), readFile(file("r.KVS"))) << "seed " << seed;
+    }
+}
+
+TEST_F(Cli, JsonShowsTheEditorsValuesAndDiffNamesFields)
+{
+    kvr::SettingsRecord a;
+    namespace rec = kvr::rec;
+    a.setShortString(rec::driverName(12), 24, "R\xE9mi Example");
+    a.setByte(rec::carNumber(3), 12);
+    a.setByte(rec::carSelected(3), 1);
+    a.setWord(rec::gripRace(5), 16000);
+    a.setByte(rec::driverName(1) + 20, 0x41); // left over behind an empty name
+    ASSERT_TRUE(kvr::writeSettingsFile(file("a.KVS"), a));
+    auto json = cli({"to-json", file("a.KVS").string()});
+    ASSERT_EQ(json.exitCode, 0);
+    EXPECT_NE(json.out.find("\"R\u00e9mi Example\""), std::string::npos) << "names as text";
+    EXPECT_NE(json.out.find("\"0x015\": \"41\""), std::string::npos) << "bytes no field shows are kept";
+
+    kvr::SettingsRecord b = a;
+    b.setWord(rec::gripRace(5), 16100);
+    b.setByte(rec::carSelected(3), 0);
+    ASSERT_TRUE(kvr::writeSettingsFile(file("b.KVS"), b));
+    auto diff = cli({"diff", file("a.KVS").string(), file("b.KVS").string()});
+    EXPECT_EQ(diff.exitCode, 0);
+    EXPECT_EQ(diff.out, "car_numbers[2].selected: true -> false\ngrip.race[4]: 16000 -> 16100\n");
+
+    kvrtest::writeFile(file("bad.json"), Bytes{'{', '}'});
+    auto bad = cli({"from-json", file("bad.json").string(), "-o", file("x.KVS").string()});
+    EXPECT_EQ(bad.exitCode, 3);
+    EXPECT_NE(bad.err.find("is missing"), std::string::npos);
+    EXPECT_FALSE(fs::exists(file("x.KVS")));
+}
+
+} // namespace
