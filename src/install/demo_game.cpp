@@ -21,7 +21,6 @@
 #include "editors/tuning/tuning_blocks.h"
 #include "install/demo_values.h"
 
-#include <cstdio>
 
 namespace kvr {
 namespace fs = std::filesystem;
@@ -43,13 +42,6 @@ void makeFolder(const fs::path& dir)
     fs::create_directories(dir, ec);
     if (ec)
         throw GeneralError("Cannot make the folder " + dir.string() + ": " + ec.message());
-}
-
-std::string trackFileName(int track)
-{
-    char name[32];
-    std::snprintf(name, sizeof name, "F1CT%02d.DAT", track + 1);
-    return name;
 }
 
 // KVR.EXE with every block of the record written at the version's places.

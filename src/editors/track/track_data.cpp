@@ -110,7 +110,7 @@ std::string track::errorText(int step) { return std::to_string(step) + ") File a
 std::string trackFileName(int track)
 {
     checkTrack(track);
-    char name[16];
+    char name[32];
     std::snprintf(name, sizeof name, "F1CT%02d.DAT", track + 1);
     return name;
 }
