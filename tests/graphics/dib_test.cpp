@@ -1,0 +1,250 @@
+#include "graphics/bitmap_builder.h"
+#include "graphics/dib.h"
+#include "graphics/graphic_error.h"
+#include "support/temp_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+using kvr::TDIB;
+using kvrtest::BitmapSpec;
+using kvrtest::buildBitmap;
+using Bytes = std::vector<std::uint8_t>;
+
+namespace {
+
+Bytes counting(std::size_t n)
+{
+    Bytes b(n);
+    for (std::size_t i = 0; i < n; ++i)
+        b[i] = std::uint8_t(i * 7 + 1);
+    return b;
+}
+
+TDIB loaded(const Bytes& file)
+{
+    TDIB dib;
+    dib.loadFromBytes(file);
+    return dib;
+}
+
+std::string refusal(const Bytes& file)
+{
+    TDIB dib;
+    try {
+        dib.loadFromBytes(file);
+    } catch (const kvr::InvalidGraphic& e) {
+        return e.what();
+    }
+    return "loaded";
+}
+
+} // namespace
+
+TEST(Dib, HelmetSheetRowsStayBottomUp)
+{
+    BitmapSpec s;
+    s.width = 256;
+    s.height = 180;
+    s.coloursUsed = 256;
+    s.colourEntries = 256;
+    const Bytes rows = counting(256 * 180);
+    const TDIB dib = loaded(buildBitmap(s, rows));
+    EXPECT_EQ(dib.rowSize(), 256u);
+    // The top-left pixel is the first byte of the last stored row.
+    EXPECT_EQ(dib.pixels()[179 * 256], rows[179 * 256]);
+    EXPECT_EQ(dib.pixels().size(), rows.size());
+    EXPECT_EQ(dib.colourCount(), 256u);
+}
+
+TEST(Dib, SingleHelmetRowsArePaddedTo76)
+{
+    BitmapSpec s;
+    s.width = 74;
+    s.height = 15;
+    const Bytes rows = counting(76 * 15);
+    const TDIB dib = loaded(buildBitmap(s, rows));
+    EXPECT_EQ(dib.rowSize(), 76u);
+    // The top row starts at byte 14 x 76 = 1064.
+    EXPECT_EQ(dib.pixels()[1064], rows[1064]);
+    EXPECT_EQ(dib.pixels()[1064 + 73], rows[1064 + 73]);
+}
+
+TEST(Dib, LoadedAndSavedDiffersOnlyInTheFileHeaderFields)
+{
+    Bytes file = buildBitmap({}, counting(24));
+    // A careless writer's file header: wrong size, reserved bytes set, wrong offset.
+    for (std::size_t i = 2; i < 14; ++i)
+        file[i] = 0xEE;
+    const Bytes saved = loaded(file).saveToBytes();
+    ASSERT_EQ(saved.size(), file.size());
+    for (std::size_t i = 0; i < file.size(); ++i) {
+        if (i < 2 || i >= 14) {
+            EXPECT_EQ(saved[i], file[i]) << "byte " << i;
+        }
+    }
+    // Size 14 + 40 + 16 + 24 = 94, reserved 0, pixels at 14 + 40 + 16 = 70.
+    EXPECT_EQ(Bytes(saved.begin() + 2, saved.begin() + 14), (Bytes{94, 0, 0, 0, 0, 0, 0, 0, 70, 0, 0, 0}));
+}
+
+TEST(Dib, CoreHeaderIsSavedWithAnInfoHeaderAndFourByteColours)
+{
+    BitmapSpec s;
+    s.headerSize = 12;
+    s.width = 5;
+    s.height = 3;
+    s.bits = 4;
+    s.colourEntries = 16;
+    const Bytes rows = counting(4 * 3);
+    const Bytes saved = loaded(buildBitmap(s, rows)).saveToBytes();
+    const Bytes expectedHeader = {
+        40, 0, 0, 0,  // info header size
+        5,  0, 0, 0,  // width
+        3,  0, 0, 0,  // height
+        1,  0,        // planes
+        4,  0,        // bits per pixel
+        0,  0, 0, 0,  // uncompressed
+        12, 0, 0, 0,  // image size: row size 4 x 3 rows
+        0,  0, 0, 0, 0, 0, 0, 0, // resolutions
+        16, 0, 0, 0,  // colours used: 16 for 4 bits
+        16, 0, 0, 0,  // colours important
+    };
+    ASSERT_EQ(saved.size(), 14u + 40 + 16 * 4 + 12);
+    EXPECT_EQ(Bytes(saved.begin() + 14, saved.begin() + 54), expectedHeader);
+    // Colour 5 (blue 5, green 105, red 195) widened with a zero byte.
+    EXPECT_EQ(Bytes(saved.begin() + 54 + 20, saved.begin() + 54 + 24), (Bytes{5, 105, 195, 0}));
+    EXPECT_EQ(Bytes(saved.end() - 12, saved.end()), rows);
+    // File header: size and pixel offset of the rewritten file.
+    EXPECT_EQ(Bytes(saved.begin() + 2, saved.begin() + 14), (Bytes{130, 0, 0, 0, 0, 0, 0, 0, 118, 0, 0, 0}));
+}
+
+TEST(Dib, CoreHeaderOneBitIsMonochromeWithTwoColours)
+{
+    BitmapSpec s;
+    s.headerSize = 12;
+    s.bits = 1;
+    s.colourEntries = 2;
+    const TDIB dib = loaded(buildBitmap(s, counting(4 * 3)));
+    EXPECT_TRUE(dib.monochrome());
+    EXPECT_EQ(dib.colourCount(), 2u);
+    EXPECT_EQ(dib.rowSize(), 4u);
+}
+
+struct ColourCountCase {
+    std::uint16_t bits;
+    std::uint32_t coloursUsed;
+    std::size_t expected;
+};
+
+class DibColourCount : public testing::TestWithParam<ColourCountCase> {};
+
+TEST_P(DibColourCount, FollowsColoursUsedOrTheDepth)
+{
+    const auto& c = GetParam();
+    BitmapSpec s;
+    s.bits = c.bits;
+    s.coloursUsed = c.coloursUsed;
+    s.colourEntries = std::uint32_t(c.expected);
+    const std::size_t rowSize = (c.bits * 5 + 31) / 32 * 4;
+    const Bytes rows = counting(rowSize * 3);
+    const TDIB dib = loaded(buildBitmap(s, rows));
+    EXPECT_EQ(dib.colourCount(), c.expected);
+    EXPECT_EQ(Bytes(dib.pixels().begin(), dib.pixels().end()), rows);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, DibColourCount,
+                         testing::Values(ColourCountCase{1, 0, 2}, ColourCountCase{4, 0, 16}, ColourCountCase{8, 0, 256},
+                                         ColourCountCase{24, 0, 0}, ColourCountCase{16, 0, 0},
+                                         ColourCountCase{8, 3, 3}, ColourCountCase{24, 2, 2}));
+
+TEST(Dib, PixelsFollowTheColourTableWhateverTheOffsetSays)
+{
+    BitmapSpec s;
+    s.pixelOffset = 3000;
+    const Bytes rows = counting(24);
+    const TDIB dib = loaded(buildBitmap(s, rows));
+    EXPECT_EQ(Bytes(dib.pixels().begin(), dib.pixels().end()), rows);
+}
+
+TEST(Dib, EmptyInputEmptiesAndSavesNothing)
+{
+    TDIB dib = loaded(buildBitmap({}, counting(24)));
+    dib.loadFromBytes({});
+    EXPECT_TRUE(dib.empty());
+    EXPECT_EQ(dib.width(), 0);
+    EXPECT_TRUE(dib.saveToBytes().empty());
+
+    kvrtest::TempDir dir;
+    kvrtest::writeFile(dir / "old.bmp", {1, 2, 3});
+    dib.saveToFile(dir / "old.bmp");
+    EXPECT_TRUE(kvrtest::readFile(dir / "old.bmp").empty());
+}
+
+TEST(Dib, WithoutSignatureItIsRefusedAndTheOldImageKept)
+{
+    TDIB dib = loaded(buildBitmap({}, counting(24)));
+    BitmapSpec s;
+    s.signature[0] = 'M';
+    s.signature[1] = 'B';
+    EXPECT_EQ(refusal(buildBitmap(s, counting(24))), "Bitmap image is not valid");
+    EXPECT_THROW(dib.loadFromBytes(buildBitmap(s, counting(24))), kvr::InvalidGraphic);
+    EXPECT_EQ(dib.width(), 5);
+    EXPECT_EQ(dib.pixels()[0], 1);
+}
+
+TEST(Dib, OtherHeaderSizesAreRefusedWithAnEmptyMessage)
+{
+    for (std::uint32_t size : {0u, 11u, 13u, 39u, 64u, 108u, 124u}) {
+        TDIB dib = loaded(buildBitmap({}, counting(24)));
+        BitmapSpec s;
+        s.headerSize = size;
+        EXPECT_EQ(refusal(buildBitmap(s, counting(24))), "") << size;
+        EXPECT_THROW(dib.loadFromBytes(buildBitmap(s, counting(24))), kvr::InvalidGraphic);
+        EXPECT_EQ(dib.width(), 5) << size;
+    }
+}
+
+TEST(Dib, MissingDataIsRefusedNotReadPast)
+{
+    const Bytes whole = buildBitmap({}, counting(24));
+    for (std::size_t size : {1u, 13u, 14u, 17u, 53u, 60u, 69u, 93u})
+        EXPECT_EQ(refusal(Bytes(whole.begin(), whole.begin() + std::ptrdiff_t(size))), "Bitmap image is not valid")
+            << size;
+}
+
+TEST(Dib, ImpossibleSizesAreRefused)
+{
+    BitmapSpec negative;
+    negative.height = -3;
+    EXPECT_EQ(refusal(buildBitmap(negative, counting(24))), "Bitmap image is not valid");
+    // Row size times height would overflow any size type.
+    BitmapSpec huge;
+    huge.width = 0x7FFFFFFF;
+    huge.height = 0x7FFFFFFF;
+    huge.bits = 32;
+    EXPECT_EQ(refusal(buildBitmap(huge, counting(24))), "Bitmap image is not valid");
+    BitmapSpec colours;
+    colours.coloursUsed = 0xFFFFFFFF;
+    EXPECT_EQ(refusal(buildBitmap(colours, counting(24))), "Bitmap image is not valid");
+}
+
+TEST(Dib, CopiesShareOneImage)
+{
+    TDIB a = loaded(buildBitmap({}, counting(24)));
+    TDIB b = a;
+    a.pixels()[0] = 200;
+    EXPECT_EQ(b.pixels()[0], 200);
+}
+
+TEST(Dib, FileRoundTrip)
+{
+    kvrtest::TempDir dir;
+    const Bytes file = buildBitmap({}, counting(24));
+    kvrtest::writeFile(dir / "in.bmp", file);
+    TDIB dib;
+    dib.loadFromFile(dir / "in.bmp");
+    dib.saveToFile(dir / "out.bmp");
+    EXPECT_EQ(kvrtest::readFile(dir / "out.bmp"), file);
+}
