@@ -1,9 +1,53 @@
 // Makes the data files the editor ships that are not pictures.
+#include "core/errors.h"
+#include "core/settings_file.h"
+#include "core/settings_record.h"
+#include "core/user_prompt.h"
 #include "editors/tuning/patch_list.h"
+#include "install/demo_game.h"
+#include "install/import_export.h"
 
 #include <cstdio>
 #include <cstring>
 #include <exception>
+#include <filesystem>
+
+namespace {
+namespace fs = std::filesystem;
+
+// Nothing is asked while making data: the demo game has all its files.
+class NoQuestions : public kvr::UserPrompt {
+public:
+    bool confirm(const std::string& text) override { throw kvr::GeneralError("unexpected question: " + text); }
+    void inform(const std::string&) override {}
+    void warn(const std::string& text) override { throw kvr::GeneralError("unexpected warning: " + text); }
+    std::optional<fs::path> chooseFile(const kvr::FileRequest& r) override
+    {
+        throw kvr::GeneralError("unexpected file dialog: " + r.title);
+    }
+};
+
+// The original settings: everything a game as delivered holds, read by the editor's own
+// import from a freshly made demo installation.
+void makeOriginalSettings(const fs::path& out, const fs::path& patchList)
+{
+    const fs::path scratch = out.parent_path() / ".origin-game";
+    fs::remove_all(scratch);
+    kvr::makeDemoGame(scratch, 0, patchList);
+    kvr::GameContext context;
+    context.config = kvr::Configuration::forExecutable(scratch / "KVR.EXE");
+    context.version = 0;
+    context.home.dataDir = patchList.parent_path();
+    kvr::SettingsRecord record;
+    record.setShortString(kvr::rec::kDescription, kvr::rec::kDescriptionChars, "Original settings of the game");
+    NoQuestions prompt;
+    kvr::importAllData(context, record, prompt);
+    fs::remove_all(scratch);
+    if (!kvr::writeSettingsFile(out, record))
+        throw kvr::GeneralError("cannot write " + out.string());
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -12,7 +56,11 @@ int main(int argc, char** argv)
             kvr::writePatchList(argv[2], kvr::defaultPatchList());
             return 0;
         }
-        std::fprintf(stderr, "usage: kvr-mkdata patch-list FILE\n");
+        if (argc == 4 && std::strcmp(argv[1], "origin-set") == 0) {
+            makeOriginalSettings(argv[2], argv[3]);
+            return 0;
+        }
+        std::fprintf(stderr, "usage: kvr-mkdata patch-list FILE | origin-set FILE PATCH_LIST\n");
         return 2;
     } catch (const std::exception& e) {
         std::fprintf(stderr, "kvr-mkdata: %s\n", e.what());

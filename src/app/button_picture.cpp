@@ -1,0 +1,100 @@
+#include "app/button_picture.h"
+
+#include <QFont>
+#include <QFontMetricsF>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+
+#include <cmath>
+
+namespace kvrgui {
+
+namespace {
+
+// A flag of squares that ripple, fading out towards the right.
+void paintFlag(QPainter& p, const QRectF& area, double square)
+{
+    const int cols = int(std::ceil(area.width() / square)) + 1;
+    const int rows = int(std::ceil(area.height() / square)) + 1;
+    for (int c = 0; c < cols; ++c) {
+        const double x = area.left() + c * square;
+        const double fade = std::max(0.0, 1.0 - (x - area.left()) / area.width());
+        for (int r = 0; r < rows; ++r) {
+            const double wave = std::sin((c * 0.7) + r * 0.25) * square * 0.35;
+            const double y = area.top() + r * square + wave;
+            const bool light = (c + r) % 2 == 0;
+            QColor colour = light ? QColor(235, 235, 235) : QColor(20, 20, 24);
+            colour.setAlphaF(0.85 * fade);
+            p.fillRect(QRectF(x, y, square + 0.5, square + 0.5), colour);
+        }
+    }
+}
+
+void paintBackground(QPainter& p, const QRectF& r)
+{
+    QLinearGradient sky(r.topLeft(), r.bottomRight());
+    sky.setColorAt(0.0, QColor(18, 32, 70));
+    sky.setColorAt(0.55, QColor(30, 30, 38));
+    sky.setColorAt(1.0, QColor(90, 10, 14));
+    p.fillRect(r, sky);
+    paintFlag(p, QRectF(r.left(), r.top(), r.width() * 0.62, r.height()), r.height() / 5.0);
+    // Two speed stripes across the lower part.
+    QPainterPath stripe;
+    stripe.moveTo(r.left() + r.width() * 0.25, r.bottom());
+    stripe.lineTo(r.left() + r.width() * 0.55, r.top() + r.height() * 0.35);
+    stripe.lineTo(r.left() + r.width() * 0.62, r.top() + r.height() * 0.35);
+    stripe.lineTo(r.left() + r.width() * 0.32, r.bottom());
+    p.fillPath(stripe, QColor(200, 24, 30, 170));
+    p.translate(r.width() * 0.1, 0);
+    p.fillPath(stripe, QColor(240, 200, 40, 120));
+    p.resetTransform();
+}
+
+void paintLabel(QPainter& p, const QRectF& r, const QString& text, const QColor& colour, int pointSize)
+{
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setBold(true);
+    font.setItalic(true);
+    const QRectF box = r.adjusted(4, 2, -6, -4);
+    // Long labels get smaller letters rather than running off the picture.
+    for (int size = pointSize; size >= 8; --size) {
+        font.setPixelSize(size);
+        if (QFontMetricsF(font).horizontalAdvance(text) <= box.width())
+            break;
+    }
+    p.setFont(font);
+    p.setPen(QColor(0, 0, 0, 200));
+    p.drawText(box.translated(1.5, 1.5), Qt::AlignRight | Qt::AlignBottom, text);
+    p.setPen(colour);
+    p.drawText(box, Qt::AlignRight | Qt::AlignBottom, text);
+}
+
+} // namespace
+
+QPixmap buttonPicture(const QString& label, bool redLetters)
+{
+    QPixmap pixmap(kButtonPictureWidth, kButtonPictureHeight);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    const QRectF r(0, 0, kButtonPictureWidth, kButtonPictureHeight);
+    paintBackground(p, r);
+    paintLabel(p, r, label, redLetters ? QColor(235, 30, 30) : Qt::white, 15);
+    return pixmap;
+}
+
+QPixmap splashPicture()
+{
+    QPixmap pixmap(360, 150);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    const QRectF r(0, 0, 360, 150);
+    paintBackground(p, r);
+    paintLabel(p, r.adjusted(0, 0, 0, -34), QStringLiteral("KVR Editor"), Qt::white, 34);
+    paintLabel(p, r, QStringLiteral("for Kavorra"), QColor(240, 200, 40), 16);
+    return pixmap;
+}
+
+} // namespace kvrgui

@@ -1,0 +1,92 @@
+#include "app/des_window.h"
+
+#include "app/enter_as_tab.h"
+#include "app/prompt_qt.h"
+
+#include <QHBoxLayout>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTextCursor>
+#include <QVBoxLayout>
+
+namespace kvrgui {
+
+namespace {
+
+std::string ansiWithCrLf(const QString& text)
+{
+    std::string out;
+    for (char c : toAnsi(text)) {
+        if (c == '\n')
+            out += '\r';
+        out += c;
+    }
+    return out;
+}
+
+} // namespace
+
+TDesForm::TDesForm(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint)
+{
+    setObjectName(QStringLiteral("DesForm"));
+    setWindowTitle(QStringLiteral("Settings description"));
+    setModal(true);
+    auto* layout = new QVBoxLayout(this);
+    m_memo = new QPlainTextEdit(this);
+    m_memo->setObjectName(QStringLiteral("Memo1"));
+    m_memo->setPlainText(QStringLiteral("no description"));
+    m_memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_memo->setLineWrapMode(QPlainTextEdit::NoWrap);
+    m_memo->setMinimumSize(380, 180);
+    layout->addWidget(m_memo);
+
+    auto* buttons = new QHBoxLayout;
+    m_saveButton = new QPushButton(QStringLiteral("Save settings"), this);
+    m_saveButton->setObjectName(QStringLiteral("Button952"));
+    m_saveButton->setFocusPolicy(Qt::NoFocus);
+    m_back = new QPushButton(QStringLiteral("Back"), this);
+    m_back->setObjectName(QStringLiteral("Button951"));
+    QFont bold = m_back->font();
+    bold.setBold(true);
+    m_back->setFont(bold);
+    buttons->addWidget(m_saveButton);
+    buttons->addStretch();
+    buttons->addWidget(m_back);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(m_back, &QPushButton::clicked, this, &QDialog::accept);
+    connect(m_saveButton, &QPushButton::clicked, this, [this] {
+        if (m_save)
+            m_save();
+    });
+    connect(m_memo, &QPlainTextEdit::textChanged, this, &TDesForm::keepWithinLimit);
+    EnterAsTab::enable(this);
+}
+
+std::string TDesForm::description() const { return ansiWithCrLf(m_memo->toPlainText()); }
+
+void TDesForm::setDescription(const std::string& ansi)
+{
+    QString text = fromAnsi(ansi);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    m_memo->setPlainText(text);
+}
+
+void TDesForm::keepWithinLimit()
+{
+    if (m_trimming)
+        return;
+    QString text = m_memo->toPlainText();
+    if (ansiWithCrLf(text).size() <= std::size_t(kMaxChars))
+        return;
+    while (!text.isEmpty() && ansiWithCrLf(text).size() > std::size_t(kMaxChars))
+        text.chop(1);
+    m_trimming = true;
+    m_memo->setPlainText(text);
+    m_memo->moveCursor(QTextCursor::End);
+    m_trimming = false;
+}
+
+} // namespace kvrgui

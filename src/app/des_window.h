@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QDialog>
+
+#include <functional>
+#include <string>
+
+class QPlainTextEdit;
+class QPushButton;
+
+namespace kvrgui {
+
+// The settings description window: the memo holds the description between saves.
+class TDesForm : public QDialog {
+    Q_OBJECT
+public:
+    static constexpr int kMaxChars = 255;
+
+    explicit TDesForm(QWidget* parent = nullptr);
+
+    // The memo's text as the record stores it: Windows ANSI, lines joined by CR LF.
+    std::string description() const;
+    void setDescription(const std::string& ansi);
+
+    // What the window's own "Save settings" button does.
+    void setSaveAction(std::function<void()> save) { m_save = std::move(save); }
+
+    QPlainTextEdit* memo() const { return m_memo; }
+    QPushButton* backButton() const { return m_back; }
+    QPushButton* saveButton() const { return m_saveButton; }
+
+private:
+    void keepWithinLimit();
+
+    QPlainTextEdit* m_memo;
+    QPushButton* m_back;
+    QPushButton* m_saveButton;
+    std::function<void()> m_save;
+    bool m_trimming = false;
+};
+
+} // namespace kvrgui

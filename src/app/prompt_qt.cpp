@@ -1,0 +1,66 @@
+#include "app/prompt_qt.h"
+
+#include "core/ansi.h"
+
+#include <QFile>
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace kvrgui {
+
+QString fromAnsi(const std::string& text) { return QString::fromStdString(kvr::ansiToUtf8(text)); }
+
+std::string toAnsi(const QString& text) { return kvr::utf8ToAnsi(text.toStdString()); }
+
+QString qtFilter(const std::string& filter)
+{
+    const auto bar = filter.find('|');
+    if (bar == std::string::npos)
+        return QString::fromStdString(filter);
+    const QString name = QString::fromStdString(filter.substr(0, bar));
+    const QString pattern = QString::fromStdString(filter.substr(bar + 1));
+    QString patterns = pattern;
+    if (pattern.toLower() != pattern)
+        patterns += " " + pattern.toLower();
+    return name + " (" + patterns + ")";
+}
+
+bool QtPrompt::confirm(const std::string& text)
+{
+    return QMessageBox::question(m_parent, QStringLiteral("Confirm"), fromAnsi(text),
+                                 QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok) == QMessageBox::Ok;
+}
+
+void QtPrompt::inform(const std::string& text)
+{
+    QMessageBox::information(m_parent, QStringLiteral("Information"), fromAnsi(text), QMessageBox::Ok);
+}
+
+void QtPrompt::warn(const std::string& text)
+{
+    QMessageBox::warning(m_parent, QStringLiteral("Warning"), fromAnsi(text), QMessageBox::Ok);
+}
+
+std::optional<std::filesystem::path> QtPrompt::chooseFile(const kvr::FileRequest& request)
+{
+    QFileDialog dialog(m_parent, fromAnsi(request.title));
+    dialog.setNameFilter(qtFilter(request.filter));
+    if (!request.initialDirectory.empty())
+        dialog.setDirectory(QString::fromStdString(request.initialDirectory.string()));
+    if (!request.fileName.empty())
+        dialog.selectFile(QString::fromStdString(request.fileName));
+    if (!request.defaultExtension.empty())
+        dialog.setDefaultSuffix(QString::fromStdString(request.defaultExtension));
+    if (request.mode == kvr::FileRequest::Mode::Save) {
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+    } else {
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return std::filesystem::path(QFile::encodeName(dialog.selectedFiles().first()).toStdString());
+}
+
+} // namespace kvrgui

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "core/user_prompt.h"
+
+#include <QString>
+
+class QWidget;
+
+namespace kvrgui {
+
+// Asks the user with message boxes and file dialogs.
+class QtPrompt : public kvr::UserPrompt {
+public:
+    explicit QtPrompt(QWidget* parent = nullptr) : m_parent(parent) {}
+    void setParent(QWidget* parent) { m_parent = parent; }
+
+    bool confirm(const std::string& text) override;
+    void inform(const std::string& text) override;
+    void warn(const std::string& text) override;
+    std::optional<std::filesystem::path> chooseFile(const kvr::FileRequest& request) override;
+
+private:
+    QWidget* m_parent;
+};
+
+// "Description|PATTERN" as a Qt name filter; on systems whose file names mind case the
+// pattern is offered in lower case as well (a game copied from CD may be kvr.exe).
+QString qtFilter(const std::string& filter);
+
+// Program texts are Windows ANSI bytes.
+QString fromAnsi(const std::string& text);
+std::string toAnsi(const QString& text);
+
+} // namespace kvrgui

@@ -1,0 +1,113 @@
+#include "core/settings_session.h"
+
+#include "core/settings_file.h"
+#include "core/settings_record.h"
+#include "core/user_prompt.h"
+
+#include <filesystem>
+
+namespace kvr {
+namespace fs = std::filesystem;
+
+namespace {
+
+FileRequest settingsDialog(FileRequest::Mode mode)
+{
+    FileRequest r;
+    r.mode = mode;
+    r.title = mode == FileRequest::Mode::Save ? "Save settings" : "Load settings";
+    r.filter = "All settings files|*.KVS";
+    r.defaultExtension = "KVS";
+    std::error_code ec;
+    r.initialDirectory = fs::current_path(ec);
+    return r;
+}
+
+} // namespace
+
+SettingsSession::SettingsSession(SettingsRecord& record, UserPrompt& prompt, EditorHome home)
+    : m_record(record), m_prompt(prompt), m_home(std::move(home))
+{
+}
+
+std::string SettingsSession::captionFor(const std::string& file)
+{
+    const auto cut = file.find_last_of("/\\:");
+    return std::string(kTitle) + "- " + (cut == std::string::npos ? file : file.substr(cut + 1));
+}
+
+std::string SettingsSession::description() const
+{
+    return m_record.shortString(rec::kDescription, rec::kDescriptionChars);
+}
+
+void SettingsSession::takeDescription(const std::string& description)
+{
+    m_record.setShortString(rec::kDescription, rec::kDescriptionChars, description);
+}
+
+bool SettingsSession::nameFits(const std::string& path)
+{
+    if (path.size() <= kNameChars)
+        return true;
+    m_prompt.warn("The file name is longer than 255 characters: " + path);
+    return false;
+}
+
+std::optional<std::string> SettingsSession::saveThroughDialog()
+{
+    const auto chosen = m_prompt.chooseFile(settingsDialog(FileRequest::Mode::Save));
+    if (!chosen)
+        return std::nullopt;
+    const std::string path = chosen->string();
+    if (!nameFits(path))
+        return std::nullopt;
+    if (!writeSettingsFile(path, m_record)) {
+        m_prompt.warn("Cannot write the settings file " + path);
+        return std::nullopt;
+    }
+    m_currentName = path;
+    m_nameIsOriginal = false;
+    return captionFor(m_currentName);
+}
+
+std::optional<std::string> SettingsSession::save(const std::string& description)
+{
+    takeDescription(description);
+    if (!m_currentName.empty() && !m_nameIsOriginal && writeSettingsFile(m_currentName, m_record))
+        return std::nullopt;
+    return saveThroughDialog();
+}
+
+std::optional<std::string> SettingsSession::saveAs(const std::string& description)
+{
+    takeDescription(description);
+    return saveThroughDialog();
+}
+
+std::optional<std::string> SettingsSession::load()
+{
+    const auto chosen = m_prompt.chooseFile(settingsDialog(FileRequest::Mode::Open));
+    if (!chosen)
+        return std::nullopt;
+    const std::string path = chosen->string();
+    if (!nameFits(path))
+        return std::nullopt;
+    if (!readSettingsFile(path, m_record)) {
+        m_prompt.warn("Cannot open the settings file " + path);
+        return std::nullopt;
+    }
+    m_currentName = path;
+    m_nameIsOriginal = false;
+    return captionFor(m_currentName);
+}
+
+void SettingsSession::restoreOriginal()
+{
+    const fs::path original = m_home.data("ORIGIN.SET");
+    m_currentName = original.string();
+    m_nameIsOriginal = true;
+    readSettingsFile(original, m_record);
+}
+
+} // namespace kvr

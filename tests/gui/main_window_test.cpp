@@ -1,0 +1,352 @@
+#include "app/des_window.h"
+#include "app/main_window.h"
+#include "app/path_window.h"
+#include "app/start_window.h"
+#include "core/configuration.h"
+#include "core/settings_file.h"
+#include "core/settings_record.h"
+#include "editors/tuning/patch_list.h"
+#include "gui_prompt.h"
+#include "install/demo_game.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <fstream>
+#include <iterator>
+
+namespace fs = std::filesystem;
+using kvrgui::TMainForm;
+namespace rec = kvr::rec;
+
+namespace {
+
+std::vector<std::uint8_t> bytesOf(const fs::path& file)
+{
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// An editor home with the shipped data and an empty place for kvrdesk.set.
+struct Setup {
+    QTemporaryDir dir;
+    kvr::EditorHome home;
+
+    Setup()
+    {
+        home.stateDir = root() / "state";
+        home.dataDir = root() / "DATA";
+        fs::create_directories(home.stateDir);
+        fs::copy(KVR_DATA_DIR, home.dataDir, fs::copy_options::recursive);
+    }
+    fs::path root() const { return fs::path(dir.path().toStdString()); }
+    fs::path game() const { return root() / "game"; }
+
+    void makeGame(int language = 0)
+    {
+        kvr::makeDemoGame(game(), language, home.data("PLT.DAT"));
+    }
+    void configure()
+    {
+        QVERIFY(kvr::writeConfiguration(home.configFile(), kvr::Configuration::forExecutable(game() / "KVR.EXE")));
+    }
+};
+
+} // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void firstRunShowsTheLocateWindowAndCancelEnds()
+    {
+        Setup s;
+        GuiPrompt prompt;
+        TMainForm form(s.home, prompt);
+        int located = 0;
+        bool splashFirst = false;
+        form.setLocator([&]() -> std::optional<kvr::Configuration> {
+            ++located;
+            splashFirst = form.splash()->isVisible();
+            return std::nullopt;
+        });
+        QCOMPARE(form.startUp(), TMainForm::StartResult::Cancelled);
+        QCOMPARE(located, 1);
+        QVERIFY2(!splashFirst, "the locate window comes before the splash");
+        QCOMPARE(form.splash()->progressBar()->value(), 0);
+        QVERIFY2(form.record() == kvr::SettingsRecord(), "no game file was read");
+        form.close();
+        QVERIFY2(!fs::exists(s.home.configFile()), "nothing to remember after a cancel");
+        QVERIFY(prompt.unexpected.empty());
+    }
+
+    void locateWindowAcceptsOnlyAnExistingFile()
+    {
+        Setup s;
+        s.makeGame();
+        GuiPrompt prompt;
+        kvrgui::TPathForm form(prompt);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+
+        prompt.fileAnswers = {s.root() / "nowhere" / "KVR.EXE", std::nullopt};
+        QTest::mouseClick(form.locateButton(), Qt::LeftButton);
+        QVERIFY(!form.located());
+        QTest::mouseClick(form.locateButton(), Qt::LeftButton); // dialog cancelled
+        QVERIFY(!form.located());
+        QCOMPARE(prompt.fileRequests.at(0).title, std::string("Locate kvr.exe file"));
+        QCOMPARE(prompt.fileRequests.at(0).filter, std::string("KVR main executable|KVR.EXE"));
+        QCOMPARE(prompt.fileRequests.at(0).fileName, std::string("KVR.EXE"));
+
+        form.close();
+        QVERIFY2(form.isVisible(), "the close box is refused until a game is located");
+
+        prompt.fileAnswers = {s.game() / "KVR.EXE"};
+        QTest::mouseClick(form.locateButton(), Qt::LeftButton);
+        QVERIFY(form.located());
+        QCOMPARE(form.located()->gameDirectory, s.game().string() + "/");
+        QCOMPARE(form.located()->executablePath, (s.game() / "KVR.EXE").string());
+        QVERIFY(form.located()->namesInStateFile);
+        QVERIFY(form.located()->cockpitColoursInStateFile);
+        QCOMPARE(form.result(), int(QDialog::Accepted));
+    }
+
+    void locateWindowCancelRejects()
+    {
+        GuiPrompt prompt;
+        kvrgui::TPathForm form(prompt);
+        form.show();
+        QTest::mouseClick(form.cancelButton(), Qt::LeftButton);
+        QCOMPARE(form.result(), int(QDialog::Rejected));
+        QVERIFY(!form.isVisible());
+        QVERIFY(prompt.fileRequests.empty());
+    }
+
+    void enterMovesTheFocusLikeTab()
+    {
+        GuiPrompt prompt;
+        kvrgui::TPathForm form(prompt);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        form.locateButton()->setFocus();
+        QTest::keyClick(form.locateButton(), Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(), form.cancelButton());
+        QVERIFY2(prompt.fileRequests.empty(), "Enter moved on instead of pressing the button");
+    }
+
+    void versionLabel_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("label");
+        QTest::newRow("0") << 0 << QStringLiteral("KVR: English Version 1.0b");
+        QTest::newRow("1") << 1 << QStringLiteral("KVR: Deutsche Ausgabe 1.0b");
+        QTest::newRow("2") << 2 << QStringLiteral("KVR: Versione Italiana 1.0b");
+        QTest::newRow("3") << 3 << QStringLiteral("KVR: Versi\u00f3n en espa\u00a5ol 1.0b");
+        QTest::newRow("4") << 4 << QStringLiteral("KVR: Version francaise 1.0b");
+        QTest::newRow("6") << 6 << QStringLiteral("KVR: Nederlandse versie 1.0b");
+    }
+
+    void versionLabel()
+    {
+        QFETCH(int, language);
+        QFETCH(QString, label);
+        Setup s;
+        s.makeGame(language);
+        s.configure();
+        GuiPrompt prompt;
+        TMainForm form(s.home, prompt);
+        bool asked = false;
+        form.setLocator([&]() -> std::optional<kvr::Configuration> {
+            asked = true;
+            return std::nullopt;
+        });
+        QCOMPARE(form.startUp(), TMainForm::StartResult::Ready);
+        QVERIFY2(!asked, "the configuration is used");
+        QCOMPARE(form.versionLabel()->text(), label);
+        QCOMPARE(form.windowTitle(), QStringLiteral("* Morvane Softcrafts KVR Editor *"));
+        QCOMPARE(form.record().shortString(rec::teamName(1), 13), kvr::demoRecord().shortString(rec::teamName(1), 13));
+        QVERIFY2(prompt.warned.empty(), prompt.warned.empty() ? "" : prompt.warned.front().c_str());
+
+        // Closing remembers the game and the version found.
+        form.close();
+        const auto config = kvr::readConfiguration(s.home.configFile());
+        QVERIFY(config);
+        QCOMPARE(int(config->languageVersion), language);
+        QCOMPARE(config->executablePath, (s.game() / "KVR.EXE").string());
+    }
+
+    void unknownVersionByteStartsAsEnglish()
+    {
+        Setup s;
+        s.makeGame(2);
+        auto exe = bytesOf(s.game() / "KVR.EXE");
+        exe[0x569973] = 'j';
+        std::ofstream(s.game() / "KVR.EXE", std::ios::binary).write(reinterpret_cast<const char*>(exe.data()),
+                                                                    std::streamsize(exe.size()));
+        s.configure();
+        GuiPrompt prompt;
+        TMainForm form(s.home, prompt);
+        QCOMPARE(form.startUp(), TMainForm::StartResult::Ready);
+        QCOMPARE(form.versionLabel()->text(), QStringLiteral("KVR: English Version 1.0b"));
+    }
+
+    void progressValuesArriveInOrder()
+    {
+        Setup s;
+        s.makeGame();
+        GuiPrompt prompt;
+        TMainForm form(s.home, prompt);
+        QSignalSpy spy(form.splash()->progressBar(), &QProgressBar::valueChanged);
+        QCOMPARE(form.startUp(s.game()), TMainForm::StartResult::Ready);
+        QList<int> values;
+        for (const auto& args : spy)
+            values << args.at(0).toInt();
+        QList<int> expected;
+        for (int v = 4; v <= 88; v += 4)
+            expected << v;
+        expected << 92 << 100;
+        QCOMPARE(values, expected);
+        form.show();
+        QVERIFY2(!form.splash()->isVisible(), "showing the main window closes the splash");
+    }
+
+    void missingExecutableIsFatal()
+    {
+        Setup s;
+        s.makeGame();
+        s.configure();
+        fs::remove(s.game() / "KVR.EXE");
+        GuiPrompt prompt;
+        TMainForm form(s.home, prompt);
+        QCOMPARE(form.startUp(), TMainForm::StartResult::Fatal);
+        QCOMPARE(prompt.warned, std::vector<std::string>{" File access error! "});
+        QCOMPARE(form.exitCode(), 1);
+    }
+
+    void editorButtonsWaitForTheirWindows()
+    {
+        Setup s;
+        GuiPrompt prompt;
+        TMainForm form(s.home, prompt);
+        for (const char* name : {"Button951", "Button952", "Button953", "Button954", "Button955", "Button956",
+                                 "Button957", "Button958", "Button959", "Button9510", "Button9511", "Button9512",
+                                 "Button9513", "Button9515", "Button9517"}) {
+            QVERIFY2(form.button(name), name);
+            QVERIFY2(!form.button(name)->isEnabled(), name);
+        }
+        QVERIFY(form.button("Button9516")->isEnabled());
+        QVERIFY(!form.button("Button9514")->isVisible());
+        QCOMPARE(form.menuAction("Loadsettings1")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_L));
+        QCOMPARE(form.menuAction("Savesettings1")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
+        QCOMPARE(form.menuAction("Restoreoriginalsettings1")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_R));
+        QCOMPARE(form.menuAction("Exit1")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_X));
+        QCOMPARE(form.menuAction("ImportExport1")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_I));
+        QVERIFY(form.menuAction("SaveAssettings1")->shortcut().isEmpty());
+    }
+
+    void saveLoadAndDescription()
+    {
+        Setup s;
+        s.makeGame();
+        GuiPrompt prompt;
+        TMainForm form(s.home, prompt);
+        QCOMPARE(form.startUp(s.game()), TMainForm::StartResult::Ready);
+        const fs::path a = s.root() / "a.KVS";
+
+        // The first save always asks; the description is the window's default.
+        prompt.fileAnswers = {a};
+        form.Savesettings1Click();
+        QCOMPARE(prompt.fileRequests.size(), std::size_t(1));
+        QCOMPARE(prompt.fileRequests[0].title, std::string("Save settings"));
+        QCOMPARE(prompt.fileRequests[0].filter, std::string("All settings files|*.KVS"));
+        QCOMPARE(form.windowTitle(), QStringLiteral("* Morvane Softcrafts KVR Editor *- a.KVS"));
+        kvr::SettingsRecord saved;
+        QVERIFY(kvr::readSettingsFile(a, saved));
+        QCOMPARE(saved.shortString(rec::kDescription, 255), std::string("no description"));
+        QCOMPARE(bytesOf(a), std::vector<std::uint8_t>(form.record().bytes().begin(), form.record().bytes().end()));
+
+        // Later saves write under the same name without asking; the description window's
+        // own button saves too.
+        form.descriptionForm()->memo()->moveCursor(QTextCursor::End);
+        QTest::keyClicks(form.descriptionForm()->memo(), " at all");
+        form.record().setWord(rec::kHumanWeight, 1500);
+        QTest::mouseClick(form.descriptionForm()->saveButton(), Qt::LeftButton);
+        QCOMPARE(prompt.fileRequests.size(), std::size_t(1));
+        QVERIFY(kvr::readSettingsFile(a, saved));
+        QCOMPARE(saved.word(rec::kHumanWeight), std::uint16_t(1500));
+        QCOMPARE(saved.shortString(rec::kDescription, 255), std::string("no description at all"));
+
+        // Loading brings back every byte and the description.
+        const kvr::SettingsRecord atSave = form.record();
+        form.record().setWord(rec::kHumanWeight, 1);
+        form.descriptionForm()->memo()->setPlainText(QStringLiteral("changed"));
+        form.setWindowTitle(QStringLiteral("x"));
+        prompt.fileAnswers = {a};
+        form.Loadsettings1Click();
+        QCOMPARE(form.record(), atSave);
+        QCOMPARE(form.descriptionForm()->memo()->toPlainText(), QStringLiteral("no description at all"));
+        QCOMPARE(form.windowTitle(), QStringLiteral("* Morvane Softcrafts KVR Editor *- a.KVS"));
+
+        // A short file changes nothing, caption included, and says why.
+        std::ofstream(s.root() / "short.KVS", std::ios::binary) << std::string(100, 'x');
+        form.setWindowTitle(QStringLiteral("before"));
+        prompt.fileAnswers = {s.root() / "short.KVS"};
+        form.Loadsettings1Click();
+        QCOMPARE(form.record(), atSave);
+        QCOMPARE(form.windowTitle(), QStringLiteral("before"));
+        QCOMPARE(prompt.warned.size(), std::size_t(1));
+
+        // A cancelled load still shows the record's description.
+        form.descriptionForm()->memo()->setPlainText(QStringLiteral("typed"));
+        prompt.fileAnswers = {std::nullopt};
+        form.Loadsettings1Click();
+        QCOMPARE(form.descriptionForm()->memo()->toPlainText(), QStringLiteral("no description at all"));
+        QVERIFY(prompt.unexpected.empty());
+    }
+
+    void restoreThenSaveAsksForAName()
+    {
+        Setup s;
+        s.makeGame();
+        GuiPrompt prompt;
+        TMainForm form(s.home, prompt);
+        QCOMPARE(form.startUp(s.game()), TMainForm::StartResult::Ready);
+        const auto original = bytesOf(s.home.data("ORIGIN.SET"));
+        QCOMPARE(original.size(), std::size_t(2846));
+
+        form.record().setWord(rec::kComputerWeight, 4321);
+        form.setWindowTitle(QStringLiteral("kept"));
+        form.descriptionForm()->memo()->setPlainText(QStringLiteral("mine"));
+        form.Restoreoriginalsettings1Click();
+        QCOMPARE(std::vector<std::uint8_t>(form.record().bytes().begin(), form.record().bytes().end()), original);
+        QCOMPARE(form.windowTitle(), QStringLiteral("kept"));
+        QCOMPARE(form.descriptionForm()->memo()->toPlainText(), QStringLiteral("mine"));
+        QVERIFY(prompt.fileRequests.empty());
+
+        prompt.fileAnswers = {s.root() / "mine.KVS"};
+        form.Savesettings1Click();
+        QCOMPARE(prompt.fileRequests.size(), std::size_t(1));
+        QCOMPARE(bytesOf(s.home.data("ORIGIN.SET")), original);
+        QVERIFY(fs::exists(s.root() / "mine.KVS"));
+    }
+
+    void descriptionHoldsAtMost255Characters()
+    {
+        kvrgui::TDesForm des;
+        des.show();
+        des.memo()->clear();
+        QTest::keyClicks(des.memo(), QString(300, QLatin1Char('d')));
+        QCOMPARE(des.memo()->toPlainText().size(), 255);
+        des.memo()->setPlainText(QStringLiteral("line one\nline two"));
+        QCOMPARE(des.description(), std::string("line one\r\nline two"));
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "main_window_test.moc"
