@@ -10,6 +10,7 @@
 #include "core/game_dir.h"
 #include "core/user_prompt.h"
 #include "core/version.h"
+#include "install/ie_window.h"
 #include "install/startup_load.h"
 
 #include <QApplication>
@@ -61,7 +62,8 @@ QRect place(int column, int row, int columns = 1)
 
 TMainForm::TMainForm(kvr::EditorHome home, kvr::UserPrompt& prompt, QWidget* parent)
     : QMainWindow(parent), m_home(std::move(home)), m_prompt(prompt), m_session(m_record, prompt, m_home),
-      m_splash(new TStartForm), m_des(new TDesForm(this))
+      m_splash(new TStartForm), m_des(new TDesForm(this)),
+      m_ie(new TIEForm(m_context, m_record, m_prompt, [this](const std::string& m) { fatal(m); }, this))
 {
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QString::fromLatin1(kvr::SettingsSession::kTitle));
@@ -149,11 +151,8 @@ void TMainForm::buildMenus()
     QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
     add(options, "Settingsdescription1", QStringLiteral("&Settings description"), QKeySequence(),
         &TMainForm::Settingsdescription1Click);
-    QAction* ie = options->addAction(QStringLiteral("&Import/Export"));
-    ie->setObjectName(QStringLiteral("ImportExport1"));
-    ie->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
-    ie->setEnabled(false);
-    m_actions[ie->objectName()] = ie;
+    add(options, "ImportExport1", QStringLiteral("&Import/Export"), QKeySequence(Qt::CTRL | Qt::Key_I),
+        &TMainForm::ImportExport1Click);
     options->addSeparator();
     add(options, "LocateGame1", QStringLiteral("&Locate the game again..."), QKeySequence(),
         &TMainForm::LocateGame1Click);
@@ -236,6 +235,7 @@ bool TMainForm::loadGame()
     }
     m_versionLabel->setText(QStringLiteral("KVR: ") + fromAnsi(kvr::versionName(m_context.version)));
     m_palette = kvr::readGamePaletteAtStart(m_home, m_prompt);
+    m_ie->showChoices();
     m_splash->setProgress(100);
     return true;
 }
@@ -298,6 +298,13 @@ void TMainForm::Restoreoriginalsettings1Click()
 }
 
 void TMainForm::Settingsdescription1Click() { m_des->exec(); }
+
+void TMainForm::ImportExport1Click()
+{
+    m_ie->exec();
+    if (m_ie->trackDataRead())
+        m_trackDataPending = false;
+}
 
 void TMainForm::LocateGame1Click()
 {

@@ -23,6 +23,7 @@ class UserPrompt;
 namespace kvrgui {
 
 class TDesForm;
+class TIEForm;
 class TStartForm;
 
 // The main window: runs the start-up load, offers one picture button per editor, the
@@ -49,6 +50,7 @@ public:
     const kvr::GamePalette& palette() const { return m_palette; }
     TStartForm* splash() const { return m_splash; }
     TDesForm* descriptionForm() const { return m_des; }
+    TIEForm* importExportForm() const { return m_ie; }
     QLabel* versionLabel() const { return m_versionLabel; }
     QPushButton* button(const QString& name) const;
     QAction* menuAction(const QString& name) const;
@@ -62,6 +64,7 @@ public slots:
     void SaveAssettings1Click();
     void Restoreoriginalsettings1Click();
     void Settingsdescription1Click();
+    void ImportExport1Click();
     void LocateGame1Click();
 
 protected:
@@ -91,6 +94,7 @@ private:
 
     TStartForm* m_splash;
     TDesForm* m_des;
+    TIEForm* m_ie;
     QLabel* m_versionLabel = nullptr;
     std::map<QString, QPushButton*> m_buttons;
     std::map<QString, QAction*> m_actions;

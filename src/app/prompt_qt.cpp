@@ -2,11 +2,22 @@
 
 #include "core/ansi.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QFileDialog>
 #include <QMessageBox>
 
 namespace kvrgui {
+
+namespace {
+// A question asked in the middle of a long action gets the normal pointer back.
+struct NormalCursor {
+    NormalCursor() { QApplication::setOverrideCursor(Qt::ArrowCursor); }
+    ~NormalCursor() { QApplication::restoreOverrideCursor(); }
+    NormalCursor(const NormalCursor&) = delete;
+    NormalCursor& operator=(const NormalCursor&) = delete;
+};
+} // namespace
 
 QString fromAnsi(const std::string& text) { return QString::fromStdString(kvr::ansiToUtf8(text)); }
 
@@ -27,22 +38,26 @@ QString qtFilter(const std::string& filter)
 
 bool QtPrompt::confirm(const std::string& text)
 {
+    NormalCursor normal;
     return QMessageBox::question(m_parent, QStringLiteral("Confirm"), fromAnsi(text),
                                  QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok) == QMessageBox::Ok;
 }
 
 void QtPrompt::inform(const std::string& text)
 {
+    NormalCursor normal;
     QMessageBox::information(m_parent, QStringLiteral("Information"), fromAnsi(text), QMessageBox::Ok);
 }
 
 void QtPrompt::warn(const std::string& text)
 {
+    NormalCursor normal;
     QMessageBox::warning(m_parent, QStringLiteral("Warning"), fromAnsi(text), QMessageBox::Ok);
 }
 
 std::optional<std::filesystem::path> QtPrompt::chooseFile(const kvr::FileRequest& request)
 {
+    NormalCursor normal;
     QFileDialog dialog(m_parent, fromAnsi(request.title));
     dialog.setNameFilter(qtFilter(request.filter));
     if (!request.initialDirectory.empty())
