@@ -43,7 +43,7 @@ std::vector<std::uint8_t> unhex(const std::string& s, const std::string& field)
 
 std::string offsetKey(std::size_t offset)
 {
-    char buf[16];
+    char buf[32];
     std::snprintf(buf, sizeof buf, "0x%03zX", offset);
     return buf;
 }

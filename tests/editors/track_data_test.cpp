@@ -43,9 +43,7 @@ struct TrackFolder {
     fs::path exe() const { return dir / "KVR.EXE"; }
     fs::path track(int t, const char* folder = "CIRCUITS") const
     {
-        char name[16];
-        std::snprintf(name, sizeof name, "F1CT%02d.DAT", t + 1);
-        return dir.path() / folder / name;
+        return dir.path() / folder / kvr::trackFileName(t);
     }
 
     TrackFolder()

@@ -113,11 +113,11 @@ void writeFuzzSeeds(const fs::path& dir)
     Bytes palette(12, 0);
     for (int i = 0; i < 256; ++i)
         palette.insert(palette.end(), {std::uint8_t(i), std::uint8_t(255 - i), std::uint8_t(i / 2), 0});
-    write(dir / "palette" / "full.pal", palette);
-    write(dir / "palette" / "short.pal", Bytes(palette.begin(), palette.begin() + 12 + 4 * 3 + 2));
+    write(dir / "game_palette" / "full.pal", palette);
+    write(dir / "game_palette" / "short.pal", Bytes(palette.begin(), palette.begin() + 12 + 4 * 3 + 2));
     Bytes longer = palette;
     longer.insert(longer.end(), 40, 7);
-    write(dir / "palette" / "long.pal", longer);
+    write(dir / "game_palette" / "long.pal", longer);
 }
 
 } // namespace mkpic

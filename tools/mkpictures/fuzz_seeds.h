@@ -4,7 +4,7 @@
 
 namespace mkpic {
 
-// Seed inputs for the fuzz targets: DIR/dib256, DIR/dib and DIR/palette.
+// Seed inputs for the fuzz targets: DIR/dib256, DIR/dib and DIR/game_palette.
 void writeFuzzSeeds(const std::filesystem::path& dir);
 
 } // namespace mkpic
