@@ -23,7 +23,7 @@ void check(bool ok)
 constexpr std::uint16_t kPlanes = 1;
 constexpr std::uint16_t kBitsPerPixel = 8;
 // A file may hold at most the pixel area, its headers and a generous run-length stream.
-constexpr std::uint64_t kMaxFileBytes = kMaxPixelBytes * 3;
+constexpr std::uint64_t kMaxFileBytes = kMaxPixelBytes * 4;
 
 } // namespace
 

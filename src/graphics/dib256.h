@@ -14,7 +14,7 @@ inline constexpr const char* kDib256Invalid = "Bitmap Image is not valid";
 
 // Pictures are small; a header that asks for more pixel memory than this is refused
 // rather than trusted (run-length data can claim any size in a few bytes).
-inline constexpr std::uint64_t kMaxPixelBytes = 64ull * 1024 * 1024;
+inline constexpr std::uint64_t kMaxPixelBytes = 16ull * 1024 * 1024; // 4096 x 4096
 
 // One 8-bit bitmap file loaded for the image view: 256 colour entries and top-down
 // rows, each `stride()` bytes long.

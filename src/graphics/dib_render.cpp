@@ -31,9 +31,10 @@ RgbPicture renderDib256(const TDIB256& dib, const ColourTable* colours)
 
 RgbPicture renderDib(const TDIB& dib, const ColourTable* colours)
 {
+    // A bitmap without pixels (a width or height of 0) draws as nothing at all.
+    if (dib.empty() || dib.width() <= 0 || dib.height() <= 0)
+        return {};
     RgbPicture out{dib.width(), dib.height(), {}};
-    if (dib.empty())
-        return out;
     const int bits = dib.bitsPerPixel();
     const auto rows = dib.pixels();
     const std::size_t rowSize = dib.rowSize();
