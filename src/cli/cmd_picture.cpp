@@ -70,7 +70,8 @@ CommandRegistration reg([](CLI::App& app, Action& chosen) {
     auto o = std::make_shared<PictureOptions>();
     cmd->add_option("FILE", o->file, "The bitmap file")->required();
     cmd->add_option("-o,--output", o->out, "The PNG file to write")->required();
-    cmd->add_option("--palette", o->palette, "Show the pixels through this game palette (KVR.PAL) instead of the file's colours");
+    cmd->add_option("--palette", o->palette,
+                    "Show the pixels through this game palette (KVR.PAL) instead of the file's colours");
     cmd->add_option("--as", o->loader, "dib256: the image view's 8-bit loader; dib: the helmet editor's bitmap class")
         ->check(CLI::IsMember({"dib256", "dib"}));
     cmd->callback([&chosen, o] { chosen = [o] { return runPicture(*o); }; });

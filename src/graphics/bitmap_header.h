@@ -49,10 +49,14 @@ constexpr std::uint64_t rowSize(std::uint64_t bitsPerPixel, std::uint64_t width)
 constexpr std::uint32_t defaultColours(std::uint32_t bitsPerPixel)
 {
     switch (bitsPerPixel) {
-    case 1: return 2;
-    case 4: return 16;
-    case 8: return 256;
-    default: return 0;
+    case 1:
+        return 2;
+    case 4:
+        return 16;
+    case 8:
+        return 256;
+    default:
+        return 0;
     }
 }
 } // namespace bmp

@@ -30,7 +30,7 @@ struct IndexedPicture {
 };
 
 struct BitmapWriteOptions {
-    bool runLength = false;  // 8-bit run-length compression
+    bool runLength = false;       // 8-bit run-length compression
     bool coloursUsedZero = false; // leave "colours used" 0, meaning 256
 };
 

@@ -12,7 +12,7 @@ namespace kvr {
 // asking for bytes that are not there calls the failure handler given at
 // construction, which must throw.
 class ByteReader {
-public:
+  public:
     using Fail = void (*)();
     ByteReader(std::span<const std::uint8_t> bytes, Fail fail) : m_bytes(bytes), m_fail(fail) {}
 
@@ -34,7 +34,7 @@ public:
     }
     std::span<const std::uint8_t> rest() { return take(remaining()); }
 
-private:
+  private:
     void need(std::uint64_t count) const
     {
         if (!has(count))

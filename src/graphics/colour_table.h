@@ -22,9 +22,15 @@ inline constexpr int kFirstPictureColour = 10;
 inline constexpr int kFirstUpperStatic = 246;
 inline constexpr int kStaticColourCount = 20;
 
-constexpr bool isStaticColour(int index) { return index < kFirstPictureColour || index >= kFirstUpperStatic; }
+constexpr bool isStaticColour(int index)
+{
+    return index < kFirstPictureColour || index >= kFirstUpperStatic;
+}
 
-constexpr ColourEntry rgb(std::uint8_t red, std::uint8_t green, std::uint8_t blue) { return {blue, green, red, 0}; }
+constexpr ColourEntry rgb(std::uint8_t red, std::uint8_t green, std::uint8_t blue)
+{
+    return {blue, green, red, 0};
+}
 
 // Our fixed stand-in for the system palette's static colours: 0..9 then 246..255.
 inline constexpr std::array<ColourEntry, kStaticColourCount> kStaticColours = {

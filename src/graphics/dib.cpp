@@ -11,16 +11,28 @@
 namespace kvr {
 namespace {
 
-[[noreturn]] void invalid() { throw InvalidGraphic(kDibInvalid); }
-[[noreturn]] void unknownHeader() { throw InvalidGraphic(""); }
+[[noreturn]] void invalid()
+{
+    throw InvalidGraphic(kDibInvalid);
+}
+[[noreturn]] void unknownHeader()
+{
+    throw InvalidGraphic("");
+}
 
 constexpr std::uint64_t kMaxFileBytes = 256ull * 1024 * 1024;
 
 } // namespace
 
-std::uint16_t TDIB::bitsPerPixel() const { return empty() ? 0 : le16(m_image->memory, bmp::kInfoBitCount); }
+std::uint16_t TDIB::bitsPerPixel() const
+{
+    return empty() ? 0 : le16(m_image->memory, bmp::kInfoBitCount);
+}
 
-std::size_t TDIB::rowSize() const { return empty() ? 0 : std::size_t(bmp::rowSize(bitsPerPixel(), std::uint32_t(width()))); }
+std::size_t TDIB::rowSize() const
+{
+    return empty() ? 0 : std::size_t(bmp::rowSize(bitsPerPixel(), std::uint32_t(width())));
+}
 
 std::size_t TDIB::colourCount() const
 {
@@ -40,7 +52,10 @@ std::span<const std::uint8_t> TDIB::memory() const
     return m_image ? std::span<const std::uint8_t>(m_image->memory) : std::span<const std::uint8_t>();
 }
 
-std::span<const std::uint8_t> TDIB::info() const { return memory().first(empty() ? 0 : bmp::kInfoHeaderSize); }
+std::span<const std::uint8_t> TDIB::info() const
+{
+    return memory().first(empty() ? 0 : bmp::kInfoHeaderSize);
+}
 
 std::span<std::uint8_t> TDIB::pixels()
 {
@@ -49,7 +64,10 @@ std::span<std::uint8_t> TDIB::pixels()
     return std::span<std::uint8_t>(m_image->memory).subspan(m_image->pixelsOffset);
 }
 
-std::span<const std::uint8_t> TDIB::pixels() const { return memory().subspan(empty() ? 0 : m_image->pixelsOffset); }
+std::span<const std::uint8_t> TDIB::pixels() const
+{
+    return memory().subspan(empty() ? 0 : m_image->pixelsOffset);
+}
 
 void TDIB::loadFromBytes(std::span<const std::uint8_t> bytes)
 {
@@ -126,7 +144,10 @@ void TDIB::loadFromBytes(std::span<const std::uint8_t> bytes)
     m_image = std::move(image);
 }
 
-void TDIB::loadFromFile(const std::filesystem::path& file) { loadFromBytes(readPictureFile(file, kMaxFileBytes)); }
+void TDIB::loadFromFile(const std::filesystem::path& file)
+{
+    loadFromBytes(readPictureFile(file, kMaxFileBytes));
+}
 
 std::vector<std::uint8_t> TDIB::saveToBytes() const
 {

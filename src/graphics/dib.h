@@ -18,7 +18,7 @@ inline constexpr const char* kDibInvalid = "Bitmap image is not valid";
 // header's size and offset fields. Copies share one image (as the helmet sheet and
 // its views do); changing pixels through one shows in all.
 class TDIB {
-public:
+  public:
     bool empty() const { return !m_image || m_image->memory.empty(); }
     std::int32_t width() const { return m_image ? m_image->width : 0; }
     std::int32_t height() const { return m_image ? m_image->height : 0; }
@@ -51,7 +51,7 @@ public:
 
     void clear() { m_image.reset(); }
 
-private:
+  private:
     struct ImageRecord {
         std::vector<std::uint8_t> memory;
         std::int32_t width = 0;

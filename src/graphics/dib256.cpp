@@ -12,7 +12,10 @@
 namespace kvr {
 namespace {
 
-[[noreturn]] void invalid() { throw InvalidGraphic(kDib256Invalid); }
+[[noreturn]] void invalid()
+{
+    throw InvalidGraphic(kDib256Invalid);
+}
 
 void check(bool ok)
 {
@@ -27,7 +30,10 @@ constexpr std::uint64_t kMaxFileBytes = kMaxPixelBytes * 4;
 
 } // namespace
 
-void TDIB256::loadFromFile(const std::filesystem::path& file) { loadFromBytes(readPictureFile(file, kMaxFileBytes)); }
+void TDIB256::loadFromFile(const std::filesystem::path& file)
+{
+    loadFromBytes(readPictureFile(file, kMaxFileBytes));
+}
 
 void TDIB256::loadFromBytes(std::span<const std::uint8_t> bytes)
 {

@@ -19,7 +19,7 @@ inline constexpr std::uint64_t kMaxPixelBytes = 16ull * 1024 * 1024; // 4096 x 4
 // One 8-bit bitmap file loaded for the image view: 256 colour entries and top-down
 // rows, each `stride()` bytes long.
 class TDIB256 {
-public:
+  public:
     // Throws InvalidGraphic "Bitmap Image is not valid" for anything but an 8-bit
     // bitmap with a 40-byte header, uncompressed or 8-bit run-length; GeneralError
     // when the file cannot be read. On failure the earlier picture is kept.
@@ -38,7 +38,7 @@ public:
     // The 40-byte header as it now stands (uncompressed, 256 colours used).
     std::span<const std::uint8_t> header() const { return m_header; }
 
-private:
+  private:
     std::vector<std::uint8_t> m_header;
     ColourTable m_colours{};
     std::vector<std::uint8_t> m_pixels;

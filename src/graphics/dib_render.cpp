@@ -14,7 +14,10 @@ std::uint32_t argb(std::uint8_t r, std::uint8_t g, std::uint8_t b)
 }
 
 // 5-bit channel to 8 bits.
-std::uint8_t widen5(unsigned v) { return std::uint8_t((v << 3) | (v >> 2)); }
+std::uint8_t widen5(unsigned v)
+{
+    return std::uint8_t((v << 3) | (v >> 2));
+}
 
 } // namespace
 
@@ -50,17 +53,28 @@ RgbPicture renderDib(const TDIB& dib, const ColourTable* colours)
             const std::size_t xs = std::size_t(x);
             std::uint32_t c = kOpaqueBlack;
             switch (bits) {
-            case 1: c = indexed((row[xs / 8] >> (7 - xs % 8)) & 1); break;
-            case 4: c = indexed((row[xs / 2] >> (xs % 2 ? 0 : 4)) & 0xF); break;
-            case 8: c = indexed(row[xs]); break;
+            case 1:
+                c = indexed((row[xs / 8] >> (7 - xs % 8)) & 1);
+                break;
+            case 4:
+                c = indexed((row[xs / 2] >> (xs % 2 ? 0 : 4)) & 0xF);
+                break;
+            case 8:
+                c = indexed(row[xs]);
+                break;
             case 16: {
                 const unsigned v = unsigned(row[2 * xs]) | (unsigned(row[2 * xs + 1]) << 8);
                 c = argb(widen5((v >> 10) & 31), widen5((v >> 5) & 31), widen5(v & 31));
                 break;
             }
-            case 24: c = argb(row[3 * xs + 2], row[3 * xs + 1], row[3 * xs]); break;
-            case 32: c = argb(row[4 * xs + 2], row[4 * xs + 1], row[4 * xs]); break;
-            default: break;
+            case 24:
+                c = argb(row[3 * xs + 2], row[3 * xs + 1], row[3 * xs]);
+                break;
+            case 32:
+                c = argb(row[4 * xs + 2], row[4 * xs + 1], row[4 * xs]);
+                break;
+            default:
+                break;
             }
             out.argb[std::size_t(y) * std::size_t(out.width) + xs] = c;
         }

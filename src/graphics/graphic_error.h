@@ -7,7 +7,7 @@ namespace kvr {
 // A picture file that fails a check. The action is abandoned and the picture keeps
 // what it held; the text is the loader's own message.
 class InvalidGraphic : public GeneralError {
-public:
+  public:
     using GeneralError::GeneralError;
 };
 

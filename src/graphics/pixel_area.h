@@ -33,7 +33,10 @@ struct PixelArea {
     }
 };
 
-inline PixelArea areaOf(TWinG& bitmap) { return {bitmap.pixels(), bitmap.width(), bitmap.height(), bitmap.stride()}; }
+inline PixelArea areaOf(TWinG& bitmap)
+{
+    return {bitmap.pixels(), bitmap.width(), bitmap.height(), bitmap.stride()};
+}
 inline PixelArea areaOf(IndexedPicture& picture)
 {
     return {picture.pixels, picture.width, picture.height, picture.stride};

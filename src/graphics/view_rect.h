@@ -19,7 +19,7 @@ struct PixelRect {
 // The part of the bitmap an image view shows: all of it, or the rectangle Left, Top,
 // Width, Height. Every setter fires onChange (the view clamps and repaints there).
 class TView {
-public:
+  public:
     ViewMode mode() const { return m_mode; }
     std::int16_t left() const { return m_left; }
     std::int16_t top() const { return m_top; }
@@ -44,7 +44,7 @@ public:
 
     std::function<void()> onChange;
 
-private:
+  private:
     void changed();
 
     ViewMode m_mode = ViewMode::All;

@@ -2,9 +2,15 @@
 
 namespace kvr {
 
-TWinG::TWinG(std::uint16_t width, std::uint16_t height) : m_width(width), m_height(height) { recreate(); }
+TWinG::TWinG(std::uint16_t width, std::uint16_t height) : m_width(width), m_height(height)
+{
+    recreate();
+}
 
-void TWinG::recreate() { m_pixels.assign(stride() * m_height, 0); }
+void TWinG::recreate()
+{
+    m_pixels.assign(stride() * m_height, 0);
+}
 
 void TWinG::setWidth(std::uint16_t width)
 {

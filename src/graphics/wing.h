@@ -11,12 +11,15 @@
 namespace kvr {
 
 // Row length in bytes of an 8-bit picture: the width rounded up to a multiple of 4.
-constexpr std::size_t rowStride(std::size_t width) { return (width + 3) & ~std::size_t(3); }
+constexpr std::size_t rowStride(std::size_t width)
+{
+    return (width + 3) & ~std::size_t(3);
+}
 
 // The off-screen 8-bit bitmap: top-down rows of palette indices and its own 256-entry
 // colour table. The editors write indices straight into pixels() and ask for a repaint.
 class TWinG {
-public:
+  public:
     TWinG() : TWinG(1, 1) {}
     TWinG(std::uint16_t width, std::uint16_t height);
 
@@ -42,7 +45,7 @@ public:
 
     std::function<void()> onChange;
 
-private:
+  private:
     void recreate();
 
     std::uint16_t m_width;

@@ -26,7 +26,10 @@ void WinGImageModel::repaint()
         onRepaint();
 }
 
-void WinGImageModel::clampView() { m_view.clampTo(m_wing.width(), m_wing.height()); }
+void WinGImageModel::clampView()
+{
+    m_view.clampTo(m_wing.width(), m_wing.height());
+}
 
 void WinGImageModel::setFileName(const std::string& fileName)
 {
@@ -92,6 +95,9 @@ void WinGImageModel::updateColourTable(std::span<const ColourEntry> entries, int
     repaint();
 }
 
-void WinGImageModel::rebuildPalette() { applyStaticColours(m_wing.colourTable()); }
+void WinGImageModel::rebuildPalette()
+{
+    applyStaticColours(m_wing.colourTable());
+}
 
 } // namespace kvr

@@ -16,7 +16,7 @@ inline constexpr const char* kNoPicture = "(none)";
 // off-screen bitmap, the picture file it shows, the colour-table rules and the view
 // rectangle. The Qt control (TWinGImage) paints what this holds.
 class WinGImageModel {
-public:
+  public:
     WinGImageModel();
     WinGImageModel(const WinGImageModel&) = delete;
     WinGImageModel& operator=(const WinGImageModel&) = delete;
@@ -50,7 +50,7 @@ public:
     void repaint();
     std::function<void()> onRepaint;
 
-private:
+  private:
     void loadPicture();
     void clampView();
 

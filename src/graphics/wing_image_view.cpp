@@ -14,7 +14,10 @@ TWinGImage::TWinGImage(QWidget* parent) : QWidget(parent)
     m_model.onRepaint = [this] { update(); };
 }
 
-QSize TWinGImage::sizeHint() const { return {m_model.wing().width(), m_model.wing().height()}; }
+QSize TWinGImage::sizeHint() const
+{
+    return {m_model.wing().width(), m_model.wing().height()};
+}
 
 void TWinGImage::paintEvent(QPaintEvent*)
 {

@@ -12,7 +12,7 @@ namespace kvr {
 // repaint() on the model (or update() here); nothing else needs to be told.
 class TWinGImage : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit TWinGImage(QWidget* parent = nullptr);
 
     WinGImageModel& model() { return m_model; }
@@ -25,21 +25,21 @@ public:
 
     QSize sizeHint() const override;
 
-signals:
+  signals:
     void mousePressed(int x, int y, Qt::MouseButton button);
     void mouseReleased(int x, int y, Qt::MouseButton button);
     void mouseMoved(int x, int y);
     void clicked();
     void doubleClicked();
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
-private:
+  private:
     QPoint toBitmap(const QPointF& position) const;
 
     WinGImageModel m_model;

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <optional>
 #include <vector>
 
@@ -29,6 +31,10 @@ struct Recoloured {
     int picture; // index in the unrecoloured picture
     int drawn;   // index drawn for bases cockpit 100, mirrors 200, front wing 30
 };
+void PrintTo(const Recoloured& p, std::ostream* os)
+{
+    *os << p.what;
+}
 
 class CockpitRecolour : public testing::TestWithParam<Recoloured> {};
 
@@ -116,6 +122,10 @@ struct Element {
     std::optional<int> element;
     const char* label;
 };
+void PrintTo(const Element& p, std::ostream* os)
+{
+    *os << p.index;
+}
 
 class CockpitElement : public testing::TestWithParam<Element> {};
 
@@ -126,8 +136,9 @@ TEST_P(CockpitElement, IsFoundInTheRunsOnly)
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, CockpitElement,
-                         testing::Values(Element{41, std::nullopt, "Detail: (nothing)"}, Element{42, 0, "Detail: Cockpit"},
-                                         Element{56, 0, "Detail: Cockpit"}, Element{57, std::nullopt, "Detail: (nothing)"},
+                         testing::Values(Element{41, std::nullopt, "Detail: (nothing)"},
+                                         Element{42, 0, "Detail: Cockpit"}, Element{56, 0, "Detail: Cockpit"},
+                                         Element{57, std::nullopt, "Detail: (nothing)"},
                                          Element{58, 1, "Detail: Mirrors"}, Element{73, 1, "Detail: Mirrors"},
                                          Element{74, std::nullopt, "Detail: (nothing)"},
                                          Element{153, std::nullopt, "Detail: (nothing)"},

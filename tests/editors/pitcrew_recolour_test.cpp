@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <optional>
 
 using kvr::CrewBases;
@@ -35,6 +37,10 @@ struct Drawn {
     int picture;
     int drawn;
 };
+void PrintTo(const Drawn& p, std::ostream* os)
+{
+    *os << p.what;
+}
 
 class CrewRecolour : public testing::TestWithParam<Drawn> {};
 
@@ -48,14 +54,15 @@ TEST_P(CrewRecolour, ShiftsEachGroupsRunToItsBase)
     EXPECT_EQ(kvr::crewRecolourTable(b)[std::size_t(GetParam().picture)], GetParam().drawn) << GetParam().what;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, CrewRecolour,
-    testing::Values(Drawn{"first of Feet", 42, 90}, Drawn{"last of Feet", 57, 105}, Drawn{"first of Legs", 58, 42},
-                    Drawn{"last of Legs", 73, 57}, Drawn{"first of Head", 234, 250},
-                    Drawn{"Head wraps past 255", 245, (250 + 11) % 256}, Drawn{"last of Head", 249, (250 + 15) % 256},
-                    Drawn{"logo 250 follows base 200", 250, 200}, Drawn{"logo 253", 253, 203},
-                    Drawn{"logo 255 follows base 200", 255, 205}),
-    [](const auto& info) { return "case" + std::to_string(info.index); });
+INSTANTIATE_TEST_SUITE_P(Cases, CrewRecolour,
+                         testing::Values(Drawn{"first of Feet", 42, 90}, Drawn{"last of Feet", 57, 105},
+                                         Drawn{"first of Legs", 58, 42}, Drawn{"last of Legs", 73, 57},
+                                         Drawn{"first of Head", 234, 250},
+                                         Drawn{"Head wraps past 255", 245, (250 + 11) % 256},
+                                         Drawn{"last of Head", 249, (250 + 15) % 256},
+                                         Drawn{"logo 250 follows base 200", 250, 200}, Drawn{"logo 253", 253, 203},
+                                         Drawn{"logo 255 follows base 200", 255, 205}),
+                         [](const auto& info) { return "case" + std::to_string(info.index); });
 
 TEST(CrewRecolour, BasesAreTheTeamsSixteenBytes)
 {
@@ -73,6 +80,10 @@ struct Group {
     std::optional<int> group;
     const char* label;
 };
+void PrintTo(const Group& p, std::ostream* os)
+{
+    *os << p.index;
+}
 
 class CrewGroup : public testing::TestWithParam<Group> {};
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <optional>
 #include <vector>
 
@@ -16,8 +18,14 @@ struct Picture {
 };
 
 // The middle of swatch index i's cell.
-int xOf(int index) { return (index - 11) % 25 * 20 + 10; }
-int yOf(int index) { return 198 + (index - 11) / 25 * 15 + 7; }
+int xOf(int index)
+{
+    return (index - 11) % 25 * 20 + 10;
+}
+int yOf(int index)
+{
+    return 198 + (index - 11) / 25 * 15 + 7;
+}
 
 kvr::ColourTable greys()
 {
@@ -117,10 +125,14 @@ TEST(SwatchGrid, RunsReachingPastTheSwatchesMarkOnlyWhatHasOne)
 
 struct Accept {
     const char* what;
-    int index;     // the swatch clicked
+    int index; // the swatch clicked
     int runLength;
     bool accepted;
 };
+void PrintTo(const Accept& p, std::ostream* os)
+{
+    *os << p.what;
+}
 
 class SetColorRule : public testing::TestWithParam<Accept> {};
 
@@ -138,7 +150,8 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, SetColorRule,
     testing::Values(Accept{"cockpit (15) highest base", 231, 15, true}, Accept{"cockpit one past", 232, 15, false},
                     Accept{"mirrors (16) highest base", 230, 16, true}, Accept{"mirrors one past", 231, 16, false},
-                    Accept{"front wing (14) highest base", 232, 14, true}, Accept{"front wing one past", 233, 14, false},
+                    Accept{"front wing (14) highest base", 232, 14, true},
+                    Accept{"front wing one past", 233, 14, false},
                     Accept{"pit crew group (16) highest base", 230, 16, true},
                     Accept{"pit crew one past", 231, 16, false}, Accept{"last swatch for the cockpit", 245, 15, false},
                     Accept{"first swatch", 11, 16, true}, Accept{"empty cell after the last swatch", 246, 1, false},

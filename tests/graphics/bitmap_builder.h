@@ -17,8 +17,8 @@ struct BitmapSpec {
     std::uint32_t compression = 0;
     std::uint32_t imageSize = 0;
     std::uint32_t coloursUsed = 4;
-    std::uint32_t colourEntries = 4;  // entries actually written
-    std::uint32_t pixelOffset = 0;    // 0: right after the colour table
+    std::uint32_t colourEntries = 4; // entries actually written
+    std::uint32_t pixelOffset = 0;   // 0: right after the colour table
 };
 
 // Colour entry i is (blue i, green 100 + i, red 200 - i) with 3 or 4 bytes as the

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <string>
 #include <vector>
 
@@ -98,7 +100,8 @@ TEST(Dib256, ShortImageSizeLeavesTheRestBlank)
 {
     BitmapSpec s;
     s.imageSize = 8; // only the bottom row is read
-    EXPECT_EQ(load(buildBitmap(s, kRows)), (Bytes{0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 2, 3, 4, 5, 0, 0, 0}));
+    EXPECT_EQ(load(buildBitmap(s, kRows)),
+              (Bytes{0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 2, 3, 4, 5, 0, 0, 0}));
 }
 
 struct Refused {
@@ -106,6 +109,10 @@ struct Refused {
     BitmapSpec spec;
     Bytes data;
 };
+void PrintTo(const Refused& p, std::ostream* os)
+{
+    *os << p.what;
+}
 
 class Dib256Refuses : public testing::TestWithParam<Refused> {};
 
@@ -138,7 +145,11 @@ INSTANTIATE_TEST_SUITE_P(
                     Refused{"4 bits", with([](BitmapSpec& s) { s.bits = 4; }), kRows},
                     Refused{"16 bits", with([](BitmapSpec& s) { s.bits = 16; }), kRows},
                     Refused{"24 bits", with([](BitmapSpec& s) { s.bits = 24; }), kRows},
-                    Refused{"257 colours", with([](BitmapSpec& s) { s.coloursUsed = 257; s.colourEntries = 257; }), kRows},
+                    Refused{"257 colours", with([](BitmapSpec& s) {
+                                s.coloursUsed = 257;
+                                s.colourEntries = 257;
+                            }),
+                            kRows},
                     Refused{"4-bit run-length", with([](BitmapSpec& s) { s.compression = 2; }), kRows},
                     Refused{"bit fields", with([](BitmapSpec& s) { s.compression = 3; }), kRows},
                     Refused{"image size past the pixel area", with([](BitmapSpec& s) { s.imageSize = 25; }),
@@ -183,48 +194,55 @@ struct RleCase {
     Bytes stream;
     Bytes topDown;
 };
+void PrintTo(const RleCase& p, std::ostream* os)
+{
+    *os << p.what;
+}
 
 class Dib256RunLength : public testing::TestWithParam<RleCase> {};
 
-TEST_P(Dib256RunLength, ExpandsAsStated) { EXPECT_EQ(load(buildBitmap(rle(5, 3), GetParam().stream)), GetParam().topDown); }
+TEST_P(Dib256RunLength, ExpandsAsStated)
+{
+    EXPECT_EQ(load(buildBitmap(rle(5, 3), GetParam().stream)), GetParam().topDown);
+}
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, Dib256RunLength,
-    testing::Values(
-        RleCase{"runs go on into the row's padding, as the output only moves forward",
-                {5, 7, 3, 8, 0, 1},
-                {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 7, 7, 7, 7, 7, 8, 8, 8}},
-        RleCase{"end of line after 2 pixels continues at the next row, skipped pixels unwritten",
-                {2, 9, 0, 0, 1, 4, 0, 0, 0, 1},
-                {0, 0, 0, 0, 0, 0, 0, 0, 4, 0, 0, 0, 0, 0, 0, 0, 9, 9, 0, 0, 0, 0, 0, 0}},
-        RleCase{"end of line at the start of a row does not skip a row",
-                {8, 1, 0, 0, 2, 6, 0, 1},
-                {0, 0, 0, 0, 0, 0, 0, 0, 6, 6, 0, 0, 0, 0, 0, 0, 1, 1, 1, 1, 1, 1, 1, 1}},
-        RleCase{"delta moves right and up",
-                {1, 5, 0, 2, 2, 1, 1, 6, 0, 1},
-                {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 6, 0, 0, 0, 0, 5, 0, 0, 0, 0, 0, 0, 0}},
-        RleCase{"odd literal stretch skips its pad byte",
-                {0, 3, 1, 2, 3, 99, 1, 4, 0, 1},
-                {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 2, 3, 4, 0, 0, 0, 0}},
-        RleCase{"even literal stretch has no pad",
-                {0, 4, 1, 2, 3, 4, 1, 5, 0, 1},
-                {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 2, 3, 4, 5, 0, 0, 0}},
-        RleCase{"end of picture ignores what follows",
-                {1, 3, 0, 1, 5, 9},
-                {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 3, 0, 0, 0, 0, 0, 0, 0}},
-        RleCase{"a run past the end of the area stops at its last byte",
-                {16, 1, 255, 2, 255, 3, 0, 1},
-                {2, 2, 2, 2, 2, 2, 2, 2, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1}},
-        RleCase{"a literal stretch past the end of the area is cut there",
-                {20, 1, 0, 6, 1, 2, 3, 4, 5, 6},
-                {1, 1, 1, 1, 1, 2, 3, 4, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1}},
-        RleCase{"a delta past the end writes nothing more",
-                {1, 1, 0, 2, 0, 9, 7, 7},
-                {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0}},
-        RleCase{"data that stops inside a literal stretch ends the picture",
-                {0, 9, 4, 4},
-                {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 4, 4, 0, 0, 0, 0, 0, 0}},
-        RleCase{"a lone last byte is ignored", {2, 8, 3}, {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 8, 8, 0, 0, 0, 0, 0, 0}}),
+    testing::Values(RleCase{"runs go on into the row's padding, as the output only moves forward",
+                            {5, 7, 3, 8, 0, 1},
+                            {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 7, 7, 7, 7, 7, 8, 8, 8}},
+                    RleCase{"end of line after 2 pixels continues at the next row, skipped pixels unwritten",
+                            {2, 9, 0, 0, 1, 4, 0, 0, 0, 1},
+                            {0, 0, 0, 0, 0, 0, 0, 0, 4, 0, 0, 0, 0, 0, 0, 0, 9, 9, 0, 0, 0, 0, 0, 0}},
+                    RleCase{"end of line at the start of a row does not skip a row",
+                            {8, 1, 0, 0, 2, 6, 0, 1},
+                            {0, 0, 0, 0, 0, 0, 0, 0, 6, 6, 0, 0, 0, 0, 0, 0, 1, 1, 1, 1, 1, 1, 1, 1}},
+                    RleCase{"delta moves right and up",
+                            {1, 5, 0, 2, 2, 1, 1, 6, 0, 1},
+                            {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 6, 0, 0, 0, 0, 5, 0, 0, 0, 0, 0, 0, 0}},
+                    RleCase{"odd literal stretch skips its pad byte",
+                            {0, 3, 1, 2, 3, 99, 1, 4, 0, 1},
+                            {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 2, 3, 4, 0, 0, 0, 0}},
+                    RleCase{"even literal stretch has no pad",
+                            {0, 4, 1, 2, 3, 4, 1, 5, 0, 1},
+                            {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 2, 3, 4, 5, 0, 0, 0}},
+                    RleCase{"end of picture ignores what follows",
+                            {1, 3, 0, 1, 5, 9},
+                            {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 3, 0, 0, 0, 0, 0, 0, 0}},
+                    RleCase{"a run past the end of the area stops at its last byte",
+                            {16, 1, 255, 2, 255, 3, 0, 1},
+                            {2, 2, 2, 2, 2, 2, 2, 2, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1}},
+                    RleCase{"a literal stretch past the end of the area is cut there",
+                            {20, 1, 0, 6, 1, 2, 3, 4, 5, 6},
+                            {1, 1, 1, 1, 1, 2, 3, 4, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1}},
+                    RleCase{"a delta past the end writes nothing more",
+                            {1, 1, 0, 2, 0, 9, 7, 7},
+                            {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0}},
+                    RleCase{"data that stops inside a literal stretch ends the picture",
+                            {0, 9, 4, 4},
+                            {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 4, 4, 0, 0, 0, 0, 0, 0}},
+                    RleCase{"a lone last byte is ignored", {2, 8, 3}, {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
+                                                                       0, 0, 0, 0, 8, 8, 0, 0, 0, 0, 0, 0}}),
     [](const auto& info) { return "case" + std::to_string(info.index); });
 
 TEST(Dib256, RunLengthHeaderIsMarkedUncompressedAfterLoading)

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <string>
 #include <vector>
 
@@ -100,16 +102,16 @@ TEST(Dib, CoreHeaderIsSavedWithAnInfoHeaderAndFourByteColours)
     const Bytes rows = counting(4 * 3);
     const Bytes saved = loaded(buildBitmap(s, rows)).saveToBytes();
     const Bytes expectedHeader = {
-        40, 0, 0, 0,  // info header size
-        5,  0, 0, 0,  // width
-        3,  0, 0, 0,  // height
-        1,  0,        // planes
-        4,  0,        // bits per pixel
-        0,  0, 0, 0,  // uncompressed
-        12, 0, 0, 0,  // image size: row size 4 x 3 rows
+        40, 0, 0, 0,             // info header size
+        5,  0, 0, 0,             // width
+        3,  0, 0, 0,             // height
+        1,  0,                   // planes
+        4,  0,                   // bits per pixel
+        0,  0, 0, 0,             // uncompressed
+        12, 0, 0, 0,             // image size: row size 4 x 3 rows
         0,  0, 0, 0, 0, 0, 0, 0, // resolutions
-        16, 0, 0, 0,  // colours used: 16 for 4 bits
-        16, 0, 0, 0,  // colours important
+        16, 0, 0, 0,             // colours used: 16 for 4 bits
+        16, 0, 0, 0,             // colours important
     };
     ASSERT_EQ(saved.size(), 14u + 40 + 16 * 4 + 12);
     EXPECT_EQ(Bytes(saved.begin() + 14, saved.begin() + 54), expectedHeader);
@@ -137,6 +139,10 @@ struct ColourCountCase {
     std::uint32_t coloursUsed;
     std::size_t expected;
 };
+void PrintTo(const ColourCountCase& p, std::ostream* os)
+{
+    *os << p.bits << " bits, colours used " << p.coloursUsed;
+}
 
 class DibColourCount : public testing::TestWithParam<ColourCountCase> {};
 
@@ -155,9 +161,10 @@ TEST_P(DibColourCount, FollowsColoursUsedOrTheDepth)
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, DibColourCount,
-                         testing::Values(ColourCountCase{1, 0, 2}, ColourCountCase{4, 0, 16}, ColourCountCase{8, 0, 256},
-                                         ColourCountCase{24, 0, 0}, ColourCountCase{16, 0, 0},
-                                         ColourCountCase{8, 3, 3}, ColourCountCase{24, 2, 2}));
+                         testing::Values(ColourCountCase{1, 0, 2}, ColourCountCase{4, 0, 16},
+                                         ColourCountCase{8, 0, 256}, ColourCountCase{24, 0, 0},
+                                         ColourCountCase{16, 0, 0}, ColourCountCase{8, 3, 3},
+                                         ColourCountCase{24, 2, 2}));
 
 TEST(Dib, PixelsFollowTheColourTableWhateverTheOffsetSays)
 {

@@ -43,11 +43,17 @@ void writePpm(const fs::path& file, int colours)
     kvrtest::writeFile(file, b);
 }
 
-Rgb rgbOf(const kvr::ColourEntry& e) { return {e.red, e.green, e.blue}; }
-Rgb rgbOf(std::uint32_t argb) { return {std::uint8_t(argb >> 16), std::uint8_t(argb >> 8), std::uint8_t(argb)}; }
+Rgb rgbOf(const kvr::ColourEntry& e)
+{
+    return {e.red, e.green, e.blue};
+}
+Rgb rgbOf(std::uint32_t argb)
+{
+    return {std::uint8_t(argb >> 16), std::uint8_t(argb >> 8), std::uint8_t(argb)};
+}
 
 class MagickBitmaps : public testing::Test {
-protected:
+  protected:
     void SetUp() override
     {
         if (!fs::exists(kConvert))

@@ -36,7 +36,10 @@ Bytes decodePng(const fs::path& png)
     return Bytes(r.out.begin() + std::ptrdiff_t(in.tellg()), r.out.end());
 }
 
-bool pngBuild(const kvrtest::RunResult& r) { return r.err.find("without Qt") == std::string::npos; }
+bool pngBuild(const kvrtest::RunResult& r)
+{
+    return r.err.find("without Qt") == std::string::npos;
+}
 
 } // namespace
 
@@ -70,8 +73,8 @@ TEST(PictureCommand, WritesThePixelsThroughTheFilesColoursOrThePalette)
     kvrtest::writeFile(dir / "plain.bmp", kvr::encodeBitmap8(picture()));
     // The image view's loader takes run-length files; the bitmap class plain ones.
     for (const auto& [loader, file] : {std::pair{"dib256", "p.bmp"}, std::pair{"dib", "plain.bmp"}}) {
-        const auto r = kvrtest::run({KVR_CLI, "picture", (dir / file).string(), "-o", (dir / "p.png").string(),
-                                     "--as", loader});
+        const auto r =
+            kvrtest::run({KVR_CLI, "picture", (dir / file).string(), "-o", (dir / "p.png").string(), "--as", loader});
         if (!pngBuild(r))
             GTEST_SKIP() << "this build writes no PNG";
         ASSERT_EQ(r.exitCode, 0) << r.err;

@@ -20,7 +20,10 @@ namespace fs = std::filesystem;
 
 namespace {
 
-fs::path data(const char* name) { return fs::path(KVR_DATA_DIR) / name; }
+fs::path data(const char* name)
+{
+    return fs::path(KVR_DATA_DIR) / name;
+}
 
 kvr::TDIB256 load256(const char* name)
 {

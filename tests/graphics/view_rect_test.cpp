@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 using kvr::PixelRect;
 using kvr::TView;
 
@@ -14,6 +16,10 @@ struct ClampCase {
     int bitmapHeight;
     PixelRect after;
 };
+void PrintTo(const ClampCase& p, std::ostream* os)
+{
+    *os << p.what;
+}
 
 PixelRect clamped(const ClampCase& c)
 {
@@ -28,12 +34,16 @@ PixelRect clamped(const ClampCase& c)
 
 class ViewClamp : public testing::TestWithParam<ClampCase> {};
 
-TEST_P(ViewClamp, KeepsTheRectangleOnTheBitmap) { EXPECT_EQ(clamped(GetParam()), GetParam().after) << GetParam().what; }
+TEST_P(ViewClamp, KeepsTheRectangleOnTheBitmap)
+{
+    EXPECT_EQ(clamped(GetParam()), GetParam().after) << GetParam().what;
+}
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, ViewClamp,
     testing::Values(
-        ClampCase{"left 600 on 500 wide moves to 499, width cut to the edge", {600, 0, 100, 50}, 500, 375, {499, 0, 1, 50}},
+        ClampCase{
+            "left 600 on 500 wide moves to 499, width cut to the edge", {600, 0, 100, 50}, 500, 375, {499, 0, 1, 50}},
         ClampCase{"left exactly at the width moves to its last pixel", {500, 0, 0, 10}, 500, 375, {499, 0, 0, 10}},
         ClampCase{"camera 1 on the camera sheet is untouched", {401, 68, 100, 67}, 601, 135, {401, 68, 100, 67}},
         ClampCase{"camera 6 ends exactly at the right edge", {501, 0, 100, 67}, 601, 135, {501, 0, 100, 67}},

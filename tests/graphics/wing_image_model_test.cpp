@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 using kvr::IndexedPicture;
 using kvr::TWinG;
 using kvr::WinGImageModel;
@@ -176,6 +178,10 @@ struct TableUpdate {
     int changedFrom; // first index that changes
     int changedTo;   // last index that changes
 };
+void PrintTo(const TableUpdate& p, std::ostream* os)
+{
+    *os << p.what;
+}
 
 class ColourTableUpdate : public testing::TestWithParam<TableUpdate> {};
 
@@ -198,15 +204,14 @@ TEST_P(ColourTableUpdate, KeepsTheStaticEntries)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, ColourTableUpdate,
-    testing::Values(TableUpdate{"inside the picture's colours", 20, 5, 20, 24},
-                    TableUpdate{"starting at 0: the leading entries are skipped", 0, 256, 10, 245},
-                    TableUpdate{"starting at 5 with 8 entries reaches 10..12", 5, 8, 10, 12},
-                    TableUpdate{"a run past 246 is cut there", 240, 16, 240, 245},
-                    TableUpdate{"only static entries: nothing changes", 246, 10, 1, 0},
-                    TableUpdate{"negative start", -5, 20, 10, 14}),
-    [](const auto& info) { return "case" + std::to_string(info.index); });
+INSTANTIATE_TEST_SUITE_P(Cases, ColourTableUpdate,
+                         testing::Values(TableUpdate{"inside the picture's colours", 20, 5, 20, 24},
+                                         TableUpdate{"starting at 0: the leading entries are skipped", 0, 256, 10, 245},
+                                         TableUpdate{"starting at 5 with 8 entries reaches 10..12", 5, 8, 10, 12},
+                                         TableUpdate{"a run past 246 is cut there", 240, 16, 240, 245},
+                                         TableUpdate{"only static entries: nothing changes", 246, 10, 1, 0},
+                                         TableUpdate{"negative start", -5, 20, 10, 14}),
+                         [](const auto& info) { return "case" + std::to_string(info.index); });
 
 TEST(WinGImageModel, ColourTableUpdateNeverReadsPastTheRunGiven)
 {

@@ -28,23 +28,30 @@ IndexedPicture testPicture()
     return p;
 }
 
-QRgb fileColour(int index) { return kvr::toArgb(testPicture().colours[std::size_t(index)]); }
+QRgb fileColour(int index)
+{
+    return kvr::toArgb(testPicture().colours[std::size_t(index)]);
+}
 
 std::string writePicture(const QTemporaryDir& dir, const IndexedPicture& picture, const char* name)
 {
     const std::string path = dir.filePath(name).toStdString();
     const auto bytes = kvr::encodeBitmap8(picture);
-    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
     return path;
 }
 
-QImage paint(TWinGImage& view) { return view.grab().toImage().convertToFormat(QImage::Format_RGB32); }
+QImage paint(TWinGImage& view)
+{
+    return view.grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
 
 } // namespace
 
 class WinGImageViewTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void loadsPictureAtItsOwnSize()
     {
         QTemporaryDir dir;

@@ -21,7 +21,15 @@ struct Place {
 };
 // Camera 1..9.
 constexpr std::array<Place, 9> kPlaces = {{
-    {401, 68}, {101, 0}, {201, 0}, {301, 0}, {401, 0}, {501, 0}, {101, 68}, {201, 68}, {301, 68},
+    {401, 68},
+    {101, 0},
+    {201, 0},
+    {301, 0},
+    {401, 0},
+    {501, 0},
+    {101, 68},
+    {201, 68},
+    {301, 68},
 }};
 
 const Ramp kBody = ix::kRed;
@@ -30,7 +38,8 @@ const Ramp kWing = ix::kBlue;
 // Sky, grass and a track running to the horizon, its centre shifted by `bend` there.
 void landscape(Canvas& c, int horizon, double halfAtBottom, double bend = 0)
 {
-    c.rect(0, 0, kViewWidth - 1, horizon - 1, [=](int, int y) { return ix::kCyan.at(9 + y * 3 / std::max(horizon, 1)); });
+    c.rect(0, 0, kViewWidth - 1, horizon - 1,
+           [=](int, int y) { return ix::kCyan.at(9 + y * 3 / std::max(horizon, 1)); });
     c.rect(0, horizon - 3, kViewWidth - 1, horizon - 1, solid(ix::kTrees));
     c.rect(0, horizon, kViewWidth - 1, kViewHeight - 1, solid(ix::kGrass));
     for (int y = horizon; y < kViewHeight; ++y) {
@@ -168,8 +177,15 @@ kvr::IndexedPicture cameraSheet()
     sheet.colours = gamePalette();
     using Draw = void (*)(Canvas&);
     const std::array<Draw, 9> views = {
-        overHead, noseCam, [](Canvas& c) { sidepod(c, true); }, [](Canvas& c) { sidepod(c, false); }, rearFacing,
-        atDriver, frontWheel, rearWing, airbox,
+        overHead,
+        noseCam,
+        [](Canvas& c) { sidepod(c, true); },
+        [](Canvas& c) { sidepod(c, false); },
+        rearFacing,
+        atDriver,
+        frontWheel,
+        rearWing,
+        airbox,
     };
     for (int cam = 0; cam < 9; ++cam) {
         kvr::IndexedPicture view(kViewWidth, kViewHeight, ix::kGrey.at(4));

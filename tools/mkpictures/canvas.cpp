@@ -91,8 +91,16 @@ void Canvas::digit(int x, int y, int value, int scale, std::uint8_t index)
 {
     // Rows of three bits, top to bottom.
     static constexpr std::array<std::array<std::uint8_t, 5>, 10> kFont = {{
-        {7, 5, 5, 5, 7}, {2, 6, 2, 2, 7}, {7, 1, 7, 4, 7}, {7, 1, 3, 1, 7}, {5, 5, 7, 1, 1},
-        {7, 4, 7, 1, 7}, {7, 4, 7, 5, 7}, {7, 1, 2, 2, 2}, {7, 5, 7, 5, 7}, {7, 5, 7, 1, 7},
+        {7, 5, 5, 5, 7},
+        {2, 6, 2, 2, 7},
+        {7, 1, 7, 4, 7},
+        {7, 1, 3, 1, 7},
+        {5, 5, 7, 1, 1},
+        {7, 4, 7, 1, 7},
+        {7, 4, 7, 5, 7},
+        {7, 1, 2, 2, 2},
+        {7, 5, 7, 5, 7},
+        {7, 5, 7, 1, 7},
     }};
     const auto& rows = kFont[std::size_t(value % 10)];
     for (int r = 0; r < 5; ++r)

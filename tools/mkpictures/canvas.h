@@ -33,7 +33,7 @@ inline Shader solid(std::uint8_t index)
 // Simple filled shapes on an 8-bit picture, sampled at pixel centres and clipped to
 // the picture.
 class Canvas {
-public:
+  public:
     explicit Canvas(kvr::IndexedPicture& picture) : m_p(picture) {}
 
     kvr::IndexedPicture& picture() { return m_p; }
@@ -55,7 +55,7 @@ public:
     // Digits 0..9 in a 3 x 5 font, each font pixel `scale` pixels square.
     void digit(int x, int y, int value, int scale, std::uint8_t index);
 
-private:
+  private:
     kvr::IndexedPicture& m_p;
 };
 

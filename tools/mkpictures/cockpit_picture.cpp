@@ -21,7 +21,10 @@ const Ramp kBody{kvr::kCockpitRuns[0].first, kvr::kCockpitRuns[0].length};
 const Ramp kMirror{kvr::kCockpitRuns[1].first, kvr::kCockpitRuns[1].length};
 const Ramp kWing{kvr::kCockpitRuns[2].first, kvr::kCockpitRuns[2].length};
 
-int mirrorX(int x) { return kPictureWidth - 1 - x; }
+int mirrorX(int x)
+{
+    return kPictureWidth - 1 - x;
+}
 
 // Both sides of the car are drawn from the left one.
 std::vector<Pt> mirrored(const std::vector<Pt>& pts)
@@ -39,9 +42,8 @@ void scenery(Canvas& c)
         const int top = int(70 + 6 * std::sin(x / 37.0) + 4 * std::sin(x / 13.0 + 1));
         c.rect(x, top, x, kHorizon - 1, solid(ix::kTrees));
     }
-    c.rect(0, kHorizon, kPictureWidth - 1, kBottom, [](int, int y) {
-        return int(600.0 / (y - kHorizon + 6)) % 2 ? ix::kGrass : ix::kGrassDark;
-    });
+    c.rect(0, kHorizon, kPictureWidth - 1, kBottom,
+           [](int, int y) { return int(600.0 / (y - kHorizon + 6)) % 2 ? ix::kGrass : ix::kGrassDark; });
     for (int y = kHorizon; y <= kBottom; ++y) {
         const double half = 8 + (y - kHorizon) * 3.2;
         const double kerb = 1 + (y - kHorizon) * 0.35;
@@ -96,7 +98,8 @@ void cockpitRim(Canvas& c)
     auto shade = [](int, int y) { return kBody.lerp(0.62 - 0.45 * (y - 126) / 72.0); };
     c.polygon(side, shade);
     c.polygon(mirrored(side), shade);
-    const std::vector<std::pair<Pt, Pt>> rim = {{{0, 126}, {60, 131}}, {{60, 131}, {150, 157}}, {{150, 157}, {198, 198}}};
+    const std::vector<std::pair<Pt, Pt>> rim = {
+        {{0, 126}, {60, 131}}, {{60, 131}, {150, 157}}, {{150, 157}, {198, 198}}};
     for (const auto& [a, b] : rim) {
         c.line(a, b, 4, solid(kBody.at(13)));
         c.line({kPictureWidth - a.x, a.y}, {kPictureWidth - b.x, b.y}, 4, solid(kBody.at(13)));

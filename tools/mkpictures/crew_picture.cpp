@@ -14,7 +14,10 @@ namespace {
 
 using namespace kvr::swatch;
 
-Ramp group(int d) { return Ramp{kvr::crewRunFirst(d), kvr::kCrewRunLength}; }
+Ramp group(int d)
+{
+    return Ramp{kvr::crewRunFirst(d), kvr::kCrewRunLength};
+}
 const Ramp kFeet = group(2);
 const Ramp kLegs = group(3);
 const Ramp kWaist = group(4);
@@ -64,7 +67,8 @@ void limb(Canvas& c, Pt a, Pt b, double width, Ramp r)
 
 void garage(Canvas& c)
 {
-    c.rect(0, 0, kPictureWidth - 1, kFloor - 1, [](int x, int) { return x % 60 == 0 ? ix::kGrey.at(8) : ix::kGrey.at(10); });
+    c.rect(0, 0, kPictureWidth - 1, kFloor - 1,
+           [](int x, int) { return x % 60 == 0 ? ix::kGrey.at(8) : ix::kGrey.at(10); });
     c.rect(0, 0, kPictureWidth - 1, 18, solid(ix::kDarkBackground));
     c.rect(0, kFloor, kPictureWidth - 1, kBottom, solid(ix::kGrey.at(5)));
     c.rect(0, kFloor, kPictureWidth - 1, kFloor + 1, solid(ix::kGrey.at(3)));

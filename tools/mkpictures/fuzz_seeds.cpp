@@ -72,7 +72,8 @@ Bytes rows(std::size_t rowBytes, int height)
 void write(const fs::path& file, const Bytes& bytes)
 {
     fs::create_directories(file.parent_path());
-    std::ofstream(file, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+    std::ofstream(file, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
 }
 
 } // namespace
@@ -89,8 +90,7 @@ void writeFuzzSeeds(const fs::path& dir)
 
     write(dir / "dib256" / "plain8.bmp", plain8);
     write(dir / "dib256" / "rle8.bmp", bitmap(rleHeader, rle));
-    write(dir / "dib256" / "rle8_compressed.bmp",
-          bitmap(rleHeader, kvr::compressRle8(rows(8, 3), 5, 3, 8)));
+    write(dir / "dib256" / "rle8_compressed.bmp", bitmap(rleHeader, kvr::compressRle8(rows(8, 3), 5, 3, 8)));
     write(dir / "dib256" / "zero_colours.bmp", bitmap(zeroColours, rows(8, 3)));
 
     Header core8;

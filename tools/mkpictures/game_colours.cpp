@@ -31,14 +31,22 @@ Rgb shadeOf(Rgb base, int s, int shades)
 }
 
 constexpr std::array<Rgb, 16> kHues = {{
-    {0, 0, 0},       {0, 0, 0},       // 10..41: the neutral colours below
-    {215, 25, 30},   {120, 135, 160}, // red, steel
-    {240, 125, 15},  {235, 205, 25},  // orange, yellow
-    {35, 165, 60},   {15, 135, 125},  // green, teal
-    {50, 165, 230},  {30, 70, 205},   // cyan, blue
-    {35, 40, 120},   {120, 45, 170},  // navy, purple
-    {225, 60, 150},  {125, 80, 40},   // pink, brown
-    {205, 205, 210}, {0, 0, 0},       // pearl; 250.. are static
+    {0, 0, 0},
+    {0, 0, 0}, // 10..41: the neutral colours below
+    {215, 25, 30},
+    {120, 135, 160}, // red, steel
+    {240, 125, 15},
+    {235, 205, 25}, // orange, yellow
+    {35, 165, 60},
+    {15, 135, 125}, // green, teal
+    {50, 165, 230},
+    {30, 70, 205}, // cyan, blue
+    {35, 40, 120},
+    {120, 45, 170}, // navy, purple
+    {225, 60, 150},
+    {125, 80, 40}, // pink, brown
+    {205, 205, 210},
+    {0, 0, 0}, // pearl; 250.. are static
 }};
 
 } // namespace

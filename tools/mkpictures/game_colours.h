@@ -14,8 +14,8 @@ namespace mkpic {
 // another hue. 0..9 and 246..255 hold the static colours.
 namespace ix {
 inline constexpr std::uint8_t kDarkBackground = 10;
-inline constexpr Ramp kGrey{11, 15};      // 11 nearly black .. 25 nearly white
-inline constexpr Ramp kSkin{26, 8};       // 26..33
+inline constexpr Ramp kGrey{11, 15}; // 11 nearly black .. 25 nearly white
+inline constexpr Ramp kSkin{26, 8};  // 26..33
 inline constexpr std::uint8_t kSkyLight = 34;
 inline constexpr std::uint8_t kSky = 35;
 inline constexpr std::uint8_t kGrassDark = 36;
@@ -25,7 +25,10 @@ inline constexpr std::uint8_t kTrees = 39;
 inline constexpr std::uint8_t kWood = 40;
 inline constexpr std::uint8_t kWhite = 41;
 
-constexpr Ramp hue(int d, int length = 16) { return Ramp{10 + 16 * d, length}; }
+constexpr Ramp hue(int d, int length = 16)
+{
+    return Ramp{10 + 16 * d, length};
+}
 inline constexpr Ramp kRed = hue(2);
 inline constexpr Ramp kSteel = hue(3);
 inline constexpr Ramp kOrange = hue(4);

@@ -18,8 +18,14 @@ constexpr int kSpriteSize = 10;
 constexpr int kSpriteTops[] = {0, 12, 24};
 
 // Where light k sits: left 10 + 17k, top 34 - 5k, eleven pixels square.
-constexpr int lightLeft(int k) { return 10 + 17 * k; }
-constexpr int lightTop(int k) { return 34 - 5 * k; }
+constexpr int lightLeft(int k)
+{
+    return 10 + 17 * k;
+}
+constexpr int lightTop(int k)
+{
+    return 34 - 5 * k;
+}
 constexpr int kLightSize = 11;
 
 void lamp(Canvas& c, int left, int top, int size, std::uint8_t rim, std::uint8_t glass, std::uint8_t shine)

@@ -22,7 +22,7 @@ RecolourTable identityRecolourTable();
 // The drawing rows of a colour editor's picture as loaded from its file. Recolouring
 // always starts from it, and the element under the mouse is looked up in it.
 class SavedPicture {
-public:
+  public:
     SavedPicture() = default;
     // Takes the first `rows` rows (fewer when the picture is shorter).
     static SavedPicture take(const PixelArea& area, int rows);
@@ -33,7 +33,7 @@ public:
     // The saved index at (x, y), or nothing outside the saved rows.
     std::optional<std::uint8_t> indexAt(int x, int y) const;
 
-private:
+  private:
     std::vector<std::uint8_t> m_bytes;
     int m_width = 0;
     int m_rows = 0;

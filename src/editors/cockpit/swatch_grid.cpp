@@ -2,7 +2,10 @@
 
 namespace kvr::swatch {
 
-PixelRect cell(int k) { return {(k % kColumns) * kCellWidth, kGridTop + (k / kColumns) * kCellHeight, kCellWidth, kCellHeight}; }
+PixelRect cell(int k)
+{
+    return {(k % kColumns) * kCellWidth, kGridTop + (k / kColumns) * kCellHeight, kCellWidth, kCellHeight};
+}
 
 void drawGrid(PixelArea area)
 {
@@ -40,8 +43,8 @@ std::optional<int> swatchBaseAt(int x, int y, int runLength)
 {
     if (x < 0 || x >= swatch::kPictureWidth || y < swatch::kGridTop || y > swatch::kGridBottom)
         return std::nullopt;
-    const int c = x / swatch::kCellWidth + (y - swatch::kGridTop) / swatch::kCellHeight * swatch::kColumns +
-                  swatch::kFirstIndex;
+    const int c =
+        x / swatch::kCellWidth + (y - swatch::kGridTop) / swatch::kCellHeight * swatch::kColumns + swatch::kFirstIndex;
     // The run c .. c + runLength - 1 must stay on the swatches.
     if (c < swatch::kFirstIndex || c + runLength > swatch::kLastIndex + 1)
         return std::nullopt;

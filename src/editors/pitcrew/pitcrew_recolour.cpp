@@ -5,7 +5,10 @@
 
 namespace kvr {
 
-const char* crewGroupCaption(int group) { return kCrewGroupCaptions[std::size_t(group - kFirstCrewGroup)]; }
+const char* crewGroupCaption(int group)
+{
+    return kCrewGroupCaptions[std::size_t(group - kFirstCrewGroup)];
+}
 
 CrewBases crewBases(const SettingsRecord& record, int team)
 {

@@ -21,13 +21,27 @@ inline constexpr int kCrewRunLength = 16;
 inline constexpr int kCrewRunOrigin = 10;
 inline constexpr int kCrewTeams = 14;
 
-constexpr int crewRunFirst(int group) { return kCrewRunOrigin + kCrewRunLength * group; }
+constexpr int crewRunFirst(int group)
+{
+    return kCrewRunOrigin + kCrewRunLength * group;
+}
 
 // Radio button captions of groups 2..15.
 inline constexpr std::array<const char*, kLastCrewGroup - kFirstCrewGroup + 1> kCrewGroupCaptions = {
-    "Feet",          "Legs/ Pit Monitor", "Waist",          "Thin stripe",     "Left chest/Sign",
-    "Right chest",   "Epaulettes/Jack",   "Left upper arm", "Left forearm",    "Right upper arm",
-    "Right forearm", "Hands",             "Head",           "Team logo",
+    "Feet",
+    "Legs/ Pit Monitor",
+    "Waist",
+    "Thin stripe",
+    "Left chest/Sign",
+    "Right chest",
+    "Epaulettes/Jack",
+    "Left upper arm",
+    "Left forearm",
+    "Right upper arm",
+    "Right forearm",
+    "Hands",
+    "Head",
+    "Team logo",
 };
 const char* crewGroupCaption(int group);
 
