@@ -14,7 +14,7 @@ void le32(std::vector<std::uint8_t>& o, std::uint32_t v)
 }
 } // namespace
 
-std::vector<std::uint8_t> buildBitmap(const BitmapSpec& s, const std::vector<std::uint8_t>& data)
+std::vector<std::uint8_t> buildBitmap(const BitmapFields& s, const std::vector<std::uint8_t>& data)
 {
     const bool core = s.headerSize == 12;
     const std::uint32_t entry = core ? 3 : 4;

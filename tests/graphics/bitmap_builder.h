@@ -7,7 +7,7 @@ namespace kvrtest {
 
 // The fields of a bitmap file, each settable, so a test can make exactly the file it
 // needs, faults included.
-struct BitmapSpec {
+struct BitmapFields {
     char signature[2] = {'B', 'M'};
     std::uint32_t headerSize = 40;
     std::int32_t width = 5;
@@ -23,6 +23,6 @@ struct BitmapSpec {
 
 // Colour entry i is (blue i, green 100 + i, red 200 - i) with 3 or 4 bytes as the
 // header size asks; `data` follows the table directly.
-std::vector<std::uint8_t> buildBitmap(const BitmapSpec& spec, const std::vector<std::uint8_t>& data);
+std::vector<std::uint8_t> buildBitmap(const BitmapFields& fields, const std::vector<std::uint8_t>& data);
 
 } // namespace kvrtest

@@ -12,7 +12,7 @@
 #include <vector>
 
 using kvr::TDIB256;
-using kvrtest::BitmapSpec;
+using kvrtest::BitmapFields;
 using kvrtest::buildBitmap;
 using Bytes = std::vector<std::uint8_t>;
 
@@ -22,9 +22,9 @@ namespace {
 // first, so row 0 of the loaded picture is "21 22 23 24 25".
 const Bytes kRows = {1, 2, 3, 4, 5, 0, 0, 0, 11, 12, 13, 14, 15, 0, 0, 0, 21, 22, 23, 24, 25, 0, 0, 0};
 
-BitmapSpec rle(std::int32_t width, std::int32_t height)
+BitmapFields rle(std::int32_t width, std::int32_t height)
 {
-    BitmapSpec s;
+    BitmapFields s;
     s.width = width;
     s.height = height;
     s.compression = 1;
@@ -70,7 +70,7 @@ TEST(Dib256, RowsComeTopDownWithStrideRoundedToFour)
 
 TEST(Dib256, EvenHeightSwapsEveryRowPair)
 {
-    BitmapSpec s;
+    BitmapFields s;
     s.width = 4;
     s.height = 4;
     EXPECT_EQ(load(buildBitmap(s, {1, 1, 1, 1, 2, 2, 2, 2, 3, 3, 3, 3, 4, 4, 4, 4})),
@@ -79,7 +79,7 @@ TEST(Dib256, EvenHeightSwapsEveryRowPair)
 
 TEST(Dib256, ZeroColoursUsedReadsAll256Entries)
 {
-    BitmapSpec s;
+    BitmapFields s;
     s.coloursUsed = 0;
     s.colourEntries = 256;
     TDIB256 dib;
@@ -91,14 +91,14 @@ TEST(Dib256, ZeroColoursUsedReadsAll256Entries)
 
 TEST(Dib256, PixelsAreTakenRightAfterTheColoursWhateverTheOffsetSays)
 {
-    BitmapSpec s;
+    BitmapFields s;
     s.pixelOffset = 2000;
     EXPECT_EQ(load(buildBitmap(s, kRows))[0], 21);
 }
 
 TEST(Dib256, ShortImageSizeLeavesTheRestBlank)
 {
-    BitmapSpec s;
+    BitmapFields s;
     s.imageSize = 8; // only the bottom row is read
     EXPECT_EQ(load(buildBitmap(s, kRows)),
               (Bytes{0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 2, 3, 4, 5, 0, 0, 0}));
@@ -106,7 +106,7 @@ TEST(Dib256, ShortImageSizeLeavesTheRestBlank)
 
 struct Refused {
     const char* what;
-    BitmapSpec spec;
+    BitmapFields fields;
     Bytes data;
 };
 void PrintTo(const Refused& p, std::ostream* os)
@@ -120,42 +120,42 @@ TEST_P(Dib256Refuses, WithItsMessageAndKeepsTheEarlierPicture)
 {
     TDIB256 dib;
     dib.loadFromBytes(buildBitmap({}, kRows));
-    EXPECT_THROW(dib.loadFromBytes(buildBitmap(GetParam().spec, GetParam().data)), kvr::InvalidGraphic);
-    EXPECT_EQ(refusal(buildBitmap(GetParam().spec, GetParam().data)), "Bitmap Image is not valid");
+    EXPECT_THROW(dib.loadFromBytes(buildBitmap(GetParam().fields, GetParam().data)), kvr::InvalidGraphic);
+    EXPECT_EQ(refusal(buildBitmap(GetParam().fields, GetParam().data)), "Bitmap Image is not valid");
     EXPECT_EQ(dib.width(), 5);
     EXPECT_EQ(dib.pixel(0, 0), 21);
 }
 
-BitmapSpec with(auto change)
+BitmapFields with(auto change)
 {
-    BitmapSpec s;
+    BitmapFields s;
     change(s);
     return s;
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, Dib256Refuses,
-    testing::Values(Refused{"signature BA", with([](BitmapSpec& s) { s.signature[1] = 'A'; }), kRows},
-                    Refused{"core header", with([](BitmapSpec& s) { s.headerSize = 12; }), kRows},
-                    Refused{"larger header", with([](BitmapSpec& s) { s.headerSize = 108; }), kRows},
-                    Refused{"width 0", with([](BitmapSpec& s) { s.width = 0; }), kRows},
-                    Refused{"height 0", with([](BitmapSpec& s) { s.height = 0; }), kRows},
-                    Refused{"negative height", with([](BitmapSpec& s) { s.height = -3; }), kRows},
-                    Refused{"two planes", with([](BitmapSpec& s) { s.planes = 2; }), kRows},
-                    Refused{"4 bits", with([](BitmapSpec& s) { s.bits = 4; }), kRows},
-                    Refused{"16 bits", with([](BitmapSpec& s) { s.bits = 16; }), kRows},
-                    Refused{"24 bits", with([](BitmapSpec& s) { s.bits = 24; }), kRows},
-                    Refused{"257 colours", with([](BitmapSpec& s) {
+    testing::Values(Refused{"signature BA", with([](BitmapFields& s) { s.signature[1] = 'A'; }), kRows},
+                    Refused{"core header", with([](BitmapFields& s) { s.headerSize = 12; }), kRows},
+                    Refused{"larger header", with([](BitmapFields& s) { s.headerSize = 108; }), kRows},
+                    Refused{"width 0", with([](BitmapFields& s) { s.width = 0; }), kRows},
+                    Refused{"height 0", with([](BitmapFields& s) { s.height = 0; }), kRows},
+                    Refused{"negative height", with([](BitmapFields& s) { s.height = -3; }), kRows},
+                    Refused{"two planes", with([](BitmapFields& s) { s.planes = 2; }), kRows},
+                    Refused{"4 bits", with([](BitmapFields& s) { s.bits = 4; }), kRows},
+                    Refused{"16 bits", with([](BitmapFields& s) { s.bits = 16; }), kRows},
+                    Refused{"24 bits", with([](BitmapFields& s) { s.bits = 24; }), kRows},
+                    Refused{"257 colours", with([](BitmapFields& s) {
                                 s.coloursUsed = 257;
                                 s.colourEntries = 257;
                             }),
                             kRows},
-                    Refused{"4-bit run-length", with([](BitmapSpec& s) { s.compression = 2; }), kRows},
-                    Refused{"bit fields", with([](BitmapSpec& s) { s.compression = 3; }), kRows},
-                    Refused{"image size past the pixel area", with([](BitmapSpec& s) { s.imageSize = 25; }),
+                    Refused{"4-bit run-length", with([](BitmapFields& s) { s.compression = 2; }), kRows},
+                    Refused{"bit fields", with([](BitmapFields& s) { s.compression = 3; }), kRows},
+                    Refused{"image size past the pixel area", with([](BitmapFields& s) { s.imageSize = 25; }),
                             Bytes(25, 1)},
-                    Refused{"colour table cut short", with([](BitmapSpec& s) { s.colourEntries = 2; }), {}},
-                    Refused{"pixel rows cut short", BitmapSpec{}, Bytes(23, 1)},
+                    Refused{"colour table cut short", with([](BitmapFields& s) { s.colourEntries = 2; }), {}},
+                    Refused{"pixel rows cut short", BitmapFields{}, Bytes(23, 1)},
                     Refused{"run-length area too large", rle(65535, 65535), {0, 1}}),
     [](const auto& info) {
         std::string n = info.param.what;

@@ -11,7 +11,7 @@
 #include <vector>
 
 using kvr::TDIB;
-using kvrtest::BitmapSpec;
+using kvrtest::BitmapFields;
 using kvrtest::buildBitmap;
 using Bytes = std::vector<std::uint8_t>;
 
@@ -47,7 +47,7 @@ std::string refusal(const Bytes& file)
 
 TEST(Dib, HelmetSheetRowsStayBottomUp)
 {
-    BitmapSpec s;
+    BitmapFields s;
     s.width = 256;
     s.height = 180;
     s.coloursUsed = 256;
@@ -63,7 +63,7 @@ TEST(Dib, HelmetSheetRowsStayBottomUp)
 
 TEST(Dib, SingleHelmetRowsArePaddedTo76)
 {
-    BitmapSpec s;
+    BitmapFields s;
     s.width = 74;
     s.height = 15;
     const Bytes rows = counting(76 * 15);
@@ -93,7 +93,7 @@ TEST(Dib, LoadedAndSavedDiffersOnlyInTheFileHeaderFields)
 
 TEST(Dib, CoreHeaderIsSavedWithAnInfoHeaderAndFourByteColours)
 {
-    BitmapSpec s;
+    BitmapFields s;
     s.headerSize = 12;
     s.width = 5;
     s.height = 3;
@@ -124,7 +124,7 @@ TEST(Dib, CoreHeaderIsSavedWithAnInfoHeaderAndFourByteColours)
 
 TEST(Dib, CoreHeaderOneBitIsMonochromeWithTwoColours)
 {
-    BitmapSpec s;
+    BitmapFields s;
     s.headerSize = 12;
     s.bits = 1;
     s.colourEntries = 2;
@@ -149,7 +149,7 @@ class DibColourCount : public testing::TestWithParam<ColourCountCase> {};
 TEST_P(DibColourCount, FollowsColoursUsedOrTheDepth)
 {
     const auto& c = GetParam();
-    BitmapSpec s;
+    BitmapFields s;
     s.bits = c.bits;
     s.coloursUsed = c.coloursUsed;
     s.colourEntries = std::uint32_t(c.expected);
@@ -168,7 +168,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, DibColourCount,
 
 TEST(Dib, PixelsFollowTheColourTableWhateverTheOffsetSays)
 {
-    BitmapSpec s;
+    BitmapFields s;
     s.pixelOffset = 3000;
     const Bytes rows = counting(24);
     const TDIB dib = loaded(buildBitmap(s, rows));
@@ -192,7 +192,7 @@ TEST(Dib, EmptyInputEmptiesAndSavesNothing)
 TEST(Dib, WithoutSignatureItIsRefusedAndTheOldImageKept)
 {
     TDIB dib = loaded(buildBitmap({}, counting(24)));
-    BitmapSpec s;
+    BitmapFields s;
     s.signature[0] = 'M';
     s.signature[1] = 'B';
     EXPECT_EQ(refusal(buildBitmap(s, counting(24))), "Bitmap image is not valid");
@@ -205,7 +205,7 @@ TEST(Dib, OtherHeaderSizesAreRefusedWithAnEmptyMessage)
 {
     for (std::uint32_t size : {0u, 11u, 13u, 39u, 64u, 108u, 124u}) {
         TDIB dib = loaded(buildBitmap({}, counting(24)));
-        BitmapSpec s;
+        BitmapFields s;
         s.headerSize = size;
         EXPECT_EQ(refusal(buildBitmap(s, counting(24))), "") << size;
         EXPECT_THROW(dib.loadFromBytes(buildBitmap(s, counting(24))), kvr::InvalidGraphic);
@@ -223,16 +223,16 @@ TEST(Dib, MissingDataIsRefusedNotReadPast)
 
 TEST(Dib, ImpossibleSizesAreRefused)
 {
-    BitmapSpec negative;
+    BitmapFields negative;
     negative.height = -3;
     EXPECT_EQ(refusal(buildBitmap(negative, counting(24))), "Bitmap image is not valid");
     // Row size times height would overflow any size type.
-    BitmapSpec huge;
+    BitmapFields huge;
     huge.width = 0x7FFFFFFF;
     huge.height = 0x7FFFFFFF;
     huge.bits = 32;
     EXPECT_EQ(refusal(buildBitmap(huge, counting(24))), "Bitmap image is not valid");
-    BitmapSpec colours;
+    BitmapFields colours;
     colours.coloursUsed = 0xFFFFFFFF;
     EXPECT_EQ(refusal(buildBitmap(colours, counting(24))), "Bitmap image is not valid");
 }
