@@ -2,7 +2,7 @@
 # Installs what building, running and testing need, from Debian's packages.
 set -euo pipefail
 packages=(
-  build-essential cmake ninja-build g++ clang
+  build-essential cmake ninja-build g++ clang libclang-rt-14-dev
   libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev nlohmann-json3-dev
   qt6-base-dev libgl-dev
   xvfb xauth imagemagick fonts-dejavu-core
