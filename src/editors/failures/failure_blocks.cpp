@@ -4,7 +4,7 @@
 #include "core/game_file.h"
 #include "core/positions.h"
 #include "core/settings_record.h"
-#include "editors/cameras/number_text.h"
+#include "core/number_text.h"
 
 #include <algorithm>
 #include <stdexcept>

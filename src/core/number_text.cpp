@@ -1,4 +1,4 @@
-#include "editors/cameras/number_text.h"
+#include "core/number_text.h"
 
 #include <charconv>
 #include <cmath>
