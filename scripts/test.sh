@@ -5,15 +5,29 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
 jobs=$(nproc)
+passed=0
+
+# Runs ctest in a build folder and adds up the tests it passed.
+run_ctest() {
+  local log
+  log=$(mktemp)
+  ctest --test-dir "$1" --output-on-failure -j"$jobs" | tee "$log"
+  local n
+  n=$(sed -n 's/.*tests passed, 0 tests failed out of \([0-9]*\).*/\1/p' "$log")
+  passed=$((passed + ${n:-0}))
+  rm -f "$log"
+}
 
 cmake -S . -B build -G Ninja -DKVR_WERROR=ON
 cmake --build build -j"$jobs"
-ctest --test-dir build --output-on-failure -j"$jobs"
+run_ctest build
 
 cmake -S . -B build-asan -G Ninja -DKVR_WERROR=ON -DKVR_SANITIZE=ON -DKVR_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug
 cmake --build build-asan -j"$jobs"
-ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --test-dir build-asan --output-on-failure -j"$jobs"
+ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 run_ctest build-asan
 
 if [ -x scripts/fuzz.sh ]; then
   scripts/fuzz.sh
 fi
+
+echo "tests: ${passed} passed, 0 failed"
