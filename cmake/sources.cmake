@@ -1,11 +1,12 @@
-# Qt code lives in files named *_window.*, *_view.*, *_qt.* or in a qt/ folder; every
-# other source under the model folders is pure C++ and goes into kvrcore.
+# Qt code lives in files named *_window.*, *_view.*, *_qt.*, in a qt/ folder or in the
+# shared widgets folder; every other source under the model folders is pure C++ and goes
+# into kvrcore.
 function(kvr_collect out kind)
   set(result)
   foreach(dir IN LISTS ARGN)
     file(GLOB_RECURSE found CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${dir}/*.cpp)
     foreach(f IN LISTS found)
-      if(f MATCHES "(_window|_view|_qt)\\.cpp$" OR f MATCHES "/qt/")
+      if(f MATCHES "(_window|_view|_qt)\\.cpp$" OR f MATCHES "/qt/" OR f MATCHES "/src/widgets/")
         set(is_qt TRUE)
       else()
         set(is_qt FALSE)

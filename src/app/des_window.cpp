@@ -1,7 +1,7 @@
 #include "app/des_window.h"
 
-#include "app/enter_as_tab.h"
-#include "app/prompt_qt.h"
+#include "widgets/enter_as_tab.h"
+#include "widgets/prompt_qt.h"
 
 #include <QHBoxLayout>
 #include <QPlainTextEdit>

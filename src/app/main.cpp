@@ -1,26 +1,64 @@
 #include "app/main_window.h"
-#include "app/prompt_qt.h"
 #include "app/start_window.h"
-
 #include "core/editor_home.h"
+#include "widgets/prompt_qt.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QFile>
 
+#include <cstring>
+#include <iostream>
+
+namespace {
+
+constexpr const char* kUsage =
+    "Usage: kvrdesk [options] [GAME_DIR]\n"
+    "Editor for the data of the racing game Kavorra.\n"
+    "\n"
+    "Options:\n"
+    "  -h, --help             Displays this help.\n"
+    "  -v, --version          Displays version information.\n"
+    "  --screenshots DIR      Save pictures of every window into DIR, then quit.\n"
+    "\n"
+    "Arguments:\n"
+    "  GAME_DIR               The game folder to open (holds KVR.EXE).\n";
+
+// Help and version need no display, so they are answered before the window system starts.
+bool answeredWithoutWindows(int argc, char** argv, int& code)
+{
+    for (int i = 1; i < argc; ++i) {
+        if (!std::strcmp(argv[i], "--help") || !std::strcmp(argv[i], "-h")) {
+            std::cout << kUsage;
+            code = std::cout.flush() ? 0 : 3;
+            return true;
+        }
+        if (!std::strcmp(argv[i], "--version") || !std::strcmp(argv[i], "-v")) {
+            std::cout << "kvrdesk " << KVR_VERSION << '\n';
+            code = std::cout.flush() ? 0 : 3;
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
 int main(int argc, char** argv)
 {
+    int code = 0;
+    if (answeredWithoutWindows(argc, argv, code))
+        return code;
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("kvrdesk"));
-    QApplication::setApplicationDisplayName(QString::fromLatin1(kvr::SettingsSession::kTitle));
+    QApplication::setApplicationVersion(QStringLiteral(KVR_VERSION));
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Editor for the data of the racing game Kavorra"));
-    parser.addHelpOption();
     parser.addPositionalArgument(QStringLiteral("GAME_DIR"), QStringLiteral("The game folder to open (holds KVR.EXE)"),
                                  QStringLiteral("[GAME_DIR]"));
     QCommandLineOption screenshots(QStringLiteral("screenshots"),
-                                   QStringLiteral("Save pictures of the splash and main windows into DIR, then quit"),
+                                   QStringLiteral("Save pictures of every window into DIR, then quit"),
                                    QStringLiteral("DIR"));
     parser.addOption(screenshots);
     parser.process(app);
@@ -37,17 +75,9 @@ int main(int argc, char** argv)
     case kvrgui::TMainForm::StartResult::Fatal: return 1;
     case kvrgui::TMainForm::StartResult::Ready: break;
     }
-    if (parser.isSet(screenshots)) {
-        const QString dir = parser.value(screenshots);
-        form.splash()->show();
-        QApplication::processEvents();
-        const bool splashSaved = form.splash()->grab().save(dir + QStringLiteral("/splash.png"));
-        form.show();
-        QApplication::processEvents();
-        const bool mainSaved = form.grab().save(dir + QStringLiteral("/main.png"));
-        return splashSaved && mainSaved ? 0 : 3;
-    }
+    if (parser.isSet(screenshots))
+        return form.saveScreenshots(parser.value(screenshots)) ? 0 : 3;
     form.show();
-    const int code = app.exec();
-    return form.exitCode() ? form.exitCode() : code;
+    const int result = app.exec();
+    return form.exitCode() ? form.exitCode() : result;
 }

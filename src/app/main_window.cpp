@@ -2,24 +2,30 @@
 
 #include "app/button_picture.h"
 #include "app/des_window.h"
-#include "app/enter_as_tab.h"
 #include "app/path_window.h"
-#include "app/prompt_qt.h"
 #include "app/start_window.h"
 #include "core/errors.h"
 #include "core/game_dir.h"
+#include "core/game_file.h"
 #include "core/user_prompt.h"
 #include "core/version.h"
+#include "editors/track/track_data.h"
 #include "install/ie_window.h"
 #include "install/startup_load.h"
+#include "install/track_manager.h"
+#include "widgets/enter_as_tab.h"
+#include "widgets/prompt_qt.h"
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyleOptionFocusRect>
 
 namespace kvrgui {
 namespace fs = std::filesystem;
@@ -33,24 +39,50 @@ constexpr int kButtonHeight = 59;
 constexpr int kLeft = 1;
 constexpr int kTop = 4;
 
-struct ButtonPlace {
-    const char* name;
-    const char* label;
-    int column;
+using WindowFactory = QDialog* (*)(EditorServices&, QWidget*);
+
+template <class Window>
+QDialog* make(EditorServices& services, QWidget* parent)
+{
+    return new Window(services, parent);
+}
+
+struct EditorButton {
+    const char* name;       // the button's object name; the screenshot is named after it
+    const char* label;      // on the button's picture
+    int column;             // 0: offered in the Options menu instead
     int row;
+    bool hidesMain;         // the main window hides while the editor is open
+    WindowFactory window;   // none yet: the button stays disabled
 };
 
-// Every editor button; each is enabled once its window exists.
-constexpr ButtonPlace kButtons[] = {
-    {"Button951", "Names + Numbers", 1, 1},    {"Button952", "Engine Power", 1, 2},
-    {"Button953", "CC Grip", 1, 3},            {"Button954", "Car Failure", 1, 4},
-    {"Button958", "Car Tuning", 1, 5},         {"Button955", "Nose Cones", 1, 6},
-    {"Button957", "Pit Lane Settings", 2, 2},  {"Button959", "Cockpit Colours", 2, 3},
-    {"Button9510", "Pit Crew Colours", 2, 4},  {"Button956", "Car Jams", 2, 5},
-    {"Button9511", "Helmets", 2, 6},           {"Button9512", "Cameras", 3, 2},
-    {"Button9517", "Track Editor", 3, 3},      {"Button9513", "Cockpit Manager", 3, 4},
-    {"Button9515", "Track Manager", 3, 5},
+// Every editor the main window opens.
+const EditorButton kEditors[] = {
+    {"names", "Names + Numbers", 1, 1, false, nullptr},
+    {"power", "Engine Power", 1, 2, false, nullptr},
+    {"grip", "CC Grip", 1, 3, false, nullptr},
+    {"failures", "Car Failure", 1, 4, false, nullptr},
+    {"tuning", "Car Tuning", 1, 5, true, nullptr},
+    {"noses", "Nose Cones", 1, 6, false, nullptr},
+    {"pitline", "Pit Lane Settings", 2, 2, false, nullptr},
+    {"cockpit", "Cockpit Colours", 2, 3, true, nullptr},
+    {"pitcrew", "Pit Crew Colours", 2, 4, true, nullptr},
+    {"jams", "Car Jams", 2, 5, true, nullptr},
+    {"helmets", "Helmets", 2, 6, true, nullptr},
+    {"cameras", "Cameras", 3, 2, true, nullptr},
+    {"tracks", "Track Editor", 3, 3, false, nullptr},
+    {"cockpitManager", "Cockpit Manager", 3, 4, false, nullptr},
+    {"trackManager", "Track Manager", 3, 5, false, nullptr},
+    {"carSetManager", "Car set manager...", 0, 0, false, nullptr},
 };
+
+const EditorButton* editorButton(const QString& name)
+{
+    for (const EditorButton& e : kEditors)
+        if (name == QLatin1String(e.name))
+            return &e;
+    return nullptr;
+}
 
 QRect place(int column, int row, int columns = 1)
 {
@@ -58,14 +90,37 @@ QRect place(int column, int row, int columns = 1)
                  kButtonHeight);
 }
 
+// A picture button that shows where the keyboard is: the style draws no focus frame
+// over an icon that fills the button.
+class PictureButton : public QPushButton {
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void paintEvent(QPaintEvent* event) override
+    {
+        QPushButton::paintEvent(event);
+        if (!hasFocus())
+            return;
+        QPainter painter(this);
+        QStyleOptionFocusRect frame;
+        frame.initFrom(this);
+        frame.rect = rect().adjusted(3, 3, -3, -3);
+        painter.setPen(QPen(Qt::white, 1, Qt::DashLine));
+        painter.drawRect(frame.rect.adjusted(0, 0, -1, -1));
+    }
+};
+
 } // namespace
 
 TMainForm::TMainForm(kvr::EditorHome home, kvr::UserPrompt& prompt, QWidget* parent)
-    : QMainWindow(parent), m_home(std::move(home)), m_prompt(prompt), m_session(m_record, prompt, m_home),
-      m_splash(new TStartForm), m_des(new TDesForm(this)),
-      m_ie(new TIEForm(m_context, m_record, m_prompt, [this](const std::string& m) { fatal(m); }, this))
+    : QMainWindow(parent), m_home(std::move(home)), m_prompt(prompt),
+      m_session(m_document.storage(), prompt, m_home),
+      m_services{m_document, m_context, m_prompt, m_palette, [this] { onRestoreOriginalSettings(); },
+                 [this](const kvr::FileAccessError& e) { fatal(e); }},
+      m_splash(new TStartForm), m_des(new TDesForm(this)), m_ie(new TIEForm(m_services, this))
 {
-    setObjectName(QStringLiteral("MainForm"));
+    setObjectName(QStringLiteral("mainWindow"));
     setWindowTitle(QString::fromLatin1(kvr::SettingsSession::kTitle));
     m_context.home = m_home;
     m_locator = [this] { return TPathForm::locate(m_prompt, nullptr); };
@@ -73,7 +128,7 @@ TMainForm::TMainForm(kvr::EditorHome home, kvr::UserPrompt& prompt, QWidget* par
     buildMenus();
     // The menu bar sits above the fixed client area.
     setFixedSize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
-    m_des->setSaveAction([this] { Savesettings1Click(); });
+    m_des->setSaveAction([this] { onSaveSettings(); });
     EnterAsTab::enable(this);
 }
 
@@ -82,36 +137,34 @@ TMainForm::~TMainForm() { delete m_splash; }
 void TMainForm::buildButtons()
 {
     auto* client = new QWidget(this);
-    client->setObjectName(QStringLiteral("Client"));
+    client->setObjectName(QStringLiteral("client"));
     client->setFixedSize(kClientWidth, kClientHeight);
     setCentralWidget(client);
 
-    auto addButton = [&](const char* name, const QString& label, QRect where, bool red) {
-        auto* b = new QPushButton(client);
-        b->setObjectName(QString::fromLatin1(name));
+    auto addButton = [&](const QString& name, const QString& label, QRect where, bool red) {
+        auto* b = new PictureButton(client);
+        b->setObjectName(name);
         b->setGeometry(where);
         b->setIcon(QIcon(buttonPicture(label, red)));
         b->setIconSize(QSize(kButtonPictureWidth, kButtonPictureHeight));
         b->setToolTip(label);
         b->setAccessibleName(label);
-        m_buttons[b->objectName()] = b;
+        m_buttons[name] = b;
         return b;
     };
-    for (const ButtonPlace& p : kButtons)
-        addButton(p.name, QString::fromLatin1(p.label), place(p.column, p.row), false)->setEnabled(false);
-    QPushButton* exit = addButton("Button9516", QStringLiteral("EXIT"), place(3, 6), true);
+    for (const EditorButton& e : kEditors) {
+        if (e.column == 0)
+            continue;
+        const QString name = QLatin1String(e.name) + QStringLiteral("Button");
+        QPushButton* b = addButton(name, QString::fromLatin1(e.label), place(e.column, e.row), false);
+        b->setEnabled(e.window != nullptr);
+        connect(b, &QPushButton::clicked, this, [this, name] { openEditor(name); });
+    }
+    QPushButton* exit = addButton(QStringLiteral("exitButton"), QStringLiteral("EXIT"), place(3, 6), true);
     connect(exit, &QPushButton::clicked, this, &QWidget::close);
 
-    // The car set manager's button is there but neither visible nor enabled.
-    auto* carSets = new QPushButton(client);
-    carSets->setObjectName(QStringLiteral("Button9514"));
-    carSets->setGeometry(kClientWidth - 27, 0, 27, 20);
-    carSets->setVisible(false);
-    carSets->setEnabled(false);
-    m_buttons[carSets->objectName()] = carSets;
-
     m_versionLabel = new QLabel(client);
-    m_versionLabel->setObjectName(QStringLiteral("Label1"));
+    m_versionLabel->setObjectName(QStringLiteral("versionLabel"));
     m_versionLabel->setGeometry(place(2, 1, 2).adjusted(6, 8, -6, -8));
     m_versionLabel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     m_versionLabel->setLineWidth(2);
@@ -120,7 +173,6 @@ void TMainForm::buildButtons()
     bold.setBold(true);
     bold.setPointSizeF(bold.pointSizeF() * 1.15);
     m_versionLabel->setFont(bold);
-
 }
 
 void TMainForm::buildMenus()
@@ -135,27 +187,37 @@ void TMainForm::buildMenus()
         return a;
     };
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-    add(file, "Loadsettings1", QStringLiteral("&Load settings"), QKeySequence(Qt::CTRL | Qt::Key_L),
-        &TMainForm::Loadsettings1Click);
+    add(file, "loadSettingsAction", QStringLiteral("&Load settings"), QKeySequence(Qt::CTRL | Qt::Key_L),
+        &TMainForm::onLoadSettings);
     file->addSeparator();
-    add(file, "Savesettings1", QStringLiteral("&Save settings"), QKeySequence(Qt::CTRL | Qt::Key_S),
-        &TMainForm::Savesettings1Click);
-    add(file, "SaveAssettings1", QStringLiteral("Save settings &As"), QKeySequence(),
-        &TMainForm::SaveAssettings1Click);
+    add(file, "saveSettingsAction", QStringLiteral("&Save settings"), QKeySequence(Qt::CTRL | Qt::Key_S),
+        &TMainForm::onSaveSettings);
+    add(file, "saveSettingsAsAction", QStringLiteral("Save settings &As"), QKeySequence(),
+        &TMainForm::onSaveSettingsAs);
     file->addSeparator();
-    add(file, "Restoreoriginalsettings1", QStringLiteral("&Restore original settings"),
-        QKeySequence(Qt::CTRL | Qt::Key_R), &TMainForm::Restoreoriginalsettings1Click);
+    add(file, "restoreOriginalAction", QStringLiteral("&Restore original settings"),
+        QKeySequence(Qt::CTRL | Qt::Key_R), &TMainForm::onRestoreOriginalSettings);
     file->addSeparator();
-    add(file, "Exit1", QStringLiteral("E&xit"), QKeySequence(Qt::CTRL | Qt::Key_X), &QWidget::close);
+    add(file, "exitAction", QStringLiteral("E&xit"), QKeySequence(Qt::CTRL | Qt::Key_X), &QWidget::close);
 
     QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
-    add(options, "Settingsdescription1", QStringLiteral("&Settings description"), QKeySequence(),
-        &TMainForm::Settingsdescription1Click);
-    add(options, "ImportExport1", QStringLiteral("&Import/Export"), QKeySequence(Qt::CTRL | Qt::Key_I),
-        &TMainForm::ImportExport1Click);
+    add(options, "descriptionAction", QStringLiteral("&Settings description"), QKeySequence(),
+        &TMainForm::onSettingsDescription);
+    add(options, "importExportAction", QStringLiteral("&Import/Export"), QKeySequence(Qt::CTRL | Qt::Key_I),
+        &TMainForm::onImportExport);
+    for (const EditorButton& e : kEditors) {
+        if (e.column != 0)
+            continue;
+        const QString name = QLatin1String(e.name);
+        QAction* a = options->addAction(QString::fromLatin1(e.label));
+        a->setObjectName(name + QStringLiteral("Action"));
+        a->setEnabled(e.window != nullptr);
+        connect(a, &QAction::triggered, this, [this, name] { openEditor(name); });
+        m_actions[a->objectName()] = a;
+    }
     options->addSeparator();
-    add(options, "LocateGame1", QStringLiteral("&Locate the game again..."), QKeySequence(),
-        &TMainForm::LocateGame1Click);
+    add(options, "locateGameAction", QStringLiteral("&Locate the game again..."), QKeySequence(),
+        &TMainForm::onLocateGame);
 }
 
 QPushButton* TMainForm::button(const QString& name) const
@@ -170,18 +232,75 @@ QAction* TMainForm::menuAction(const QString& name) const
     return it == m_actions.end() ? nullptr : it->second;
 }
 
-void TMainForm::fatal(const std::string& message)
+QDialog* TMainForm::editorWindow(const QString& buttonName)
+{
+    QString name = buttonName;
+    name.remove(QStringLiteral("Button"));
+    const EditorButton* e = editorButton(name);
+    if (!e || !e->window)
+        return nullptr;
+    auto it = m_editors.find(name);
+    if (it == m_editors.end()) {
+        QDialog* w = e->window(m_services, this);
+        w->setObjectName(name + QStringLiteral("Window"));
+        it = m_editors.emplace(name, w).first;
+    }
+    return it->second;
+}
+
+void TMainForm::openEditor(const QString& buttonName)
+{
+    QString name = buttonName;
+    name.remove(QStringLiteral("Button"));
+    const EditorButton* e = editorButton(name);
+    QDialog* window = editorWindow(name);
+    if (!e || !window)
+        return;
+    if (name == QLatin1String("tracks") && !enterTrackEditor())
+        return;
+    if (e->hidesMain)
+        hide();
+    window->exec();
+    if (e->hidesMain && !m_exitCode)
+        show();
+}
+
+bool TMainForm::enterTrackEditor()
+{
+    bool ready = false;
+    guarded([&] {
+        switch (kvr::ensureTrackFiles(m_context.gameDir(), m_prompt)) {
+        case kvr::TrackFiles::Declined: return;
+        case kvr::TrackFiles::Missing: m_prompt.warn(kvr::track::errorText(kvr::track::kTrackOpenStep)); return;
+        case kvr::TrackFiles::Present: break;
+        }
+        if (!m_document.trackDataKnown()) {
+            m_document.change(QStringLiteral("Read the track data"), [&](kvr::SettingsRecord& r) {
+                kvr::GameFile exe = kvr::GameFile::open(m_context.executable());
+                kvr::readTrackData(exe, m_context.gameDir(), r, m_context.version);
+            });
+            m_document.setTrackDataKnown(true);
+        }
+        ready = true;
+    });
+    return ready;
+}
+
+void TMainForm::fatal(const std::string& message, const std::string& detail)
 {
     m_splash->hide();
-    m_prompt.warn(message);
+    if (auto* qt = dynamic_cast<QtPrompt*>(&m_prompt))
+        qt->warnWithDetail(message, detail);
+    else
+        m_prompt.warn(message);
     m_exitCode = 1;
     QCoreApplication::exit(1);
 }
 
+void TMainForm::fatal(const kvr::FileAccessError& error) { fatal(error.what(), error.detail()); }
+
 TMainForm::StartResult TMainForm::startUp(const std::optional<fs::path>& gameDir)
 {
-    m_helmetsPending = true;
-    m_trackDataPending = true;
     std::optional<kvr::Configuration> config;
     try {
         config = kvr::readConfiguration(m_home.configFile());
@@ -224,15 +343,19 @@ bool TMainForm::loadGame()
     m_splash->show();
     QApplication::processEvents();
     m_splash->setProgress(kvr::kProgressAtStart);
+    kvr::SettingsRecord loaded = m_document.record();
+    bool trackDataRead = false;
     try {
-        kvr::startupLoad(m_context, m_record, [this](int bar) { m_splash->setProgress(bar); });
+        trackDataRead = kvr::startupLoad(m_context, loaded, [this](int bar) { m_splash->setProgress(bar); });
     } catch (const kvr::FileAccessError& e) {
-        fatal(e.what());
+        fatal(e);
         return false;
     } catch (const kvr::GeneralError& e) {
         // The rest of the load is skipped; the program goes on with what it has.
         m_prompt.warn(e.what());
     }
+    m_document.reset(loaded);
+    m_document.setTrackDataKnown(trackDataRead);
     m_versionLabel->setText(QStringLiteral("KVR: ") + fromAnsi(kvr::versionName(m_context.version)));
     m_palette = kvr::readGamePaletteAtStart(m_home, m_prompt);
     m_ie->showChoices();
@@ -264,7 +387,7 @@ void TMainForm::guarded(const std::function<void()>& action)
     try {
         action();
     } catch (const kvr::FileAccessError& e) {
-        fatal(e.what());
+        fatal(e);
     } catch (const kvr::GeneralError& e) {
         m_prompt.warn(e.what());
     }
@@ -276,37 +399,54 @@ void TMainForm::setCaption(const std::optional<std::string>& caption)
         setWindowTitle(fromAnsi(*caption));
 }
 
-void TMainForm::Savesettings1Click()
+void TMainForm::onSaveSettings()
 {
-    guarded([this] { setCaption(m_session.save(m_des->description())); });
+    guarded([this] {
+        std::optional<std::string> caption;
+        m_document.change(QStringLiteral("Save settings"),
+                          [&](kvr::SettingsRecord&) { caption = m_session.save(m_des->description()); });
+        setCaption(caption);
+    });
 }
 
-void TMainForm::SaveAssettings1Click()
+void TMainForm::onSaveSettingsAs()
 {
-    guarded([this] { setCaption(m_session.saveAs(m_des->description())); });
+    guarded([this] {
+        std::optional<std::string> caption;
+        m_document.change(QStringLiteral("Save settings As"),
+                          [&](kvr::SettingsRecord&) { caption = m_session.saveAs(m_des->description()); });
+        setCaption(caption);
+    });
 }
 
-void TMainForm::Loadsettings1Click()
+void TMainForm::onLoadSettings()
 {
-    guarded([this] { setCaption(m_session.load()); });
+    guarded([this] {
+        std::optional<std::string> caption;
+        m_document.change(QStringLiteral("Load settings"),
+                          [&](kvr::SettingsRecord&) { caption = m_session.load(); });
+        // A loaded file carries its own track data.
+        if (caption)
+            m_document.setTrackDataKnown(true);
+        setCaption(caption);
+    });
     m_des->setDescription(m_session.description());
 }
 
-void TMainForm::Restoreoriginalsettings1Click()
+void TMainForm::onRestoreOriginalSettings()
 {
-    guarded([this] { m_session.restoreOriginal(); });
+    guarded([this] {
+        m_document.change(QStringLiteral("Restore original settings"),
+                          [&](kvr::SettingsRecord&) { m_session.restoreOriginal(); });
+        m_document.setTrackDataKnown(true);
+    });
 }
 
-void TMainForm::Settingsdescription1Click() { m_des->exec(); }
+void TMainForm::onSettingsDescription() { m_des->exec(); }
 
-void TMainForm::ImportExport1Click()
-{
-    m_ie->exec();
-    if (m_ie->trackDataRead())
-        m_trackDataPending = false;
-}
+void TMainForm::onImportExport() { m_ie->exec(); }
 
-void TMainForm::LocateGame1Click()
+void TMainForm::onLocateGame()
 {
     const auto config = m_locator();
     if (!config)
@@ -315,6 +455,31 @@ void TMainForm::LocateGame1Click()
     m_configured = true;
     if (loadGame())
         m_splash->hide();
+}
+
+bool TMainForm::saveScreenshots(const QString& dir)
+{
+    bool saved = true;
+    auto grab = [&](QWidget* w, const QString& name) {
+        w->show();
+        QApplication::processEvents();
+        saved = w->grab().save(QDir(dir).filePath(name + QStringLiteral(".png"))) && saved;
+    };
+    grab(m_splash, QStringLiteral("splash"));
+    m_splash->hide();
+    grab(this, QStringLiteral("main"));
+    for (const EditorButton& e : kEditors) {
+        const QString name = QLatin1String(e.name);
+        if (QDialog* w = editorWindow(name)) {
+            grab(w, name);
+            w->hide();
+        }
+    }
+    grab(m_ie, QStringLiteral("importExport"));
+    m_ie->hide();
+    grab(m_des, QStringLiteral("description"));
+    m_des->hide();
+    return saved;
 }
 
 } // namespace kvrgui

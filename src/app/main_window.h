@@ -1,10 +1,11 @@
 #pragma once
 
 #include "core/editor_home.h"
-#include "core/settings_record.h"
 #include "core/settings_session.h"
 #include "graphics/game_palette.h"
 #include "install/game_context.h"
+#include "widgets/editor_services.h"
+#include "widgets/record_document.h"
 
 #include <QMainWindow>
 
@@ -13,12 +14,14 @@
 #include <map>
 #include <optional>
 
+class QDialog;
 class QLabel;
 class QPushButton;
 
 namespace kvr {
+class FileAccessError;
 class UserPrompt;
-}
+} // namespace kvr
 
 namespace kvrgui {
 
@@ -44,7 +47,8 @@ public:
     // configured one. Fatal means the program must end with exit code 1.
     StartResult startUp(const std::optional<std::filesystem::path>& gameDir = std::nullopt);
 
-    kvr::SettingsRecord& record() { return m_record; }
+    RecordDocument& document() { return m_document; }
+    const kvr::SettingsRecord& record() const { return m_document.record(); }
     const kvr::GameContext& context() const { return m_context; }
     kvr::SettingsSession& session() { return m_session; }
     const kvr::GamePalette& palette() const { return m_palette; }
@@ -55,17 +59,25 @@ public:
     QPushButton* button(const QString& name) const;
     QAction* menuAction(const QString& name) const;
 
+    // The editor window a button opens (made on first use), or none when that editor has
+    // no window yet.
+    QDialog* editorWindow(const QString& buttonName);
+
+    // Saves a picture of the splash window, the main window and every editor window into
+    // `dir`; false when one could not be saved.
+    bool saveScreenshots(const QString& dir);
+
     // Set when a game file failed during an action: the program ends with this code.
     int exitCode() const { return m_exitCode; }
 
 public slots:
-    void Loadsettings1Click();
-    void Savesettings1Click();
-    void SaveAssettings1Click();
-    void Restoreoriginalsettings1Click();
-    void Settingsdescription1Click();
-    void ImportExport1Click();
-    void LocateGame1Click();
+    void onLoadSettings();
+    void onSaveSettings();
+    void onSaveSettingsAs();
+    void onRestoreOriginalSettings();
+    void onSettingsDescription();
+    void onImportExport();
+    void onLocateGame();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -75,20 +87,23 @@ private:
     void buildButtons();
     void buildMenus();
     bool loadGame();
-    void fatal(const std::string& message);
+    void fatal(const std::string& message, const std::string& detail = {});
+    void fatal(const kvr::FileAccessError& error);
     // Runs a settings action, reporting the editor's own data errors.
     void guarded(const std::function<void()>& action);
     void setCaption(const std::optional<std::string>& caption);
+    void openEditor(const QString& buttonName);
+    // The track editor's entry: the track files must be there, and the track data read.
+    bool enterTrackEditor();
 
     kvr::EditorHome m_home;
     kvr::UserPrompt& m_prompt;
     Locator m_locator;
     kvr::GameContext m_context;
-    kvr::SettingsRecord m_record;
+    RecordDocument m_document;
     kvr::SettingsSession m_session;
     kvr::GamePalette m_palette;
-    bool m_helmetsPending = true;
-    bool m_trackDataPending = true;
+    EditorServices m_services;
     bool m_configured = false;
     int m_exitCode = 0;
 
@@ -98,6 +113,7 @@ private:
     QLabel* m_versionLabel = nullptr;
     std::map<QString, QPushButton*> m_buttons;
     std::map<QString, QAction*> m_actions;
+    std::map<QString, QDialog*> m_editors;
 };
 
 } // namespace kvrgui

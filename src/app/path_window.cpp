@@ -1,6 +1,6 @@
 #include "app/path_window.h"
 
-#include "app/enter_as_tab.h"
+#include "widgets/enter_as_tab.h"
 #include "core/errors.h"
 #include "core/user_prompt.h"
 

@@ -11,6 +11,7 @@
 #include "install/import_export.h"
 
 #include <iostream>
+#include <sstream>
 
 namespace kvrcli {
 namespace {
@@ -18,13 +19,23 @@ namespace fs = std::filesystem;
 
 struct Options {
     std::string game;
-    std::string file;
+    std::string input;
+    std::string output;
     std::string home;
     std::string names = "state";
     std::string cockpit = "state";
+    std::vector<std::string> only;
     bool yes = false;
     std::string cd;
 };
+
+std::string editorList()
+{
+    std::string list;
+    for (kvr::Editor e : kvr::allEditors())
+        list += (list.empty() ? "" : ", ") + std::string(kvr::editorName(e));
+    return list;
+}
 
 void addCommon(CLI::App* cmd, Options& o)
 {
@@ -34,8 +45,23 @@ void addCommon(CLI::App* cmd, Options& o)
         ->check(CLI::IsMember({"exe", "state"}));
     cmd->add_option("--cockpit-colours", o.cockpit, "Cockpit colours from/to F1GSTATE.SAV or KVR.EXE")
         ->check(CLI::IsMember({"exe", "state"}));
+    cmd->add_option("--only", o.only,
+                    "Only these editors' own import or export, as their windows' buttons do: " + editorList())
+        ->delimiter(',')
+        ->check([](const std::string& name) {
+            return kvr::editorNamed(name) ? std::string() : "unknown editor " + name + " (choose from " + editorList() + ")";
+        });
     cmd->add_flag("--yes", o.yes, "Answer OK when asked to install the track files");
     cmd->add_option("--cd", o.cd, "The game CD folder (holds KVR.EXE and CIRCUITS)");
+}
+
+std::vector<kvr::Editor> onlyEditors(const Options& o)
+{
+    std::vector<kvr::Editor> editors;
+    for (const std::string& name : o.only)
+        if (const auto e = kvr::editorNamed(name))
+            editors.push_back(*e);
+    return editors;
 }
 
 kvr::GameContext contextFor(const Options& o)
@@ -55,46 +81,86 @@ kvr::GameContext contextFor(const Options& o)
     return c;
 }
 
+CliPrompt promptFor(const Options& o)
+{
+    return CliPrompt(o.yes, o.cd.empty() ? std::nullopt : std::optional<fs::path>(o.cd));
+}
+
+kvr::SettingsRecord readInput(const std::string& file)
+{
+    kvr::SettingsRecord record;
+    if (!kvr::readSettingsFile(file, record))
+        throw kvr::GeneralError("Cannot open " + file);
+    return record;
+}
+
+// Declining the track files is the user's choice; track files still missing after the
+// user agreed is the game's file error of the track step.
 int finish(kvr::SequenceEnd end)
 {
-    if (end == kvr::SequenceEnd::TrackFilesDeclined)
+    switch (end) {
+    case kvr::SequenceEnd::Completed: return kDone;
+    case kvr::SequenceEnd::TrackFilesDeclined:
         std::cerr << "Stopped before the track data: the track files were not installed.\n";
-    return kDone;
+        return kDone;
+    case kvr::SequenceEnd::TrackFilesMissing:
+        std::cerr << "Stopped before the track data: the track files are missing.\n";
+        return kFileAccess;
+    }
+    return kOtherError;
 }
 
 CommandRegistration importCommand([](CLI::App& app, Action& chosen) {
     auto o = std::make_shared<Options>();
-    auto* cmd = app.add_subcommand("import", "Import all data from the game into a settings file");
+    auto* cmd = app.add_subcommand("import", "Import all data (or, with --only, some editors' data) from the game "
+                                             "into a settings file");
     addCommon(cmd, *o);
-    cmd->add_option("-o,--output", o->file, "Settings file to write")->required();
+    cmd->add_option("-o,--output", o->output, "Settings file to write")->required();
+    cmd->add_option("-i,--input", o->input, "With --only: the settings file the record starts as");
     cmd->callback([&chosen, o] {
+        if (!o->only.empty() && o->input.empty())
+            throw CLI::ValidationError("--only", "an import with --only needs --input BASE.KVS");
         chosen = [o] {
             const kvr::GameContext context = contextFor(*o);
-            CliPrompt prompt(o->yes, o->cd.empty() ? std::nullopt : std::optional<fs::path>(o->cd));
+            CliPrompt prompt = promptFor(*o);
             kvr::SettingsRecord record;
-            // Unread fields (the description, the track data when declined) start empty.
-            record.setShortString(kvr::rec::kDescription, kvr::rec::kDescriptionChars, "no description");
-            const auto end = kvr::importAllData(context, record, prompt);
-            if (!kvr::writeSettingsFile(o->file, record))
-                throw kvr::GeneralError("Cannot write " + o->file);
-            return finish(end);
+            bool trackDataKnown = false;
+            int code = kDone;
+            if (o->only.empty()) {
+                // Unread fields (the description, the track data when declined) start empty.
+                record.setShortString(kvr::rec::kDescription, kvr::rec::kDescriptionChars, "no description");
+                code = finish(kvr::importAllData(context, record, prompt, trackDataKnown));
+            } else {
+                record = readInput(o->input);
+                for (kvr::Editor e : onlyEditors(*o))
+                    kvr::importEditor(context, record, prompt, e, trackDataKnown);
+            }
+            if (!kvr::writeSettingsFile(o->output, record))
+                throw kvr::GeneralError("Cannot write " + o->output);
+            return code;
         };
     });
 });
 
 CommandRegistration exportCommand([](CLI::App& app, Action& chosen) {
     auto o = std::make_shared<Options>();
-    auto* cmd = app.add_subcommand("export", "Export all data from a settings file into the game");
+    auto* cmd = app.add_subcommand("export", "Export all data (or, with --only, some editors' data) from a settings "
+                                             "file into the game");
     addCommon(cmd, *o);
-    cmd->add_option("-i,--input", o->file, "Settings file to read")->required();
+    cmd->add_option("-i,--input", o->input, "Settings file to read")->required();
     cmd->callback([&chosen, o] {
         chosen = [o] {
-            kvr::SettingsRecord record;
-            if (!kvr::readSettingsFile(o->file, record))
-                throw kvr::GeneralError("Cannot open " + o->file);
+            kvr::SettingsRecord record = readInput(o->input);
             const kvr::GameContext context = contextFor(*o);
-            CliPrompt prompt(o->yes, o->cd.empty() ? std::nullopt : std::optional<fs::path>(o->cd));
-            return finish(kvr::exportAllData(context, record, prompt));
+            CliPrompt prompt = promptFor(*o);
+            if (!o->only.empty()) {
+                for (kvr::Editor e : onlyEditors(*o))
+                    kvr::exportEditor(context, record, prompt, e);
+                return int(kDone);
+            }
+            // A settings file carries the track data the user chose.
+            bool trackDataKnown = true;
+            return finish(kvr::exportAllData(context, record, prompt, trackDataKnown));
         };
     });
 });

@@ -78,7 +78,7 @@ std::optional<Configuration> readConfiguration(const fs::path& file)
     std::array<std::uint8_t, Configuration::kSize> bytes{};
     if (!in.read(reinterpret_cast<char*>(bytes.data()), bytes.size()))
         throw GeneralError("The configuration file " + file.string() + " is damaged (shorter than " +
-                           std::to_string(Configuration::kSize) + " bytes). Delete it and locate the game again.");
+                           std::to_string(Configuration::kSize) + " bytes). Locate the game again; the file is written anew when the editor closes.");
     return Configuration::fromBytes(bytes);
 }
 

@@ -1,7 +1,7 @@
 #include "graphics/bitmap_writer.h"
 
 #include "graphics/bitmap_header.h"
-#include "graphics/byte_reader.h"
+#include "core/byte_reader.h"
 #include "graphics/rle8.h"
 #include "graphics/wing.h"
 

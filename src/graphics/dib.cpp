@@ -2,7 +2,7 @@
 
 #include "core/safe_write.h"
 #include "graphics/bitmap_header.h"
-#include "graphics/byte_reader.h"
+#include "core/byte_reader.h"
 #include "graphics/graphic_error.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 #include "graphics/dib256.h"
 
 #include "graphics/bitmap_header.h"
-#include "graphics/byte_reader.h"
+#include "core/byte_reader.h"
 #include "graphics/graphic_error.h"
 #include "graphics/rle8.h"
 #include "graphics/wing.h"

@@ -7,19 +7,12 @@
 #include "core/positions.h"
 #include "core/safe_write.h"
 #include "core/settings_record.h"
-#include "editors/cameras/camera_blocks.h"
-#include "editors/cockpit/cockpit_colour_blocks.h"
-#include "editors/failures/failure_blocks.h"
-#include "editors/grip/grip_blocks.h"
-#include "editors/names/names_blocks.h"
-#include "editors/noses/nose_blocks.h"
-#include "editors/pitcrew/pit_crew_colour_blocks.h"
-#include "editors/pitline/pit_line_blocks.h"
 #include "editors/power/power_blocks.h"
 #include "editors/track/track_data.h"
 #include "editors/tuning/patch_list.h"
 #include "editors/tuning/tuning_blocks.h"
 #include "install/demo_values.h"
+#include "install/import_export.h"
 
 
 namespace kvr {
@@ -44,8 +37,21 @@ void makeFolder(const fs::path& dir)
         throw GeneralError("Cannot make the folder " + dir.string() + ": " + ec.message());
 }
 
-// KVR.EXE with every block of the record written at the version's places.
-GameFile makeExecutable(const fs::path& path, int v, const SettingsRecord& r, const fs::path& patchList)
+// The game as "Export all data" sees it: names and cockpit colours kept in the state file
+// when there is one.
+GameContext demoContext(const fs::path& exePath, int v, const fs::path& patchList)
+{
+    GameContext c;
+    c.config = Configuration::forExecutable(exePath);
+    c.version = v;
+    c.home.dataDir = patchList.parent_path();
+    return c;
+}
+
+// KVR.EXE with every block of the record written at the version's places, and the
+// state file's blocks into `state` when given.
+GameFile makeExecutable(const fs::path& path, int v, const SettingsRecord& r, const fs::path& patchList,
+                        GameFile* state = nullptr)
 {
     std::vector<std::uint8_t> bytes(kDemoExecutableSize, 0);
     bytes[kVersionBytePosition] = std::uint8_t(kVersionBytes[v]);
@@ -68,27 +74,11 @@ GameFile makeExecutable(const fs::path& path, int v, const SettingsRecord& r, co
         for (std::uint8_t b : instruction.code)
             exe.writeByte(b);
     }
-    writeNamesToExe(exe, r, v);
-    writeEnginePower(exe, r, v);
-    writeHumanPower(exe, r, v);
-    writeGrip(exe, r, v);
-    writeGripRange(exe, r, v);
-    writePitOrder(exe, r, v);
-    writePitCheck(exe, r, v);
-    writePitSpeed(exe, r, v);
-    writeCockpitColoursToExe(exe, r, v);
-    writePitCrewColours(exe, r, v);
-    writeCameras(exe, r, v);
-    writeFailures(exe, r, v);
-    writeNoses(exe, r, v);
-    writeLedColours(exe, r, v);
-    writeLedThresholds(exe, r, v);
-    writeFuelLoads(exe, r, v);
-    writeHumanWeight(exe, r, v);
-    writeComputerWeight(exe, r, v);
-    writeOpponentFuelSwitch(exe, r, v);
-    writeTeamPerformanceSwitch(exe, r, v);
-    writeSplitSwitch(exe, r, readPatchList(patchList));
+    writeAllBlocks(demoContext(path, v, patchList), exe, state, r);
+    // A delivered game carries the split switch's code in every version, not only the one
+    // the editor writes it into.
+    if (!splitSwitchWritable(v))
+        writeSplitSwitch(exe, r, readPatchList(patchList));
     return exe;
 }
 
@@ -121,10 +111,8 @@ void makeDemoGame(const fs::path& dir, int v, const fs::path& patchList)
         throw GeneralError("There is a game in " + dir.string() + " already; choose an empty folder.");
     const SettingsRecord r = demoRecord();
 
-    GameFile exe = makeExecutable(dir / "KVR.EXE", v, r, patchList);
     GameFile state = GameFile::create(dir / "F1GSTATE.SAV", std::vector<std::uint8_t>(demoStateFileSize(), 0));
-    writeNamesToSave(state, r);
-    writeCockpitColoursToSave(state, r);
+    GameFile exe = makeExecutable(dir / "KVR.EXE", v, r, patchList, &state);
     state.updateChecksum();
 
     writeTrackFiles(dir / "CIRCUITS");

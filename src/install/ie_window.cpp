@@ -1,10 +1,12 @@
 #include "install/ie_window.h"
 
-#include "app/enter_as_tab.h"
+#include "widgets/enter_as_tab.h"
 #include "core/errors.h"
 #include "core/settings_record.h"
 #include "core/user_prompt.h"
 #include "install/import_export.h"
+#include "widgets/editor_services.h"
+#include "widgets/record_document.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -31,31 +33,29 @@ QGroupBox* choiceGroup(const QString& title, QRadioButton*& exe, QRadioButton*& 
 
 } // namespace
 
-TIEForm::TIEForm(kvr::GameContext& context, kvr::SettingsRecord& record, kvr::UserPrompt& prompt, Fatal fatal,
-                 QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), m_context(context), m_record(record),
-      m_prompt(prompt), m_fatal(std::move(fatal))
+TIEForm::TIEForm(EditorServices& services, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), m_services(services)
 {
-    setObjectName(QStringLiteral("IEForm"));
+    setObjectName(QStringLiteral("importExportWindow"));
     setWindowTitle(QStringLiteral("Import data"));
     setModal(true);
     auto* layout = new QVBoxLayout(this);
     auto* groups = new QHBoxLayout;
     QGroupBox* names = choiceGroup(QStringLiteral("Names and numbers"), m_namesExe, m_namesState, this);
-    names->setObjectName(QStringLiteral("RadioGroup1"));
+    names->setObjectName(QStringLiteral("namesSourceGroup"));
     QGroupBox* cockpit = choiceGroup(QStringLiteral("Cockpit colors"), m_cockpitExe, m_cockpitState, this);
-    cockpit->setObjectName(QStringLiteral("RadioGroup2"));
+    cockpit->setObjectName(QStringLiteral("cockpitSourceGroup"));
     groups->addWidget(names);
     groups->addWidget(cockpit);
     layout->addLayout(groups);
 
     auto* buttons = new QHBoxLayout;
     m_import = new QPushButton(QStringLiteral("Import all data"), this);
-    m_import->setObjectName(QStringLiteral("Button951"));
+    m_import->setObjectName(QStringLiteral("importAllButton"));
     m_export = new QPushButton(QStringLiteral("Export all data"), this);
-    m_export->setObjectName(QStringLiteral("Button952"));
+    m_export->setObjectName(QStringLiteral("exportAllButton"));
     auto* back = new QPushButton(QStringLiteral("Back"), this);
-    back->setObjectName(QStringLiteral("BitBtn1"));
+    back->setObjectName(QStringLiteral("backButton"));
     buttons->addWidget(m_import);
     buttons->addWidget(m_export);
     buttons->addStretch();
@@ -63,13 +63,13 @@ TIEForm::TIEForm(kvr::GameContext& context, kvr::SettingsRecord& record, kvr::Us
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(m_namesExe, &QRadioButton::clicked, this, [this] { m_context.config.namesInStateFile = false; });
-    connect(m_namesState, &QRadioButton::clicked, this, [this] { m_context.config.namesInStateFile = true; });
-    connect(m_cockpitExe, &QRadioButton::clicked, this, [this] { m_context.config.cockpitColoursInStateFile = false; });
+    connect(m_namesExe, &QRadioButton::clicked, this, [this] { m_services.context.config.namesInStateFile = false; });
+    connect(m_namesState, &QRadioButton::clicked, this, [this] { m_services.context.config.namesInStateFile = true; });
+    connect(m_cockpitExe, &QRadioButton::clicked, this, [this] { m_services.context.config.cockpitColoursInStateFile = false; });
     connect(m_cockpitState, &QRadioButton::clicked, this,
-            [this] { m_context.config.cockpitColoursInStateFile = true; });
-    connect(m_import, &QPushButton::clicked, this, &TIEForm::Button951Click);
-    connect(m_export, &QPushButton::clicked, this, &TIEForm::Button952Click);
+            [this] { m_services.context.config.cockpitColoursInStateFile = true; });
+    connect(m_import, &QPushButton::clicked, this, &TIEForm::onImportAll);
+    connect(m_export, &QPushButton::clicked, this, &TIEForm::onExportAll);
     connect(back, &QPushButton::clicked, this, &QDialog::accept);
     showChoices();
     EnterAsTab::enable(this);
@@ -77,33 +77,28 @@ TIEForm::TIEForm(kvr::GameContext& context, kvr::SettingsRecord& record, kvr::Us
 
 void TIEForm::showChoices()
 {
-    (m_context.config.namesInStateFile ? m_namesState : m_namesExe)->setChecked(true);
-    (m_context.config.cockpitColoursInStateFile ? m_cockpitState : m_cockpitExe)->setChecked(true);
+    (m_services.context.config.namesInStateFile ? m_namesState : m_namesExe)->setChecked(true);
+    (m_services.context.config.cockpitColoursInStateFile ? m_cockpitState : m_cockpitExe)->setChecked(true);
 }
 
-void TIEForm::run(const std::function<void()>& action)
+void TIEForm::onImportAll()
 {
-    try {
-        action();
-    } catch (const kvr::FileAccessError& e) {
-        m_fatal(e.what());
-    } catch (const kvr::GeneralError& e) {
-        m_prompt.warn(e.what());
-    }
-}
-
-void TIEForm::Button951Click()
-{
-    run([this] {
-        if (kvr::importAllData(m_context, m_record, m_prompt) == kvr::SequenceEnd::Completed)
-            m_trackDataRead = true;
+    runGuarded(m_services, [this] {
+        m_services.document.changeWithTrackData(m_import->text(), [this](kvr::SettingsRecord& r, bool& known) {
+            kvr::importAllData(m_services.context, r, m_services.prompt, known);
+        });
     });
 }
 
-void TIEForm::Button952Click()
+void TIEForm::onExportAll()
 {
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    run([this] { kvr::exportAllData(m_context, m_record, m_prompt); });
+    // The track data may be read on the way, when it was never read before.
+    runGuarded(m_services, [this] {
+        m_services.document.changeWithTrackData(m_export->text(), [this](kvr::SettingsRecord& r, bool& known) {
+            kvr::exportAllData(m_services.context, r, m_services.prompt, known);
+        });
+    });
     QApplication::restoreOverrideCursor();
 }
 

@@ -4,34 +4,128 @@
 #include "core/game_file.h"
 #include "core/settings_record.h"
 #include "core/user_prompt.h"
-#include "editors/cameras/camera_blocks.h"
-#include "editors/cockpit/cockpit_colour_blocks.h"
-#include "editors/failures/failure_blocks.h"
-#include "editors/grip/grip_blocks.h"
-#include "editors/names/names_blocks.h"
-#include "editors/noses/nose_blocks.h"
-#include "editors/pitcrew/pit_crew_colour_blocks.h"
-#include "editors/pitline/pit_line_blocks.h"
-#include "editors/power/power_blocks.h"
 #include "editors/track/track_data.h"
-#include "editors/tuning/patch_list.h"
-#include "editors/tuning/tuning_blocks.h"
 #include "install/track_manager.h"
 
 #include <optional>
 
 namespace kvr {
 
-const char* const kRandomPowerNotRestored =
-    "Random engine power could not be switched on: the game's code at that place has been changed. "
-    "Put back KVR.EXE from KVR.EXE.orig and export again.";
-
 namespace {
 
-void step(const std::function<void()>& progress)
+// Which rows a transfer moves.
+struct Scope {
+    std::optional<Editor> editor; // none: every editor's ("all data")
+    bool allData() const { return !editor; }
+    bool has(const BlockRow& row) const
+    {
+        if (row.file == BlockFile::TrackFiles)
+            return false; // moved on its own, once the track files are there
+        if (editor)
+            return row.editor == *editor && !row.allDataOnly;
+        return true;
+    }
+};
+
+BlockIo ioFor(const GameContext& context)
 {
-    if (progress)
-        progress();
+    return BlockIo(context.version, context.gameDir(), context.patchList());
+}
+
+// The file a row moves through, or none when it has none this time.
+GameFile* fileFor(const BlockRow& row, const GameContext& context, GameFile& exe, GameFile* state, bool& stateSide)
+{
+    stateSide = false;
+    switch (row.file) {
+    case BlockFile::Executable: return &exe;
+    case BlockFile::NamesSource:
+        if (!state)
+            return nullptr;
+        stateSide = context.config.namesInStateFile;
+        return stateSide ? state : &exe;
+    case BlockFile::CockpitSource:
+        stateSide = state && context.config.cockpitColoursInStateFile;
+        return stateSide ? state : &exe;
+    case BlockFile::TrackFiles: return &exe;
+    }
+    return nullptr;
+}
+
+void readRows(const GameContext& context, const BlockIo& io, GameFile& exe, GameFile* state, SettingsRecord& record,
+              Scope scope, const std::function<void()>& progress)
+{
+    for (const BlockRow& row : blockTable()) {
+        if (!scope.has(row) || !row.readExe)
+            continue;
+        if ((scope.allData() ? row.readIn : row.ownReadIn).has(context.version)) {
+            bool stateSide = false;
+            if (GameFile* file = fileFor(row, context, exe, state, stateSide))
+                (stateSide ? row.readState : row.readExe)(*file, record, io);
+        }
+        if (row.advancesProgress && progress)
+            progress();
+    }
+}
+
+void writeRows(const GameContext& context, const BlockIo& io, GameFile& exe, GameFile* state,
+               const SettingsRecord& record, Scope scope)
+{
+    for (const BlockRow& row : blockTable()) {
+        if (!scope.has(row) || !row.writeIn.has(context.version))
+            continue;
+        bool stateSide = false;
+        if (GameFile* file = fileFor(row, context, exe, state, stateSide))
+            (stateSide ? row.writeState : row.writeExe)(*file, record, io);
+    }
+}
+
+// Whether the editor's blocks touch F1GSTATE.SAV at all.
+bool usesStateFile(Scope scope)
+{
+    for (const BlockRow& row : blockTable())
+        if (scope.has(row) && (row.file == BlockFile::NamesSource || row.file == BlockFile::CockpitSource))
+            return true;
+    return false;
+}
+
+std::optional<GameFile> openStateFile(const GameContext& context)
+{
+    if (!context.stateFileExists())
+        return std::nullopt;
+    return GameFile::open(context.stateFile());
+}
+
+void showWarnings(const BlockIo& io, UserPrompt& prompt)
+{
+    for (const std::string& w : io.warnings())
+        prompt.warn(w);
+}
+
+// The track step of both sequences: the track files must be there first.
+std::optional<SequenceEnd> trackFilesMissing(const GameContext& context, UserPrompt& prompt)
+{
+    switch (ensureTrackFiles(context.gameDir(), prompt)) {
+    case TrackFiles::Present: return std::nullopt;
+    case TrackFiles::Declined: return SequenceEnd::TrackFilesDeclined;
+    case TrackFiles::Missing: break;
+    }
+    prompt.warn(track::errorText(track::kTrackOpenStep));
+    return SequenceEnd::TrackFilesMissing;
+}
+
+void readTrackBlock(const GameContext& context, SettingsRecord& record)
+{
+    GameFile exe = GameFile::open(context.executable());
+    readTrackData(exe, context.gameDir(), record, context.version);
+}
+
+// Writes the track data and the tyre table, then KVR.EXE with the track patch.
+void writeTrackBlock(const GameContext& context, const SettingsRecord& record)
+{
+    GameFile exe = GameFile::open(context.executable());
+    writeTrackData(exe, context.gameDir(), record, context.version);
+    trackPatch(exe);
+    exe.commit();
 }
 
 } // namespace
@@ -39,132 +133,45 @@ void step(const std::function<void()>& progress)
 void readAllBlocks(const GameContext& context, GameFile& exe, GameFile* state, SettingsRecord& record,
                    const std::function<void()>& progress)
 {
-    const int v = context.version;
-    readNamesFromExe(exe, record, v);
-    step(progress);
-    if (state) {
-        if (context.config.namesInStateFile)
-            readNamesFromSave(*state, record);
-        else
-            readNamesFromExe(exe, record, v);
-    }
-    step(progress);
-    readEnginePower(exe, record, v);
-    step(progress);
-    readHumanPower(exe, record, v);
-    step(progress);
-    readGrip(exe, record, v);
-    step(progress);
-    readGripRange(exe, record, v);
-    step(progress);
-    readPitOrder(exe, record, v);
-    step(progress);
-    readPitCheck(exe, record, v);
-    step(progress);
-    readPitSpeed(exe, record, v);
-    step(progress);
-    if (state && context.config.cockpitColoursInStateFile)
-        readCockpitColoursFromSave(*state, record);
-    else
-        readCockpitColoursFromExe(exe, record, v);
-    step(progress);
-    readPitCrewColours(exe, record, v);
-    step(progress);
-    readCameras(exe, record, v);
-    step(progress);
-    readFailures(exe, record, v);
-    step(progress);
-    readNoses(exe, record, v);
-    step(progress);
-    readLedColours(exe, record, v);
-    step(progress);
-    readLedThresholds(exe, record, v);
-    step(progress);
-    readFuelLoads(exe, record, v);
-    step(progress);
-    readHumanWeight(exe, record, v);
-    step(progress);
-    readComputerWeight(exe, record, v);
-    step(progress);
-    readOpponentFuelSwitch(exe, record, v);
-    step(progress);
-    readTeamPerformanceSwitch(exe, record, v);
-    step(progress);
-    // The split switch is read in every version.
-    readSplitSwitch(exe, record, context.patchList());
+    readRows(context, ioFor(context), exe, state, record, Scope{}, progress);
 }
 
-SequenceEnd importAllData(const GameContext& context, SettingsRecord& record, UserPrompt& prompt)
+std::vector<std::string> writeAllBlocks(const GameContext& context, GameFile& exe, GameFile* state,
+                                        const SettingsRecord& record)
 {
-    // Work on a copy: a failing block leaves the record as it was.
+    const BlockIo io = ioFor(context);
+    writeRows(context, io, exe, state, record, Scope{});
+    return io.warnings();
+}
+
+SequenceEnd importAllData(const GameContext& context, SettingsRecord& record, UserPrompt& prompt,
+                          bool& trackDataKnown)
+{
     SettingsRecord loaded = record;
     {
         GameFile exe = GameFile::open(context.executable());
-        std::optional<GameFile> state;
-        if (context.stateFileExists())
-            state = GameFile::open(context.stateFile());
+        std::optional<GameFile> state = openStateFile(context);
         readAllBlocks(context, exe, state ? &*state : nullptr, loaded);
     }
     record = loaded;
-    if (!ensureTrackFiles(context.gameDir(), prompt))
-        return SequenceEnd::TrackFilesDeclined;
-    {
-        GameFile exe = GameFile::open(context.executable());
-        readTrackData(exe, context.gameDir(), loaded, context.version);
-    }
+    if (const auto end = trackFilesMissing(context, prompt))
+        return *end;
+    readTrackBlock(context, loaded);
     record = loaded;
+    trackDataKnown = true;
     prompt.inform("All data has been imported!");
     return SequenceEnd::Completed;
 }
 
-SequenceEnd exportAllData(const GameContext& context, const SettingsRecord& record, UserPrompt& prompt)
+SequenceEnd exportAllData(const GameContext& context, SettingsRecord& record, UserPrompt& prompt,
+                          bool& trackDataKnown)
 {
-    const int v = context.version;
-    // The patch list is the editor's own file: a damaged one stops the export before
-    // anything is written.
-    std::vector<PatchRecord> patches;
-    if (splitSwitchWritable(v))
-        patches = readPatchList(context.patchList());
-
-    std::optional<GameFile> state;
-    if (context.stateFileExists())
-        state = GameFile::open(context.stateFile());
+    // The blocks are written in memory and the files replaced only once all are in
+    // place, so a damaged patch list (the editor's own file) stops it with nothing written.
+    const BlockIo io = ioFor(context);
+    std::optional<GameFile> state = openStateFile(context);
     GameFile exe = GameFile::open(context.executable());
-
-    writeNamesToExe(exe, record, v);
-    if (state) {
-        if (context.config.namesInStateFile)
-            writeNamesToSave(*state, record);
-        else
-            writeNamesToExe(exe, record, v);
-    }
-    const bool randomPowerSet = writeEnginePower(exe, record, v, savedRandomPowerSite(context.executable(), v));
-    writeHumanPower(exe, record, v);
-    writeGrip(exe, record, v);
-    writeGripRange(exe, record, v);
-    writePitOrder(exe, record, v);
-    writePitCheck(exe, record, v);
-    writePitSpeed(exe, record, v);
-    writeCockpitColoursToExe(exe, record, v);
-    if (state) {
-        if (context.config.cockpitColoursInStateFile)
-            writeCockpitColoursToSave(*state, record);
-        else
-            writeCockpitColoursToExe(exe, record, v);
-    }
-    writePitCrewColours(exe, record, v);
-    writeCameras(exe, record, v);
-    writeFailures(exe, record, v);
-    writeNoses(exe, record, v);
-    writeLedColours(exe, record, v);
-    writeLedThresholds(exe, record, v);
-    writeFuelLoads(exe, record, v);
-    writeHumanWeight(exe, record, v);
-    writeComputerWeight(exe, record, v);
-    writeOpponentFuelSwitch(exe, record, v);
-    writeTeamPerformanceSwitch(exe, record, v);
-    if (splitSwitchWritable(v))
-        writeSplitSwitch(exe, record, patches);
+    writeRows(context, io, exe, state ? &*state : nullptr, record, Scope{});
     trackPatch(exe);
 
     // Every block is in place in memory; now each file is replaced whole.
@@ -173,17 +180,67 @@ SequenceEnd exportAllData(const GameContext& context, const SettingsRecord& reco
         state->updateChecksum();
         state->commit();
     }
-    if (!randomPowerSet)
-        prompt.warn(kRandomPowerNotRestored);
+    showWarnings(io, prompt);
 
-    if (!ensureTrackFiles(context.gameDir(), prompt))
-        return SequenceEnd::TrackFilesDeclined;
-    {
-        GameFile exe2 = GameFile::open(context.executable());
-        writeTrackData(exe2, context.gameDir(), record, v);
+    if (const auto end = trackFilesMissing(context, prompt))
+        return *end;
+    if (!trackDataKnown) {
+        SettingsRecord read = record;
+        readTrackBlock(context, read);
+        record = read;
+        trackDataKnown = true;
     }
-    prompt.inform("All data has been imported!");
+    writeTrackBlock(context, record);
+    prompt.inform("All data has been exported!");
     return SequenceEnd::Completed;
+}
+
+void importEditor(const GameContext& context, SettingsRecord& record, UserPrompt& prompt, Editor editor,
+                  bool& trackDataKnown)
+{
+    SettingsRecord loaded = record;
+    if (editor == Editor::Tracks) {
+        readTrackBlock(context, loaded);
+        record = loaded;
+        trackDataKnown = true;
+        prompt.inform("Tracks data has been imported!");
+        return;
+    }
+    const Scope scope{editor};
+    const BlockIo io = ioFor(context);
+    {
+        GameFile exe = GameFile::open(context.executable());
+        std::optional<GameFile> state;
+        if (usesStateFile(scope))
+            state = openStateFile(context);
+        readRows(context, io, exe, state ? &*state : nullptr, loaded, scope, {});
+    }
+    record = loaded;
+    prompt.inform("Data has been imported!");
+}
+
+void exportEditor(const GameContext& context, const SettingsRecord& record, UserPrompt& prompt, Editor editor)
+{
+    if (editor == Editor::Tracks) {
+        writeTrackBlock(context, record);
+        prompt.inform("Tracks data has been exported!");
+        return;
+    }
+    const Scope scope{editor};
+    const BlockIo io = ioFor(context);
+    std::optional<GameFile> state;
+    if (usesStateFile(scope))
+        state = openStateFile(context);
+    GameFile exe = GameFile::open(context.executable());
+    writeRows(context, io, exe, state ? &*state : nullptr, record, scope);
+    exe.commit();
+    // The state file gets a fresh checksum whichever file received the block.
+    if (state) {
+        state->updateChecksum();
+        state->commit();
+    }
+    showWarnings(io, prompt);
+    prompt.inform("Data has been exported!");
 }
 
 } // namespace kvr

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "editors/block_table.h"
 #include "install/game_context.h"
 
 #include <functional>
-#include <optional>
 
 namespace kvr {
 
@@ -14,23 +14,42 @@ class UserPrompt;
 enum class SequenceEnd {
     Completed,          // every step ran and the final message was shown
     TrackFilesDeclined, // the user declined the track files: the blocks before stay moved
+    TrackFilesMissing,  // the user agreed, but the track files are still not there
+                        // ("2) File access error! " has been shown); the blocks before stay moved
 };
 
-// Reads every block the start-up load reads, in its order, from the open KVR.EXE and,
+// Reads the blocks the start-up load reads, in their order, from the open KVR.EXE and,
 // when given, F1GSTATE.SAV. `progress` is called after each step that advances the
-// splash bar.
+// splash bar. The track data is not among them (it needs the track files).
 void readAllBlocks(const GameContext& context, GameFile& exe, GameFile* state, SettingsRecord& record,
                    const std::function<void()>& progress = {});
 
+// Writes every block but the track data into the open files, as "Export all data" does,
+// and returns the warnings raised on the way.
+std::vector<std::string> writeAllBlocks(const GameContext& context, GameFile& exe, GameFile* state,
+                                        const SettingsRecord& record);
+
 // "Import all data": every block, then the track data once the track files are there.
-SequenceEnd importAllData(const GameContext& context, SettingsRecord& record, UserPrompt& prompt);
+// Works on a copy: a failure leaves the record as it was. Sets `trackDataKnown` once the
+// track data has been read. Throws FileAccessError (a game file failed) or GeneralError
+// (the editor's own files).
+SequenceEnd importAllData(const GameContext& context, SettingsRecord& record, UserPrompt& prompt,
+                          bool& trackDataKnown);
 
 // "Export all data": every block, the track patch, the state file's checksum, then the
 // track data. Each file is checked whole before its first byte is written and replaced
-// whole, so a failure leaves that file as it was.
-SequenceEnd exportAllData(const GameContext& context, const SettingsRecord& record, UserPrompt& prompt);
+// whole, so a failure leaves that file as it was. When the track data was never read
+// nor loaded (`trackDataKnown` false) it is read from the track files first, so values
+// nobody read or typed never reach the game.
+SequenceEnd exportAllData(const GameContext& context, SettingsRecord& record, UserPrompt& prompt,
+                          bool& trackDataKnown);
 
-// The text shown when the random engine power cannot be switched back on.
-extern const char* const kRandomPowerNotRestored;
+// One editor's "Import data from game" and "Export data into game": its blocks from or
+// into the files they live in, the state file's checksum after names or cockpit colours,
+// the track patch after the track data, and the editor's message. `trackDataKnown` is set
+// when the track data is read.
+void importEditor(const GameContext& context, SettingsRecord& record, UserPrompt& prompt, Editor editor,
+                  bool& trackDataKnown);
+void exportEditor(const GameContext& context, const SettingsRecord& record, UserPrompt& prompt, Editor editor);
 
 } // namespace kvr

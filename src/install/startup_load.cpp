@@ -3,13 +3,15 @@
 #include "core/game_file.h"
 #include "core/settings_record.h"
 #include "core/version.h"
+#include "editors/track/track_data.h"
 #include "install/import_export.h"
+#include "install/track_manager.h"
 
 #include <optional>
 
 namespace kvr {
 
-void startupLoad(GameContext& context, SettingsRecord& record, const std::function<void(int)>& progress)
+bool startupLoad(GameContext& context, SettingsRecord& record, const std::function<void(int)>& progress)
 {
     int bar = kProgressAtStart;
     auto advance = [&] {
@@ -27,9 +29,14 @@ void startupLoad(GameContext& context, SettingsRecord& record, const std::functi
     if (context.stateFileExists())
         state = GameFile::open(context.stateFile());
     readAllBlocks(context, exe, state ? &*state : nullptr, record, advance);
+    // Read now, so that nothing exports or saves track values nobody read.
+    const bool trackDataRead = trackFilesPresent(context.gameDir());
+    if (trackDataRead)
+        readTrackData(exe, context.gameDir(), record, context.version);
     bar = kProgressFilesClosed;
     if (progress)
         progress(bar);
+    return trackDataRead;
 }
 
 } // namespace kvr

@@ -16,9 +16,11 @@ inline constexpr int kProgressFilesClosed = 92;
 
 // The start-up load from opening KVR.EXE to closing the game's files: detects the
 // language version into `context` (and its configuration), resets the record and reads
-// every block. `progress` receives the bar's new value after each step.
+// every block, the track data too when all 16 track files are there (otherwise its
+// bytes stay as they were). Returns whether the track data was read. `progress`
+// receives the bar's new value after each step.
 // FileAccessError ends the program; GeneralError (a too short executable, a damaged
 // patch list) skips the rest of the load.
-void startupLoad(GameContext& context, SettingsRecord& record, const std::function<void(int)>& progress = {});
+bool startupLoad(GameContext& context, SettingsRecord& record, const std::function<void(int)>& progress = {});
 
 } // namespace kvr

@@ -33,16 +33,6 @@ constexpr std::array<PatchRange, 4> kTrackPatch = {{
     {0x10EAEB, 2},
 }};
 
-bool allTrackFilesPresent(const fs::path& gameDir)
-{
-    for (int t = 0; t < rec::kTracks; ++t) {
-        std::error_code ec;
-        if (!fs::is_regular_file(trackFilePath(gameDir, t), ec))
-            return false;
-    }
-    return true;
-}
-
 std::optional<std::vector<std::uint8_t>> readWhole(const fs::path& file)
 {
     std::ifstream in(file, std::ios::binary);
@@ -65,6 +55,16 @@ void clearReadOnly(const fs::path& gameDir)
 }
 
 } // namespace
+
+bool trackFilesPresent(const fs::path& gameDir)
+{
+    for (int t = 0; t < rec::kTracks; ++t) {
+        std::error_code ec;
+        if (!fs::is_regular_file(trackFilePath(gameDir, t), ec))
+            return false;
+    }
+    return true;
+}
 
 FileRequest cdFileRequest()
 {
@@ -98,7 +98,7 @@ bool copyTrackFilesFromCd(const fs::path& cdExe, const fs::path& gameDir)
     return copied;
 }
 
-bool ensureTrackFiles(const fs::path& gameDir, UserPrompt& prompt)
+TrackFiles ensureTrackFiles(const fs::path& gameDir, UserPrompt& prompt)
 {
     const fs::path circuits = findInDir(gameDir, kCircuits);
     std::error_code ec;
@@ -107,9 +107,9 @@ bool ensureTrackFiles(const fs::path& gameDir, UserPrompt& prompt)
         throw GeneralError("Cannot create the folder " + circuits.string());
 
     bool copied = true;
-    if (!allTrackFilesPresent(gameDir)) {
+    if (!trackFilesPresent(gameDir)) {
         if (!prompt.confirm(trackmanager::kInstallQuestion))
-            return false;
+            return TrackFiles::Declined;
         prompt.inform(trackmanager::kInsertCd);
         const std::optional<fs::path> cdExe = prompt.chooseFile(cdFileRequest());
         if (cdExe && !copyTrackFilesFromCd(*cdExe, gameDir)) {
@@ -118,7 +118,7 @@ bool ensureTrackFiles(const fs::path& gameDir, UserPrompt& prompt)
         }
     }
     clearReadOnly(gameDir);
-    return copied && allTrackFilesPresent(gameDir);
+    return copied && trackFilesPresent(gameDir) ? TrackFiles::Present : TrackFiles::Missing;
 }
 
 void trackPatch(GameFile& exe)

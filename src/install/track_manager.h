@@ -23,13 +23,21 @@ inline constexpr std::uint8_t kPatchByte = 0x90;
 // folder beside it.
 FileRequest cdFileRequest();
 
+enum class TrackFiles {
+    Present,  // all 16 are there and may be used
+    Declined, // the user declined to install them
+    Missing,  // the user agreed, but cancelled the CD dialog or a copy failed
+};
+
+// Whether all 16 track files are in the game's CIRCUITS folder.
+bool trackFilesPresent(const std::filesystem::path& gameDir);
+
 // Makes sure the 16 track files are in the game's CIRCUITS folder, creating the folder
 // and offering to copy them from the game CD when any of them is missing. Clears the
-// read-only state of the track files. Returns whether the track files are there and
-// may be used: false when the user declined, cancelled the CD dialog, or a copy failed
-// (then "Cannot copy track file!" has been shown). A copy never leaves a half-written
-// track file. Throws GeneralError when the folder cannot be made.
-bool ensureTrackFiles(const std::filesystem::path& gameDir, UserPrompt& prompt);
+// read-only state of the track files. A failed copy shows "Cannot copy track file!"; a
+// copy never leaves a half-written track file. Throws GeneralError when the folder
+// cannot be made.
+TrackFiles ensureTrackFiles(const std::filesystem::path& gameDir, UserPrompt& prompt);
 
 // Copies the 16 track files from the CIRCUITS folder beside the CD's KVR.EXE over those
 // of the game. All 16 are read before the first is written; returns false (copying

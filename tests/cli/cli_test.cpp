@@ -181,3 +181,44 @@ TEST_F(Cli, JsonShowsTheEditorsValuesAndDiffNamesFields)
 }
 
 } // namespace
+
+namespace {
+
+// --only runs the editors' own import and export: only their values move.
+TEST_F(Cli, OnlyMovesTheNamedEditorsValues)
+{
+    makeGame();
+    const std::string g = game().string();
+    const std::string h = home().string();
+    ASSERT_EQ(cli({"import", "--game", g, "-o", file("base.KVS").string(), "--home", h}).exitCode, 0);
+    kvr::SettingsRecord edited;
+    ASSERT_TRUE(kvr::readSettingsFile(file("base.KVS"), edited));
+    edited.setWord(kvr::rec::camera(2, 0), 0x1234);
+    edited.setWord(kvr::rec::failure(3), 0x4321);
+    edited.setWord(kvr::rec::kHumanWeight, 777);
+    ASSERT_TRUE(kvr::writeSettingsFile(file("edited.KVS"), edited));
+
+    const auto out = cli({"export", "--game", g, "-i", file("edited.KVS").string(), "--home", h, "--only",
+                          "cameras,failures"});
+    ASSERT_EQ(out.exitCode, 0) << out.err;
+    EXPECT_EQ(out.out, "Data has been exported!\nData has been exported!\n");
+
+    const auto in = cli({"import", "--game", g, "-i", file("base.KVS").string(), "-o", file("back.KVS").string(),
+                         "--home", h, "--only", "cameras"});
+    ASSERT_EQ(in.exitCode, 0) << in.err;
+    kvr::SettingsRecord back;
+    ASSERT_TRUE(kvr::readSettingsFile(file("back.KVS"), back));
+    EXPECT_EQ(back.word(kvr::rec::camera(2, 0)), 0x1234);
+    EXPECT_NE(back.word(kvr::rec::failure(3)), 0x4321) << "failures were not imported";
+    ASSERT_EQ(cli({"import", "--game", g, "-o", file("all.KVS").string(), "--home", h}).exitCode, 0);
+    kvr::SettingsRecord all;
+    ASSERT_TRUE(kvr::readSettingsFile(file("all.KVS"), all));
+    EXPECT_EQ(all.word(kvr::rec::failure(3)), 0x4321);
+    EXPECT_NE(all.word(kvr::rec::kHumanWeight), 777) << "car tuning was not exported";
+
+    EXPECT_EQ(cli({"import", "--game", g, "-o", file("x.KVS").string(), "--only", "names"}).exitCode, 2)
+        << "an import with --only needs a base file";
+    EXPECT_EQ(cli({"export", "--game", g, "-i", file("edited.KVS").string(), "--only", "wheels"}).exitCode, 2);
+}
+
+} // namespace

@@ -1,3 +1,4 @@
+#include "core/codecs.h"
 #include "core/errors.h"
 #include "core/positions.h"
 #include "core/settings_record.h"
@@ -38,11 +39,11 @@ const ColourRow kColours[] = {
 TEST(ColourCodec, IndexMinusTenWrapping)
 {
     for (const ColourRow& r : kColours) {
-        EXPECT_EQ(kvr::colourFromStored(r.stored), r.index) << r.why;
-        EXPECT_EQ(kvr::colourToStored(r.index), r.stored) << r.why;
+        EXPECT_EQ(kvr::PaletteByte::decode(r.stored), r.index) << r.why;
+        EXPECT_EQ(kvr::PaletteByte::encode(r.index), r.stored) << r.why;
     }
     for (unsigned b = 0; b < 256; ++b)
-        EXPECT_EQ(kvr::colourToStored(kvr::colourFromStored(std::uint8_t(b))), b);
+        EXPECT_EQ(kvr::PaletteByte::encode(kvr::PaletteByte::decode(std::uint8_t(b))), b);
 }
 
 TEST(CockpitColourBlocks, ExecutableBlockAtEveryVersionsPosition)

@@ -40,15 +40,15 @@ TEST(GripBlocks, BiasConversion)
     for (const GripWordRow& r : kGripRows) {
         SCOPED_TRACE(r.what);
         const auto stored = std::uint16_t(r.low | r.high << 8);
-        EXPECT_EQ(gripFromStored(stored), r.grip);
-        EXPECT_EQ(gripToStored(r.grip), stored);
+        EXPECT_EQ(grip::kWord.decode(stored), r.grip);
+        EXPECT_EQ(grip::kWord.encode(r.grip), stored);
     }
 }
 
 TEST(GripBlocks, FullRangeRoundTrip)
 {
     for (int w = 0; w < 0x10000; ++w)
-        ASSERT_EQ(gripToStored(gripFromStored(std::uint16_t(w))), w);
+        ASSERT_EQ(grip::kWord.encode(grip::kWord.decode(std::uint16_t(w))), w);
 }
 
 TEST(GripBlocks, GripBlockRoundTripInEveryVersion)

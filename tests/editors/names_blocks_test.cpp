@@ -48,7 +48,7 @@ TEST(NamesBlocks, CarNumberByteDecodes)
     };
     for (const CarByteRow& r : rows) {
         SCOPED_TRACE(r.what);
-        EXPECT_EQ(decodeCarNumber(r.stored), (CarNumberByte{r.number, r.selected}));
+        EXPECT_EQ(CarNumberCodec::decode(r.stored), (CarNumberByte{r.number, r.selected}));
     }
 }
 
@@ -74,15 +74,15 @@ TEST(NamesBlocks, CarNumberByteEncodes)
     };
     for (const CarEncodeRow& r : rows) {
         SCOPED_TRACE(r.what);
-        EXPECT_EQ(encodeCarNumber(r.number, r.selected), r.stored);
+        EXPECT_EQ(CarNumberCodec::encode(r.number, r.selected), r.stored);
     }
 }
 
 TEST(NamesBlocks, CarNumberByteFullRangeRoundTrip)
 {
     for (int b = 0; b < 256; ++b) {
-        const CarNumberByte c = decodeCarNumber(std::uint8_t(b));
-        EXPECT_EQ(encodeCarNumber(c.number, c.selected), b) << "byte " << b;
+        const CarNumberByte c = CarNumberCodec::decode(std::uint8_t(b));
+        EXPECT_EQ(CarNumberCodec::encode(c.number, c.selected), b) << "byte " << b;
     }
 }
 
@@ -114,15 +114,15 @@ TEST(NamesBlocks, NameFieldsSkipZerosAndPad)
     };
     for (const NameFieldRow& r : rows) {
         SCOPED_TRACE(r.what);
-        EXPECT_EQ(decodeNameField(r.stored), r.name);
-        EXPECT_EQ(encodeNameField(r.name, 13), r.written);
+        EXPECT_EQ(NameField::decode(r.stored), r.name);
+        EXPECT_EQ(NameField{13}.encode(r.name), r.written);
     }
 }
 
 TEST(NamesBlocks, LongNameIsCutToTheField)
 {
-    EXPECT_EQ(encodeNameField("Fourteen chars", 13), field("Fourteen char", 13));
-    EXPECT_EQ(encodeNameField("Twenty Four Characters!! and more", 24), field("Twenty Four Characters!!", 24));
+    EXPECT_EQ(NameField{13}.encode("Fourteen chars"), field("Fourteen char", 13));
+    EXPECT_EQ(NameField{24}.encode("Twenty Four Characters!! and more"), field("Twenty Four Characters!!", 24));
 }
 
 // A roster laid out by hand at the places of version `v`.

@@ -44,11 +44,11 @@ TEST(PowerBlocks, BiasConversion)
     for (const PowerWordRow& r : kPowerRows) {
         SCOPED_TRACE(r.what);
         const auto stored = std::uint16_t(r.low | r.high << 8);
-        EXPECT_EQ(powerFromStored(stored), r.bhp);
-        EXPECT_EQ(powerToStored(r.bhp), stored);
+        EXPECT_EQ(power::kTeamWord.decode(stored), r.bhp);
+        EXPECT_EQ(power::kTeamWord.encode(r.bhp), stored);
     }
     for (int w = 0; w < 0x10000; ++w)
-        ASSERT_EQ(powerToStored(powerFromStored(std::uint16_t(w))), w);
+        ASSERT_EQ(power::kTeamWord.encode(power::kTeamWord.decode(std::uint16_t(w))), w);
 }
 
 TEST(PowerBlocks, TeamBlockRoundTripInEveryVersion)

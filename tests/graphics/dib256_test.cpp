@@ -1,5 +1,5 @@
 #include "graphics/bitmap_builder.h"
-#include "graphics/byte_reader.h"
+#include "core/byte_reader.h"
 #include "graphics/dib256.h"
 #include "graphics/graphic_error.h"
 #include "support/temp_dir.h"

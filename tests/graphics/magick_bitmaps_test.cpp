@@ -1,6 +1,6 @@
 // Bitmaps written by ImageMagick, made fresh for each test: our loaders must read what
 // another program writes, and refuse what they do not take.
-#include "graphics/byte_reader.h"
+#include "core/byte_reader.h"
 #include "graphics/dib.h"
 #include "graphics/dib256.h"
 #include "graphics/dib_render.h"

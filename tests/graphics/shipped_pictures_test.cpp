@@ -3,7 +3,7 @@
 #include "editors/cockpit/cockpit_recolour.h"
 #include "editors/cockpit/swatch_grid.h"
 #include "editors/pitcrew/pitcrew_recolour.h"
-#include "graphics/byte_reader.h"
+#include "core/byte_reader.h"
 #include "graphics/dib.h"
 #include "graphics/dib256.h"
 #include "graphics/game_palette.h"

@@ -229,25 +229,26 @@ private slots:
         QCOMPARE(form.exitCode(), 1);
     }
 
-    void editorButtonsWaitForTheirWindows()
+    void buttonsOpenTheirWindowsAndMenusHaveTheirKeys()
     {
         Setup s;
         GuiPrompt prompt;
         TMainForm form(s.home, prompt);
-        for (const char* name : {"Button951", "Button952", "Button953", "Button954", "Button955", "Button956",
-                                 "Button957", "Button958", "Button959", "Button9510", "Button9511", "Button9512",
-                                 "Button9513", "Button9515", "Button9517"}) {
-            QVERIFY2(form.button(name), name);
-            QVERIFY2(!form.button(name)->isEnabled(), name);
+        for (const char* name : {"names", "power", "grip", "failures", "tuning", "noses", "pitline", "cockpit",
+                                 "pitcrew", "jams", "helmets", "cameras", "tracks", "cockpitManager",
+                                 "trackManager"}) {
+            QPushButton* b = form.button(QString::fromLatin1(name) + "Button");
+            QVERIFY2(b, name);
+            QCOMPARE(b->isEnabled(), form.editorWindow(QString::fromLatin1(name)) != nullptr);
         }
-        QVERIFY(form.button("Button9516")->isEnabled());
-        QVERIFY(!form.button("Button9514")->isVisible());
-        QCOMPARE(form.menuAction("Loadsettings1")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_L));
-        QCOMPARE(form.menuAction("Savesettings1")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
-        QCOMPARE(form.menuAction("Restoreoriginalsettings1")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_R));
-        QCOMPARE(form.menuAction("Exit1")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_X));
-        QCOMPARE(form.menuAction("ImportExport1")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_I));
-        QVERIFY(form.menuAction("SaveAssettings1")->shortcut().isEmpty());
+        QVERIFY(form.button("exitButton")->isEnabled());
+        QCOMPARE(form.menuAction("loadSettingsAction")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_L));
+        QCOMPARE(form.menuAction("saveSettingsAction")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
+        QCOMPARE(form.menuAction("restoreOriginalAction")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_R));
+        QCOMPARE(form.menuAction("exitAction")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_X));
+        QCOMPARE(form.menuAction("importExportAction")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_I));
+        QVERIFY(form.menuAction("saveSettingsAsAction")->shortcut().isEmpty());
+        QVERIFY(form.menuAction("carSetManagerAction"));
     }
 
     void saveLoadAndDescription()
@@ -261,7 +262,7 @@ private slots:
 
         // The first save always asks; the description is the window's default.
         prompt.fileAnswers = {a};
-        form.Savesettings1Click();
+        form.onSaveSettings();
         QCOMPARE(prompt.fileRequests.size(), std::size_t(1));
         QCOMPARE(prompt.fileRequests[0].title, std::string("Save settings"));
         QCOMPARE(prompt.fileRequests[0].filter, std::string("All settings files|*.KVS"));
@@ -275,7 +276,7 @@ private slots:
         // own button saves too.
         form.descriptionForm()->memo()->moveCursor(QTextCursor::End);
         QTest::keyClicks(form.descriptionForm()->memo(), " at all");
-        form.record().setWord(rec::kHumanWeight, 1500);
+        form.document().change("edit", [](kvr::SettingsRecord& r) { r.setWord(rec::kHumanWeight, 1500); });
         QTest::mouseClick(form.descriptionForm()->saveButton(), Qt::LeftButton);
         QCOMPARE(prompt.fileRequests.size(), std::size_t(1));
         QVERIFY(kvr::readSettingsFile(a, saved));
@@ -284,11 +285,11 @@ private slots:
 
         // Loading brings back every byte and the description.
         const kvr::SettingsRecord atSave = form.record();
-        form.record().setWord(rec::kHumanWeight, 1);
+        form.document().change("edit", [](kvr::SettingsRecord& r) { r.setWord(rec::kHumanWeight, 1); });
         form.descriptionForm()->memo()->setPlainText(QStringLiteral("changed"));
         form.setWindowTitle(QStringLiteral("x"));
         prompt.fileAnswers = {a};
-        form.Loadsettings1Click();
+        form.onLoadSettings();
         QCOMPARE(form.record(), atSave);
         QCOMPARE(form.descriptionForm()->memo()->toPlainText(), QStringLiteral("no description at all"));
         QCOMPARE(form.windowTitle(), QStringLiteral("* Morvane Softcrafts KVR Editor *- a.KVS"));
@@ -297,7 +298,7 @@ private slots:
         std::ofstream(s.root() / "short.KVS", std::ios::binary) << std::string(100, 'x');
         form.setWindowTitle(QStringLiteral("before"));
         prompt.fileAnswers = {s.root() / "short.KVS"};
-        form.Loadsettings1Click();
+        form.onLoadSettings();
         QCOMPARE(form.record(), atSave);
         QCOMPARE(form.windowTitle(), QStringLiteral("before"));
         QCOMPARE(prompt.warned.size(), std::size_t(1));
@@ -305,7 +306,7 @@ private slots:
         // A cancelled load still shows the record's description.
         form.descriptionForm()->memo()->setPlainText(QStringLiteral("typed"));
         prompt.fileAnswers = {std::nullopt};
-        form.Loadsettings1Click();
+        form.onLoadSettings();
         QCOMPARE(form.descriptionForm()->memo()->toPlainText(), QStringLiteral("no description at all"));
         QVERIFY(prompt.unexpected.empty());
     }
@@ -320,17 +321,17 @@ private slots:
         const auto original = bytesOf(s.home.data("ORIGIN.SET"));
         QCOMPARE(original.size(), std::size_t(2846));
 
-        form.record().setWord(rec::kComputerWeight, 4321);
+        form.document().change("edit", [](kvr::SettingsRecord& r) { r.setWord(rec::kComputerWeight, 4321); });
         form.setWindowTitle(QStringLiteral("kept"));
         form.descriptionForm()->memo()->setPlainText(QStringLiteral("mine"));
-        form.Restoreoriginalsettings1Click();
+        form.onRestoreOriginalSettings();
         QCOMPARE(std::vector<std::uint8_t>(form.record().bytes().begin(), form.record().bytes().end()), original);
         QCOMPARE(form.windowTitle(), QStringLiteral("kept"));
         QCOMPARE(form.descriptionForm()->memo()->toPlainText(), QStringLiteral("mine"));
         QVERIFY(prompt.fileRequests.empty());
 
         prompt.fileAnswers = {s.root() / "mine.KVS"};
-        form.Savesettings1Click();
+        form.onSaveSettings();
         QCOMPARE(prompt.fileRequests.size(), std::size_t(1));
         QCOMPARE(bytesOf(s.home.data("ORIGIN.SET")), original);
         QVERIFY(fs::exists(s.root() / "mine.KVS"));

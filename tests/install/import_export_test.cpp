@@ -53,12 +53,25 @@ private:
     TempDir m_dir;
 };
 
+kvr::SequenceEnd importAll(const kvr::GameContext& context, kvr::SettingsRecord& r, ScriptedPrompt& prompt)
+{
+    bool trackDataKnown = false;
+    return kvr::importAllData(context, r, prompt, trackDataKnown);
+}
+
+// An export of a record whose track data the user has (read, loaded or typed).
+kvr::SequenceEnd exportAll(const kvr::GameContext& context, kvr::SettingsRecord r, ScriptedPrompt& prompt)
+{
+    bool trackDataKnown = true;
+    return kvr::exportAllData(context, r, prompt, trackDataKnown);
+}
+
 // What an import of a demo game gives: the demo values (the description is not read).
 kvr::SettingsRecord imported(const kvr::GameContext& context, ScriptedPrompt& prompt)
 {
     kvr::SettingsRecord r;
     r.setShortString(rec::kDescription, rec::kDescriptionChars, "no description");
-    kvr::importAllData(context, r, prompt);
+    importAll(context, r, prompt);
     return r;
 }
 
@@ -121,7 +134,7 @@ TEST(ExportAll, UnchangedRecordRewritesTheSameBytes)
     const kvr::SettingsRecord r = imported(g.context, prompt);
     ASSERT_EQ(snapshot(g.game()), before) << "an import writes nothing";
 
-    ASSERT_EQ(kvr::exportAllData(g.context, r, prompt), kvr::SequenceEnd::Completed);
+    ASSERT_EQ(exportAll(g.context, r, prompt), kvr::SequenceEnd::Completed);
     Snapshot after = snapshot(g.game());
     ASSERT_TRUE(after.count("KVR.EXE.orig"));
     EXPECT_EQ(after["KVR.EXE.orig"], before.at("KVR.EXE")) << "the pristine copy is the game as it was";
@@ -136,11 +149,11 @@ TEST(ExportAll, UnchangedRecordRewritesTheSameBytes)
     after["KVR.EXE"] = exe;
     for (const auto& [name, bytes] : before)
         EXPECT_TRUE(after[name] == bytes) << name << " changed";
-    EXPECT_EQ(prompt.informed.back(), "All data has been imported!");
+    EXPECT_EQ(prompt.informed.back(), "All data has been exported!");
 
     // A second export changes nothing at all.
     const Snapshot once = snapshot(g.game());
-    kvr::exportAllData(g.context, r, prompt);
+    exportAll(g.context, r, prompt);
     EXPECT_TRUE(snapshot(g.game()) == once);
 }
 
@@ -153,7 +166,7 @@ TEST(ExportAll, EditedValuesReachEveryFileWithFreshChecksums)
     r.setByte(rec::cockpitColour(2, 1), 120);
     r.setByte(rec::trackData(3, 0), r.byte(rec::trackData(3, 0)) ^ 1);
     r.setWord(rec::kHumanWeight, 1234);
-    kvr::exportAllData(g.context, r, prompt);
+    exportAll(g.context, r, prompt);
 
     EXPECT_TRUE(kvr::verifyChecksumFile(g.game() / "F1GSTATE.SAV"));
     for (int t = 1; t <= 16; ++t) {
@@ -190,7 +203,7 @@ TEST_P(SourceChoice, NamesAndCockpitColoursFollowTheChoice)
 
     r.setShortString(rec::teamName(5), rec::kTeamNameChars, "Renamed");
     r.setByte(rec::cockpitColour(5, 0), 77);
-    kvr::exportAllData(g.context, r, prompt);
+    exportAll(g.context, r, prompt);
     const Snapshot after = snapshot(g.game());
 
     EXPECT_EQ(after.count("F1GSTATE.SAV"), c.stateFile ? 1u : 0u) << "no state file is ever made";
@@ -231,7 +244,7 @@ TEST(ImportAll, WithoutTheStateFileNamesComeFromTheExecutable)
     kvr::SettingsRecord r = imported(g.context, prompt);
     r.setShortString(rec::driverName(1), rec::kDriverNameChars, "Only In The Executable");
     g.context.config.namesInStateFile = false;
-    kvr::exportAllData(g.context, r, prompt);
+    exportAll(g.context, r, prompt);
     g.context.config.namesInStateFile = true;
     ScriptedPrompt p1;
     EXPECT_NE(imported(g.context, p1).shortString(rec::driverName(1), 24), "Only In The Executable");
@@ -247,7 +260,7 @@ TEST(TrackStep, DeclinedImportKeepsTheBlocksAndSaysNothing)
     ScriptedPrompt prompt;
     prompt.confirmAnswers = {false};
     kvr::SettingsRecord r;
-    EXPECT_EQ(kvr::importAllData(g.context, r, prompt), kvr::SequenceEnd::TrackFilesDeclined);
+    EXPECT_EQ(importAll(g.context, r, prompt), kvr::SequenceEnd::TrackFilesDeclined);
     EXPECT_EQ(prompt.confirmed, std::vector<std::string>{kvr::trackmanager::kInstallQuestion});
     EXPECT_TRUE(prompt.informed.empty());
     const kvr::SettingsRecord demo = kvr::demoRecord();
@@ -265,7 +278,7 @@ TEST(TrackStep, AcceptedImportCopiesTheTrackFilesFromTheCd)
     prompt.confirmAnswers = {true};
     prompt.fileAnswers = {kvr::findInDir(g.dir() / "cd", "KVR.EXE")};
     kvr::SettingsRecord r;
-    EXPECT_EQ(kvr::importAllData(g.context, r, prompt), kvr::SequenceEnd::Completed);
+    EXPECT_EQ(importAll(g.context, r, prompt), kvr::SequenceEnd::Completed);
     EXPECT_EQ(prompt.informed.back(), "All data has been imported!");
     EXPECT_TRUE(fs::exists(g.game() / "CIRCUITS" / "F1CT16.DAT"));
     const kvr::SettingsRecord demo = kvr::demoRecord();
@@ -281,7 +294,7 @@ TEST(TrackStep, DeclinedExportStillWritesTheBlocksAndThePatch)
     prompt.confirmAnswers = {false};
     kvr::SettingsRecord r = kvr::demoRecord();
     r.setWord(rec::kComputerWeight, 999);
-    EXPECT_EQ(kvr::exportAllData(g.context, r, prompt), kvr::SequenceEnd::TrackFilesDeclined);
+    EXPECT_EQ(exportAll(g.context, r, prompt), kvr::SequenceEnd::TrackFilesDeclined);
     EXPECT_TRUE(prompt.informed.empty());
     const Bytes exe = readFile(g.game() / "KVR.EXE");
     EXPECT_EQ(exe[kvr::positionOf(kvr::Row::ComputerWeight, 0)], 999 & 0xFF);
@@ -299,7 +312,7 @@ TEST(ExportAll, AFailingBlockLeavesEveryFileAsItWas)
     ScriptedPrompt prompt;
     kvr::SettingsRecord r = kvr::demoRecord();
     r.setShortString(rec::teamName(1), 13, "Changed");
-    EXPECT_THROW(kvr::exportAllData(g.context, r, prompt), kvr::FileAccessError);
+    EXPECT_THROW(exportAll(g.context, r, prompt), kvr::FileAccessError);
     EXPECT_TRUE(snapshot(g.game()) == before) << "no file was touched, no backup made";
 }
 
@@ -309,7 +322,7 @@ TEST(ExportAll, ADamagedPatchListStopsBeforeAnyWrite)
     kvrtest::writeFile(g.context.patchList(), {1, 2, 3});
     const Snapshot before = snapshot(g.game());
     ScriptedPrompt prompt;
-    EXPECT_THROW(kvr::exportAllData(g.context, kvr::demoRecord(), prompt), kvr::GeneralError);
+    EXPECT_THROW(exportAll(g.context, kvr::demoRecord(), prompt), kvr::GeneralError);
     EXPECT_TRUE(snapshot(g.game()) == before);
 }
 
@@ -320,7 +333,7 @@ TEST(ExportAll, OnlyTheFirstVersionWritesTheSplitSwitch)
         ScriptedPrompt prompt;
         kvr::SettingsRecord r = imported(g.context, prompt);
         r.setByte(rec::kSplitSwitch, r.byte(rec::kSplitSwitch) ? 0 : 1);
-        kvr::exportAllData(g.context, r, prompt);
+        exportAll(g.context, r, prompt);
         ScriptedPrompt again;
         const kvr::SettingsRecord back = imported(g.context, again);
         if (v == 0) {

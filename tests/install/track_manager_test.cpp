@@ -69,7 +69,7 @@ TEST(EnsureTrackFiles, DeclinedLeavesTheNewFolderAndCopiesNothing)
 {
     Folders f;
     f.prompt.confirmAnswers = {false};
-    EXPECT_FALSE(kvr::ensureTrackFiles(f.game.path(), f.prompt));
+    EXPECT_EQ(kvr::ensureTrackFiles(f.game.path(), f.prompt), kvr::TrackFiles::Declined);
     ASSERT_EQ(f.prompt.confirmed.size(), 1u);
     EXPECT_EQ(f.prompt.confirmed[0], kQuestion);
     EXPECT_TRUE(f.prompt.informed.empty());
@@ -83,7 +83,7 @@ TEST(EnsureTrackFiles, AcceptedCopiesAllSixteenFromTheCd)
     Folders f;
     f.prompt.confirmAnswers = {true};
     f.prompt.fileAnswers = {f.cdExe()};
-    EXPECT_TRUE(kvr::ensureTrackFiles(f.game.path(), f.prompt));
+    EXPECT_EQ(kvr::ensureTrackFiles(f.game.path(), f.prompt), kvr::TrackFiles::Present);
 
     EXPECT_EQ(f.prompt.confirmed, (std::vector<std::string>{kQuestion}));
     EXPECT_EQ(f.prompt.informed, (std::vector<std::string>{kInsertCd}));
@@ -111,7 +111,7 @@ TEST(EnsureTrackFiles, MissingFirstFileAsksAndOverwritesTheOthers)
     fs::permissions(f.gameTrack(5), fs::perms::owner_write, fs::perm_options::remove);
     f.prompt.confirmAnswers = {true};
     f.prompt.fileAnswers = {f.cdExe()};
-    EXPECT_TRUE(kvr::ensureTrackFiles(f.game.path(), f.prompt));
+    EXPECT_EQ(kvr::ensureTrackFiles(f.game.path(), f.prompt), kvr::TrackFiles::Present);
     EXPECT_EQ(f.prompt.confirmed.size(), 1u) << "asked although the other 15 are there";
     for (int t = 0; t < 16; ++t)
         EXPECT_EQ(kvrtest::readFile(f.gameTrack(t)), cdTrack(t)) << t;
@@ -123,7 +123,7 @@ TEST(EnsureTrackFiles, AnyMissingFileAsks)
     Folders f;
     f.installOld(11);
     f.prompt.confirmAnswers = {false};
-    EXPECT_FALSE(kvr::ensureTrackFiles(f.game.path(), f.prompt));
+    EXPECT_EQ(kvr::ensureTrackFiles(f.game.path(), f.prompt), kvr::TrackFiles::Declined);
     EXPECT_EQ(f.prompt.confirmed.size(), 1u);
     EXPECT_EQ(kvrtest::readFile(f.gameTrack(0)), oldTrack(0)) << "declining changes nothing";
 }
@@ -133,7 +133,7 @@ TEST(EnsureTrackFiles, AllPresentAsksNothingAndClearsReadOnly)
     Folders f;
     f.installOld();
     fs::permissions(f.gameTrack(15), fs::perms::owner_write, fs::perm_options::remove);
-    EXPECT_TRUE(kvr::ensureTrackFiles(f.game.path(), f.prompt));
+    EXPECT_EQ(kvr::ensureTrackFiles(f.game.path(), f.prompt), kvr::TrackFiles::Present);
     EXPECT_TRUE(f.prompt.confirmed.empty());
     EXPECT_TRUE(f.prompt.informed.empty());
     EXPECT_FALSE(readOnly(f.gameTrack(15)));
@@ -147,7 +147,7 @@ TEST(EnsureTrackFiles, FindsALowerCaseFolder)
     fs::create_directory(f.game / "circuits");
     for (int t = 0; t < 16; ++t)
         kvrtest::writeFile(f.game.path() / "circuits" / trackName(t, "f1ct", ".dat"), oldTrack(t));
-    EXPECT_TRUE(kvr::ensureTrackFiles(f.game.path(), f.prompt));
+    EXPECT_EQ(kvr::ensureTrackFiles(f.game.path(), f.prompt), kvr::TrackFiles::Present);
     EXPECT_TRUE(f.prompt.confirmed.empty());
     EXPECT_FALSE(fs::exists(f.game / "CIRCUITS")) << "no second folder beside the lower-case one";
 }
@@ -157,7 +157,7 @@ TEST(EnsureTrackFiles, CancelledCdDialogCopiesNothingAndReportsMissingFiles)
     Folders f;
     f.prompt.confirmAnswers = {true};
     f.prompt.fileAnswers = {std::nullopt};
-    EXPECT_FALSE(kvr::ensureTrackFiles(f.game.path(), f.prompt));
+    EXPECT_EQ(kvr::ensureTrackFiles(f.game.path(), f.prompt), kvr::TrackFiles::Missing);
     EXPECT_EQ(f.prompt.informed, (std::vector<std::string>{kInsertCd}));
     EXPECT_TRUE(f.prompt.warned.empty()) << "the user chose to cancel";
     EXPECT_TRUE(fs::is_empty(f.game / "CIRCUITS"));
@@ -170,7 +170,7 @@ TEST(EnsureTrackFiles, IncompleteCdCopiesNothing)
     fs::remove(f.cd.path() / "circuits" / "f1ct09.dat");
     f.prompt.confirmAnswers = {true};
     f.prompt.fileAnswers = {f.cdExe()};
-    EXPECT_FALSE(kvr::ensureTrackFiles(f.game.path(), f.prompt));
+    EXPECT_EQ(kvr::ensureTrackFiles(f.game.path(), f.prompt), kvr::TrackFiles::Missing);
     EXPECT_EQ(f.prompt.warned, (std::vector<std::string>{"Cannot copy track file!"}));
     EXPECT_FALSE(fs::exists(f.gameTrack(0)));
     for (int t = 1; t < 16; ++t)
@@ -188,9 +188,9 @@ TEST(EnsureTrackFiles, FailedWriteLeavesNoHalfCopiedFile)
     });
     f.prompt.confirmAnswers = {true};
     f.prompt.fileAnswers = {f.cdExe()};
-    const bool ok = kvr::ensureTrackFiles(f.game.path(), f.prompt);
+    const kvr::TrackFiles result = kvr::ensureTrackFiles(f.game.path(), f.prompt);
     kvr::setWriteStepHook(nullptr);
-    EXPECT_FALSE(ok);
+    EXPECT_EQ(result, kvr::TrackFiles::Missing);
     EXPECT_EQ(f.prompt.warned, (std::vector<std::string>{"Cannot copy track file!"}));
     EXPECT_EQ(kvrtest::readFile(f.gameTrack(2)), oldTrack(2)) << "the failed copy left the old file whole";
     EXPECT_EQ(kvrtest::readFile(f.gameTrack(3)), cdTrack(3)) << "the others were still copied";

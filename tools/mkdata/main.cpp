@@ -41,7 +41,8 @@ void makeOriginalSettings(const fs::path& out, const fs::path& patchList)
     kvr::SettingsRecord record;
     record.setShortString(kvr::rec::kDescription, kvr::rec::kDescriptionChars, "Original settings of the game");
     NoQuestions prompt;
-    kvr::importAllData(context, record, prompt);
+    bool trackDataKnown = false;
+    kvr::importAllData(context, record, prompt, trackDataKnown);
     fs::remove_all(scratch);
     if (!kvr::writeSettingsFile(out, record))
         throw kvr::GeneralError("cannot write " + out.string());

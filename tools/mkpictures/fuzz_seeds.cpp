@@ -2,7 +2,7 @@
 #include "fuzz_seeds.h"
 
 #include "graphics/bitmap_header.h"
-#include "graphics/byte_reader.h"
+#include "core/byte_reader.h"
 #include "graphics/rle8.h"
 
 #include <fstream>

@@ -1,7 +1,7 @@
 #include "editors/cameras/camera_blocks.h"
 
 #include "core/errors.h"
-#include "core/game_file.h"
+#include "core/codecs.h"
 #include "core/positions.h"
 #include "core/settings_record.h"
 #include "core/number_text.h"
@@ -35,21 +35,19 @@ bool cameras::isAngle(int word) { return word == AngleX || word == AngleZ || wor
 void readCameras(GameFile& exe, SettingsRecord& record, int version)
 {
     const std::uint32_t at = positionOf(Row::Cameras, version);
-    exe.require(at, blockBytes());
-    exe.seek(at);
+    enterBlock(exe, at, blockBytes());
     for (int r = 0; r < rec::kCameraRecords; ++r)
         for (int w = 0; w < cameras::kWords; ++w)
-            record.setWord(rec::camera(r, w), exe.readWord());
+            record.setWord(rec::camera(r, w), kPlainWord.read(exe));
 }
 
 void writeCameras(GameFile& exe, const SettingsRecord& record, int version)
 {
     const std::uint32_t at = positionOf(Row::Cameras, version);
-    exe.require(at, blockBytes());
-    exe.seek(at);
+    enterBlock(exe, at, blockBytes());
     for (int r = 0; r < rec::kCameraRecords; ++r)
         for (int w = 0; w < cameras::kWords; ++w)
-            exe.writeWord(record.word(rec::camera(r, w)));
+            kPlainWord.write(exe, record.word(rec::camera(r, w)));
 }
 
 double cameraAngleDegrees(std::uint16_t word) { return double(std::int16_t(word)) * kHalfTurn / kHalfTurnUnits; }

@@ -1,6 +1,6 @@
 #include "editors/cockpit/cockpit_colour_blocks.h"
 
-#include "core/game_file.h"
+#include "core/codecs.h"
 #include "core/positions.h"
 #include "core/settings_record.h"
 
@@ -9,20 +9,18 @@ namespace {
 
 void readBlock(GameFile& file, std::uint32_t at, SettingsRecord& record)
 {
-    file.require(at, cockpit::kBlockBytes);
-    file.seek(at);
+    enterBlock(file, at, cockpit::kBlockBytes);
     for (int slot = 1; slot <= rec::kTeamSlots; ++slot)
         for (int e = 0; e < cockpit::kElements; ++e)
-            record.setByte(rec::cockpitColour(slot, e), colourFromStored(file.readByte()));
+            record.setByte(rec::cockpitColour(slot, e), PaletteByte::read(file));
 }
 
 void writeBlock(GameFile& file, std::uint32_t at, const SettingsRecord& record)
 {
-    file.require(at, cockpit::kBlockBytes);
-    file.seek(at);
+    enterBlock(file, at, cockpit::kBlockBytes);
     for (int slot = 1; slot <= rec::kTeamSlots; ++slot)
         for (int e = 0; e < cockpit::kElements; ++e)
-            file.writeByte(colourToStored(record.byte(rec::cockpitColour(slot, e))));
+            PaletteByte::write(file, record.byte(rec::cockpitColour(slot, e)));
 }
 
 } // namespace

@@ -12,11 +12,6 @@ inline constexpr int kElements = 3;  // cockpit, mirrors, front wing
 inline constexpr std::uint32_t kBlockBytes = 20 * kElements;
 } // namespace cockpit
 
-// Both game files keep a colour as its palette index minus 10, wrapping at 256.
-inline constexpr std::uint8_t kColourIndexBias = 10;
-constexpr std::uint8_t colourFromStored(std::uint8_t stored) { return std::uint8_t(stored + kColourIndexBias); }
-constexpr std::uint8_t colourToStored(std::uint8_t index) { return std::uint8_t(index - kColourIndexBias); }
-
 // The cockpit colour block of KVR.EXE (position by language version): 20 team slots x
 // 3 elements.
 void readCockpitColoursFromExe(GameFile& exe, SettingsRecord& record, int version);

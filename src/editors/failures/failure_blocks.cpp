@@ -1,7 +1,7 @@
 #include "editors/failures/failure_blocks.h"
 
 #include "core/errors.h"
-#include "core/game_file.h"
+#include "core/codecs.h"
 #include "core/positions.h"
 #include "core/settings_record.h"
 #include "core/number_text.h"
@@ -25,19 +25,17 @@ void checkSlot(int slot)
 void readFailures(GameFile& exe, SettingsRecord& record, int version)
 {
     const std::uint32_t at = positionOf(Row::Failures, version);
-    exe.require(at, kBlockBytes);
-    exe.seek(at);
+    enterBlock(exe, at, kBlockBytes);
     for (int slot = 1; slot <= failures::kSlots; ++slot)
-        record.setWord(rec::failure(slot), exe.readWord());
+        record.setWord(rec::failure(slot), kPlainWord.read(exe));
 }
 
 void writeFailures(GameFile& exe, const SettingsRecord& record, int version)
 {
     const std::uint32_t at = positionOf(Row::Failures, version);
-    exe.require(at, kBlockBytes);
-    exe.seek(at);
+    enterBlock(exe, at, kBlockBytes);
     for (int slot = 1; slot <= failures::kSlots; ++slot)
-        exe.writeWord(record.word(rec::failure(slot)));
+        kPlainWord.write(exe, record.word(rec::failure(slot)));
 }
 
 std::uint16_t failureValue(const SettingsRecord& record, int slot)

@@ -1,6 +1,5 @@
 #include "editors/grip/grip_blocks.h"
 
-#include "core/game_file.h"
 #include "core/positions.h"
 #include "core/settings_record.h"
 
@@ -9,30 +8,27 @@ namespace kvr {
 void readGrip(GameFile& exe, SettingsRecord& record, int version)
 {
     const std::uint32_t at = positionOf(Row::Grip, version);
-    exe.require(at, grip::kBlockSize);
-    exe.seek(at);
+    enterBlock(exe, at, grip::kBlockSize);
     for (int car = 1; car <= rec::kDrivers; ++car) {
-        record.setWord(rec::gripQualifying(car), gripFromStored(exe.readWord()));
-        record.setWord(rec::gripRace(car), gripFromStored(exe.readWord()));
+        record.setWord(rec::gripQualifying(car), grip::kWord.read(exe));
+        record.setWord(rec::gripRace(car), grip::kWord.read(exe));
     }
 }
 
 void writeGrip(GameFile& exe, const SettingsRecord& record, int version)
 {
     const std::uint32_t at = positionOf(Row::Grip, version);
-    exe.require(at, grip::kBlockSize);
-    exe.seek(at);
+    enterBlock(exe, at, grip::kBlockSize);
     for (int car = 1; car <= rec::kDrivers; ++car) {
-        exe.writeWord(gripToStored(record.word(rec::gripQualifying(car))));
-        exe.writeWord(gripToStored(record.word(rec::gripRace(car))));
+        grip::kWord.write(exe, record.word(rec::gripQualifying(car)));
+        grip::kWord.write(exe, record.word(rec::gripRace(car)));
     }
 }
 
 void readGripRange(GameFile& exe, SettingsRecord& record, int version)
 {
     const std::uint32_t at = positionOf(Row::GripRange, version);
-    exe.require(at, grip::kBlockSize);
-    exe.seek(at);
+    enterBlock(exe, at, grip::kBlockSize);
     for (int car = 1; car <= rec::kDrivers; ++car) {
         record.setWord(rec::gripRange(car), exe.readWord());
         exe.skip(grip::kRangeGap);
@@ -42,8 +38,7 @@ void readGripRange(GameFile& exe, SettingsRecord& record, int version)
 void writeGripRange(GameFile& exe, const SettingsRecord& record, int version)
 {
     const std::uint32_t at = positionOf(Row::GripRange, version);
-    exe.require(at, grip::kBlockSize);
-    exe.seek(at);
+    enterBlock(exe, at, grip::kBlockSize);
     for (int car = 1; car <= rec::kDrivers; ++car) {
         exe.writeWord(record.word(rec::gripRange(car)));
         exe.skip(grip::kRangeGap);

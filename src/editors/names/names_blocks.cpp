@@ -1,10 +1,8 @@
 #include "editors/names/names_blocks.h"
 
-#include "core/game_file.h"
 #include "core/positions.h"
 #include "core/settings_record.h"
 
-#include <algorithm>
 #include <optional>
 
 namespace kvr {
@@ -46,49 +44,35 @@ void requireBlock(const GameFile& file, const NamePlaces& at)
         file.require(*at.numberZero, 1);
 }
 
-std::string readField(GameFile& file, std::size_t width)
-{
-    std::vector<std::uint8_t> field(width);
-    for (std::uint8_t& b : field)
-        b = file.readByte();
-    return decodeNameField(field);
-}
-
-void writeField(GameFile& file, std::string_view name, std::size_t width)
-{
-    for (std::uint8_t b : encodeNameField(name, width))
-        file.writeByte(b);
-}
-
 void readNames(GameFile& file, SettingsRecord& record, const NamePlaces& at)
 {
     requireBlock(file, at);
 
     file.seek(at.carNumbers);
     for (int slot = 1; slot <= rec::kDrivers; ++slot) {
-        const CarNumberByte c = decodeCarNumber(file.readByte());
+        const CarNumberByte c = CarNumberCodec::read(file);
         record.setByte(rec::carNumber(slot), c.number);
-        record.setByte(rec::carSelected(slot), c.selected ? 1 : 0);
+        record.setByte(rec::carSelected(slot), flagByte(c.selected));
     }
 
     file.seek(at.teamNames);
     for (int team = 1; team <= rec::kTeams; ++team) {
-        record.setShortString(rec::teamName(team), rec::kTeamNameChars, readField(file, names::kTeamNameWidth));
+        record.setShortString(rec::teamName(team), rec::kTeamNameChars, names::kTeamNameField.read(file));
         // A team whose first driver has no number is switched off.
-        record.setByte(rec::teamEnabled(team), record.byte(rec::carNumber(2 * team - 1)) != 0 ? 1 : 0);
+        record.setByte(rec::teamEnabled(team), flagByte(record.byte(rec::carNumber(2 * team - 1)) != 0));
     }
 
     file.seek(at.engineNames);
     for (int team = 1; team <= rec::kTeams; ++team)
-        record.setShortString(rec::engineName(team), rec::kTeamNameChars, readField(file, names::kTeamNameWidth));
+        record.setShortString(rec::engineName(team), rec::kTeamNameChars, names::kTeamNameField.read(file));
 
     file.seek(at.driverNames);
     for (int car = 1; car <= rec::kDrivers; ++car)
-        record.setShortString(rec::driverName(car), rec::kDriverNameChars, readField(file, names::kDriverNameWidth));
+        record.setShortString(rec::driverName(car), rec::kDriverNameChars, names::kDriverNameField.read(file));
 
     if (at.numberZero) {
         file.seek(*at.numberZero);
-        record.setByte(rec::kNumberZero, file.readByte() == names::kNumberZeroOn ? 1 : 0);
+        record.setByte(rec::kNumberZero, flagByte(names::kNumberZero.read(file)));
     }
 }
 
@@ -98,57 +82,27 @@ void writeNames(GameFile& file, const SettingsRecord& record, const NamePlaces& 
 
     file.seek(at.carNumbers);
     for (int slot = 1; slot <= rec::kDrivers; ++slot)
-        file.writeByte(encodeCarNumber(record.byte(rec::carNumber(slot)), record.byte(rec::carSelected(slot)) != 0));
+        CarNumberCodec::write(file, {record.byte(rec::carNumber(slot)), record.byte(rec::carSelected(slot)) != 0});
 
     file.seek(at.teamNames);
     for (int team = 1; team <= rec::kTeams; ++team)
-        writeField(file, record.shortString(rec::teamName(team), rec::kTeamNameChars), names::kTeamNameWidth);
+        names::kTeamNameField.write(file, record.shortString(rec::teamName(team), rec::kTeamNameChars));
 
     file.seek(at.engineNames);
     for (int team = 1; team <= rec::kTeams; ++team)
-        writeField(file, record.shortString(rec::engineName(team), rec::kTeamNameChars), names::kTeamNameWidth);
+        names::kTeamNameField.write(file, record.shortString(rec::engineName(team), rec::kTeamNameChars));
 
     file.seek(at.driverNames);
     for (int car = 1; car <= rec::kDrivers; ++car)
-        writeField(file, record.shortString(rec::driverName(car), rec::kDriverNameChars), names::kDriverNameWidth);
+        names::kDriverNameField.write(file, record.shortString(rec::driverName(car), rec::kDriverNameChars));
 
     if (at.numberZero) {
         file.seek(*at.numberZero);
-        file.writeByte(record.byte(rec::kNumberZero) != 0 ? names::kNumberZeroOn : names::kNumberZeroOff);
+        names::kNumberZero.write(file, record.byte(rec::kNumberZero) != 0);
     }
 }
 
 } // namespace
-
-CarNumberByte decodeCarNumber(std::uint8_t stored)
-{
-    if (stored > names::kSelectedBit)
-        return {std::uint8_t(stored - names::kSelectedBit), true};
-    return {stored, false};
-}
-
-std::uint8_t encodeCarNumber(std::uint8_t number, bool selected)
-{
-    if (selected && number != 0 && number != names::kSelectedBit)
-        return std::uint8_t(number + names::kSelectedBit);
-    return number;
-}
-
-std::string decodeNameField(std::span<const std::uint8_t> field)
-{
-    std::string name;
-    for (std::uint8_t b : field)
-        if (b != 0)
-            name.push_back(char(b));
-    return name;
-}
-
-std::vector<std::uint8_t> encodeNameField(std::string_view name, std::size_t width)
-{
-    std::vector<std::uint8_t> field(width, 0);
-    std::copy_n(name.begin(), std::min(name.size(), width), field.begin());
-    return field;
-}
 
 void readNamesFromExe(GameFile& exe, SettingsRecord& record, int version)
 {

@@ -1,6 +1,5 @@
 #include "editors/noses/nose_blocks.h"
 
-#include "core/game_file.h"
 #include "core/positions.h"
 #include "core/settings_record.h"
 
@@ -27,7 +26,7 @@ void readNoses(GameFile& exe, SettingsRecord& record, int version)
     exe.require(table, usedSpan());
     for (int team = 1; team <= rec::kTeams; ++team) {
         exe.seek(recordStart(table, team));
-        record.setByte(rec::nose(team), exe.readByte() != 0 ? 1 : 0);
+        record.setByte(rec::nose(team), flagByte(noses::kTableB.read(exe)));
     }
 }
 
@@ -39,16 +38,16 @@ void writeNoses(GameFile& exe, const SettingsRecord& record, int version)
     exe.require(b, usedSpan());
     for (int team = 1; team <= rec::kTeams; ++team) {
         exe.seek(recordStart(a, team));
-        exe.writeByte(noseRaised(record, team) ? noses::kTableARaised : noses::kTableALowered);
+        noses::kTableA.write(exe, noseRaised(record, team));
     }
     for (int team = 1; team <= rec::kTeams; ++team) {
         exe.seek(recordStart(b, team));
-        exe.writeByte(noseRaised(record, team) ? noses::kTableBRaised : noses::kTableBLowered);
+        noses::kTableB.write(exe, noseRaised(record, team));
     }
 }
 
 bool noseRaised(const SettingsRecord& record, int team) { return record.byte(rec::nose(team)) != 0; }
 
-void setNoseRaised(SettingsRecord& record, int team, bool raised) { record.setByte(rec::nose(team), raised ? 1 : 0); }
+void setNoseRaised(SettingsRecord& record, int team, bool raised) { record.setByte(rec::nose(team), flagByte(raised)); }
 
 } // namespace kvr

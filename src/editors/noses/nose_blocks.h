@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/codecs.h"
+
 #include <cstdint>
 
 namespace kvr {
@@ -12,10 +14,9 @@ class SettingsRecord;
 namespace noses {
 inline constexpr std::uint32_t kTableBOffset = 53;   // table B starts this far after table A
 inline constexpr std::uint32_t kRecordSize = 4;
-inline constexpr std::uint8_t kTableARaised = 0x00;
-inline constexpr std::uint8_t kTableALowered = 0x02;
-inline constexpr std::uint8_t kTableBRaised = 0x01;
-inline constexpr std::uint8_t kTableBLowered = 0x00;
+// Table A is written only; table B reads as raised for any byte but 0.
+inline constexpr CodeSwitch kTableA{0x00, 0x02, CodeSwitch::Reads::OnlyOnIsOn};
+inline constexpr CodeSwitch kTableB{0x01, 0x00, CodeSwitch::Reads::OnUnlessOff};
 
 std::uint32_t tableA(int version);
 std::uint32_t tableB(int version);

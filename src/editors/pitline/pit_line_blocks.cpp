@@ -1,6 +1,6 @@
 #include "editors/pitline/pit_line_blocks.h"
 
-#include "core/game_file.h"
+#include "core/codecs.h"
 #include "core/positions.h"
 #include "core/settings_record.h"
 
@@ -22,8 +22,7 @@ constexpr std::uint32_t kSpeedDivisor = 65536;
 void readPitOrder(GameFile& exe, SettingsRecord& record, int version)
 {
     const std::uint32_t at = positionOf(Row::PitOrder, version);
-    exe.require(at, pitline::kPositions);
-    exe.seek(at);
+    enterBlock(exe, at, pitline::kPositions);
     for (int p = 1; p <= pitline::kPositions; ++p)
         record.setByte(rec::pitOrder(p), exe.readByte());
 }
@@ -31,8 +30,7 @@ void readPitOrder(GameFile& exe, SettingsRecord& record, int version)
 void writePitOrder(GameFile& exe, const SettingsRecord& record, int version)
 {
     const std::uint32_t at = positionOf(Row::PitOrder, version);
-    exe.require(at, pitline::kPositions);
-    exe.seek(at);
+    enterBlock(exe, at, pitline::kPositions);
     for (int p = 1; p <= pitline::kPositions; ++p)
         exe.writeByte(record.byte(rec::pitOrder(p)));
 }
@@ -40,33 +38,29 @@ void writePitOrder(GameFile& exe, const SettingsRecord& record, int version)
 void readPitCheck(GameFile& exe, SettingsRecord& record, int version)
 {
     const std::uint32_t at = positionOf(Row::PitSpeedCheck, version);
-    exe.require(at, 1);
-    exe.seek(at);
-    setPitSpeedChecked(record, exe.readByte() == pitline::kCheckOn);
+    enterBlock(exe, at, 1);
+    setPitSpeedChecked(record, pitline::kCheck.read(exe));
 }
 
 void writePitCheck(GameFile& exe, const SettingsRecord& record, int version)
 {
     const std::uint32_t at = positionOf(Row::PitSpeedCheck, version);
-    exe.require(at, 1);
-    exe.seek(at);
-    exe.writeByte(pitSpeedChecked(record) ? pitline::kCheckOn : pitline::kCheckOff);
+    enterBlock(exe, at, 1);
+    pitline::kCheck.write(exe, pitSpeedChecked(record));
 }
 
 void readPitSpeed(GameFile& exe, SettingsRecord& record, int version)
 {
     const std::uint32_t at = positionOf(Row::PitSpeedLimit, version);
-    exe.require(at, 2);
-    exe.seek(at);
-    record.setWord(rec::kPitSpeedLimit, exe.readWord());
+    enterBlock(exe, at, 2);
+    record.setWord(rec::kPitSpeedLimit, kPlainWord.read(exe));
 }
 
 void writePitSpeed(GameFile& exe, const SettingsRecord& record, int version)
 {
     const std::uint32_t at = positionOf(Row::PitSpeedLimit, version);
-    exe.require(at, 2);
-    exe.seek(at);
-    exe.writeWord(record.word(rec::kPitSpeedLimit));
+    enterBlock(exe, at, 2);
+    kPlainWord.write(exe, record.word(rec::kPitSpeedLimit));
 }
 
 PitSpeed pitSpeedToKphMph(std::uint16_t stored)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/codecs.h"
+
 #include <cstdint>
 #include <vector>
 
@@ -10,8 +12,8 @@ class SettingsRecord;
 
 namespace pitline {
 inline constexpr int kPositions = 14;
-inline constexpr std::uint8_t kCheckOn = 0x74;   // the game's conditional jump: speed is checked
-inline constexpr std::uint8_t kCheckOff = 0xEB;  // an unconditional jump over the check
+// The game's conditional jump (0x74) checks the speed; an unconditional one (0xEB) skips it.
+inline constexpr CodeSwitch kCheck{0x74, 0xEB, CodeSwitch::Reads::OnlyOnIsOn};
 inline constexpr int kBarMaximum = 32767;
 inline constexpr int kBarLargeStep = 64;
 } // namespace pitline

@@ -1,6 +1,5 @@
 #include "editors/power/power_blocks.h"
 
-#include "core/game_file.h"
 #include "core/positions.h"
 #include "core/safe_write.h"
 #include "core/settings_record.h"
@@ -42,12 +41,12 @@ void readEnginePower(GameFile& exe, SettingsRecord& record, int version)
 
     exe.seek(block);
     for (int slot = 1; slot <= power::kTeamSlots; ++slot)
-        record.setWord(rec::enginePowerQualifying(slot), powerFromStored(exe.readWord()));
+        record.setWord(rec::enginePowerQualifying(slot), power::kTeamWord.read(exe));
     for (int slot = 1; slot <= power::kTeamSlots; ++slot)
-        record.setWord(rec::enginePowerRace(slot), powerFromStored(exe.readWord()));
+        record.setWord(rec::enginePowerRace(slot), power::kTeamWord.read(exe));
 
     exe.seek(site);
-    record.setByte(rec::kRandomEnginePower, exe.readByte() == power::kCallOpcode ? 1 : 0);
+    record.setByte(rec::kRandomEnginePower, flagByte(exe.readByte() == power::kCallOpcode));
 }
 
 bool writeEnginePower(GameFile& exe, const SettingsRecord& record, int version,
@@ -60,9 +59,9 @@ bool writeEnginePower(GameFile& exe, const SettingsRecord& record, int version,
 
     exe.seek(block);
     for (int slot = 1; slot <= power::kTeamSlots; ++slot)
-        exe.writeWord(powerToStored(record.word(rec::enginePowerQualifying(slot))));
+        power::kTeamWord.write(exe, record.word(rec::enginePowerQualifying(slot)));
     for (int slot = 1; slot <= power::kTeamSlots; ++slot)
-        exe.writeWord(powerToStored(record.word(rec::enginePowerRace(slot))));
+        power::kTeamWord.write(exe, record.word(rec::enginePowerRace(slot)));
 
     if (record.byte(rec::kRandomEnginePower) == 0) {
         writeSite(exe, site, kSwitchedOff);

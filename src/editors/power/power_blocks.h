@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/codecs.h"
+
 #include <array>
 #include <cstdint>
 #include <filesystem>
@@ -12,7 +14,7 @@ class SettingsRecord;
 
 namespace power {
 // Team engine power words hold BHP plus this bias (mod 65536); human words have none.
-inline constexpr std::uint16_t kBias = 32817;
+inline constexpr BiasedWord kTeamWord{32817};
 inline constexpr int kTeamSlots = 20;
 inline constexpr std::uint32_t kBlockSize = 2 * 2 * kTeamSlots;
 // The random engine power site is a call instruction; switching it off replaces it by
@@ -22,10 +24,12 @@ inline constexpr std::uint8_t kNoOperation = 0x90;
 inline constexpr std::uint32_t kSiteSize = 5;
 } // namespace power
 
-using RandomPowerSite = std::array<std::uint8_t, power::kSiteSize>;
+// Shown when the flag is on but the game's call could not be put back.
+inline constexpr const char* kRandomPowerNotRestored =
+    "Random engine power could not be switched on: the game's code at that place has been changed. "
+    "Put back KVR.EXE from KVR.EXE.orig and export again.";
 
-constexpr std::uint16_t powerFromStored(std::uint16_t stored) { return std::uint16_t(stored - power::kBias); }
-constexpr std::uint16_t powerToStored(std::uint16_t bhp) { return std::uint16_t(bhp + power::kBias); }
+using RandomPowerSite = std::array<std::uint8_t, power::kSiteSize>;
 
 // 20 qualifying words, 20 other-sessions words, then the random engine power flag (on
 // exactly when the site starts with the call opcode).

@@ -16,10 +16,10 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr int kTyreTableSeekStep = 0;
-constexpr int kTyreTableStep = 1;
-constexpr int kTrackOpenStep = 2;
-constexpr int kSetupStep = 3;
+using track::kSetupStep;
+using track::kTrackOpenStep;
+using track::kTyreTableSeekStep;
+using track::kTyreTableStep;
 constexpr std::uint32_t kTyreTableBytes = rec::kTracks * 2;
 constexpr std::size_t kNameCount = rec::kTracks;
 

@@ -37,6 +37,10 @@ inline constexpr int kTyreConsumption = 11;
 // transfer failed (tyre table seek, tyre table, track file and setup position, setup
 // values).
 std::string errorText(int step);
+inline constexpr int kTyreTableSeekStep = 0;
+inline constexpr int kTyreTableStep = 1;
+inline constexpr int kTrackOpenStep = 2;
+inline constexpr int kSetupStep = 3;
 } // namespace track
 
 // "F1CT01.DAT" for track 0 .. "F1CT16.DAT" for track 15.

@@ -1,7 +1,7 @@
 #include "editors/tuning/tuning_blocks.h"
 
 #include "core/errors.h"
-#include "core/game_file.h"
+#include "core/codecs.h"
 #include "core/positions.h"
 #include "core/settings_record.h"
 
@@ -13,21 +13,17 @@ namespace {
 constexpr std::uint32_t kLedColourBlock = tuning::kLeds * tuning::kLedColourRecord;
 constexpr std::uint32_t kLedThresholdBlock = (tuning::kLeds - 1) * tuning::kLedThresholdRecord;
 
-std::uint8_t flagByte(bool on) { return on ? 1 : 0; }
-
 void readWordInto(GameFile& exe, SettingsRecord& record, Row row, int version, std::size_t offset)
 {
     const std::uint32_t at = positionOf(row, version);
-    exe.require(at, 2);
-    exe.seek(at);
+    enterBlock(exe, at, 2);
     record.setWord(offset, exe.readWord());
 }
 
 void writeWordFrom(GameFile& exe, const SettingsRecord& record, Row row, int version, std::size_t offset)
 {
     const std::uint32_t at = positionOf(row, version);
-    exe.require(at, 2);
-    exe.seek(at);
+    enterBlock(exe, at, 2);
     exe.writeWord(record.word(offset));
 }
 
@@ -49,8 +45,7 @@ void requirePatchPlaces(const GameFile& exe, const std::vector<PatchRecord>& lis
 void readLedColours(GameFile& exe, SettingsRecord& record, int version)
 {
     const std::uint32_t at = positionOf(Row::LedColours, version);
-    exe.require(at, kLedColourBlock);
-    exe.seek(at);
+    enterBlock(exe, at, kLedColourBlock);
     for (int led = 0; led < tuning::kLeds; ++led) {
         record.setByte(rec::kLedColour[led], exe.readByte());
         if (led + 1 < tuning::kLeds)
@@ -61,8 +56,7 @@ void readLedColours(GameFile& exe, SettingsRecord& record, int version)
 void writeLedColours(GameFile& exe, const SettingsRecord& record, int version)
 {
     const std::uint32_t at = positionOf(Row::LedColours, version);
-    exe.require(at, kLedColourBlock);
-    exe.seek(at);
+    enterBlock(exe, at, kLedColourBlock);
     for (int led = 0; led < tuning::kLeds; ++led) {
         exe.writeByte(record.byte(rec::kLedColour[led]));
         if (led + 1 < tuning::kLeds)
@@ -73,10 +67,9 @@ void writeLedColours(GameFile& exe, const SettingsRecord& record, int version)
 void readLedThresholds(GameFile& exe, SettingsRecord& record, int version)
 {
     const std::uint32_t at = positionOf(Row::LedThresholds, version);
-    exe.require(at, kLedThresholdBlock);
-    exe.seek(at);
+    enterBlock(exe, at, kLedThresholdBlock);
     for (int led = 1; led < tuning::kLeds; ++led) {
-        record.setWord(rec::kLedThreshold[led], exe.readWord());
+        record.setWord(rec::kLedThreshold[led], kPlainWord.read(exe));
         if (led + 1 < tuning::kLeds)
             exe.skip(tuning::kLedThresholdGap);
     }
@@ -85,10 +78,9 @@ void readLedThresholds(GameFile& exe, SettingsRecord& record, int version)
 void writeLedThresholds(GameFile& exe, const SettingsRecord& record, int version)
 {
     const std::uint32_t at = positionOf(Row::LedThresholds, version);
-    exe.require(at, kLedThresholdBlock);
-    exe.seek(at);
+    enterBlock(exe, at, kLedThresholdBlock);
     for (int led = 1; led < tuning::kLeds; ++led) {
-        exe.writeWord(record.word(rec::kLedThreshold[led]));
+        kPlainWord.write(exe, record.word(rec::kLedThreshold[led]));
         if (led + 1 < tuning::kLeds)
             exe.skip(tuning::kLedThresholdGap);
     }
@@ -143,17 +135,15 @@ void writeComputerWeight(GameFile& exe, const SettingsRecord& record, int versio
 void readOpponentFuelSwitch(GameFile& exe, SettingsRecord& record, int version)
 {
     const std::uint32_t at = positionOf(Row::OpponentFuelSwitch, version);
-    exe.require(at, 1);
-    exe.seek(at);
-    record.setByte(rec::kOpponentFuelSwitch, flagByte(exe.readByte() != tuning::kOpponentFuelOff));
+    enterBlock(exe, at, 1);
+    record.setByte(rec::kOpponentFuelSwitch, flagByte(tuning::kOpponentFuel.read(exe)));
 }
 
 void writeOpponentFuelSwitch(GameFile& exe, const SettingsRecord& record, int version)
 {
     const std::uint32_t at = positionOf(Row::OpponentFuelSwitch, version);
-    exe.require(at, 1);
-    exe.seek(at);
-    exe.writeByte(record.byte(rec::kOpponentFuelSwitch) != 0 ? tuning::kOpponentFuelOn : tuning::kOpponentFuelOff);
+    enterBlock(exe, at, 1);
+    tuning::kOpponentFuel.write(exe, record.byte(rec::kOpponentFuelSwitch) != 0);
 }
 
 void readTeamPerformanceSwitch(GameFile& exe, SettingsRecord& record, int version)
@@ -166,7 +156,7 @@ void readTeamPerformanceSwitch(GameFile& exe, SettingsRecord& record, int versio
     bool on = false;
     for (std::uint32_t at : {first, second}) {
         exe.seek(at);
-        on = exe.readByte() != tuning::kTeamPerformanceOff;
+        on = tuning::kTeamPerformance.read(exe);
     }
     record.setByte(rec::kTeamPerformanceSwitch, flagByte(on));
 }
@@ -177,11 +167,10 @@ void writeTeamPerformanceSwitch(GameFile& exe, const SettingsRecord& record, int
     const std::uint32_t second = positionOf(Row::TeamPerformanceSecond, version);
     exe.require(first, 1);
     exe.require(second, 1);
-    const std::uint8_t value =
-        record.byte(rec::kTeamPerformanceSwitch) != 0 ? tuning::kTeamPerformanceOn : tuning::kTeamPerformanceOff;
+    const bool on = record.byte(rec::kTeamPerformanceSwitch) != 0;
     for (std::uint32_t at : {first, second}) {
         exe.seek(at);
-        exe.writeByte(value);
+        tuning::kTeamPerformance.write(exe, on);
     }
 }
 

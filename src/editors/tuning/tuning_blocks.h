@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/codecs.h"
 #include "editors/tuning/patch_list.h"
 
 #include <cstdint>
@@ -20,10 +21,8 @@ inline constexpr std::uint32_t kLedThresholdRecord = 4;
 inline constexpr std::uint32_t kLedColourGap = kLedColourRecord - 1;
 inline constexpr std::uint32_t kLedThresholdGap = kLedThresholdRecord - 2;
 
-inline constexpr std::uint8_t kOpponentFuelOff = 0x74;
-inline constexpr std::uint8_t kOpponentFuelOn = 0xEB;
-inline constexpr std::uint8_t kTeamPerformanceOn = 0x00;
-inline constexpr std::uint8_t kTeamPerformanceOff = 0xFF;
+inline constexpr CodeSwitch kOpponentFuel{0xEB, 0x74, CodeSwitch::Reads::OnUnlessOff};
+inline constexpr CodeSwitch kTeamPerformance{0x00, 0xFF, CodeSwitch::Reads::OnUnlessOff};
 } // namespace tuning
 
 // Colour bytes of LEDs 1..4.

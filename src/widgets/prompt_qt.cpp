@@ -1,4 +1,4 @@
-#include "app/prompt_qt.h"
+#include "widgets/prompt_qt.h"
 
 #include "core/ansi.h"
 
@@ -36,29 +36,50 @@ QString qtFilter(const std::string& filter)
     return name + " (" + patterns + ")";
 }
 
+QWidget* QtPrompt::owner() const
+{
+    if (QWidget* modal = QApplication::activeModalWidget())
+        return modal;
+    if (QWidget* active = QApplication::activeWindow())
+        return active;
+    return m_parent && m_parent->isVisible() ? m_parent : nullptr;
+}
+
 bool QtPrompt::confirm(const std::string& text)
 {
     NormalCursor normal;
-    return QMessageBox::question(m_parent, QStringLiteral("Confirm"), fromAnsi(text),
+    return QMessageBox::question(owner(), QStringLiteral("Confirm"), fromAnsi(text),
                                  QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok) == QMessageBox::Ok;
 }
 
 void QtPrompt::inform(const std::string& text)
 {
     NormalCursor normal;
-    QMessageBox::information(m_parent, QStringLiteral("Information"), fromAnsi(text), QMessageBox::Ok);
+    QMessageBox::information(owner(), QStringLiteral("Information"), fromAnsi(text), QMessageBox::Ok);
 }
 
 void QtPrompt::warn(const std::string& text)
 {
     NormalCursor normal;
-    QMessageBox::warning(m_parent, QStringLiteral("Warning"), fromAnsi(text), QMessageBox::Ok);
+    QMessageBox::warning(owner(), QStringLiteral("Warning"), fromAnsi(text), QMessageBox::Ok);
+}
+
+void QtPrompt::warnWithDetail(const std::string& text, const std::string& detail)
+{
+    if (detail.empty()) {
+        warn(text);
+        return;
+    }
+    NormalCursor normal;
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Warning"), fromAnsi(text), QMessageBox::Ok, owner());
+    box.setDetailedText(QString::fromStdString(detail));
+    box.exec();
 }
 
 std::optional<std::filesystem::path> QtPrompt::chooseFile(const kvr::FileRequest& request)
 {
     NormalCursor normal;
-    QFileDialog dialog(m_parent, fromAnsi(request.title));
+    QFileDialog dialog(owner(), fromAnsi(request.title));
     dialog.setNameFilter(qtFilter(request.filter));
     if (!request.initialDirectory.empty())
         dialog.setDirectory(QString::fromStdString(request.initialDirectory.string()));

@@ -1,4 +1,4 @@
-#include "graphics/byte_reader.h"
+#include "core/byte_reader.h"
 
 #include "core/errors.h"
 

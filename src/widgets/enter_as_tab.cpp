@@ -1,4 +1,4 @@
-#include "app/enter_as_tab.h"
+#include "widgets/enter_as_tab.h"
 
 #include <QApplication>
 #include <QKeyEvent>

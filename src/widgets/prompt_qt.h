@@ -17,9 +17,16 @@ public:
     bool confirm(const std::string& text) override;
     void inform(const std::string& text) override;
     void warn(const std::string& text) override;
+    // A warning with what exactly went wrong (which file, the system's reason) behind
+    // the box's "Show Details..." button.
+    void warnWithDetail(const std::string& text, const std::string& detail);
     std::optional<std::filesystem::path> chooseFile(const kvr::FileRequest& request) override;
 
 private:
+    // The window a message belongs to: the one the user is working in, or, before any
+    // is shown, none, so the message sits in the middle of the screen.
+    QWidget* owner() const;
+
     QWidget* m_parent;
 };
 

@@ -1,0 +1,122 @@
+#include "widgets/editor_window.h"
+
+#include "core/errors.h"
+#include "core/user_prompt.h"
+#include "install/import_export.h"
+#include "widgets/editor_services.h"
+#include "widgets/enter_as_tab.h"
+#include "widgets/record_document.h"
+
+#include <QApplication>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace kvrgui {
+
+EditorWindow::EditorWindow(EditorServices& services, kvr::Editor editor, const QString& caption, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), m_services(services), m_editor(editor)
+{
+    setWindowTitle(caption);
+    setModal(true);
+    m_import = new QPushButton(QStringLiteral("Import data from game"), this);
+    m_import->setObjectName(QStringLiteral("importButton"));
+    m_export = new QPushButton(QStringLiteral("Export data into game"), this);
+    m_export->setObjectName(QStringLiteral("exportButton"));
+    m_restore = new QPushButton(QStringLiteral("Restore original data"), this);
+    m_restore->setObjectName(QStringLiteral("restoreButton"));
+    m_back = new QPushButton(QStringLiteral("Back"), this);
+    m_back->setObjectName(QStringLiteral("backButton"));
+    QFont bold = m_back->font();
+    bold.setBold(true);
+    m_back->setFont(bold);
+    for (QPushButton* b : {m_import, m_export, m_restore, m_back})
+        b->setAutoDefault(false);
+
+    connect(m_import, &QPushButton::clicked, this, &EditorWindow::onImport);
+    connect(m_export, &QPushButton::clicked, this, &EditorWindow::onExport);
+    connect(m_restore, &QPushButton::clicked, this, &EditorWindow::onRestore);
+    connect(m_back, &QPushButton::clicked, this, &QDialog::accept);
+    connect(&services.document, &RecordDocument::recordChanged, this, [this] {
+        if (isVisible())
+            refresh();
+    });
+    EnterAsTab::enable(this);
+}
+
+const kvr::SettingsRecord& EditorWindow::record() const { return m_services.document.record(); }
+
+QHBoxLayout* EditorWindow::buttonRow()
+{
+    auto* row = new QHBoxLayout;
+    row->addWidget(m_restore);
+    row->addWidget(m_import);
+    row->addWidget(m_export);
+    row->addStretch();
+    row->addWidget(m_back);
+    return row;
+}
+
+void EditorWindow::edit(const QString& what, const std::function<void(kvr::SettingsRecord&)>& change,
+                        const void* mergeKey)
+{
+    if (m_refreshing)
+        return;
+    guarded([&] { m_services.document.change(what, change, mergeKey); });
+}
+
+void EditorWindow::showText(QLineEdit* box, const QString& text)
+{
+    if (box->text() != text)
+        box->setText(text);
+}
+
+void EditorWindow::endMerge() { m_services.document.endMerge(); }
+
+void EditorWindow::guarded(const std::function<void()>& action)
+{
+    runGuarded(m_services, action);
+    // A refused input shows the stored value again.
+    refresh();
+}
+
+void EditorWindow::refresh()
+{
+    m_refreshing = true;
+    try {
+        showRecord();
+    } catch (...) {
+        m_refreshing = false;
+        throw;
+    }
+    m_refreshing = false;
+}
+
+void EditorWindow::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    refresh();
+}
+
+void EditorWindow::onImport()
+{
+    guarded([this] {
+        m_services.document.changeWithTrackData(m_import->text(), [this](kvr::SettingsRecord& r, bool& known) {
+            kvr::importEditor(m_services.context, r, m_services.prompt, m_editor, known);
+        });
+    });
+}
+
+void EditorWindow::onExport()
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    guarded([this] { kvr::exportEditor(m_services.context, record(), m_services.prompt, m_editor); });
+    QApplication::restoreOverrideCursor();
+}
+
+void EditorWindow::onRestore()
+{
+    guarded([this] { m_services.restoreOriginal(); });
+}
+
+} // namespace kvrgui

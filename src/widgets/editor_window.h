@@ -1,0 +1,81 @@
+#pragma once
+
+#include "editors/block_table.h"
+
+#include <QDialog>
+
+#include <functional>
+#include <string>
+
+class QHBoxLayout;
+class QLineEdit;
+class QPushButton;
+
+namespace kvr {
+class SettingsRecord;
+}
+
+namespace kvrgui {
+
+struct EditorServices;
+
+// What every editor window has: the four buttons "Import data from game", "Export data
+// into game", "Restore original data" and "Back" with their actions and messages, Enter
+// moving on as Tab does, Escape as "Back", and a fresh view of the record whenever it
+// changes, whoever changed it.
+class EditorWindow : public QDialog {
+    Q_OBJECT
+public:
+    EditorWindow(EditorServices& services, kvr::Editor editor, const QString& caption, QWidget* parent = nullptr);
+
+    QPushButton* importButton() const { return m_import; }
+    QPushButton* exportButton() const { return m_export; }
+    QPushButton* restoreButton() const { return m_restore; }
+    QPushButton* backButton() const { return m_back; }
+
+protected:
+    // Puts the record's values into the widgets. Runs when the window is shown and after
+    // every change of the record; widget signals raised meanwhile must not edit.
+    virtual void showRecord() = 0;
+
+    // Changes the record: one undo step named `what`. A rule that refuses the input
+    // throws GeneralError, which is shown and changes nothing.
+    void edit(const QString& what, const std::function<void(kvr::SettingsRecord&)>& change,
+              const void* mergeKey = nullptr);
+    // The typing in a box or the drag of a slider has ended: the next edit is a new step.
+    void endMerge();
+
+    const kvr::SettingsRecord& record() const;
+    bool refreshing() const { return m_refreshing; }
+    EditorServices& services() const { return m_services; }
+    kvr::Editor editor() const { return m_editor; }
+
+    // Shows a value in a box without disturbing the user's typing when it is already there.
+    static void showText(QLineEdit* box, const QString& text);
+
+    // The four buttons in a row, for the window's layout.
+    QHBoxLayout* buttonRow();
+
+    // Runs an action: a game file failure ends the program, any other error is shown.
+    void guarded(const std::function<void()>& action);
+
+    void showEvent(QShowEvent* event) override;
+
+private slots:
+    void onImport();
+    void onExport();
+    void onRestore();
+
+private:
+    void refresh();
+
+    EditorServices& m_services;
+    kvr::Editor m_editor;
+    bool m_refreshing = false;
+    QPushButton* m_import;
+    QPushButton* m_export;
+    QPushButton* m_restore;
+    QPushButton* m_back;
+};
+
+} // namespace kvrgui
