@@ -9,6 +9,7 @@
 #include "core/game_file.h"
 #include "core/user_prompt.h"
 #include "core/version.h"
+#include "editors/failures/failures_window.h"
 #include "editors/track/track_data.h"
 #include "install/ie_window.h"
 #include "install/startup_load.h"
@@ -61,7 +62,7 @@ const EditorButton kEditors[] = {
     {"names", "Names + Numbers", 1, 1, false, nullptr},
     {"power", "Engine Power", 1, 2, false, nullptr},
     {"grip", "CC Grip", 1, 3, false, nullptr},
-    {"failures", "Car Failure", 1, 4, false, nullptr},
+    {"failures", "Car Failure", 1, 4, false, make<TFailuresForm>},
     {"tuning", "Car Tuning", 1, 5, true, nullptr},
     {"noses", "Nose Cones", 1, 6, false, nullptr},
     {"pitline", "Pit Lane Settings", 2, 2, false, nullptr},

@@ -61,14 +61,15 @@ protected:
 
     void showEvent(QShowEvent* event) override;
 
+    // Runs showRecord() with widget signals marked as the window's own.
+    void refresh();
+
 private slots:
     void onImport();
     void onExport();
     void onRestore();
 
 private:
-    void refresh();
-
     EditorServices& m_services;
     kvr::Editor m_editor;
     bool m_refreshing = false;

@@ -86,10 +86,14 @@ TEST(FailureEdits, EditBoxStoresLow16Bits)
 TEST(FailureEdits, ShiftAllHoldsTheRangeAndLeavesSpareSlots)
 {
     kvr::SettingsRecord record;
+    for (int team = 1; team <= 14; ++team)
+        record.setByte(kvr::rec::teamEnabled(team), team != 3);
     kvr::setFailureValue(record, 1, 65500);
     kvr::setFailureValue(record, 2, 50);
+    kvr::setFailureValue(record, 3, 70);
     kvr::setFailureValue(record, 15, 1000);
     kvr::shiftFailureValues(record, 100);
+    EXPECT_EQ(kvr::failureValue(record, 3), 70) << "a team the list does not show keeps its value";
     EXPECT_EQ(kvr::failureValue(record, 1), 65535);
     EXPECT_EQ(kvr::failureValue(record, 2), 150);
     EXPECT_EQ(kvr::failureValue(record, 14), 100);

@@ -5,6 +5,7 @@
 #include "core/positions.h"
 #include "core/settings_record.h"
 #include "core/number_text.h"
+#include "editors/names/names_rules.h"
 
 #include <algorithm>
 #include <stdexcept>
@@ -62,7 +63,7 @@ void editFailureValue(SettingsRecord& record, int team, std::string_view text)
 
 void shiftFailureValues(SettingsRecord& record, int amount)
 {
-    for (int team = 1; team <= rec::kTeams; ++team) {
+    for (int team : enabledTeams(record)) {
         const long long shifted =
             std::clamp<long long>(failureValue(record, team) + static_cast<long long>(amount), 0, failures::kSliderMaximum);
         setFailureValue(record, team, std::uint16_t(shifted));

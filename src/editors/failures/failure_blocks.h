@@ -24,8 +24,8 @@ void setFailureValue(SettingsRecord& record, int slot, std::uint16_t value);
 // GeneralError when the text is not a number; nothing is stored then.
 void editFailureValue(SettingsRecord& record, int team, std::string_view text);
 
-// The "All" group: adds `amount` (negative to take away) to the values of teams 1..14,
-// each held within 0..65535.
+// The "All" group: adds `amount` (negative to take away) to the values of the teams the
+// list shows (the enabled ones), each held within 0..65535.
 void shiftFailureValues(SettingsRecord& record, int amount);
 
 } // namespace kvr

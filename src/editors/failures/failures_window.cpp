@@ -1,0 +1,172 @@
+#include "editors/failures/failures_window.h"
+
+#include "core/errors.h"
+#include "core/number_text.h"
+#include "core/settings_record.h"
+#include "editors/failures/failure_blocks.h"
+#include "editors/names/names_rules.h"
+#include "widgets/prompt_qt.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSlider>
+#include <QVBoxLayout>
+
+namespace kvrgui {
+
+namespace {
+constexpr int kRowHeight = 22;
+constexpr int kDefaultAmount = 100;
+} // namespace
+
+TFailuresForm::TFailuresForm(EditorServices& services, QWidget* parent)
+    : EditorWindow(services, kvr::Editor::Failures, QStringLiteral("Car failure"), parent)
+{
+    auto* table = new QGridLayout;
+    table->addWidget(new QLabel(QStringLiteral(" Team-Engine "), this), 0, 0);
+    table->addWidget(new QLabel(QStringLiteral(" Value "), this), 0, 1);
+    auto* scale = new QHBoxLayout;
+    scale->addWidget(new QLabel(QStringLiteral("0"), this));
+    scale->addStretch();
+    scale->addWidget(new QLabel(QString::number(kvr::failures::kSliderMaximum), this));
+    table->addLayout(scale, 0, 2);
+
+    m_teams = new QListWidget(this);
+    m_teams->setObjectName(QStringLiteral("teamList"));
+    m_values = new QListWidget(this);
+    m_values->setObjectName(QStringLiteral("valueList"));
+    for (QListWidget* list : {m_teams, m_values}) {
+        list->setFixedHeight(kRowHeight * kvr::rec::kTeams + 4);
+        list->setUniformItemSizes(true);
+    }
+    m_teams->setMinimumWidth(200);
+    m_values->setFixedWidth(70);
+    table->addWidget(m_teams, 1, 0);
+    table->addWidget(m_values, 1, 1);
+
+    auto* sliders = new QVBoxLayout;
+    sliders->setSpacing(0);
+    sliders->setContentsMargins(0, m_teams->frameWidth(), 0, 0);
+    for (int team = 1; team <= kvr::rec::kTeams; ++team) {
+        auto* s = new QSlider(Qt::Horizontal, this);
+        s->setObjectName(QStringLiteral("slider%1").arg(team));
+        s->setRange(0, kvr::failures::kSliderMaximum);
+        s->setFixedHeight(kRowHeight);
+        s->setMinimumWidth(220);
+        connect(s, &QSlider::valueChanged, this, [this, team](int v) { onSliderMoved(team, v); });
+        connect(s, &QSlider::sliderReleased, this, [this] { endMerge(); });
+        sliders->addWidget(s);
+        m_sliders[std::size_t(team - 1)] = s;
+    }
+    sliders->addStretch();
+    table->addLayout(sliders, 1, 2);
+
+    auto* selected = new QGroupBox(QStringLiteral("Edit selected data"), this);
+    m_valueEdit = new QLineEdit(selected);
+    m_valueEdit->setObjectName(QStringLiteral("valueEdit"));
+    (new QHBoxLayout(selected))->addWidget(m_valueEdit);
+
+    auto* all = new QGroupBox(QStringLiteral("All"), this);
+    auto* allRow = new QHBoxLayout(all);
+    m_plus = new QPushButton(QStringLiteral("+"), all);
+    m_minus = new QPushButton(QStringLiteral("-"), all);
+    m_amountEdit = new QLineEdit(QString::number(kDefaultAmount), all);
+    m_amountEdit->setObjectName(QStringLiteral("amountEdit"));
+    m_amountEdit->setMaxLength(5);
+    for (QPushButton* b : {m_plus, m_minus}) {
+        b->setFixedWidth(32);
+        b->setAutoDefault(false);
+        allRow->addWidget(b);
+    }
+    allRow->addWidget(new QLabel(QStringLiteral("by"), all));
+    allRow->addWidget(m_amountEdit);
+
+    auto* groups = new QHBoxLayout;
+    groups->addWidget(selected);
+    groups->addWidget(all);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(table);
+    layout->addLayout(groups);
+    layout->addLayout(buttonRow());
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(m_teams, &QListWidget::currentRowChanged, this, &TFailuresForm::onLineChosen);
+    connect(m_values, &QListWidget::currentRowChanged, this, &TFailuresForm::onLineChosen);
+    connect(m_valueEdit, &QLineEdit::editingFinished, this, &TFailuresForm::onValueTyped);
+    connect(m_plus, &QPushButton::clicked, this, [this] { onShift(1); });
+    connect(m_minus, &QPushButton::clicked, this, [this] { onShift(-1); });
+}
+
+void TFailuresForm::showEvent(QShowEvent* event)
+{
+    // Each showing starts at team 1.
+    m_selectedTeam = 1;
+    EditorWindow::showEvent(event);
+}
+
+void TFailuresForm::showRecord()
+{
+    const kvr::SettingsRecord& r = record();
+    const std::vector<int> teams = kvr::enabledTeams(r);
+    m_teams->clear();
+    m_values->clear();
+    int selectedLine = -1;
+    for (std::size_t line = 0; line < teams.size(); ++line) {
+        m_teams->addItem(fromAnsi(kvr::teamLine(r, teams[line])));
+        m_values->addItem(QString::number(kvr::failureValue(r, teams[line])));
+        // One line beside each slider.
+        m_teams->item(int(line))->setSizeHint(QSize(0, kRowHeight));
+        m_values->item(int(line))->setSizeHint(QSize(0, kRowHeight));
+        if (teams[line] == m_selectedTeam)
+            selectedLine = int(line);
+    }
+    m_teams->setCurrentRow(selectedLine);
+    m_values->setCurrentRow(selectedLine);
+    showText(m_valueEdit, QString::number(kvr::failureValue(r, m_selectedTeam)));
+    for (int team = 1; team <= kvr::rec::kTeams; ++team)
+        slider(team)->setValue(kvr::failureValue(r, team));
+}
+
+void TFailuresForm::onLineChosen(int line)
+{
+    if (refreshing() || line < 0)
+        return;
+    const std::vector<int> teams = kvr::enabledTeams(record());
+    if (std::size_t(line) >= teams.size())
+        return;
+    m_selectedTeam = teams[std::size_t(line)];
+    refresh();
+}
+
+void TFailuresForm::onValueTyped()
+{
+    const std::string text = toAnsi(m_valueEdit->text());
+    const int team = m_selectedTeam;
+    edit(QStringLiteral("Failure value"), [&](kvr::SettingsRecord& r) { kvr::editFailureValue(r, team, text); });
+}
+
+void TFailuresForm::onSliderMoved(int team, int value)
+{
+    edit(QStringLiteral("Failure value"),
+         [&](kvr::SettingsRecord& r) { kvr::setFailureValue(r, team, std::uint16_t(value)); }, slider(team));
+}
+
+void TFailuresForm::onShift(int sign)
+{
+    const std::optional<std::int64_t> amount = kvr::parseWholeNumber(toAnsi(m_amountEdit->text()));
+    if (!amount) {
+        guarded([&] { throw kvr::GeneralError(kvr::notANumberMessage(toAnsi(m_amountEdit->text()))); });
+        return;
+    }
+    const int step = int(std::clamp<std::int64_t>(*amount, -kvr::failures::kSliderMaximum,
+                                                  kvr::failures::kSliderMaximum)) * sign;
+    edit(sign > 0 ? QStringLiteral("All +") : QStringLiteral("All -"),
+         [&](kvr::SettingsRecord& r) { kvr::shiftFailureValues(r, step); });
+}
+
+} // namespace kvrgui

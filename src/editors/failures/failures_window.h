@@ -1,0 +1,49 @@
+#pragma once
+
+#include "widgets/editor_window.h"
+
+#include <array>
+
+class QLineEdit;
+class QListWidget;
+class QSlider;
+
+namespace kvrgui {
+
+// "Car failure": one failure value per team, in a list, on a slider per team and in an
+// edit box for the selected team; "+" and "-" move the listed teams by an amount.
+class TFailuresForm : public EditorWindow {
+    Q_OBJECT
+public:
+    explicit TFailuresForm(EditorServices& services, QWidget* parent = nullptr);
+
+    QListWidget* teamList() const { return m_teams; }
+    QListWidget* valueList() const { return m_values; }
+    QSlider* slider(int team) const { return m_sliders[std::size_t(team - 1)]; }
+    QLineEdit* valueEdit() const { return m_valueEdit; }
+    QLineEdit* amountEdit() const { return m_amountEdit; }
+    QPushButton* plusButton() const { return m_plus; }
+    QPushButton* minusButton() const { return m_minus; }
+    int selectedTeam() const { return m_selectedTeam; }
+
+protected:
+    void showRecord() override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void onLineChosen(int line);
+    void onValueTyped();
+    void onSliderMoved(int team, int value);
+    void onShift(int sign);
+
+    int m_selectedTeam = 1;
+    QListWidget* m_teams;
+    QListWidget* m_values;
+    std::array<QSlider*, 14> m_sliders{};
+    QLineEdit* m_valueEdit;
+    QLineEdit* m_amountEdit;
+    QPushButton* m_plus;
+    QPushButton* m_minus;
+};
+
+} // namespace kvrgui
