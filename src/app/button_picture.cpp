@@ -1,10 +1,15 @@
 #include "app/button_picture.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <QSaveFile>
+
+#include <functional>
 
 #include <cmath>
 
@@ -70,9 +75,7 @@ void paintLabel(QPainter& p, const QRectF& r, const QString& text, const QColor&
     p.drawText(box, Qt::AlignRight | Qt::AlignBottom, text);
 }
 
-} // namespace
-
-QPixmap buttonPicture(const QString& label, bool redLetters)
+QPixmap paintButtonPicture(const QString& label, bool redLetters)
 {
     QPixmap pixmap(kButtonPictureWidth, kButtonPictureHeight);
     QPainter p(&pixmap);
@@ -84,7 +87,7 @@ QPixmap buttonPicture(const QString& label, bool redLetters)
     return pixmap;
 }
 
-QPixmap splashPicture()
+QPixmap paintSplashPicture()
 {
     QPixmap pixmap(360, 150);
     QPainter p(&pixmap);
@@ -95,6 +98,51 @@ QPixmap splashPicture()
     paintLabel(p, r.adjusted(0, 0, 0, -34), QStringLiteral("KVR Editor"), Qt::white, 34);
     paintLabel(p, r, QStringLiteral("for Kavorra"), QColor(240, 200, 40), 16);
     return pixmap;
+}
+
+QString& cacheFolder()
+{
+    static QString folder;
+    return folder;
+}
+
+// Painting the pictures costs more than all else at start (the lettering's font most of
+// all), so each is painted once and kept as a file that loads fast; a new build paints anew.
+QPixmap cached(const QString& name, const std::function<QPixmap()>& paint)
+{
+    if (cacheFolder().isEmpty())
+        return paint();
+    static const QString build = QString::number(qHash(QStringLiteral(__DATE__ __TIME__)), 16);
+    QString file = name;
+    for (QChar& c : file)
+        if (!c.isLetterOrNumber())
+            c = QLatin1Char('_');
+    const QString path = QDir(cacheFolder()).filePath(QStringLiteral("pictures-") + build + QStringLiteral("/") + file +
+                                                      QStringLiteral(".bmp"));
+    QPixmap pixmap;
+    if (pixmap.load(path, "BMP"))
+        return pixmap;
+    pixmap = paint();
+    QDir().mkpath(QFileInfo(path).path());
+    QSaveFile out(path);
+    if (out.open(QIODevice::WriteOnly) && pixmap.save(&out, "BMP"))
+        out.commit();
+    return pixmap;
+}
+
+} // namespace
+
+void setPictureCache(const QString& folder) { cacheFolder() = folder; }
+
+QPixmap buttonPicture(const QString& label, bool redLetters)
+{
+    return cached(label + (redLetters ? QStringLiteral("-red") : QString()),
+                  [&] { return paintButtonPicture(label, redLetters); });
+}
+
+QPixmap splashPicture()
+{
+    return cached(QStringLiteral("splash"), paintSplashPicture);
 }
 
 } // namespace kvrgui

@@ -1,3 +1,4 @@
+#include "app/button_picture.h"
 #include "app/main_window.h"
 #include "app/start_window.h"
 #include "core/editor_home.h"
@@ -6,6 +7,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QFile>
+#include <QTimer>
 
 #include <cstring>
 #include <iostream>
@@ -20,6 +22,7 @@ constexpr const char* kUsage =
     "  -h, --help             Displays this help.\n"
     "  -v, --version          Displays version information.\n"
     "  --screenshots DIR      Save pictures of every window into DIR, then quit.\n"
+    "  --startup-only         Quit as soon as the main window is on screen (for timing).\n"
     "\n"
     "Arguments:\n"
     "  GAME_DIR               The game folder to open (holds KVR.EXE).\n";
@@ -53,6 +56,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("kvrdesk"));
     QApplication::setApplicationVersion(QStringLiteral(KVR_VERSION));
+    QGuiApplication::setDesktopFileName(QStringLiteral("net.kvrdesk.kvrdesk"));
 
     QCommandLineParser parser;
     parser.addPositionalArgument(QStringLiteral("GAME_DIR"), QStringLiteral("The game folder to open (holds KVR.EXE)"),
@@ -61,14 +65,19 @@ int main(int argc, char** argv)
                                    QStringLiteral("Save pictures of every window into DIR, then quit"),
                                    QStringLiteral("DIR"));
     parser.addOption(screenshots);
+    QCommandLineOption startupOnly(QStringLiteral("startup-only"),
+                                   QStringLiteral("Quit as soon as the main window is on screen (for timing)"));
+    parser.addOption(startupOnly);
     parser.process(app);
 
     std::optional<std::filesystem::path> gameDir;
     if (!parser.positionalArguments().isEmpty())
         gameDir = std::filesystem::path(QFile::encodeName(parser.positionalArguments().first()).toStdString());
 
+    const kvr::EditorHome home = kvr::EditorHome::forProgram(kvr::runningProgram(argv[0]));
+    kvrgui::setPictureCache(QString::fromStdString((home.stateDir / "cache").string()));
     kvrgui::QtPrompt prompt;
-    kvrgui::TMainForm form(kvr::EditorHome::forProgram(kvr::runningProgram(argv[0])), prompt);
+    kvrgui::TMainForm form(home, prompt);
     prompt.setParent(&form);
     switch (form.startUp(gameDir)) {
     case kvrgui::TMainForm::StartResult::Cancelled: return 0;
@@ -78,6 +87,8 @@ int main(int argc, char** argv)
     if (parser.isSet(screenshots))
         return form.saveScreenshots(parser.value(screenshots)) ? 0 : 3;
     form.show();
+    if (parser.isSet(startupOnly))
+        QTimer::singleShot(0, &app, &QApplication::quit);
     const int result = app.exec();
     return form.exitCode() ? form.exitCode() : result;
 }

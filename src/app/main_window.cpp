@@ -20,6 +20,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
@@ -39,6 +40,7 @@ constexpr int kButtonWidth = 173;
 constexpr int kButtonHeight = 59;
 constexpr int kLeft = 1;
 constexpr int kTop = 4;
+constexpr int kRecentFiles = 6;
 
 using WindowFactory = QDialog* (*)(EditorServices&, QWidget*);
 
@@ -119,10 +121,12 @@ TMainForm::TMainForm(kvr::EditorHome home, kvr::UserPrompt& prompt, QWidget* par
       m_session(m_document.storage(), prompt, m_home),
       m_services{m_document, m_context, m_prompt, m_palette, [this] { onRestoreOriginalSettings(); },
                  [this](const kvr::FileAccessError& e) { fatal(e); }},
+      m_settings(QString::fromStdString((m_home.stateDir / "kvrdesk.ini").string()), QSettings::IniFormat),
       m_splash(new TStartForm), m_des(new TDesForm(this)), m_ie(new TIEForm(m_services, this))
 {
     setObjectName(QStringLiteral("mainWindow"));
-    setWindowTitle(QString::fromLatin1(kvr::SettingsSession::kTitle));
+    setCaption(std::string(kvr::SettingsSession::kTitle));
+    connect(&m_document, &RecordDocument::modifiedChanged, this, &QWidget::setWindowModified);
     m_context.home = m_home;
     m_locator = [this] { return TPathForm::locate(m_prompt, nullptr); };
     buildButtons();
@@ -195,11 +199,23 @@ void TMainForm::buildMenus()
         &TMainForm::onSaveSettings);
     add(file, "saveSettingsAsAction", QStringLiteral("Save settings &As"), QKeySequence(),
         &TMainForm::onSaveSettingsAs);
+    m_recentMenu = file->addMenu(QStringLiteral("Recent settings &files"));
+    m_recentMenu->setObjectName(QStringLiteral("recentMenu"));
+    showRecentFiles();
     file->addSeparator();
     add(file, "restoreOriginalAction", QStringLiteral("&Restore original settings"),
         QKeySequence(Qt::CTRL | Qt::Key_R), &TMainForm::onRestoreOriginalSettings);
     file->addSeparator();
     add(file, "exitAction", QStringLiteral("E&xit"), QKeySequence(Qt::CTRL | Qt::Key_X), &QWidget::close);
+
+    QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    const QList<QAction*> undoRedo = m_document.createEditActions(this);
+    undoRedo[0]->setObjectName(QStringLiteral("undoAction"));
+    undoRedo[1]->setObjectName(QStringLiteral("redoAction"));
+    for (QAction* a : undoRedo) {
+        edit->addAction(a);
+        m_actions[a->objectName()] = a;
+    }
 
     QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
     add(options, "descriptionAction", QStringLiteral("&Settings description"), QKeySequence(),
@@ -375,6 +391,19 @@ void TMainForm::showEvent(QShowEvent* event)
 
 void TMainForm::closeEvent(QCloseEvent* event)
 {
+    if (m_document.isModified() && !m_exitCode) {
+        const std::optional<int> answer =
+            m_prompt.choose("The settings have changes that no settings file holds. Save them before the editor "
+                            "closes?",
+                            {"Save settings", "Discard"});
+        if (answer == 0)
+            onSaveSettings();
+        // Cancel, or a save that did not happen, keeps the program open.
+        if (!answer || (answer == 0 && m_document.isModified())) {
+            event->ignore();
+            return;
+        }
+    }
     if (m_configured) {
         std::error_code ec;
         fs::create_directories(m_home.stateDir, ec);
@@ -396,8 +425,9 @@ void TMainForm::guarded(const std::function<void()>& action)
 
 void TMainForm::setCaption(const std::optional<std::string>& caption)
 {
+    // "[*]" shows whether the record has changes no file holds.
     if (caption)
-        setWindowTitle(fromAnsi(*caption));
+        setWindowTitle(fromAnsi(*caption) + QStringLiteral("[*]"));
 }
 
 void TMainForm::onSaveSettings()
@@ -406,6 +436,7 @@ void TMainForm::onSaveSettings()
         std::optional<std::string> caption;
         m_document.change(QStringLiteral("Save settings"),
                           [&](kvr::SettingsRecord&) { caption = m_session.save(m_des->description()); });
+        settingsFileDone(m_session.wrote());
         setCaption(caption);
     });
 }
@@ -416,22 +447,59 @@ void TMainForm::onSaveSettingsAs()
         std::optional<std::string> caption;
         m_document.change(QStringLiteral("Save settings As"),
                           [&](kvr::SettingsRecord&) { caption = m_session.saveAs(m_des->description()); });
+        settingsFileDone(m_session.wrote());
         setCaption(caption);
     });
 }
 
 void TMainForm::onLoadSettings()
 {
-    guarded([this] {
+    loadSettings([this] { return m_session.load(); });
+}
+
+void TMainForm::loadSettings(const std::function<std::optional<std::string>()>& load)
+{
+    guarded([&] {
         std::optional<std::string> caption;
-        m_document.change(QStringLiteral("Load settings"),
-                          [&](kvr::SettingsRecord&) { caption = m_session.load(); });
+        m_document.change(QStringLiteral("Load settings"), [&](kvr::SettingsRecord&) { caption = load(); });
         // A loaded file carries its own track data.
-        if (caption)
+        if (caption) {
             m_document.setTrackDataKnown(true);
+            settingsFileDone(true);
+        }
         setCaption(caption);
     });
     m_des->setDescription(m_session.description());
+}
+
+void TMainForm::settingsFileDone(bool done)
+{
+    if (!done)
+        return;
+    m_document.markClean();
+    QStringList files = m_settings.value(QStringLiteral("recentFiles")).toStringList();
+    const QString file = QString::fromStdString(m_session.currentName());
+    files.removeAll(file);
+    files.prepend(file);
+    while (files.size() > kRecentFiles)
+        files.removeLast();
+    m_settings.setValue(QStringLiteral("recentFiles"), files);
+    showRecentFiles();
+}
+
+void TMainForm::showRecentFiles()
+{
+    m_recentMenu->clear();
+    const QStringList files = m_settings.value(QStringLiteral("recentFiles")).toStringList();
+    for (int i = 0; i < files.size(); ++i) {
+        const QString file = files[i];
+        QAction* a = m_recentMenu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(file).fileName()));
+        a->setToolTip(file);
+        connect(a, &QAction::triggered, this, [this, file] {
+            loadSettings([this, file] { return m_session.loadFrom(fs::path(QFile::encodeName(file).toStdString())); });
+        });
+    }
+    m_recentMenu->setEnabled(!files.isEmpty());
 }
 
 void TMainForm::onRestoreOriginalSettings()
@@ -440,6 +508,7 @@ void TMainForm::onRestoreOriginalSettings()
         m_document.change(QStringLiteral("Restore original settings"),
                           [&](kvr::SettingsRecord&) { m_session.restoreOriginal(); });
         m_document.setTrackDataKnown(true);
+        m_document.markClean();
     });
 }
 

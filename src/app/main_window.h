@@ -8,6 +8,7 @@
 #include "widgets/record_document.h"
 
 #include <QMainWindow>
+#include <QSettings>
 
 #include <filesystem>
 #include <functional>
@@ -92,6 +93,10 @@ private:
     // Runs a settings action, reporting the editor's own data errors.
     void guarded(const std::function<void()>& action);
     void setCaption(const std::optional<std::string>& caption);
+    void loadSettings(const std::function<std::optional<std::string>()>& load);
+    // After a settings file was written or read: the record is clean, the file recent.
+    void settingsFileDone(bool done);
+    void showRecentFiles();
     void openEditor(const QString& buttonName);
     // The track editor's entry: the track files must be there, and the track data read.
     bool enterTrackEditor();
@@ -104,12 +109,15 @@ private:
     kvr::SettingsSession m_session;
     kvr::GamePalette m_palette;
     EditorServices m_services;
+    // The editor's own settings (recent files), never in kvrdesk.set.
+    QSettings m_settings;
     bool m_configured = false;
     int m_exitCode = 0;
 
     TStartForm* m_splash;
     TDesForm* m_des;
     TIEForm* m_ie;
+    QMenu* m_recentMenu = nullptr;
     QLabel* m_versionLabel = nullptr;
     std::map<QString, QPushButton*> m_buttons;
     std::map<QString, QAction*> m_actions;

@@ -33,17 +33,29 @@ TStartForm::TStartForm(QWidget* parent)
     layout->addWidget(m_bar);
     setCursor(Qt::WaitCursor);
     m_bar->setCursor(Qt::WaitCursor);
-    setStyleSheet(QStringLiteral("QWidget#StartForm { background: #202028; border: 1px solid #606070; }"
-                                 "QLabel { color: white; }"));
-    setAttribute(Qt::WA_StyledBackground);
+    // A palette rather than a style sheet: the bar paints often and should paint cheaply.
+    QPalette dark = palette();
+    dark.setColor(QPalette::Window, QColor(0x20, 0x20, 0x28));
+    dark.setColor(QPalette::WindowText, Qt::white);
+    setPalette(dark);
+    setAutoFillBackground(true);
     adjustSize();
     setFixedSize(sizeHint());
 }
 
 void TStartForm::setProgress(int value)
 {
-    m_bar->setValue(value);
-    m_bar->repaint();
+    constexpr qint64 kFrameMs = 16;
+    if (value == m_progress)
+        return;
+    m_progress = value;
+    emit progressChanged(value);
+    const bool last = value == m_bar->maximum();
+    if (last || value == 0 || !m_sincePainted.isValid() || m_sincePainted.elapsed() >= kFrameMs) {
+        // Setting the value paints the bar when the window is on screen.
+        m_bar->setValue(value);
+        m_sincePainted.start();
+    }
 }
 
 void TStartForm::showEvent(QShowEvent* event)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QWidget>
 
 class QProgressBar;
@@ -13,14 +14,22 @@ public:
     explicit TStartForm(QWidget* parent = nullptr);
 
     QProgressBar* progressBar() const { return m_bar; }
-    // Sets the bar and paints it at once: the load runs without an event loop.
+    int progress() const { return m_progress; }
+    // Moves the bar on. The load runs without an event loop, so the bar is painted at
+    // once, but not more often than the eye can follow: a fast load is not slowed down
+    // by painting every step.
     void setProgress(int value);
+
+signals:
+    void progressChanged(int value);
 
 protected:
     void showEvent(QShowEvent* event) override;
 
 private:
     QProgressBar* m_bar;
+    int m_progress = 0;
+    QElapsedTimer m_sincePainted;
 };
 
 } // namespace kvrgui

@@ -27,6 +27,7 @@ int runCli(int argc, char** argv)
     g_programPath = argc > 0 ? argv[0] : nullptr;
     CLI::App app{"kvrdesk-cli: the game editor's values, files and pictures on the command line"};
     app.require_subcommand(1);
+    app.set_version_flag("--version", std::string("kvrdesk-cli ") + KVR_VERSION);
     Action chosen;
     for (auto& add : registry())
         add(app, chosen);

@@ -66,6 +66,7 @@ std::optional<std::string> SettingsSession::saveThroughDialog()
         m_prompt.warn("Cannot write the settings file " + path);
         return std::nullopt;
     }
+    m_wrote = true;
     m_currentName = path;
     m_nameIsOriginal = false;
     return captionFor(m_currentName);
@@ -74,14 +75,18 @@ std::optional<std::string> SettingsSession::saveThroughDialog()
 std::optional<std::string> SettingsSession::save(const std::string& description)
 {
     takeDescription(description);
-    if (!m_currentName.empty() && !m_nameIsOriginal && writeSettingsFile(m_currentName, m_record))
+    m_wrote = false;
+    if (!m_currentName.empty() && !m_nameIsOriginal && writeSettingsFile(m_currentName, m_record)) {
+        m_wrote = true;
         return std::nullopt;
+    }
     return saveThroughDialog();
 }
 
 std::optional<std::string> SettingsSession::saveAs(const std::string& description)
 {
     takeDescription(description);
+    m_wrote = false;
     return saveThroughDialog();
 }
 
@@ -90,7 +95,12 @@ std::optional<std::string> SettingsSession::load()
     const auto chosen = m_prompt.chooseFile(settingsDialog(FileRequest::Mode::Open));
     if (!chosen)
         return std::nullopt;
-    const std::string path = chosen->string();
+    return loadFrom(*chosen);
+}
+
+std::optional<std::string> SettingsSession::loadFrom(const fs::path& file)
+{
+    const std::string path = file.string();
     if (!nameFits(path))
         return std::nullopt;
     if (!readSettingsFile(path, m_record)) {

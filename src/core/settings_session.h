@@ -2,6 +2,7 @@
 
 #include "core/editor_home.h"
 
+#include <filesystem>
 #include <optional>
 #include <string>
 
@@ -32,6 +33,11 @@ public:
     // Load settings: returns the new caption when a file was loaded. A file shorter than
     // a record raises GeneralError and changes nothing.
     std::optional<std::string> load();
+    // Loads a file the user chose before (a recent file), as load() does after its dialog.
+    std::optional<std::string> loadFrom(const std::filesystem::path& file);
+    // Whether the last save or save as wrote the file (false when its dialog was cancelled
+    // or the file could not be written).
+    bool wrote() const { return m_wrote; }
     // Restore original settings from DATA/ORIGIN.SET; a missing file changes nothing.
     void restoreOriginal();
 
@@ -49,6 +55,7 @@ private:
     // After a restore the current name is the original settings, which Save must never
     // overwrite: it asks for a name instead.
     bool m_nameIsOriginal = false;
+    bool m_wrote = false;
 };
 
 } // namespace kvr

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace kvr {
 
@@ -28,6 +29,14 @@ public:
     virtual void inform(const std::string& text) = 0;
     // A warning with OK.
     virtual void warn(const std::string& text) = 0;
+    // A question with several answers (the first is the default); the index of the one
+    // chosen, nothing when the user cancelled. Front ends that cannot ask cancel.
+    virtual std::optional<int> choose(const std::string& text, const std::vector<std::string>& answers)
+    {
+        (void)text;
+        (void)answers;
+        return std::nullopt;
+    }
     // A file dialog; nothing when cancelled.
     virtual std::optional<std::filesystem::path> chooseFile(const FileRequest& request) = 0;
 };

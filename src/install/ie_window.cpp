@@ -84,9 +84,12 @@ void TIEForm::showChoices()
 void TIEForm::onImportAll()
 {
     runGuarded(m_services, [this] {
-        m_services.document.changeWithTrackData(m_import->text(), [this](kvr::SettingsRecord& r, bool& known) {
-            kvr::importAllData(m_services.context, r, m_services.prompt, known);
+        kvr::SequenceEnd end{};
+        m_services.document.changeWithTrackData(m_import->text(), [&](kvr::SettingsRecord& r, bool& known) {
+            end = kvr::importAllData(m_services.context, r, m_services.prompt, known);
         });
+        if (end == kvr::SequenceEnd::Completed)
+            m_services.document.markClean();
     });
 }
 
@@ -95,9 +98,12 @@ void TIEForm::onExportAll()
     QApplication::setOverrideCursor(Qt::WaitCursor);
     // The track data may be read on the way, when it was never read before.
     runGuarded(m_services, [this] {
-        m_services.document.changeWithTrackData(m_export->text(), [this](kvr::SettingsRecord& r, bool& known) {
-            kvr::exportAllData(m_services.context, r, m_services.prompt, known);
+        kvr::SequenceEnd end{};
+        m_services.document.changeWithTrackData(m_export->text(), [&](kvr::SettingsRecord& r, bool& known) {
+            end = kvr::exportAllData(m_services.context, r, m_services.prompt, known);
         });
+        if (end == kvr::SequenceEnd::Completed)
+            m_services.document.markClean();
     });
     QApplication::restoreOverrideCursor();
 }

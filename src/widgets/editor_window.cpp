@@ -9,7 +9,9 @@
 
 #include <QApplication>
 #include <QHBoxLayout>
+#include <QLayout>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPushButton>
 
 namespace kvrgui {
@@ -37,6 +39,10 @@ EditorWindow::EditorWindow(EditorServices& services, kvr::Editor editor, const Q
     connect(m_export, &QPushButton::clicked, this, &EditorWindow::onExport);
     connect(m_restore, &QPushButton::clicked, this, &EditorWindow::onRestore);
     connect(m_back, &QPushButton::clicked, this, &QDialog::accept);
+    // Undo and redo reach the whole record from every editor window.
+    m_menuBar = new QMenuBar(this);
+    m_menuBar->addMenu(QStringLiteral("&Edit"))->addActions(services.document.createEditActions(this));
+
     connect(&services.document, &RecordDocument::recordChanged, this, [this] {
         if (isVisible())
             refresh();
@@ -94,6 +100,8 @@ void EditorWindow::refresh()
 
 void EditorWindow::showEvent(QShowEvent* event)
 {
+    if (layout() && !layout()->menuBar())
+        layout()->setMenuBar(m_menuBar);
     QDialog::showEvent(event);
     refresh();
 }

@@ -9,6 +9,7 @@
 
 class QHBoxLayout;
 class QLineEdit;
+class QMenuBar;
 class QPushButton;
 
 namespace kvr {
@@ -32,6 +33,7 @@ public:
     QPushButton* exportButton() const { return m_export; }
     QPushButton* restoreButton() const { return m_restore; }
     QPushButton* backButton() const { return m_back; }
+    QMenuBar* menuBar() const { return m_menuBar; }
 
 protected:
     // Puts the record's values into the widgets. Runs when the window is shown and after
@@ -77,6 +79,7 @@ private:
     QPushButton* m_export;
     QPushButton* m_restore;
     QPushButton* m_back;
+    QMenuBar* m_menuBar;
 };
 
 } // namespace kvrgui

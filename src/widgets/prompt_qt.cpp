@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace kvrgui {
 
@@ -74,6 +75,24 @@ void QtPrompt::warnWithDetail(const std::string& text, const std::string& detail
     QMessageBox box(QMessageBox::Warning, QStringLiteral("Warning"), fromAnsi(text), QMessageBox::Ok, owner());
     box.setDetailedText(QString::fromStdString(detail));
     box.exec();
+}
+
+std::optional<int> QtPrompt::choose(const std::string& text, const std::vector<std::string>& answers)
+{
+    NormalCursor normal;
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Confirm"), fromAnsi(text), QMessageBox::NoButton, owner());
+    std::vector<QAbstractButton*> buttons;
+    for (const std::string& a : answers)
+        buttons.push_back(box.addButton(fromAnsi(a), QMessageBox::ActionRole));
+    QAbstractButton* cancel = box.addButton(QMessageBox::Cancel);
+    if (!buttons.empty())
+        box.setDefaultButton(qobject_cast<QPushButton*>(buttons.front()));
+    box.exec();
+    for (std::size_t i = 0; i < buttons.size(); ++i)
+        if (box.clickedButton() == buttons[i])
+            return int(i);
+    (void)cancel;
+    return std::nullopt;
 }
 
 std::optional<std::filesystem::path> QtPrompt::chooseFile(const kvr::FileRequest& request)

@@ -1,5 +1,7 @@
 #include "widgets/record_document.h"
 
+#include <QAction>
+#include <QKeySequence>
 #include <QUndoCommand>
 #include <QUndoStack>
 
@@ -46,7 +48,23 @@ private:
     bool m_closed = false;
 };
 
-RecordDocument::RecordDocument(QObject* parent) : QObject(parent), m_undo(new QUndoStack(this)) {}
+RecordDocument::RecordDocument(QObject* parent) : QObject(parent), m_undo(new QUndoStack(this))
+{
+    connect(m_undo, &QUndoStack::cleanChanged, this, [this](bool clean) { emit modifiedChanged(!clean); });
+}
+
+bool RecordDocument::isModified() const { return !m_undo->isClean(); }
+
+void RecordDocument::markClean() { m_undo->setClean(); }
+
+QList<QAction*> RecordDocument::createEditActions(QObject* parent) const
+{
+    QAction* undo = m_undo->createUndoAction(parent, QStringLiteral("&Undo"));
+    undo->setShortcuts(QKeySequence::Undo);
+    QAction* redo = m_undo->createRedoAction(parent, QStringLiteral("&Redo"));
+    redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    return {undo, redo};
+}
 
 RecordDocument::~RecordDocument() { m_undo->clear(); }
 

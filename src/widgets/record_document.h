@@ -7,6 +7,7 @@
 
 #include <functional>
 
+class QAction;
 class QUndoStack;
 
 namespace kvrgui {
@@ -44,6 +45,14 @@ public:
 
     QUndoStack* undoStack() const { return m_undo; }
 
+    // Whether the record differs from what was last loaded, saved, imported or exported.
+    bool isModified() const;
+    // The record now matches a file: loaded, saved, imported or exported.
+    void markClean();
+
+    // The Edit menu's two actions, for a window's menu (Ctrl+Z; Ctrl+Shift+Z and Ctrl+Y).
+    QList<QAction*> createEditActions(QObject* parent) const;
+
     // Whether the track data in the record came from the game, a settings file or the
     // user, rather than being left unread.
     bool trackDataKnown() const { return m_trackDataKnown; }
@@ -51,6 +60,7 @@ public:
 
 signals:
     void recordChanged();
+    void modifiedChanged(bool modified);
 
 private:
     friend class RecordChange;

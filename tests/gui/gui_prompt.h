@@ -32,6 +32,19 @@ public:
     }
     void inform(const std::string& text) override { informed.push_back(text); }
     void warn(const std::string& text) override { warned.push_back(text); }
+    std::deque<std::optional<int>> chooseAnswers;
+    std::vector<std::string> chosen;
+    std::optional<int> choose(const std::string& text, const std::vector<std::string>&) override
+    {
+        chosen.push_back(text);
+        if (chooseAnswers.empty()) {
+            unexpected.push_back("choice: " + text);
+            return std::nullopt;
+        }
+        const auto a = chooseAnswers.front();
+        chooseAnswers.pop_front();
+        return a;
+    }
     std::optional<std::filesystem::path> chooseFile(const kvr::FileRequest& request) override
     {
         fileRequests.push_back(request);

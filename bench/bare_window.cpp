@@ -1,0 +1,16 @@
+#include <QApplication>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QTimer>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QMainWindow window;
+    window.menuBar()->addMenu(QStringLiteral("&File"));
+    window.resize(521, 383);
+    window.show();
+    // Quit once the first frame is painted, as kvrdesk --startup-only does.
+    QTimer::singleShot(0, &app, &QApplication::quit);
+    return app.exec();
+}
