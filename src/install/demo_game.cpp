@@ -11,9 +11,13 @@
 #include "editors/track/track_data.h"
 #include "editors/tuning/patch_list.h"
 #include "editors/tuning/tuning_blocks.h"
+#include "graphics/pcx_writer.h"
+#include "install/addon_tracks.h"
+#include "install/cockpit_artwork.h"
 #include "install/demo_values.h"
 #include "install/import_export.h"
 
+#include <utility>
 
 namespace kvr {
 namespace fs = std::filesystem;
@@ -79,6 +83,14 @@ GameFile makeExecutable(const fs::path& path, int v, const SettingsRecord& r, co
     // the editor writes it into.
     if (!splitSwitchWritable(v))
         writeSplitSwitch(exe, r, readPatchList(patchList));
+    // The blocks "Install original tracks" puts back, as the editor ships them.
+    for (const auto& [row, block] : {std::pair{Row::TrackManagerFirst, trackNameBlock(originalTrackNames())},
+                                     std::pair{Row::TrackManagerSecond, trackOrderBlock()},
+                                     std::pair{Row::TrackManagerThird, trackLengthBlock(false)}}) {
+        exe.seek(positionOf(row, v));
+        for (std::uint8_t b : block)
+            exe.writeByte(b);
+    }
     return exe;
 }
 
@@ -121,6 +133,11 @@ void makeDemoGame(const fs::path& dir, int v, const fs::path& patchList)
     state.commit();
     makeFolder(dir / "GAMEJAMS");
     makeFolder(dir / "BITMAPS");
+    const CockpitLivery cockpit = demoOriginalLivery();
+    replaceFile(dir / "BITMAPS" / "CPITHI.PCX",
+                encodePcx8(cockpitArtwork(kCockpitHighWidth, kCockpitHighHeight, cockpit)));
+    replaceFile(dir / "BITMAPS" / "CPITLOW.PCX",
+                encodePcx8(cockpitArtwork(kCockpitLowWidth, kCockpitLowHeight, cockpit)));
 }
 
 void makeDemoCd(const fs::path& dir, int v, const fs::path& patchList)

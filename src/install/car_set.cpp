@@ -1,0 +1,69 @@
+#include "install/car_set.h"
+
+#include "core/game_dir.h"
+#include "core/game_file.h"
+#include "core/user_prompt.h"
+#include "install/game_context.h"
+
+#include <string>
+#include <vector>
+
+namespace kvr {
+namespace fs = std::filesystem;
+using namespace carset;
+
+const std::array<const char*, 14> kCarSetFiles = {
+    "BENETTON.JAM", "FERRARI.JAM", "FOOTWORK.JAM", "JORDAN.JAM", "LARROUS.JAM",  "LIGIER.JAM",  "LOTUS.JAM",
+    "MCLAREN.JAM",  "MINARDI.JAM", "PACIFIC.JAM",  "SAUBER.JAM", "SIMTEK.JAM",   "TYRRELL.JAM", "WILLIAMS.JAM",
+};
+
+namespace {
+
+std::string listed(const std::string& heading, const std::vector<std::string>& names)
+{
+    std::string text = std::string(kCannotCopy) + "\n" + heading;
+    for (std::size_t i = 0; i < names.size(); ++i)
+        text += (i == 0 ? " " : ", ") + names[i];
+    return text;
+}
+
+} // namespace
+
+InstallOutcome installCarSet(const GameContext& context, UserPrompt& prompt, const FreeSpaceProbe& freeSpace)
+{
+    if (!enoughSpaceToInstall(context.gameDir(), freeSpace)) {
+        prompt.warn(kNotEnoughSpace);
+        return InstallOutcome::NotEnoughSpace;
+    }
+    std::vector<Bytes> sources;
+    std::vector<std::string> missing;
+    for (const char* name : kCarSetFiles) {
+        std::optional<Bytes> bytes = readSourceFile(context.home.data(name));
+        if (bytes)
+            sources.push_back(std::move(*bytes));
+        else
+            missing.push_back(name);
+    }
+    if (!missing.empty()) {
+        prompt.inform(listed("Missing from " + context.home.dataDir.string() + ":", missing));
+        return InstallOutcome::BadSource;
+    }
+
+    // Each texture stands alone: one that cannot be written does not stop the others.
+    const fs::path folder = findInDir(context.gameDir(), kFolder);
+    std::vector<std::string> failed;
+    for (std::size_t i = 0; i < kCarSetFiles.size(); ++i) {
+        ReplaceBatch one;
+        one.add(findInDir(folder, kCarSetFiles[i]), std::move(sources[i]));
+        if (one.commit())
+            failed.push_back(kCarSetFiles[i]);
+    }
+    if (!failed.empty()) {
+        prompt.inform(listed("Not copied into " + folder.string() + ":", failed));
+        return InstallOutcome::CopyFailed;
+    }
+    prompt.inform(kInstalled);
+    return InstallOutcome::Installed;
+}
+
+} // namespace kvr

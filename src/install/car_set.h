@@ -1,0 +1,31 @@
+#pragma once
+
+#include "install/install_files.h"
+#include "install/install_outcome.h"
+
+#include <array>
+
+namespace kvr {
+
+struct GameContext;
+class UserPrompt;
+
+namespace carset {
+inline constexpr const char* kCaption = "InstCarSetForm";
+inline constexpr const char* kInstall = "Install '97 car set (only paintings now)";
+inline constexpr const char* kInstalled = "New carset installed!";
+inline constexpr const char* kCannotCopy = "Cannot copy carset files!";
+inline constexpr const char* kFolder = "GAMEJAMS";
+} // namespace carset
+
+// The car set's texture files, in the order they are copied from the editor's data into
+// the game's GAMEJAMS folder under the same names.
+extern const std::array<const char*, 14> kCarSetFiles;
+
+// "Install '97 car set": with enough free space on the game's drive, reads all 14 files
+// (any that is missing is named and nothing is copied), then replaces each target whole
+// (read-only ones too, each keeping ".orig"). Ends with "New carset installed!", or
+// with "Cannot copy carset files!" and the name of every file that could not be copied.
+InstallOutcome installCarSet(const GameContext& context, UserPrompt& prompt, const FreeSpaceProbe& freeSpace = {});
+
+} // namespace kvr

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "core/positions.h"
+#include "install/install_outcome.h"
+
+#include <array>
+#include <cstdint>
+#include <optional>
+
+namespace kvr {
+
+struct GameContext;
+class UserPrompt;
+
+namespace trackinstall {
+inline constexpr const char* kCaption = "Track manager";
+inline constexpr const char* kInstallPack = "Install track pack";
+inline constexpr const char* kInstallOriginal = "Install original tracks";
+inline constexpr const char* kPackInstalled = "Tracks installed!";
+inline constexpr const char* kOriginalInstalled = "Original tracks installed!";
+inline constexpr const char* kCannotReadBlock = "Cannot read track data file!";
+} // namespace trackinstall
+
+// A KVR.EXE block that the installations replace whole with an editor data file.
+struct TrackBlockSource {
+    Row row;
+    const char* pack;
+    const char* original;
+};
+
+// In the order they are written: track names, TRK_N, TRKL.
+extern const std::array<TrackBlockSource, 3> kTrackBlocks;
+
+// The pack's track files by number (16 is F1CT16.DAT), in the order they are copied.
+inline constexpr std::array<int, 11> kPackTrackFiles = {16, 2, 5, 3, 13, 8, 10, 7, 14, 1, 12};
+
+// How many bytes a block may take at its place before it reaches the next block of the
+// position table in that version; nothing when no block follows it.
+std::optional<std::uint32_t> trackBlockRoom(Row row, int languageVersion);
+
+// "Install track pack": when the game has no CIRCUITS folder, first the 16 track files
+// from the game CD (the user may cancel that and go on); then the track patch, the
+// three pack blocks and the 11 pack track files. Every source is read and checked
+// first; a missing one, or a track file that cannot be written, is reported and leaves
+// the game as it was. Replaced track files keep ".orig". Throws FileAccessError when
+// KVR.EXE cannot be read, is too short, or cannot be written.
+InstallOutcome installTrackPack(const GameContext& context, UserPrompt& prompt);
+
+// "Install original tracks": the three original blocks and the 16 track files of the
+// game CD (asked for with the CD dialog); cancelling changes nothing. The track patch
+// stays. Same checks and guarantees as the pack.
+InstallOutcome installOriginalTracks(const GameContext& context, UserPrompt& prompt);
+
+} // namespace kvr

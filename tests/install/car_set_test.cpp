@@ -1,0 +1,88 @@
+#include "core/safe_write.h"
+#include "install/car_set.h"
+#include "support/install_game.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+using kvrtest::InstallGame;
+using kvrtest::readFile;
+using kvrtest::snapshot;
+using Bytes = std::vector<std::uint8_t>;
+
+// A game whose GAMEJAMS holds the 14 textures, some read-only, and a car set in DATA.
+struct CarSetGame : InstallGame {
+    CarSetGame() : InstallGame(0, true)
+    {
+        for (std::size_t i = 0; i < kvr::kCarSetFiles.size(); ++i) {
+            kvrtest::writeFile(target(i), Bytes(100 + i, std::uint8_t(i)));
+            kvrtest::writeFile(data() / kvr::kCarSetFiles[i], Bytes(300 + i, std::uint8_t(0x80 + i)));
+        }
+        for (std::size_t i : {0u, 13u})
+            fs::permissions(target(i), fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                            fs::perm_options::remove);
+    }
+    fs::path target(std::size_t i) const { return game() / "GAMEJAMS" / kvr::kCarSetFiles[i]; }
+};
+
+bool writable(const fs::path& p) { return (fs::status(p).permissions() & fs::perms::owner_write) != fs::perms::none; }
+
+TEST(CarSet, CopiesAllFourteenReadOnlyOnesTooKeepingOriginals)
+{
+    CarSetGame g;
+    EXPECT_EQ(kvr::installCarSet(g.context, g.prompt), kvr::InstallOutcome::Installed);
+    EXPECT_EQ(g.prompt.informed, (std::vector<std::string>{"New carset installed!"}));
+    for (std::size_t i = 0; i < kvr::kCarSetFiles.size(); ++i) {
+        EXPECT_EQ(readFile(g.target(i)), Bytes(300 + i, std::uint8_t(0x80 + i))) << kvr::kCarSetFiles[i];
+        EXPECT_EQ(readFile(fs::path(g.target(i)) += ".orig"), Bytes(100 + i, std::uint8_t(i))) << kvr::kCarSetFiles[i];
+        EXPECT_TRUE(writable(g.target(i))) << kvr::kCarSetFiles[i];
+    }
+    const kvrtest::Snapshot once = snapshot(g.game());
+    EXPECT_EQ(kvr::installCarSet(g.context, g.prompt), kvr::InstallOutcome::Installed);
+    EXPECT_TRUE(snapshot(g.game()) == once) << "twice gives the same files as once";
+}
+
+TEST(CarSet, MissingSourcesAreAllNamedAndNothingIsCopied)
+{
+    CarSetGame g;
+    fs::remove(g.data() / "BENETTON.JAM");
+    fs::remove(g.data() / "WILLIAMS.JAM");
+    const kvrtest::Snapshot before = snapshot(g.game());
+    EXPECT_EQ(kvr::installCarSet(g.context, g.prompt), kvr::InstallOutcome::BadSource);
+    EXPECT_EQ(g.prompt.informed, (std::vector<std::string>{"Cannot copy carset files!\nMissing from " +
+                                                           g.data().string() + ": BENETTON.JAM, WILLIAMS.JAM"}));
+    EXPECT_TRUE(snapshot(g.game()) == before);
+}
+
+TEST(CarSet, OneFinalMessageNamesEveryFileThatCouldNotBeWritten)
+{
+    CarSetGame g;
+    int renames = 0;
+    kvr::setWriteStepHook([&](kvr::WriteStep s) {
+        if (s == kvr::WriteStep::Rename && (++renames == 1 || renames == 14))
+            throw kvr::WriteFailure("disk full");
+    });
+    const auto outcome = kvr::installCarSet(g.context, g.prompt);
+    kvr::setWriteStepHook(nullptr);
+    EXPECT_EQ(outcome, kvr::InstallOutcome::CopyFailed);
+    EXPECT_EQ(g.prompt.informed, (std::vector<std::string>{"Cannot copy carset files!\nNot copied into " +
+                                                           (g.game() / "GAMEJAMS").string() +
+                                                           ": BENETTON.JAM, WILLIAMS.JAM"}));
+    EXPECT_EQ(readFile(g.target(0)), Bytes(100, 0)) << "a failed copy leaves the old texture whole";
+    EXPECT_EQ(readFile(g.target(1)), Bytes(301, 0x81)) << "the others are copied";
+    EXPECT_FALSE(fs::exists(fs::path(g.target(0)) += ".orig"));
+}
+
+TEST(CarSet, NotEnoughSpaceCopiesNothing)
+{
+    CarSetGame g;
+    const kvrtest::Snapshot before = snapshot(g.game());
+    EXPECT_EQ(kvr::installCarSet(g.context, g.prompt, [](const fs::path&) { return std::optional<std::uintmax_t>(49000); }),
+              kvr::InstallOutcome::NotEnoughSpace);
+    EXPECT_EQ(g.prompt.warned, (std::vector<std::string>{kvr::kNotEnoughSpace}));
+    EXPECT_TRUE(snapshot(g.game()) == before);
+}
+
+} // namespace
