@@ -11,6 +11,7 @@
 #include "editors/cockpit/cockpit_colour_blocks.h"
 #include "editors/failures/failure_blocks.h"
 #include "editors/grip/grip_blocks.h"
+#include "editors/jams/car_jam_files.h"
 #include "editors/names/names_blocks.h"
 #include "editors/noses/nose_blocks.h"
 #include "editors/pitcrew/pit_crew_colour_blocks.h"
@@ -19,6 +20,7 @@
 #include "editors/track/track_data.h"
 #include "editors/tuning/patch_list.h"
 #include "editors/tuning/tuning_blocks.h"
+#include "install/converter.h"
 #include "install/demo_values.h"
 
 
@@ -99,6 +101,19 @@ void writeTrackFiles(const fs::path& circuits)
         replaceFile(circuits / trackFileName(t), makeDemoTrackFile(t));
 }
 
+void copyTextures(const fs::path& from, const fs::path& gameJams)
+{
+    std::vector<std::string_view> names{kHelmetJam};
+    names.insert(names.end(), kCarJamFiles.begin(), kCarJamFiles.end());
+    for (std::string_view name : names) {
+        std::error_code ec;
+        fs::copy_file(findInDir(from, name), gameJams / name, fs::copy_options::overwrite_existing, ec);
+        if (ec)
+            throw GeneralError("Cannot copy the texture " + std::string(name) + " from " + from.string() + ": " +
+                               ec.message());
+    }
+}
+
 } // namespace
 
 SettingsRecord demoRecord()
@@ -113,7 +128,7 @@ SettingsRecord demoRecord()
     return r;
 }
 
-void makeDemoGame(const fs::path& dir, int v, const fs::path& patchList)
+void makeDemoGame(const fs::path& dir, int v, const fs::path& patchList, const fs::path& textures)
 {
     checkLanguage(v);
     makeFolder(dir);
@@ -132,6 +147,8 @@ void makeDemoGame(const fs::path& dir, int v, const fs::path& patchList)
     exe.commit();
     state.commit();
     makeFolder(dir / "GAMEJAMS");
+    if (!textures.empty())
+        copyTextures(textures, dir / "GAMEJAMS");
     makeFolder(dir / "BITMAPS");
 }
 

@@ -16,9 +16,12 @@ inline constexpr std::uint32_t kDemoExecutableSize = 0x570000;
 // needed): KVR.EXE with the version byte of `languageVersion` (0..6 but 5, which no
 // executable carries) and every block at that version's place, F1GSTATE.SAV with names,
 // numbers and cockpit colours and a valid checksum, CIRCUITS/F1CT01.DAT to F1CT16.DAT,
-// and empty GAMEJAMS and BITMAPS folders. `patchList` is the editor's DATA/PLT.DAT.
-// Throws GeneralError when `dir` already holds a KVR.EXE.
-void makeDemoGame(const std::filesystem::path& dir, int languageVersion, const std::filesystem::path& patchList);
+// a GAMEJAMS folder and an empty BITMAPS folder. `patchList` is the editor's DATA/PLT.DAT.
+// With `textures` (the editor's DATA/DEMOJAMS) GAMEJAMS gets the helmet sheet
+// HELMETS1.JAM and the fourteen team paintings from there; without, it stays empty.
+// Throws GeneralError when `dir` already holds a KVR.EXE or a texture is missing.
+void makeDemoGame(const std::filesystem::path& dir, int languageVersion, const std::filesystem::path& patchList,
+                  const std::filesystem::path& textures = {});
 
 // A game CD folder: its own KVR.EXE and CIRCUITS folder with the sixteen track files.
 void makeDemoCd(const std::filesystem::path& dir, int languageVersion, const std::filesystem::path& patchList);
