@@ -7,6 +7,7 @@
 
 namespace kvrcli {
 namespace {
+namespace fs = std::filesystem;
 
 CommandRegistration reg([](CLI::App& app, Action& chosen) {
     auto* cmd = app.add_subcommand("demo-game", "Make a demo installation of the game (invented teams and drivers)");
@@ -22,7 +23,8 @@ CommandRegistration reg([](CLI::App& app, Action& chosen) {
         chosen = [dir, language, cd, home] {
             const kvr::EditorHome h = home->empty() ? kvr::EditorHome::forProgram(kvr::runningProgram(programPath()))
                                                     : kvr::EditorHome::inFolder(*home);
-            kvr::makeDemoGame(*dir, *language, h.data("PLT.DAT"));
+            const auto textures = h.data("DEMOJAMS");
+            kvr::makeDemoGame(*dir, *language, h.data("PLT.DAT"), fs::is_directory(textures) ? textures : fs::path());
             if (!cd->empty())
                 kvr::makeDemoCd(*cd, *language, h.data("PLT.DAT"));
             return int(kDone);

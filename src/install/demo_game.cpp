@@ -7,6 +7,7 @@
 #include "core/positions.h"
 #include "core/safe_write.h"
 #include "core/settings_record.h"
+#include "editors/jams/car_jam_files.h"
 #include "editors/power/power_blocks.h"
 #include "editors/track/track_data.h"
 #include "editors/tuning/patch_list.h"
@@ -14,6 +15,7 @@
 #include "graphics/pcx_writer.h"
 #include "install/addon_tracks.h"
 #include "install/cockpit_artwork.h"
+#include "install/converter.h"
 #include "install/demo_values.h"
 #include "install/import_export.h"
 
@@ -101,6 +103,19 @@ void writeTrackFiles(const fs::path& circuits)
         replaceFile(circuits / trackFileName(t), makeDemoTrackFile(t));
 }
 
+void copyTextures(const fs::path& from, const fs::path& gameJams)
+{
+    std::vector<std::string_view> names{kHelmetJam};
+    names.insert(names.end(), kCarJamFiles.begin(), kCarJamFiles.end());
+    for (std::string_view name : names) {
+        std::error_code ec;
+        fs::copy_file(findInDir(from, name), gameJams / name, fs::copy_options::overwrite_existing, ec);
+        if (ec)
+            throw GeneralError("Cannot copy the texture " + std::string(name) + " from " + from.string() + ": " +
+                               ec.message());
+    }
+}
+
 } // namespace
 
 SettingsRecord demoRecord()
@@ -115,7 +130,7 @@ SettingsRecord demoRecord()
     return r;
 }
 
-void makeDemoGame(const fs::path& dir, int v, const fs::path& patchList)
+void makeDemoGame(const fs::path& dir, int v, const fs::path& patchList, const fs::path& textures)
 {
     checkLanguage(v);
     makeFolder(dir);
@@ -132,6 +147,8 @@ void makeDemoGame(const fs::path& dir, int v, const fs::path& patchList)
     exe.commit();
     state.commit();
     makeFolder(dir / "GAMEJAMS");
+    if (!textures.empty())
+        copyTextures(textures, dir / "GAMEJAMS");
     makeFolder(dir / "BITMAPS");
     const CockpitLivery cockpit = demoOriginalLivery();
     replaceFile(dir / "BITMAPS" / "CPITHI.PCX",

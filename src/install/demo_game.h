@@ -16,10 +16,13 @@ inline constexpr std::uint32_t kDemoExecutableSize = 0x570000;
 // needed): KVR.EXE with the version byte of `languageVersion` (0..6 but 5, which no
 // executable carries) and every block at that version's place, F1GSTATE.SAV with names,
 // numbers and cockpit colours and a valid checksum, CIRCUITS/F1CT01.DAT to F1CT16.DAT,
-// the cockpit pictures BITMAPS/CPITHI.PCX and CPITLOW.PCX, and an empty GAMEJAMS folder.
-// KVR.EXE holds the original track blocks that "Install original tracks" writes. `patchList` is the editor's DATA/PLT.DAT.
-// Throws GeneralError when `dir` already holds a KVR.EXE.
-void makeDemoGame(const std::filesystem::path& dir, int languageVersion, const std::filesystem::path& patchList);
+// the cockpit pictures BITMAPS/CPITHI.PCX and CPITLOW.PCX, and a GAMEJAMS folder. KVR.EXE holds
+// the original track blocks that "Install original tracks" writes. `patchList` is the
+// editor's DATA/PLT.DAT. With `textures` (the editor's DATA/DEMOJAMS) GAMEJAMS gets the
+// helmet sheet HELMETS1.JAM and the fourteen team paintings from there; without, it stays
+// empty. Throws GeneralError when `dir` already holds a KVR.EXE or a texture is missing.
+void makeDemoGame(const std::filesystem::path& dir, int languageVersion, const std::filesystem::path& patchList,
+                  const std::filesystem::path& textures = {});
 
 // A game CD folder: its own KVR.EXE and CIRCUITS folder with the sixteen track files.
 void makeDemoCd(const std::filesystem::path& dir, int languageVersion, const std::filesystem::path& patchList);

@@ -1,0 +1,227 @@
+#include "editors/helmets/helmet_editor.h"
+
+#include "core/errors.h"
+#include "core/user_prompt.h"
+#include "graphics/bitmap_writer.h"
+#include "install/converter.h"
+
+namespace kvr {
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr const char* kLoadTitle = "Load helmet from bitmap";
+constexpr const char* kSaveTitle = "Save helmet as bitmap";
+constexpr const char* kSheetFileName = "HELMETS1.BMP";
+
+FileRequest bitmapDialog(FileRequest::Mode mode, std::string fileName = {})
+{
+    FileRequest r;
+    r.mode = mode;
+    r.title = mode == FileRequest::Mode::Save ? kSaveTitle : kLoadTitle;
+    r.filter = "BMP files|*.BMP";
+    r.defaultExtension = "BMP";
+    r.fileName = std::move(fileName);
+    std::error_code ec;
+    r.initialDirectory = fs::current_path(ec);
+    return r;
+}
+
+TDIB loadChecked(const fs::path& file, std::optional<std::string> (*problemOf)(const TDIB&))
+{
+    TDIB bitmap;
+    try {
+        bitmap.loadFromFile(file);
+    } catch (const GeneralError& e) {
+        throw GeneralError("\"" + file.string() + "\" cannot be loaded: " + e.what());
+    }
+    if (const auto problem = problemOf(bitmap))
+        throw GeneralError("\"" + file.string() + "\" cannot be used. " + *problem);
+    return bitmap;
+}
+
+} // namespace
+
+void HelmetEditor::loadSingleHelmet(const fs::path& file)
+{
+    m_single = loadChecked(file, helmetProblem);
+    if (available() && hasHelmet(m_selected))
+        modeSelect(m_selected);
+}
+
+void HelmetEditor::ensureSingleHelmet()
+{
+    if (!helmetProblem(m_single))
+        return;
+    IndexedPicture blank(helmets::kWidth, helmets::kHeight);
+    for (std::size_t i = 0; i < blank.colours.size(); ++i)
+        blank.colours[i] = m_sheet.colour(i);
+    m_single.loadFromBytes(encodeBitmap8(blank));
+}
+
+void HelmetEditor::takeSheet(const TDIB& sheet)
+{
+    m_sheet = sheet;
+    ensureSingleHelmet();
+    // The preview and the buffer follow the new sheet, so neither shows a helmet that
+    // is no longer there nor writes one back.
+    if (hasHelmet(m_selected))
+        modeSelect(m_selected);
+}
+
+void HelmetEditor::importSheet(const Converter& converter, const fs::path& gameDir)
+{
+    const TDIB sheet = converter.importHelmets(gameDir);
+    if (const auto problem = sheetProblem(sheet))
+        throw GeneralError("The converter " + converter.program().string() + " made a sheet that cannot be used. " +
+                           *problem);
+    takeSheet(sheet);
+}
+
+void HelmetEditor::show(const SettingsRecord& record)
+{
+    m_dragSource = -1;
+    m_lines = helmetDriverLines(record);
+    m_selected = 0;
+    if (available() && hasHelmet(0))
+        modeSelect(0);
+}
+
+void HelmetEditor::modeSelect(int line)
+{
+    m_selected = line;
+    m_buffer = copyCell(m_sheet, line);
+    setHelmetPixels(m_single, m_buffer);
+}
+
+bool HelmetEditor::selectLine(int line)
+{
+    if (!available() || !hasHelmet(line))
+        return false;
+    modeSelect(line);
+    return true;
+}
+
+bool HelmetEditor::press(int x, int y)
+{
+    m_dragSource = -1;
+    const auto helmet = helmetAt(x, y);
+    if (!helmet || !selectLine(*helmet))
+        return false;
+    m_dragSource = *helmet;
+    return true;
+}
+
+bool HelmetEditor::release(int x, int y)
+{
+    const int source = m_dragSource;
+    m_dragSource = -1;
+    const auto target = helmetAt(x, y);
+    if (source < 0 || !available() || !target || *target == source || !hasHelmet(*target))
+        return false;
+    m_selected = *target;
+    const auto targetPixels = copyCell(m_sheet, *target);
+    pasteCell(m_sheet, source, targetPixels);
+    pasteCell(m_sheet, *target, m_buffer);
+    return true;
+}
+
+void HelmetEditor::loadHelmet(const fs::path& file)
+{
+    if (!available())
+        throw GeneralError(kHelmetSheetMissing);
+    if (!hasHelmet(m_selected))
+        throw GeneralError("No helmet is selected.");
+    m_single = loadChecked(file, helmetProblem);
+    m_buffer = helmetPixels(m_single);
+    pasteCell(m_sheet, m_selected, m_buffer);
+}
+
+void HelmetEditor::loadSheet(const fs::path& file)
+{
+    takeSheet(loadChecked(file, sheetProblem));
+}
+
+void HelmetEditor::saveHelmetAsBitmap(UserPrompt& prompt)
+{
+    if (!available()) {
+        prompt.warn(kHelmetSheetMissing);
+        return;
+    }
+    if (const auto file = prompt.chooseFile(bitmapDialog(FileRequest::Mode::Save))) {
+        try {
+            m_single.saveToFile(*file);
+        } catch (const GeneralError& e) {
+            prompt.warn(e.what());
+        }
+    }
+}
+
+void HelmetEditor::loadHelmetFromBitmap(UserPrompt& prompt)
+{
+    if (!available()) {
+        prompt.warn(kHelmetSheetMissing);
+        return;
+    }
+    if (const auto file = prompt.chooseFile(bitmapDialog(FileRequest::Mode::Open))) {
+        try {
+            loadHelmet(*file);
+        } catch (const GeneralError& e) {
+            prompt.warn(e.what());
+        }
+    }
+}
+
+void HelmetEditor::saveAllHelmetsAsBitmap(UserPrompt& prompt)
+{
+    if (!available()) {
+        prompt.warn(kHelmetSheetMissing);
+        return;
+    }
+    if (const auto file = prompt.chooseFile(bitmapDialog(FileRequest::Mode::Save, kSheetFileName))) {
+        try {
+            m_sheet.saveToFile(*file);
+        } catch (const GeneralError& e) {
+            prompt.warn(e.what());
+        }
+    }
+}
+
+void HelmetEditor::loadAllHelmetsFromBitmap(UserPrompt& prompt)
+{
+    if (const auto file = prompt.chooseFile(bitmapDialog(FileRequest::Mode::Open))) {
+        try {
+            loadSheet(*file);
+        } catch (const GeneralError& e) {
+            prompt.warn(e.what());
+        }
+    }
+}
+
+void HelmetEditor::exportIntoGame(UserPrompt& prompt, const Converter& converter, const fs::path& gameDir)
+{
+    if (!available()) {
+        prompt.warn(kHelmetSheetMissing);
+        return;
+    }
+    try {
+        converter.exportHelmets(gameDir, m_sheet);
+    } catch (const GeneralError& e) {
+        prompt.warn(e.what());
+        return;
+    }
+    prompt.inform(kHelmetsExported);
+}
+
+void HelmetEditor::importFromGame(UserPrompt& prompt, const Converter& converter, const fs::path& gameDir)
+{
+    try {
+        importSheet(converter, gameDir);
+    } catch (const GeneralError& e) {
+        prompt.warn(e.what());
+        return;
+    }
+    prompt.inform(kHelmetsImported);
+}
+
+} // namespace kvr

@@ -1,0 +1,145 @@
+#include "editors/jams/car_jam_editor.h"
+
+#include "core/errors.h"
+#include "core/safe_write.h"
+#include "core/settings_record.h"
+#include "core/user_prompt.h"
+#include "editors/names/names_rules.h"
+#include "core/byte_reader.h"
+#include "graphics/dib.h"
+#include "install/converter.h"
+#include "textures/bitmap_check.h"
+
+namespace kvr {
+namespace fs = std::filesystem;
+
+namespace {
+
+FileRequest bitmapDialog(FileRequest::Mode mode)
+{
+    FileRequest r;
+    r.mode = mode;
+    r.title = mode == FileRequest::Mode::Save ? "Save bitmap file" : "Load bitmap file";
+    r.filter = "BMP files|*.BMP";
+    r.defaultExtension = "BMP";
+    std::error_code ec;
+    r.initialDirectory = fs::current_path(ec);
+    return r;
+}
+
+std::string quoted(const fs::path& p)
+{
+    return "\"" + p.string() + "\"";
+}
+
+} // namespace
+
+void CarJamEditor::show(const SettingsRecord& record)
+{
+    m_picture = TDIB256();
+    m_bitmapFile.clear();
+    m_teams.clear();
+    for (int team : enabledTeams(record))
+        m_teams.push_back(record.shortString(rec::teamName(team), rec::kTeamNameChars));
+    m_fileLine = 0;
+}
+
+std::optional<int> CarJamEditor::teamLine() const
+{
+    if (m_fileLine < int(m_teams.size()))
+        return m_fileLine;
+    return std::nullopt;
+}
+
+void CarJamEditor::selectFile(int line)
+{
+    if (line >= 0 && line < int(kCarJamFiles.size()))
+        m_fileLine = line;
+}
+
+void CarJamEditor::selectTeam(int line)
+{
+    if (line >= 0 && line < int(m_teams.size()))
+        selectFile(line);
+}
+
+void CarJamEditor::take(std::vector<std::uint8_t> bitmapFile)
+{
+    TDIB256 picture;
+    picture.loadFromBytes(bitmapFile);
+    m_picture = std::move(picture);
+    m_bitmapFile = std::move(bitmapFile);
+}
+
+void CarJamEditor::loadBitmap(const fs::path& file)
+{
+    std::vector<std::uint8_t> bytes = readPictureFile(file, kMaxPixelBytes * 4);
+    TDIB probe;
+    try {
+        probe.loadFromBytes(bytes);
+    } catch (const GeneralError&) {
+        throw GeneralError(quoted(file) + " is not a bitmap file.");
+    }
+    if (const auto problem = bitmapProblem(probe, kPaintingWidth, kPaintingHeight, "A car painting"))
+        throw GeneralError(quoted(file) + " cannot be used. " + *problem);
+    try {
+        take(std::move(bytes));
+    } catch (const GeneralError& e) {
+        throw GeneralError(quoted(file) + " cannot be loaded: " + e.what());
+    }
+}
+
+void CarJamEditor::loadBitmap(UserPrompt& prompt)
+{
+    if (const auto file = prompt.chooseFile(bitmapDialog(FileRequest::Mode::Open))) {
+        try {
+            loadBitmap(*file);
+        } catch (const GeneralError& e) {
+            prompt.warn(e.what());
+        }
+    }
+}
+
+void CarJamEditor::saveAsBitmap(UserPrompt& prompt)
+{
+    if (!hasPicture())
+        return;
+    if (const auto file = prompt.chooseFile(bitmapDialog(FileRequest::Mode::Save))) {
+        try {
+            replaceFile(*file, m_bitmapFile);
+        } catch (const WriteFailure& e) {
+            prompt.warn(std::string("Cannot save the bitmap: ") + e.what());
+        }
+    }
+}
+
+void CarJamEditor::importFromGame(UserPrompt& prompt, const Converter& converter, const fs::path& gameDir)
+{
+    try {
+        take(converter.importCarJam(gameDir, selectedFile()));
+    } catch (const GeneralError& e) {
+        prompt.warn(e.what());
+        return;
+    }
+    prompt.inform(kBitmapImported);
+}
+
+void CarJamEditor::exportToGame(UserPrompt& prompt, const Converter& converter, const fs::path& gameDir)
+{
+    if (!hasPicture())
+        return;
+    try {
+        converter.exportCarJam(gameDir, selectedFile(), m_bitmapFile);
+    } catch (const GeneralError& e) {
+        prompt.warn(e.what());
+        return;
+    }
+    prompt.inform(kBitmapExported);
+}
+
+void CarJamEditor::close(const Converter& converter)
+{
+    converter.removeCarExchangeFile();
+}
+
+} // namespace kvr

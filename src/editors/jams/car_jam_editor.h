@@ -1,0 +1,67 @@
+#pragma once
+
+#include "editors/jams/car_jam_files.h"
+#include "graphics/dib256.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kvr {
+
+class Converter;
+class SettingsRecord;
+class UserPrompt;
+
+inline constexpr const char* kBitmapImported = "Bitmap has been imported!";
+inline constexpr const char* kBitmapExported = "Bitmap has been exported!";
+
+// Everything the car JAMs window does apart from drawing: the texture file list, the
+// list of enabled teams kept in step with it, the picture (the bitmap file's bytes,
+// passed on unchanged, and the picture they make) and the buttons' actions.
+class CarJamEditor {
+  public:
+    // Showing the window: picture cleared, team list refilled, first line of both lists.
+    void show(const SettingsRecord& record);
+
+    const std::vector<std::string>& teamLines() const { return m_teams; }
+    int fileLine() const { return m_fileLine; }
+    // None when the team list is shorter than the file list's selected line.
+    std::optional<int> teamLine() const;
+    std::string_view selectedFile() const { return kCarJamFiles[std::size_t(m_fileLine)]; }
+
+    // Line k of one list selects line k of the other. Lines that do not exist are ignored.
+    void selectFile(int line);
+    void selectTeam(int line);
+
+    bool hasPicture() const { return !m_bitmapFile.empty(); }
+    const TDIB256& picture() const { return m_picture; }
+    std::span<const std::uint8_t> bitmapFile() const { return m_bitmapFile; }
+
+    // A painting from a file: it must be an 8-bit bitmap of 256 x 164 pixels. Throws
+    // GeneralError naming what is needed; the picture keeps what it had.
+    void loadBitmap(const std::filesystem::path& file);
+
+    // The buttons. Saving and exporting do nothing while the picture is empty.
+    void loadBitmap(UserPrompt& prompt);
+    void saveAsBitmap(UserPrompt& prompt);
+    void importFromGame(UserPrompt& prompt, const Converter& converter, const std::filesystem::path& gameDir);
+    void exportToGame(UserPrompt& prompt, const Converter& converter, const std::filesystem::path& gameDir);
+
+    // Closing the window: the exchange file goes.
+    void close(const Converter& converter);
+
+  private:
+    void take(std::vector<std::uint8_t> bitmapFile);
+
+    std::vector<std::string> m_teams;
+    int m_fileLine = 0;
+    TDIB256 m_picture;
+    std::vector<std::uint8_t> m_bitmapFile;
+};
+
+} // namespace kvr

@@ -1,0 +1,46 @@
+// kvrjam: converts between the game's texture files and 8-bit bitmaps for the editor.
+#include "textures/jam_convert.h"
+
+#include <cstdio>
+#include <exception>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr int kConversionFailed = 1;
+constexpr int kWrongUsage = 2;
+
+int fail(const char* what, int code)
+{
+    std::fprintf(stderr, "kvrjam: %s\n", what);
+    return code;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    kvr::JamCommand command;
+    try {
+        command = kvr::parseJamCommand(std::vector<std::string>(argv + 1, argv + argc));
+    } catch (const std::exception& e) {
+        return fail(e.what(), kWrongUsage);
+    }
+    try {
+        switch (command.kind) {
+        case kvr::JamCommand::Kind::Help:
+            std::fputs(kvr::jamUsage().c_str(), stdout);
+            break;
+        case kvr::JamCommand::Kind::JamToBitmap:
+            kvr::convertJamToBitmap(command.jam, command.bitmap);
+            break;
+        case kvr::JamCommand::Kind::BitmapToJam:
+            kvr::convertBitmapToJam(command.bitmap, command.jam);
+            break;
+        }
+        return 0;
+    } catch (const std::exception& e) {
+        return fail(e.what(), kConversionFailed);
+    }
+}

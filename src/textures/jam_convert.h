@@ -1,0 +1,41 @@
+#pragma once
+
+#include "textures/jam_file.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace kvr {
+
+// What the converter's command line asks for. The option given first names the input:
+// "-j<jam> -b<bmp> -y" turns the texture into a bitmap, "-b<bmp> -j<jam> -y" the other
+// way. "-y" (answer yes) is accepted anywhere; the converter never asks anything.
+struct JamCommand {
+    enum class Kind { Help, JamToBitmap, BitmapToJam };
+    Kind kind = Kind::Help;
+    std::filesystem::path jam;
+    std::filesystem::path bitmap;
+};
+
+// Throws GeneralError with a one-line reason for a command line it cannot follow.
+JamCommand parseJamCommand(std::span<const std::string> arguments);
+std::string jamUsage();
+
+// An 8-bit bitmap (uncompressed or run-length) as a texture. GeneralError names what is
+// wrong: not a bitmap, another depth, a size a texture cannot have.
+JamTexture textureFromBitmap(std::span<const std::uint8_t> bitmapFile);
+
+// An uncompressed 8-bit bitmap with 256 colours, rows bottom-up: the same bytes the
+// editor's own bitmap writer makes, so bitmap -> texture -> bitmap gives the file back.
+std::vector<std::uint8_t> bitmapFromTexture(const JamTexture& texture);
+
+// The converter's two directions. The output is written whole or not at all; a texture
+// file being replaced keeps its first ".orig" copy, and a replacement must have the size
+// of the texture it replaces. Throw GeneralError with a one-line reason.
+void convertJamToBitmap(const std::filesystem::path& jam, const std::filesystem::path& bitmap);
+void convertBitmapToJam(const std::filesystem::path& bitmap, const std::filesystem::path& jam);
+
+} // namespace kvr

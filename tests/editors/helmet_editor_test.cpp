@@ -1,0 +1,188 @@
+#include "core/settings_record.h"
+#include "editors/helmets/helmet_editor.h"
+#include "graphics/bitmap_writer.h"
+#include "support/scripted_prompt.h"
+#include "support/temp_dir.h"
+#include "support/texture_samples.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+namespace rec = kvr::rec;
+using Bytes = std::vector<std::uint8_t>;
+using kvrtest::ScriptedPrompt;
+
+// Drivers in slots 1..count with car numbers 1..count.
+kvr::SettingsRecord roster(int count)
+{
+    kvr::SettingsRecord r;
+    for (int slot = 1; slot <= count; ++slot) {
+        r.setByte(rec::carNumber(slot), std::uint8_t(slot));
+        r.setShortString(rec::driverName(slot), rec::kDriverNameChars, "Driver " + std::to_string(slot));
+    }
+    return r;
+}
+
+// Helmet n's pixels in a top-down picture.
+Bytes cellOf(const kvr::IndexedPicture& p, int n)
+{
+    Bytes b;
+    const auto c = kvr::helmetCell(n);
+    for (int y = 0; y < 15; ++y)
+        for (int x = 0; x < 74; ++x)
+            b.push_back(p.at(c.x + x, c.y + y));
+    return b;
+}
+
+class HelmetEditorTest : public ::testing::Test {
+  protected:
+    HelmetEditorTest() : m_picture(kvrtest::noisePicture(256, 180, 5))
+    {
+        kvrtest::writeFile(m_dir / "sheet.bmp", kvr::encodeBitmap8(m_picture));
+        m_editor.loadSheet(m_dir / "sheet.bmp");
+        m_editor.show(roster(26));
+        m_original = sheetBytes();
+    }
+    // The whole sheet, top row first, read from the bitmap's bottom-up rows.
+    Bytes sheetBytes() const
+    {
+        Bytes b;
+        const auto rows = m_editor.sheet().pixels();
+        for (int y = 179; y >= 0; --y)
+            b.insert(b.end(), rows.begin() + y * 256, rows.begin() + (y + 1) * 256);
+        return b;
+    }
+    // The sheet as loaded, with some cells replaced.
+    Bytes originalWith(std::initializer_list<std::pair<int, Bytes>> cells) const
+    {
+        Bytes b = m_original;
+        for (const auto& [helmet, pixels] : cells) {
+            const auto c = kvr::helmetCell(helmet);
+            for (int y = 0; y < 15; ++y)
+                std::copy_n(pixels.begin() + y * 74, 74, b.begin() + (c.y + y) * 256 + c.x);
+        }
+        return b;
+    }
+    Bytes single() const { return kvr::helmetPixels(m_editor.singleHelmet()); }
+
+    kvrtest::TempDir m_dir;
+    kvr::IndexedPicture m_picture;
+    kvr::HelmetEditor m_editor;
+    Bytes m_original;
+};
+
+TEST(HelmetCells, PointsBelongToTheCellThatHoldsThem)
+{
+    const struct {
+        int x, y;
+        std::optional<int> helmet;
+    } cases[] = {
+        {0, 0, 0},     {73, 14, 0},   {74, 0, 12},  {0, 179, 11},   {147, 179, 23}, {148, 0, 24},
+        {221, 74, 28}, {148, 75, {}}, {222, 0, {}}, {255, 179, {}}, {-1, 0, {}},    {0, 180, {}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(kvr::helmetAt(c.x, c.y), c.helmet) << c.x << "," << c.y;
+}
+
+TEST_F(HelmetEditorTest, ADragSwapsTwoCellsAndNothingElse)
+{
+    ASSERT_TRUE(m_editor.press(10, 3 * 15 + 7));
+    EXPECT_EQ(single(), cellOf(m_picture, 3)) << "pressing selects helmet 3";
+    ASSERT_TRUE(m_editor.release(100, 8 * 15 + 1)); // helmet 20
+    EXPECT_EQ(sheetBytes(), originalWith({{3, cellOf(m_picture, 20)}, {20, cellOf(m_picture, 3)}}));
+    EXPECT_EQ(m_editor.selected(), 20);
+    EXPECT_EQ(single(), cellOf(m_picture, 3)) << "the preview shows the moved helmet";
+}
+
+TEST_F(HelmetEditorTest, OtherDropsAndHelmetsWithoutALineChangeNothing)
+{
+    const struct {
+        const char* what;
+        int pressX, pressY, releaseX, releaseY;
+    } cases[] = {
+        {"same helmet", 5, 50, 60, 52},
+        {"outside the cells", 5, 50, 230, 10},
+        {"helmet 26 has no line of 26", 5, 50, 150, 2 * 15 + 3},
+        {"press outside the cells", 230, 10, 5, 50},
+        {"press below helmet 28", 150, 100, 5, 50},
+    };
+    for (const auto& c : cases) {
+        m_editor.press(c.pressX, c.pressY);
+        EXPECT_FALSE(m_editor.release(c.releaseX, c.releaseY)) << c.what;
+        EXPECT_EQ(m_editor.dragSource(), -1);
+        EXPECT_EQ(sheetBytes(), m_original) << c.what;
+    }
+    EXPECT_FALSE(m_editor.selectLine(26));
+    EXPECT_TRUE(m_editor.selectLine(25));
+    EXPECT_EQ(single(), cellOf(m_picture, 25));
+}
+
+TEST_F(HelmetEditorTest, LoadedHelmetGoesIntoTheSelectedCellOnly)
+{
+    m_editor.selectLine(7);
+    const kvr::IndexedPicture helmet = kvrtest::noisePicture(74, 15, 9);
+    kvrtest::writeFile(m_dir / "one.bmp", kvr::encodeBitmap8(helmet));
+    ScriptedPrompt prompt;
+    prompt.fileAnswers = {std::nullopt, m_dir / "one.bmp"};
+    m_editor.loadHelmetFromBitmap(prompt);
+    EXPECT_EQ(sheetBytes(), m_original) << "a cancelled dialog changes nothing";
+    m_editor.loadHelmetFromBitmap(prompt);
+    EXPECT_EQ(sheetBytes(), originalWith({{7, cellOf(helmet, 0)}}));
+    EXPECT_TRUE(prompt.warned.empty());
+    EXPECT_EQ(prompt.fileRequests.at(0).title, "Load helmet from bitmap");
+}
+
+TEST_F(HelmetEditorTest, BitmapsOfAnotherSizeOrDepthAreRefused)
+{
+    auto bitmap = [&](const char* name, int w, int h, bool runLength) {
+        kvrtest::writeFile(m_dir / name, kvr::encodeBitmap8(kvrtest::noisePicture(w, h, 3), {.runLength = runLength}));
+        return m_dir / name;
+    };
+    kvrtest::writeFile(m_dir / "text.bmp", Bytes{'h', 'i'});
+    const struct {
+        fs::path file;
+        bool sheet;
+        const char* needed;
+    } cases[] = {
+        {bitmap("wide.bmp", 75, 15, false), false, "8-bit (256 colour) bitmap of 74 x 15 pixels"},
+        {bitmap("packed.bmp", 74, 15, true), false, "uncompressed"},
+        {bitmap("car.bmp", 256, 164, false), true, "of 256 x 180 pixels; this is an 8-bit bitmap of 256 x 164"},
+        {m_dir / "text.bmp", true, "cannot be loaded"},
+        {m_dir / "missing.bmp", false, "missing.bmp"},
+    };
+    m_editor.selectLine(4);
+    for (const auto& c : cases) {
+        ScriptedPrompt prompt;
+        prompt.fileAnswers = {c.file};
+        if (c.sheet)
+            m_editor.loadAllHelmetsFromBitmap(prompt);
+        else
+            m_editor.loadHelmetFromBitmap(prompt);
+        ASSERT_EQ(prompt.warned.size(), 1u) << c.file;
+        EXPECT_NE(prompt.warned[0].find(c.needed), std::string::npos) << prompt.warned[0];
+        EXPECT_EQ(sheetBytes(), m_original) << c.file;
+        EXPECT_EQ(single(), cellOf(m_picture, 4));
+    }
+}
+
+TEST_F(HelmetEditorTest, ANewSheetShowsItsOwnHelmetInThePreview)
+{
+    m_editor.selectLine(9);
+    const kvr::IndexedPicture other = kvrtest::noisePicture(256, 180, 77);
+    kvrtest::writeFile(m_dir / "other.bmp", kvr::encodeBitmap8(other));
+    m_editor.loadSheet(m_dir / "other.bmp");
+    EXPECT_EQ(single(), cellOf(other, 9));
+}
+
+TEST(HelmetDriverLines, LineNIsHelmetN)
+{
+    kvr::SettingsRecord r = roster(3);
+    r.setByte(rec::carNumber(2), 0);  // skipped
+    r.setByte(rec::carNumber(3), 50); // no name entry
+    EXPECT_EQ(kvr::helmetDriverLines(r), (std::vector<std::string>{"Driver 1", "Car 50"}));
+    EXPECT_EQ(kvr::helmetDriverLines(roster(40)).size(), 29u) << "one line per helmet at most";
+}
+
+} // namespace
