@@ -112,6 +112,11 @@ private slots:
 
         typeInto(w.teamNameBox(), QStringLiteral("Zz"));
         QCOMPARE(w.teamList()->item(0)->text(), QStringLiteral("Zz-Zephrin V10"));
+        // Typing inside the name keeps the cursor where it is.
+        w.teamNameBox()->setFocus();
+        QTest::keyClick(w.teamNameBox(), Qt::Key_Home);
+        QTest::keyClicks(w.teamNameBox(), QStringLiteral("AB"));
+        QCOMPARE(w.teamList()->item(0)->text(), QStringLiteral("ABZz-Zephrin V10"));
         QTest::mouseClick(w.restoreButton(), Qt::LeftButton);
         const QString original =
             QString::fromStdString(h.document.record().shortString(rec::teamName(1), rec::kTeamNameChars));
