@@ -10,6 +10,9 @@
 #include "core/user_prompt.h"
 #include "core/version.h"
 #include "editors/failures/failures_window.h"
+#include "editors/grip/grip_window.h"
+#include "editors/names/names_window.h"
+#include "editors/power/power_window.h"
 #include "editors/track/track_data.h"
 #include "install/ie_window.h"
 #include "install/startup_load.h"
@@ -61,9 +64,9 @@ struct EditorButton {
 
 // Every editor the main window opens.
 const EditorButton kEditors[] = {
-    {"names", "Names + Numbers", 1, 1, false, nullptr},
-    {"power", "Engine Power", 1, 2, false, nullptr},
-    {"grip", "CC Grip", 1, 3, false, nullptr},
+    {"names", "Names + Numbers", 1, 1, false, make<TNamesForm>},
+    {"power", "Engine Power", 1, 2, false, make<TEPowerForm>},
+    {"grip", "CC Grip", 1, 3, false, make<TGripForm>},
     {"failures", "Car Failure", 1, 4, false, make<TFailuresForm>},
     {"tuning", "Car Tuning", 1, 5, true, nullptr},
     {"noses", "Nose Cones", 1, 6, false, nullptr},
