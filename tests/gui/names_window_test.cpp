@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QWheelEvent>
 #include <QtTest>
 
 namespace rec = kvr::rec;
@@ -88,6 +89,22 @@ private slots:
         QCOMPARE(bytesAt(state, kvr::statepos::kTeamNames + 13, 13), std::string("Nordvik Racin"));
         QCOMPARE(bytesAt(state, kvr::statepos::kDriverNames + 32 * 24, 24), padded("Ines Marrow", 24));
         QVERIFY(kvr::computeChecksum(state) == kvr::storedChecksum(state));
+    }
+
+    void theWheelPassingOverABoxChangesNothing()
+    {
+        EditorHarness h;
+        kvrgui::TNamesForm w(h.services);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        w.teamList()->setFocus();
+        const kvr::SettingsRecord before = h.document.record();
+        for (QComboBox* box : {w.teamNameBox(), w.numberBox(true)}) {
+            QWheelEvent wheel(QPointF(5, 5), box->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, -120), Qt::NoButton,
+                              Qt::NoModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(box, &wheel);
+        }
+        QCOMPARE(h.document.record(), before);
     }
 
     void switchingOffImportAndRestoreShowAtOnce()
