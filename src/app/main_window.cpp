@@ -9,7 +9,9 @@
 #include "core/game_file.h"
 #include "core/user_prompt.h"
 #include "core/version.h"
+#include "editors/cockpit/cockpit_colours_window.h"
 #include "editors/failures/failures_window.h"
+#include "editors/pitcrew/pitcrew_colours_window.h"
 #include "editors/track/track_data.h"
 #include "install/ie_window.h"
 #include "install/startup_load.h"
@@ -66,8 +68,8 @@ const EditorButton kEditors[] = {
     {"tuning", "Car Tuning", 1, 5, true, nullptr},
     {"noses", "Nose Cones", 1, 6, false, nullptr},
     {"pitline", "Pit Lane Settings", 2, 2, false, nullptr},
-    {"cockpit", "Cockpit Colours", 2, 3, true, nullptr},
-    {"pitcrew", "Pit Crew Colours", 2, 4, true, nullptr},
+    {"cockpit", "Cockpit Colours", 2, 3, true, make<TCColorsForm>},
+    {"pitcrew", "Pit Crew Colours", 2, 4, true, make<TPCColorsForm>},
     {"jams", "Car Jams", 2, 5, true, nullptr},
     {"helmets", "Helmets", 2, 6, true, nullptr},
     {"cameras", "Cameras", 3, 2, true, nullptr},
