@@ -9,6 +9,7 @@
 #include "core/game_file.h"
 #include "core/user_prompt.h"
 #include "core/version.h"
+#include "editors/cameras/cameras_window.h"
 #include "editors/cockpit/cockpit_colours_window.h"
 #include "editors/failures/failures_window.h"
 #include "editors/pitcrew/pitcrew_colours_window.h"
@@ -72,7 +73,7 @@ const EditorButton kEditors[] = {
     {"pitcrew", "Pit Crew Colours", 2, 4, true, make<TPCColorsForm>},
     {"jams", "Car Jams", 2, 5, true, nullptr},
     {"helmets", "Helmets", 2, 6, true, nullptr},
-    {"cameras", "Cameras", 3, 2, true, nullptr},
+    {"cameras", "Cameras", 3, 2, true, make<TCameraForm>},
     {"tracks", "Track Editor", 3, 3, false, nullptr},
     {"cockpitManager", "Cockpit Manager", 3, 4, false, nullptr},
     {"trackManager", "Track Manager", 3, 5, false, nullptr},
