@@ -174,7 +174,8 @@ void ColourPictureWindow::onElementChosen(int element)
 
 void ColourPictureWindow::onPicturePressed(int x, int y, Qt::MouseButton button)
 {
-    if (button != Qt::LeftButton)
+    // Beside a picture of another size nothing is shown, so nothing is chosen.
+    if (button != Qt::LeftButton || !m_picture->wing().contains(x, y))
         return;
     if (const std::optional<int> element = kvr::elementClicked(m_saved, m_scheme, x, y)) {
         onElementChosen(*element);
@@ -191,7 +192,9 @@ void ColourPictureWindow::onPicturePressed(int x, int y, Qt::MouseButton button)
 
 void ColourPictureWindow::onPointerMoved(int x, int y)
 {
-    m_detail->setText(QString::fromStdString(kvr::pictureDetail(m_saved, m_scheme, x, y)));
+    const std::string detail =
+        m_picture->wing().contains(x, y) ? kvr::pictureDetail(m_saved, m_scheme, x, y) : kvr::kDetailNothing;
+    m_detail->setText(QString::fromStdString(detail));
 }
 
 void ColourPictureWindow::onSavePicture()
