@@ -103,8 +103,11 @@ void EditorWindow::refresh()
 
 void EditorWindow::showEvent(QShowEvent* event)
 {
-    if (layout() && !layout()->menuBar())
+    if (layout() && !layout()->menuBar()) {
         layout()->setMenuBar(m_menuBar);
+        // Place the widgets now, not on the next pass of the event loop.
+        layout()->activate();
+    }
     // The mouse wheel passing over a box or a bar must not change a value the user never
     // chose: they take the wheel only once they have the focus.
     for (QWidget* w : findChildren<QWidget*>()) {
