@@ -1,7 +1,9 @@
 #include "support/temp_dir.h"
 
 #include <cstdlib>
+#include <csignal>
 #include <fcntl.h>
+#include <grp.h>
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
@@ -58,10 +60,10 @@ std::string slurp(int fd)
 }
 } // namespace
 
-RunResult run(const std::vector<std::string>& argv)
+RunResult run(const std::vector<std::string>& argv, const RunOptions& options)
 {
     TempDir scratch;
-    const fs::path outFile = scratch / "out";
+    const fs::path outFile = options.stdoutTo.empty() ? scratch / "out" : options.stdoutTo;
     const fs::path errFile = scratch / "err";
     const pid_t pid = ::fork();
     if (pid < 0)
@@ -73,6 +75,8 @@ RunResult run(const std::vector<std::string>& argv)
         ::dup2(o, 1);
         ::dup2(e, 2);
         ::dup2(in, 0);
+        if (options.asNobody && (::setgroups(0, nullptr) != 0 || ::setgid(kNobody) != 0 || ::setuid(kNobody) != 0))
+            ::_exit(126);
         std::vector<char*> args;
         for (const auto& a : argv)
             args.push_back(const_cast<char*>(a.c_str()));
@@ -81,14 +85,24 @@ RunResult run(const std::vector<std::string>& argv)
         ::_exit(127);
     }
     int status = 0;
-    ::waitpid(pid, &status, 0);
+    // Polled so that a hanging child is killed after the bound.
+    for (int waited = 0; ::waitpid(pid, &status, WNOHANG) == 0; ++waited) {
+        if (waited >= options.killAfterSeconds * 100) {
+            ::kill(pid, SIGKILL);
+            ::waitpid(pid, &status, 0);
+            break;
+        }
+        ::usleep(10000);
+    }
     RunResult r;
     r.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-    const int o = ::open(outFile.c_str(), O_RDONLY);
+    if (options.stdoutTo.empty()) {
+        const int o = ::open(outFile.c_str(), O_RDONLY);
+        r.out = slurp(o);
+        ::close(o);
+    }
     const int e = ::open(errFile.c_str(), O_RDONLY);
-    r.out = slurp(o);
     r.err = slurp(e);
-    ::close(o);
     ::close(e);
     return r;
 }

@@ -31,6 +31,14 @@ struct RunResult {
     std::string out;
     std::string err;
 };
-RunResult run(const std::vector<std::string>& argv);
+struct RunOptions {
+    std::filesystem::path stdoutTo; // instead of capturing it, e.g. /dev/full
+    bool asNobody = false;          // drop root's rights first (user and group 65534)
+    int killAfterSeconds = 60;      // a hang fails the test instead of stalling it
+};
+RunResult run(const std::vector<std::string>& argv, const RunOptions& options = {});
+
+// The user a root test run hands files to so that permissions apply.
+inline constexpr unsigned kNobody = 65534;
 
 } // namespace kvrtest
