@@ -9,6 +9,13 @@ class SettingsRecord;
 // The values a demo installation holds: invented teams and drivers, every block filled.
 SettingsRecord demoRecord();
 
+// Throws GeneralError unless a demo can be made in `languageVersion`.
+void checkDemoLanguage(int languageVersion);
+
+// Throws GeneralError when `dir` holds any file a demo installation would write
+// (KVR.EXE, F1GSTATE.SAV, a track file, or a backup of one), in any case of letters.
+void requireNoGameFiles(const std::filesystem::path& dir);
+
 // Size of a made-up KVR.EXE: past the last position any block or the version byte uses.
 inline constexpr std::uint32_t kDemoExecutableSize = 0x570000;
 
@@ -17,10 +24,11 @@ inline constexpr std::uint32_t kDemoExecutableSize = 0x570000;
 // executable carries) and every block at that version's place, F1GSTATE.SAV with names,
 // numbers and cockpit colours and a valid checksum, CIRCUITS/F1CT01.DAT to F1CT16.DAT,
 // and empty GAMEJAMS and BITMAPS folders. `patchList` is the editor's DATA/PLT.DAT.
-// Throws GeneralError when `dir` already holds a KVR.EXE.
+// Throws GeneralError, writing nothing, when `dir` holds a file of a game already.
 void makeDemoGame(const std::filesystem::path& dir, int languageVersion, const std::filesystem::path& patchList);
 
 // A game CD folder: its own KVR.EXE and CIRCUITS folder with the sixteen track files.
+// Refuses a folder that holds a file of a game, as makeDemoGame does.
 void makeDemoCd(const std::filesystem::path& dir, int languageVersion, const std::filesystem::path& patchList);
 
 } // namespace kvr
