@@ -1,7 +1,9 @@
+#include "cli/cli_output.h"
 #include "cli/cli_prompt.h"
 #include "cli/commands.h"
 
 #include "core/errors.h"
+#include "core/folder_lock.h"
 #include "core/game_dir.h"
 #include "core/game_file.h"
 #include "core/positions.h"
@@ -66,7 +68,7 @@ CommandRegistration importCommand([](CLI::App& app, Action& chosen) {
     auto o = std::make_shared<Options>();
     auto* cmd = app.add_subcommand("import", "Import all data from the game into a settings file");
     addCommon(cmd, *o);
-    cmd->add_option("-o,--output", o->file, "Settings file to write")->required();
+    cmd->add_option("-o,--output", o->file, "Settings file to write (- for standard output)")->required();
     cmd->callback([&chosen, o] {
         chosen = [o] {
             const kvr::GameContext context = contextFor(*o);
@@ -74,9 +76,11 @@ CommandRegistration importCommand([](CLI::App& app, Action& chosen) {
             kvr::SettingsRecord record;
             // Unread fields (the description, the track data when declined) start empty.
             record.setShortString(kvr::rec::kDescription, kvr::rec::kDescriptionChars, "no description");
+            prompt.holdInformation();
+            const kvr::GameFolderLock lock(context.gameDir());
             const auto end = kvr::importAllData(context, record, prompt);
-            if (!kvr::writeSettingsFile(o->file, record))
-                throw kvr::GeneralError("Cannot write " + o->file);
+            writeOutput(o->file, record.bytes());
+            prompt.releaseInformation(isStdout(o->file) ? std::cerr : std::cout);
             return finish(end);
         };
     });
@@ -94,6 +98,7 @@ CommandRegistration exportCommand([](CLI::App& app, Action& chosen) {
                 throw kvr::GeneralError("Cannot open " + o->file);
             const kvr::GameContext context = contextFor(*o);
             CliPrompt prompt(o->yes, o->cd.empty() ? std::nullopt : std::optional<fs::path>(o->cd));
+            const kvr::GameFolderLock lock(context.gameDir());
             return finish(kvr::exportAllData(context, record, prompt));
         };
     });
