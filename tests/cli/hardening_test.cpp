@@ -40,10 +40,12 @@ RunOptions stdoutTo(const fs::path& file)
 class Hardening : public Cli {
 protected:
     // A game and a settings file that differs from it in every kind of game file.
-    void makeGameAndChangedRecord()
+    void makeGameAndChangedRecord() { makeGameAndChangedRecord(game()); }
+    void makeGameAndChangedRecord(const fs::path& gameDir)
     {
-        makeGame();
-        const auto imp = cli({"import", "--game", game().string(), "-o", file("a.KVS").string(), "--home",
+        const auto demo = cli({"demo-game", gameDir.string(), "--home", home().string()});
+        ASSERT_EQ(demo.exitCode, 0) << demo.err;
+        const auto imp = cli({"import", "--game", gameDir.string(), "-o", file("a.KVS").string(), "--home",
                               home().string()});
         ASSERT_EQ(imp.exitCode, 0) << imp.err;
         kvr::SettingsRecord r;
@@ -289,15 +291,20 @@ void exportKilledAfter(const std::vector<std::string>& args, std::chrono::micros
 
 TEST_F(Hardening, KilledExportsLeaveEachFileWholeAndOneFullExportTidiesUp)
 {
-    makeGameAndChangedRecord();
-    const auto oldFiles = snapshot(game());
+    // In memory where there is room: a kill tests what flushing to disk cannot, and
+    // twenty exports then take seconds, not a minute.
+    kvrtest::TempDir fast(kvrtest::memoryBackedFolder(256ull << 20));
+    const fs::path game = fast / "game";
+    const fs::path reference = fast / "reference";
+    makeGameAndChangedRecord(game);
+    const auto oldFiles = snapshot(game);
 
     // What a complete export gives, in a copy; its length spreads the kills over it.
-    fs::copy(game(), file("reference"), fs::copy_options::recursive);
+    fs::copy(game, reference, fs::copy_options::recursive);
     const auto start = std::chrono::steady_clock::now();
-    ASSERT_EQ(run(exportArgs(file("reference"))).exitCode, 0);
+    ASSERT_EQ(run(exportArgs(reference)).exitCode, 0);
     const auto span = std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - start);
-    auto newFiles = snapshot(file("reference"));
+    auto newFiles = snapshot(reference);
     std::set<std::string> changed;
     for (const auto& [name, bytes] : oldFiles)
         if (newFiles[name] != bytes)
@@ -306,35 +313,35 @@ TEST_F(Hardening, KilledExportsLeaveEachFileWholeAndOneFullExportTidiesUp)
 
     std::mt19937 rng(11);
     std::uniform_int_distribution<long> moment(0, span.count());
-    for (int kill = 0; kill < 10; ++kill) {
-        exportKilledAfter(exportArgs(game()), std::chrono::microseconds(moment(rng)));
+    for (int kill = 0; kill < 20; ++kill) {
+        exportKilledAfter(exportArgs(game), std::chrono::microseconds(moment(rng)));
         for (const auto& [name, old] : oldFiles) {
-            const Bytes now = readFile(game() / name);
+            const Bytes now = readFile(game / name);
             EXPECT_TRUE(now == old || now == newFiles[name]) << name << " is mixed after kill " << kill;
-            if (fs::exists(game() / (name + ".orig"))) {
-                EXPECT_EQ(readFile(game() / (name + ".orig")), old) << name << ".orig after kill " << kill;
+            if (fs::exists(game / (name + ".orig"))) {
+                EXPECT_EQ(readFile(game / (name + ".orig")), old) << name << ".orig after kill " << kill;
             }
         }
     }
 
     // Leftovers of a killed write, whatever the kills happened to leave.
-    writeFile(game() / ".KVR.EXE.kvrtmp-AbCdEf", {1});
-    writeFile(game() / "CIRCUITS" / ".F1CT03.DAT.orig.kvrtmp-123456", {1});
-    writeFile(game() / kvr::GameFolderLock::kFileName, {});
-    ASSERT_EQ(run(exportArgs(game())).exitCode, 0);
+    writeFile(game / ".KVR.EXE.kvrtmp-AbCdEf", {1});
+    writeFile(game / "CIRCUITS" / ".F1CT03.DAT.orig.kvrtmp-123456", {1});
+    writeFile(game / kvr::GameFolderLock::kFileName, {});
+    ASSERT_EQ(run(exportArgs(game)).exitCode, 0);
     std::set<std::string> expected;
     for (const auto& [name, old] : oldFiles) {
         expected.insert(name);
-        EXPECT_EQ(readFile(game() / name), newFiles[name]) << name;
+        EXPECT_EQ(readFile(game / name), newFiles[name]) << name;
         if (changed.count(name)) {
             expected.insert(name + ".orig");
-            EXPECT_EQ(readFile(game() / (name + ".orig")), old) << name << ".orig";
+            EXPECT_EQ(readFile(game / (name + ".orig")), old) << name << ".orig";
         }
     }
     std::set<std::string> present;
-    for (const auto& e : fs::recursive_directory_iterator(game()))
+    for (const auto& e : fs::recursive_directory_iterator(game))
         if (!e.is_directory())
-            present.insert(fs::relative(e.path(), game()).string());
+            present.insert(fs::relative(e.path(), game).string());
     EXPECT_EQ(present, expected) << "nothing but the game's files and their backups";
 }
 

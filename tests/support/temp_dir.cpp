@@ -7,15 +7,18 @@
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
+#include <sys/statvfs.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 namespace kvrtest {
 namespace fs = std::filesystem;
 
-TempDir::TempDir()
+TempDir::TempDir() : TempDir(fs::temp_directory_path()) {}
+
+TempDir::TempDir(const fs::path& parent)
 {
-    std::string tmpl = (fs::temp_directory_path() / "kvrtest-XXXXXX").string();
+    std::string tmpl = (parent / "kvrtest-XXXXXX").string();
     if (!::mkdtemp(tmpl.data()))
         throw std::runtime_error("cannot make a temporary folder");
     m_path = tmpl;
@@ -31,12 +34,26 @@ TempDir::~TempDir()
     fs::remove_all(m_path, ec);
 }
 
+fs::path memoryBackedFolder(std::uint64_t needed)
+{
+    struct statvfs shm {};
+    if (::statvfs("/dev/shm", &shm) == 0 && std::uint64_t(shm.f_bavail) * shm.f_frsize >= needed &&
+        ::access("/dev/shm", W_OK) == 0)
+        return "/dev/shm";
+    return fs::temp_directory_path();
+}
+
 std::vector<std::uint8_t> readFile(const fs::path& file)
 {
-    std::ifstream in(file, std::ios::binary);
+    std::ifstream in(file, std::ios::binary | std::ios::ate);
     if (!in)
         throw std::runtime_error("cannot read " + file.string());
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    // One read, not a byte at a time: game files are megabytes, and sanitizer builds slow.
+    std::vector<std::uint8_t> bytes(std::size_t(in.tellg()));
+    in.seekg(0);
+    if (!in.read(reinterpret_cast<char*>(bytes.data()), std::streamsize(bytes.size())))
+        throw std::runtime_error("cannot read " + file.string());
+    return bytes;
 }
 
 void writeFile(const fs::path& file, const std::vector<std::uint8_t>& bytes)

@@ -11,6 +11,7 @@ namespace kvrtest {
 class TempDir {
 public:
     TempDir();
+    explicit TempDir(const std::filesystem::path& parent);
     ~TempDir();
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;
@@ -21,6 +22,10 @@ public:
 private:
     std::filesystem::path m_path;
 };
+
+// A folder in memory (/dev/shm) when it has `needed` bytes free, else the temp folder:
+// for tests that write game files many times and care for kills, not for power cuts.
+std::filesystem::path memoryBackedFolder(std::uint64_t needed);
 
 std::vector<std::uint8_t> readFile(const std::filesystem::path& file);
 void writeFile(const std::filesystem::path& file, const std::vector<std::uint8_t>& bytes);
