@@ -11,6 +11,7 @@
 #include "core/version.h"
 #include "editors/failures/failures_window.h"
 #include "editors/track/track_data.h"
+#include "editors/tuning/tuning_window.h"
 #include "install/ie_window.h"
 #include "install/startup_load.h"
 #include "install/track_manager.h"
@@ -63,7 +64,7 @@ const EditorButton kEditors[] = {
     {"power", "Engine Power", 1, 2, false, nullptr},
     {"grip", "CC Grip", 1, 3, false, nullptr},
     {"failures", "Car Failure", 1, 4, false, make<TFailuresForm>},
-    {"tuning", "Car Tuning", 1, 5, true, nullptr},
+    {"tuning", "Car Tuning", 1, 5, true, make<TCTuningForm>},
     {"noses", "Nose Cones", 1, 6, false, nullptr},
     {"pitline", "Pit Lane Settings", 2, 2, false, nullptr},
     {"cockpit", "Cockpit Colours", 2, 3, true, nullptr},
