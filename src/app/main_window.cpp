@@ -10,6 +10,7 @@
 #include "core/user_prompt.h"
 #include "core/version.h"
 #include "editors/failures/failures_window.h"
+#include "editors/noses/noses_window.h"
 #include "editors/track/track_data.h"
 #include "editors/tuning/tuning_window.h"
 #include "install/ie_window.h"
@@ -65,7 +66,7 @@ const EditorButton kEditors[] = {
     {"grip", "CC Grip", 1, 3, false, nullptr},
     {"failures", "Car Failure", 1, 4, false, make<TFailuresForm>},
     {"tuning", "Car Tuning", 1, 5, true, make<TCTuningForm>},
-    {"noses", "Nose Cones", 1, 6, false, nullptr},
+    {"noses", "Nose Cones", 1, 6, false, make<TNosesForm>},
     {"pitline", "Pit Lane Settings", 2, 2, false, nullptr},
     {"cockpit", "Cockpit Colours", 2, 3, true, nullptr},
     {"pitcrew", "Pit Crew Colours", 2, 4, true, nullptr},
