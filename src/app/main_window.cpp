@@ -11,6 +11,7 @@
 #include "core/version.h"
 #include "editors/failures/failures_window.h"
 #include "editors/noses/noses_window.h"
+#include "editors/pitline/pitline_window.h"
 #include "editors/track/track_data.h"
 #include "editors/tuning/tuning_window.h"
 #include "install/ie_window.h"
@@ -67,7 +68,7 @@ const EditorButton kEditors[] = {
     {"failures", "Car Failure", 1, 4, false, make<TFailuresForm>},
     {"tuning", "Car Tuning", 1, 5, true, make<TCTuningForm>},
     {"noses", "Nose Cones", 1, 6, false, make<TNosesForm>},
-    {"pitline", "Pit Lane Settings", 2, 2, false, nullptr},
+    {"pitline", "Pit Lane Settings", 2, 2, false, make<TPitLineForm>},
     {"cockpit", "Cockpit Colours", 2, 3, true, nullptr},
     {"pitcrew", "Pit Crew Colours", 2, 4, true, nullptr},
     {"jams", "Car Jams", 2, 5, true, nullptr},
