@@ -14,9 +14,12 @@
 #include "editors/failures/failures_window.h"
 #include "editors/grip/grip_window.h"
 #include "editors/names/names_window.h"
+#include "editors/noses/noses_window.h"
 #include "editors/pitcrew/pitcrew_colours_window.h"
+#include "editors/pitline/pitline_window.h"
 #include "editors/power/power_window.h"
 #include "editors/track/track_data.h"
+#include "editors/tuning/tuning_window.h"
 #include "install/ie_window.h"
 #include "install/startup_load.h"
 #include "install/track_manager.h"
@@ -71,9 +74,9 @@ const EditorButton kEditors[] = {
     {"power", "Engine Power", 1, 2, false, make<TEPowerForm>},
     {"grip", "CC Grip", 1, 3, false, make<TGripForm>},
     {"failures", "Car Failure", 1, 4, false, make<TFailuresForm>},
-    {"tuning", "Car Tuning", 1, 5, true, nullptr},
-    {"noses", "Nose Cones", 1, 6, false, nullptr},
-    {"pitline", "Pit Lane Settings", 2, 2, false, nullptr},
+    {"tuning", "Car Tuning", 1, 5, true, make<TCTuningForm>},
+    {"noses", "Nose Cones", 1, 6, false, make<TNosesForm>},
+    {"pitline", "Pit Lane Settings", 2, 2, false, make<TPitLineForm>},
     {"cockpit", "Cockpit Colours", 2, 3, true, make<TCColorsForm>},
     {"pitcrew", "Pit Crew Colours", 2, 4, true, make<TPCColorsForm>},
     {"jams", "Car Jams", 2, 5, true, nullptr},

@@ -57,6 +57,15 @@ const kvr::SettingsRecord& EditorWindow::record() const { return m_services.docu
 
 QHBoxLayout* EditorWindow::buttonRow()
 {
+    // The buttons were made before the window's own fields: Tab reaches them last, in
+    // the order they stand, and the window opens with its first field in focus. Each
+    // goes right after the last field, so the rightmost goes first.
+    QWidget* lastField = previousInFocusChain();
+    while (lastField != this && !(lastField->focusPolicy() & Qt::TabFocus))
+        lastField = lastField->previousInFocusChain();
+    if (lastField != m_back)
+        for (QPushButton* b : {m_back, m_export, m_import, m_restore})
+            setTabOrder(lastField, b);
     auto* row = new QHBoxLayout;
     row->addWidget(m_restore);
     row->addWidget(m_import);

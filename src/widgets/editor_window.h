@@ -55,7 +55,8 @@ protected:
     // Shows a value in a box without disturbing the user's typing when it is already there.
     static void showText(QLineEdit* box, const QString& text);
 
-    // The four buttons in a row, for the window's layout.
+    // The four buttons in a row, for the window's layout, after the window's own fields
+    // in the Tab order.
     QHBoxLayout* buttonRow();
 
     // Runs an action: a game file failure ends the program, any other error is shown.
