@@ -5,6 +5,7 @@
 #include "app/path_window.h"
 #include "app/start_window.h"
 #include "core/errors.h"
+#include "core/folder_lock.h"
 #include "core/game_dir.h"
 #include "core/game_file.h"
 #include "core/user_prompt.h"
@@ -53,19 +54,18 @@ constexpr int kRecentFiles = 6;
 
 using WindowFactory = QDialog* (*)(EditorServices&, QWidget*);
 
-template <class Window>
-QDialog* make(EditorServices& services, QWidget* parent)
+template <class Window> QDialog* make(EditorServices& services, QWidget* parent)
 {
     return new Window(services, parent);
 }
 
 struct EditorButton {
-    const char* name;       // the button's object name; the screenshot is named after it
-    const char* label;      // on the button's picture
-    int column;             // 0: offered in the Options menu instead
+    const char* name;  // the button's object name; the screenshot is named after it
+    const char* label; // on the button's picture
+    int column;        // 0: offered in the Options menu instead
     int row;
-    bool hidesMain;         // the main window hides while the editor is open
-    WindowFactory window;   // none yet: the button stays disabled
+    bool hidesMain;       // the main window hides while the editor is open
+    WindowFactory window; // none yet: the button stays disabled
 };
 
 // Every editor the main window opens.
@@ -105,10 +105,10 @@ QRect place(int column, int row, int columns = 1)
 // A picture button that shows where the keyboard is: the style draws no focus frame
 // over an icon that fills the button.
 class PictureButton : public QPushButton {
-public:
+  public:
     using QPushButton::QPushButton;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override
     {
         QPushButton::paintEvent(event);
@@ -127,9 +127,12 @@ protected:
 
 TMainForm::TMainForm(kvr::EditorHome home, kvr::UserPrompt& prompt, QWidget* parent)
     : QMainWindow(parent), m_home(std::move(home)), m_prompt(prompt),
-      m_session(m_document.storage(), prompt, m_home),
-      m_services{m_document, m_context, m_prompt, m_palette, [this] { onRestoreOriginalSettings(); },
-                 [this](const kvr::FileAccessError& e) { fatal(e); }},
+      m_session(m_document.storage(), prompt, m_home), m_services{m_document,
+                                                                  m_context,
+                                                                  m_prompt,
+                                                                  m_palette,
+                                                                  [this] { onRestoreOriginalSettings(); },
+                                                                  [this](const kvr::FileAccessError& e) { fatal(e); }},
       m_settings(QString::fromStdString((m_home.stateDir / "kvrdesk.ini").string()), QSettings::IniFormat),
       m_splash(new TStartForm), m_des(new TDesForm(this)), m_ie(new TIEForm(m_services, this))
 {
@@ -146,7 +149,10 @@ TMainForm::TMainForm(kvr::EditorHome home, kvr::UserPrompt& prompt, QWidget* par
     EnterAsTab::enable(this);
 }
 
-TMainForm::~TMainForm() { delete m_splash; }
+TMainForm::~TMainForm()
+{
+    delete m_splash;
+}
 
 void TMainForm::buildButtons()
 {
@@ -212,8 +218,8 @@ void TMainForm::buildMenus()
     m_recentMenu->setObjectName(QStringLiteral("recentMenu"));
     showRecentFiles();
     file->addSeparator();
-    add(file, "restoreOriginalAction", QStringLiteral("&Restore original settings"),
-        QKeySequence(Qt::CTRL | Qt::Key_R), &TMainForm::onRestoreOriginalSettings);
+    add(file, "restoreOriginalAction", QStringLiteral("&Restore original settings"), QKeySequence(Qt::CTRL | Qt::Key_R),
+        &TMainForm::onRestoreOriginalSettings);
     file->addSeparator();
     add(file, "exitAction", QStringLiteral("E&xit"), QKeySequence(Qt::CTRL | Qt::Key_X), &QWidget::close);
 
@@ -295,11 +301,17 @@ bool TMainForm::enterTrackEditor()
 {
     bool ready = false;
     guarded([&] {
+        std::optional<kvr::GameFolderLock> lock(std::in_place, m_context.gameDir());
         switch (kvr::ensureTrackFiles(m_context.gameDir(), m_prompt)) {
-        case kvr::TrackFiles::Declined: return;
-        case kvr::TrackFiles::Missing: m_prompt.warn(kvr::track::errorText(kvr::track::kTrackOpenStep)); return;
-        case kvr::TrackFiles::Present: break;
+        case kvr::TrackFiles::Declined:
+            return;
+        case kvr::TrackFiles::Missing:
+            m_prompt.warn(kvr::track::errorText(kvr::track::kTrackOpenStep));
+            return;
+        case kvr::TrackFiles::Present:
+            break;
         }
+        lock.reset();
         if (!m_document.trackDataKnown()) {
             m_document.change(QStringLiteral("Read the track data"), [&](kvr::SettingsRecord& r) {
                 kvr::GameFile exe = kvr::GameFile::open(m_context.executable());
@@ -323,7 +335,10 @@ void TMainForm::fatal(const std::string& message, const std::string& detail)
     QCoreApplication::exit(1);
 }
 
-void TMainForm::fatal(const kvr::FileAccessError& error) { fatal(error.what(), error.detail()); }
+void TMainForm::fatal(const kvr::FileAccessError& error)
+{
+    fatal(error.what(), error.detail());
+}
 
 TMainForm::StartResult TMainForm::startUp(const std::optional<fs::path>& gameDir)
 {
@@ -521,9 +536,15 @@ void TMainForm::onRestoreOriginalSettings()
     });
 }
 
-void TMainForm::onSettingsDescription() { m_des->exec(); }
+void TMainForm::onSettingsDescription()
+{
+    m_des->exec();
+}
 
-void TMainForm::onImportExport() { m_ie->exec(); }
+void TMainForm::onImportExport()
+{
+    m_ie->exec();
+}
 
 void TMainForm::onLocateGame()
 {

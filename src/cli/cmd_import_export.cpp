@@ -3,7 +3,6 @@
 #include "cli/commands.h"
 
 #include "core/errors.h"
-#include "core/folder_lock.h"
 #include "core/game_dir.h"
 #include "core/game_file.h"
 #include "core/positions.h"
@@ -51,7 +50,8 @@ void addCommon(CLI::App* cmd, Options& o)
                     "Only these editors' own import or export, as their windows' buttons do: " + editorList())
         ->delimiter(',')
         ->check([](const std::string& name) {
-            return kvr::editorNamed(name) ? std::string() : "unknown editor " + name + " (choose from " + editorList() + ")";
+            return kvr::editorNamed(name) ? std::string()
+                                          : "unknown editor " + name + " (choose from " + editorList() + ")";
         });
     cmd->add_flag("--yes", o.yes, "Answer OK when asked to install the track files");
     cmd->add_option("--cd", o.cd, "The game CD folder (holds KVR.EXE and CIRCUITS)");
@@ -101,7 +101,8 @@ kvr::SettingsRecord readInput(const std::string& file)
 int finish(kvr::SequenceEnd end)
 {
     switch (end) {
-    case kvr::SequenceEnd::Completed: return kDone;
+    case kvr::SequenceEnd::Completed:
+        return kDone;
     case kvr::SequenceEnd::TrackFilesDeclined:
         std::cerr << "Stopped before the track data: the track files were not installed.\n";
         return kDone;
@@ -129,7 +130,6 @@ CommandRegistration importCommand([](CLI::App& app, Action& chosen) {
             bool trackDataKnown = false;
             int code = kDone;
             prompt.holdInformation();
-            const kvr::GameFolderLock lock(context.gameDir());
             if (o->only.empty()) {
                 // Unread fields (the description, the track data when declined) start empty.
                 record.setShortString(kvr::rec::kDescription, kvr::rec::kDescriptionChars, "no description");
@@ -157,7 +157,6 @@ CommandRegistration exportCommand([](CLI::App& app, Action& chosen) {
             kvr::SettingsRecord record = readInput(o->input);
             const kvr::GameContext context = contextFor(*o);
             CliPrompt prompt = promptFor(*o);
-            const kvr::GameFolderLock lock(context.gameDir());
             if (!o->only.empty()) {
                 for (kvr::Editor e : onlyEditors(*o))
                     kvr::exportEditor(context, record, prompt, e);

@@ -1,5 +1,6 @@
 #include "install/car_set.h"
 
+#include "core/folder_lock.h"
 #include "core/game_dir.h"
 #include "core/game_file.h"
 #include "core/user_prompt.h"
@@ -13,8 +14,8 @@ namespace fs = std::filesystem;
 using namespace carset;
 
 const std::array<const char*, 14> kCarSetFiles = {
-    "BENETTON.JAM", "FERRARI.JAM", "FOOTWORK.JAM", "JORDAN.JAM", "LARROUS.JAM",  "LIGIER.JAM",  "LOTUS.JAM",
-    "MCLAREN.JAM",  "MINARDI.JAM", "PACIFIC.JAM",  "SAUBER.JAM", "SIMTEK.JAM",   "TYRRELL.JAM", "WILLIAMS.JAM",
+    "BENETTON.JAM", "FERRARI.JAM", "FOOTWORK.JAM", "JORDAN.JAM", "LARROUS.JAM", "LIGIER.JAM",  "LOTUS.JAM",
+    "MCLAREN.JAM",  "MINARDI.JAM", "PACIFIC.JAM",  "SAUBER.JAM", "SIMTEK.JAM",  "TYRRELL.JAM", "WILLIAMS.JAM",
 };
 
 namespace {
@@ -31,6 +32,7 @@ std::string listed(const std::string& heading, const std::vector<std::string>& n
 
 InstallOutcome installCarSet(const GameContext& context, UserPrompt& prompt, const FreeSpaceProbe& freeSpace)
 {
+    const GameFolderLock lock(context.gameDir());
     if (!enoughSpaceToInstall(context.gameDir(), freeSpace)) {
         prompt.warn(kNotEnoughSpace);
         return InstallOutcome::NotEnoughSpace;

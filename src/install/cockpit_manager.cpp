@@ -2,6 +2,7 @@
 
 #include "core/editor_home.h"
 #include "core/errors.h"
+#include "core/folder_lock.h"
 #include "core/game_dir.h"
 #include "core/game_file.h"
 #include "core/user_prompt.h"
@@ -49,6 +50,7 @@ InstallOutcome installCockpit(const GameContext& context, std::string_view stem,
     const CockpitSet* set = findCockpitSet(stem);
     if (!set)
         throw GeneralError("There is no cockpit set \"" + std::string(stem) + "\".");
+    const GameFolderLock lock(context.gameDir());
     if (!enoughSpaceToInstall(context.gameDir(), freeSpace)) {
         prompt.warn(kNotEnoughSpace);
         return InstallOutcome::NotEnoughSpace;

@@ -1,10 +1,11 @@
 #include "install/converter.h"
 
+#include "core/byte_reader.h"
 #include "core/editor_home.h"
 #include "core/errors.h"
+#include "core/folder_lock.h"
 #include "core/game_dir.h"
 #include "core/safe_write.h"
-#include "core/byte_reader.h"
 #include "graphics/dib.h"
 #include "graphics/dib256.h"
 
@@ -148,6 +149,7 @@ void Converter::exportHelmets(const fs::path& gameDir, const TDIB& sheet) const
     const fs::path bitmap = helmetExchangeFile();
     removeExchangeFile(bitmap);
     sheet.saveToFile(bitmap);
+    const GameFolderLock lock(gameDir);
     run(gameJam(gameDir, kHelmetJam), bitmap, false);
 }
 
@@ -180,6 +182,7 @@ void Converter::exportCarJam(const fs::path& gameDir, std::string_view jamName,
     } catch (const WriteFailure& e) {
         throw GeneralError(std::string("Cannot write the exchange file: ") + e.what());
     }
+    const GameFolderLock lock(gameDir);
     run(gameJam(gameDir, jamName), bitmap, false);
 }
 

@@ -1,6 +1,7 @@
 #include "install/import_export.h"
 
 #include "core/errors.h"
+#include "core/folder_lock.h"
 #include "core/game_file.h"
 #include "core/settings_record.h"
 #include "core/user_prompt.h"
@@ -37,7 +38,8 @@ GameFile* fileFor(const BlockRow& row, const GameContext& context, GameFile& exe
 {
     stateSide = false;
     switch (row.file) {
-    case BlockFile::Executable: return &exe;
+    case BlockFile::Executable:
+        return &exe;
     case BlockFile::NamesSource:
         if (!state)
             return nullptr;
@@ -46,7 +48,8 @@ GameFile* fileFor(const BlockRow& row, const GameContext& context, GameFile& exe
     case BlockFile::CockpitSource:
         stateSide = state && context.config.cockpitColoursInStateFile;
         return stateSide ? state : &exe;
-    case BlockFile::TrackFiles: return &exe;
+    case BlockFile::TrackFiles:
+        return &exe;
     }
     return nullptr;
 }
@@ -105,9 +108,12 @@ void showWarnings(const BlockIo& io, UserPrompt& prompt)
 std::optional<SequenceEnd> trackFilesMissing(const GameContext& context, UserPrompt& prompt)
 {
     switch (ensureTrackFiles(context.gameDir(), prompt)) {
-    case TrackFiles::Present: return std::nullopt;
-    case TrackFiles::Declined: return SequenceEnd::TrackFilesDeclined;
-    case TrackFiles::Missing: break;
+    case TrackFiles::Present:
+        return std::nullopt;
+    case TrackFiles::Declined:
+        return SequenceEnd::TrackFilesDeclined;
+    case TrackFiles::Missing:
+        break;
     }
     prompt.warn(track::errorText(track::kTrackOpenStep));
     return SequenceEnd::TrackFilesMissing;
@@ -144,9 +150,10 @@ std::vector<std::string> writeAllBlocks(const GameContext& context, GameFile& ex
     return io.warnings();
 }
 
-SequenceEnd importAllData(const GameContext& context, SettingsRecord& record, UserPrompt& prompt,
-                          bool& trackDataKnown)
+SequenceEnd importAllData(const GameContext& context, SettingsRecord& record, UserPrompt& prompt, bool& trackDataKnown)
 {
+    // It may copy the track files from the CD.
+    const GameFolderLock lock(context.gameDir());
     SettingsRecord loaded = record;
     {
         GameFile exe = GameFile::open(context.executable());
@@ -163,9 +170,9 @@ SequenceEnd importAllData(const GameContext& context, SettingsRecord& record, Us
     return SequenceEnd::Completed;
 }
 
-SequenceEnd exportAllData(const GameContext& context, SettingsRecord& record, UserPrompt& prompt,
-                          bool& trackDataKnown)
+SequenceEnd exportAllData(const GameContext& context, SettingsRecord& record, UserPrompt& prompt, bool& trackDataKnown)
 {
+    const GameFolderLock lock(context.gameDir());
     // The blocks are written in memory and the files replaced only once all are in
     // place, so a damaged patch list (the editor's own file) stops it with nothing written.
     const BlockIo io = ioFor(context);
@@ -221,6 +228,7 @@ void importEditor(const GameContext& context, SettingsRecord& record, UserPrompt
 
 void exportEditor(const GameContext& context, const SettingsRecord& record, UserPrompt& prompt, Editor editor)
 {
+    const GameFolderLock lock(context.gameDir());
     if (editor == Editor::Tracks) {
         writeTrackBlock(context, record);
         prompt.inform("Tracks data has been exported!");

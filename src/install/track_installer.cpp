@@ -1,6 +1,7 @@
 #include "install/track_installer.h"
 
 #include "core/errors.h"
+#include "core/folder_lock.h"
 #include "core/game_dir.h"
 #include "core/game_file.h"
 #include "core/settings_record.h"
@@ -144,6 +145,7 @@ InstallOutcome writeAll(const GameContext& context, GameFile& exe, const std::ve
 
 InstallOutcome installTrackPack(const GameContext& context, UserPrompt& prompt)
 {
+    const GameFolderLock lock(context.gameDir());
     const int v = context.version;
     TrackContents tracks;
     std::vector<int> order;
@@ -188,6 +190,7 @@ InstallOutcome installTrackPack(const GameContext& context, UserPrompt& prompt)
 
 InstallOutcome installOriginalTracks(const GameContext& context, UserPrompt& prompt)
 {
+    const GameFolderLock lock(context.gameDir());
     const std::optional<std::vector<Block>> blocks = readBlocks(context, false, prompt);
     if (!blocks)
         return InstallOutcome::BadSource;
