@@ -1,6 +1,7 @@
 #include "core/configuration.h"
 
 #include "core/errors.h"
+#include "core/input_file.h"
 #include "core/safe_write.h"
 
 #include <algorithm>
@@ -72,13 +73,19 @@ Configuration Configuration::forExecutable(const fs::path& executable)
 
 std::optional<Configuration> readConfiguration(const fs::path& file)
 {
-    std::ifstream in(file, std::ios::binary);
-    if (!in)
-        return std::nullopt;
+    std::vector<std::uint8_t> read;
+    try {
+        read = readInputFile(file, Configuration::kSize, Longer::Cut);
+    } catch (const InputFileError& e) {
+        if (e.cannotOpen())
+            return std::nullopt;
+        throw;
+    }
     std::array<std::uint8_t, Configuration::kSize> bytes{};
-    if (!in.read(reinterpret_cast<char*>(bytes.data()), bytes.size()))
+    if (read.size() < bytes.size())
         throw GeneralError("The configuration file " + file.string() + " is damaged (shorter than " +
                            std::to_string(Configuration::kSize) + " bytes). Locate the game again; the file is written anew when the editor closes.");
+    std::copy(read.begin(), read.end(), bytes.begin());
     return Configuration::fromBytes(bytes);
 }
 

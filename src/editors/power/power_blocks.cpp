@@ -1,10 +1,11 @@
 #include "editors/power/power_blocks.h"
 
+#include "core/input_file.h"
 #include "core/positions.h"
 #include "core/safe_write.h"
 #include "core/settings_record.h"
 
-#include <fstream>
+#include <algorithm>
 
 namespace kvr {
 namespace {
@@ -91,13 +92,12 @@ std::optional<RandomPowerSite> readRandomPowerSite(GameFile& exe, int version)
 std::optional<RandomPowerSite> savedRandomPowerSite(const std::filesystem::path& exePath, int version)
 {
     try {
-        std::ifstream in(originalCopyPath(exePath), std::ios::binary);
-        if (!in)
+        const std::uint32_t at = positionOf(Row::RandomEnginePower, version);
+        const std::vector<std::uint8_t> copy = readInputFile(originalCopyPath(exePath), at + power::kSiteSize, Longer::Cut);
+        if (copy.size() < at + power::kSiteSize)
             return std::nullopt;
-        in.seekg(std::streamoff(positionOf(Row::RandomEnginePower, version)));
         RandomPowerSite site{};
-        if (!in.read(reinterpret_cast<char*>(site.data()), std::streamsize(site.size())))
-            return std::nullopt;
+        std::copy_n(copy.begin() + at, site.size(), site.begin());
         if (!holdsCall(site))
             return std::nullopt;
         return site;
