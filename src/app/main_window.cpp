@@ -248,6 +248,24 @@ void TMainForm::buildMenus()
         m_actions[a->objectName()] = a;
     }
     options->addSeparator();
+    const auto preview = [&](const char* name, const QString& text, bool EditorServices::*wanted, bool byDefault) {
+        QAction* a = options->addAction(text);
+        a->setObjectName(QString::fromLatin1(name));
+        a->setCheckable(true);
+        const QString key = QString::fromLatin1(name);
+        m_services.*wanted = m_settings.value(key, byDefault).toBool();
+        a->setChecked(m_services.*wanted);
+        connect(a, &QAction::toggled, this, [this, wanted, key](bool on) {
+            m_services.*wanted = on;
+            m_settings.setValue(key, on);
+        });
+        m_actions[a->objectName()] = a;
+    };
+    preview("previewAllDataAction", QStringLiteral("&Preview changes before Export all data"),
+            &EditorServices::previewAllData, true);
+    preview("previewEditorExportAction", QStringLiteral("Preview changes before an &editor's export"),
+            &EditorServices::previewEditorExport, false);
+    options->addSeparator();
     add(options, "locateGameAction", QStringLiteral("&Locate the game again..."), QKeySequence(),
         &TMainForm::onLocateGame);
 }

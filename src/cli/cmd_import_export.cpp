@@ -9,6 +9,7 @@
 #include "core/settings_file.h"
 #include "core/settings_record.h"
 #include "core/version.h"
+#include "install/export_preview.h"
 #include "install/import_export.h"
 
 #include <iostream>
@@ -27,6 +28,7 @@ struct Options {
     std::string cockpit = "state";
     std::vector<std::string> only;
     bool yes = false;
+    bool dryRun = false;
     std::string cd;
 };
 
@@ -113,6 +115,22 @@ int finish(kvr::SequenceEnd end)
     return kOtherError;
 }
 
+// What the export would change, one line each, naming the value as the JSON form does.
+void printChanges(const kvr::GameContext& context, const kvr::SettingsRecord& record,
+                  const std::vector<kvr::Editor>& only)
+{
+    std::vector<kvr::ValueChange> changes;
+    if (only.empty())
+        changes = kvr::exportChanges(context, record);
+    for (kvr::Editor e : only)
+        for (kvr::ValueChange& c : kvr::exportChanges(context, record, e))
+            changes.push_back(std::move(c));
+    if (changes.empty())
+        std::cout << "Nothing to change: the game holds these values already.\n";
+    for (const kvr::ValueChange& c : changes)
+        std::cout << c.line() << "  (" << c.name << ")\n";
+}
+
 CommandRegistration importCommand([](CLI::App& app, Action& chosen) {
     auto o = std::make_shared<Options>();
     auto* cmd = app.add_subcommand("import", "Import all data (or, with --only, some editors' data) from the game "
@@ -152,10 +170,15 @@ CommandRegistration exportCommand([](CLI::App& app, Action& chosen) {
                                              "file into the game");
     addCommon(cmd, *o);
     cmd->add_option("-i,--input", o->input, "Settings file to read")->required();
+    cmd->add_flag("--dry-run", o->dryRun, "Only list the values the export would change; write nothing");
     cmd->callback([&chosen, o] {
         chosen = [o] {
             kvr::SettingsRecord record = readInput(o->input);
             const kvr::GameContext context = contextFor(*o);
+            if (o->dryRun) {
+                printChanges(context, record, onlyEditors(*o));
+                return int(kDone);
+            }
             CliPrompt prompt = promptFor(*o);
             if (!o->only.empty()) {
                 for (kvr::Editor e : onlyEditors(*o))

@@ -2,6 +2,7 @@
 
 #include "core/ansi.h"
 #include "core/errors.h"
+#include "editors/record_fields.h"
 
 #include <cctype>
 #include <charconv>
@@ -65,96 +66,6 @@ std::size_t recordOffset(const std::string& key)
     return offset;
 }
 
-// One description drives writing, reading and the byte-exact residue, so the three can
-// never disagree.
-struct Codec {
-    // Walks the fields; `field` is called with a name path, the record offset, and kind.
-    enum class Kind { Byte, Word, Flag, Text };
-    struct Field {
-        std::vector<std::string> path; // object keys; numbers become array indices
-        std::size_t offset;
-        Kind kind;
-        std::size_t capacity = 0;
-    };
-    std::vector<Field> fields;
-
-    void add(std::vector<std::string> path, std::size_t offset, Kind kind, std::size_t capacity = 0)
-    {
-        fields.push_back({std::move(path), offset, kind, capacity});
-    }
-};
-
-std::string idx(int i) { return "#" + std::to_string(i); }
-
-const Codec& codec()
-{
-    static const Codec c = [] {
-        Codec k;
-        using K = Codec::Kind;
-        for (int car = 1; car <= rec::kDrivers; ++car)
-            k.add({"driver_names", idx(car - 1)}, rec::driverName(car), K::Text, rec::kDriverNameChars);
-        for (int t = 1; t <= rec::kTeams; ++t)
-            k.add({"team_names", idx(t - 1)}, rec::teamName(t), K::Text, rec::kTeamNameChars);
-        for (int t = 1; t <= rec::kTeams; ++t)
-            k.add({"engine_names", idx(t - 1)}, rec::engineName(t), K::Text, rec::kTeamNameChars);
-        for (int s = 1; s <= rec::kDrivers; ++s) {
-            k.add({"car_numbers", idx(s - 1), "number"}, rec::carNumber(s), K::Byte);
-            k.add({"car_numbers", idx(s - 1), "selected"}, rec::carSelected(s), K::Flag);
-        }
-        for (int t = 1; t <= rec::kTeamSlots; ++t)
-            k.add({"engine_power", "qualifying", idx(t - 1)}, rec::enginePowerQualifying(t), K::Word);
-        for (int t = 1; t <= rec::kTeamSlots; ++t)
-            k.add({"engine_power", "race", idx(t - 1)}, rec::enginePowerRace(t), K::Word);
-        k.add({"engine_power", "human_qualifying"}, rec::kHumanPowerQualifying, K::Word);
-        k.add({"engine_power", "human_race"}, rec::kHumanPowerRace, K::Word);
-        k.add({"engine_power", "random"}, rec::kRandomEnginePower, K::Flag);
-        for (int car = 1; car <= rec::kDrivers; ++car)
-            k.add({"grip", "qualifying", idx(car - 1)}, rec::gripQualifying(car), K::Word);
-        for (int car = 1; car <= rec::kDrivers; ++car)
-            k.add({"grip", "race", idx(car - 1)}, rec::gripRace(car), K::Word);
-        for (int car = 1; car <= rec::kDrivers; ++car)
-            k.add({"grip", "random_range", idx(car - 1)}, rec::gripRange(car), K::Word);
-        for (int t = 1; t <= rec::kTeamSlots; ++t)
-            k.add({"failures", idx(t - 1)}, rec::failure(t), K::Word);
-        for (int t = 1; t <= rec::kTeamSlots; ++t)
-            k.add({"team_enabled", idx(t - 1)}, rec::teamEnabled(t), K::Flag);
-        for (int p = 1; p <= rec::kTeams; ++p)
-            k.add({"pit_line", "order", idx(p - 1)}, rec::pitOrder(p), K::Byte);
-        k.add({"pit_line", "speed_check"}, rec::kPitSpeedCheck, K::Flag);
-        k.add({"pit_line", "speed_limit"}, rec::kPitSpeedLimit, K::Word);
-        for (int t = 1; t <= rec::kTeamSlots; ++t)
-            for (int part = 0; part < 3; ++part)
-                k.add({"cockpit_colours", idx(t - 1), idx(part)}, rec::cockpitColour(t, part), K::Byte);
-        for (int t = 1; t <= rec::kTeams; ++t)
-            for (int i = 0; i < 16; ++i)
-                k.add({"pit_crew_colours", idx(t - 1), idx(i)}, rec::pitCrewColour(t, i), K::Byte);
-        for (int r = 0; r < rec::kCameraRecords; ++r)
-            for (int w = 0; w < 8; ++w)
-                k.add({"cameras", idx(r), idx(w)}, rec::camera(r, w), K::Word);
-        k.add({"number_zero"}, rec::kNumberZero, K::Flag);
-        k.add({"car_tuning", "opponents_fuel_shown"}, rec::kOpponentFuelSwitch, K::Flag);
-        k.add({"car_tuning", "team_dependent_performance"}, rec::kTeamPerformanceSwitch, K::Flag);
-        k.add({"car_tuning", "split_comparison"}, rec::kSplitSwitch, K::Flag);
-        k.add({"car_tuning", "human_weight"}, rec::kHumanWeight, K::Word);
-        k.add({"car_tuning", "computer_weight"}, rec::kComputerWeight, K::Word);
-        k.add({"car_tuning", "practice_fuel"}, rec::kPracticeFuel, K::Byte);
-        k.add({"car_tuning", "qualifying_fuel"}, rec::kQualifyingFuel, K::Byte);
-        for (int led = 0; led < 4; ++led) {
-            k.add({"car_tuning", "leds", idx(led), "colour"}, rec::kLedColour[led], K::Byte);
-            if (led > 0)
-                k.add({"car_tuning", "leds", idx(led), "threshold"}, rec::kLedThreshold[led], K::Word);
-        }
-        k.add({"description"}, rec::kDescription, K::Text, rec::kDescriptionChars);
-        for (int t = 1; t <= rec::kTeams; ++t)
-            k.add({"nose_cones", idx(t - 1)}, rec::nose(t), K::Byte);
-        for (int tr = 0; tr < rec::kTracks; ++tr)
-            for (int b = 0; b < int(rec::kTrackRecordSize); ++b)
-                k.add({"track_data", idx(tr), idx(b)}, rec::trackData(tr, b), K::Byte);
-        return k;
-    }();
-    return c;
-}
-
 template <typename J>
 J& at(J& root, const std::vector<std::string>& path)
 {
@@ -192,36 +103,24 @@ const json* find(const json& root, const std::vector<std::string>& path)
     return node;
 }
 
-std::string pathName(const std::vector<std::string>& path)
+void applyField(kvr::SettingsRecord& r, const kvr::RecordField& f, const json& v)
 {
-    std::string s;
-    for (const auto& key : path) {
-        if (key[0] == '#')
-            s += "[" + key.substr(1) + "]";
-        else
-            s += (s.empty() ? "" : ".") + key;
-    }
-    return s;
-}
-
-void applyField(kvr::SettingsRecord& r, const Codec::Field& f, const json& v)
-{
-    const std::string name = pathName(f.path);
+    const std::string name = kvr::fieldName(f);
     auto number = [&](long max) {
         if (!v.is_number_integer() || v.get<long>() < 0 || v.get<long>() > max)
             throw kvr::GeneralError("field " + name + ": expected a whole number from 0 to " + std::to_string(max));
         return v.get<long>();
     };
     switch (f.kind) {
-    case Codec::Kind::Byte: r.setByte(f.offset, std::uint8_t(number(255))); break;
-    case Codec::Kind::Word: r.setWord(f.offset, std::uint16_t(number(65535))); break;
-    case Codec::Kind::Flag:
+    case kvr::FieldKind::Byte: r.setByte(f.offset, std::uint8_t(number(255))); break;
+    case kvr::FieldKind::Word: r.setWord(f.offset, std::uint16_t(number(65535))); break;
+    case kvr::FieldKind::Flag:
         if (v.is_boolean())
             r.setByte(f.offset, v.get<bool>() ? 1 : 0);
         else
             r.setByte(f.offset, std::uint8_t(number(255)));
         break;
-    case Codec::Kind::Text:
+    case kvr::FieldKind::Text:
         if (!v.is_string())
             throw kvr::GeneralError("field " + name + ": expected text");
         r.setShortString(f.offset, f.capacity, kvr::utf8ToAnsi(v.get<std::string>()));
@@ -232,11 +131,11 @@ void applyField(kvr::SettingsRecord& r, const Codec::Field& f, const json& v)
 kvr::SettingsRecord fromFields(const json& j, bool requireAll)
 {
     kvr::SettingsRecord r;
-    for (const auto& f : codec().fields) {
+    for (const auto& f : kvr::recordFields()) {
         const json* v = find(j, f.path);
         if (!v) {
             if (requireAll)
-                throw kvr::GeneralError("field " + pathName(f.path) + " is missing");
+                throw kvr::GeneralError("field " + kvr::fieldName(f) + " is missing");
             continue;
         }
         applyField(r, f, *v);
@@ -260,12 +159,12 @@ constexpr Unused kUnused[] = {
 ordered_json recordToJson(const kvr::SettingsRecord& record)
 {
     ordered_json j = ordered_json::object();
-    for (const auto& f : codec().fields) {
+    for (const auto& f : kvr::recordFields()) {
         ordered_json& slot = at(j, f.path);
         switch (f.kind) {
-        case Codec::Kind::Byte: slot = record.byte(f.offset); break;
-        case Codec::Kind::Word: slot = record.word(f.offset); break;
-        case Codec::Kind::Flag: {
+        case kvr::FieldKind::Byte: slot = record.byte(f.offset); break;
+        case kvr::FieldKind::Word: slot = record.word(f.offset); break;
+        case kvr::FieldKind::Flag: {
             const std::uint8_t b = record.byte(f.offset);
             if (b <= 1)
                 slot = b == 1;
@@ -273,7 +172,7 @@ ordered_json recordToJson(const kvr::SettingsRecord& record)
                 slot = b;
             break;
         }
-        case Codec::Kind::Text: slot = kvr::ansiToUtf8(record.shortString(f.offset, f.capacity)); break;
+        case kvr::FieldKind::Text: slot = kvr::ansiToUtf8(record.shortString(f.offset, f.capacity)); break;
         }
     }
     ordered_json unused = ordered_json::object();

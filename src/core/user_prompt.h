@@ -37,6 +37,14 @@ public:
         (void)answers;
         return std::nullopt;
     }
+    // A question over a list of lines (what an action will change), answered with
+    // `action` or Cancel; true for `action`.
+    virtual bool confirmList(const std::string& text, const std::vector<std::string>& lines, const std::string& action)
+    {
+        (void)lines;
+        (void)action;
+        return confirm(text);
+    }
     // A file dialog; nothing when cancelled.
     virtual std::optional<std::filesystem::path> chooseFile(const FileRequest& request) = 0;
 };

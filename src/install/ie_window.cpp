@@ -95,6 +95,10 @@ void TIEForm::onImportAll()
 
 void TIEForm::onExportAll()
 {
+    bool go = false;
+    runGuarded(m_services, [&] { go = confirmExport(m_services, std::nullopt); });
+    if (!go)
+        return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     // The track data may be read on the way, when it was never read before.
     runGuarded(m_services, [this] {

@@ -202,6 +202,19 @@ SequenceEnd exportAllData(const GameContext& context, SettingsRecord& record, Us
     return SequenceEnd::Completed;
 }
 
+void readGameValues(const GameContext& context, SettingsRecord& record, std::optional<Editor> editor)
+{
+    const Scope scope{editor};
+    const BlockIo io = ioFor(context);
+    GameFile exe = GameFile::open(context.executable());
+    std::optional<GameFile> state;
+    if (!editor || usesStateFile(scope))
+        state = openStateFile(context);
+    readRows(context, io, exe, state ? &*state : nullptr, record, scope, {});
+    if ((!editor || *editor == Editor::Tracks) && trackFilesPresent(context.gameDir()))
+        readTrackData(exe, context.gameDir(), record, context.version);
+}
+
 void importEditor(const GameContext& context, SettingsRecord& record, UserPrompt& prompt, Editor editor,
                   bool& trackDataKnown)
 {

@@ -4,6 +4,7 @@
 #include "install/game_context.h"
 
 #include <functional>
+#include <optional>
 
 namespace kvr {
 
@@ -43,6 +44,11 @@ SequenceEnd importAllData(const GameContext& context, SettingsRecord& record, Us
 // nobody read or typed never reach the game.
 SequenceEnd exportAllData(const GameContext& context, SettingsRecord& record, UserPrompt& prompt,
                           bool& trackDataKnown);
+
+// The game's values as an import would read them, into `record`, without asking or telling
+// anything and without writing: all editors' (none given) or one editor's. The track data
+// is read only when the track files are there. For a look at what an export would change.
+void readGameValues(const GameContext& context, SettingsRecord& record, std::optional<Editor> editor);
 
 // One editor's "Import data from game" and "Export data into game": its blocks from or
 // into the files they live in, the state file's checksum after names or cockpit colours,

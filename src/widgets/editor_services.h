@@ -1,8 +1,10 @@
 #pragma once
 
+#include "editors/block_table.h"
 #include "install/game_context.h"
 
 #include <functional>
+#include <optional>
 
 namespace kvr {
 class FileAccessError;
@@ -25,7 +27,14 @@ struct EditorServices {
     std::function<void()> restoreOriginal;
     // A game file failed: the message is shown and the program ends.
     std::function<void(const kvr::FileAccessError&)> fatal;
+    // Whether an export first shows what it will change: "Export all data", an editor's own.
+    bool previewAllData = true;
+    bool previewEditorExport = false;
 };
+
+// Before an export (of all data, or of one editor's values): shows what it would change in
+// the game when the user wants to see it, and whether to go on.
+bool confirmExport(EditorServices& services, std::optional<kvr::Editor> editor);
 
 // Runs an action of a window: a game file failure ends the program, any other error of
 // the editor's own files or of the input is shown and the program goes on.

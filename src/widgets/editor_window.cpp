@@ -152,6 +152,10 @@ void EditorWindow::onImport()
 
 void EditorWindow::onExport()
 {
+    bool go = false;
+    guarded([&] { go = confirmExport(m_services, m_editor); });
+    if (!go)
+        return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     guarded([this] { kvr::exportEditor(m_services.context, record(), m_services.prompt, m_editor); });
     QApplication::restoreOverrideCursor();

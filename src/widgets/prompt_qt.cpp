@@ -5,7 +5,12 @@
 #include <QApplication>
 #include <QFile>
 #include <QFileDialog>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QListWidget>
 #include <QMessageBox>
+#include <QVBoxLayout>
 #include <QPushButton>
 
 namespace kvrgui {
@@ -75,6 +80,32 @@ void QtPrompt::warnWithDetail(const std::string& text, const std::string& detail
     QMessageBox box(QMessageBox::Warning, QStringLiteral("Warning"), fromAnsi(text), QMessageBox::Ok, owner());
     box.setDetailedText(QString::fromStdString(detail));
     box.exec();
+}
+
+bool QtPrompt::confirmList(const std::string& text, const std::vector<std::string>& lines, const std::string& action)
+{
+    NormalCursor normal;
+    QDialog dialog(owner());
+    dialog.setWindowTitle(QStringLiteral("Confirm"));
+    auto* layout = new QVBoxLayout(&dialog);
+    auto* label = new QLabel(fromAnsi(text), &dialog);
+    label->setWordWrap(true);
+    layout->addWidget(label);
+    if (!lines.empty()) {
+        auto* list = new QListWidget(&dialog);
+        list->setObjectName(QStringLiteral("changeList"));
+        for (const std::string& line : lines)
+            list->addItem(QString::fromStdString(line));
+        list->setMinimumSize(480, 240);
+        layout->addWidget(list);
+    }
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, &dialog);
+    QPushButton* go = buttons->addButton(fromAnsi(action), QDialogButtonBox::AcceptRole);
+    go->setDefault(true);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    layout->addWidget(buttons);
+    return dialog.exec() == QDialog::Accepted;
 }
 
 std::optional<int> QtPrompt::choose(const std::string& text, const std::vector<std::string>& answers)

@@ -20,6 +20,8 @@ public:
     // A warning with what exactly went wrong (which file, the system's reason) behind
     // the box's "Show Details..." button.
     void warnWithDetail(const std::string& text, const std::string& detail);
+    bool confirmList(const std::string& text, const std::vector<std::string>& lines,
+                     const std::string& action) override;
     std::optional<int> choose(const std::string& text, const std::vector<std::string>& answers) override;
     std::optional<std::filesystem::path> chooseFile(const kvr::FileRequest& request) override;
 

@@ -32,6 +32,19 @@ public:
     }
     void inform(const std::string& text) override { informed.push_back(text); }
     void warn(const std::string& text) override { warned.push_back(text); }
+    std::deque<bool> listAnswers;
+    std::vector<std::vector<std::string>> listsShown;
+    bool confirmList(const std::string& text, const std::vector<std::string>& lines, const std::string&) override
+    {
+        listsShown.push_back(lines);
+        if (listAnswers.empty()) {
+            unexpected.push_back("list: " + text);
+            return false;
+        }
+        const bool a = listAnswers.front();
+        listAnswers.pop_front();
+        return a;
+    }
     std::deque<std::optional<int>> chooseAnswers;
     std::vector<std::string> chosen;
     std::optional<int> choose(const std::string& text, const std::vector<std::string>&) override

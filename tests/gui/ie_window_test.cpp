@@ -48,6 +48,15 @@ private slots:
         QVERIFY(h.document.trackDataKnown());
 
         h.document.change("rename", [](kvr::SettingsRecord& r) { r.setShortString(rec::teamName(2), 13, "Exported"); });
+        // The export first lists what it will change; Cancel writes nothing.
+        const auto exe = h.gameFile("KVR.EXE");
+        h.prompt.listAnswers = {false, true};
+        QTest::mouseClick(form.exportButton(), Qt::LeftButton);
+        QCOMPARE(h.prompt.listsShown.back(),
+                 std::vector<std::string>{"Team 2 name: \"" + kvr::demoRecord().shortString(rec::teamName(2), 13) +
+                                          "\" \u2192 \"Exported\""});
+        QVERIFY(h.gameFile("KVR.EXE") == exe);
+        QCOMPARE(h.prompt.informed.back(), std::string("All data has been imported!"));
         QTest::mouseClick(form.exportButton(), Qt::LeftButton);
         QVERIFY(h.fatal.empty());
         QCOMPARE(h.prompt.informed.back(), std::string("All data has been exported!"));
