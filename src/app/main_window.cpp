@@ -9,7 +9,13 @@
 #include "core/game_file.h"
 #include "core/user_prompt.h"
 #include "core/version.h"
+#include "editors/cameras/cameras_window.h"
+#include "editors/cockpit/cockpit_colours_window.h"
 #include "editors/failures/failures_window.h"
+#include "editors/grip/grip_window.h"
+#include "editors/names/names_window.h"
+#include "editors/pitcrew/pitcrew_colours_window.h"
+#include "editors/power/power_window.h"
 #include "editors/track/track_data.h"
 #include "editors/track/track_window.h"
 #include "install/car_set_window.h"
@@ -65,18 +71,18 @@ struct EditorButton {
 
 // Every editor the main window opens.
 const EditorButton kEditors[] = {
-    {"names", "Names + Numbers", 1, 1, false, nullptr},
-    {"power", "Engine Power", 1, 2, false, nullptr},
-    {"grip", "CC Grip", 1, 3, false, nullptr},
+    {"names", "Names + Numbers", 1, 1, false, make<TNamesForm>},
+    {"power", "Engine Power", 1, 2, false, make<TEPowerForm>},
+    {"grip", "CC Grip", 1, 3, false, make<TGripForm>},
     {"failures", "Car Failure", 1, 4, false, make<TFailuresForm>},
     {"tuning", "Car Tuning", 1, 5, true, nullptr},
     {"noses", "Nose Cones", 1, 6, false, nullptr},
     {"pitline", "Pit Lane Settings", 2, 2, false, nullptr},
-    {"cockpit", "Cockpit Colours", 2, 3, true, nullptr},
-    {"pitcrew", "Pit Crew Colours", 2, 4, true, nullptr},
+    {"cockpit", "Cockpit Colours", 2, 3, true, make<TCColorsForm>},
+    {"pitcrew", "Pit Crew Colours", 2, 4, true, make<TPCColorsForm>},
     {"jams", "Car Jams", 2, 5, true, nullptr},
     {"helmets", "Helmets", 2, 6, true, nullptr},
-    {"cameras", "Cameras", 3, 2, true, nullptr},
+    {"cameras", "Cameras", 3, 2, true, make<TCameraForm>},
     {"tracks", "Track Editor", 3, 3, false, make<TTrackEdForm>},
     {"cockpitManager", "Cockpit Manager", 3, 4, false, make<TInstCForm>},
     {"trackManager", "Track Manager", 3, 5, false, make<Tinsttform>},

@@ -16,7 +16,21 @@ bool CliPrompt::confirm(const std::string& text)
     return m_yes;
 }
 
-void CliPrompt::inform(const std::string& text) { std::cout << kvr::ansiToUtf8(text) << '\n'; }
+void CliPrompt::inform(const std::string& text)
+{
+    if (m_holding)
+        m_held.push_back(text);
+    else
+        std::cout << kvr::ansiToUtf8(text) << '\n';
+}
+
+void CliPrompt::releaseInformation(std::ostream& out)
+{
+    for (const std::string& text : m_held)
+        out << kvr::ansiToUtf8(text) << '\n';
+    m_held.clear();
+    m_holding = false;
+}
 
 void CliPrompt::warn(const std::string& text) { std::cerr << kvr::ansiToUtf8(text) << '\n'; }
 

@@ -4,6 +4,9 @@
 
 #include <filesystem>
 #include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
 
 namespace kvrcli {
 
@@ -19,9 +22,16 @@ public:
     void warn(const std::string& text) override;
     std::optional<std::filesystem::path> chooseFile(const kvr::FileRequest& request) override;
 
+    // From now on information waits until releaseInformation(), so that a command that
+    // fails after its sequence never says it succeeded.
+    void holdInformation() { m_holding = true; }
+    void releaseInformation(std::ostream& out);
+
 private:
     bool m_yes;
     std::optional<std::filesystem::path> m_cd;
+    bool m_holding = false;
+    std::vector<std::string> m_held;
 };
 
 } // namespace kvrcli

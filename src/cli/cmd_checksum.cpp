@@ -1,6 +1,7 @@
 #include "cli/commands.h"
 
 #include "core/checksum.h"
+#include "core/folder_lock.h"
 
 #include <iostream>
 
@@ -12,14 +13,15 @@ CommandRegistration reg([](CLI::App& app, Action& chosen) {
     auto file = std::make_shared<std::string>();
     auto verify = std::make_shared<bool>(false);
     cmd->add_option("FILE", *file, "The file")->required();
-    cmd->add_flag("--verify", *verify, "Only check the trailer: exit 0 when it matches, 1 when not");
+    cmd->add_flag("--verify", *verify, "Only check the trailer: exit 0 when it matches, 4 when not");
     cmd->callback([&chosen, file, verify] {
         chosen = [file, verify] {
             if (*verify) {
                 const bool ok = kvr::verifyChecksumFile(*file);
                 std::cout << (ok ? "checksum matches" : "checksum does not match") << '\n';
-                return ok ? 0 : 1;
+                return int(ok ? kDone : kChecksumMismatch);
             }
+            const kvr::GameFolderLock lock(kvr::gameFolderOf(*file));
             kvr::updateChecksumFile(*file);
             return int(kDone);
         };

@@ -1,6 +1,8 @@
 #include "cli/commands.h"
 
 #include "core/editor_home.h"
+#include "core/errors.h"
+#include "core/folder_lock.h"
 #include "install/demo_game.h"
 
 #include <iostream>
@@ -9,13 +11,25 @@ namespace kvrcli {
 namespace {
 namespace fs = std::filesystem;
 
+// Makes the folder and holds its lock while `make` fills it.
+template <typename Make>
+void makeLocked(const fs::path& dir, Make make)
+{
+    std::error_code ec;
+    fs::create_directories(dir, ec);
+    if (ec)
+        throw kvr::GeneralError("Cannot make the folder " + dir.string() + ": " + ec.message());
+    const kvr::GameFolderLock lock(dir);
+    make();
+}
+
 CommandRegistration reg([](CLI::App& app, Action& chosen) {
     auto* cmd = app.add_subcommand("demo-game", "Make a demo installation of the game (invented teams and drivers)");
     auto dir = std::make_shared<std::string>();
     auto language = std::make_shared<int>(0);
     auto cd = std::make_shared<std::string>();
     auto home = std::make_shared<std::string>();
-    cmd->add_option("DIR", *dir, "Folder to make the game in")->required();
+    cmd->add_option("DIR", *dir, "Folder to make the game in (holding no game files)")->required();
     cmd->add_option("--language", *language, "Language version index (0, 1, 2, 3, 4 or 6)");
     cmd->add_option("--cd-folder", *cd, "Also make a game CD folder (KVR.EXE and CIRCUITS) here");
     cmd->add_option("--home", *home, "The editor's home (a folder holding DATA)");
@@ -23,10 +37,18 @@ CommandRegistration reg([](CLI::App& app, Action& chosen) {
         chosen = [dir, language, cd, home] {
             const kvr::EditorHome h = home->empty() ? kvr::EditorHome::forProgram(kvr::runningProgram(programPath()))
                                                     : kvr::EditorHome::inFolder(*home);
-            const auto textures = h.data("DEMOJAMS");
-            kvr::makeDemoGame(*dir, *language, h.data("PLT.DAT"), fs::is_directory(textures) ? textures : fs::path());
+            // Everything is checked before either folder is written.
+            kvr::checkDemoLanguage(*language);
+            kvr::requireNoGameFiles(*dir);
+            if (!cd->empty()) {
+                kvr::requireNoGameFiles(*cd);
+                std::error_code ec;
+                if (fs::weakly_canonical(*cd, ec) == fs::weakly_canonical(*dir, ec))
+                    throw kvr::GeneralError("The CD folder must not be the game folder.");
+            }
+            makeLocked(*dir, [&] { kvr::makeDemoGame(*dir, *language, h.data("PLT.DAT")); });
             if (!cd->empty())
-                kvr::makeDemoCd(*cd, *language, h.data("PLT.DAT"));
+                makeLocked(*cd, [&] { kvr::makeDemoCd(*cd, *language, h.data("PLT.DAT")); });
             return int(kDone);
         };
     });

@@ -1,7 +1,9 @@
+#include "cli/cli_output.h"
 #include "cli/cli_prompt.h"
 #include "cli/commands.h"
 
 #include "core/errors.h"
+#include "core/folder_lock.h"
 #include "core/game_dir.h"
 #include "core/game_file.h"
 #include "core/positions.h"
@@ -115,7 +117,7 @@ CommandRegistration importCommand([](CLI::App& app, Action& chosen) {
     auto* cmd = app.add_subcommand("import", "Import all data (or, with --only, some editors' data) from the game "
                                              "into a settings file");
     addCommon(cmd, *o);
-    cmd->add_option("-o,--output", o->output, "Settings file to write")->required();
+    cmd->add_option("-o,--output", o->output, "Settings file to write (- for standard output)")->required();
     cmd->add_option("-i,--input", o->input, "With --only: the settings file the record starts as");
     cmd->callback([&chosen, o] {
         if (!o->only.empty() && o->input.empty())
@@ -126,6 +128,8 @@ CommandRegistration importCommand([](CLI::App& app, Action& chosen) {
             kvr::SettingsRecord record;
             bool trackDataKnown = false;
             int code = kDone;
+            prompt.holdInformation();
+            const kvr::GameFolderLock lock(context.gameDir());
             if (o->only.empty()) {
                 // Unread fields (the description, the track data when declined) start empty.
                 record.setShortString(kvr::rec::kDescription, kvr::rec::kDescriptionChars, "no description");
@@ -135,8 +139,8 @@ CommandRegistration importCommand([](CLI::App& app, Action& chosen) {
                 for (kvr::Editor e : onlyEditors(*o))
                     kvr::importEditor(context, record, prompt, e, trackDataKnown);
             }
-            if (!kvr::writeSettingsFile(o->output, record))
-                throw kvr::GeneralError("Cannot write " + o->output);
+            writeOutput(o->output, record.bytes());
+            prompt.releaseInformation(isStdout(o->output) ? std::cerr : std::cout);
             return code;
         };
     });
@@ -153,6 +157,7 @@ CommandRegistration exportCommand([](CLI::App& app, Action& chosen) {
             kvr::SettingsRecord record = readInput(o->input);
             const kvr::GameContext context = contextFor(*o);
             CliPrompt prompt = promptFor(*o);
+            const kvr::GameFolderLock lock(context.gameDir());
             if (!o->only.empty()) {
                 for (kvr::Editor e : onlyEditors(*o))
                     kvr::exportEditor(context, record, prompt, e);

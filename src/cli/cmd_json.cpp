@@ -1,17 +1,21 @@
+#include "cli/cli_output.h"
 #include "cli/commands.h"
 #include "cli/record_json.h"
 
 #include "core/errors.h"
+#include "core/input_file.h"
 #include "core/settings_file.h"
 #include "core/settings_record.h"
 
-#include <fstream>
 #include <iostream>
 #include <map>
 #include <set>
 
 namespace kvrcli {
 namespace {
+
+// A to-json file is about 150 KB; anything far larger is not one.
+constexpr std::uint64_t kMaxJsonBytes = 16ull * 1024 * 1024;
 
 kvr::SettingsRecord load(const std::string& file)
 {
@@ -55,28 +59,25 @@ CommandRegistration fromJson([](CLI::App& app, Action& chosen) {
     auto file = std::make_shared<std::string>();
     auto output = std::make_shared<std::string>();
     cmd->add_option("FILE", *file, "JSON file")->required();
-    cmd->add_option("-o,--output", *output, "Settings file to write")->required();
+    cmd->add_option("-o,--output", *output, "Settings file to write (- for standard output)")->required();
     cmd->callback([&chosen, file, output] {
         chosen = [file, output] {
-            std::ifstream in(*file);
-            if (!in)
-                throw kvr::GeneralError("Cannot open " + *file);
+            const std::vector<std::uint8_t> text = kvr::readInputFile(*file, kMaxJsonBytes);
             nlohmann::json j;
             try {
-                j = nlohmann::json::parse(in);
+                j = nlohmann::json::parse(text.begin(), text.end());
             } catch (const nlohmann::json::exception& e) {
                 throw kvr::GeneralError(*file + " is not JSON: " + e.what());
             }
             const kvr::SettingsRecord r = recordFromJson(j);
-            if (!kvr::writeSettingsFile(*output, r))
-                throw kvr::GeneralError("Cannot write " + *output);
+            writeOutput(*output, r.bytes());
             return int(kDone);
         };
     });
 });
 
 CommandRegistration diff([](CLI::App& app, Action& chosen) {
-    auto* cmd = app.add_subcommand("diff", "List the fields in which two settings files differ");
+    auto* cmd = app.add_subcommand("diff", "List the fields in which two settings files differ (exit 1 if any)");
     auto a = std::make_shared<std::string>();
     auto b = std::make_shared<std::string>();
     cmd->add_option("A", *a, "First settings file")->required();
@@ -88,15 +89,18 @@ CommandRegistration diff([](CLI::App& app, Action& chosen) {
             std::set<std::string> seen;
             flatten(recordToJson(load(*a)), "", fa, order, seen);
             flatten(recordToJson(load(*b)), "", fb, order, seen);
+            bool differ = false;
             for (const auto& key : order) {
                 const auto ia = fa.find(key);
                 const auto ib = fb.find(key);
                 const std::string va = ia == fa.end() ? "(none)" : ia->second;
                 const std::string vb = ib == fb.end() ? "(none)" : ib->second;
-                if (va != vb)
+                if (va != vb) {
                     std::cout << key << ": " << va << " -> " << vb << '\n';
+                    differ = true;
+                }
             }
-            return int(kDone);
+            return int(differ ? kFilesDiffer : kDone);
         };
     });
 });

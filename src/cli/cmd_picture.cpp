@@ -1,3 +1,4 @@
+#include "cli/cli_output.h"
 #include "cli/commands.h"
 
 #include "core/errors.h"
@@ -5,13 +6,15 @@
 #include "graphics/dib256.h"
 #include "graphics/dib_render.h"
 #include "graphics/game_palette.h"
+#include "graphics/graphic_error.h"
 
 #include <iostream>
 #include <memory>
 
 #ifdef KVR_HAVE_QT_GUI
+#include <QBuffer>
+#include <QByteArray>
 #include <QImage>
-#include <QString>
 #endif
 
 namespace kvrcli {
@@ -33,13 +36,30 @@ void writePng(const kvr::RgbPicture& picture, const std::string& out)
         for (int x = 0; x < picture.width; ++x)
             line[x] = picture.argb[std::size_t(y) * std::size_t(picture.width) + std::size_t(x)];
     }
-    if (!image.save(QString::fromStdString(out), "PNG"))
-        throw kvr::GeneralError("Cannot write " + out);
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    if (!image.save(&buffer, "PNG"))
+        throw kvr::GeneralError("Cannot make a PNG picture for " + out);
+    writeOutput(out, std::span(reinterpret_cast<const std::uint8_t*>(png.constData()), std::size_t(png.size())));
 #else
     (void)picture;
     (void)out;
     throw kvr::GeneralError("This build writes no PNG files (it was made without Qt)");
 #endif
+}
+
+// The bitmap class reports a header of unknown size without a text; say it here.
+template <typename Load>
+void loadPicture(const std::string& file, Load load)
+{
+    try {
+        load();
+    } catch (const kvr::InvalidGraphic& e) {
+        if (*e.what() != '\0')
+            throw;
+        throw kvr::InvalidGraphic(file + ": the bitmap header is neither 40 nor 12 bytes long");
+    }
 }
 
 int runPicture(const PictureOptions& o)
@@ -51,7 +71,7 @@ int runPicture(const PictureOptions& o)
     kvr::RgbPicture picture;
     if (o.loader == "dib") {
         kvr::TDIB dib;
-        dib.loadFromFile(o.file);
+        loadPicture(o.file, [&] { dib.loadFromFile(o.file); });
         if (dib.empty())
             throw kvr::GeneralError("The bitmap is empty");
         picture = kvr::renderDib(dib, colours);
@@ -61,7 +81,8 @@ int runPicture(const PictureOptions& o)
         picture = kvr::renderDib256(dib, colours);
     }
     writePng(picture, o.out);
-    std::cout << picture.width << " x " << picture.height << " -> " << o.out << '\n';
+    if (!isStdout(o.out))
+        std::cout << picture.width << " x " << picture.height << " -> " << o.out << '\n';
     return kDone;
 }
 
@@ -69,7 +90,7 @@ CommandRegistration reg([](CLI::App& app, Action& chosen) {
     auto* cmd = app.add_subcommand("picture", "Load a bitmap with the editor's own loader and write it as a PNG");
     auto o = std::make_shared<PictureOptions>();
     cmd->add_option("FILE", o->file, "The bitmap file")->required();
-    cmd->add_option("-o,--output", o->out, "The PNG file to write")->required();
+    cmd->add_option("-o,--output", o->out, "The PNG file to write (- for standard output)")->required();
     cmd->add_option("--palette", o->palette,
                     "Show the pixels through this game palette (KVR.PAL) instead of the file's colours");
     cmd->add_option("--as", o->loader, "dib256: the image view's 8-bit loader; dib: the helmet editor's bitmap class")

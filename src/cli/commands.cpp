@@ -1,8 +1,13 @@
 #include "cli/commands.h"
 
+#include "cli/cli_output.h"
+
 #include "core/errors.h"
 
+#include <algorithm>
 #include <iostream>
+#include <optional>
+#include <string>
 #include <vector>
 
 namespace kvrcli {
@@ -22,15 +27,63 @@ CommandRegistration::CommandRegistration(Adder adder) { registry().push_back(std
 
 const char* programPath() { return g_programPath; }
 
+namespace {
+
+// CLI11 calls an unknown first word a missing subcommand; say which word it was.
+std::optional<std::string> unknownCommand(CLI::App& app, int argc, char** argv)
+{
+    if (argc < 2 || argv[1][0] == '-')
+        return std::nullopt;
+    std::vector<std::string> commands;
+    for (const CLI::App* cmd : app.get_subcommands({})) {
+        if (cmd->get_name() == argv[1])
+            return std::nullopt;
+        commands.push_back(cmd->get_name());
+    }
+    std::sort(commands.begin(), commands.end());
+    std::string names;
+    for (const std::string& name : commands)
+        names += (names.empty() ? "" : ", ") + name;
+    return "kvrdesk-cli: unknown command \"" + std::string(argv[1]) + "\"; the commands are: " + names +
+           ". Run with --help for more information.";
+}
+
+// Runs the command; `failed` tells an error from an answer such as "the files differ".
+int runChosen(const Action& chosen, bool& failed)
+{
+    failed = true;
+    try {
+        const int code = chosen();
+        failed = false;
+        return code;
+    } catch (const kvr::FileAccessError& e) {
+        std::cerr << e.what() << '\n';
+        if (!e.detail().empty())
+            std::cerr << e.detail() << '\n';
+        return kFileAccess;
+    } catch (const std::exception& e) {
+        const std::string what = e.what();
+        std::cerr << "kvrdesk-cli: " << (what.empty() ? "failed without a message" : what) << '\n';
+        return kOtherError;
+    }
+}
+
+} // namespace
+
 int runCli(int argc, char** argv)
 {
     g_programPath = argc > 0 ? argv[0] : nullptr;
+    StdoutGuard out;
     CLI::App app{"kvrdesk-cli: the game editor's values, files and pictures on the command line"};
     app.require_subcommand(1);
     app.set_version_flag("--version", std::string("kvrdesk-cli ") + KVR_VERSION);
     Action chosen;
     for (auto& add : registry())
         add(app, chosen);
+    if (const auto unknown = unknownCommand(app, argc, argv)) {
+        std::cerr << *unknown << '\n';
+        return kUsage;
+    }
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {
@@ -39,17 +92,12 @@ int runCli(int argc, char** argv)
     }
     if (!chosen)
         return kUsage;
-    try {
-        return chosen();
-    } catch (const kvr::FileAccessError& e) {
-        std::cerr << e.what() << '\n';
-        if (!e.detail().empty())
-            std::cerr << e.detail() << '\n';
-        return kFileAccess;
-    } catch (const std::exception& e) {
-        std::cerr << "kvrdesk-cli: " << e.what() << '\n';
+    bool failed = false;
+    const int code = runChosen(chosen, failed);
+    // Output that never arrived turns any answer into a failure.
+    if (!out.flush() && !failed)
         return kOtherError;
-    }
+    return code;
 }
 
 } // namespace kvrcli

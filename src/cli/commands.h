@@ -7,8 +7,16 @@
 
 namespace kvrcli {
 
-// Exit codes of the command-line tool.
-enum Exit : int { kDone = 0, kFileAccess = 1, kUsage = 2, kOtherError = 3 };
+// Exit codes of the command-line tool. `diff` says "the files differ" with 1, as diff(1)
+// and cmp(1) do; no game file is touched there.
+enum Exit : int {
+    kDone = 0,
+    kFileAccess = 1,
+    kFilesDiffer = 1,
+    kUsage = 2,
+    kOtherError = 3,
+    kChecksumMismatch = 4,
+};
 
 using Action = std::function<int()>;
 

@@ -4,9 +4,11 @@
 #include "core/errors.h"
 
 #include <cctype>
+#include <charconv>
 #include <cstdio>
 #include <functional>
 #include <string>
+#include <string_view>
 
 namespace kvrcli {
 using nlohmann::json;
@@ -46,6 +48,21 @@ std::string offsetKey(std::size_t offset)
     char buf[32];
     std::snprintf(buf, sizeof buf, "0x%03zX", offset);
     return buf;
+}
+
+// A raw_bytes key: hex digits, with or without "0x", naming a place inside the record.
+// Signs, blanks and anything past the record are refused rather than wrapped around.
+std::size_t recordOffset(const std::string& key)
+{
+    std::string_view digits = key;
+    if (digits.size() > 2 && digits[0] == '0' && (digits[1] == 'x' || digits[1] == 'X'))
+        digits.remove_prefix(2);
+    std::size_t offset = 0;
+    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), offset, 16);
+    if (digits.empty() || error != std::errc() || end != digits.data() + digits.size() || offset >= rec::kSize)
+        throw kvr::GeneralError("raw_bytes: bad offset \"" + key + "\": expected a place from 0x000 to " +
+                                offsetKey(rec::kSize - 1));
+    return offset;
 }
 
 // One description drives writing, reading and the byte-exact residue, so the three can
@@ -292,10 +309,15 @@ kvr::SettingsRecord recordFromJson(const json& j)
         throw kvr::GeneralError("expected a JSON object");
     kvr::SettingsRecord r = fromFields(j, true);
     if (j.contains("unused")) {
+        if (!j["unused"].is_object())
+            throw kvr::GeneralError("field unused: expected an object");
         for (const auto& u : kUnused) {
             if (!j["unused"].contains(u.name))
                 continue;
-            const auto bytes = unhex(j["unused"][u.name].get<std::string>(), std::string("unused.") + u.name);
+            const json& text = j["unused"][u.name];
+            if (!text.is_string())
+                throw kvr::GeneralError(std::string("field unused.") + u.name + ": expected hex text");
+            const auto bytes = unhex(text.get<std::string>(), std::string("unused.") + u.name);
             if (bytes.size() != u.size)
                 throw kvr::GeneralError(std::string("field unused.") + u.name + ": expected " +
                                         std::to_string(u.size) + " bytes");
@@ -303,15 +325,14 @@ kvr::SettingsRecord recordFromJson(const json& j)
         }
     }
     if (j.contains("raw_bytes")) {
+        if (!j["raw_bytes"].is_object())
+            throw kvr::GeneralError("field raw_bytes: expected an object");
         for (const auto& [key, value] : j["raw_bytes"].items()) {
-            std::size_t offset = 0;
-            try {
-                offset = std::stoul(key, nullptr, 16);
-            } catch (const std::exception&) {
-                throw kvr::GeneralError("raw_bytes: bad offset " + key);
-            }
+            const std::size_t offset = recordOffset(key);
+            if (!value.is_string())
+                throw kvr::GeneralError("raw_bytes." + key + ": expected hex text");
             const auto bytes = unhex(value.get<std::string>(), "raw_bytes." + key);
-            if (offset + bytes.size() > rec::kSize)
+            if (bytes.size() > rec::kSize - offset)
                 throw kvr::GeneralError("raw_bytes." + key + ": beyond the end of the record");
             std::copy(bytes.begin(), bytes.end(), r.bytes().begin() + std::ptrdiff_t(offset));
         }

@@ -72,7 +72,8 @@ inline void setLe32(std::span<std::uint8_t> b, std::size_t at, std::uint32_t v)
 }
 
 // Reads a whole picture or palette file. GeneralError "Cannot open file ..." when it
-// cannot be opened or read, or is larger than `limit` bytes.
+// cannot be opened, and a message saying why when it cannot be read, is not a regular
+// file or is larger than `limit` bytes.
 std::vector<std::uint8_t> readPictureFile(const std::filesystem::path& file, std::uint64_t limit);
 
 } // namespace kvr

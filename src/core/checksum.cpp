@@ -2,9 +2,8 @@
 
 #include "core/errors.h"
 #include "core/game_file.h"
+#include "core/input_file.h"
 
-#include <fstream>
-#include <iterator>
 
 namespace kvr {
 
@@ -55,10 +54,7 @@ bool writeChecksumTrailer(std::span<std::uint8_t> file)
 namespace {
 std::vector<std::uint8_t> readWhole(const std::filesystem::path& path)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        throw GeneralError("Cannot open " + path.string());
-    std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::vector<std::uint8_t> bytes = readInputFile(path, kMaxGameFileBytes);
     if (bytes.size() < kChecksumSize)
         throw GeneralError(path.string() + " is too short to hold a checksum");
     return bytes;
@@ -67,12 +63,8 @@ std::vector<std::uint8_t> readWhole(const std::filesystem::path& path)
 
 void updateChecksumFile(const std::filesystem::path& path)
 {
-    std::error_code ec;
-    const auto size = std::filesystem::file_size(path, ec);
-    if (ec)
-        throw GeneralError("Cannot open " + path.string());
-    if (size < kChecksumSize)
-        throw GeneralError(path.string() + " is too short to hold a checksum");
+    // Missing, foreign or short files are the user's mistake, not a failed game file.
+    readWhole(path);
     GameFile f = GameFile::open(path);
     f.updateChecksum();
     f.commit();

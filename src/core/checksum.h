@@ -26,12 +26,13 @@ Checksum storedChecksum(std::span<const std::uint8_t> file);
 bool writeChecksumTrailer(std::span<std::uint8_t> file);
 
 // Recomputes the trailer of a file on disk, replacing it whole. Throws GeneralError
-// for a missing file or one shorter than the trailer, FileAccessError when it cannot be
-// written.
+// for a missing file, one shorter than the trailer, or anything but a regular file of
+// at most 64 MiB; FileAccessError when it cannot be written.
 void updateChecksumFile(const std::filesystem::path& path);
 
 // Whether the trailer of the file on disk matches its content. Throws GeneralError
-// when the file cannot be read or is shorter than the trailer.
+// when the file cannot be read, is shorter than the trailer, or is not a regular file of
+// at most 64 MiB.
 bool verifyChecksumFile(const std::filesystem::path& path);
 
 } // namespace kvr

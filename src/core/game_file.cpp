@@ -2,13 +2,28 @@
 
 #include "core/checksum.h"
 #include "core/errors.h"
+#include "core/input_file.h"
 #include "core/safe_write.h"
 
-#include <fstream>
-#include <iterator>
+#include <cstring>
 
 namespace kvr {
 namespace fs = std::filesystem;
+
+namespace {
+
+// Which file and why, in the words of a game folder: a file is replaced through a new
+// file beside it, so a folder we may not write in fails although the file is writable.
+std::string writeFailureDetail(const WriteFailure& e)
+{
+    if (e.file().empty())
+        return e.what();
+    if (e.step() == WriteStep::Create)
+        return e.file().string() + ": cannot create a file in the game folder: " + std::strerror(e.error());
+    return e.file().string() + ": " + e.reason();
+}
+
+} // namespace
 
 void makeWritable(const fs::path& path)
 {
@@ -21,18 +36,12 @@ GameFile GameFile::open(const fs::path& path, std::string errorText)
     GameFile f;
     f.m_path = path;
     f.m_errorText = std::move(errorText);
+    try {
+        f.m_bytes = readInputFile(path, kMaxGameFileBytes);
+    } catch (const InputFileError& e) {
+        throw FileAccessError(f.m_errorText, e.what());
+    }
     makeWritable(path);
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        f.fail("cannot open");
-    in.seekg(0, std::ios::end);
-    const std::streamoff size = in.tellg();
-    if (size < 0 || size > std::streamoff(UINT32_MAX))
-        f.fail("cannot size");
-    in.seekg(0);
-    f.m_bytes.resize(std::size_t(size));
-    if (size > 0 && !in.read(reinterpret_cast<char*>(f.m_bytes.data()), size))
-        f.fail("cannot read");
     return f;
 }
 
@@ -123,7 +132,7 @@ void GameFile::commit()
             keepOriginalCopy(m_path);
         replaceFile(m_path, m_bytes);
     } catch (const WriteFailure& e) {
-        throw FileAccessError(m_errorText, e.what());
+        throw FileAccessError(m_errorText, writeFailureDetail(e));
     }
     m_modified = false;
     m_existed = true;

@@ -15,8 +15,9 @@ namespace kvr {
 // so an action that fails half-way leaves the file exactly as it was.
 class GameFile {
 public:
-    // Opens an existing file, making it writable first. Throws FileAccessError with
-    // `errorText` when it cannot be read.
+    // Reads an existing regular file of at most 64 MiB whole and makes it writable.
+    // Throws FileAccessError with `errorText` when it cannot be read, and with a detail
+    // naming the file and the reason.
     static GameFile open(const std::filesystem::path& path, std::string errorText = " File access error! ");
 
     // A file held in memory only; commit() writes it to `path`. For making files.
@@ -48,7 +49,9 @@ public:
     void updateChecksum();
 
     // Writes the file back if it was changed: once keeps a pristine ".orig" copy, then
-    // replaces the file whole. Throws FileAccessError; the file is then unchanged.
+    // replaces the file whole (a symlink's target; a hard link is separated). Throws
+    // FileAccessError whose detail names the file and the system's reason; the file is
+    // then unchanged.
     void commit();
 
 private:

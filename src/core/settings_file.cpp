@@ -1,26 +1,29 @@
 #include "core/settings_file.h"
 
 #include "core/errors.h"
+#include "core/input_file.h"
 #include "core/safe_write.h"
 #include "core/settings_record.h"
 
-#include <fstream>
+#include <algorithm>
 
 namespace kvr {
 
 bool readSettingsFile(const std::filesystem::path& file, SettingsRecord& record)
 {
-    std::ifstream in(file, std::ios::binary);
-    if (!in)
-        return false;
-    SettingsRecord loaded;
-    auto bytes = loaded.bytes();
-    in.read(reinterpret_cast<char*>(bytes.data()), std::streamsize(bytes.size()));
-    if (std::size_t(in.gcount()) != bytes.size())
+    std::vector<std::uint8_t> bytes;
+    try {
+        bytes = readInputFile(file, rec::kSize, Longer::Cut);
+    } catch (const InputFileError& e) {
+        if (e.cannotOpen())
+            return false;
+        throw;
+    }
+    if (bytes.size() != rec::kSize)
         throw GeneralError("Not a settings file: " + file.filename().string() + " holds " +
-                           std::to_string(in.gcount()) + " bytes, a settings file holds " +
+                           std::to_string(bytes.size()) + " bytes, a settings file holds " +
                            std::to_string(rec::kSize) + ".");
-    record = loaded;
+    std::copy(bytes.begin(), bytes.end(), record.bytes().begin());
     return true;
 }
 
@@ -29,7 +32,7 @@ bool writeSettingsFile(const std::filesystem::path& file, const SettingsRecord& 
     if (file.empty())
         return false;
     try {
-        replaceFile(file, record.bytes());
+        writeOutputFile(file, record.bytes());
         return true;
     } catch (const WriteFailure&) {
         return false;

@@ -3,6 +3,7 @@
 #include "core/safe_write.h"
 #include "graphics/bitmap_header.h"
 #include "core/byte_reader.h"
+#include "graphics/dib256.h"
 #include "graphics/graphic_error.h"
 
 #include <algorithm>
@@ -21,6 +22,21 @@ namespace {
 }
 
 constexpr std::uint64_t kMaxFileBytes = 256ull * 1024 * 1024;
+
+bool knownBitDepth(std::uint16_t bits)
+{
+    switch (bits) {
+    case 1:
+    case 4:
+    case 8:
+    case 16:
+    case 24:
+    case 32:
+        return true;
+    default:
+        return false;
+    }
+}
 
 } // namespace
 
@@ -126,8 +142,11 @@ void TDIB::loadFromBytes(std::span<const std::uint8_t> bytes)
     } else {
         unknownHeader();
     }
-    // Rows bottom-up only; sizes must be representable.
-    if (width < 0 || height < 0)
+    // Rows bottom-up only; sizes must be representable, and drawing the picture must
+    // not ask for more than the 8-bit view's pixel limit.
+    if (width < 0 || height < 0 || !knownBitDepth(bits))
+        invalid();
+    if (std::uint64_t(width) * std::uint64_t(height) > kMaxPixelBytes)
         invalid();
     const std::uint64_t rowBytes = bmp::rowSize(bits, std::uint64_t(width));
     if (rowBytes != 0 && std::uint64_t(height) > in.remaining() / rowBytes)

@@ -38,7 +38,8 @@ class TDIB {
     std::size_t pixelsOffset() const { return m_image ? m_image->pixelsOffset : 0; }
 
     // An empty input makes the bitmap empty. Throws InvalidGraphic "Bitmap image is
-    // not valid" without the "BM" signature or when data is missing, InvalidGraphic
+    // not valid" without the "BM" signature, when data is missing, for a bit depth
+    // other than 1, 4, 8, 16, 24 or 32, or for more than 16 Mi pixels; InvalidGraphic
     // with an empty message for a header that is neither 40 nor 12 bytes; the earlier
     // image is kept then.
     void loadFromBytes(std::span<const std::uint8_t> bytes);

@@ -2,10 +2,10 @@
 
 #include "core/editor_home.h"
 #include "core/errors.h"
+#include "core/input_file.h"
 #include "core/user_prompt.h"
 
 #include <algorithm>
-#include <fstream>
 #include <vector>
 
 namespace kvr {
@@ -34,17 +34,13 @@ void loadGamePaletteBytes(std::span<const std::uint8_t> bytes, GamePalette& pale
 
 void loadGamePalette(const std::filesystem::path& file, GamePalette& palette)
 {
-    std::error_code ec;
-    std::ifstream in;
-    if (std::filesystem::is_regular_file(file, ec))
-        in.open(file, std::ios::binary);
-    if (!in.is_open())
-        throw GeneralError("The game palette " + file.string() + " cannot be opened");
-    std::vector<std::uint8_t> bytes(kUsefulBytes);
-    in.read(reinterpret_cast<char*>(bytes.data()), std::streamsize(bytes.size()));
-    if (in.bad())
-        throw GeneralError("The game palette " + file.string() + " cannot be read");
-    bytes.resize(std::size_t(in.gcount()));
+    std::vector<std::uint8_t> bytes;
+    try {
+        bytes = readInputFile(file, kUsefulBytes, Longer::Cut);
+    } catch (const InputFileError& e) {
+        throw GeneralError("The game palette " + file.string() + " cannot be " +
+                           (e.cannotOpen() ? "opened" : "read") + ": " + e.what());
+    }
     try {
         loadGamePaletteBytes(bytes, palette);
     } catch (const GeneralError& e) {

@@ -3,8 +3,36 @@
 #include "graphics/dib256.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace kvr {
+
+ViewPlacement placeView(int controlWidth, int controlHeight, int shownWidth, int shownHeight)
+{
+    ViewPlacement p;
+    if (shownWidth <= 0 || shownHeight <= 0)
+        return p;
+    p.scale = std::max(1, std::min(controlWidth / shownWidth, controlHeight / shownHeight));
+    p.width = shownWidth * p.scale;
+    p.height = shownHeight * p.scale;
+    p.left = std::max(0, (controlWidth - p.width) / 2);
+    p.top = std::max(0, (controlHeight - p.height) / 2);
+    return p;
+}
+
+PixelPoint placedToBitmap(double x, double y, const ViewPlacement& placement, const PixelRect& shown)
+{
+    const int scale = std::max(1, placement.scale);
+    const auto along = [scale](double at, int start) { return int(std::floor((at - start) / scale)); };
+    return {shown.left + along(x, placement.left), shown.top + along(y, placement.top)};
+}
+
+int naturalScale(double devicePixelRatio)
+{
+    if (!std::isfinite(devicePixelRatio))
+        return 1;
+    return int(std::clamp(std::lround(devicePixelRatio), 1L, 8L));
+}
 
 WinGImageModel::WinGImageModel()
 {

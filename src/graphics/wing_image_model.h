@@ -12,6 +12,26 @@ namespace kvr {
 
 inline constexpr const char* kNoPicture = "(none)";
 
+// Where the shown rectangle lands on a control, in device pixels: enlarged by the
+// largest whole multiple that fits (at least 1) and centred, so every picture pixel
+// is a square of the same size and a palette swatch keeps its exact edges.
+struct ViewPlacement {
+    int scale = 1;
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+};
+ViewPlacement placeView(int controlWidth, int controlHeight, int shownWidth, int shownHeight);
+
+// The bitmap pixel under a point given in device pixels. Points beside the placed
+// picture map outside the shown rectangle, never onto its edge.
+PixelPoint placedToBitmap(double x, double y, const ViewPlacement& placement, const PixelRect& shown);
+
+// The whole multiple a picture is shown at on a screen with this many device pixels
+// per logical pixel: the nearest one, so it looks about as large as intended.
+int naturalScale(double devicePixelRatio);
+
 // Everything the image control does apart from putting pixels on the screen: the
 // off-screen bitmap, the picture file it shows, the colour-table rules and the view
 // rectangle. The Qt control (TWinGImage) paints what this holds.

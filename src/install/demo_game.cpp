@@ -28,11 +28,25 @@ namespace {
 
 constexpr char kVersionBytes[kLanguageVersions] = {'J', 'o', 'i', 'E', 'a', 0, 'e'};
 
-void checkLanguage(int languageVersion)
+} // namespace
+
+void checkDemoLanguage(int languageVersion)
 {
     if (languageVersion < 0 || languageVersion >= kLanguageVersions || kVersionBytes[languageVersion] == 0)
         throw GeneralError("Language version " + std::to_string(languageVersion) +
                            " cannot be made: choose 0, 1, 2, 3, 4 or 6.");
+}
+
+namespace {
+
+// Everything a demo installation writes; a folder holding any of them, or a backup of
+// one, is someone's game and is never written over.
+std::vector<std::string> gameFileNames()
+{
+    std::vector<std::string> names = {"KVR.EXE", "F1GSTATE.SAV"};
+    for (int t = 0; t < rec::kTracks; ++t)
+        names.push_back("CIRCUITS/" + trackFileName(t));
+    return names;
 }
 
 void makeFolder(const fs::path& dir)
@@ -118,6 +132,19 @@ void copyTextures(const fs::path& from, const fs::path& gameJams)
 
 } // namespace
 
+void requireNoGameFiles(const fs::path& dir)
+{
+    for (const std::string& name : gameFileNames()) {
+        for (const std::string& candidate : {name, name + ".orig"}) {
+            const fs::path found = findInDir(dir, candidate);
+            std::error_code ec;
+            if (fs::exists(fs::symlink_status(found, ec)))
+                throw GeneralError("There is a game in " + dir.string() + " already (" + found.string() +
+                                   "); choose an empty folder.");
+        }
+    }
+}
+
 SettingsRecord demoRecord()
 {
     SettingsRecord r;
@@ -132,10 +159,9 @@ SettingsRecord demoRecord()
 
 void makeDemoGame(const fs::path& dir, int v, const fs::path& patchList, const fs::path& textures)
 {
-    checkLanguage(v);
+    checkDemoLanguage(v);
+    requireNoGameFiles(dir);
     makeFolder(dir);
-    if (fs::exists(findInDir(dir, "KVR.EXE")))
-        throw GeneralError("There is a game in " + dir.string() + " already; choose an empty folder.");
     const SettingsRecord r = demoRecord();
 
     GameFile state = GameFile::create(dir / "F1GSTATE.SAV", std::vector<std::uint8_t>(demoStateFileSize(), 0));
@@ -159,10 +185,11 @@ void makeDemoGame(const fs::path& dir, int v, const fs::path& patchList, const f
 
 void makeDemoCd(const fs::path& dir, int v, const fs::path& patchList)
 {
-    checkLanguage(v);
+    checkDemoLanguage(v);
+    requireNoGameFiles(dir);
     makeFolder(dir);
     const SettingsRecord r = demoRecord();
-    GameFile exe = makeExecutable(findInDir(dir, "KVR.EXE"), v, r, patchList);
+    GameFile exe = makeExecutable(dir / "KVR.EXE", v, r, patchList);
     writeTrackFiles(dir / "CIRCUITS");
     writeTrackData(exe, dir, r, v);
     exe.commit();

@@ -9,6 +9,13 @@ class SettingsRecord;
 // The values a demo installation holds: invented teams and drivers, every block filled.
 SettingsRecord demoRecord();
 
+// Throws GeneralError unless a demo can be made in `languageVersion`.
+void checkDemoLanguage(int languageVersion);
+
+// Throws GeneralError when `dir` holds any file a demo installation would write
+// (KVR.EXE, F1GSTATE.SAV, a track file, or a backup of one), in any case of letters.
+void requireNoGameFiles(const std::filesystem::path& dir);
+
 // Size of a made-up KVR.EXE: past the last position any block or the version byte uses.
 inline constexpr std::uint32_t kDemoExecutableSize = 0x570000;
 
@@ -20,11 +27,13 @@ inline constexpr std::uint32_t kDemoExecutableSize = 0x570000;
 // the original track blocks that "Install original tracks" writes. `patchList` is the
 // editor's DATA/PLT.DAT. With `textures` (the editor's DATA/DEMOJAMS) GAMEJAMS gets the
 // helmet sheet HELMETS1.JAM and the fourteen team paintings from there; without, it stays
-// empty. Throws GeneralError when `dir` already holds a KVR.EXE or a texture is missing.
+// empty. Throws GeneralError, writing nothing, when `dir` holds a file of a game already or
+// a texture is missing.
 void makeDemoGame(const std::filesystem::path& dir, int languageVersion, const std::filesystem::path& patchList,
                   const std::filesystem::path& textures = {});
 
 // A game CD folder: its own KVR.EXE and CIRCUITS folder with the sixteen track files.
+// Refuses a folder that holds a file of a game, as makeDemoGame does.
 void makeDemoCd(const std::filesystem::path& dir, int languageVersion, const std::filesystem::path& patchList);
 
 } // namespace kvr

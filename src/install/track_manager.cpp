@@ -3,13 +3,12 @@
 #include "core/errors.h"
 #include "core/game_dir.h"
 #include "core/game_file.h"
+#include "core/input_file.h"
 #include "core/safe_write.h"
 #include "core/settings_record.h"
 #include "editors/track/track_data.h"
 
 #include <array>
-#include <fstream>
-#include <iterator>
 #include <optional>
 #include <vector>
 
@@ -35,13 +34,11 @@ constexpr std::array<PatchRange, 4> kTrackPatch = {{
 
 std::optional<std::vector<std::uint8_t>> readWhole(const fs::path& file)
 {
-    std::ifstream in(file, std::ios::binary);
-    if (!in)
+    try {
+        return readInputFile(file, kMaxGameFileBytes);
+    } catch (const InputFileError&) {
         return std::nullopt;
-    std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad())
-        return std::nullopt;
-    return bytes;
+    }
 }
 
 void clearReadOnly(const fs::path& gameDir)
@@ -89,8 +86,13 @@ bool copyTrackFilesFromCd(const fs::path& cdExe, const fs::path& gameDir)
     }
     bool copied = true;
     for (int t = 0; t < rec::kTracks; ++t) {
+        const fs::path target = trackFilePath(gameDir, t);
         try {
-            replaceFile(trackFilePath(gameDir, t), contents[std::size_t(t)]);
+            // A custom track file that the CD's replaces is kept, as every replaced game file is.
+            std::error_code ec;
+            if (fs::exists(target, ec))
+                keepOriginalCopy(target);
+            replaceFile(target, contents[std::size_t(t)]);
         } catch (const WriteFailure&) {
             copied = false;
         }

@@ -41,7 +41,8 @@ TrackFiles ensureTrackFiles(const std::filesystem::path& gameDir, UserPrompt& pr
 
 // Copies the 16 track files from the CIRCUITS folder beside the CD's KVR.EXE over those
 // of the game. All 16 are read before the first is written; returns false (copying
-// nothing) when any cannot be read, and false when any cannot be written.
+// nothing) when any cannot be read, and false when any cannot be written. A track file
+// that is replaced keeps its ".orig" copy first.
 bool copyTrackFilesFromCd(const std::filesystem::path& cdExe, const std::filesystem::path& gameDir);
 
 // Blanks four instructions of KVR.EXE with 0x90 (14 bytes, the same in every language

@@ -7,7 +7,10 @@
 #include "widgets/enter_as_tab.h"
 #include "widgets/record_document.h"
 
+#include <QAbstractSlider>
+#include <QAbstractSpinBox>
 #include <QApplication>
+#include <QComboBox>
 #include <QHBoxLayout>
 #include <QLayout>
 #include <QLineEdit>
@@ -100,10 +103,33 @@ void EditorWindow::refresh()
 
 void EditorWindow::showEvent(QShowEvent* event)
 {
-    if (layout() && !layout()->menuBar())
+    if (layout() && !layout()->menuBar()) {
         layout()->setMenuBar(m_menuBar);
+        // Place the widgets now, not on the next pass of the event loop.
+        layout()->activate();
+    }
+    // The mouse wheel passing over a box or a bar must not change a value the user never
+    // chose: they take the wheel only once they have the focus.
+    for (QWidget* w : findChildren<QWidget*>()) {
+        if (qobject_cast<QComboBox*>(w) || qobject_cast<QAbstractSpinBox*>(w) || qobject_cast<QAbstractSlider*>(w)) {
+            w->setFocusPolicy(Qt::StrongFocus);
+            w->installEventFilter(this);
+        }
+    }
     QDialog::showEvent(event);
     refresh();
+}
+
+bool EditorWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Wheel) {
+        auto* w = qobject_cast<QWidget*>(watched);
+        if (w && !w->hasFocus()) {
+            event->ignore();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void EditorWindow::onImport()

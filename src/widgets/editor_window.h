@@ -62,6 +62,7 @@ protected:
     void guarded(const std::function<void()>& action);
 
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
     // Runs showRecord() with widget signals marked as the window's own.
     void refresh();

@@ -1,6 +1,6 @@
+#include "cli/cli_fixture.h"
 #include "core/settings_file.h"
 #include "core/settings_record.h"
-#include "editors/tuning/patch_list.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -10,45 +10,11 @@
 
 namespace {
 namespace fs = std::filesystem;
+using kvrtest::Cli;
 using kvrtest::readFile;
-using kvrtest::run;
+using kvrtest::snapshot;
 using kvrtest::TempDir;
 using Bytes = std::vector<std::uint8_t>;
-
-const std::string kCli = KVR_CLI;
-
-std::map<std::string, Bytes> snapshot(const fs::path& dir)
-{
-    std::map<std::string, Bytes> s;
-    for (const auto& e : fs::recursive_directory_iterator(dir))
-        if (e.is_regular_file())
-            s[fs::relative(e.path(), dir).string()] = readFile(e.path());
-    return s;
-}
-
-class Cli : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        fs::create_directories(home() / "DATA");
-        kvr::writePatchList(home() / "DATA" / "PLT.DAT", kvr::defaultPatchList());
-    }
-    fs::path home() const { return m_dir / "home"; }
-    fs::path game() const { return m_dir / "game"; }
-    fs::path file(const std::string& name) const { return m_dir / name; }
-    kvrtest::RunResult cli(std::vector<std::string> args)
-    {
-        args.insert(args.begin(), kCli);
-        return run(args);
-    }
-    void makeGame(const std::string& language = "0")
-    {
-        const auto r = cli({"demo-game", game().string(), "--language", language, "--home", home().string()});
-        ASSERT_EQ(r.exitCode, 0) << r.err;
-    }
-
-    TempDir m_dir;
-};
 
 TEST_F(Cli, DemoGameImportExportRoundTrip)
 {
@@ -126,7 +92,8 @@ TEST_F(Cli, ExitCodes)
 TEST_F(Cli, ChecksumWritesAndVerifies)
 {
     kvrtest::writeFile(file("s.SAV"), {0x61, 0x62, 0x63, 0, 0, 0, 0});
-    EXPECT_EQ(cli({"checksum", "--verify", file("s.SAV").string()}).exitCode, 1);
+    EXPECT_EQ(cli({"checksum", "--verify", file("s.SAV").string()}).exitCode, 4)
+        << "a mismatch is an answer, not a game file access error (1)";
     EXPECT_EQ(cli({"checksum", file("s.SAV").string()}).exitCode, 0);
     EXPECT_EQ(readFile(file("s.SAV")), (Bytes{0x61, 0x62, 0x63, 0x26, 0x01, 0xB3, 0x1B}));
     EXPECT_EQ(cli({"checksum", "--verify", file("s.SAV").string()}).exitCode, 0);
@@ -170,7 +137,8 @@ TEST_F(Cli, JsonShowsTheEditorsValuesAndDiffNamesFields)
     b.setByte(rec::carSelected(3), 0);
     ASSERT_TRUE(kvr::writeSettingsFile(file("b.KVS"), b));
     auto diff = cli({"diff", file("a.KVS").string(), file("b.KVS").string()});
-    EXPECT_EQ(diff.exitCode, 0);
+    EXPECT_EQ(diff.exitCode, 1) << "files that differ, as diff(1) says it";
+    EXPECT_EQ(cli({"diff", file("a.KVS").string(), file("a.KVS").string()}).exitCode, 0);
     EXPECT_EQ(diff.out, "car_numbers[2].selected: true -> false\ngrip.race[4]: 16000 -> 16100\n");
 
     kvrtest::writeFile(file("bad.json"), Bytes{'{', '}'});

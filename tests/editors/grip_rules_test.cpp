@@ -1,5 +1,6 @@
 #include "editors/grip/grip_rules.h"
 
+#include "core/errors.h"
 #include "core/settings_record.h"
 
 #include <gtest/gtest.h>
@@ -76,6 +77,20 @@ TEST(GripRules, TypedValueStoredOnlyInRange)
         EXPECT_EQ(storeTypedGrip(record, r.table, 7, r.typed), r.stored);
         EXPECT_EQ(record.word(gripOffset(r.table, 7)), r.stored ? r.typed : 555);
     }
+}
+
+TEST(GripRules, TypedTextAndStepThatAreNotNumbersAreRefused)
+{
+    SettingsRecord record = fullRoster();
+    EXPECT_TRUE(editTypedGrip(record, GripTable::Range, 3, " 32767"));
+    EXPECT_FALSE(editTypedGrip(record, GripTable::Range, 3, "32768"));
+    EXPECT_EQ(record.word(rec::gripRange(3)), 32767);
+    const SettingsRecord before = record;
+    EXPECT_THROW(editTypedGrip(record, GripTable::Qualifying, 3, "fast"), GeneralError);
+    EXPECT_THROW(shiftAllGrip(record, GripTable::Qualifying, "", true), GeneralError);
+    EXPECT_TRUE(record == before);
+    shiftAllGrip(record, GripTable::Range, "100", false);
+    EXPECT_EQ(record.word(rec::gripRange(3)), 32667);
 }
 
 TEST(GripRules, TypedValueForCarWithoutEntryIsDropped)

@@ -1,5 +1,6 @@
 #include "editors/power/power_rules.h"
 
+#include "core/errors.h"
 #include "core/settings_record.h"
 
 #include <gtest/gtest.h>
@@ -114,6 +115,38 @@ TEST(PowerRules, HumanBhpHasNoEditorLimit)
     EXPECT_EQ(humanPowerFromTyped(2000), 2000);
     EXPECT_EQ(humanPowerFromTyped(-1), 0);
     EXPECT_EQ(humanPowerFromTyped(70000), 65535);
+}
+
+TEST(PowerRules, TypedBoxesStoreTheNumbersAndReportTheRest)
+{
+    SettingsRecord record = allTeamsAt(700, 600);
+    record.setWord(rec::enginePowerRace(9), 3000);  // read from the game above the top
+    std::vector<std::string> boxes(14, "700");
+    boxes[0] = " 2000 ";
+    boxes[2] = "12a";
+    boxes[3] = "";
+    boxes[13] = "-7";
+    EXPECT_EQ(storeTypedTeamPower(record, PowerKind::Qualifying, boxes), (std::vector<std::string>{"12a", ""}));
+    EXPECT_EQ(record.word(rec::enginePowerQualifying(1)), 1579) << "clamped";
+    EXPECT_EQ(record.word(rec::enginePowerQualifying(3)), 700) << "not a number: kept";
+    EXPECT_EQ(record.word(rec::enginePowerQualifying(4)), 700) << "empty: kept";
+    EXPECT_EQ(record.word(rec::enginePowerQualifying(14)), 0);
+    EXPECT_EQ(record.word(rec::enginePowerRace(9)), 1579) << "the other table is clamped too";
+    EXPECT_EQ(record.word(rec::enginePowerQualifying(15)), 700);
+}
+
+TEST(PowerRules, TypedHumanBoxAndStepRefuseTextThatIsNotANumber)
+{
+    SettingsRecord record = allTeamsAt(700, 600);
+    editTypedHumanPower(record, PowerKind::OtherSessions, "1234");
+    EXPECT_EQ(record.word(rec::kHumanPowerRace), 1234);
+    const SettingsRecord before = record;
+    EXPECT_THROW(editTypedHumanPower(record, PowerKind::Qualifying, "lots"), GeneralError);
+    EXPECT_THROW(shiftShownTeams(record, PowerKind::Qualifying, "1e2", true), GeneralError);
+    EXPECT_TRUE(record == before);
+    shiftShownTeams(record, PowerKind::Qualifying, "50", false);
+    EXPECT_EQ(record.word(rec::enginePowerQualifying(1)), 650);
+    EXPECT_EQ(record.word(rec::enginePowerRace(1)), 600);
 }
 
 TEST(PowerRules, OffsetsOfTheChosenKind)

@@ -237,6 +237,37 @@ TEST(Dib, ImpossibleSizesAreRefused)
     EXPECT_EQ(refusal(buildBitmap(colours, counting(24))), "Bitmap image is not valid");
 }
 
+TEST(Dib, BitDepthsAndPixelAreasItCannotDrawAreRefused)
+{
+    const struct {
+        const char* what;
+        std::int32_t width, height;
+        std::uint16_t bits;
+        std::size_t dataBytes;
+        bool loads;
+    } cases[] = {
+        {"0 bits: no pixel bytes for a gigabyte picture", 12000, 12000, 0, 0, false},
+        {"2 bits", 5, 3, 2, 12, false},
+        {"7 bits", 5, 3, 7, 12, false},
+        {"64 bits", 5, 3, 64, 120, false},
+        {"65535 x 65535 in a tiny file", 65535, 65535, 8, 24, false},
+        {"4097 x 4097 held whole, over 16 Mi pixels", 4097, 4097, 1, 4097 * 516, false},
+        {"4096 x 4096 at 1 bit", 4096, 4096, 1, 4096 * 512, true},
+        {"16 bits", 5, 3, 16, 36, true},
+        {"32 bits", 5, 3, 32, 60, true},
+    };
+    for (const auto& c : cases) {
+        BitmapFields s;
+        s.width = c.width;
+        s.height = c.height;
+        s.bits = c.bits;
+        s.coloursUsed = 0;
+        s.colourEntries = c.bits == 1 || c.bits == 4 || c.bits == 8 ? 1u << c.bits : 0;
+        const Bytes file = buildBitmap(s, Bytes(c.dataBytes, 0));
+        EXPECT_EQ(refusal(file), c.loads ? "loaded" : "Bitmap image is not valid") << c.what;
+    }
+}
+
 TEST(Dib, CopiesShareOneImage)
 {
     TDIB a = loaded(buildBitmap({}, counting(24)));

@@ -64,6 +64,44 @@ TEST(PictureCommand, RefusedFilesExitWithThreeAndTheLoadersMessage)
     EXPECT_NE(r.err.find("missing.bmp"), std::string::npos) << r.err;
 }
 
+TEST(PictureCommand, EveryRefusalSaysWhy)
+{
+    kvrtest::TempDir dir;
+    // A header of 20 bytes: the bitmap class gives no text of its own for it.
+    kvrtest::writeFile(dir / "odd.bmp", {'B', 'M', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 20, 0, 0, 0, 0, 0});
+    auto r = kvrtest::run({KVR_CLI, "picture", (dir / "odd.bmp").string(), "-o", (dir / "x.png").string(), "--as",
+                           "dib"});
+    EXPECT_EQ(r.exitCode, 3);
+    EXPECT_NE(r.err.find("odd.bmp: the bitmap header is neither 40 nor 12 bytes long"), std::string::npos) << r.err;
+
+    // 58 bytes that claim 12000 x 12000 pixels at 0 bits each.
+    Bytes huge = kvr::encodeBitmap8(kvr::IndexedPicture(1, 1));
+    huge.resize(58);
+    for (std::size_t at : {18u, 22u}) {
+        huge[at] = 0xE0;
+        huge[at + 1] = 0x2E;
+    }
+    huge[28] = 0;
+    std::fill(huge.begin() + 46, huge.begin() + 50, 0); // no colour count
+    kvrtest::writeFile(dir / "huge.bmp", huge);
+    r = kvrtest::run({KVR_CLI, "picture", (dir / "huge.bmp").string(), "-o", (dir / "x.png").string(), "--as", "dib"});
+    EXPECT_EQ(r.exitCode, 3);
+    EXPECT_NE(r.err.find("Bitmap image is not valid"), std::string::npos) << r.err;
+    EXPECT_FALSE(fs::exists(dir / "x.png"));
+}
+
+TEST(PictureCommand, DashWritesThePngToStandardOutput)
+{
+    kvrtest::TempDir dir;
+    kvrtest::writeFile(dir / "p.bmp", kvr::encodeBitmap8(picture()));
+    const auto r = kvrtest::run({KVR_CLI, "picture", (dir / "p.bmp").string(), "-o", "-"});
+    if (!pngBuild(r))
+        GTEST_SKIP() << "this build writes no PNG";
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.out.substr(0, 8), std::string("\x89PNG\r\n\x1a\n", 8)) << "the PNG alone, no report line";
+    EXPECT_FALSE(fs::exists("-"));
+}
+
 TEST(PictureCommand, WritesThePixelsThroughTheFilesColoursOrThePalette)
 {
     if (!fs::exists("/usr/bin/convert"))

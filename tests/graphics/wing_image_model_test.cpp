@@ -221,3 +221,44 @@ TEST(WinGImageModel, ColourTableUpdateNeverReadsPastTheRunGiven)
     EXPECT_EQ(m.wing().colourTable()[12], kvr::rgb(9, 9, 9));
     EXPECT_EQ(m.wing().colourTable()[13], kvr::rgb(0, 0, 0));
 }
+
+struct PlacementRow {
+    const char* why;
+    int controlWidth, controlHeight, shownWidth, shownHeight;
+    kvr::ViewPlacement expected;
+};
+
+const PlacementRow kPlacements[] = {
+    {"exactly the picture's size", 500, 375, 500, 375, {1, 0, 0, 500, 375}},
+    {"one pixel short of twice: still once, centred", 999, 749, 500, 375, {1, 249, 187, 500, 375}},
+    {"twice the size", 1000, 750, 500, 375, {2, 0, 0, 1000, 750}},
+    {"the narrower side decides", 1600, 760, 500, 375, {2, 300, 5, 1000, 750}},
+    {"a camera view three times over", 305, 201, 100, 67, {3, 2, 0, 300, 201}},
+    {"smaller than the picture: once, from the corner", 300, 200, 500, 375, {1, 0, 0, 500, 375}},
+};
+
+TEST(ViewPlacement, WholeMultiplesCentred)
+{
+    for (const PlacementRow& r : kPlacements) {
+        const kvr::ViewPlacement p = kvr::placeView(r.controlWidth, r.controlHeight, r.shownWidth, r.shownHeight);
+        EXPECT_EQ(p.scale, r.expected.scale) << r.why;
+        EXPECT_EQ(p.left, r.expected.left) << r.why;
+        EXPECT_EQ(p.top, r.expected.top) << r.why;
+        EXPECT_EQ(p.width, r.expected.width) << r.why;
+        EXPECT_EQ(p.height, r.expected.height) << r.why;
+    }
+}
+
+TEST(ViewPlacement, DevicePointsMapToThePixelUnderThem)
+{
+    const kvr::ViewPlacement twice{2, 4, 0, 1000, 750};
+    const kvr::PixelRect all{0, 0, 500, 375};
+    EXPECT_EQ(kvr::placedToBitmap(4 + 2 * 420 - 0.01, 2 * 333 - 0.01, twice, all), (kvr::PixelPoint{419, 332}));
+    // Beside the picture is outside it, never on its edge.
+    EXPECT_EQ(kvr::placedToBitmap(3.5, -0.5, twice, all), (kvr::PixelPoint{-1, -1}));
+    EXPECT_EQ(kvr::placedToBitmap(1004, 750, twice, all), (kvr::PixelPoint{500, 375}));
+    // A portion counts from its own corner.
+    EXPECT_EQ(kvr::placedToBitmap(5, 7, {1, 0, 0, 100, 67}, {401, 68, 100, 67}), (kvr::PixelPoint{406, 75}));
+    EXPECT_EQ(kvr::naturalScale(1.25), 1);
+    EXPECT_EQ(kvr::naturalScale(1.5), 2);
+}

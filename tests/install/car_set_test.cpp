@@ -60,8 +60,8 @@ TEST(CarSet, OneFinalMessageNamesEveryFileThatCouldNotBeWritten)
 {
     CarSetGame g;
     int renames = 0;
-    kvr::setWriteStepHook([&](kvr::WriteStep s) {
-        if (s == kvr::WriteStep::Rename && (++renames == 1 || renames == 14))
+    kvr::setWriteFileHook([&](kvr::WriteStep s, const fs::path& file) {
+        if (s == kvr::WriteStep::Rename && file.extension() != ".orig" && (++renames == 1 || renames == 14))
             throw kvr::WriteFailure("disk full");
     });
     const auto outcome = kvr::installCarSet(g.context, g.prompt);

@@ -185,8 +185,8 @@ TEST(CockpitManager, PictureThatCannotBeWrittenPutsTheFirstBack)
     InstallGame g;
     const kvrtest::Snapshot before = snapshot(g.game());
     int renames = 0;
-    kvr::setWriteStepHook([&](kvr::WriteStep s) {
-        if (s == kvr::WriteStep::Rename && ++renames == 2)
+    kvr::setWriteFileHook([&](kvr::WriteStep s, const fs::path& file) {
+        if (s == kvr::WriteStep::Rename && file.extension() != ".orig" && ++renames == 2)
             throw kvr::WriteFailure("disk full");
     });
     const auto outcome = kvr::installCockpit(g.context, "A18", g.prompt);
@@ -203,8 +203,8 @@ TEST(CockpitManager, ExecutableThatCannotBeWrittenPutsThePicturesBack)
     const kvrtest::Snapshot before = snapshot(g.game() / "BITMAPS");
     const Bytes exe = readFile(g.game() / "KVR.EXE");
     int renames = 0;
-    kvr::setWriteStepHook([&](kvr::WriteStep s) {
-        if (s == kvr::WriteStep::Rename && ++renames == 3)
+    kvr::setWriteFileHook([&](kvr::WriteStep s, const fs::path& file) {
+        if (s == kvr::WriteStep::Rename && file.extension() != ".orig" && ++renames == 3)
             throw kvr::WriteFailure("disk full");
     });
     EXPECT_THROW(kvr::installCockpit(g.context, "A18", g.prompt), kvr::FileAccessError);

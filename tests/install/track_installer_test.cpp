@@ -202,8 +202,8 @@ TEST(TrackInstaller, TrackThatCannotBeWrittenPutsTheOthersBack)
     InstallGame g;
     const kvrtest::Snapshot before = snapshot(g.game());
     int renames = 0;
-    kvr::setWriteStepHook([&](kvr::WriteStep s) {
-        if (s == kvr::WriteStep::Rename && ++renames == 5)
+    kvr::setWriteFileHook([&](kvr::WriteStep s, const fs::path& file) {
+        if (s == kvr::WriteStep::Rename && file.extension() != ".orig" && ++renames == 5)
             throw kvr::WriteFailure("disk full");
     });
     const auto outcome = kvr::installTrackPack(g.context, g.prompt);

@@ -116,6 +116,10 @@ TEST(EnsureTrackFiles, MissingFirstFileAsksAndOverwritesTheOthers)
     for (int t = 0; t < 16; ++t)
         EXPECT_EQ(kvrtest::readFile(f.gameTrack(t)), cdTrack(t)) << t;
     EXPECT_FALSE(readOnly(f.gameTrack(5)));
+    // The custom files the CD's replaced are kept; track 1 was not there to keep.
+    EXPECT_FALSE(fs::exists(kvr::originalCopyPath(f.gameTrack(0))));
+    for (int t = 1; t < 16; ++t)
+        EXPECT_EQ(kvrtest::readFile(kvr::originalCopyPath(f.gameTrack(t))), oldTrack(t)) << t;
 }
 
 TEST(EnsureTrackFiles, AnyMissingFileAsks)
@@ -181,9 +185,10 @@ TEST(EnsureTrackFiles, FailedWriteLeavesNoHalfCopiedFile)
 {
     Folders f;
     f.installOld(0);
+    // Renames: track 1's copy; track 2's backup and copy; track 3's backup, then its copy fails.
     int renames = 0;
     kvr::setWriteStepHook([&](kvr::WriteStep s) {
-        if (s == kvr::WriteStep::Rename && ++renames == 3)
+        if (s == kvr::WriteStep::Rename && ++renames == 5)
             throw kvr::WriteFailure("disk full");
     });
     f.prompt.confirmAnswers = {true};
@@ -194,7 +199,8 @@ TEST(EnsureTrackFiles, FailedWriteLeavesNoHalfCopiedFile)
     EXPECT_EQ(f.prompt.warned, (std::vector<std::string>{"Cannot copy track file!"}));
     EXPECT_EQ(kvrtest::readFile(f.gameTrack(2)), oldTrack(2)) << "the failed copy left the old file whole";
     EXPECT_EQ(kvrtest::readFile(f.gameTrack(3)), cdTrack(3)) << "the others were still copied";
-    EXPECT_EQ(std::distance(fs::directory_iterator(f.game / "CIRCUITS"), fs::directory_iterator()), 16);
+    EXPECT_EQ(std::distance(fs::directory_iterator(f.game / "CIRCUITS"), fs::directory_iterator()), 16 + 15)
+        << "the 16 track files and the backups of the 15 that were there, nothing else";
 }
 
 TEST(EnsureTrackFiles, FolderThatCannotBeMadeIsReported)

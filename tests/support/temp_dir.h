@@ -11,6 +11,7 @@ namespace kvrtest {
 class TempDir {
 public:
     TempDir();
+    explicit TempDir(const std::filesystem::path& parent);
     ~TempDir();
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;
@@ -22,6 +23,10 @@ private:
     std::filesystem::path m_path;
 };
 
+// A folder in memory (/dev/shm) when it has `needed` bytes free, else the temp folder:
+// for tests that write game files many times and care for kills, not for power cuts.
+std::filesystem::path memoryBackedFolder(std::uint64_t needed);
+
 std::vector<std::uint8_t> readFile(const std::filesystem::path& file);
 void writeFile(const std::filesystem::path& file, const std::vector<std::uint8_t>& bytes);
 
@@ -31,6 +36,14 @@ struct RunResult {
     std::string out;
     std::string err;
 };
-RunResult run(const std::vector<std::string>& argv);
+struct RunOptions {
+    std::filesystem::path stdoutTo; // instead of capturing it, e.g. /dev/full
+    bool asNobody = false;          // drop root's rights first (user and group 65534)
+    int killAfterSeconds = 60;      // a hang fails the test instead of stalling it
+};
+RunResult run(const std::vector<std::string>& argv, const RunOptions& options = {});
+
+// The user a root test run hands files to so that permissions apply.
+inline constexpr unsigned kNobody = 65534;
 
 } // namespace kvrtest

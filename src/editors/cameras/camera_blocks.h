@@ -12,7 +12,7 @@ class SettingsRecord;
 namespace cameras {
 inline constexpr int kWords = 8;
 inline constexpr std::uint32_t kRecordBytes = kWords * 2;
-inline constexpr int kShown = 9;  // records 1..9; 0 and 10 are kept as they are
+inline constexpr int kShown = 9;  // "Camera n" is record n - 1; records 9 and 10 are kept as they are
 
 // Word numbers inside a camera record.
 enum Word : int {

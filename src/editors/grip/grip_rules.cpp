@@ -1,9 +1,12 @@
 #include "editors/grip/grip_rules.h"
 
+#include "core/errors.h"
+#include "core/number_text.h"
 #include "core/settings_record.h"
 #include "editors/names/names_rules.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace kvr {
 namespace {
@@ -12,6 +15,14 @@ namespace {
 constexpr long long kStepLimit = 0x10000;
 
 long long limitStep(long long step) { return std::clamp(step, -kStepLimit, kStepLimit); }
+
+long long wholeNumber(std::string_view text)
+{
+    const std::optional<std::int64_t> value = parseWholeNumber(text);
+    if (!value)
+        throw GeneralError(notANumberMessage(text));
+    return *value;
+}
 
 } // namespace
 
@@ -39,6 +50,11 @@ bool storeTypedGrip(SettingsRecord& record, GripTable table, int carNumber, long
         return false;
     record.setWord(gripOffset(table, carNumber), std::uint16_t(typed));
     return true;
+}
+
+bool editTypedGrip(SettingsRecord& record, GripTable table, int carNumber, std::string_view text)
+{
+    return storeTypedGrip(record, table, carNumber, wholeNumber(text));
 }
 
 std::uint16_t gripRaised(std::uint16_t value, long long step, GripTable table)
@@ -84,6 +100,15 @@ void lowerAllGrip(SettingsRecord& record, GripTable table, long long step)
         const std::size_t at = gripOffset(table, car);
         record.setWord(at, gripLowered(record.word(at), step, table));
     }
+}
+
+void shiftAllGrip(SettingsRecord& record, GripTable table, std::string_view stepText, bool up)
+{
+    const long long step = wholeNumber(stepText);
+    if (up)
+        raiseAllGrip(record, table, step);
+    else
+        lowerAllGrip(record, table, step);
 }
 
 void copyGripOtherToQualifying(SettingsRecord& record)

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string_view>
 #include <vector>
 
 namespace kvr {
@@ -26,6 +27,11 @@ std::size_t gripOffset(GripTable table, int carNumber);
 // otherwise dropped (returns false).
 bool storeTypedGrip(SettingsRecord& record, GripTable table, int carNumber, long long typed);
 
+// The value typed for one car. Text that is not a whole number throws GeneralError with
+// the message and changes nothing; a number the table does not accept is dropped
+// (returns false).
+bool editTypedGrip(SettingsRecord& record, GripTable table, int carNumber, std::string_view text);
+
 // "+" and "-" by a step: "+" stops at the maximum, "-" stops at 0. A negative step
 // moves the other way with that direction's stop.
 std::uint16_t gripRaised(std::uint16_t value, long long step, GripTable table);
@@ -37,6 +43,9 @@ std::vector<int> rosterCars(const SettingsRecord& record);
 // Shift the chosen table of every roster car once.
 void raiseAllGrip(SettingsRecord& record, GripTable table, long long step);
 void lowerAllGrip(SettingsRecord& record, GripTable table, long long step);
+// The same by the step typed in the box; text that is not a whole number throws
+// GeneralError with the message and changes nothing.
+void shiftAllGrip(SettingsRecord& record, GripTable table, std::string_view stepText, bool up);
 
 // "Qual=Other": qualifying := other sessions. "Other=Qual": the converse. Roster cars only.
 void copyGripOtherToQualifying(SettingsRecord& record);

@@ -4,6 +4,36 @@
 #include "graphics/colour_table.h"
 
 namespace kvr {
+namespace {
+
+class CrewScheme final : public ColourScheme {
+  public:
+    int elementCount() const override { return kLastCrewGroup - kFirstCrewGroup + 1; }
+    std::string caption(int element) const override { return crewGroupCaption(group(element)); }
+    int runLength(int) const override { return kCrewRunLength; }
+    std::optional<int> elementAt(std::uint8_t savedIndex) const override
+    {
+        const std::optional<int> g = crewGroupAt(savedIndex);
+        return g ? std::optional<int>(*g - kFirstCrewGroup) : std::nullopt;
+    }
+    int base(const SettingsRecord& record, int team, int element) const override
+    {
+        return record.byte(rec::pitCrewColour(team, group(element)));
+    }
+    void setBase(SettingsRecord& record, int team, int element, int base) const override
+    {
+        record.setByte(rec::pitCrewColour(team, group(element)), std::uint8_t(base));
+    }
+    RecolourTable recolourTable(const SettingsRecord& record, int team) const override
+    {
+        return crewRecolourTable(crewBases(record, team));
+    }
+
+  private:
+    static int group(int element) { return element + kFirstCrewGroup; }
+};
+
+} // namespace
 
 const char* crewGroupCaption(int group)
 {
@@ -41,6 +71,12 @@ std::string crewDetail(std::optional<int> group)
     if (!group)
         return kDetailNothing;
     return std::string(kDetailPrefix) + crewGroupCaption(*group);
+}
+
+const ColourScheme& crewScheme()
+{
+    static const CrewScheme scheme;
+    return scheme;
 }
 
 } // namespace kvr

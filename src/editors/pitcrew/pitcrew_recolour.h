@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editors/cockpit/cockpit_recolour.h"
+#include "editors/cockpit/colour_picture.h"
 
 #include <array>
 #include <cstdint>
@@ -56,5 +56,8 @@ std::optional<int> crewGroupAt(std::uint8_t savedIndex);
 
 // ShowElement's label text for a group (or none).
 std::string crewDetail(std::optional<int> group);
+
+// The pit crew colour editor's elements: element e is group e + 2.
+const ColourScheme& crewScheme();
 
 } // namespace kvr

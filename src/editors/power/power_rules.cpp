@@ -1,9 +1,12 @@
 #include "editors/power/power_rules.h"
 
+#include "core/errors.h"
+#include "core/number_text.h"
 #include "core/settings_record.h"
 
 #include <algorithm>
 #include <limits>
+#include <optional>
 
 namespace kvr {
 namespace {
@@ -11,6 +14,14 @@ namespace {
 constexpr long long kStepLimit = 0x10000;
 
 long long limitStep(long long step) { return std::clamp(step, -kStepLimit, kStepLimit); }
+
+long long wholeNumber(std::string_view text)
+{
+    const std::optional<std::int64_t> value = parseWholeNumber(text);
+    if (!value)
+        throw GeneralError(notANumberMessage(text));
+    return *value;
+}
 
 } // namespace
 
@@ -86,6 +97,35 @@ void copyPowerOtherToQualifying(SettingsRecord& record)
 std::uint16_t humanPowerFromTyped(long long typed)
 {
     return std::uint16_t(std::clamp<long long>(typed, 0, std::numeric_limits<std::uint16_t>::max()));
+}
+
+std::vector<std::string> storeTypedTeamPower(SettingsRecord& record, PowerKind kind,
+                                             std::span<const std::string> texts)
+{
+    std::vector<std::string> refused;
+    for (std::size_t i = 0; i < texts.size() && i < std::size_t(power::kShownTeams); ++i) {
+        const std::optional<std::int64_t> value = parseWholeNumber(texts[i]);
+        if (value)
+            record.setWord(teamPowerOffset(kind, int(i) + 1), bhpFromTyped(*value));
+        else
+            refused.push_back(texts[i]);
+    }
+    clampShownTeams(record);
+    return refused;
+}
+
+void editTypedHumanPower(SettingsRecord& record, PowerKind kind, std::string_view text)
+{
+    record.setWord(humanPowerOffset(kind), humanPowerFromTyped(wholeNumber(text)));
+}
+
+void shiftShownTeams(SettingsRecord& record, PowerKind kind, std::string_view stepText, bool up)
+{
+    const long long step = wholeNumber(stepText);
+    if (up)
+        raiseShownTeams(record, kind, step);
+    else
+        lowerShownTeams(record, kind, step);
 }
 
 } // namespace kvr

@@ -2,6 +2,10 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
 
 namespace kvr {
 
@@ -37,5 +41,19 @@ void copyPowerOtherToQualifying(SettingsRecord& record);
 
 // A typed human BHP: no upper limit below the word's, negative numbers become 0.
 std::uint16_t humanPowerFromTyped(long long typed);
+
+// Leaving a BHP box: the texts of the 14 boxes of the chosen kind, teams 1..14. Each box
+// that holds a whole number is stored; then the shown teams of both tables are clamped.
+// Returns the texts that are not numbers; their teams keep their values.
+std::vector<std::string> storeTypedTeamPower(SettingsRecord& record, PowerKind kind,
+                                             std::span<const std::string> texts);
+
+// The human box of the chosen kind. Text that is not a whole number throws GeneralError
+// with the message and changes nothing.
+void editTypedHumanPower(SettingsRecord& record, PowerKind kind, std::string_view text);
+
+// "+" (up) or "-" by the step typed in the box, on teams 1..14 of the chosen kind. Text
+// that is not a whole number throws GeneralError with the message and changes nothing.
+void shiftShownTeams(SettingsRecord& record, PowerKind kind, std::string_view stepText, bool up);
 
 } // namespace kvr

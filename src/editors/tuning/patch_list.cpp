@@ -1,21 +1,27 @@
 #include "editors/tuning/patch_list.h"
 
 #include "core/errors.h"
+#include "core/input_file.h"
 #include "core/safe_write.h"
 
-#include <fstream>
-#include <iterator>
 
 namespace kvr {
 
+namespace {
+// The shipped list holds a handful of records; a megabyte is far beyond any real one.
+constexpr std::uint64_t kMaxPatchListBytes = 1024 * 1024;
+} // namespace
+
 std::vector<PatchRecord> readPatchList(const std::filesystem::path& file)
 {
-    std::ifstream in(file, std::ios::binary);
-    if (!in)
-        throw GeneralError("File not found: " + file.string());
-    const std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad())
-        throw GeneralError("Cannot read " + file.string());
+    std::vector<std::uint8_t> bytes;
+    try {
+        bytes = readInputFile(file, kMaxPatchListBytes);
+    } catch (const InputFileError& e) {
+        if (e.cannotOpen())
+            throw GeneralError("File not found: " + file.string());
+        throw;
+    }
     if (bytes.empty() || bytes.size() % kPatchRecordSize != 0)
         throw GeneralError("The patch list " + file.string() + " is damaged: it must hold whole records of " +
                            std::to_string(kPatchRecordSize) + " bytes.");

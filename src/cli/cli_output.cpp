@@ -1,0 +1,91 @@
+#include "cli/cli_output.h"
+
+#include "core/errors.h"
+#include "core/safe_write.h"
+
+#include <array>
+#include <cerrno>
+#include <cstring>
+#include <iostream>
+#include <streambuf>
+#include <unistd.h>
+
+namespace kvrcli {
+
+void writeOutput(const std::string& name, std::span<const std::uint8_t> bytes)
+{
+    if (isStdout(name)) {
+        std::cout.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+        return;
+    }
+    try {
+        kvr::writeOutputFile(name, bytes);
+    } catch (const kvr::WriteFailure& e) {
+        throw kvr::GeneralError("Cannot write " + name + ": " + e.reason());
+    }
+}
+
+class StdoutGuard::Buffer : public std::streambuf {
+public:
+    Buffer() { reset(); }
+    int error() const { return m_error; }
+
+protected:
+    int_type overflow(int_type c) override
+    {
+        if (!drain())
+            return traits_type::eof();
+        if (!traits_type::eq_int_type(c, traits_type::eof())) {
+            *pptr() = traits_type::to_char_type(c);
+            pbump(1);
+        }
+        return traits_type::not_eof(c);
+    }
+    int sync() override { return drain() ? 0 : -1; }
+
+private:
+    void reset() { setp(m_bytes.data(), m_bytes.data() + m_bytes.size()); }
+
+    bool drain()
+    {
+        const char* p = pbase();
+        std::size_t left = std::size_t(pptr() - pbase());
+        reset();
+        while (left > 0) {
+            const ssize_t n = ::write(STDOUT_FILENO, p, left);
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n <= 0) {
+                if (m_error == 0)
+                    m_error = n < 0 ? errno : EIO;
+                return false;
+            }
+            p += n;
+            left -= std::size_t(n);
+        }
+        return m_error == 0;
+    }
+
+    std::array<char, 65536> m_bytes{};
+    int m_error = 0;
+};
+
+StdoutGuard::StdoutGuard() : m_buffer(std::make_unique<Buffer>()), m_previous(std::cout.rdbuf(m_buffer.get())) {}
+
+StdoutGuard::~StdoutGuard()
+{
+    std::cout.flush();
+    std::cout.rdbuf(m_previous);
+}
+
+bool StdoutGuard::flush()
+{
+    std::cout.flush();
+    if (m_buffer->error() == 0 && std::cout.good())
+        return true;
+    std::cerr << "kvrdesk-cli: cannot write the output: "
+              << (m_buffer->error() != 0 ? std::strerror(m_buffer->error()) : "the output was cut short") << '\n';
+    return false;
+}
+
+} // namespace kvrcli

@@ -1,0 +1,14 @@
+#include "editors/cockpit/cockpit_colours_window.h"
+
+#include "editors/cockpit/colour_picture.h"
+
+namespace kvrgui {
+
+TCColorsForm::TCColorsForm(EditorServices& services, QWidget* parent)
+    : ColourPictureWindow(
+          services,
+          {kvr::Editor::Cockpit, QStringLiteral("Cockpit colors"), kvr::cockpitScheme(), "Dib1.dib", "cockpit"}, parent)
+{
+}
+
+} // namespace kvrgui

@@ -1,0 +1,69 @@
+#pragma once
+
+#include "editors/cockpit/cockpit_recolour.h"
+#include "widgets/editor_window.h"
+
+#include <vector>
+
+class QButtonGroup;
+class QLabel;
+class QListWidget;
+class QRadioButton;
+
+namespace kvr {
+class ColourScheme;
+class TWinGImage;
+} // namespace kvr
+
+namespace kvrgui {
+
+// The cockpit and pit crew colour editors: a picture in the selected team's colours
+// above a grid of palette swatches. A press on the picture selects the element under
+// it, a press on a swatch makes it the element's base colour; the list picks the team,
+// the radio buttons the element.
+class ColourPictureWindow : public EditorWindow {
+    Q_OBJECT
+public:
+    struct Setup {
+        kvr::Editor editor;
+        QString caption;
+        const kvr::ColourScheme& scheme;
+        const char* pictureFile; // in the editor's DATA
+        const char* pngName;     // suggested name of a saved picture, before the team
+    };
+    ColourPictureWindow(EditorServices& services, const Setup& setup, QWidget* parent);
+
+    kvr::TWinGImage* picture() const { return m_picture; }
+    QListWidget* teamList() const { return m_teams; }
+    QRadioButton* elementButton(int element) const { return m_elementButtons.at(std::size_t(element)); }
+    QLabel* detailLabel() const { return m_detail; }
+    QPushButton* savePictureButton() const { return m_save; }
+    int selectedTeam() const { return m_team; }
+    int selectedElement() const { return m_element; }
+
+protected:
+    void showRecord() override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void loadPicture(const char* file);
+    void onTeamChosen(int line);
+    void onElementChosen(int element);
+    void onPicturePressed(int x, int y, Qt::MouseButton button);
+    void onPointerMoved(int x, int y);
+    void onSavePicture();
+
+    const kvr::ColourScheme& m_scheme;
+    const char* m_pngName;
+    kvr::SavedPicture m_saved;
+    int m_team = 1;
+    int m_element = 0;
+    kvr::TWinGImage* m_picture;
+    QListWidget* m_teams;
+    QButtonGroup* m_elements;
+    std::vector<QRadioButton*> m_elementButtons;
+    QLabel* m_detail;
+    QPushButton* m_save;
+};
+
+} // namespace kvrgui

@@ -1,0 +1,14 @@
+#include "editors/pitcrew/pitcrew_colours_window.h"
+
+#include "editors/pitcrew/pitcrew_recolour.h"
+
+namespace kvrgui {
+
+TPCColorsForm::TPCColorsForm(EditorServices& services, QWidget* parent)
+    : ColourPictureWindow(
+          services, {kvr::Editor::PitCrew, QStringLiteral("Pit crew colors"), kvr::crewScheme(), "DIB2.DIB", "pitcrew"},
+          parent)
+{
+}
+
+} // namespace kvrgui

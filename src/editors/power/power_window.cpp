@@ -1,0 +1,238 @@
+#include "editors/power/power_window.h"
+
+#include "core/errors.h"
+#include "core/number_text.h"
+#include "core/settings_record.h"
+#include "editors/names/names_rules.h"
+#include "widgets/prompt_qt.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+namespace kvrgui {
+
+namespace {
+constexpr int kBhpChars = 4;
+constexpr int kRowHeight = 24;
+} // namespace
+
+TEPowerForm::TEPowerForm(EditorServices& services, QWidget* parent)
+    : EditorWindow(services, kvr::Editor::Power, QStringLiteral("Engine power"), parent)
+{
+    auto* table = new QGridLayout;
+    table->setVerticalSpacing(2);
+    table->addWidget(new QLabel(QStringLiteral(" Team-engine "), this), 0, 0);
+    table->addWidget(new QLabel(QStringLiteral(" BHP "), this), 0, 1);
+    auto* scale = new QHBoxLayout;
+    scale->addWidget(new QLabel(QStringLiteral(" 0 "), this));
+    scale->addStretch();
+    scale->addWidget(new QLabel(QStringLiteral(" %1 ").arg(kvr::power::kMaxBhp), this));
+    table->addLayout(scale, 0, 2);
+
+    for (int team = 1; team <= kvr::power::kShownTeams; ++team) {
+        auto* text = new QLineEdit(this);
+        text->setObjectName(QStringLiteral("teamText%1").arg(team));
+        text->setReadOnly(true);
+        text->setFocusPolicy(Qt::NoFocus);
+        text->setFixedWidth(210);
+
+        auto* bhp = new QLineEdit(this);
+        bhp->setObjectName(QStringLiteral("bhpEdit%1").arg(team));
+        bhp->setMaxLength(kBhpChars);
+        bhp->setFixedWidth(52);
+        connect(bhp, &QLineEdit::editingFinished, this, &TEPowerForm::onBhpTyped);
+
+        auto* slider = new QSlider(Qt::Horizontal, this);
+        slider->setObjectName(QStringLiteral("bhpSlider%1").arg(team));
+        slider->setRange(0, kvr::power::kMaxBhp);
+        slider->setMinimumWidth(260);
+        slider->setFixedHeight(kRowHeight);
+        connect(slider, &QSlider::valueChanged, this, [this, team](int v) { onSliderMoved(team, v); });
+        connect(slider, &QSlider::sliderReleased, this, [this] { endMerge(); });
+
+        table->addWidget(text, team, 0);
+        table->addWidget(bhp, team, 1);
+        table->addWidget(slider, team, 2);
+        m_teamTexts[std::size_t(team - 1)] = text;
+        m_bhpEdits[std::size_t(team - 1)] = bhp;
+        m_sliders[std::size_t(team - 1)] = slider;
+    }
+
+    auto* choose = new QGroupBox(QStringLiteral("Choose"), this);
+    m_qualifying = new QRadioButton(QStringLiteral("Qualification"), choose);
+    m_qualifying->setObjectName(QStringLiteral("qualifyingChoice"));
+    m_qualifying->setChecked(true);
+    m_otherSessions = new QRadioButton(QStringLiteral("Other sessions"), choose);
+    m_otherSessions->setObjectName(QStringLiteral("otherSessionsChoice"));
+    auto* chooseColumn = new QVBoxLayout(choose);
+    chooseColumn->addWidget(m_qualifying);
+    chooseColumn->addWidget(m_otherSessions);
+    connect(m_qualifying, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            onKindChosen(kvr::PowerKind::Qualifying);
+    });
+    connect(m_otherSessions, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            onKindChosen(kvr::PowerKind::OtherSessions);
+    });
+
+    auto* human = new QGroupBox(QStringLiteral("Human driver engine"), this);
+    m_humanPower = new QLineEdit(human);
+    m_humanPower->setObjectName(QStringLiteral("humanPowerEdit"));
+    m_humanPower->setMaxLength(kBhpChars);
+    m_humanPower->setFixedWidth(52);
+    auto* humanRow = new QHBoxLayout(human);
+    humanRow->addWidget(new QLabel(QStringLiteral("BHP"), human));
+    humanRow->addWidget(m_humanPower);
+    humanRow->addStretch();
+    connect(m_humanPower, &QLineEdit::editingFinished, this, &TEPowerForm::onHumanPowerTyped);
+
+    m_randomPower = new QCheckBox(QStringLiteral("Random engine power"), this);
+    m_randomPower->setObjectName(QStringLiteral("randomPowerCheck"));
+    connect(m_randomPower, &QCheckBox::toggled, this, [this](bool on) {
+        edit(QStringLiteral("Random engine power"),
+             [&](kvr::SettingsRecord& r) { r.setByte(kvr::rec::kRandomEnginePower, on ? 1 : 0); });
+    });
+
+    auto* all = new QGroupBox(QStringLiteral("All"), this);
+    m_plus = new QPushButton(QStringLiteral("+"), all);
+    m_plus->setObjectName(QStringLiteral("plusButton"));
+    m_minus = new QPushButton(QStringLiteral("-"), all);
+    m_minus->setObjectName(QStringLiteral("minusButton"));
+    m_step = new QLineEdit(QString::number(kvr::power::kDefaultStep), all);
+    m_step->setObjectName(QStringLiteral("stepEdit"));
+    m_step->setMaxLength(kBhpChars);
+    m_step->setFixedWidth(52);
+    auto* allRow = new QHBoxLayout(all);
+    for (QPushButton* b : {m_plus, m_minus}) {
+        b->setFixedWidth(32);
+        b->setAutoDefault(false);
+        allRow->addWidget(b);
+    }
+    allRow->addWidget(new QLabel(QStringLiteral("by"), all));
+    allRow->addWidget(m_step);
+    allRow->addWidget(new QLabel(QStringLiteral("BHP"), all));
+    allRow->addStretch();
+    connect(m_plus, &QPushButton::clicked, this, [this] { onShift(true); });
+    connect(m_minus, &QPushButton::clicked, this, [this] { onShift(false); });
+
+    m_qualEqualsOther = new QPushButton(QStringLiteral("Qual=Other"), this);
+    m_qualEqualsOther->setObjectName(QStringLiteral("qualEqualsOtherButton"));
+    m_otherEqualsQual = new QPushButton(QStringLiteral("Other=Qual"), this);
+    m_otherEqualsQual->setObjectName(QStringLiteral("otherEqualsQualButton"));
+    auto* copies = new QHBoxLayout;
+    for (QPushButton* b : {m_qualEqualsOther, m_otherEqualsQual}) {
+        b->setAutoDefault(false);
+        copies->addWidget(b);
+    }
+    connect(m_qualEqualsOther, &QPushButton::clicked, this, [this] {
+        edit(m_qualEqualsOther->text(), [](kvr::SettingsRecord& r) { kvr::copyPowerQualifyingToOther(r); });
+    });
+    connect(m_otherEqualsQual, &QPushButton::clicked, this, [this] {
+        edit(m_otherEqualsQual->text(), [](kvr::SettingsRecord& r) { kvr::copyPowerOtherToQualifying(r); });
+    });
+
+    auto* side = new QVBoxLayout;
+    side->addWidget(choose);
+    side->addWidget(human);
+    side->addWidget(m_randomPower);
+    side->addWidget(all);
+    side->addLayout(copies);
+    side->addStretch();
+
+    auto* body = new QHBoxLayout;
+    body->addLayout(table);
+    body->addSpacing(8);
+    body->addLayout(side);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(body);
+    layout->addLayout(buttonRow());
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    // The four common buttons come last when tabbing.
+    QWidget* previous = m_otherEqualsQual;
+    for (QWidget* b : {static_cast<QWidget*>(restoreButton()), static_cast<QWidget*>(importButton()),
+                       static_cast<QWidget*>(exportButton()), static_cast<QWidget*>(backButton())}) {
+        setTabOrder(previous, b);
+        previous = b;
+    }
+}
+
+void TEPowerForm::showRecord()
+{
+    const kvr::SettingsRecord& r = record();
+    (m_kind == kvr::PowerKind::Qualifying ? m_qualifying : m_otherSessions)->setChecked(true);
+    for (int team = 1; team <= kvr::power::kShownTeams; ++team) {
+        const std::uint16_t bhp = r.word(kvr::teamPowerOffset(m_kind, team));
+        if (teamText(team)->text() != fromAnsi(kvr::teamLine(r, team))) {
+            teamText(team)->setText(fromAnsi(kvr::teamLine(r, team)));
+            teamText(team)->setCursorPosition(0);
+        }
+        showText(bhpEdit(team), QString::number(bhp));
+        bhpSlider(team)->setValue(std::min<int>(bhp, kvr::power::kMaxBhp));
+    }
+    showText(m_humanPower, QString::number(r.word(kvr::humanPowerOffset(m_kind))));
+    m_randomPower->setChecked(r.byte(kvr::rec::kRandomEnginePower) != 0);
+}
+
+void TEPowerForm::onBhpTyped()
+{
+    if (refreshing())
+        return;
+    std::vector<std::string> texts;
+    for (QLineEdit* box : m_bhpEdits)
+        texts.push_back(toAnsi(box->text()));
+    std::vector<std::string> refused;
+    edit(QStringLiteral("Engine power"),
+         [&](kvr::SettingsRecord& r) { refused = kvr::storeTypedTeamPower(r, m_kind, texts); });
+    // The boxes that hold numbers are stored; a box that does not is told and shows its
+    // stored value again.
+    if (!refused.empty())
+        guarded([&] { throw kvr::GeneralError(kvr::notANumberMessage(refused.front())); });
+}
+
+void TEPowerForm::onSliderMoved(int team, int value)
+{
+    const kvr::PowerKind kind = m_kind;
+    edit(QStringLiteral("Engine power"),
+         [&](kvr::SettingsRecord& r) { r.setWord(kvr::teamPowerOffset(kind, team), std::uint16_t(value)); },
+         bhpSlider(team));
+}
+
+void TEPowerForm::onHumanPowerTyped()
+{
+    const std::string text = toAnsi(m_humanPower->text());
+    const kvr::PowerKind kind = m_kind;
+    edit(QStringLiteral("Human engine power"),
+         [&](kvr::SettingsRecord& r) { kvr::editTypedHumanPower(r, kind, text); });
+}
+
+void TEPowerForm::onKindChosen(kvr::PowerKind kind)
+{
+    if (refreshing())
+        return;
+    m_kind = kind;
+    refresh();
+}
+
+void TEPowerForm::onShift(bool up)
+{
+    const std::string step = toAnsi(m_step->text());
+    const kvr::PowerKind kind = m_kind;
+    edit(up ? QStringLiteral("All +") : QStringLiteral("All -"),
+         [&](kvr::SettingsRecord& r) { kvr::shiftShownTeams(r, kind, step, up); });
+}
+
+} // namespace kvrgui

@@ -1,0 +1,125 @@
+#include "core/errors.h"
+#include "core/folder_lock.h"
+#include "support/temp_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+using kvr::GameFolderLock;
+using kvrtest::TempDir;
+namespace fs = std::filesystem;
+using namespace std::chrono_literals;
+
+const fs::path kLockName = GameFolderLock::kFileName;
+
+// A second process holds the lock until told to let go.
+class OtherWriter {
+public:
+    explicit OtherWriter(const fs::path& dir)
+    {
+        if (::pipe(m_ready) != 0 || ::pipe(m_release) != 0)
+            throw std::runtime_error("pipe");
+        m_pid = ::fork();
+        if (m_pid == 0) {
+            char c = 0;
+            {
+                GameFolderLock lock(dir);
+                (void)!::write(m_ready[1], "r", 1);
+                (void)!::read(m_release[0], &c, 1);
+            }
+            ::_exit(0);
+        }
+        char c = 0;
+        if (::read(m_ready[0], &c, 1) != 1)
+            throw std::runtime_error("the other writer did not start");
+    }
+    void release()
+    {
+        if (m_pid <= 0)
+            return;
+        (void)!::write(m_release[1], "x", 1);
+        ::waitpid(m_pid, nullptr, 0);
+        m_pid = -1;
+    }
+    ~OtherWriter()
+    {
+        release();
+        for (int fd : {m_ready[0], m_ready[1], m_release[0], m_release[1]})
+            ::close(fd);
+    }
+
+private:
+    int m_ready[2] = {-1, -1};
+    int m_release[2] = {-1, -1};
+    pid_t m_pid = -1;
+};
+
+TEST(GameFolderLock, ASecondWriterWaitsABoundedTimeThenFails)
+{
+    TempDir dir;
+    OtherWriter other(dir.path());
+    try {
+        GameFolderLock lock(dir.path(), 100ms);
+        FAIL() << "two writers held the lock";
+    } catch (const kvr::GeneralError& e) {
+        EXPECT_EQ(std::string(e.what()), "Another program is writing to the game in " + dir.path().string() +
+                                             "; try again when it has finished.");
+    }
+    other.release();
+    GameFolderLock lock(dir.path(), 100ms);
+    EXPECT_TRUE(lock.held()) << "free once the other has finished";
+}
+
+TEST(GameFolderLock, LeavesNoFileAndTakesOverAStaleOne)
+{
+    TempDir dir;
+    {
+        GameFolderLock lock(dir.path());
+        EXPECT_TRUE(fs::exists(dir / kLockName.string()));
+    }
+    EXPECT_TRUE(fs::is_empty(dir.path())) << "the lock file goes with the lock";
+
+    // A killed writer leaves its lock file, unlocked.
+    kvrtest::writeFile(dir / kLockName.string(), {});
+    {
+        GameFolderLock lock(dir.path(), 100ms);
+        EXPECT_TRUE(lock.held());
+    }
+    EXPECT_TRUE(fs::is_empty(dir.path()));
+}
+
+TEST(GameFolderLock, TheHolderRemovesTempFilesAKilledWriteLeft)
+{
+    TempDir dir;
+    const std::vector<std::string> stale = {".KVR.EXE.kvrtmp-a1b2c3", "circuits/.F1CT01.DAT.kvrtmp-Zz9Yy8",
+                                            "GAMEJAMS/.HELMETS.JAM.kvrtmp-000000", "Bitmaps/.CPITHI.PCX.kvrtmp-qwerty",
+                                            ".KVR.EXE.orig.kvrtmp-abcdef"};
+    const std::vector<std::string> kept = {"KVR.EXE", "KVR.EXE.orig", "circuits/F1CT01.DAT", "notes.kvrtmp-abcdef"};
+    for (const auto& name : stale)
+        kvrtest::writeFile(dir / name, {1});
+    for (const auto& name : kept)
+        kvrtest::writeFile(dir / name, {1});
+    {
+        GameFolderLock lock(dir.path());
+    }
+    for (const auto& name : stale)
+        EXPECT_FALSE(fs::exists(dir / name)) << name;
+    for (const auto& name : kept)
+        EXPECT_TRUE(fs::exists(dir / name)) << name;
+}
+
+TEST(GameFolderLock, GuardsTheFolderHoldingTheGame)
+{
+    TempDir dir;
+    kvrtest::writeFile(dir / "kvr.exe", {1});
+    kvrtest::writeFile(dir / "CIRCUITS" / "F1CT01.DAT", {1});
+    kvrtest::writeFile(dir / "a" / "b" / "S.SAV", {1});
+    EXPECT_EQ(kvr::gameFolderOf(dir / "F1GSTATE.SAV"), dir.path());
+    EXPECT_EQ(kvr::gameFolderOf(dir / "CIRCUITS" / "F1CT01.DAT"), dir.path());
+    EXPECT_EQ(kvr::gameFolderOf(dir / "a" / "b" / "S.SAV"), dir / "a" / "b") << "no game near: its own folder";
+}
+
+} // namespace

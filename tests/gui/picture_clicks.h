@@ -1,0 +1,60 @@
+#pragma once
+
+#include "graphics/dib256.h"
+#include "graphics/wing_image_view.h"
+
+#include <QPoint>
+#include <QTest>
+
+#include <optional>
+#include <string>
+
+// The control point over the middle of bitmap pixel (x, y) of an image view.
+inline QPoint pointOver(const kvr::TWinGImage& view, int x, int y)
+{
+    const kvr::ViewPlacement at = view.placement();
+    const kvr::PixelRect shown = view.model().shownRect();
+    const double ratio = view.devicePixelRatioF();
+    const auto logical = [&](int start, int offset) {
+        return int((start + offset * at.scale + at.scale / 2.0) / ratio);
+    };
+    return {logical(at.left, x - shown.left), logical(at.top, y - shown.top)};
+}
+
+inline void pressPixel(kvr::TWinGImage& view, int x, int y)
+{
+    QTest::mouseClick(&view, Qt::LeftButton, {}, pointOver(view, x, y));
+}
+
+inline void movePointer(kvr::TWinGImage& view, int x, int y)
+{
+    QTest::mouseMove(&view, pointOver(view, x, y));
+}
+
+// The middle of the swatch of palette index `index`.
+inline int swatchX(int index)
+{
+    return (index - 11) % 25 * 20 + 10;
+}
+inline int swatchY(int index)
+{
+    return 198 + (index - 11) / 25 * 15 + 7;
+}
+
+// A pixel of the shipped picture's drawing that holds `index`.
+inline std::optional<QPoint> drawingPixelOf(const std::string& pictureFile, int index)
+{
+    kvr::TDIB256 dib;
+    dib.loadFromFile(std::string(KVR_DATA_DIR) + "/" + pictureFile);
+    for (int y = 0; y < 198 && y < dib.height(); ++y)
+        for (int x = 0; x < dib.width(); ++x)
+            if (dib.pixel(x, y) == index)
+                return QPoint(x, y);
+    return std::nullopt;
+}
+
+// A click on a radio button's circle: its middle may lie past a short caption.
+inline void clickRadio(QWidget* button)
+{
+    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
+}

@@ -1,0 +1,120 @@
+#include "core/positions.h"
+#include "core/settings_record.h"
+#include "editor_harness.h"
+#include "editors/power/power_window.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+#include <QUndoStack>
+#include <QtTest>
+
+namespace rec = kvr::rec;
+
+class PowerWindowTest : public QObject {
+    Q_OBJECT
+
+    static std::uint16_t wordAt(const std::vector<std::uint8_t>& file, std::uint32_t at)
+    {
+        return std::uint16_t(file[at] | file[at + 1] << 8);
+    }
+
+    static void typeInto(QLineEdit* box, const QString& text)
+    {
+        box->setFocus();
+        box->selectAll();
+        QTest::keyClicks(box, text);
+        QTest::keyClick(box, Qt::Key_Return);
+    }
+
+    static std::uint16_t stored(const EditorHarness& h, std::size_t at) { return h.document.record().word(at); }
+
+private slots:
+    void typedValuesBarsAndSwitchReachTheGame()
+    {
+        EditorHarness h;
+        kvrgui::TEPowerForm w(h.services);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QCOMPARE(w.teamText(1)->text(), QStringLiteral("Corvane-Zephrin V10"));
+        QCOMPARE(w.bhpEdit(1)->text(), QStringLiteral("760"));
+
+        typeInto(w.bhpEdit(3), QStringLiteral("2000"));
+        QCOMPARE(stored(h, rec::enginePowerQualifying(3)), std::uint16_t(1579));
+        QCOMPARE(w.bhpEdit(3)->text(), QStringLiteral("1579"));
+        QCOMPARE(w.bhpSlider(3)->value(), 1579);
+
+        // A box without a number is told and shows its value again; the others are stored.
+        w.bhpEdit(5)->setText(QStringLiteral("800"));
+        typeInto(w.bhpEdit(4), QStringLiteral("x"));
+        QCOMPARE(h.prompt.warned, std::vector<std::string>{"'x' is not a valid number."});
+        QCOMPARE(w.bhpEdit(4)->text(), QStringLiteral("738"));
+        QCOMPARE(stored(h, rec::enginePowerQualifying(4)), std::uint16_t(738));
+        QCOMPARE(stored(h, rec::enginePowerQualifying(5)), std::uint16_t(800));
+
+        w.otherSessionsChoice()->click();
+        QCOMPARE(w.bhpEdit(1)->text(), QStringLiteral("745"));
+        QCOMPARE(w.humanPowerEdit()->text(), QStringLiteral("720"));
+        typeInto(w.humanPowerEdit(), QStringLiteral("9999"));
+        QCOMPARE(stored(h, rec::kHumanPowerRace), std::uint16_t(9999));
+        QCOMPARE(stored(h, rec::kHumanPowerQualifying), std::uint16_t(735));
+
+        // A bar moved by keys is one undo step and edits only its team.
+        const int steps = h.document.undoStack()->count();
+        QSlider* bar = w.bhpSlider(2);
+        bar->setFocus();
+        for (int i = 0; i < 3; ++i)
+            QTest::keyClick(bar, Qt::Key_PageUp);
+        QCOMPARE(h.document.undoStack()->count(), steps + 1);
+        QCOMPARE(int(stored(h, rec::enginePowerRace(2))), bar->value());
+        QCOMPARE(w.bhpEdit(2)->text(), QString::number(bar->value()));
+        QCOMPARE(stored(h, rec::enginePowerQualifying(2)), std::uint16_t(752));
+
+        typeInto(w.stepEdit(), QStringLiteral("700"));
+        QTest::mouseClick(w.minusButton(), Qt::LeftButton);
+        QCOMPARE(stored(h, rec::enginePowerRace(1)), std::uint16_t(45));
+        QCOMPARE(stored(h, rec::enginePowerRace(14)), std::uint16_t(0));
+        QCOMPARE(stored(h, rec::enginePowerRace(15)), std::uint16_t(625));
+        QCOMPARE(stored(h, rec::enginePowerQualifying(1)), std::uint16_t(760));
+
+        QVERIFY(w.randomPowerCheck()->isChecked());
+        w.randomPowerCheck()->click();
+
+        QTest::mouseClick(w.exportButton(), Qt::LeftButton);
+        QCOMPARE(h.prompt.informed.back(), std::string("Data has been exported!"));
+        const auto exe = h.gameFile("KVR.EXE");
+        const std::uint32_t block = kvr::positionOf(kvr::Row::EnginePower, 0);
+        QCOMPARE(wordAt(exe, block + 2 * 2), std::uint16_t(1579 + 32817));
+        QCOMPARE(wordAt(exe, block + 2 * 4), std::uint16_t(800 + 32817));
+        QCOMPARE(wordAt(exe, block + 40), std::uint16_t(45 + 32817));
+        QCOMPARE(wordAt(exe, kvr::positionOf(kvr::Row::HumanPowerRace, 0)), std::uint16_t(9999));
+        const std::uint32_t site = kvr::positionOf(kvr::Row::RandomEnginePower, 0);
+        for (std::uint32_t i = 0; i < 5; ++i)
+            QCOMPARE(exe[site + i], std::uint8_t(0x90));
+        QVERIFY(h.fatal.empty());
+    }
+
+    void anImportShowsAtOnceAndEscapeCloses()
+    {
+        EditorHarness h;
+        kvrgui::TEPowerForm w(h.services);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        typeInto(w.bhpEdit(1), QStringLiteral("5"));
+        QTest::mouseClick(w.qualEqualsOtherButton(), Qt::LeftButton);
+        QCOMPARE(stored(h, rec::enginePowerRace(1)), std::uint16_t(5));
+
+        QTest::mouseClick(w.importButton(), Qt::LeftButton);
+        QCOMPARE(h.prompt.informed.back(), std::string("Data has been imported!"));
+        QCOMPARE(w.bhpEdit(1)->text(), QStringLiteral("760"));
+        QCOMPARE(w.bhpSlider(1)->value(), 760);
+
+        QTest::keyClick(&w, Qt::Key_Escape);
+        QVERIFY(!w.isVisible());
+    }
+};
+
+QTEST_MAIN(PowerWindowTest)
+#include "power_window_test.moc"
