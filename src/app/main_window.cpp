@@ -20,10 +20,14 @@
 #include "editors/pitline/pitline_window.h"
 #include "editors/power/power_window.h"
 #include "editors/track/track_data.h"
+#include "editors/track/track_window.h"
 #include "editors/tuning/tuning_window.h"
+#include "install/car_set_window.h"
+#include "install/cockpit_manager_window.h"
 #include "install/ie_window.h"
 #include "install/startup_load.h"
 #include "install/track_manager.h"
+#include "install/track_manager_window.h"
 #include "widgets/enter_as_tab.h"
 #include "widgets/prompt_qt.h"
 
@@ -82,10 +86,10 @@ const EditorButton kEditors[] = {
     {"jams", "Car Jams", 2, 5, true, nullptr},
     {"helmets", "Helmets", 2, 6, true, nullptr},
     {"cameras", "Cameras", 3, 2, true, make<TCameraForm>},
-    {"tracks", "Track Editor", 3, 3, false, nullptr},
-    {"cockpitManager", "Cockpit Manager", 3, 4, false, nullptr},
-    {"trackManager", "Track Manager", 3, 5, false, nullptr},
-    {"carSetManager", "Car set manager...", 0, 0, false, nullptr},
+    {"tracks", "Track Editor", 3, 3, false, make<TTrackEdForm>},
+    {"cockpitManager", "Cockpit Manager", 3, 4, false, make<TInstCForm>},
+    {"trackManager", "Track Manager", 3, 5, false, make<Tinsttform>},
+    {"carSetManager", "Car set manager...", 0, 0, false, make<TInstCarSetForm>},
 };
 
 const EditorButton* editorButton(const QString& name)

@@ -143,11 +143,15 @@ bool EditorWindow::eventFilter(QObject* watched, QEvent* event)
 
 void EditorWindow::onImport()
 {
-    guarded([this] {
+    bool done = false;
+    guarded([this, &done] {
         m_services.document.changeWithTrackData(m_import->text(), [this](kvr::SettingsRecord& r, bool& known) {
             kvr::importEditor(m_services.context, r, m_services.prompt, m_editor, known);
         });
+        done = true;
     });
+    if (done)
+        imported();
 }
 
 void EditorWindow::onExport()

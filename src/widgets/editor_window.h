@@ -68,6 +68,10 @@ protected:
     // Runs showRecord() with widget signals marked as the window's own.
     void refresh();
 
+    // "Import data from game" has read the game: a window that shows more of the game
+    // than the record holds reads it again here.
+    virtual void imported() {}
+
 private slots:
     void onImport();
     void onExport();

@@ -61,6 +61,23 @@ struct Setup {
 // The caption as the user reads it, without Qt's mark for unsaved changes.
 QString caption(const TMainForm& form) { return form.windowTitle().remove(QStringLiteral("[*]")); }
 
+// Counts the showings of a modal window and closes it again from its own event loop.
+class ShowCounter : public QObject {
+public:
+    explicit ShowCounter(QWidget* window) : QObject(window) { window->installEventFilter(this); }
+    int shown = 0;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show) {
+            ++shown;
+            QMetaObject::invokeMethod(watched, "reject", Qt::QueuedConnection);
+        }
+        return false;
+    }
+};
+
 } // namespace
 
 class MainWindowTest : public QObject {
@@ -252,6 +269,36 @@ private slots:
         QCOMPARE(form.menuAction("importExportAction")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_I));
         QVERIFY(form.menuAction("saveSettingsAsAction")->shortcut().isEmpty());
         QVERIFY(form.menuAction("carSetManagerAction"));
+    }
+
+    void trackEditorEntryNeedsTheTrackFiles()
+    {
+        Setup s;
+        s.makeGame();
+        GuiPrompt prompt;
+        TMainForm form(s.home, prompt);
+        QCOMPARE(form.startUp(s.game()), TMainForm::StartResult::Ready);
+        fs::remove(s.game() / "CIRCUITS" / "F1CT01.DAT");
+        auto* opened = new ShowCounter(form.editorWindow(QStringLiteral("tracks")));
+
+        // Declining the installation does not open the editor.
+        prompt.confirmAnswers = {false};
+        form.button(QStringLiteral("tracksButton"))->click();
+        QCOMPARE(prompt.confirmed.size(), std::size_t(1));
+        QCOMPARE(opened->shown, 0);
+        QVERIFY(prompt.fileRequests.empty());
+
+        // Agreeing and choosing the CD copies the files; the editor opens with the data read.
+        kvr::makeDemoCd(s.root() / "cd", 0, s.home.data("PLT.DAT"));
+        prompt.confirmAnswers = {true};
+        prompt.fileAnswers = {s.root() / "cd" / "KVR.EXE"};
+        form.document().setTrackDataKnown(false);
+        form.button(QStringLiteral("tracksButton"))->click();
+        QCOMPARE(opened->shown, 1);
+        QVERIFY(fs::exists(s.game() / "CIRCUITS" / "F1CT01.DAT"));
+        QVERIFY(form.document().trackDataKnown());
+        QVERIFY(prompt.unexpected.empty());
+        QCOMPARE(form.exitCode(), 0);
     }
 
     void saveLoadAndDescription()

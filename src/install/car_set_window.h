@@ -1,0 +1,21 @@
+#pragma once
+
+#include "install/installer_window.h"
+
+namespace kvrgui {
+
+// The car set manager: copies the add-on car paintings over the game's.
+class TInstCarSetForm : public InstallerWindow {
+    Q_OBJECT
+public:
+    explicit TInstCarSetForm(EditorServices& services, QWidget* parent = nullptr);
+
+    QPushButton* installButton() const { return m_install; }
+
+private:
+    void onInstall();
+
+    QPushButton* m_install;
+};
+
+} // namespace kvrgui

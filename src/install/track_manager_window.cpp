@@ -1,0 +1,49 @@
+#include "install/track_manager_window.h"
+
+#include "install/track_installer.h"
+#include "widgets/editor_services.h"
+#include "widgets/record_document.h"
+
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace kvrgui {
+
+Tinsttform::Tinsttform(EditorServices& services, QWidget* parent)
+    : InstallerWindow(services, QString::fromLatin1(kvr::trackinstall::kCaption), parent)
+{
+    m_pack = addButton(QString::fromLatin1(kvr::trackinstall::kInstallPack), "installPackButton");
+    m_original = addButton(QString::fromLatin1(kvr::trackinstall::kInstallOriginal), "installOriginalButton");
+    auto* layout = new QVBoxLayout(this);
+    for (QPushButton* b : {m_pack, m_original}) {
+        b->setMinimumHeight(b->sizeHint().height() * 3 / 2);
+        b->setMinimumWidth(260);
+        layout->addWidget(b);
+    }
+    layout->addSpacing(8);
+    layout->addLayout(buttonRow());
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(m_pack, &QPushButton::clicked, this, &Tinsttform::onInstallPack);
+    connect(m_original, &QPushButton::clicked, this, &Tinsttform::onInstallOriginal);
+}
+
+void Tinsttform::onInstallPack()
+{
+    run([this] {
+        if (kvr::installTrackPack(services().context, services().prompt) == kvr::InstallOutcome::Installed)
+            tracksReplaced();
+    });
+}
+
+void Tinsttform::onInstallOriginal()
+{
+    run([this] {
+        if (kvr::installOriginalTracks(services().context, services().prompt) == kvr::InstallOutcome::Installed)
+            tracksReplaced();
+    });
+}
+
+void Tinsttform::tracksReplaced() { services().document.setTrackDataKnown(false); }
+
+} // namespace kvrgui
