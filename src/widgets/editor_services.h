@@ -7,6 +7,7 @@
 namespace kvr {
 class FileAccessError;
 struct GamePalette;
+class HelmetEditor;
 class UserPrompt;
 } // namespace kvr
 
@@ -25,6 +26,9 @@ struct EditorServices {
     std::function<void()> restoreOriginal;
     // A game file failed: the message is shown and the program ends.
     std::function<void(const kvr::FileAccessError&)> fatal;
+    // The helmet sheet the start-up load imported, kept for the helmets window as long as
+    // the program runs; none where there was no start-up load.
+    kvr::HelmetEditor* helmets = nullptr;
 };
 
 // Runs an action of a window: a game file failure ends the program, any other error of
