@@ -14,6 +14,8 @@
 #include "editors/cockpit/cockpit_colours_window.h"
 #include "editors/failures/failures_window.h"
 #include "editors/grip/grip_window.h"
+#include "editors/helmets/helmet_window.h"
+#include "editors/jams/jam_window.h"
 #include "editors/names/names_window.h"
 #include "editors/noses/noses_window.h"
 #include "editors/pitcrew/pitcrew_colours_window.h"
@@ -24,11 +26,13 @@
 #include "editors/tuning/tuning_window.h"
 #include "install/car_set_window.h"
 #include "install/cockpit_manager_window.h"
+#include "install/converter.h"
 #include "install/ie_window.h"
 #include "install/startup_load.h"
 #include "install/track_manager.h"
 #include "install/track_manager_window.h"
 #include "widgets/enter_as_tab.h"
+#include "widgets/process_runner_qt.h"
 #include "widgets/prompt_qt.h"
 
 #include <QApplication>
@@ -39,6 +43,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPainter>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
 #include <QStyleOptionFocusRect>
@@ -55,6 +60,9 @@ constexpr int kButtonHeight = 59;
 constexpr int kLeft = 1;
 constexpr int kTop = 4;
 constexpr int kRecentFiles = 6;
+// The helmet import at start-up takes a few milliseconds; a converter that takes much
+// longer is stopped early, since the helmets window can import the sheet again.
+constexpr std::chrono::milliseconds kStartupConverterBound = std::chrono::seconds(5);
 
 using WindowFactory = QDialog* (*)(EditorServices&, QWidget*);
 
@@ -83,8 +91,8 @@ const EditorButton kEditors[] = {
     {"pitline", "Pit Lane Settings", 2, 2, false, make<TPitLineForm>},
     {"cockpit", "Cockpit Colours", 2, 3, true, make<TCColorsForm>},
     {"pitcrew", "Pit Crew Colours", 2, 4, true, make<TPCColorsForm>},
-    {"jams", "Car Jams", 2, 5, true, nullptr},
-    {"helmets", "Helmets", 2, 6, true, nullptr},
+    {"jams", "Car Jams", 2, 5, true, make<TJamForm>},
+    {"helmets", "Helmets", 2, 6, true, make<THelmetForm>},
     {"cameras", "Cameras", 3, 2, true, make<TCameraForm>},
     {"tracks", "Track Editor", 3, 3, false, make<TTrackEdForm>},
     {"cockpitManager", "Cockpit Manager", 3, 4, false, make<TInstCForm>},
@@ -141,6 +149,7 @@ TMainForm::TMainForm(kvr::EditorHome home, kvr::UserPrompt& prompt, QWidget* par
       m_splash(new TStartForm), m_des(new TDesForm(this)), m_ie(new TIEForm(m_services, this))
 {
     setObjectName(QStringLiteral("mainWindow"));
+    m_services.helmets = &m_helmets;
     setCaption(std::string(kvr::SettingsSession::kTitle));
     connect(&m_document, &RecordDocument::modifiedChanged, this, &QWidget::setWindowModified);
     m_context.home = m_home;
@@ -408,8 +417,10 @@ bool TMainForm::loadGame()
     m_splash->setProgress(kvr::kProgressAtStart);
     kvr::SettingsRecord loaded = m_document.record();
     bool trackDataRead = false;
+    bool blocksRead = false;
     try {
         trackDataRead = kvr::startupLoad(m_context, loaded, [this](int bar) { m_splash->setProgress(bar); });
+        blocksRead = true;
     } catch (const kvr::FileAccessError& e) {
         fatal(e);
         return false;
@@ -417,6 +428,10 @@ bool TMainForm::loadGame()
         // The rest of the load is skipped; the program goes on with what it has.
         m_prompt.warn(e.what());
     }
+    if (blocksRead)
+        importHelmets();
+    else
+        m_helmets = kvr::HelmetEditor();
     m_document.reset(loaded);
     m_document.setTrackDataKnown(trackDataRead);
     m_versionLabel->setText(QStringLiteral("KVR: ") + fromAnsi(kvr::versionName(m_context.version)));
@@ -424,6 +439,24 @@ bool TMainForm::loadGame()
     m_ie->showChoices();
     m_splash->setProgress(100);
     return true;
+}
+
+void TMainForm::importHelmets()
+{
+    // The converter may take a moment: the bar shows where the load stands meanwhile,
+    // even when it skipped painting the last step.
+    m_splash->progressBar()->setValue(kvr::kProgressFilesClosed);
+    QtProcessRunner runner;
+    const kvr::Converter converter(kvr::converterProgram(), m_home.tempDir(), runner, kStartupConverterBound);
+    try {
+        m_helmets.importSheet(converter, m_context.gameDir());
+    } catch (const kvr::GeneralError& e) {
+        // No sheet rather than the one of a game opened before.
+        m_helmets = kvr::HelmetEditor();
+        m_prompt.warn(std::string(e.what()) +
+                      "\n\nThe editor starts without the helmet sheet; \"Import from game\" in the helmets "
+                      "window reads it again.");
+    }
 }
 
 void TMainForm::showEvent(QShowEvent* event)

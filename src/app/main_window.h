@@ -2,6 +2,7 @@
 
 #include "core/editor_home.h"
 #include "core/settings_session.h"
+#include "editors/helmets/helmet_editor.h"
 #include "graphics/game_palette.h"
 #include "install/game_context.h"
 #include "widgets/editor_services.h"
@@ -53,6 +54,7 @@ public:
     const kvr::GameContext& context() const { return m_context; }
     kvr::SettingsSession& session() { return m_session; }
     const kvr::GamePalette& palette() const { return m_palette; }
+    const kvr::HelmetEditor& helmets() const { return m_helmets; }
     TStartForm* splash() const { return m_splash; }
     TDesForm* descriptionForm() const { return m_des; }
     TIEForm* importExportForm() const { return m_ie; }
@@ -88,6 +90,8 @@ private:
     void buildButtons();
     void buildMenus();
     bool loadGame();
+    // The start-up load's last step: the helmet sheet through the converter.
+    void importHelmets();
     void fatal(const std::string& message, const std::string& detail = {});
     void fatal(const kvr::FileAccessError& error);
     // Runs a settings action, reporting the editor's own data errors.
@@ -108,6 +112,8 @@ private:
     RecordDocument m_document;
     kvr::SettingsSession m_session;
     kvr::GamePalette m_palette;
+    // The sheet the helmets window shows, imported at start-up.
+    kvr::HelmetEditor m_helmets;
     EditorServices m_services;
     // The editor's own settings (recent files), never in kvrdesk.set.
     QSettings m_settings;

@@ -9,6 +9,7 @@
 namespace kvr {
 class FileAccessError;
 struct GamePalette;
+class HelmetEditor;
 class UserPrompt;
 } // namespace kvr
 
@@ -30,6 +31,9 @@ struct EditorServices {
     // Whether an export first shows what it will change: "Export all data", an editor's own.
     bool previewAllData = true;
     bool previewEditorExport = false;
+    // The helmet sheet the start-up load imported, kept for the helmets window as long as
+    // the program runs; none where there was no start-up load.
+    kvr::HelmetEditor* helmets = nullptr;
 };
 
 // Before an export (of all data, or of one editor's values): shows what it would change in

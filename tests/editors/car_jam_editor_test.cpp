@@ -55,6 +55,19 @@ TEST(CarJamEditor, TheTwoListsMoveTogether)
     EXPECT_EQ(e.fileLine(), 5) << "lines that do not exist are ignored";
 }
 
+TEST(CarJamEditor, ANewTeamListKeepsTheChosenFile)
+{
+    kvr::CarJamEditor e;
+    e.show(teams({}));
+    e.selectFile(12);
+    ASSERT_EQ(e.teamLine(), 12);
+    e.showTeams(teams({1, 2}));
+    EXPECT_EQ(e.teamLines().size(), 12u);
+    EXPECT_EQ(e.teamLines()[0], "Team 3");
+    EXPECT_EQ(e.selectedFile(), "SIMTEK.JAM");
+    EXPECT_EQ(e.teamLine(), std::nullopt) << "the team list is now shorter";
+}
+
 TEST(CarJamEditor, WithoutAPictureExportAndSaveDoNothing)
 {
     kvrtest::TempDir dir;

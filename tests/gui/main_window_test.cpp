@@ -5,9 +5,13 @@
 #include "core/configuration.h"
 #include "core/settings_file.h"
 #include "core/settings_record.h"
+#include "editors/helmets/helmet_editor.h"
+#include "editors/helmets/helmet_window.h"
 #include "editors/tuning/patch_list.h"
 #include "gui_prompt.h"
+#include "install/converter.h"
 #include "install/demo_game.h"
+#include "widgets/prompt_qt.h"
 
 #include <QAction>
 #include <QLabel>
@@ -48,9 +52,9 @@ struct Setup {
     fs::path root() const { return fs::path(dir.path().toStdString()); }
     fs::path game() const { return root() / "game"; }
 
-    void makeGame(int language = 0)
+    void makeGame(int language = 0, bool textures = true)
     {
-        kvr::makeDemoGame(game(), language, home.data("PLT.DAT"));
+        kvr::makeDemoGame(game(), language, home.data("PLT.DAT"), textures ? home.data("DEMOJAMS") : fs::path());
     }
     void configure()
     {
@@ -234,6 +238,66 @@ private slots:
         QCOMPARE(values, expected);
         form.show();
         QVERIFY2(!form.splash()->isVisible(), "showing the main window closes the splash");
+    }
+
+    void theHelmetSheetIsImportedAtStartUp()
+    {
+        Setup s;
+        s.makeGame();
+        GuiPrompt prompt;
+        TMainForm form(s.home, prompt);
+        QCOMPARE(form.startUp(s.game()), TMainForm::StartResult::Ready);
+        QVERIFY2(prompt.warned.empty(), prompt.warned.empty() ? "" : prompt.warned.front().c_str());
+        QVERIFY(form.helmets().available());
+        auto* window = qobject_cast<kvrgui::THelmetForm*>(form.editorWindow("helmets"));
+        QVERIFY(window);
+        QCOMPARE(&window->helmets(), &form.helmets());
+        QVERIFY(qobject_cast<QDialog*>(form.editorWindow("jams")));
+    }
+
+    void aFailedHelmetImportIsAWarning_data()
+    {
+        QTest::addColumn<bool>("textures");
+        QTest::addColumn<QString>("converter");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("no texture") << false << QString() << QStringLiteral("HELMETS1.JAM");
+        QTest::newRow("no converter") << true << QStringLiteral("/nonexistent/kvrjam")
+                                      << QStringLiteral("cannot be started");
+    }
+
+    void aFailedHelmetImportIsAWarning()
+    {
+        QFETCH(bool, textures);
+        QFETCH(QString, converter);
+        QFETCH(QString, said);
+        Setup s;
+        s.makeGame(0, textures);
+        GuiPrompt prompt;
+        TMainForm form(s.home, prompt);
+        if (!converter.isEmpty())
+            qputenv(kvr::kConverterVariable, converter.toUtf8());
+        const TMainForm::StartResult started = form.startUp(s.game());
+        qunsetenv(kvr::kConverterVariable);
+        QCOMPARE(started, TMainForm::StartResult::Ready);
+        QCOMPARE(form.splash()->progressBar()->value(), 100);
+        QCOMPARE(prompt.warned.size(), std::size_t(1));
+        QVERIFY2(QString::fromStdString(prompt.warned[0]).contains(said), prompt.warned[0].c_str());
+        QVERIFY(!form.helmets().available());
+
+        // The helmets window says so and imports the sheet once the game has it.
+        auto* window = qobject_cast<kvrgui::THelmetForm*>(form.editorWindow("helmets"));
+        window->show();
+        QVERIFY(window->sheetMissingLabel()->isVisible());
+        QCOMPARE(window->sheetMissingLabel()->text(), kvrgui::fromAnsi(kvr::kHelmetSheetMissing));
+        QVERIFY(window->importButton()->isEnabled());
+        if (!textures)
+            fs::copy(s.home.data("DEMOJAMS"), s.game() / "GAMEJAMS",
+                     fs::copy_options::overwrite_existing | fs::copy_options::recursive);
+        QTest::mouseClick(window->importButton(), Qt::LeftButton);
+        QCOMPARE(prompt.informed, std::vector<std::string>{"Data has been imported!"});
+        QVERIFY(form.helmets().available());
+        QVERIFY(!window->sheetMissingLabel()->isVisible());
+        window->close();
     }
 
     void missingExecutableIsFatal()

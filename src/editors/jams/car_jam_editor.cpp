@@ -38,10 +38,15 @@ void CarJamEditor::show(const SettingsRecord& record)
 {
     m_picture = TDIB256();
     m_bitmapFile.clear();
+    m_fileLine = 0;
+    showTeams(record);
+}
+
+void CarJamEditor::showTeams(const SettingsRecord& record)
+{
     m_teams.clear();
     for (int team : enabledTeams(record))
         m_teams.push_back(record.shortString(rec::teamName(team), rec::kTeamNameChars));
-    m_fileLine = 0;
 }
 
 std::optional<int> CarJamEditor::teamLine() const

@@ -27,6 +27,9 @@ class CarJamEditor {
   public:
     // Showing the window: picture cleared, team list refilled, first line of both lists.
     void show(const SettingsRecord& record);
+    // The team list afresh after a change of the record; the picture and the chosen
+    // texture file stay.
+    void showTeams(const SettingsRecord& record);
 
     const std::vector<std::string>& teamLines() const { return m_teams; }
     int fileLine() const { return m_fileLine; }

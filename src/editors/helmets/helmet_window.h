@@ -1,0 +1,87 @@
+#pragma once
+
+#include <QDialog>
+
+#include <chrono>
+#include <functional>
+#include <memory>
+
+class QLabel;
+class QListWidget;
+class QPushButton;
+
+namespace kvr {
+class HelmetEditor;
+class UserPrompt;
+} // namespace kvr
+
+namespace kvrgui {
+
+struct EditorServices;
+class QtProcessRunner;
+class SheetPicture;
+
+// "Helmets": the helmet sheet, the driver list (line n is helmet n), the stretched
+// preview of the selected helmet, swapping by dragging one helmet onto another, the
+// four bitmap buttons and the converter's way into and out of the game. It shows the
+// sheet the start-up load imported (services.helmets); everything happens in that model.
+class THelmetForm : public QDialog {
+    Q_OBJECT
+public:
+    explicit THelmetForm(EditorServices& services, QWidget* parent = nullptr);
+    ~THelmetForm() override;
+
+    const kvr::HelmetEditor& helmets() const { return m_helmets; }
+    QWidget* sheetPicture() const;
+    // Over the sheet while there is none.
+    QLabel* sheetMissingLabel() const;
+    QLabel* previewPicture() const { return m_preview; }
+    QListWidget* driverList() const { return m_drivers; }
+    QPushButton* saveHelmetButton() const { return m_saveHelmet; }
+    QPushButton* loadHelmetButton() const { return m_loadHelmet; }
+    QPushButton* saveAllButton() const { return m_saveAll; }
+    QPushButton* loadAllButton() const { return m_loadAll; }
+    QPushButton* exportButton() const { return m_export; }
+    QPushButton* importButton() const { return m_import; }
+    QPushButton* backButton() const { return m_back; }
+
+    // How long the converter may take before it is stopped.
+    void setConverterBound(std::chrono::milliseconds bound) { m_bound = bound; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void onRecordChanged();
+    void onHelmetChosen(int line);
+    void onSheetPressed(QPoint at);
+    void onSheetReleased(QPoint at);
+    void onConverter(bool intoGame);
+    // Runs an action on the model, then shows what it left; its messages come after
+    // the window shows the new state.
+    void act(const std::function<void(kvr::UserPrompt&)>& action);
+    // The driver list afresh, then the helmets.
+    void showDrivers();
+    // The selected line, the sheet and the preview.
+    void showHelmets();
+
+    EditorServices& m_services;
+    std::unique_ptr<kvr::HelmetEditor> m_ownHelmets;
+    kvr::HelmetEditor& m_helmets;
+    std::unique_ptr<QtProcessRunner> m_runner;
+    std::chrono::milliseconds m_bound;
+    bool m_singleHelmetPending = true;
+    bool m_showing = false;
+    SheetPicture* m_sheet;
+    QLabel* m_preview;
+    QListWidget* m_drivers;
+    QPushButton* m_saveHelmet;
+    QPushButton* m_loadHelmet;
+    QPushButton* m_saveAll;
+    QPushButton* m_loadAll;
+    QPushButton* m_export;
+    QPushButton* m_import;
+    QPushButton* m_back;
+};
+
+} // namespace kvrgui

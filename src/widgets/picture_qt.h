@@ -1,0 +1,12 @@
+#pragma once
+
+#include "graphics/dib_render.h"
+
+#include <QImage>
+
+namespace kvrgui {
+
+// A rendered picture as an image for the screen (a copy: the picture may go away).
+QImage toImage(const kvr::RgbPicture& picture);
+
+} // namespace kvrgui

@@ -1,0 +1,85 @@
+#include "widgets/process_runner_qt.h"
+
+#include "core/system_process_runner.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QEventLoop>
+#include <QWidget>
+
+#include <exception>
+#include <thread>
+
+namespace kvrgui {
+
+namespace {
+
+// The window as the user sees it during a run: busy cursor, disabled, no close box.
+class BusyWindow : public QObject {
+public:
+    explicit BusyWindow(QWidget* window) : m_window(window), m_focus(QApplication::focusWidget())
+    {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        if (!m_window)
+            return;
+        m_wasEnabled = m_window->isEnabled();
+        m_window->installEventFilter(this);
+        m_window->setEnabled(false);
+    }
+    ~BusyWindow() override
+    {
+        if (m_window) {
+            m_window->removeEventFilter(this);
+            m_window->setEnabled(m_wasEnabled);
+            // Disabling took the focus away; the keyboard user carries on where they were.
+            if (m_focus && m_focus->window() == m_window)
+                m_focus->setFocus();
+        }
+        QApplication::restoreOverrideCursor();
+    }
+    BusyWindow(const BusyWindow&) = delete;
+    BusyWindow& operator=(const BusyWindow&) = delete;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == m_window && event->type() == QEvent::Close) {
+            event->ignore();
+            return true;
+        }
+        return false;
+    }
+
+private:
+    QPointer<QWidget> m_window;
+    QPointer<QWidget> m_focus;
+    bool m_wasEnabled = true;
+};
+
+} // namespace
+
+kvr::ProcessResult QtProcessRunner::run(const std::filesystem::path& program, const std::vector<std::string>& arguments,
+                                        std::chrono::milliseconds bound)
+{
+    BusyWindow busy(m_window);
+    kvr::ProcessResult result;
+    std::exception_ptr failure;
+    QEventLoop loop;
+    // The bounded wait itself stays in the system runner; this thread only paints.
+    std::thread worker([&] {
+        try {
+            result = kvr::SystemProcessRunner().run(program, arguments, bound);
+        } catch (...) {
+            failure = std::current_exception();
+        }
+        QMetaObject::invokeMethod(
+            &loop, [&loop] { loop.quit(); }, Qt::QueuedConnection);
+    });
+    loop.exec();
+    worker.join();
+    if (failure)
+        std::rethrow_exception(failure);
+    return result;
+}
+
+} // namespace kvrgui

@@ -1,0 +1,189 @@
+#include "core/system_process_runner.h"
+#include "editor_harness.h"
+#include "editors/helmets/helmet_editor.h"
+#include "editors/helmets/helmet_window.h"
+#include "graphics/bitmap_writer.h"
+#include "install/converter.h"
+#include "widgets/prompt_qt.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+
+namespace fs = std::filesystem;
+using Bytes = std::vector<std::uint8_t>;
+
+namespace {
+
+// A demo game with its textures, and the helmet sheet imported as at start-up.
+struct HelmetHarness : EditorHarness {
+    kvr::SystemProcessRunner runner;
+    kvr::HelmetEditor helmets;
+
+    HelmetHarness()
+    {
+        fs::copy(context.home.data("DEMOJAMS"), game() / "GAMEJAMS",
+                 fs::copy_options::overwrite_existing | fs::copy_options::recursive);
+        helmets.importSheet(converter(), game());
+        services.helmets = &helmets;
+    }
+    kvr::Converter converter() { return kvr::Converter(kvr::converterProgram(), root() / "import", runner); }
+    // The game's texture as the converter gives it back.
+    kvr::TDIB gameSheet() { return converter().importHelmets(game()); }
+};
+
+// A point inside helmet n's cell.
+QPoint inCell(int helmet)
+{
+    const kvr::CellCorner c = kvr::helmetCell(helmet);
+    return {c.x + 30, c.y + 7};
+}
+
+// KVRDESK_CONVERTER names `program` while it lives.
+struct OwnConverter {
+    explicit OwnConverter(const fs::path& program) { qputenv(kvr::kConverterVariable, program.string().c_str()); }
+    ~OwnConverter() { qunsetenv(kvr::kConverterVariable); }
+};
+
+} // namespace
+
+class HelmetWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void aSwappedHelmetReachesTheGame()
+    {
+        HelmetHarness h;
+        kvrgui::THelmetForm w(h.services);
+        w.show();
+        const std::vector<std::string> lines = kvr::helmetDriverLines(h.document.record());
+        QCOMPARE(w.driverList()->count(), int(lines.size()));
+        QCOMPARE(w.driverList()->item(1)->text(), kvrgui::fromAnsi(lines[1]));
+        QCOMPARE(w.driverList()->currentRow(), 0);
+        const Bytes helmet3 = kvr::copyCell(h.helmets.sheet(), 3);
+        const Bytes helmet20 = kvr::copyCell(h.helmets.sheet(), 20);
+        QVERIFY(helmet3 != helmet20);
+
+        w.driverList()->setCurrentRow(5);
+        QCOMPARE(h.helmets.selected(), 5);
+        QCOMPARE(kvr::helmetPixels(h.helmets.singleHelmet()), kvr::copyCell(h.helmets.sheet(), 5));
+        QCOMPARE(w.previewPicture()->pixmap().size(), QSize(292, 56));
+
+        QTest::mousePress(w.sheetPicture(), Qt::LeftButton, {}, inCell(3));
+        QCOMPARE(w.driverList()->currentRow(), 3);
+        QTest::mouseRelease(w.sheetPicture(), Qt::LeftButton, {}, inCell(20));
+        QCOMPARE(w.driverList()->currentRow(), 20);
+        QCOMPARE(kvr::copyCell(h.helmets.sheet(), 3), helmet20);
+        QCOMPARE(kvr::copyCell(h.helmets.sheet(), 20), helmet3);
+        // Released right of the third column: nothing moves.
+        QTest::mousePress(w.sheetPicture(), Qt::LeftButton, {}, inCell(3));
+        QTest::mouseRelease(w.sheetPicture(), Qt::LeftButton, {}, QPoint(240, 7));
+        QCOMPARE(kvr::copyCell(h.helmets.sheet(), 3), helmet20);
+
+        QTest::mouseClick(w.exportButton(), Qt::LeftButton);
+        QCOMPARE(h.prompt.informed, std::vector<std::string>{"Data has been exported!"});
+        QVERIFY2(h.prompt.warned.empty(), h.prompt.warned.empty() ? "" : h.prompt.warned.front().c_str());
+        const kvr::TDIB written = h.gameSheet();
+        QCOMPARE(kvr::copyCell(written, 3), helmet20);
+        QCOMPARE(kvr::copyCell(written, 20), helmet3);
+        QCOMPARE(kvr::copyCell(written, 4), kvr::copyCell(h.helmets.sheet(), 4));
+        QVERIFY(fs::exists(h.game() / "GAMEJAMS" / "HELMETS1.JAM.orig"));
+    }
+
+    void aLoadedHelmetGoesIntoTheSelectedCell()
+    {
+        HelmetHarness h;
+        kvrgui::THelmetForm w(h.services);
+        w.show();
+        kvr::IndexedPicture one(74, 15);
+        for (int y = 0; y < 15; ++y)
+            for (int x = 0; x < 74; ++x)
+                one.set(x, y, std::uint8_t(x * 3 + y));
+        const fs::path helmetFile = h.root() / "one.bmp";
+        const fs::path wrongFile = h.root() / "wrong.bmp";
+        for (const auto& [file, picture] :
+             {std::pair{helmetFile, one}, std::pair{wrongFile, kvr::IndexedPicture(75, 15)}}) {
+            const Bytes bytes = kvr::encodeBitmap8(picture);
+            std::ofstream(file, std::ios::binary)
+                .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+        }
+        Bytes expected;
+        for (int y = 0; y < 15; ++y)
+            for (int x = 0; x < 74; ++x)
+                expected.push_back(one.at(x, y));
+        const Bytes helmet7 = kvr::copyCell(h.helmets.sheet(), 7);
+
+        w.driverList()->setCurrentRow(6);
+        h.prompt.fileAnswers = {helmetFile, wrongFile};
+        QTest::mouseClick(w.loadHelmetButton(), Qt::LeftButton);
+        QCOMPARE(h.prompt.fileRequests.back().title, std::string("Load helmet from bitmap"));
+        QCOMPARE(kvr::copyCell(h.helmets.sheet(), 6), expected);
+        QCOMPARE(kvr::helmetPixels(h.helmets.singleHelmet()), expected);
+
+        // A bitmap of another size is refused and changes nothing.
+        w.driverList()->setCurrentRow(7);
+        QTest::mouseClick(w.loadHelmetButton(), Qt::LeftButton);
+        QCOMPARE(h.prompt.warned.size(), std::size_t(1));
+        QVERIFY(QString::fromStdString(h.prompt.warned[0]).contains("74 x 15"));
+        QCOMPARE(kvr::copyCell(h.helmets.sheet(), 7), helmet7);
+        QVERIFY(h.prompt.unexpected.empty());
+    }
+
+    void aRenamedDriverShowsAtOnceAndEscapeCloses()
+    {
+        HelmetHarness h;
+        kvrgui::THelmetForm w(h.services);
+        w.show();
+        w.driverList()->setCurrentRow(2);
+        h.document.change("rename", [](kvr::SettingsRecord& r) {
+            r.setShortString(kvr::rec::driverName(r.byte(kvr::rec::carNumber(1))), kvr::rec::kDriverNameChars,
+                             "Renamed");
+        });
+        QCOMPARE(w.driverList()->item(0)->text(), QStringLiteral("Renamed"));
+        QCOMPARE(w.driverList()->currentRow(), 2);
+        QTest::keyClick(&w, Qt::Key_Escape);
+        QVERIFY(!w.isVisible());
+    }
+
+    void aConverterThatNeverEndsIsStoppedAndTheWindowComesBack()
+    {
+        HelmetHarness h;
+        const fs::path hangs = h.root() / "hangs.sh";
+        std::ofstream(hangs) << "#!/bin/sh\nexec sleep 30\n";
+        fs::permissions(hangs, fs::perms::owner_all);
+        const OwnConverter own(hangs);
+        kvrgui::THelmetForm w(h.services);
+        w.setConverterBound(std::chrono::milliseconds(300));
+        w.show();
+        const Bytes before = kvr::copyCell(h.helmets.sheet(), 0);
+
+        // The window goes on handling events during the run: it is seen disabled and busy.
+        bool sawBusy = false;
+        QTimer watch;
+        connect(&watch, &QTimer::timeout, this, [&] {
+            const QCursor* cursor = QApplication::overrideCursor();
+            sawBusy = sawBusy || (!w.isEnabled() && cursor && cursor->shape() == Qt::WaitCursor);
+        });
+        watch.start(0);
+        QTest::mouseClick(w.importButton(), Qt::LeftButton);
+        watch.stop();
+
+        QVERIFY(sawBusy);
+        QCOMPARE(h.prompt.warned.size(), std::size_t(1));
+        QVERIFY2(QString::fromStdString(h.prompt.warned[0]).contains("had not finished after 300 ms"),
+                 h.prompt.warned[0].c_str());
+        QVERIFY(h.prompt.informed.empty());
+        QVERIFY(w.isEnabled());
+        QCOMPARE(QApplication::overrideCursor(), nullptr);
+        QCOMPARE(kvr::copyCell(h.helmets.sheet(), 0), before);
+        w.driverList()->setCurrentRow(4);
+        QCOMPARE(h.helmets.selected(), 4);
+        QTest::mouseClick(w.backButton(), Qt::LeftButton);
+        QVERIFY(!w.isVisible());
+    }
+};
+
+QTEST_MAIN(HelmetWindowTest)
+#include "helmet_window_test.moc"

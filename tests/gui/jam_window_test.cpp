@@ -1,0 +1,118 @@
+#include "editor_harness.h"
+#include "editors/jams/jam_window.h"
+#include "graphics/bitmap_writer.h"
+#include "install/converter.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QtTest>
+
+namespace fs = std::filesystem;
+using Bytes = std::vector<std::uint8_t>;
+namespace rec = kvr::rec;
+
+namespace {
+
+// A demo game with its textures.
+struct JamHarness : EditorHarness {
+    JamHarness()
+    {
+        fs::copy(context.home.data("DEMOJAMS"), game() / "GAMEJAMS",
+                 fs::copy_options::overwrite_existing | fs::copy_options::recursive);
+    }
+    Bytes bytesOf(const fs::path& file) const
+    {
+        std::ifstream in(file, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    }
+    fs::path exchangeFile() const { return context.home.tempDir() / kvr::kCarExchangeFile; }
+};
+
+} // namespace
+
+class JamWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void aLoadedPaintingIsExportedAndImportedBack()
+    {
+        JamHarness h;
+        h.document.change("off", [](kvr::SettingsRecord& r) { r.setByte(rec::teamEnabled(2), 0); });
+        kvrgui::TJamForm w(h.services);
+        w.show();
+        QCOMPARE(w.fileList()->count(), 14);
+        QCOMPARE(w.fileList()->item(13)->text(), QStringLiteral("PACIFIC.JAM"));
+        QCOMPARE(w.teamList()->count(), 13);
+        QCOMPARE(w.teamList()->currentRow(), 0);
+
+        // Nothing to export yet: nothing happens.
+        const Bytes lotus = h.bytesOf(h.game() / "GAMEJAMS" / "LOTUS.JAM");
+        QTest::mouseClick(w.exportButton(), Qt::LeftButton);
+        QVERIFY(h.prompt.informed.empty());
+        QVERIFY(h.prompt.warned.empty());
+
+        kvr::IndexedPicture painting(256, 164);
+        for (int y = 0; y < 164; ++y)
+            for (int x = 0; x < 256; ++x)
+                painting.set(x, y, std::uint8_t((x ^ y) + 7));
+        const fs::path file = h.root() / "painting.bmp";
+        const Bytes bitmap = kvr::encodeBitmap8(painting);
+        std::ofstream(file, std::ios::binary)
+            .write(reinterpret_cast<const char*>(bitmap.data()), std::streamsize(bitmap.size()));
+        h.prompt.fileAnswers = {file};
+        QTest::mouseClick(w.loadButton(), Qt::LeftButton);
+        QCOMPARE(h.prompt.fileRequests.back().title, std::string("Load bitmap file"));
+        QVERIFY(w.jams().hasPicture());
+        QCOMPARE(w.paintingPicture()->pixmap().size(), QSize(256, 164));
+
+        w.teamList()->setCurrentRow(4);
+        QCOMPARE(w.fileList()->currentRow(), 4);
+        w.fileList()->setCurrentRow(5);
+        QCOMPARE(w.teamList()->currentRow(), 5);
+        QTest::mouseClick(w.exportButton(), Qt::LeftButton);
+        QCOMPARE(h.prompt.informed, std::vector<std::string>{"Bitmap has been exported!"});
+        QVERIFY(h.bytesOf(h.game() / "GAMEJAMS" / "LOTUS.JAM") != lotus);
+        QVERIFY2(fs::exists(h.exchangeFile()), "the exchange file stays until the window closes");
+
+        // Closing takes the exchange file and the picture; importing brings the painting back.
+        QTest::keyClick(&w, Qt::Key_Escape);
+        QVERIFY(!w.isVisible());
+        QVERIFY(!fs::exists(h.exchangeFile()));
+        w.show();
+        QVERIFY(!w.jams().hasPicture());
+        QVERIFY(w.paintingPicture()->pixmap().isNull());
+        w.fileList()->setCurrentRow(5);
+        QTest::mouseClick(w.importButton(), Qt::LeftButton);
+        QCOMPARE(h.prompt.informed.back(), std::string("Bitmap has been imported!"));
+        QVERIFY(h.prompt.warned.empty());
+        kvr::TDIB256 expected;
+        expected.loadFromBytes(bitmap);
+        QVERIFY(std::ranges::equal(w.jams().picture().pixels(), expected.pixels()));
+        QVERIFY(!fs::exists(h.exchangeFile()));
+        QVERIFY(h.prompt.unexpected.empty());
+    }
+
+    void theTeamListFollowsTheRecordAndKeepsThePicture()
+    {
+        JamHarness h;
+        kvrgui::TJamForm w(h.services);
+        w.show();
+        w.fileList()->setCurrentRow(13);
+        QTest::mouseClick(w.importButton(), Qt::LeftButton);
+        QVERIFY(w.jams().hasPicture());
+        QCOMPARE(w.teamList()->currentRow(), 13);
+
+        h.document.change("off", [](kvr::SettingsRecord& r) { r.setByte(rec::teamEnabled(1), 0); });
+        QCOMPARE(w.teamList()->count(), 13);
+        QCOMPARE(w.teamList()->currentRow(), -1);
+        QCOMPARE(w.fileList()->currentRow(), 13);
+        QVERIFY(w.jams().hasPicture());
+        QVERIFY(!w.paintingPicture()->pixmap().isNull());
+        QTest::mouseClick(w.backButton(), Qt::LeftButton);
+        QVERIFY(!w.isVisible());
+    }
+};
+
+QTEST_MAIN(JamWindowTest)
+#include "jam_window_test.moc"
