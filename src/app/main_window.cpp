@@ -8,6 +8,7 @@
 #include "core/folder_lock.h"
 #include "core/game_dir.h"
 #include "core/game_file.h"
+#include "core/system_process_runner.h"
 #include "core/user_prompt.h"
 #include "core/version.h"
 #include "editors/cameras/cameras_window.h"
@@ -415,6 +416,13 @@ bool TMainForm::loadGame()
     m_splash->show();
     QApplication::processEvents();
     m_splash->setProgress(kvr::kProgressAtStart);
+    // The converter is a program of its own: it makes the helmet sheet while the game
+    // files are read.
+    kvr::HelmetEditor helmets;
+    BackgroundTask helmetImport([&helmets, gameDir = m_context.gameDir(), tempDir = m_home.tempDir()] {
+        kvr::SystemProcessRunner runner;
+        helmets.importSheet(kvr::Converter(kvr::converterProgram(), tempDir, runner, kStartupConverterBound), gameDir);
+    });
     kvr::SettingsRecord loaded = m_document.record();
     bool trackDataRead = false;
     bool blocksRead = false;
@@ -428,10 +436,18 @@ bool TMainForm::loadGame()
         // The rest of the load is skipped; the program goes on with what it has.
         m_prompt.warn(e.what());
     }
-    if (blocksRead)
-        importHelmets();
-    else
-        m_helmets = kvr::HelmetEditor();
+    // No sheet rather than the one of a game opened before.
+    m_helmets = kvr::HelmetEditor();
+    try {
+        helmetImport.finish();
+        if (blocksRead)
+            m_helmets = std::move(helmets);
+    } catch (const kvr::GeneralError& e) {
+        if (blocksRead)
+            m_prompt.warn(std::string(e.what()) +
+                          "\n\nThe editor starts without the helmet sheet; \"Import from game\" in the helmets "
+                          "window reads it again.");
+    }
     m_document.reset(loaded);
     m_document.setTrackDataKnown(trackDataRead);
     m_versionLabel->setText(QStringLiteral("KVR: ") + fromAnsi(kvr::versionName(m_context.version)));
@@ -439,24 +455,6 @@ bool TMainForm::loadGame()
     m_ie->showChoices();
     m_splash->setProgress(100);
     return true;
-}
-
-void TMainForm::importHelmets()
-{
-    // The converter may take a moment: the bar shows where the load stands meanwhile,
-    // even when it skipped painting the last step.
-    m_splash->progressBar()->setValue(kvr::kProgressFilesClosed);
-    QtProcessRunner runner;
-    const kvr::Converter converter(kvr::converterProgram(), m_home.tempDir(), runner, kStartupConverterBound);
-    try {
-        m_helmets.importSheet(converter, m_context.gameDir());
-    } catch (const kvr::GeneralError& e) {
-        // No sheet rather than the one of a game opened before.
-        m_helmets = kvr::HelmetEditor();
-        m_prompt.warn(std::string(e.what()) +
-                      "\n\nThe editor starts without the helmet sheet; \"Import from game\" in the helmets "
-                      "window reads it again.");
-    }
 }
 
 void TMainForm::showEvent(QShowEvent* event)

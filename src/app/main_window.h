@@ -90,8 +90,6 @@ private:
     void buildButtons();
     void buildMenus();
     bool loadGame();
-    // The start-up load's last step: the helmet sheet through the converter.
-    void importHelmets();
     void fatal(const std::string& message, const std::string& detail = {});
     void fatal(const kvr::FileAccessError& error);
     // Runs a settings action, reporting the editor's own data errors.

@@ -46,7 +46,10 @@ CommandRegistration reg([](CLI::App& app, Action& chosen) {
                 if (fs::weakly_canonical(*cd, ec) == fs::weakly_canonical(*dir, ec))
                     throw kvr::GeneralError("The CD folder must not be the game folder.");
             }
-            makeLocked(*dir, [&] { kvr::makeDemoGame(*dir, *language, h.data("PLT.DAT")); });
+            const fs::path textures = h.data("DEMOJAMS");
+            makeLocked(*dir, [&] {
+                kvr::makeDemoGame(*dir, *language, h.data("PLT.DAT"), fs::is_directory(textures) ? textures : fs::path());
+            });
             if (!cd->empty())
                 makeLocked(*cd, [&] { kvr::makeDemoCd(*cd, *language, h.data("PLT.DAT")); });
             return int(kDone);

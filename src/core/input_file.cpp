@@ -5,6 +5,9 @@
 #include <cstring>
 #include <fcntl.h>
 #include <string>
+#if __has_include(<sys/mman.h>)
+#include <sys/mman.h>
+#endif
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -51,6 +54,20 @@ private:
     int m_fd;
 };
 
+// The game's executable is megabytes long: touching its buffer page by page costs more
+// at start-up than reading it, where the system offers large pages on request.
+void adviseLargePages([[maybe_unused]] std::vector<std::uint8_t>& buffer)
+{
+#ifdef MADV_HUGEPAGE
+    constexpr std::uintptr_t kLarge = 2 * 1024 * 1024;
+    const auto begin = reinterpret_cast<std::uintptr_t>(buffer.data());
+    const std::uintptr_t first = (begin + kLarge - 1) & ~(kLarge - 1);
+    const std::uintptr_t last = (begin + buffer.capacity()) & ~(kLarge - 1);
+    if (last > first)
+        ::madvise(reinterpret_cast<void*>(first), last - first, MADV_HUGEPAGE);
+#endif
+}
+
 } // namespace
 
 std::vector<std::uint8_t> readInputFile(const std::filesystem::path& file, std::uint64_t limit, Longer longer)
@@ -71,7 +88,12 @@ std::vector<std::uint8_t> readInputFile(const std::filesystem::path& file, std::
 
     // One byte past the limit shows a file that grew while we read it.
     const std::uint64_t want = longer == Longer::Refuse ? limit + 1 : limit;
-    std::vector<std::uint8_t> bytes(std::size_t(std::min(size, want)));
+    // Room for one byte more than the size, so that a file read whole ends in a short read
+    // rather than in growing (and copying) a large buffer.
+    std::vector<std::uint8_t> bytes;
+    bytes.reserve(std::size_t(std::min(size + 1, want)));
+    adviseLargePages(bytes);
+    bytes.resize(bytes.capacity());
     std::size_t got = 0;
     for (;;) {
         if (got == bytes.size()) {

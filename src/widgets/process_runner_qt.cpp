@@ -7,8 +7,6 @@
 #include <QEventLoop>
 #include <QWidget>
 
-#include <exception>
-#include <thread>
 
 namespace kvrgui {
 
@@ -58,27 +56,54 @@ private:
 
 } // namespace
 
+BackgroundTask::BackgroundTask(std::function<void()> work)
+{
+    m_worker = std::thread([this, work = std::move(work)] {
+        try {
+            work();
+        } catch (...) {
+            m_failure = std::current_exception();
+        }
+        m_done = true;
+        QMetaObject::invokeMethod(
+            &m_receiver,
+            [this] {
+                if (m_loop)
+                    m_loop->quit();
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+BackgroundTask::~BackgroundTask()
+{
+    if (m_worker.joinable())
+        m_worker.join();
+}
+
+void BackgroundTask::finish()
+{
+    if (!m_done) {
+        QEventLoop loop;
+        m_loop = &loop;
+        // A quit posted before the loop runs is delivered inside it.
+        if (!m_done)
+            loop.exec();
+        m_loop = nullptr;
+    }
+    m_worker.join();
+    if (m_failure)
+        std::rethrow_exception(m_failure);
+}
+
 kvr::ProcessResult QtProcessRunner::run(const std::filesystem::path& program, const std::vector<std::string>& arguments,
                                         std::chrono::milliseconds bound)
 {
     BusyWindow busy(m_window);
     kvr::ProcessResult result;
-    std::exception_ptr failure;
-    QEventLoop loop;
     // The bounded wait itself stays in the system runner; this thread only paints.
-    std::thread worker([&] {
-        try {
-            result = kvr::SystemProcessRunner().run(program, arguments, bound);
-        } catch (...) {
-            failure = std::current_exception();
-        }
-        QMetaObject::invokeMethod(
-            &loop, [&loop] { loop.quit(); }, Qt::QueuedConnection);
-    });
-    loop.exec();
-    worker.join();
-    if (failure)
-        std::rethrow_exception(failure);
+    BackgroundTask task([&] { result = kvr::SystemProcessRunner().run(program, arguments, bound); });
+    task.finish();
     return result;
 }
 

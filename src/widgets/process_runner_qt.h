@@ -2,11 +2,38 @@
 
 #include "core/process_runner.h"
 
+#include <QObject>
 #include <QPointer>
 
+#include <atomic>
+#include <exception>
+#include <functional>
+#include <thread>
+
+class QEventLoop;
 class QWidget;
 
 namespace kvrgui {
+
+// Work on a worker thread that the window thread later waits for, painting meanwhile.
+// The work must not touch widgets.
+class BackgroundTask {
+public:
+    explicit BackgroundTask(std::function<void()> work);
+    ~BackgroundTask();
+    BackgroundTask(const BackgroundTask&) = delete;
+    BackgroundTask& operator=(const BackgroundTask&) = delete;
+
+    // Returns once the work is done, rethrowing what it threw.
+    void finish();
+
+private:
+    QObject m_receiver;
+    std::atomic<bool> m_done{false};
+    QEventLoop* m_loop = nullptr;
+    std::exception_ptr m_failure;
+    std::thread m_worker;
+};
 
 // Runs an outside program on a worker thread while the window thread goes on painting.
 // Meanwhile the cursor is busy and `window` (when given) is disabled and cannot be

@@ -57,6 +57,14 @@ TEST_F(Cli, DeclinedTrackQuestionStopsWithANoteAndExitZero)
     EXPECT_TRUE(fs::exists(game() / "CIRCUITS" / "F1CT16.DAT"));
 }
 
+TEST_F(Cli, DemoGameFromTheProgramsOwnDataHasItsTextures)
+{
+    // The shipped data holds the demo textures: the start-up helmet import needs the sheet.
+    const auto r = cli({"demo-game", game().string()});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_TRUE(fs::is_regular_file(game() / "GAMEJAMS" / "HELMETS1.JAM"));
+}
+
 TEST_F(Cli, ExitCodes)
 {
     makeGame();
