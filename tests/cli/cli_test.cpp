@@ -198,3 +198,36 @@ TEST_F(Cli, OnlyMovesTheNamedEditorsValues)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(Cli, DryRunListsTheChangesAndWritesNothing)
+{
+    makeGame();
+    const std::string g = game().string();
+    const std::string h = home().string();
+    ASSERT_EQ(cli({"import", "--game", g, "-o", file("base.KVS").string(), "--home", h}).exitCode, 0);
+    const auto unchanged = cli({"export", "--game", g, "-i", file("base.KVS").string(), "--home", h, "--dry-run"});
+    ASSERT_EQ(unchanged.exitCode, 0) << unchanged.err;
+    const std::string nothing = unchanged.out;
+
+    kvr::SettingsRecord edited;
+    ASSERT_TRUE(kvr::readSettingsFile(file("base.KVS"), edited));
+    edited.setWord(kvr::rec::camera(2, 0), 0x1234);
+    edited.setWord(kvr::rec::kHumanWeight, 777);
+    ASSERT_TRUE(kvr::writeSettingsFile(file("edited.KVS"), edited));
+    const auto before = snapshot(game());
+    const auto all = cli({"export", "--game", g, "-i", file("edited.KVS").string(), "--home", h, "--dry-run"});
+    const auto cameras = cli({"export", "--game", g, "-i", file("edited.KVS").string(), "--home", h, "--dry-run",
+                              "--only", "cameras"});
+    EXPECT_EQ(snapshot(game()), before);
+    ASSERT_EQ(all.exitCode, 0) << all.err;
+    ASSERT_EQ(cameras.exitCode, 0) << cameras.err;
+    EXPECT_NE(all.out, nothing);
+    EXPECT_EQ(std::count(all.out.begin(), all.out.end(), '\n'), 2) << all.out;
+    EXPECT_NE(all.out.find("777"), std::string::npos) << all.out;
+    EXPECT_EQ(std::count(cameras.out.begin(), cameras.out.end(), '\n'), 1) << cameras.out;
+    EXPECT_EQ(cameras.out.find("777"), std::string::npos) << cameras.out;
+}
+
+} // namespace
