@@ -6,6 +6,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev nlohmann-json3-dev
   qt6-base-dev libgl-dev
   xvfb xauth imagemagick fonts-dejavu-core
+  desktop-file-utils appstream
 )
 missing=()
 for p in "${packages[@]}"; do
