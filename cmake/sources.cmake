@@ -1,3 +1,29 @@
+# A file ending in _posix.cpp or _windows.cpp is one side of a platform facility and is
+# built only on its own platform.
+function(kvr_other_platform out file)
+  if(WIN32)
+    string(REGEX MATCH "_posix\\.cpp$" found "${file}")
+  else()
+    string(REGEX MATCH "_windows\\.cpp$" found "${file}")
+  endif()
+  if(found)
+    set(${out} TRUE PARENT_SCOPE)
+  else()
+    set(${out} FALSE PARENT_SCOPE)
+  endif()
+endfunction()
+
+function(kvr_this_platform out)
+  set(result)
+  foreach(f IN LISTS ARGN)
+    kvr_other_platform(other "${f}")
+    if(NOT other)
+      list(APPEND result ${f})
+    endif()
+  endforeach()
+  set(${out} ${result} PARENT_SCOPE)
+endfunction()
+
 # Qt code lives in files named *_window.*, *_view.*, *_qt.*, in a qt/ folder or in the
 # shared widgets folder; every other source under the model folders is pure C++ and goes
 # into kvrcore.
@@ -11,7 +37,8 @@ function(kvr_collect out kind)
       else()
         set(is_qt FALSE)
       endif()
-      if((kind STREQUAL "PURE" AND NOT is_qt) OR (kind STREQUAL "QT" AND is_qt))
+      kvr_other_platform(other "${f}")
+      if(NOT other AND ((kind STREQUAL "PURE" AND NOT is_qt) OR (kind STREQUAL "QT" AND is_qt)))
         list(APPEND result ${f})
       endif()
     endforeach()

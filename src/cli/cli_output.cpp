@@ -1,14 +1,13 @@
 #include "cli/cli_output.h"
 
 #include "core/errors.h"
+#include "core/platform/native_file.h"
 #include "core/safe_write.h"
 
 #include <array>
-#include <cerrno>
 #include <cstring>
 #include <iostream>
 #include <streambuf>
-#include <unistd.h>
 
 namespace kvrcli {
 
@@ -48,21 +47,10 @@ private:
 
     bool drain()
     {
-        const char* p = pbase();
-        std::size_t left = std::size_t(pptr() - pbase());
+        const std::size_t size = std::size_t(pptr() - pbase());
         reset();
-        while (left > 0) {
-            const ssize_t n = ::write(STDOUT_FILENO, p, left);
-            if (n < 0 && errno == EINTR)
-                continue;
-            if (n <= 0) {
-                if (m_error == 0)
-                    m_error = n < 0 ? errno : EIO;
-                return false;
-            }
-            p += n;
-            left -= std::size_t(n);
-        }
+        if (const int error = kvr::platform::writeStandardOutput(pbase(), size); error != 0 && m_error == 0)
+            m_error = error;
         return m_error == 0;
     }
 

@@ -1,8 +1,7 @@
 #include "core/editor_home.h"
 
 #include "core/game_dir.h"
-
-#include <cstdlib>
+#include "core/platform/program_place.h"
 
 namespace kvr {
 namespace fs = std::filesystem;
@@ -19,15 +18,8 @@ EditorHome EditorHome::forProgram(const fs::path& programPath)
     EditorHome home;
     const fs::path bin = programPath.parent_path();
     home.dataDir = (bin / ".." / "share" / "kvrdesk" / "DATA").lexically_normal();
-#ifdef _WIN32
-    if (const char* appData = std::getenv("APPDATA"))
-        home.stateDir = fs::path(appData) / "kvrdesk";
-#else
-    if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && *xdg)
-        home.stateDir = fs::path(xdg) / "kvrdesk";
-    else if (const char* h = std::getenv("HOME"); h && *h)
-        home.stateDir = fs::path(h) / ".config" / "kvrdesk";
-#endif
+    if (const fs::path settings = platform::userSettingsFolder(); !settings.empty())
+        home.stateDir = settings / "kvrdesk";
     if (home.stateDir.empty())
         home.stateDir = bin;
     return home;
@@ -35,10 +27,9 @@ EditorHome EditorHome::forProgram(const fs::path& programPath)
 
 fs::path runningProgram(const char* argv0)
 {
-    std::error_code ec;
-    const fs::path self = fs::read_symlink("/proc/self/exe", ec);
-    if (!ec)
+    if (fs::path self = platform::runningProgramFile(); !self.empty())
         return self;
+    std::error_code ec;
     return fs::absolute(argv0 ? fs::path(argv0) : fs::path(), ec);
 }
 

@@ -25,7 +25,7 @@ struct EditorHome {
     static EditorHome forProgram(const std::filesystem::path& programPath);
 };
 
-// The folder of the running program, from /proc/self/exe where there is one.
+// The running program, as the system knows it or else from argv[0].
 std::filesystem::path runningProgram(const char* argv0);
 
 } // namespace kvr

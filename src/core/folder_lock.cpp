@@ -6,11 +6,7 @@
 
 #include <cerrno>
 #include <cstring>
-#include <fcntl.h>
-#include <sys/file.h>
-#include <sys/stat.h>
 #include <thread>
-#include <unistd.h>
 
 namespace kvr {
 namespace fs = std::filesystem;
@@ -18,17 +14,6 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr std::chrono::milliseconds kPoll{50};
-
-// The one place that asks the system for the lock.
-bool tryLock(int fd) { return ::flock(fd, LOCK_EX | LOCK_NB) == 0; }
-
-bool namesSameFile(int fd, const fs::path& file)
-{
-    struct stat held {};
-    struct stat named {};
-    return ::fstat(fd, &held) == 0 && ::lstat(file.c_str(), &named) == 0 && held.st_dev == named.st_dev &&
-           held.st_ino == named.st_ino;
-}
 
 } // namespace
 
@@ -42,28 +27,32 @@ GameFolderLock::GameFolderLock(const fs::path& gameDir, std::chrono::millisecond
     const auto deadline = std::chrono::steady_clock::now() + wait;
     for (;;) {
         // Read access is all a lock needs, so other users of a shared game can take it too.
-        const int fd = ::open(m_file.c_str(), O_RDONLY | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0644);
-        if (fd < 0) {
-            if (errno == EACCES || errno == EPERM || errno == EROFS)
-                return;
-            throw GeneralError("Cannot lock the game in " + dir.string() + ": " + std::strerror(errno));
+        const int error = m_lock.open(m_file);
+        if (error == EBUSY && std::chrono::steady_clock::now() < deadline) {
+            std::this_thread::sleep_for(kPoll);
+            continue;
         }
-        bool locked = tryLock(fd);
+        if (error != 0 && error != EBUSY) {
+            if (error == EACCES || error == EPERM || error == EROFS)
+                return;
+            throw GeneralError("Cannot lock the game in " + dir.string() + ": " + std::strerror(error));
+        }
+        bool locked = error == 0 && m_lock.tryLock();
         while (!locked && std::chrono::steady_clock::now() < deadline) {
             std::this_thread::sleep_for(kPoll);
-            locked = tryLock(fd);
+            locked = m_lock.tryLock();
         }
         if (!locked) {
-            ::close(fd);
+            m_lock.close();
             throw GeneralError("Another program is writing to the game in " + dir.string() +
                                "; try again when it has finished.");
         }
         // The holder before us may have removed the file we opened: lock the one named.
-        if (namesSameFile(fd, m_file)) {
-            m_fd = fd;
+        if (m_lock.isNamed(m_file)) {
+            m_held = true;
             break;
         }
-        ::close(fd);
+        m_lock.close();
     }
     for (const fs::path& folder :
          {dir, findInDir(dir, "CIRCUITS"), findInDir(dir, "GAMEJAMS"), findInDir(dir, "BITMAPS")})
@@ -72,11 +61,8 @@ GameFolderLock::GameFolderLock(const fs::path& gameDir, std::chrono::millisecond
 
 GameFolderLock::~GameFolderLock()
 {
-    if (m_fd < 0)
-        return;
-    // Removed while still locked, so a waiting writer sees it gone and makes a new one.
-    ::unlink(m_file.c_str());
-    ::close(m_fd);
+    if (m_held)
+        m_lock.releaseAndRemove(m_file);
 }
 
 fs::path gameFolderOf(const fs::path& file)

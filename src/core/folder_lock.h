@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/platform/lock_file.h"
+
 #include <chrono>
 #include <filesystem>
 
@@ -25,11 +27,12 @@ public:
     GameFolderLock(const GameFolderLock&) = delete;
     GameFolderLock& operator=(const GameFolderLock&) = delete;
 
-    bool held() const { return m_fd >= 0; }
+    bool held() const { return m_held; }
 
 private:
     std::filesystem::path m_file;
-    int m_fd = -1;
+    platform::LockFile m_lock;
+    bool m_held = false;
 };
 
 // The folder whose lock guards `file`: the one holding KVR.EXE, the file's own folder

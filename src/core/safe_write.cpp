@@ -1,18 +1,16 @@
 #include "core/safe_write.h"
 
 #include "core/input_file.h"
+#include "core/platform/native_file.h"
 
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
-#include <fcntl.h>
 #include <string>
-#include <sys/stat.h>
 #include <system_error>
-#include <unistd.h>
 
 namespace kvr {
 namespace fs = std::filesystem;
+using platform::NativeFile;
 
 namespace {
 
@@ -26,47 +24,17 @@ std::function<void(WriteStep, const fs::path&)>& hook()
     return h;
 }
 
-// False, with errno set, when the test seam fails this step of writing `file`.
-bool stepAllowed(WriteStep s, const fs::path& file)
+// The error with which the test seam fails this step of writing `file`, or 0.
+int stepError(WriteStep s, const fs::path& file)
 {
     if (!hook())
-        return true;
+        return 0;
     try {
         hook()(s, file);
     } catch (const std::system_error& e) {
-        errno = e.code().value();
-        return false;
+        return e.code().value();
     }
-    return true;
-}
-
-class Fd {
-public:
-    explicit Fd(int fd) : m_fd(fd) {}
-    ~Fd()
-    {
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
-    Fd(const Fd&) = delete;
-    Fd& operator=(const Fd&) = delete;
-    int get() const { return m_fd; }
-    int release()
-    {
-        const int fd = m_fd;
-        m_fd = -1;
-        return fd;
-    }
-
-private:
-    int m_fd;
-};
-
-void syncDirectory(const fs::path& dir)
-{
-    Fd d(::open(dir.empty() ? "." : dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (d.get() >= 0)
-        ::fsync(d.get());
+    return 0;
 }
 
 // The file a symlink chain ends at (which may not exist yet); other paths as given.
@@ -74,10 +42,9 @@ fs::path resolveLinks(const fs::path& target)
 {
     fs::path p = target;
     for (int i = 0; i < kMaxLinks; ++i) {
-        struct stat st {};
-        if (::lstat(p.c_str(), &st) != 0 || !S_ISLNK(st.st_mode))
-            return p;
         std::error_code ec;
+        if (!fs::is_symlink(fs::symlink_status(p, ec)))
+            return p;
         const fs::path next = fs::read_symlink(p, ec);
         if (ec)
             throw WriteFailure(WriteStep::Create, p, ec.value());
@@ -86,110 +53,60 @@ fs::path resolveLinks(const fs::path& target)
     throw WriteFailure(WriteStep::Create, target, ELOOP);
 }
 
-bool writeAll(int fd, std::span<const std::uint8_t> data)
-{
-    const std::uint8_t* p = data.data();
-    std::size_t left = data.size();
-    while (left > 0) {
-        const ssize_t n = ::write(fd, p, left);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        p += n;
-        left -= std::size_t(n);
-    }
-    return true;
-}
-
-// The file's permissions and owner, to give to its replacement.
-struct Keep {
-    mode_t mode = 0644;
-    uid_t uid = uid_t(-1);
-    gid_t gid = gid_t(-1);
-};
-
-Keep keepOf(const fs::path& file)
-{
-    Keep k;
-    struct stat st {};
-    if (::stat(file.c_str(), &st) == 0) {
-        k.mode = st.st_mode & 07777;
-        k.uid = st.st_uid;
-        k.gid = st.st_gid;
-    } else {
-        const mode_t mask = ::umask(0);
-        ::umask(mask);
-        k.mode = 0666 & ~mask;
-    }
-    return k;
-}
-
-// Moves `tmp` to `final` unless something is there already (false, errno EEXIST). A
-// hard link never replaces; where the file system has none, the holder of the folder's
-// lock is the only writer, so looking first is enough.
-bool placeWithoutReplacing(const fs::path& tmp, const fs::path& final)
-{
-    if (::link(tmp.c_str(), final.c_str()) == 0)
-        return true;
-    if (errno != EPERM && errno != EOPNOTSUPP && errno != ENOSYS)
-        return false;
-    struct stat st {};
-    if (::lstat(final.c_str(), &st) == 0) {
-        errno = EEXIST;
-        return false;
-    }
-    return ::rename(tmp.c_str(), final.c_str()) == 0;
-}
-
 enum class Finish { Replace, KeepExisting };
 
 // Writes `data` into a new temp file beside `final` and moves it into place: over the
 // old file, or only if nothing is there yet. Returns false when `final` already existed
 // (KeepExisting). Every error leaves no temp file behind.
-bool writeBeside(const fs::path& final, std::span<const std::uint8_t> data, const Keep& keep, Finish finish)
+bool writeBeside(const fs::path& final, std::span<const std::uint8_t> data, const platform::Permissions& keep,
+                 Finish finish)
 {
     const fs::path dir = final.parent_path();
-    std::string tmpl = ((dir.empty() ? fs::path(".") : dir) /
-                        ("." + final.filename().string() + kTempMark + std::string(kTempRandomChars, 'X')))
-                           .string();
+    fs::path name = ".";
+    name += final.filename();
+    name += kTempMark;
+    name += std::string(kTempRandomChars, 'X');
+    fs::path tmp = (dir.empty() ? fs::path(".") : dir) / name;
 
-    Fd fd(stepAllowed(WriteStep::Create, final) ? ::mkstemp(tmpl.data()) : -1);
-    if (fd.get() < 0)
-        throw WriteFailure(WriteStep::Create, final, errno);
-    const fs::path tmp = tmpl;
+    NativeFile file;
+    int error = stepError(WriteStep::Create, final);
+    if (error == 0)
+        error = file.createUnique(tmp);
+    if (error != 0)
+        throw WriteFailure(WriteStep::Create, final, error);
     bool placed = false;
     try {
-        auto fail = [&](WriteStep s) { throw WriteFailure(s, final, errno); };
-        if (!stepAllowed(WriteStep::Write, final) || !writeAll(fd.get(), data))
-            fail(WriteStep::Write);
-        // The owner first: changing it may clear set-id bits that the mode then restores.
-        if (keep.uid != uid_t(-1) && ::fchown(fd.get(), keep.uid, keep.gid) != 0)
-            (void)!::fchown(fd.get(), uid_t(-1), keep.gid);
-        ::fchmod(fd.get(), keep.mode);
-        if (!stepAllowed(WriteStep::Flush, final) || ::fsync(fd.get()) != 0)
-            fail(WriteStep::Flush);
-        if (::close(fd.release()) != 0)
-            fail(WriteStep::Flush);
-        if (!stepAllowed(WriteStep::Rename, final))
-            fail(WriteStep::Rename);
+        auto check = [&](WriteStep s, auto&& action) {
+            int e = stepError(s, final);
+            if (e == 0)
+                e = action();
+            if (e != 0)
+                throw WriteFailure(s, final, e);
+        };
+        check(WriteStep::Write, [&] { return file.writeAll(data); });
+        file.give(keep);
+        check(WriteStep::Flush, [&] {
+            const int flushed = file.flushToDisk();
+            return flushed != 0 ? flushed : file.close();
+        });
         if (finish == Finish::Replace) {
-            if (::rename(tmp.c_str(), final.c_str()) != 0)
-                fail(WriteStep::Rename);
+            check(WriteStep::Rename, [&] { return platform::replaceWith(tmp, final); });
             placed = true;
         } else {
-            placed = placeWithoutReplacing(tmp, final);
-            if (!placed && errno != EEXIST)
-                fail(WriteStep::Rename);
+            check(WriteStep::Rename, [&] {
+                const int moved = platform::moveWithoutReplacing(tmp, final);
+                placed = moved == 0;
+                return moved == EEXIST ? 0 : moved;
+            });
         }
     } catch (...) {
-        ::unlink(tmp.c_str());
+        file = NativeFile();
+        platform::removeFile(tmp);
         throw;
     }
-    if (finish == Finish::KeepExisting)
-        ::unlink(tmp.c_str());
-    syncDirectory(dir);
+    if (!placed)
+        platform::removeFile(tmp);
+    platform::flushFolder(dir);
     return placed;
 }
 
@@ -203,12 +120,6 @@ std::string stepReason(WriteStep step, int error)
     case WriteStep::Rename: action = "cannot put the new file in place"; break;
     }
     return std::string(action) + ": " + std::strerror(error);
-}
-
-bool isRegularOrMissing(const fs::path& file)
-{
-    struct stat st {};
-    return ::stat(file.c_str(), &st) != 0 || S_ISREG(st.st_mode);
 }
 
 } // namespace
@@ -255,36 +166,42 @@ void removeStaleTempFiles(const fs::path& dir)
         std::error_code kindError;
         if (isTempFileName(it->path().filename().string()) && it->is_regular_file(kindError) &&
             !it->is_symlink(kindError))
-            ::unlink(it->path().c_str());
+            platform::removeFile(it->path());
     }
 }
 
 void replaceFile(const fs::path& target, std::span<const std::uint8_t> data)
 {
     const fs::path real = resolveLinks(target);
-    writeBeside(real, data, keepOf(real), Finish::Replace);
+    writeBeside(real, data, platform::permissionsOf(real), Finish::Replace);
 }
 
 void writeOutputFile(const fs::path& target, std::span<const std::uint8_t> data)
 {
-    if (isRegularOrMissing(target)) {
+    if (platform::isRegularOrMissing(target)) {
         replaceFile(target, data);
         return;
     }
-    Fd fd(stepAllowed(WriteStep::Create, target) ? ::open(target.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC) : -1);
-    if (fd.get() < 0)
-        throw WriteFailure(WriteStep::Create, target, errno);
-    if (!stepAllowed(WriteStep::Write, target) || !writeAll(fd.get(), data))
-        throw WriteFailure(WriteStep::Write, target, errno);
-    if (::close(fd.release()) != 0)
-        throw WriteFailure(WriteStep::Write, target, errno);
+    NativeFile file;
+    int error = stepError(WriteStep::Create, target);
+    if (error == 0)
+        error = file.openToWrite(target);
+    if (error != 0)
+        throw WriteFailure(WriteStep::Create, target, error);
+    error = stepError(WriteStep::Write, target);
+    if (error == 0)
+        error = file.writeAll(data);
+    if (error == 0)
+        error = file.close();
+    if (error != 0)
+        throw WriteFailure(WriteStep::Write, target, error);
 }
 
 void keepOriginalCopy(const fs::path& target)
 {
     const fs::path copy = originalCopyPath(target);
-    struct stat st {};
-    if (::lstat(copy.c_str(), &st) == 0)
+    std::error_code ec;
+    if (fs::exists(fs::symlink_status(copy, ec)))
         return;
     std::vector<std::uint8_t> bytes;
     try {
@@ -292,7 +209,7 @@ void keepOriginalCopy(const fs::path& target)
     } catch (const InputFileError& e) {
         throw WriteFailure("cannot keep a copy of " + target.string() + ": " + e.what());
     }
-    writeBeside(copy, bytes, keepOf(target), Finish::KeepExisting);
+    writeBeside(copy, bytes, platform::permissionsOf(target), Finish::KeepExisting);
 }
 
 } // namespace kvr

@@ -4,9 +4,10 @@
 
 namespace kvr {
 
-// The platform's own process start: on POSIX posix_spawn with stdin and stdout on the
-// null device, stderr captured, in a process group of its own so that stopping it at
-// the bound also stops whatever it started. Blocks the calling thread.
+// The platform's own process start, with stdin and stdout on the null device and
+// stderr captured: on POSIX posix_spawn in a process group of its own, on Windows
+// CreateProcessW in a job object, so that stopping it at the bound also stops whatever
+// it started. Blocks the calling thread.
 class SystemProcessRunner : public ProcessRunner {
   public:
     ProcessResult run(const std::filesystem::path& program, const std::vector<std::string>& arguments,

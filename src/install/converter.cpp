@@ -5,6 +5,8 @@
 #include "core/errors.h"
 #include "core/folder_lock.h"
 #include "core/game_dir.h"
+#include "core/platform/native_file.h"
+#include "core/platform/program_place.h"
 #include "core/safe_write.h"
 #include "graphics/dib.h"
 #include "graphics/dib256.h"
@@ -15,12 +17,6 @@ namespace kvr {
 namespace fs = std::filesystem;
 
 namespace {
-
-#ifdef _WIN32
-constexpr const char* kConverterName = "kvrjam.exe";
-#else
-constexpr const char* kConverterName = "kvrjam";
-#endif
 
 constexpr std::size_t kMaxReasonChars = 200;
 
@@ -61,7 +57,7 @@ fs::path converterProgram(const fs::path& runningProgramPath)
     if (const char* own = std::getenv(kConverterVariable); own && *own)
         return fs::path(own);
     const fs::path self = runningProgramPath.empty() ? runningProgram(nullptr) : runningProgramPath;
-    return self.parent_path() / kConverterName;
+    return self.parent_path() / platform::programFileName("kvrjam");
 }
 
 fs::path gameJam(const fs::path& gameDir, std::string_view name)
@@ -107,9 +103,8 @@ void Converter::run(const fs::path& jam, const fs::path& bitmap, bool toBitmap) 
                                quoted(toBitmap ? jam : bitmap) + " into " + quoted(made) + ": ";
 
     // An export replaces a texture that is there already: it must be a new file then.
-    std::error_code ec;
-    const auto before = fs::last_write_time(made, ec);
-    const bool existed = !ec;
+    // Times alone would not tell, where the system keeps them to the second.
+    const platform::FileVersion before = platform::versionOf(made);
     const ProcessResult r = m_runner.run(m_program, arguments, m_bound);
     if (!r.started)
         throw GeneralError(failed + "it cannot be started (" + r.startError +
@@ -122,7 +117,8 @@ void Converter::run(const fs::path& jam, const fs::path& bitmap, bool toBitmap) 
         throw GeneralError(failed + "it was ended by signal " + std::to_string(r.signal) + said);
     if (r.exitCode != 0)
         throw GeneralError(failed + "it ended with exit code " + std::to_string(r.exitCode) + said);
-    const bool written = fs::is_regular_file(made, ec) && (!existed || fs::last_write_time(made, ec) != before);
+    std::error_code ec;
+    const bool written = fs::is_regular_file(made, ec) && (!before.exists || platform::versionOf(made) != before);
     if (!written)
         throw GeneralError(failed + "it ended without writing the file.");
 }

@@ -1,4 +1,5 @@
 // kvrjam: converts between the game's texture files and 8-bit bitmaps for the editor.
+#include "core/platform/native_file.h"
 #include "textures/jam_convert.h"
 
 #include <cstdio>
@@ -21,6 +22,7 @@ int fail(const char* what, int code)
 
 int main(int argc, char** argv)
 {
+    kvr::platform::useUntranslatedStandardStreams();
     kvr::JamCommand command;
     try {
         command = kvr::parseJamCommand(std::vector<std::string>(argv + 1, argv + argc));

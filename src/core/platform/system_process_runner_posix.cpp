@@ -1,7 +1,5 @@
 #include "core/system_process_runner.h"
 
-#ifndef _WIN32
-
 #include <algorithm>
 #include <cerrno>
 #include <csignal>
@@ -192,5 +190,3 @@ ProcessResult SystemProcessRunner::run(const std::filesystem::path& program, con
 }
 
 } // namespace kvr
-
-#endif

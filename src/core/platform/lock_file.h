@@ -1,0 +1,34 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+
+namespace kvr::platform {
+
+// An exclusive, advisory lock on a file that exists only while it is used.
+class LockFile {
+public:
+    LockFile() = default;
+    ~LockFile();
+    LockFile(const LockFile&) = delete;
+    LockFile& operator=(const LockFile&) = delete;
+
+    // Opens `file`, made if missing, with read access only. 0 or the errno value;
+    // EBUSY while a removed lock file is still held open by others.
+    int open(const std::filesystem::path& file);
+    bool isOpen() const { return m_native != -1; }
+    // Without waiting.
+    bool tryLock();
+    // Whether the open file is still the one named `file`: the holder before us may
+    // have removed the one we opened.
+    bool isNamed(const std::filesystem::path& file) const;
+    // Removes the file while the lock is still held, so that a waiting writer sees it
+    // gone and makes a new one, then lets go.
+    void releaseAndRemove(const std::filesystem::path& file);
+    void close();
+
+private:
+    std::intptr_t m_native = -1;
+};
+
+} // namespace kvr::platform

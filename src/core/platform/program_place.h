@@ -1,0 +1,16 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace kvr::platform {
+
+// The running program's file as the system knows it, or empty.
+std::filesystem::path runningProgramFile();
+// Where the user's programs keep their settings, or empty when the environment names none.
+std::filesystem::path userSettingsFolder();
+// The file name of the program `stem` (with the system's suffix for programs).
+std::string programFileName(std::string_view stem);
+
+} // namespace kvr::platform

@@ -1,0 +1,26 @@
+#include "core/platform/program_place.h"
+
+#include <cstdlib>
+
+namespace kvr::platform {
+namespace fs = std::filesystem;
+
+fs::path runningProgramFile()
+{
+    std::error_code ec;
+    const fs::path self = fs::read_symlink("/proc/self/exe", ec);
+    return ec ? fs::path() : self;
+}
+
+fs::path userSettingsFolder()
+{
+    if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && *xdg)
+        return xdg;
+    if (const char* h = std::getenv("HOME"); h && *h)
+        return fs::path(h) / ".config";
+    return {};
+}
+
+std::string programFileName(std::string_view stem) { return std::string(stem); }
+
+} // namespace kvr::platform
