@@ -1,6 +1,7 @@
 #pragma once
 
 #include "editors/tuning/patch_list.h"
+#include "support/install_game.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -12,16 +13,6 @@
 
 namespace kvrtest {
 namespace fs = std::filesystem;
-
-// Every regular file below `dir` with its bytes.
-inline std::map<std::string, std::vector<std::uint8_t>> snapshot(const fs::path& dir)
-{
-    std::map<std::string, std::vector<std::uint8_t>> s;
-    for (const auto& e : fs::recursive_directory_iterator(dir))
-        if (e.is_regular_file())
-            s[fs::relative(e.path(), dir).string()] = readFile(e.path());
-    return s;
-}
 
 class Cli : public ::testing::Test {
 protected:

@@ -189,11 +189,15 @@ TEST(Configuration, LocatingSetsBothSourcesAndTheDirectory)
 {
     TempDir dir;
     const auto c = kvr::Configuration::forExecutable(dir / "KVR.EXE");
-    EXPECT_EQ(c.gameDirectory, dir.path().string() + "/");
+    EXPECT_EQ(c.gameDirectory, dir.path().string() + char(fs::path::preferred_separator));
     EXPECT_EQ(c.executablePath, (dir / "KVR.EXE").string());
     EXPECT_TRUE(c.namesInStateFile);
     EXPECT_TRUE(c.cockpitColoursInStateFile);
+#ifdef _WIN32
+    EXPECT_EQ(kvr::Configuration::forExecutable("C:\\KVR.EXE").gameDirectory, "C:\\") << "a game in the root";
+#else
     EXPECT_EQ(kvr::Configuration::forExecutable("/KVR.EXE").gameDirectory, "/") << "a game in the root";
+#endif
     EXPECT_THROW(kvr::Configuration::forExecutable("/" + std::string(260, 'd') + "/KVR.EXE"), kvr::GeneralError);
 }
 

@@ -4,8 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#ifdef _WIN32
+#include <future>
+#include <thread>
+#else
 #include <sys/wait.h>
 #include <unistd.h>
+#endif
 
 namespace {
 using kvr::GameFolderLock;
@@ -15,6 +20,35 @@ using namespace std::chrono_literals;
 
 const fs::path kLockName = GameFolderLock::kFileName;
 
+#ifdef _WIN32
+// Another holder until told to let go: a thread of ours, as the system locks per open
+// handle, not per process.
+class OtherWriter {
+public:
+    explicit OtherWriter(const fs::path& dir)
+        : m_holder([this, dir] {
+              GameFolderLock lock(dir);
+              m_ready.set_value();
+              m_release.get_future().wait();
+          })
+    {
+        m_ready.get_future().wait();
+    }
+    void release()
+    {
+        if (!m_holder.joinable())
+            return;
+        m_release.set_value();
+        m_holder.join();
+    }
+    ~OtherWriter() { release(); }
+
+private:
+    std::promise<void> m_ready;
+    std::promise<void> m_release;
+    std::thread m_holder;
+};
+#else
 // A second process holds the lock until told to let go.
 class OtherWriter {
 public:
@@ -56,6 +90,7 @@ private:
     int m_release[2] = {-1, -1};
     pid_t m_pid = -1;
 };
+#endif
 
 TEST(GameFolderLock, ASecondWriterWaitsABoundedTimeThenFails)
 {

@@ -6,8 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
-
 namespace {
 using kvr::FileAccessError;
 using kvr::GameFile;
@@ -103,13 +101,11 @@ TEST(GameFile, ReadOnlyFilesAreMadeWritableAndKeepTheirMode)
 {
     TempDir dir;
     writeFile(dir / "F1GSTATE.SAV", {0, 0, 0, 0, 0});
-    ::chmod((dir / "F1GSTATE.SAV").c_str(), 0444);
+    fs::permissions(dir / "F1GSTATE.SAV", fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
     GameFile f = GameFile::open(dir / "F1GSTATE.SAV");
     f.writeByte(1);
     f.commit();
-    struct stat st {};
-    ASSERT_EQ(::stat((dir / "F1GSTATE.SAV").c_str(), &st), 0);
-    EXPECT_TRUE(st.st_mode & S_IWUSR);
+    EXPECT_NE(fs::status(dir / "F1GSTATE.SAV").permissions() & fs::perms::owner_write, fs::perms::none);
     EXPECT_EQ(readFile(dir / "F1GSTATE.SAV")[0], 1);
 }
 
@@ -148,6 +144,9 @@ INSTANTIATE_TEST_SUITE_P(EveryStep, SafeWriteStep,
 
 TEST(GameDir, FindsFilesWhateverTheirCase)
 {
+#ifdef _WIN32
+    GTEST_SKIP() << "Windows finds names whatever their case itself";
+#else
     TempDir dir;
     writeFile(dir / "kvr.exe", {1});
     writeFile(dir / "Circuits" / "f1ct01.dat", {2});
@@ -156,6 +155,7 @@ TEST(GameDir, FindsFilesWhateverTheirCase)
     EXPECT_EQ(kvr::findInDir(dir.path(), "CIRCUITS/F1CT02.DAT"), dir.path() / "Circuits" / "F1CT02.DAT")
         << "a missing file keeps the spelling asked for, inside the folder found";
     EXPECT_EQ(kvr::findInDir(dir.path(), "GAMEJAMS/X.JAM"), dir.path() / "GAMEJAMS" / "X.JAM");
+#endif
 }
 
 } // namespace

@@ -6,13 +6,60 @@
 #include <chrono>
 #include <csignal>
 #include <filesystem>
-#include <unistd.h>
+#include <thread>
 
 namespace {
 
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
 
+kvr::ProcessResult child(std::vector<std::string> args, std::chrono::milliseconds bound = 10s)
+{
+    return kvr::SystemProcessRunner().run(KVR_TEST_CHILD, args, bound);
+}
+
+// Whatever quoting the system's program start needs, every argument arrives as given.
+TEST(SystemProcessRunner, ArgumentsArriveWholeAndEndedProgramsTellTheirExitCode)
+{
+    const std::vector<std::string> args = {"echo",       "a b \"c\" 'd'; $(x) `y` | z & w", "",    "-y",
+                                           "C:\\dir\\",  "\\\"",                            "a\\\\b", "tab\tand\nline",
+                                           "\"\"",       "%PATH%"};
+    const auto r = child(args);
+    ASSERT_TRUE(r.succeeded()) << r.startError << r.errorOutput;
+    std::string expected;
+    for (std::size_t i = 1; i < args.size(); ++i)
+        expected += args[i] + "|";
+    EXPECT_EQ(r.errorOutput, expected);
+
+    const auto failed = child({"exit", "7"});
+    EXPECT_TRUE(failed.started);
+    EXPECT_EQ(failed.exitCode, 7);
+    EXPECT_FALSE(failed.succeeded());
+}
+
+TEST(SystemProcessRunner, AMissingProgramDoesNotStart)
+{
+    kvrtest::TempDir dir;
+    const auto r = kvr::SystemProcessRunner().run(dir / "missing", {}, 10s);
+    EXPECT_FALSE(r.started);
+    EXPECT_FALSE(r.startError.empty());
+    EXPECT_FALSE(r.succeeded());
+}
+
+TEST(SystemProcessRunner, AProgramStoppedAtTheBoundTakesWhatItStartedWithIt)
+{
+    kvrtest::TempDir dir;
+    const fs::path mark = dir / "still running";
+    const auto r = child({"linger", mark.string()}, 500ms);
+    EXPECT_TRUE(r.started);
+    EXPECT_TRUE(r.stoppedAtBound);
+    EXPECT_FALSE(r.succeeded());
+    EXPECT_EQ(r.errorOutput, "started");
+    std::this_thread::sleep_for(2s);
+    EXPECT_FALSE(fs::exists(mark)) << "the program's own child outlived the stop";
+}
+
+#ifndef _WIN32
 kvr::ProcessResult shell(const std::string& script, std::vector<std::string> args = {},
                          std::chrono::milliseconds bound = 10s)
 {
@@ -47,8 +94,10 @@ TEST(SystemProcessRunner, AProgramThatNeverEndsIsStoppedAtTheBoundWithWhatItStar
     EXPECT_TRUE(r.stoppedAtBound);
     EXPECT_FALSE(r.succeeded());
     EXPECT_EQ(r.errorOutput, "started\n");
-    ::sleep(2);
+    std::this_thread::sleep_for(2s);
     EXPECT_FALSE(fs::exists(mark)) << "the program's own child outlived the stop";
 }
+
+#endif
 
 } // namespace

@@ -198,6 +198,9 @@ TEST(TrackDataBlocks, TrackFileThatCannotBeWrittenIsAGeneralError)
 
 TEST(TrackDataBlocks, FindsLowerCaseNames)
 {
+#ifdef _WIN32
+    GTEST_SKIP() << "Windows finds names whatever their case itself";
+#else
     TrackFolder game;
     fs::rename(game.dir / "CIRCUITS", game.dir / "circuits");
     fs::rename(game.track(3, "circuits"), game.dir.path() / "circuits" / "f1ct04.dat");
@@ -206,6 +209,7 @@ TEST(TrackDataBlocks, FindsLowerCaseNames)
     kvr::readTrackData(exe, game.dir.path(), record, 0);
     EXPECT_EQ(kvr::trackSetup(record, 3).fuelConsumption, 0x0103);
     EXPECT_EQ(kvr::trackFilePath(game.dir.path(), 3), game.dir.path() / "circuits" / "f1ct04.dat");
+#endif
 }
 
 struct FailureRow {

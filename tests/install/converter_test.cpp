@@ -50,18 +50,29 @@ class ConverterTest : public ::testing::Test {
         kvr::makeDemoGame(game(), 0, home() / "DATA" / "PLT.DAT", kvrtest::demoTextures());
     }
     fs::path home() const { return m_root / "home"; }
+#ifdef _WIN32
+    // Windows allows no quotes in names; the spaces still need quoting.
+    fs::path game() const { return m_root / "a game 'x'; touch pwned & echo"; }
+#else
     fs::path game() const { return m_root / "a \"game\" 'x'; touch pwned"; }
+#endif
     fs::path jam(std::string_view name) const { return kvr::gameJam(game(), name); }
     kvr::Converter converter(const fs::path& program = KVR_JAM, std::chrono::milliseconds bound = 20s)
     {
         return kvr::Converter(program, home() / "TEMP", m_runner, bound);
     }
-    // A stand-in converter: a shell script of the given body.
-    fs::path script(const std::string& name, const std::string& body)
+    // A stand-in converter: a shell script of the given body. Windows runs no scripts:
+    // there a copy of the test program named `name` does what the script would.
+    fs::path script(const std::string& name, [[maybe_unused]] const std::string& body)
     {
+#ifdef _WIN32
+        const fs::path p = m_root / (name + ".exe");
+        fs::copy_file(KVR_TEST_CHILD, p);
+#else
         const fs::path p = m_root / name;
         kvrtest::writeFile(p, Bytes(body.begin(), body.end()));
         fs::permissions(p, fs::perms::owner_exec, fs::perm_options::add);
+#endif
         return p;
     }
 
@@ -214,11 +225,16 @@ TEST_F(ConverterTest, WithoutTheHelmetTextureTheSheetIsUnavailable)
 
 TEST(ConverterProgram, OwnConverterOrTheOneBesideTheEditor)
 {
-    ::unsetenv(kvr::kConverterVariable);
-    EXPECT_EQ(kvr::converterProgram("/opt/kvrdesk/bin/kvrdesk"), fs::path("/opt/kvrdesk/bin/kvrjam"));
-    ::setenv(kvr::kConverterVariable, "/home/me/my converter", 1);
+#ifdef _WIN32
+    const fs::path beside = "/opt/kvrdesk/bin/kvrjam.exe";
+#else
+    const fs::path beside = "/opt/kvrdesk/bin/kvrjam";
+#endif
+    kvrtest::setEnvironment(kvr::kConverterVariable, nullptr);
+    EXPECT_EQ(kvr::converterProgram("/opt/kvrdesk/bin/kvrdesk"), beside);
+    kvrtest::setEnvironment(kvr::kConverterVariable, "/home/me/my converter");
     EXPECT_EQ(kvr::converterProgram("/opt/kvrdesk/bin/kvrdesk"), fs::path("/home/me/my converter"));
-    ::unsetenv(kvr::kConverterVariable);
+    kvrtest::setEnvironment(kvr::kConverterVariable, nullptr);
 }
 
 } // namespace

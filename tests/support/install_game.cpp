@@ -10,7 +10,7 @@ Snapshot snapshot(const fs::path& dir)
     Snapshot s;
     for (const auto& e : fs::recursive_directory_iterator(dir))
         if (e.is_regular_file())
-            s[fs::relative(e.path(), dir).string()] = readFile(e.path());
+            s[fs::relative(e.path(), dir).generic_string()] = readFile(e.path());
     return s;
 }
 

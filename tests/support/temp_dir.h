@@ -43,6 +43,9 @@ struct RunOptions {
 };
 RunResult run(const std::vector<std::string>& argv, const RunOptions& options = {});
 
+// Sets the environment variable `name`, or removes it when `value` is null.
+void setEnvironment(const char* name, const char* value);
+
 // The user a root test run hands files to so that permissions apply.
 inline constexpr unsigned kNobody = 65534;
 
