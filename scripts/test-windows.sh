@@ -1,0 +1,103 @@
+#!/usr/bin/env bash
+# Cross-builds the core, the command-line tool, the converter and the core tests for
+# 64-bit Windows with MinGW-w64, runs the tests under wine, and runs one round trip of
+# the command-line tool (demo-game, import, to-json, from-json, export) under wine and on
+# Linux, comparing every file the two write byte for byte.
+#
+# LINUX_BUILD names a Linux build folder to take kvrdesk-cli from (default: build, as
+# scripts/test.sh leaves it); without one a small one is made in build-linux-cli.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$(pwd)
+jobs=$(nproc)
+
+packages=(cmake ninja-build g++-mingw-w64-x86-64-posix wine wine64 googletest libcli11-dev nlohmann-json3-dev)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  SUDO=""
+  [ "$(id -u)" -eq 0 ] || SUDO="sudo"
+  $SUDO apt-get update -q
+  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi
+
+# A wine of our own, quiet, inside the build folder.
+win=build-mingw
+export WINEPREFIX="$root/$win/wine" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+mkdir -p "$win"
+if [ ! -f "$WINEPREFIX/system.reg" ]; then
+  echo "Preparing wine in $WINEPREFIX"
+  wineboot --init
+  wineserver --wait
+fi
+
+cmake -S . -B "$win" -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
+  -DKVR_GUI=OFF -DKVR_BENCH=OFF -DKVR_WERROR=ON
+cmake --build "$win" -j"$jobs" --target kvrtests
+
+linux=${LINUX_BUILD:-build}
+if [ ! -x "$linux/bin/kvrdesk-cli" ]; then
+  linux=build-linux-cli
+  cmake -S . -B "$linux" -G Ninja -DKVR_GUI=OFF -DKVR_BENCH=OFF
+  cmake --build "$linux" -j"$jobs" --target kvrdesk-cli kvr-data
+fi
+
+echo "== The core tests under wine"
+log=$(mktemp)
+wine "$win/bin/kvrtests.exe" --gtest_brief=1 | tee "$log"
+passed=$(sed -n 's/^\[  PASSED  \] \([0-9]*\) tests\?\./\1/p' "$log")
+skipped=$(sed -n 's/^\[  SKIPPED \] \([0-9]*\) tests\?.*/\1/p' "$log")
+rm -f "$log"
+
+echo "== The round trip, on Linux and under wine"
+work=$(mktemp -d "$root/$win/round-trip.XXXXXX")
+trap 'rm -rf "$work"' EXIT
+# The same steps in `dir` with `cli` and the shipped `data`, every path relative, so
+# that both write the same bytes.
+round_trip() {
+  local dir=$1 cli=$2 data=$3
+  mkdir -p "$dir/home"
+  cp -r "$data" "$dir/home/DATA"
+  (
+    cd "$dir"
+    $cli demo-game game --home home
+    $cli import --game game -o a.KVS --home home
+    $cli to-json a.KVS > a.json
+    sed -e 's/"Aurel Venkamp"/"Aurel Vennkamp"/' a.json > b.json
+    $cli from-json b.json -o b.KVS
+    $cli export --game game -i b.KVS --home home
+    $cli import --game game -o c.KVS --home home
+    $cli to-json c.KVS > c.json
+  )
+}
+round_trip "$work/linux" "$root/$linux/bin/kvrdesk-cli" "$root/$linux/share/kvrdesk/DATA"
+round_trip "$work/windows" "wine $root/$win/bin/kvrdesk-cli.exe" "$root/$win/share/kvrdesk/DATA"
+
+grep -q '"Aurel Vennkamp"' "$work/linux/c.json" || { echo "the export did not reach the game"; exit 1; }
+compared=0
+different=0
+while IFS= read -r -d '' f; do
+  name=${f#"$work/linux/"}
+  if ! cmp -s "$f" "$work/windows/$name"; then
+    echo "differs: $name"
+    different=$((different + 1))
+  fi
+  compared=$((compared + 1))
+done < <(find "$work/linux" -type f -print0)
+only_windows=$(cd "$work/windows" && find . -type f | sort | sed 's|^\./||' | while read -r n; do
+  [ -e "$work/linux/$n" ] || echo "$n"; done)
+if [ -n "$only_windows" ]; then
+  echo "written only under wine: $only_windows"
+  different=$((different + 1))
+fi
+origs=$(find "$work/linux/game" -name '*.orig' | wc -l)
+echo "round trip: $compared files compared ($origs backups among them), $different differ"
+
+if [ "$different" -ne 0 ] || [ -z "$passed" ]; then
+  echo "windows: FAILED"
+  exit 1
+fi
+echo "windows: ${passed} passed, 0 failed, ${skipped:-0} skipped"
