@@ -2,6 +2,7 @@
 
 #include "core/errors.h"
 #include "core/input_file.h"
+#include "core/platform/path_text.h"
 #include "core/safe_write.h"
 
 #include <algorithm>
@@ -54,13 +55,17 @@ Configuration Configuration::fromBytes(const std::array<std::uint8_t, kSize>& by
     return c;
 }
 
+fs::path Configuration::gameDir() const { return platform::pathFromText(gameDirectory); }
+
+fs::path Configuration::executable() const { return platform::pathFromText(executablePath); }
+
 Configuration Configuration::forExecutable(const fs::path& executable)
 {
     const fs::path absolute = fs::absolute(executable).lexically_normal();
-    std::string dir = absolute.parent_path().string();
+    std::string dir = platform::pathText(absolute.parent_path());
     if (dir.empty() || dir.back() != char(fs::path::preferred_separator))
         dir += char(fs::path::preferred_separator);
-    const std::string exe = absolute.string();
+    const std::string exe = platform::pathText(absolute);
     if (dir.size() > kPathChars || exe.size() > kPathChars)
         throw GeneralError("The path of the game is longer than 255 characters: " + exe);
     Configuration c;

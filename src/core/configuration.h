@@ -32,8 +32,8 @@ struct Configuration {
     // GeneralError when a path does not fit the 255-character fields.
     static Configuration forExecutable(const std::filesystem::path& executable);
 
-    std::filesystem::path gameDir() const { return std::filesystem::path(gameDirectory); }
-    std::filesystem::path executable() const { return std::filesystem::path(executablePath); }
+    std::filesystem::path gameDir() const;
+    std::filesystem::path executable() const;
 };
 
 // Reads kvrdesk.set. Nothing when it cannot be opened; GeneralError when it is

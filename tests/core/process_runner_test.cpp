@@ -37,6 +37,18 @@ TEST(SystemProcessRunner, ArgumentsArriveWholeAndEndedProgramsTellTheirExitCode)
     EXPECT_FALSE(failed.succeeded());
 }
 
+TEST(SystemProcessRunner, AProgramInAFolderNamedBeyondAsciiStarts)
+{
+    kvrtest::TempDir dir;
+    const fs::path folder = dir.path() / fs::path(u8"Programme Ü 日本");
+    fs::create_directories(folder);
+    const fs::path program = folder / fs::path(KVR_TEST_CHILD).filename();
+    fs::copy_file(KVR_TEST_CHILD, program);
+    const auto r = kvr::SystemProcessRunner().run(program, {"echo", "ok"}, 10s);
+    ASSERT_TRUE(r.succeeded()) << r.startError << r.errorOutput;
+    EXPECT_EQ(r.errorOutput, "ok|");
+}
+
 TEST(SystemProcessRunner, AMissingProgramDoesNotStart)
 {
     kvrtest::TempDir dir;
