@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: a normal build, then the same tests under
-# AddressSanitizer and UndefinedBehaviorSanitizer, then the fuzz targets briefly.
+# AddressSanitizer and UndefinedBehaviorSanitizer, then the fuzz targets briefly, then the
+# core and the command-line tool built for Windows under wine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
@@ -29,5 +30,8 @@ ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 run_ctest build-asa
 if [ -x scripts/fuzz.sh ]; then
   scripts/fuzz.sh
 fi
+
+# The core and the command-line tool cross-built for Windows, run under wine.
+scripts/test-windows.sh
 
 echo "tests: ${passed} passed, 0 failed"
