@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what building, running and testing need, from Debian's packages.
+# Installs what building, running and testing need, from Debian's packages (or the
+# packages named as arguments).
 set -euo pipefail
 packages=(
   build-essential cmake ninja-build g++ clang libclang-rt-14-dev
@@ -8,6 +9,8 @@ packages=(
   xvfb xauth imagemagick fonts-dejavu-core
   desktop-file-utils appstream
 )
+# Other scripts name their own packages.
+[ $# -eq 0 ] || packages=("$@")
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

@@ -160,14 +160,6 @@ TEPowerForm::TEPowerForm(EditorServices& services, QWidget* parent)
     layout->addLayout(body);
     layout->addLayout(buttonRow());
     layout->setSizeConstraint(QLayout::SetFixedSize);
-
-    // The four common buttons come last when tabbing.
-    QWidget* previous = m_otherEqualsQual;
-    for (QWidget* b : {static_cast<QWidget*>(restoreButton()), static_cast<QWidget*>(importButton()),
-                       static_cast<QWidget*>(exportButton()), static_cast<QWidget*>(backButton())}) {
-        setTabOrder(previous, b);
-        previous = b;
-    }
 }
 
 void TEPowerForm::showRecord()
