@@ -53,6 +53,18 @@ EditorWindow::EditorWindow(EditorServices& services, kvr::Editor editor, const Q
     EnterAsTab::enable(this);
 }
 
+QLineEdit* shownValueBox(QWidget* parent, const QString& name)
+{
+    constexpr int kShownWidth = 64;
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(name);
+    box->setReadOnly(true);
+    box->setFocusPolicy(Qt::ClickFocus);
+    box->setAlignment(Qt::AlignRight);
+    box->setFixedWidth(kShownWidth);
+    return box;
+}
+
 const kvr::SettingsRecord& EditorWindow::record() const { return m_services.document.record(); }
 
 QHBoxLayout* EditorWindow::buttonRow()

@@ -24,6 +24,10 @@ struct EditorServices;
 // into game", "Restore original data" and "Back" with their actions and messages, Enter
 // moving on as Tab does, Escape as "Back", and a fresh view of the record whenever it
 // changes, whoever changed it.
+// A box that shows a value the window works out from the record: it can be selected and
+// copied, never typed into, and Tab passes it by.
+QLineEdit* shownValueBox(QWidget* parent, const QString& name);
+
 class EditorWindow : public QDialog {
     Q_OBJECT
 public:

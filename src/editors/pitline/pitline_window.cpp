@@ -18,23 +18,6 @@
 
 namespace kvrgui {
 
-namespace {
-
-constexpr int kShownWidth = 64;
-
-QLineEdit* speedText(QWidget* parent, const QString& name)
-{
-    auto* box = new QLineEdit(parent);
-    box->setObjectName(name);
-    box->setReadOnly(true);
-    box->setFocusPolicy(Qt::ClickFocus);
-    box->setAlignment(Qt::AlignRight);
-    box->setFixedWidth(kShownWidth);
-    return box;
-}
-
-} // namespace
-
 TPitLineForm::TPitLineForm(EditorServices& services, QWidget* parent)
     : EditorWindow(services, kvr::Editor::PitLine, QStringLiteral("Pit line settings"), parent)
 {
@@ -52,8 +35,8 @@ TPitLineForm::TPitLineForm(EditorServices& services, QWidget* parent)
     auto* speed = new QGroupBox(QStringLiteral(" Pit line speed "), this);
     auto* speedLayout = new QGridLayout(speed);
     speedLayout->addWidget(new QLabel(QStringLiteral("Max. allowed pit line speed"), speed), 0, 0, 1, 2);
-    m_kph = speedText(speed, QStringLiteral("kphText"));
-    m_mph = speedText(speed, QStringLiteral("mphText"));
+    m_kph = shownValueBox(speed, QStringLiteral("kphText"));
+    m_mph = shownValueBox(speed, QStringLiteral("mphText"));
     speedLayout->addWidget(m_kph, 1, 0);
     speedLayout->addWidget(m_mph, 1, 1);
     m_speedBar = new QScrollBar(Qt::Horizontal, speed);

@@ -30,17 +30,6 @@ constexpr int kWeightLargeStep = 20;
 constexpr int kShownWidth = 64;
 constexpr const char* kLedPicture = "LEDS.DIB";
 
-QLineEdit* displayBox(QWidget* parent, const QString& name)
-{
-    auto* box = new QLineEdit(parent);
-    box->setObjectName(name);
-    box->setReadOnly(true);
-    box->setFocusPolicy(Qt::ClickFocus);
-    box->setAlignment(Qt::AlignRight);
-    box->setFixedWidth(kShownWidth);
-    return box;
-}
-
 QLineEdit* numberBox(QWidget* parent, const QString& name)
 {
     auto* box = new QLineEdit(parent);
@@ -80,8 +69,8 @@ QWidget* TCTuningForm::buildWeights()
     auto* grid = new QGridLayout(group);
     auto addCar = [&](int row, bool human, const QString& label, const QString& name) {
         grid->addWidget(new QLabel(label, group), row, 0);
-        QLineEdit* pounds = displayBox(group, name + QStringLiteral("Pounds"));
-        QLineEdit* kilograms = displayBox(group, name + QStringLiteral("Kilograms"));
+        QLineEdit* pounds = shownValueBox(group, name + QStringLiteral("Pounds"));
+        QLineEdit* kilograms = shownValueBox(group, name + QStringLiteral("Kilograms"));
         grid->addWidget(pounds, row, 1);
         grid->addWidget(kilograms, row, 2);
         auto* bar = new QScrollBar(Qt::Horizontal, group);
