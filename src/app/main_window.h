@@ -3,8 +3,8 @@
 #include "core/editor_home.h"
 #include "core/settings_session.h"
 #include "editors/helmets/helmet_editor.h"
+#include "game/game_context.h"
 #include "graphics/game_palette.h"
-#include "install/game_context.h"
 #include "widgets/editor_services.h"
 #include "widgets/record_document.h"
 

@@ -3,7 +3,7 @@
 #include "core/editor_home.h"
 #include "core/errors.h"
 #include "core/folder_lock.h"
-#include "install/demo_game.h"
+#include "game/demo_game.h"
 
 #include <iostream>
 

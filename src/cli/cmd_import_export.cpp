@@ -9,8 +9,8 @@
 #include "core/settings_file.h"
 #include "core/settings_record.h"
 #include "core/version.h"
-#include "install/export_preview.h"
-#include "install/import_export.h"
+#include "game/export_preview.h"
+#include "game/import_export.h"
 
 #include <iostream>
 #include <sstream>

@@ -7,9 +7,9 @@
 #include "core/game_file.h"
 #include "core/positions.h"
 #include "core/version.h"
+#include "game/game_context.h"
 #include "install/car_set.h"
 #include "install/cockpit_manager.h"
-#include "install/game_context.h"
 #include "install/track_installer.h"
 
 #include <iostream>

@@ -2,7 +2,7 @@
 
 #include "core/ansi.h"
 #include "core/errors.h"
-#include "editors/record_fields.h"
+#include "game/record_fields.h"
 
 #include <cctype>
 #include <charconv>

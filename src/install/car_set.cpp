@@ -4,7 +4,7 @@
 #include "core/game_dir.h"
 #include "core/game_file.h"
 #include "core/user_prompt.h"
-#include "install/game_context.h"
+#include "game/game_context.h"
 
 #include <string>
 #include <vector>

@@ -6,9 +6,9 @@
 #include "core/game_dir.h"
 #include "core/game_file.h"
 #include "core/user_prompt.h"
+#include "game/game_context.h"
 #include "install/cockpit_definition.h"
 #include "install/cockpit_patcher.h"
-#include "install/game_context.h"
 #include "install/xy_tables.h"
 
 namespace kvr {

@@ -7,9 +7,9 @@
 #include "core/settings_record.h"
 #include "core/user_prompt.h"
 #include "editors/track/track_data.h"
-#include "install/game_context.h"
+#include "game/game_context.h"
+#include "game/track_files.h"
 #include "install/install_files.h"
-#include "install/track_manager.h"
 
 #include <cstdio>
 #include <vector>
@@ -98,7 +98,7 @@ bool readCdTracks(const fs::path& cdExe, TrackContents& tracks, UserPrompt& prom
         const fs::path source = trackFilePath(cdExe.parent_path(), t);
         tracks[std::size_t(t)] = readSourceFile(source);
         if (!tracks[std::size_t(t)]) {
-            prompt.inform(withFile(trackmanager::kCannotCopy, source));
+            prompt.inform(withFile(trackfiles::kCannotCopy, source));
             return false;
         }
     }
@@ -107,7 +107,7 @@ bool readCdTracks(const fs::path& cdExe, TrackContents& tracks, UserPrompt& prom
 
 std::optional<fs::path> askForCd(UserPrompt& prompt)
 {
-    prompt.inform(trackmanager::kInsertCd);
+    prompt.inform(trackfiles::kInsertCd);
     return prompt.chooseFile(cdFileRequest());
 }
 
@@ -120,7 +120,7 @@ InstallOutcome writeAll(const GameContext& context, GameFile& exe, const std::ve
     std::error_code ec;
     const bool madeFolder = fs::create_directory(circuits, ec);
     if (!fs::is_directory(circuits, ec)) {
-        prompt.inform(withFile(trackmanager::kCannotCopy, circuits));
+        prompt.inform(withFile(trackfiles::kCannotCopy, circuits));
         return InstallOutcome::CopyFailed;
     }
     ReplaceBatch batch;
@@ -129,7 +129,7 @@ InstallOutcome writeAll(const GameContext& context, GameFile& exe, const std::ve
     if (const auto failure = batch.commit()) {
         if (madeFolder)
             fs::remove(circuits, ec);
-        prompt.inform(withFile(trackmanager::kCannotCopy, failure->file));
+        prompt.inform(withFile(trackfiles::kCannotCopy, failure->file));
         return InstallOutcome::CopyFailed;
     }
     try {
@@ -167,7 +167,7 @@ InstallOutcome installTrackPack(const GameContext& context, UserPrompt& prompt)
         const fs::path source = context.home.data(trackFileName(t));
         tracks[std::size_t(t)] = readSourceFile(source);
         if (!tracks[std::size_t(t)]) {
-            prompt.inform(withFile(trackmanager::kCannotCopy, source));
+            prompt.inform(withFile(trackfiles::kCannotCopy, source));
             return InstallOutcome::BadSource;
         }
         // A CD copy of the same track is replaced by the pack's; each file is written once.

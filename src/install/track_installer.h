@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/positions.h"
+#include "game/addon_tracks.h"
 #include "install/install_outcome.h"
 
 #include <array>
@@ -30,9 +31,6 @@ struct TrackBlockSource {
 
 // In the order they are written: track names, TRK_N, TRKL.
 extern const std::array<TrackBlockSource, 3> kTrackBlocks;
-
-// The pack's track files by number (16 is F1CT16.DAT), in the order they are copied.
-inline constexpr std::array<int, 11> kPackTrackFiles = {16, 2, 5, 3, 13, 8, 10, 7, 14, 1, 12};
 
 // How many bytes a block may take at its place before it reaches the next block of the
 // position table in that version; nothing when no block follows it.

@@ -2,7 +2,7 @@
 
 #include "core/errors.h"
 #include "core/user_prompt.h"
-#include "install/export_preview.h"
+#include "game/export_preview.h"
 #include "widgets/record_document.h"
 
 namespace kvrgui {

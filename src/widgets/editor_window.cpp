@@ -2,7 +2,7 @@
 
 #include "core/errors.h"
 #include "core/user_prompt.h"
-#include "install/import_export.h"
+#include "game/import_export.h"
 #include "widgets/editor_services.h"
 #include "widgets/enter_as_tab.h"
 #include "widgets/record_document.h"

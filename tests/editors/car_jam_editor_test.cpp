@@ -1,8 +1,8 @@
 #include "core/settings_record.h"
 #include "editors/jams/car_jam_editor.h"
-#include "install/converter.h"
 #include "support/scripted_prompt.h"
 #include "support/temp_dir.h"
+#include "textures/converter.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
+#include "graphics/cockpit_artwork.h"
 #include "graphics/pcx_writer.h"
-#include "install/cockpit_artwork.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>

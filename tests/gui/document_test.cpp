@@ -1,10 +1,10 @@
+#include "app/ie_window.h"
 #include "app/main_window.h"
 #include "core/settings_file.h"
 #include "editors/failures/failure_blocks.h"
 #include "editors/failures/failures_window.h"
+#include "game/demo_game.h"
 #include "gui_prompt.h"
-#include "install/demo_game.h"
-#include "install/ie_window.h"
 
 #include <QAction>
 #include <QLineEdit>

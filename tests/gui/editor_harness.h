@@ -2,11 +2,11 @@
 
 #include "core/errors.h"
 #include "core/settings_file.h"
+#include "game/demo_game.h"
+#include "game/game_context.h"
+#include "game/startup_load.h"
 #include "graphics/game_palette.h"
 #include "gui_prompt.h"
-#include "install/demo_game.h"
-#include "install/game_context.h"
-#include "install/startup_load.h"
 #include "widgets/editor_services.h"
 #include "widgets/record_document.h"
 

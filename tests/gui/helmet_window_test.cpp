@@ -3,7 +3,7 @@
 #include "editors/helmets/helmet_editor.h"
 #include "editors/helmets/helmet_window.h"
 #include "graphics/bitmap_writer.h"
-#include "install/converter.h"
+#include "textures/converter.h"
 #include "widgets/prompt_qt.h"
 
 #include <QLabel>

@@ -1,10 +1,10 @@
+#include "app/ie_window.h"
 #include "core/checksum.h"
 #include "core/settings_record.h"
-#include "editors/tuning/patch_list.h"
 #include "editor_harness.h"
-#include "install/demo_game.h"
-#include "install/game_context.h"
-#include "install/ie_window.h"
+#include "editors/tuning/patch_list.h"
+#include "game/demo_game.h"
+#include "game/game_context.h"
 
 #include <QPushButton>
 #include <QRadioButton>

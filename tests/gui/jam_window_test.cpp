@@ -1,7 +1,7 @@
 #include "editor_harness.h"
 #include "editors/jams/jam_window.h"
 #include "graphics/bitmap_writer.h"
-#include "install/converter.h"
+#include "textures/converter.h"
 
 #include <QLabel>
 #include <QListWidget>

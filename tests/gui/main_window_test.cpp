@@ -8,9 +8,9 @@
 #include "editors/helmets/helmet_editor.h"
 #include "editors/helmets/helmet_window.h"
 #include "editors/tuning/patch_list.h"
+#include "game/demo_game.h"
 #include "gui_prompt.h"
-#include "install/converter.h"
-#include "install/demo_game.h"
+#include "textures/converter.h"
 #include "widgets/prompt_qt.h"
 
 #include <QAction>

@@ -1,7 +1,7 @@
 #include "core/positions.h"
 #include "editor_harness.h"
 #include "editors/track/track_data.h"
-#include "install/demo_game.h"
+#include "game/demo_game.h"
 #include "install/track_manager_window.h"
 
 #include <QPushButton>

@@ -4,7 +4,7 @@
 #include "core/safe_write.h"
 #include "core/settings_record.h"
 #include "editors/track/track_data.h"
-#include "install/addon_tracks.h"
+#include "game/addon_tracks.h"
 #include "install/track_installer.h"
 #include "support/install_game.h"
 

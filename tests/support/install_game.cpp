@@ -1,6 +1,6 @@
 #include "support/install_game.h"
 
-#include "install/demo_game.h"
+#include "game/demo_game.h"
 
 namespace kvrtest {
 namespace fs = std::filesystem;

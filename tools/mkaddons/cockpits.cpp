@@ -2,8 +2,8 @@
 // language version, whose numbers follow the pictures.
 #include "addons.h"
 
+#include "graphics/cockpit_artwork.h"
 #include "graphics/pcx_writer.h"
-#include "install/cockpit_artwork.h"
 #include "install/cockpit_definition.h"
 #include "install/cockpit_manager.h"
 

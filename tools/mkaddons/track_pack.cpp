@@ -4,7 +4,7 @@
 
 #include "core/checksum.h"
 #include "editors/track/track_data.h"
-#include "install/addon_tracks.h"
+#include "game/addon_tracks.h"
 #include "install/track_installer.h"
 
 namespace mkaddons {

@@ -4,8 +4,8 @@
 #include "core/settings_record.h"
 #include "core/user_prompt.h"
 #include "editors/tuning/patch_list.h"
-#include "install/demo_game.h"
-#include "install/import_export.h"
+#include "game/demo_game.h"
+#include "game/import_export.h"
 
 #include <cstdio>
 #include <cstring>

@@ -3,7 +3,7 @@
 #include "core/errors.h"
 #include "core/user_prompt.h"
 #include "graphics/bitmap_writer.h"
-#include "install/converter.h"
+#include "textures/converter.h"
 
 namespace kvr {
 namespace fs = std::filesystem;

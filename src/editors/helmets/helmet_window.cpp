@@ -1,7 +1,7 @@
 #include "editors/helmets/helmet_window.h"
 
 #include "editors/helmets/helmet_editor.h"
-#include "install/converter.h"
+#include "textures/converter.h"
 #include "widgets/editor_services.h"
 #include "widgets/enter_as_tab.h"
 #include "widgets/picture_qt.h"

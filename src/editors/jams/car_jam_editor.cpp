@@ -1,14 +1,14 @@
 #include "editors/jams/car_jam_editor.h"
 
+#include "core/byte_reader.h"
 #include "core/errors.h"
 #include "core/safe_write.h"
 #include "core/settings_record.h"
 #include "core/user_prompt.h"
 #include "editors/names/names_rules.h"
-#include "core/byte_reader.h"
 #include "graphics/dib.h"
-#include "install/converter.h"
 #include "textures/bitmap_check.h"
+#include "textures/converter.h"
 
 namespace kvr {
 namespace fs = std::filesystem;

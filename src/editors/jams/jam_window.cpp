@@ -1,7 +1,7 @@
 #include "editors/jams/jam_window.h"
 
 #include "graphics/dib_render.h"
-#include "install/converter.h"
+#include "textures/converter.h"
 #include "widgets/editor_services.h"
 #include "widgets/enter_as_tab.h"
 #include "widgets/picture_qt.h"

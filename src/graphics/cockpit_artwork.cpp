@@ -1,4 +1,4 @@
-#include "install/cockpit_artwork.h"
+#include "graphics/cockpit_artwork.h"
 
 #include <algorithm>
 #include <cmath>

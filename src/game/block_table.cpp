@@ -1,4 +1,4 @@
-#include "editors/block_table.h"
+#include "game/block_table.h"
 
 #include "core/game_file.h"
 #include "core/settings_record.h"

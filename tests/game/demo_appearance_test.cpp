@@ -3,7 +3,7 @@
 #include "core/settings_record.h"
 #include "editors/patterned_file.h"
 #include "editors/track/track_data.h"
-#include "install/demo_values.h"
+#include "game/demo_values.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>

@@ -10,14 +10,14 @@ namespace kvr {
 
 class GameFile;
 
-namespace trackmanager {
+namespace trackfiles {
 inline constexpr const char* kInstallQuestion =
     "You have not installed track files on your hard disk. You need them to work with track editor. "
     "Would you like to install them now?";
 inline constexpr const char* kInsertCd = "Put \"Kavorra\" CD into CD drive, and hit \"OK\" when you are ready!";
 inline constexpr const char* kCannotCopy = "Cannot copy track file!";
 inline constexpr std::uint8_t kPatchByte = 0x90;
-} // namespace trackmanager
+} // namespace trackfiles
 
 // The dialog that asks for the game CD's KVR.EXE; the track files lie in the CIRCUITS
 // folder beside it.

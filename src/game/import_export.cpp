@@ -1,4 +1,4 @@
-#include "install/import_export.h"
+#include "game/import_export.h"
 
 #include "core/errors.h"
 #include "core/folder_lock.h"
@@ -6,7 +6,7 @@
 #include "core/settings_record.h"
 #include "core/user_prompt.h"
 #include "editors/track/track_data.h"
-#include "install/track_manager.h"
+#include "game/track_files.h"
 
 #include <optional>
 

@@ -1,4 +1,4 @@
-#include "install/demo_values.h"
+#include "game/demo_values.h"
 
 #include "core/game_file.h"
 #include "core/positions.h"

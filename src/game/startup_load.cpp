@@ -1,11 +1,11 @@
-#include "install/startup_load.h"
+#include "game/startup_load.h"
 
 #include "core/game_file.h"
 #include "core/settings_record.h"
 #include "core/version.h"
 #include "editors/track/track_data.h"
-#include "install/import_export.h"
-#include "install/track_manager.h"
+#include "game/import_export.h"
+#include "game/track_files.h"
 
 #include <optional>
 

@@ -1,11 +1,11 @@
-#include "install/ie_window.h"
+#include "app/ie_window.h"
 
-#include "widgets/enter_as_tab.h"
 #include "core/errors.h"
 #include "core/settings_record.h"
 #include "core/user_prompt.h"
-#include "install/import_export.h"
+#include "game/import_export.h"
 #include "widgets/editor_services.h"
+#include "widgets/enter_as_tab.h"
 #include "widgets/record_document.h"
 
 #include <QApplication>

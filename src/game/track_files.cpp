@@ -1,4 +1,4 @@
-#include "install/track_manager.h"
+#include "game/track_files.h"
 
 #include "core/errors.h"
 #include "core/game_dir.h"
@@ -110,12 +110,12 @@ TrackFiles ensureTrackFiles(const fs::path& gameDir, UserPrompt& prompt)
 
     bool copied = true;
     if (!trackFilesPresent(gameDir)) {
-        if (!prompt.confirm(trackmanager::kInstallQuestion))
+        if (!prompt.confirm(trackfiles::kInstallQuestion))
             return TrackFiles::Declined;
-        prompt.inform(trackmanager::kInsertCd);
+        prompt.inform(trackfiles::kInsertCd);
         const std::optional<fs::path> cdExe = prompt.chooseFile(cdFileRequest());
         if (cdExe && !copyTrackFilesFromCd(*cdExe, gameDir)) {
-            prompt.warn(trackmanager::kCannotCopy);
+            prompt.warn(trackfiles::kCannotCopy);
             copied = false;
         }
     }
@@ -130,7 +130,7 @@ void trackPatch(GameFile& exe)
     for (const PatchRange& r : kTrackPatch) {
         exe.seek(r.position);
         for (std::uint32_t i = 0; i < r.count; ++i)
-            exe.writeByte(trackmanager::kPatchByte);
+            exe.writeByte(trackfiles::kPatchByte);
     }
 }
 

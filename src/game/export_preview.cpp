@@ -1,8 +1,8 @@
-#include "install/export_preview.h"
+#include "game/export_preview.h"
 
 #include "core/settings_record.h"
-#include "editors/record_fields.h"
-#include "install/import_export.h"
+#include "game/import_export.h"
+#include "game/record_fields.h"
 
 namespace kvr {
 

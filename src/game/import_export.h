@@ -1,7 +1,7 @@
 #pragma once
 
-#include "editors/block_table.h"
-#include "install/game_context.h"
+#include "game/block_table.h"
+#include "game/game_context.h"
 
 #include <functional>
 #include <optional>

@@ -1,4 +1,4 @@
-#include "editors/record_fields.h"
+#include "game/record_fields.h"
 
 #include "core/ansi.h"
 #include "core/settings_record.h"

@@ -1,4 +1,4 @@
-#include "install/demo_game.h"
+#include "game/demo_game.h"
 
 #include "core/checksum.h"
 #include "core/errors.h"
@@ -12,12 +12,12 @@
 #include "editors/track/track_data.h"
 #include "editors/tuning/patch_list.h"
 #include "editors/tuning/tuning_blocks.h"
+#include "game/addon_tracks.h"
+#include "game/demo_values.h"
+#include "game/import_export.h"
+#include "graphics/cockpit_artwork.h"
 #include "graphics/pcx_writer.h"
-#include "install/addon_tracks.h"
-#include "install/cockpit_artwork.h"
-#include "install/converter.h"
-#include "install/demo_values.h"
-#include "install/import_export.h"
+#include "textures/converter.h"
 
 #include <utility>
 

@@ -1,4 +1,4 @@
-#include "install/converter.h"
+#include "textures/converter.h"
 
 #include "core/byte_reader.h"
 #include "core/editor_home.h"

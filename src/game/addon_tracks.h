@@ -18,6 +18,9 @@ inline constexpr std::size_t kLengthRecord = 8;     // TRKL: per track 4 words
 inline constexpr std::size_t kLengthBlockSize = 16 * kLengthRecord;
 } // namespace addontracks
 
+// The pack's track files by number (16 is F1CT16.DAT), in the order they are copied.
+inline constexpr std::array<int, 11> kPackTrackFiles = {16, 2, 5, 3, 13, 8, 10, 7, 14, 1, 12};
+
 using TrackNames = std::array<std::string, 16>;
 
 const TrackNames& originalTrackNames();

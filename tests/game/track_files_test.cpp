@@ -2,7 +2,7 @@
 #include "core/game_file.h"
 #include "core/safe_write.h"
 #include "editors/patterned_file.h"
-#include "install/track_manager.h"
+#include "game/track_files.h"
 #include "support/scripted_prompt.h"
 #include "support/temp_dir.h"
 

@@ -1,6 +1,6 @@
 // Made-up roster and performance values for a demo installation. Every name here is
 // invented.
-#include "install/demo_values.h"
+#include "game/demo_values.h"
 
 #include "core/checksum.h"
 #include "core/positions.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "install/game_context.h"
+#include "game/game_context.h"
 
 #include <functional>
 

@@ -1,4 +1,4 @@
-#include "install/demo_values.h"
+#include "game/demo_values.h"
 
 #include "core/checksum.h"
 #include "core/settings_record.h"

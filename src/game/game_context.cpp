@@ -1,4 +1,4 @@
-#include "install/game_context.h"
+#include "game/game_context.h"
 
 #include "core/game_dir.h"
 

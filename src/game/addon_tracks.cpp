@@ -1,7 +1,6 @@
-#include "install/addon_tracks.h"
+#include "game/addon_tracks.h"
 
 #include "core/byte_reader.h"
-#include "install/track_installer.h"
 
 #include <stdexcept>
 

@@ -1,7 +1,7 @@
 #include "core/positions.h"
 #include "core/settings_record.h"
-#include "install/export_preview.h"
-#include "install/import_export.h"
+#include "game/export_preview.h"
+#include "game/import_export.h"
 #include "support/install_game.h"
 
 #include <gtest/gtest.h>

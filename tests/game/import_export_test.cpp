@@ -4,10 +4,10 @@
 #include "core/positions.h"
 #include "core/settings_record.h"
 #include "editors/tuning/patch_list.h"
-#include "install/demo_game.h"
-#include "install/import_export.h"
-#include "install/startup_load.h"
-#include "install/track_manager.h"
+#include "game/demo_game.h"
+#include "game/import_export.h"
+#include "game/startup_load.h"
+#include "game/track_files.h"
 #include "support/scripted_prompt.h"
 #include "support/temp_dir.h"
 
@@ -261,7 +261,7 @@ TEST(TrackStep, DeclinedImportKeepsTheBlocksAndSaysNothing)
     prompt.confirmAnswers = {false};
     kvr::SettingsRecord r;
     EXPECT_EQ(importAll(g.context, r, prompt), kvr::SequenceEnd::TrackFilesDeclined);
-    EXPECT_EQ(prompt.confirmed, std::vector<std::string>{kvr::trackmanager::kInstallQuestion});
+    EXPECT_EQ(prompt.confirmed, std::vector<std::string>{kvr::trackfiles::kInstallQuestion});
     EXPECT_TRUE(prompt.informed.empty());
     const kvr::SettingsRecord demo = kvr::demoRecord();
     EXPECT_EQ(r.shortString(rec::driverName(3), 24), demo.shortString(rec::driverName(3), 24));

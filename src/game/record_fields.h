@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editors/block_table.h"
+#include "game/block_table.h"
 
 #include <cstddef>
 #include <optional>
