@@ -33,6 +33,9 @@ class TStartForm;
 
 // The main window: runs the start-up load, offers one picture button per editor, the
 // File menu for settings files and the Options menu; writes kvrdesk.set when closed.
+// Its parts live beside it: main_window_startup.cpp (the start-up sequence),
+// main_window_menus.cpp (the menus, settings files and recent files) and
+// main_window_editors.cpp (opening the editors, the track editor's entry).
 class TMainForm : public QMainWindow {
     Q_OBJECT
 public:

@@ -1,0 +1,104 @@
+#include "app/main_window.h"
+
+#include "app/des_window.h"
+#include "app/editor_buttons.h"
+#include "app/ie_window.h"
+#include "app/start_window.h"
+#include "core/errors.h"
+#include "core/folder_lock.h"
+#include "core/game_file.h"
+#include "core/user_prompt.h"
+#include "editors/track/track_data.h"
+#include "game/track_files.h"
+
+#include <QApplication>
+#include <QDir>
+
+namespace kvrgui {
+
+QDialog* TMainForm::editorWindow(const QString& buttonName)
+{
+    QString name = buttonName;
+    name.remove(QStringLiteral("Button"));
+    const EditorButton* e = editorButton(name);
+    if (!e || !e->window)
+        return nullptr;
+    auto it = m_editors.find(name);
+    if (it == m_editors.end()) {
+        QDialog* w = e->window(m_services, this);
+        w->setObjectName(name + QStringLiteral("Window"));
+        it = m_editors.emplace(name, w).first;
+    }
+    return it->second;
+}
+
+void TMainForm::openEditor(const QString& buttonName)
+{
+    QString name = buttonName;
+    name.remove(QStringLiteral("Button"));
+    const EditorButton* e = editorButton(name);
+    QDialog* window = editorWindow(name);
+    if (!e || !window)
+        return;
+    if (name == QLatin1String("tracks") && !enterTrackEditor())
+        return;
+    if (e->hidesMain)
+        hide();
+    window->exec();
+    if (e->hidesMain && !m_exitCode)
+        show();
+}
+
+bool TMainForm::enterTrackEditor()
+{
+    bool ready = false;
+    guarded([&] {
+        std::optional<kvr::GameFolderLock> lock(std::in_place, m_context.gameDir());
+        switch (kvr::ensureTrackFiles(m_context.gameDir(), m_prompt)) {
+        case kvr::TrackFiles::Declined:
+            return;
+        case kvr::TrackFiles::Missing:
+            m_prompt.warn(kvr::track::errorText(kvr::track::kTrackOpenStep));
+            return;
+        case kvr::TrackFiles::Present:
+            break;
+        }
+        lock.reset();
+        if (!m_document.trackDataKnown()) {
+            m_document.change(QStringLiteral("Read the track data"), [&](kvr::SettingsRecord& r) {
+                kvr::GameFile exe = kvr::GameFile::open(m_context.executable());
+                kvr::readTrackData(exe, m_context.gameDir(), r, m_context.version);
+            });
+            m_document.setTrackDataKnown(true);
+        }
+        ready = true;
+    });
+    return ready;
+}
+
+bool TMainForm::saveScreenshots(const QString& dir)
+{
+    bool saved = true;
+    auto grab = [&](QWidget* w, const QString& name) {
+        w->show();
+        QApplication::processEvents();
+        saved = w->grab().save(QDir(dir).filePath(name + QStringLiteral(".png"))) && saved;
+    };
+    grab(m_splash, QStringLiteral("splash"));
+    m_splash->hide();
+    grab(this, QStringLiteral("main"));
+    for (const EditorButton& e : editorButtons()) {
+        const QString name = QLatin1String(e.name);
+        if (QDialog* w = editorWindow(name)) {
+            grab(w, name);
+            w->hide();
+        }
+    }
+    grab(m_ie, QStringLiteral("importExport"));
+    m_ie->hide();
+    grab(m_des, QStringLiteral("description"));
+    m_des->hide();
+    return saved;
+}
+
+} // namespace kvrgui

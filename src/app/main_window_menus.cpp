@@ -1,0 +1,186 @@
+#include "app/main_window.h"
+
+#include "app/des_window.h"
+#include "app/editor_buttons.h"
+#include "app/ie_window.h"
+
+#include <QFileInfo>
+#include <QMenuBar>
+
+namespace kvrgui {
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr int kRecentFiles = 6;
+
+} // namespace
+
+void TMainForm::buildMenus()
+{
+    auto add = [this](QMenu* menu, const char* name, const QString& text, const QKeySequence& keys, auto slot) {
+        QAction* a = menu->addAction(text);
+        a->setObjectName(QString::fromLatin1(name));
+        if (!keys.isEmpty())
+            a->setShortcut(keys);
+        connect(a, &QAction::triggered, this, slot);
+        m_actions[a->objectName()] = a;
+        return a;
+    };
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    add(file, "loadSettingsAction", QStringLiteral("&Load settings"), QKeySequence(Qt::CTRL | Qt::Key_L),
+        &TMainForm::onLoadSettings);
+    file->addSeparator();
+    add(file, "saveSettingsAction", QStringLiteral("&Save settings"), QKeySequence(Qt::CTRL | Qt::Key_S),
+        &TMainForm::onSaveSettings);
+    add(file, "saveSettingsAsAction", QStringLiteral("Save settings &As"), QKeySequence(),
+        &TMainForm::onSaveSettingsAs);
+    m_recentMenu = file->addMenu(QStringLiteral("Recent settings &files"));
+    m_recentMenu->setObjectName(QStringLiteral("recentMenu"));
+    showRecentFiles();
+    file->addSeparator();
+    add(file, "restoreOriginalAction", QStringLiteral("&Restore original settings"), QKeySequence(Qt::CTRL | Qt::Key_R),
+        &TMainForm::onRestoreOriginalSettings);
+    file->addSeparator();
+    add(file, "exitAction", QStringLiteral("E&xit"), QKeySequence(Qt::CTRL | Qt::Key_X), &QWidget::close);
+
+    QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    const QList<QAction*> undoRedo = m_document.createEditActions(this);
+    undoRedo[0]->setObjectName(QStringLiteral("undoAction"));
+    undoRedo[1]->setObjectName(QStringLiteral("redoAction"));
+    for (QAction* a : undoRedo) {
+        edit->addAction(a);
+        m_actions[a->objectName()] = a;
+    }
+
+    QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
+    add(options, "descriptionAction", QStringLiteral("&Settings description"), QKeySequence(),
+        &TMainForm::onSettingsDescription);
+    add(options, "importExportAction", QStringLiteral("&Import/Export"), QKeySequence(Qt::CTRL | Qt::Key_I),
+        &TMainForm::onImportExport);
+    for (const EditorButton& e : editorButtons()) {
+        if (e.column != 0)
+            continue;
+        const QString name = QLatin1String(e.name);
+        QAction* a = options->addAction(QString::fromLatin1(e.label));
+        a->setObjectName(name + QStringLiteral("Action"));
+        a->setEnabled(e.window != nullptr);
+        connect(a, &QAction::triggered, this, [this, name] { openEditor(name); });
+        m_actions[a->objectName()] = a;
+    }
+    options->addSeparator();
+    const auto preview = [&](const char* name, const QString& text, bool EditorServices::*wanted, bool byDefault) {
+        QAction* a = options->addAction(text);
+        a->setObjectName(QString::fromLatin1(name));
+        a->setCheckable(true);
+        const QString key = QString::fromLatin1(name);
+        m_services.*wanted = m_settings.value(key, byDefault).toBool();
+        a->setChecked(m_services.*wanted);
+        connect(a, &QAction::toggled, this, [this, wanted, key](bool on) {
+            m_services.*wanted = on;
+            m_settings.setValue(key, on);
+        });
+        m_actions[a->objectName()] = a;
+    };
+    preview("previewAllDataAction", QStringLiteral("&Preview changes before Export all data"),
+            &EditorServices::previewAllData, true);
+    preview("previewEditorExportAction", QStringLiteral("Preview changes before an &editor's export"),
+            &EditorServices::previewEditorExport, false);
+    options->addSeparator();
+    add(options, "locateGameAction", QStringLiteral("&Locate the game again..."), QKeySequence(),
+        &TMainForm::onLocateGame);
+}
+
+void TMainForm::onSaveSettings()
+{
+    guarded([this] {
+        std::optional<std::string> caption;
+        m_document.change(QStringLiteral("Save settings"),
+                          [&](kvr::SettingsRecord&) { caption = m_session.save(m_des->description()); });
+        settingsFileDone(m_session.wrote());
+        setCaption(caption);
+    });
+}
+
+void TMainForm::onSaveSettingsAs()
+{
+    guarded([this] {
+        std::optional<std::string> caption;
+        m_document.change(QStringLiteral("Save settings As"),
+                          [&](kvr::SettingsRecord&) { caption = m_session.saveAs(m_des->description()); });
+        settingsFileDone(m_session.wrote());
+        setCaption(caption);
+    });
+}
+
+void TMainForm::onLoadSettings()
+{
+    loadSettings([this] { return m_session.load(); });
+}
+
+void TMainForm::loadSettings(const std::function<std::optional<std::string>()>& load)
+{
+    guarded([&] {
+        std::optional<std::string> caption;
+        m_document.change(QStringLiteral("Load settings"), [&](kvr::SettingsRecord&) { caption = load(); });
+        // A loaded file carries its own track data.
+        if (caption) {
+            m_document.setTrackDataKnown(true);
+            settingsFileDone(true);
+        }
+        setCaption(caption);
+    });
+    m_des->setDescription(m_session.description());
+}
+
+void TMainForm::settingsFileDone(bool done)
+{
+    if (!done)
+        return;
+    m_document.markClean();
+    QStringList files = m_settings.value(QStringLiteral("recentFiles")).toStringList();
+    const QString file = QString::fromStdString(m_session.currentName());
+    files.removeAll(file);
+    files.prepend(file);
+    while (files.size() > kRecentFiles)
+        files.removeLast();
+    m_settings.setValue(QStringLiteral("recentFiles"), files);
+    showRecentFiles();
+}
+
+void TMainForm::showRecentFiles()
+{
+    m_recentMenu->clear();
+    const QStringList files = m_settings.value(QStringLiteral("recentFiles")).toStringList();
+    for (int i = 0; i < files.size(); ++i) {
+        const QString file = files[i];
+        QAction* a = m_recentMenu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(file).fileName()));
+        a->setToolTip(file);
+        connect(a, &QAction::triggered, this, [this, file] {
+            loadSettings([this, file] { return m_session.loadFrom(fs::path(QFile::encodeName(file).toStdString())); });
+        });
+    }
+    m_recentMenu->setEnabled(!files.isEmpty());
+}
+
+void TMainForm::onRestoreOriginalSettings()
+{
+    guarded([this] {
+        m_document.change(QStringLiteral("Restore original settings"),
+                          [&](kvr::SettingsRecord&) { m_session.restoreOriginal(); });
+        m_document.setTrackDataKnown(true);
+        m_document.markClean();
+    });
+}
+
+void TMainForm::onSettingsDescription()
+{
+    m_des->exec();
+}
+
+void TMainForm::onImportExport()
+{
+    m_ie->exec();
+}
+
+} // namespace kvrgui

@@ -1,0 +1,124 @@
+#include "app/main_window.h"
+
+#include "app/ie_window.h"
+#include "app/start_window.h"
+#include "core/errors.h"
+#include "core/game_dir.h"
+#include "core/system_process_runner.h"
+#include "core/version.h"
+#include "game/startup_load.h"
+#include "textures/converter.h"
+#include "widgets/process_runner_qt.h"
+#include "widgets/prompt_qt.h"
+
+#include <QApplication>
+#include <QLabel>
+
+namespace kvrgui {
+namespace fs = std::filesystem;
+
+namespace {
+
+// The helmet import at start-up takes a few milliseconds; a converter that takes much
+// longer is stopped early, since the helmets window can import the sheet again.
+constexpr std::chrono::milliseconds kStartupConverterBound = std::chrono::seconds(5);
+
+} // namespace
+
+TMainForm::StartResult TMainForm::startUp(const std::optional<fs::path>& gameDir)
+{
+    std::optional<kvr::Configuration> config;
+    try {
+        config = kvr::readConfiguration(m_home.configFile());
+    } catch (const kvr::GeneralError& e) {
+        // A damaged configuration is reported, then the game is located afresh.
+        m_prompt.warn(e.what());
+    }
+    if (gameDir) {
+        const fs::path exe = kvr::findInDir(*gameDir, "KVR.EXE");
+        std::error_code ec;
+        if (!fs::is_regular_file(exe, ec)) {
+            fatal("There is no KVR.EXE in " + gameDir->string());
+            return StartResult::Fatal;
+        }
+        try {
+            kvr::Configuration located = kvr::Configuration::forExecutable(exe);
+            if (config && config->gameDirectory == located.gameDirectory) {
+                located.namesInStateFile = config->namesInStateFile;
+                located.cockpitColoursInStateFile = config->cockpitColoursInStateFile;
+            }
+            config = located;
+        } catch (const kvr::GeneralError& e) {
+            fatal(e.what());
+            return StartResult::Fatal;
+        }
+    }
+    if (!config) {
+        config = m_locator();
+        if (!config)
+            return StartResult::Cancelled;
+    }
+    m_context.config = *config;
+    m_configured = true;
+    return loadGame() ? StartResult::Ready : StartResult::Fatal;
+}
+
+bool TMainForm::loadGame()
+{
+    m_splash->setProgress(0);
+    m_splash->show();
+    QApplication::processEvents();
+    m_splash->setProgress(kvr::kProgressAtStart);
+    // The converter is a program of its own: it makes the helmet sheet while the game
+    // files are read.
+    kvr::HelmetEditor helmets;
+    BackgroundTask helmetImport([&helmets, gameDir = m_context.gameDir(), tempDir = m_home.tempDir()] {
+        kvr::SystemProcessRunner runner;
+        helmets.importSheet(kvr::Converter(kvr::converterProgram(), tempDir, runner, kStartupConverterBound), gameDir);
+    });
+    kvr::SettingsRecord loaded = m_document.record();
+    bool trackDataRead = false;
+    bool blocksRead = false;
+    try {
+        trackDataRead = kvr::startupLoad(m_context, loaded, [this](int bar) { m_splash->setProgress(bar); });
+        blocksRead = true;
+    } catch (const kvr::FileAccessError& e) {
+        fatal(e);
+        return false;
+    } catch (const kvr::GeneralError& e) {
+        // The rest of the load is skipped; the program goes on with what it has.
+        m_prompt.warn(e.what());
+    }
+    // No sheet rather than the one of a game opened before.
+    m_helmets = kvr::HelmetEditor();
+    try {
+        helmetImport.finish();
+        if (blocksRead)
+            m_helmets = std::move(helmets);
+    } catch (const kvr::GeneralError& e) {
+        if (blocksRead)
+            m_prompt.warn(std::string(e.what()) +
+                          "\n\nThe editor starts without the helmet sheet; \"Import from game\" in the helmets "
+                          "window reads it again.");
+    }
+    m_document.reset(loaded);
+    m_document.setTrackDataKnown(trackDataRead);
+    m_versionLabel->setText(QStringLiteral("KVR: ") + fromAnsi(kvr::versionName(m_context.version)));
+    m_palette = kvr::readGamePaletteAtStart(m_home, m_prompt);
+    m_ie->showChoices();
+    m_splash->setProgress(100);
+    return true;
+}
+
+void TMainForm::onLocateGame()
+{
+    const auto config = m_locator();
+    if (!config)
+        return;
+    m_context.config = *config;
+    m_configured = true;
+    if (loadGame())
+        m_splash->hide();
+}
+
+} // namespace kvrgui

@@ -1,0 +1,201 @@
+#include "app/main_window.h"
+#include "app/start_window.h"
+#include "core/configuration.h"
+#include "core/settings_record.h"
+#include "editors/helmets/helmet_editor.h"
+#include "editors/helmets/helmet_window.h"
+#include "game/demo_game.h"
+#include "gui_prompt.h"
+#include "main_window_fixture.h"
+#include "textures/converter.h"
+#include "widgets/prompt_qt.h"
+
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QtTest>
+
+#include <fstream>
+
+using kvrgui::TMainForm;
+namespace rec = kvr::rec;
+
+class MainWindowStartUpTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void firstRunShowsTheLocateWindowAndCancelEnds()
+    {
+        Setup s;
+        GuiPrompt prompt;
+        TMainForm form(s.home, prompt);
+        int located = 0;
+        bool splashFirst = false;
+        form.setLocator([&]() -> std::optional<kvr::Configuration> {
+            ++located;
+            splashFirst = form.splash()->isVisible();
+            return std::nullopt;
+        });
+        QCOMPARE(form.startUp(), TMainForm::StartResult::Cancelled);
+        QCOMPARE(located, 1);
+        QVERIFY2(!splashFirst, "the locate window comes before the splash");
+        QCOMPARE(form.splash()->progressBar()->value(), 0);
+        QVERIFY2(form.record() == kvr::SettingsRecord(), "no game file was read");
+        form.close();
+        QVERIFY2(!fs::exists(s.home.configFile()), "nothing to remember after a cancel");
+        QVERIFY(prompt.unexpected.empty());
+    }
+
+    void versionLabel_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("label");
+        QTest::newRow("0") << 0 << QStringLiteral("KVR: English Version 1.0b");
+        QTest::newRow("1") << 1 << QStringLiteral("KVR: Deutsche Ausgabe 1.0b");
+        QTest::newRow("2") << 2 << QStringLiteral("KVR: Versione Italiana 1.0b");
+        QTest::newRow("3") << 3 << QStringLiteral("KVR: Versi\u00f3n en espa\u00a5ol 1.0b");
+        QTest::newRow("4") << 4 << QStringLiteral("KVR: Version francaise 1.0b");
+        QTest::newRow("6") << 6 << QStringLiteral("KVR: Nederlandse versie 1.0b");
+    }
+
+    void versionLabel()
+    {
+        QFETCH(int, language);
+        QFETCH(QString, label);
+        Setup s;
+        s.makeGame(language);
+        s.configure();
+        GuiPrompt prompt;
+        TMainForm form(s.home, prompt);
+        bool asked = false;
+        form.setLocator([&]() -> std::optional<kvr::Configuration> {
+            asked = true;
+            return std::nullopt;
+        });
+        QCOMPARE(form.startUp(), TMainForm::StartResult::Ready);
+        QVERIFY2(!asked, "the configuration is used");
+        QCOMPARE(form.versionLabel()->text(), label);
+        QCOMPARE(caption(form), QStringLiteral("* Morvane Softcrafts KVR Editor *"));
+        QCOMPARE(form.record().shortString(rec::teamName(1), 13), kvr::demoRecord().shortString(rec::teamName(1), 13));
+        QVERIFY2(prompt.warned.empty(), prompt.warned.empty() ? "" : prompt.warned.front().c_str());
+
+        // Closing remembers the game and the version found.
+        form.close();
+        const auto config = kvr::readConfiguration(s.home.configFile());
+        QVERIFY(config);
+        QCOMPARE(int(config->languageVersion), language);
+        QCOMPARE(config->executablePath, (s.game() / "KVR.EXE").string());
+    }
+
+    void unknownVersionByteStartsAsEnglish()
+    {
+        Setup s;
+        s.makeGame(2);
+        auto exe = bytesOf(s.game() / "KVR.EXE");
+        exe[0x569973] = 'j';
+        std::ofstream(s.game() / "KVR.EXE", std::ios::binary).write(reinterpret_cast<const char*>(exe.data()),
+                                                                    std::streamsize(exe.size()));
+        s.configure();
+        GuiPrompt prompt;
+        TMainForm form(s.home, prompt);
+        QCOMPARE(form.startUp(), TMainForm::StartResult::Ready);
+        QCOMPARE(form.versionLabel()->text(), QStringLiteral("KVR: English Version 1.0b"));
+    }
+
+    void progressValuesArriveInOrder()
+    {
+        Setup s;
+        s.makeGame();
+        GuiPrompt prompt;
+        TMainForm form(s.home, prompt);
+        QSignalSpy spy(form.splash(), &kvrgui::TStartForm::progressChanged);
+        QCOMPARE(form.startUp(s.game()), TMainForm::StartResult::Ready);
+        QList<int> values;
+        for (const auto& args : spy)
+            values << args.at(0).toInt();
+        QList<int> expected;
+        for (int v = 4; v <= 88; v += 4)
+            expected << v;
+        expected << 92 << 100;
+        QCOMPARE(values, expected);
+        form.show();
+        QVERIFY2(!form.splash()->isVisible(), "showing the main window closes the splash");
+    }
+
+    void theHelmetSheetIsImportedAtStartUp()
+    {
+        Setup s;
+        s.makeGame();
+        GuiPrompt prompt;
+        TMainForm form(s.home, prompt);
+        QCOMPARE(form.startUp(s.game()), TMainForm::StartResult::Ready);
+        QVERIFY2(prompt.warned.empty(), prompt.warned.empty() ? "" : prompt.warned.front().c_str());
+        QVERIFY(form.helmets().available());
+        auto* window = qobject_cast<kvrgui::THelmetForm*>(form.editorWindow("helmets"));
+        QVERIFY(window);
+        QCOMPARE(&window->helmets(), &form.helmets());
+        QVERIFY(qobject_cast<QDialog*>(form.editorWindow("jams")));
+    }
+
+    void aFailedHelmetImportIsAWarning_data()
+    {
+        QTest::addColumn<bool>("textures");
+        QTest::addColumn<QString>("converter");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("no texture") << false << QString() << QStringLiteral("HELMETS1.JAM");
+        QTest::newRow("no converter") << true << QStringLiteral("/nonexistent/kvrjam")
+                                      << QStringLiteral("cannot be started");
+    }
+
+    void aFailedHelmetImportIsAWarning()
+    {
+        QFETCH(bool, textures);
+        QFETCH(QString, converter);
+        QFETCH(QString, said);
+        Setup s;
+        s.makeGame(0, textures);
+        GuiPrompt prompt;
+        TMainForm form(s.home, prompt);
+        if (!converter.isEmpty())
+            qputenv(kvr::kConverterVariable, converter.toUtf8());
+        const TMainForm::StartResult started = form.startUp(s.game());
+        qunsetenv(kvr::kConverterVariable);
+        QCOMPARE(started, TMainForm::StartResult::Ready);
+        QCOMPARE(form.splash()->progressBar()->value(), 100);
+        QCOMPARE(prompt.warned.size(), std::size_t(1));
+        QVERIFY2(QString::fromStdString(prompt.warned[0]).contains(said), prompt.warned[0].c_str());
+        QVERIFY(!form.helmets().available());
+
+        // The helmets window says so and imports the sheet once the game has it.
+        auto* window = qobject_cast<kvrgui::THelmetForm*>(form.editorWindow("helmets"));
+        window->show();
+        QVERIFY(window->sheetMissingLabel()->isVisible());
+        QCOMPARE(window->sheetMissingLabel()->text(), kvrgui::fromAnsi(kvr::kHelmetSheetMissing));
+        QVERIFY(window->importButton()->isEnabled());
+        if (!textures)
+            fs::copy(s.home.data("DEMOJAMS"), s.game() / "GAMEJAMS",
+                     fs::copy_options::overwrite_existing | fs::copy_options::recursive);
+        QTest::mouseClick(window->importButton(), Qt::LeftButton);
+        QCOMPARE(prompt.informed, std::vector<std::string>{"Data has been imported!"});
+        QVERIFY(form.helmets().available());
+        QVERIFY(!window->sheetMissingLabel()->isVisible());
+        window->close();
+    }
+
+    void missingExecutableIsFatal()
+    {
+        Setup s;
+        s.makeGame();
+        s.configure();
+        fs::remove(s.game() / "KVR.EXE");
+        GuiPrompt prompt;
+        TMainForm form(s.home, prompt);
+        QCOMPARE(form.startUp(), TMainForm::StartResult::Fatal);
+        QCOMPARE(prompt.warned, std::vector<std::string>{" File access error! "});
+        QCOMPARE(form.exitCode(), 1);
+    }
+};
+
+QTEST_MAIN(MainWindowStartUpTest)
+#include "main_window_startup_test.moc"
