@@ -1,5 +1,7 @@
 #include "core/number_text.h"
 
+#include "core/errors.h"
+
 #include <charconv>
 #include <cmath>
 
@@ -54,6 +56,14 @@ std::optional<double> parseDecimalNumber(std::string_view text)
 std::string notANumberMessage(std::string_view text)
 {
     return "'" + std::string(text) + "' is not a valid number.";
+}
+
+std::int64_t typedWholeNumber(std::string_view text)
+{
+    const std::optional<std::int64_t> value = parseWholeNumber(text);
+    if (!value)
+        throw GeneralError(notANumberMessage(text));
+    return *value;
 }
 
 } // namespace kvr

@@ -24,4 +24,8 @@ constexpr std::uint8_t lowByte(std::int64_t value) { return std::uint8_t(std::ui
 // The message for a box that does not hold a number.
 std::string notANumberMessage(std::string_view text);
 
+// The whole number typed in a box; text that is not one throws GeneralError with the
+// message above.
+std::int64_t typedWholeNumber(std::string_view text);
+
 } // namespace kvr

@@ -1,27 +1,22 @@
 #include "editors/grip/grip_rules.h"
 
-#include "core/errors.h"
 #include "core/number_text.h"
 #include "core/settings_record.h"
 #include "editors/names/names_rules.h"
+#include "editors/step_rules.h"
 
 #include <algorithm>
-#include <optional>
 
 namespace kvr {
 namespace {
 
-// Any step this large already reaches a stop from every 16-bit value.
-constexpr long long kStepLimit = 0x10000;
-
-long long limitStep(long long step) { return std::clamp(step, -kStepLimit, kStepLimit); }
-
-long long wholeNumber(std::string_view text)
+// The places of the chosen table of every roster car.
+std::vector<std::size_t> rosterOffsets(const SettingsRecord& record, GripTable table)
 {
-    const std::optional<std::int64_t> value = parseWholeNumber(text);
-    if (!value)
-        throw GeneralError(notANumberMessage(text));
-    return *value;
+    std::vector<std::size_t> offsets;
+    for (int car : rosterCars(record))
+        offsets.push_back(gripOffset(table, car));
+    return offsets;
 }
 
 } // namespace
@@ -54,25 +49,17 @@ bool storeTypedGrip(SettingsRecord& record, GripTable table, int carNumber, long
 
 bool editTypedGrip(SettingsRecord& record, GripTable table, int carNumber, std::string_view text)
 {
-    return storeTypedGrip(record, table, carNumber, wholeNumber(text));
+    return storeTypedGrip(record, table, carNumber, typedWholeNumber(text));
 }
 
 std::uint16_t gripRaised(std::uint16_t value, long long step, GripTable table)
 {
-    step = limitStep(step);
-    if (step < 0)
-        return gripLowered(value, -step, table);
-    const long long raised = value + step;
-    return raised >= gripMaximum(table) ? gripMaximum(table) : std::uint16_t(raised);
+    return steppedUp(value, step, gripMaximum(table));
 }
 
 std::uint16_t gripLowered(std::uint16_t value, long long step, GripTable table)
 {
-    step = limitStep(step);
-    if (step < 0)
-        return gripRaised(value, -step, table);
-    const long long lowered = value - step;
-    return lowered < 1 ? 0 : std::uint16_t(lowered);
+    return steppedDown(value, step, gripMaximum(table));
 }
 
 std::vector<int> rosterCars(const SettingsRecord& record)
@@ -88,27 +75,17 @@ std::vector<int> rosterCars(const SettingsRecord& record)
 
 void raiseAllGrip(SettingsRecord& record, GripTable table, long long step)
 {
-    for (int car : rosterCars(record)) {
-        const std::size_t at = gripOffset(table, car);
-        record.setWord(at, gripRaised(record.word(at), step, table));
-    }
+    shiftWords(record, rosterOffsets(record, table), step, true, gripMaximum(table));
 }
 
 void lowerAllGrip(SettingsRecord& record, GripTable table, long long step)
 {
-    for (int car : rosterCars(record)) {
-        const std::size_t at = gripOffset(table, car);
-        record.setWord(at, gripLowered(record.word(at), step, table));
-    }
+    shiftWords(record, rosterOffsets(record, table), step, false, gripMaximum(table));
 }
 
 void shiftAllGrip(SettingsRecord& record, GripTable table, std::string_view stepText, bool up)
 {
-    const long long step = wholeNumber(stepText);
-    if (up)
-        raiseAllGrip(record, table, step);
-    else
-        lowerAllGrip(record, table, step);
+    shiftWords(record, rosterOffsets(record, table), typedWholeNumber(stepText), up, gripMaximum(table));
 }
 
 void copyGripOtherToQualifying(SettingsRecord& record)

@@ -1,8 +1,8 @@
 #include "editors/power/power_rules.h"
 
-#include "core/errors.h"
 #include "core/number_text.h"
 #include "core/settings_record.h"
+#include "editors/step_rules.h"
 
 #include <algorithm>
 #include <limits>
@@ -11,16 +11,13 @@
 namespace kvr {
 namespace {
 
-constexpr long long kStepLimit = 0x10000;
-
-long long limitStep(long long step) { return std::clamp(step, -kStepLimit, kStepLimit); }
-
-long long wholeNumber(std::string_view text)
+// The places of teams 1..14 in the chosen table.
+std::vector<std::size_t> shownTeamOffsets(PowerKind kind)
 {
-    const std::optional<std::int64_t> value = parseWholeNumber(text);
-    if (!value)
-        throw GeneralError(notANumberMessage(text));
-    return *value;
+    std::vector<std::size_t> offsets;
+    for (int team = 1; team <= power::kShownTeams; ++team)
+        offsets.push_back(teamPowerOffset(kind, team));
+    return offsets;
 }
 
 } // namespace
@@ -52,34 +49,22 @@ void clampShownTeams(SettingsRecord& record)
 
 std::uint16_t bhpRaised(std::uint16_t value, long long step)
 {
-    step = limitStep(step);
-    if (step < 0)
-        return bhpLowered(value, -step);
-    return std::uint16_t(std::min<long long>(value + step, power::kMaxBhp));
+    return steppedUp(value, step, power::kMaxBhp);
 }
 
 std::uint16_t bhpLowered(std::uint16_t value, long long step)
 {
-    step = limitStep(step);
-    if (step < 0)
-        return bhpRaised(value, -step);
-    return value < step ? 0 : std::uint16_t(value - step);
+    return steppedDown(value, step, power::kMaxBhp);
 }
 
 void raiseShownTeams(SettingsRecord& record, PowerKind kind, long long step)
 {
-    for (int team = 1; team <= power::kShownTeams; ++team) {
-        const std::size_t at = teamPowerOffset(kind, team);
-        record.setWord(at, bhpRaised(record.word(at), step));
-    }
+    shiftWords(record, shownTeamOffsets(kind), step, true, power::kMaxBhp);
 }
 
 void lowerShownTeams(SettingsRecord& record, PowerKind kind, long long step)
 {
-    for (int team = 1; team <= power::kShownTeams; ++team) {
-        const std::size_t at = teamPowerOffset(kind, team);
-        record.setWord(at, bhpLowered(record.word(at), step));
-    }
+    shiftWords(record, shownTeamOffsets(kind), step, false, power::kMaxBhp);
 }
 
 void copyPowerQualifyingToOther(SettingsRecord& record)
@@ -116,16 +101,12 @@ std::vector<std::string> storeTypedTeamPower(SettingsRecord& record, PowerKind k
 
 void editTypedHumanPower(SettingsRecord& record, PowerKind kind, std::string_view text)
 {
-    record.setWord(humanPowerOffset(kind), humanPowerFromTyped(wholeNumber(text)));
+    record.setWord(humanPowerOffset(kind), humanPowerFromTyped(typedWholeNumber(text)));
 }
 
 void shiftShownTeams(SettingsRecord& record, PowerKind kind, std::string_view stepText, bool up)
 {
-    const long long step = wholeNumber(stepText);
-    if (up)
-        raiseShownTeams(record, kind, step);
-    else
-        lowerShownTeams(record, kind, step);
+    shiftWords(record, shownTeamOffsets(kind), typedWholeNumber(stepText), up, power::kMaxBhp);
 }
 
 } // namespace kvr
