@@ -121,44 +121,21 @@ TGripForm::TGripForm(EditorServices& services, QWidget* parent)
     (new QHBoxLayout(selected))->addWidget(m_valueEdit);
     connect(m_valueEdit, &QLineEdit::editingFinished, this, &TGripForm::onValueTyped);
 
-    auto* all = new QGroupBox(QStringLiteral("All"), this);
-    m_plus = new QPushButton(QStringLiteral("+"), all);
-    m_plus->setObjectName(QStringLiteral("plusButton"));
-    m_minus = new QPushButton(QStringLiteral("-"), all);
-    m_minus->setObjectName(QStringLiteral("minusButton"));
-    m_step = new QLineEdit(QString::number(kvr::grip::kDefaultStep), all);
-    m_step->setObjectName(QStringLiteral("stepEdit"));
-    m_step->setMaxLength(kStepChars);
-    m_step->setFixedWidth(60);
-    auto* allRow = new QHBoxLayout(all);
-    for (QPushButton* b : {m_plus, m_minus}) {
-        b->setFixedWidth(32);
-        b->setAutoDefault(false);
-        allRow->addWidget(b);
-    }
-    allRow->addWidget(new QLabel(QStringLiteral("by"), all));
-    allRow->addWidget(m_step);
-    connect(m_plus, &QPushButton::clicked, this, [this] { onShift(true); });
-    connect(m_minus, &QPushButton::clicked, this, [this] { onShift(false); });
-
-    m_qualEqualsOther = new QPushButton(QStringLiteral("Qual=Other"), this);
-    m_qualEqualsOther->setObjectName(QStringLiteral("qualEqualsOtherButton"));
-    m_otherEqualsQual = new QPushButton(QStringLiteral("Other=Qual"), this);
-    m_otherEqualsQual->setObjectName(QStringLiteral("otherEqualsQualButton"));
-    for (QPushButton* b : {m_qualEqualsOther, m_otherEqualsQual})
-        b->setAutoDefault(false);
-    connect(m_qualEqualsOther, &QPushButton::clicked, this, [this] {
-        edit(m_qualEqualsOther->text(), [](kvr::SettingsRecord& r) { kvr::copyGripOtherToQualifying(r); });
-    });
-    connect(m_otherEqualsQual, &QPushButton::clicked, this, [this] {
-        edit(m_otherEqualsQual->text(), [](kvr::SettingsRecord& r) { kvr::copyGripQualifyingToOther(r); });
-    });
+    m_controls = sessionTableControls(
+        this, {kvr::grip::kDefaultStep, kStepChars, 60},
+        [this](const QString& what, const std::string& step, bool up) {
+            const kvr::GripTable table = m_table;
+            edit(what, [&](kvr::SettingsRecord& r) { kvr::shiftAllGrip(r, table, step, up); });
+        },
+        [this](const QString& what, bool qualEqualsOther) {
+            edit(what, qualEqualsOther ? kvr::copyGripOtherToQualifying : kvr::copyGripQualifyingToOther);
+        });
 
     auto* side = new QVBoxLayout;
     side->addWidget(selected);
-    side->addWidget(all);
-    side->addWidget(m_qualEqualsOther);
-    side->addWidget(m_otherEqualsQual);
+    side->addWidget(m_controls.all);
+    side->addWidget(m_controls.qualEqualsOther);
+    side->addWidget(m_controls.otherEqualsQual);
     side->addStretch();
 
     auto* body = new QHBoxLayout;
@@ -254,14 +231,6 @@ void TGripForm::onValueTyped()
     const std::string text = toAnsi(m_valueEdit->text());
     const kvr::GripTable table = m_table;
     edit(QStringLiteral("Grip"), [&](kvr::SettingsRecord& r) { kvr::editTypedGrip(r, table, car, text); });
-}
-
-void TGripForm::onShift(bool up)
-{
-    const std::string step = toAnsi(m_step->text());
-    const kvr::GripTable table = m_table;
-    edit(up ? QStringLiteral("All +") : QStringLiteral("All -"),
-         [&](kvr::SettingsRecord& r) { kvr::shiftAllGrip(r, table, step, up); });
 }
 
 } // namespace kvrgui

@@ -2,6 +2,7 @@
 
 #include "editors/grip/grip_rules.h"
 #include "widgets/editor_window.h"
+#include "widgets/session_tables.h"
 
 class QLineEdit;
 class QListWidget;
@@ -23,11 +24,11 @@ public:
     QListWidget* secondDriverList() const { return m_secondDrivers; }
     QListWidget* secondValueList() const { return m_secondValues; }
     QLineEdit* valueEdit() const { return m_valueEdit; }
-    QLineEdit* stepEdit() const { return m_step; }
-    QPushButton* plusButton() const { return m_plus; }
-    QPushButton* minusButton() const { return m_minus; }
-    QPushButton* qualEqualsOtherButton() const { return m_qualEqualsOther; }
-    QPushButton* otherEqualsQualButton() const { return m_otherEqualsQual; }
+    QLineEdit* stepEdit() const { return m_controls.step; }
+    QPushButton* plusButton() const { return m_controls.plus; }
+    QPushButton* minusButton() const { return m_controls.minus; }
+    QPushButton* qualEqualsOtherButton() const { return m_controls.qualEqualsOther; }
+    QPushButton* otherEqualsQualButton() const { return m_controls.otherEqualsQual; }
     // The car the box edits; 0 when no line is selected.
     int selectedCar() const;
 
@@ -39,7 +40,6 @@ private:
     void onLineChosen(bool secondDrivers, int line);
     void onTableChosen(kvr::GripTable table);
     void onValueTyped();
-    void onShift(bool up);
 
     kvr::GripTable m_table = kvr::GripTable::Qualifying;
     // The selected line: in the second drivers' lists or the first drivers'.
@@ -51,11 +51,7 @@ private:
     QListWidget* m_secondDrivers;
     QListWidget* m_secondValues;
     QLineEdit* m_valueEdit;
-    QLineEdit* m_step;
-    QPushButton* m_plus;
-    QPushButton* m_minus;
-    QPushButton* m_qualEqualsOther;
-    QPushButton* m_otherEqualsQual;
+    SessionTableControls m_controls{};
 };
 
 } // namespace kvrgui

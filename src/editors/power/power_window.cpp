@@ -106,49 +106,26 @@ TEPowerForm::TEPowerForm(EditorServices& services, QWidget* parent)
              [&](kvr::SettingsRecord& r) { r.setByte(kvr::rec::kRandomEnginePower, on ? 1 : 0); });
     });
 
-    auto* all = new QGroupBox(QStringLiteral("All"), this);
-    m_plus = new QPushButton(QStringLiteral("+"), all);
-    m_plus->setObjectName(QStringLiteral("plusButton"));
-    m_minus = new QPushButton(QStringLiteral("-"), all);
-    m_minus->setObjectName(QStringLiteral("minusButton"));
-    m_step = new QLineEdit(QString::number(kvr::power::kDefaultStep), all);
-    m_step->setObjectName(QStringLiteral("stepEdit"));
-    m_step->setMaxLength(kBhpChars);
-    m_step->setFixedWidth(52);
-    auto* allRow = new QHBoxLayout(all);
-    for (QPushButton* b : {m_plus, m_minus}) {
-        b->setFixedWidth(32);
-        b->setAutoDefault(false);
-        allRow->addWidget(b);
-    }
-    allRow->addWidget(new QLabel(QStringLiteral("by"), all));
-    allRow->addWidget(m_step);
-    allRow->addWidget(new QLabel(QStringLiteral("BHP"), all));
-    allRow->addStretch();
-    connect(m_plus, &QPushButton::clicked, this, [this] { onShift(true); });
-    connect(m_minus, &QPushButton::clicked, this, [this] { onShift(false); });
-
-    m_qualEqualsOther = new QPushButton(QStringLiteral("Qual=Other"), this);
-    m_qualEqualsOther->setObjectName(QStringLiteral("qualEqualsOtherButton"));
-    m_otherEqualsQual = new QPushButton(QStringLiteral("Other=Qual"), this);
-    m_otherEqualsQual->setObjectName(QStringLiteral("otherEqualsQualButton"));
+    m_controls = sessionTableControls(
+        this, {kvr::power::kDefaultStep, kBhpChars, 52},
+        [this](const QString& what, const std::string& step, bool up) {
+            const kvr::PowerKind kind = m_kind;
+            edit(what, [&](kvr::SettingsRecord& r) { kvr::shiftShownTeams(r, kind, step, up); });
+        },
+        [this](const QString& what, bool qualEqualsOther) {
+            edit(what, qualEqualsOther ? kvr::copyPowerQualifyingToOther : kvr::copyPowerOtherToQualifying);
+        });
+    m_controls.allRow->addWidget(new QLabel(QStringLiteral("BHP"), m_controls.all));
+    m_controls.allRow->addStretch();
     auto* copies = new QHBoxLayout;
-    for (QPushButton* b : {m_qualEqualsOther, m_otherEqualsQual}) {
-        b->setAutoDefault(false);
-        copies->addWidget(b);
-    }
-    connect(m_qualEqualsOther, &QPushButton::clicked, this, [this] {
-        edit(m_qualEqualsOther->text(), [](kvr::SettingsRecord& r) { kvr::copyPowerQualifyingToOther(r); });
-    });
-    connect(m_otherEqualsQual, &QPushButton::clicked, this, [this] {
-        edit(m_otherEqualsQual->text(), [](kvr::SettingsRecord& r) { kvr::copyPowerOtherToQualifying(r); });
-    });
+    copies->addWidget(m_controls.qualEqualsOther);
+    copies->addWidget(m_controls.otherEqualsQual);
 
     auto* side = new QVBoxLayout;
     side->addWidget(choose);
     side->addWidget(human);
     side->addWidget(m_randomPower);
-    side->addWidget(all);
+    side->addWidget(m_controls.all);
     side->addLayout(copies);
     side->addStretch();
 
@@ -217,14 +194,6 @@ void TEPowerForm::onKindChosen(kvr::PowerKind kind)
         return;
     m_kind = kind;
     refresh();
-}
-
-void TEPowerForm::onShift(bool up)
-{
-    const std::string step = toAnsi(m_step->text());
-    const kvr::PowerKind kind = m_kind;
-    edit(up ? QStringLiteral("All +") : QStringLiteral("All -"),
-         [&](kvr::SettingsRecord& r) { kvr::shiftShownTeams(r, kind, step, up); });
 }
 
 } // namespace kvrgui

@@ -2,6 +2,7 @@
 
 #include "editors/power/power_rules.h"
 #include "widgets/editor_window.h"
+#include "widgets/session_tables.h"
 
 #include <array>
 
@@ -27,11 +28,11 @@ public:
     QRadioButton* otherSessionsChoice() const { return m_otherSessions; }
     QLineEdit* humanPowerEdit() const { return m_humanPower; }
     QCheckBox* randomPowerCheck() const { return m_randomPower; }
-    QLineEdit* stepEdit() const { return m_step; }
-    QPushButton* plusButton() const { return m_plus; }
-    QPushButton* minusButton() const { return m_minus; }
-    QPushButton* qualEqualsOtherButton() const { return m_qualEqualsOther; }
-    QPushButton* otherEqualsQualButton() const { return m_otherEqualsQual; }
+    QLineEdit* stepEdit() const { return m_controls.step; }
+    QPushButton* plusButton() const { return m_controls.plus; }
+    QPushButton* minusButton() const { return m_controls.minus; }
+    QPushButton* qualEqualsOtherButton() const { return m_controls.qualEqualsOther; }
+    QPushButton* otherEqualsQualButton() const { return m_controls.otherEqualsQual; }
 
 protected:
     void showRecord() override;
@@ -41,7 +42,6 @@ private:
     void onSliderMoved(int team, int value);
     void onHumanPowerTyped();
     void onKindChosen(kvr::PowerKind kind);
-    void onShift(bool up);
 
     kvr::PowerKind m_kind = kvr::PowerKind::Qualifying;
     std::array<QLineEdit*, kvr::power::kShownTeams> m_teamTexts{};
@@ -51,11 +51,7 @@ private:
     QRadioButton* m_otherSessions;
     QLineEdit* m_humanPower;
     QCheckBox* m_randomPower;
-    QLineEdit* m_step;
-    QPushButton* m_plus;
-    QPushButton* m_minus;
-    QPushButton* m_qualEqualsOther;
-    QPushButton* m_otherEqualsQual;
+    SessionTableControls m_controls{};
 };
 
 } // namespace kvrgui
