@@ -1,6 +1,7 @@
 #include "editors/power/power_blocks.h"
 
 #include "core/input_file.h"
+#include "core/placed_values.h"
 #include "core/positions.h"
 #include "core/safe_write.h"
 #include "core/settings_record.h"
@@ -9,6 +10,10 @@
 
 namespace kvr {
 namespace {
+
+// The other-sessions word, then the qualifying word, each at a place of its own.
+constexpr PlacedValue kHumanPowerPlaces[] = {placedWord(Row::HumanPowerRace, rec::kHumanPowerRace),
+                                             placedWord(Row::HumanPowerQualifying, rec::kHumanPowerQualifying)};
 
 constexpr RandomPowerSite kSwitchedOff = {power::kNoOperation, power::kNoOperation, power::kNoOperation,
                                           power::kNoOperation, power::kNoOperation};
@@ -108,30 +113,12 @@ std::optional<RandomPowerSite> savedRandomPowerSite(const std::filesystem::path&
 
 void readHumanPower(GameFile& exe, SettingsRecord& record, int version)
 {
-    const std::uint32_t race = positionOf(Row::HumanPowerRace, version);
-    const std::uint32_t qualifying = positionOf(Row::HumanPowerQualifying, version);
-    exe.require(race, 2);
-    exe.require(qualifying, 2);
-
-    exe.seek(race);
-    const std::uint16_t raceValue = exe.readWord();
-    exe.seek(qualifying);
-    const std::uint16_t qualifyingValue = exe.readWord();
-    record.setWord(rec::kHumanPowerRace, raceValue);
-    record.setWord(rec::kHumanPowerQualifying, qualifyingValue);
+    readPlacedValues(exe, record, version, kHumanPowerPlaces);
 }
 
 void writeHumanPower(GameFile& exe, const SettingsRecord& record, int version)
 {
-    const std::uint32_t race = positionOf(Row::HumanPowerRace, version);
-    const std::uint32_t qualifying = positionOf(Row::HumanPowerQualifying, version);
-    exe.require(race, 2);
-    exe.require(qualifying, 2);
-
-    exe.seek(race);
-    exe.writeWord(record.word(rec::kHumanPowerRace));
-    exe.seek(qualifying);
-    exe.writeWord(record.word(rec::kHumanPowerQualifying));
+    writePlacedValues(exe, record, version, kHumanPowerPlaces);
 }
 
 } // namespace kvr

@@ -2,6 +2,7 @@
 
 #include "core/errors.h"
 #include "core/codecs.h"
+#include "core/placed_values.h"
 #include "core/positions.h"
 #include "core/settings_record.h"
 
@@ -13,19 +14,10 @@ namespace {
 constexpr std::uint32_t kLedColourBlock = tuning::kLeds * tuning::kLedColourRecord;
 constexpr std::uint32_t kLedThresholdBlock = (tuning::kLeds - 1) * tuning::kLedThresholdRecord;
 
-void readWordInto(GameFile& exe, SettingsRecord& record, Row row, int version, std::size_t offset)
-{
-    const std::uint32_t at = positionOf(row, version);
-    enterBlock(exe, at, 2);
-    record.setWord(offset, exe.readWord());
-}
-
-void writeWordFrom(GameFile& exe, const SettingsRecord& record, Row row, int version, std::size_t offset)
-{
-    const std::uint32_t at = positionOf(row, version);
-    enterBlock(exe, at, 2);
-    exe.writeWord(record.word(offset));
-}
+constexpr PlacedValue kFuelLoadPlaces[] = {placedByte(Row::PracticeFuel, rec::kPracticeFuel),
+                                           placedByte(Row::QualifyingFuel, rec::kQualifyingFuel)};
+constexpr PlacedValue kHumanWeightPlace[] = {placedWord(Row::HumanWeight, rec::kHumanWeight)};
+constexpr PlacedValue kComputerWeightPlace[] = {placedWord(Row::ComputerWeight, rec::kComputerWeight)};
 
 // A patch list names places in the executable; all must exist before one byte moves.
 void requirePatchPlaces(const GameFile& exe, const std::vector<PatchRecord>& list)
@@ -88,48 +80,32 @@ void writeLedThresholds(GameFile& exe, const SettingsRecord& record, int version
 
 void readFuelLoads(GameFile& exe, SettingsRecord& record, int version)
 {
-    const std::uint32_t practice = positionOf(Row::PracticeFuel, version);
-    const std::uint32_t qualifying = positionOf(Row::QualifyingFuel, version);
-    exe.require(practice, 1);
-    exe.require(qualifying, 1);
-    exe.seek(practice);
-    const std::uint8_t practiceLaps = exe.readByte();
-    exe.seek(qualifying);
-    const std::uint8_t qualifyingStored = exe.readByte();
-    record.setByte(rec::kPracticeFuel, practiceLaps);
-    record.setByte(rec::kQualifyingFuel, qualifyingStored);
+    readPlacedValues(exe, record, version, kFuelLoadPlaces);
 }
 
 void writeFuelLoads(GameFile& exe, const SettingsRecord& record, int version)
 {
-    const std::uint32_t practice = positionOf(Row::PracticeFuel, version);
-    const std::uint32_t qualifying = positionOf(Row::QualifyingFuel, version);
-    exe.require(practice, 1);
-    exe.require(qualifying, 1);
-    exe.seek(practice);
-    exe.writeByte(record.byte(rec::kPracticeFuel));
-    exe.seek(qualifying);
-    exe.writeByte(record.byte(rec::kQualifyingFuel));
+    writePlacedValues(exe, record, version, kFuelLoadPlaces);
 }
 
 void readHumanWeight(GameFile& exe, SettingsRecord& record, int version)
 {
-    readWordInto(exe, record, Row::HumanWeight, version, rec::kHumanWeight);
+    readPlacedValues(exe, record, version, kHumanWeightPlace);
 }
 
 void writeHumanWeight(GameFile& exe, const SettingsRecord& record, int version)
 {
-    writeWordFrom(exe, record, Row::HumanWeight, version, rec::kHumanWeight);
+    writePlacedValues(exe, record, version, kHumanWeightPlace);
 }
 
 void readComputerWeight(GameFile& exe, SettingsRecord& record, int version)
 {
-    readWordInto(exe, record, Row::ComputerWeight, version, rec::kComputerWeight);
+    readPlacedValues(exe, record, version, kComputerWeightPlace);
 }
 
 void writeComputerWeight(GameFile& exe, const SettingsRecord& record, int version)
 {
-    writeWordFrom(exe, record, Row::ComputerWeight, version, rec::kComputerWeight);
+    writePlacedValues(exe, record, version, kComputerWeightPlace);
 }
 
 void readOpponentFuelSwitch(GameFile& exe, SettingsRecord& record, int version)
