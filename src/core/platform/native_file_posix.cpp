@@ -36,22 +36,6 @@ const char* kindOf(mode_t mode)
 
 } // namespace
 
-NativeFile::~NativeFile()
-{
-    if (m_native >= 0)
-        ::close(fd(m_native));
-}
-
-NativeFile::NativeFile(NativeFile&& other) noexcept : m_native(std::exchange(other.m_native, -1)) {}
-
-NativeFile& NativeFile::operator=(NativeFile&& other) noexcept
-{
-    std::swap(m_native, other.m_native);
-    return *this;
-}
-
-bool NativeFile::isOpen() const { return m_native >= 0; }
-
 int NativeFile::openToRead(const fs::path& file)
 {
     m_native = ::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);

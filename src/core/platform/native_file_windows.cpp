@@ -29,22 +29,6 @@ int errorOr(BOOL ok) { return ok ? 0 : lastErrno(); }
 
 } // namespace
 
-NativeFile::~NativeFile()
-{
-    if (m_native >= 0)
-        ::CloseHandle(handleOf(m_native));
-}
-
-NativeFile::NativeFile(NativeFile&& other) noexcept : m_native(std::exchange(other.m_native, -1)) {}
-
-NativeFile& NativeFile::operator=(NativeFile&& other) noexcept
-{
-    std::swap(m_native, other.m_native);
-    return *this;
-}
-
-bool NativeFile::isOpen() const { return m_native >= 0; }
-
 int NativeFile::openToRead(const fs::path& file)
 {
     // Backup semantics open folders too, so that they are refused by kind, not by name.
