@@ -3,8 +3,8 @@
 #include "core/safe_write.h"
 #include "graphics/bitmap_writer.h"
 #include "core/byte_reader.h"
-#include "graphics/dib.h"
-#include "graphics/dib256.h"
+#include "graphics/bitmap_file.h"
+#include "graphics/graphic_error.h"
 
 #include <algorithm>
 #include <optional>
@@ -77,36 +77,33 @@ JamCommand parseJamCommand(std::span<const std::string> arguments)
 
 JamTexture textureFromBitmap(std::span<const std::uint8_t> bitmapFile)
 {
-    TDIB probe;
+    BitmapImage bitmap;
     try {
-        probe.loadFromBytes(bitmapFile);
-    } catch (const GeneralError&) {
-        throw GeneralError("it is not a bitmap file");
+        bitmap = readBitmapFile(bitmapFile);
+    } catch (const InvalidGraphic& e) {
+        throw GeneralError(e.what());
     }
-    if (probe.empty())
-        throw GeneralError("the file is empty");
-    if (probe.bitsPerPixel() != 8)
-        throw GeneralError("it is a " + std::to_string(probe.bitsPerPixel()) +
+    if (bitmap.bitsPerPixel != 8)
+        throw GeneralError("it is a " + std::to_string(bitmap.bitsPerPixel) +
                            "-bit bitmap; textures are 8-bit bitmaps (256 colours)");
-    TDIB256 dib;
-    try {
-        dib.loadFromBytes(bitmapFile);
-    } catch (const GeneralError&) {
-        throw GeneralError("the 8-bit bitmap is damaged or of a kind textures cannot hold");
-    }
-    if (dib.width() > jam::kMaxSide || dib.height() > jam::kMaxSide)
-        throw GeneralError("the bitmap is " + sizeText(dib.width(), dib.height()) +
-                           " pixels; a texture has at most 4096 x 4096");
+    if (bitmap.planes != 1)
+        throw GeneralError("it has " + std::to_string(bitmap.planes) + " colour planes; bitmaps have 1");
+    if (bitmap.width < 1 || bitmap.height < 1 || bitmap.width > jam::kMaxSide || bitmap.height > jam::kMaxSide)
+        throw GeneralError("the bitmap is " + sizeText(bitmap.width, bitmap.height) +
+                           " pixels; a texture has 1 to 4096 each way");
     JamTexture t;
-    t.width = dib.width();
-    t.height = dib.height();
-    t.colours = dib.colours();
-    for (auto& c : t.colours)
-        c.reserved = 0;
+    t.width = std::uint16_t(bitmap.width);
+    t.height = std::uint16_t(bitmap.height);
+    for (std::size_t i = 0; i < bitmap.colourCount(); ++i) {
+        const auto q = std::span(bitmap.colourTable).subspan(i * bmp::kQuadSize, bmp::kQuadSize);
+        t.colours[i] = ColourEntry{q[0], q[1], q[2], 0};
+    }
+    // Bitmap rows run bottom-up, padded; texture rows top-down, not.
+    const std::size_t rowSize = bitmap.rowSize();
     t.pixels.reserve(std::size_t(t.width) * t.height);
-    for (int y = 0; y < t.height; ++y) {
-        const auto row = dib.row(y).first(t.width);
-        t.pixels.insert(t.pixels.end(), row.begin(), row.end());
+    for (std::size_t y = t.height; y-- > 0;) {
+        const auto row = bitmap.rows.begin() + std::ptrdiff_t(y * rowSize);
+        t.pixels.insert(t.pixels.end(), row, row + t.width);
     }
     return t;
 }

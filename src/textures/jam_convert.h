@@ -24,8 +24,9 @@ struct JamCommand {
 JamCommand parseJamCommand(std::span<const std::string> arguments);
 std::string jamUsage();
 
-// An 8-bit bitmap (uncompressed or run-length) as a texture. GeneralError names what is
-// wrong: not a bitmap, another depth, a size a texture cannot have.
+// An 8-bit bitmap as a texture, read as every bitmap loader of the editor reads it
+// (readBitmapFile). GeneralError names what is wrong: not a bitmap, another depth, a
+// size a texture cannot have.
 JamTexture textureFromBitmap(std::span<const std::uint8_t> bitmapFile);
 
 // An uncompressed 8-bit bitmap with 256 colours, rows bottom-up: the same bytes the

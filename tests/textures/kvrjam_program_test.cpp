@@ -59,7 +59,7 @@ TEST(Kvrjam, FailuresChangeNothingAndSayWhyOnOneLine)
     } cases[] = {
         {{"-q"}, 2, "unknown argument"},
         {{"-b" + (dir / "small.bmp").string(), car, "-y"}, 1, "must have the same size"},
-        {{"-b" + (dir / "junk.bmp").string(), car, "-y"}, 1, "not a bitmap"},
+        {{"-b" + (dir / "junk.bmp").string(), car, "-y"}, 1, "the file ends inside its headers"},
         {{"-b" + (dir / "none.bmp").string(), car, "-y"}, 1, "none.bmp"},
         {{"-j" + (dir / "junk.jam").string(), "-b" + (dir / "out.bmp").string()}, 1, "version 9"},
         {{car, "-b" + (dir / "no folder" / "out.bmp").string()}, 1, "Cannot write"},
