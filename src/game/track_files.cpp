@@ -1,5 +1,7 @@
 #include "game/track_files.h"
 
+#include "core/byte_reader.h"
+#include "core/checksum.h"
 #include "core/errors.h"
 #include "core/game_dir.h"
 #include "core/game_file.h"
@@ -74,14 +76,28 @@ FileRequest cdFileRequest()
     return r;
 }
 
-bool copyTrackFilesFromCd(const fs::path& cdExe, const fs::path& gameDir)
+std::optional<std::string> trackFileProblem(std::span<const std::uint8_t> bytes)
+{
+    if (bytes.size() < kMinTrackFileBytes || bytes.size() > kMaxTrackFileBytes)
+        return "it is " + std::to_string(bytes.size()) + " bytes long; a track file holds " +
+               std::to_string(kMinTrackFileBytes) + " to " + std::to_string(kMaxTrackFileBytes) + " bytes";
+    if (computeChecksum(bytes) != storedChecksum(bytes))
+        return std::string("its checksum trailer does not match its content (a damaged or cut copy)");
+    return trackSetupProblem(trackSetupPosition(le16(bytes, track::kSetupWordPosition)), bytes.size());
+}
+
+bool copyTrackFilesFromCd(const fs::path& cdExe, const fs::path& gameDir, std::string& why)
 {
     const fs::path cdDir = cdExe.parent_path();
     std::vector<std::vector<std::uint8_t>> contents;
     for (int t = 0; t < rec::kTracks; ++t) {
-        std::optional<std::vector<std::uint8_t>> bytes = readWhole(trackFilePath(cdDir, t));
-        if (!bytes)
+        const fs::path source = trackFilePath(cdDir, t);
+        std::optional<std::vector<std::uint8_t>> bytes = readWhole(source);
+        std::optional<std::string> problem = bytes ? trackFileProblem(*bytes) : "the file cannot be read";
+        if (problem) {
+            why = source.string() + ": " + *problem;
             return false;
+        }
         contents.push_back(std::move(*bytes));
     }
     bool copied = true;
@@ -114,8 +130,9 @@ TrackFiles ensureTrackFiles(const fs::path& gameDir, UserPrompt& prompt)
             return TrackFiles::Declined;
         prompt.inform(trackfiles::kInsertCd);
         const std::optional<fs::path> cdExe = prompt.chooseFile(cdFileRequest());
-        if (cdExe && !copyTrackFilesFromCd(*cdExe, gameDir)) {
-            prompt.warn(trackfiles::kCannotCopy);
+        std::string why;
+        if (cdExe && !copyTrackFilesFromCd(*cdExe, gameDir, why)) {
+            prompt.warn(why.empty() ? std::string(trackfiles::kCannotCopy) : trackfiles::kCannotCopy + ("\n" + why));
             copied = false;
         }
     }

@@ -4,6 +4,8 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <optional>
+#include <span>
 #include <string>
 
 namespace kvr {
@@ -39,11 +41,22 @@ bool trackFilesPresent(const std::filesystem::path& gameDir);
 // cannot be made.
 TrackFiles ensureTrackFiles(const std::filesystem::path& gameDir, UserPrompt& prompt);
 
+// The sizes a track file may have: at least its setup position word (at 0x1014) and its
+// checksum trailer; at most far more than any track of the game holds.
+inline constexpr std::size_t kMinTrackFileBytes = 0x1016 + 4;
+inline constexpr std::size_t kMaxTrackFileBytes = 1024 * 1024;
+
+// Why `bytes` cannot serve as a track file: a size outside the bounds above, a checksum
+// trailer that does not match its content, or a setup the track editor cannot reach.
+// Nothing when they can.
+std::optional<std::string> trackFileProblem(std::span<const std::uint8_t> bytes);
+
 // Copies the 16 track files from the CIRCUITS folder beside the CD's KVR.EXE over those
-// of the game. All 16 are read before the first is written; returns false (copying
-// nothing) when any cannot be read, and false when any cannot be written. A track file
-// that is replaced keeps its ".orig" copy first.
-bool copyTrackFilesFromCd(const std::filesystem::path& cdExe, const std::filesystem::path& gameDir);
+// of the game. All 16 are read and checked before the first is written; returns false
+// (copying nothing) when any cannot be read or is not a sound track file, saying which
+// and why in `why`, and false when any cannot be written. A track file that is
+// replaced keeps its ".orig" copy first.
+bool copyTrackFilesFromCd(const std::filesystem::path& cdExe, const std::filesystem::path& gameDir, std::string& why);
 
 // Blanks four instructions of KVR.EXE with 0x90 (14 bytes, the same in every language
 // version). Checks every position before the first write; the caller commits.

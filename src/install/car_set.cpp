@@ -5,6 +5,7 @@
 #include "core/game_file.h"
 #include "core/user_prompt.h"
 #include "game/game_context.h"
+#include "install/source_checks.h"
 
 #include <string>
 #include <vector>
@@ -50,9 +51,14 @@ InstallOutcome installCarSet(const GameContext& context, UserPrompt& prompt, con
         prompt.inform(listed("Missing from " + context.home.dataDir.string() + ":", missing));
         return InstallOutcome::BadSource;
     }
+    const fs::path folder = findInDir(context.gameDir(), kFolder);
+    for (std::size_t i = 0; i < kCarSetFiles.size(); ++i)
+        if (const auto problem = carTextureProblem(sources[i], findInDir(folder, kCarSetFiles[i]))) {
+            prompt.warn(badSourceText(kCannotCopy, context.home.data(kCarSetFiles[i]), *problem));
+            return InstallOutcome::BadSource;
+        }
 
     // Each texture stands alone: one that cannot be written does not stop the others.
-    const fs::path folder = findInDir(context.gameDir(), kFolder);
     std::vector<std::string> failed;
     for (std::size_t i = 0; i < kCarSetFiles.size(); ++i) {
         ReplaceBatch one;

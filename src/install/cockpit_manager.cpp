@@ -5,10 +5,13 @@
 #include "core/folder_lock.h"
 #include "core/game_dir.h"
 #include "core/game_file.h"
+#include "core/positions.h"
 #include "core/user_prompt.h"
 #include "game/game_context.h"
+#include "graphics/cockpit_artwork.h"
 #include "install/cockpit_definition.h"
 #include "install/cockpit_patcher.h"
+#include "install/source_checks.h"
 #include "install/xy_tables.h"
 
 namespace kvr {
@@ -44,6 +47,19 @@ CockpitSources cockpitSources(const EditorHome& home, std::string_view stem, int
             home.data(versionedDefinitionName(s + ".DAT", languageVersion)), home.data(xytables::kFileName)};
 }
 
+namespace {
+
+std::optional<std::string> pictureProblem(const CockpitSources& sources, const Bytes& high, const Bytes& low)
+{
+    if (const auto problem = cockpitPictureProblem(high, kCockpitHighWidth, kCockpitHighHeight))
+        return badSourceText(kCannotCopy, sources.highPicture, *problem);
+    if (const auto problem = cockpitPictureProblem(low, kCockpitLowWidth, kCockpitLowHeight))
+        return badSourceText(kCannotCopy, sources.lowPicture, *problem);
+    return std::nullopt;
+}
+
+} // namespace
+
 InstallOutcome installCockpit(const GameContext& context, std::string_view stem, UserPrompt& prompt,
                               const FreeSpaceProbe& freeSpace)
 {
@@ -73,9 +89,20 @@ InstallOutcome installCockpit(const GameContext& context, std::string_view stem,
         prompt.inform(withFile(kCannotCopy, high ? sources.lowPicture : sources.highPicture));
         return InstallOutcome::BadSource;
     }
+    if (const auto bad = pictureProblem(sources, *high, *low)) {
+        prompt.warn(*bad);
+        return InstallOutcome::BadSource;
+    }
 
     GameFile exe = GameFile::open(context.executable());
-    cockPatcher(exe, definition, tables.forVersion(context.version));
+    const XyTable& table = tables.forVersion(context.version);
+    // Past the end of a KVR.EXE cut short, KVR.EXE is at fault (its patching says so);
+    // past the end of a whole one, only the table can be.
+    if (const auto problem = xyTableProblem(table, exe.size()); problem && exe.size() > kVersionBytePosition) {
+        prompt.warn(sources.xyTables.string() + ": " + *problem);
+        return InstallOutcome::BadSource;
+    }
+    cockPatcher(exe, definition, table);
 
     ReplaceBatch pictures;
     pictures.add(findInDir(context.gameDir(), kHighTarget), *high);

@@ -10,6 +10,7 @@
 #include "game/game_context.h"
 #include "game/track_files.h"
 #include "install/install_files.h"
+#include "install/source_checks.h"
 
 #include <cstdio>
 #include <vector>
@@ -19,9 +20,9 @@ namespace fs = std::filesystem;
 using namespace trackinstall;
 
 const std::array<TrackBlockSource, 3> kTrackBlocks = {{
-    {Row::TrackManagerFirst, "ENGTN.DAT", "ENGTN_O.DAT"},
-    {Row::TrackManagerSecond, "TRK_N.DAT", "TRK_N.DAT"},
-    {Row::TrackManagerThird, "TRKL.DAT", "TRKLO.DAT"},
+    {Row::TrackManagerFirst, "ENGTN.DAT", "ENGTN_O.DAT", addontracks::kNameBlockSize},
+    {Row::TrackManagerSecond, "TRK_N.DAT", "TRK_N.DAT", addontracks::kOrderBlockSize},
+    {Row::TrackManagerThird, "TRKL.DAT", "TRKLO.DAT", addontracks::kLengthBlockSize},
 }};
 
 std::optional<std::uint32_t> trackBlockRoom(Row row, int v)
@@ -66,6 +67,10 @@ std::optional<std::vector<Block>> readBlocks(const GameContext& context, bool pa
             prompt.warn(withFile(kCannotReadBlock, source));
             return std::nullopt;
         }
+        if (const auto problem = blockFileProblem(*bytes, b.length)) {
+            prompt.warn(badSourceText(kCannotReadBlock, source, *problem));
+            return std::nullopt;
+        }
         const std::optional<std::uint32_t> room = trackBlockRoom(b.row, context.version);
         if (room && bytes->size() > *room) {
             prompt.warn(withFile(kCannotReadBlock, source) + ": " + std::to_string(bytes->size()) +
@@ -91,6 +96,14 @@ void writeBlocks(GameFile& exe, const std::vector<Block>& blocks, int v)
 
 using TrackContents = std::array<std::optional<Bytes>, rec::kTracks>;
 
+bool checkTrackSource(const fs::path& source, const Bytes& bytes, UserPrompt& prompt)
+{
+    const std::optional<std::string> problem = trackFileProblem(bytes);
+    if (problem)
+        prompt.warn(badSourceText(trackfiles::kCannotCopy, source, *problem));
+    return !problem;
+}
+
 // The 16 track files beside the CD's KVR.EXE; reports the first that cannot be read.
 bool readCdTracks(const fs::path& cdExe, TrackContents& tracks, UserPrompt& prompt)
 {
@@ -101,6 +114,8 @@ bool readCdTracks(const fs::path& cdExe, TrackContents& tracks, UserPrompt& prom
             prompt.inform(withFile(trackfiles::kCannotCopy, source));
             return false;
         }
+        if (!checkTrackSource(source, *tracks[std::size_t(t)], prompt))
+            return false;
     }
     return true;
 }
@@ -170,6 +185,8 @@ InstallOutcome installTrackPack(const GameContext& context, UserPrompt& prompt)
             prompt.inform(withFile(trackfiles::kCannotCopy, source));
             return InstallOutcome::BadSource;
         }
+        if (!checkTrackSource(source, *tracks[std::size_t(t)], prompt))
+            return InstallOutcome::BadSource;
         // A CD copy of the same track is replaced by the pack's; each file is written once.
         std::erase(order, t);
         order.push_back(t);

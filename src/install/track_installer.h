@@ -22,11 +22,13 @@ inline constexpr const char* kOriginalInstalled = "Original tracks installed!";
 inline constexpr const char* kCannotReadBlock = "Cannot read track data file!";
 } // namespace trackinstall
 
-// A KVR.EXE block that the installations replace whole with an editor data file.
+// A KVR.EXE block that the installations replace whole with an editor data file of
+// exactly the block's length.
 struct TrackBlockSource {
     Row row;
     const char* pack;
     const char* original;
+    std::size_t length;
 };
 
 // In the order they are written: track names, TRK_N, TRKL.

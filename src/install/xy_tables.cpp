@@ -170,6 +170,23 @@ XyTables readXyTables(const fs::path& file)
     return parseXyTables(text, file.string());
 }
 
+std::optional<std::string> xyTableProblem(const XyTable& table, std::uint64_t exeSize)
+{
+    for (int r = 0; r < cockpitdef::kXyRows; ++r)
+        for (std::uint32_t at : table.rows[std::size_t(r)])
+            if (at >= exeSize) {
+                char position[16];
+                std::snprintf(position, sizeof position, "0x%X", unsigned(at));
+                std::string versions;
+                for (int v : table.versions)
+                    versions += (versions.empty() ? "" : " ") + std::to_string(v);
+                return "the table for versions " + versions + ", row " + std::to_string(cockpitdef::kXyFirstLine + r) +
+                       ": position " + position + " lies past the end of KVR.EXE (" + std::to_string(exeSize) +
+                       " bytes)";
+            }
+    return std::nullopt;
+}
+
 std::string formatXyTables(const XyTables& tables, const std::string& header)
 {
     std::ostringstream out;

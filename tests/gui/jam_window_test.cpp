@@ -112,6 +112,33 @@ private slots:
         QTest::mouseClick(w.backButton(), Qt::LeftButton);
         QVERIFY(!w.isVisible());
     }
+
+    // A real game's texture is in another format: the converter refuses it, and the
+    // window shows the converter's reason, not "Bitmap has been exported!".
+    void aTextureInAnotherFormatIsRefusedWithTheConvertersReason()
+    {
+        JamHarness h;
+        kvrgui::TJamForm w(h.services);
+        w.show();
+        w.fileList()->setCurrentRow(10);
+        QTest::mouseClick(w.importButton(), Qt::LeftButton);
+        QVERIFY(w.jams().hasPicture());
+        const fs::path ferrari = h.game() / "GAMEJAMS" / "FERRARI.JAM";
+        std::ofstream(ferrari, std::ios::binary | std::ios::trunc) << std::string(42768, '\x5A');
+        const Bytes foreign = h.bytesOf(ferrari);
+        h.prompt.informed.clear();
+
+        QTest::mouseClick(w.exportButton(), Qt::LeftButton);
+        QVERIFY(h.prompt.informed.empty());
+        QCOMPARE(h.prompt.warned.size(), std::size_t(1));
+        const std::string& message = h.prompt.warned[0];
+        QVERIFY2(message.find("FERRARI.JAM") != std::string::npos, message.c_str());
+        QVERIFY2(message.find("kvrjam: cannot replace") != std::string::npos, message.c_str());
+        QVERIFY2(message.find("in another format") != std::string::npos, message.c_str());
+        QVERIFY2(message.find("KVRDESK_CONVERTER") != std::string::npos, message.c_str());
+        QVERIFY(h.bytesOf(ferrari) == foreign);
+        QVERIFY(!fs::exists(h.game() / "GAMEJAMS" / "FERRARI.JAM.orig"));
+    }
 };
 
 QTEST_MAIN(JamWindowTest)

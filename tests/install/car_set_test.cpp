@@ -1,6 +1,7 @@
 #include "core/safe_write.h"
 #include "install/car_set.h"
 #include "support/install_game.h"
+#include "textures/jam_file.h"
 
 #include <gtest/gtest.h>
 
@@ -12,13 +13,23 @@ using kvrtest::readFile;
 using kvrtest::snapshot;
 using Bytes = std::vector<std::uint8_t>;
 
+// Car set file i: a small texture of its own.
+Bytes sourceBytes(std::size_t i)
+{
+    kvr::JamTexture t;
+    t.width = std::uint16_t(1 + i);
+    t.height = 2;
+    t.pixels.assign(std::size_t(t.width) * t.height, std::uint8_t(0x80 + i));
+    return kvr::encodeJam(t);
+}
+
 // A game whose GAMEJAMS holds the 14 textures, some read-only, and a car set in DATA.
 struct CarSetGame : InstallGame {
     CarSetGame() : InstallGame(0, true)
     {
         for (std::size_t i = 0; i < kvr::kCarSetFiles.size(); ++i) {
             kvrtest::writeFile(target(i), Bytes(100 + i, std::uint8_t(i)));
-            kvrtest::writeFile(data() / kvr::kCarSetFiles[i], Bytes(300 + i, std::uint8_t(0x80 + i)));
+            kvrtest::writeFile(data() / kvr::kCarSetFiles[i], sourceBytes(i));
         }
         for (std::size_t i : {0u, 13u})
             fs::permissions(target(i), fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
@@ -35,7 +46,7 @@ TEST(CarSet, CopiesAllFourteenReadOnlyOnesTooKeepingOriginals)
     EXPECT_EQ(kvr::installCarSet(g.context, g.prompt), kvr::InstallOutcome::Installed);
     EXPECT_EQ(g.prompt.informed, (std::vector<std::string>{"New carset installed!"}));
     for (std::size_t i = 0; i < kvr::kCarSetFiles.size(); ++i) {
-        EXPECT_EQ(readFile(g.target(i)), Bytes(300 + i, std::uint8_t(0x80 + i))) << kvr::kCarSetFiles[i];
+        EXPECT_EQ(readFile(g.target(i)), sourceBytes(i)) << kvr::kCarSetFiles[i];
         EXPECT_EQ(readFile(fs::path(g.target(i)) += ".orig"), Bytes(100 + i, std::uint8_t(i))) << kvr::kCarSetFiles[i];
         EXPECT_TRUE(writable(g.target(i))) << kvr::kCarSetFiles[i];
     }
@@ -71,7 +82,7 @@ TEST(CarSet, OneFinalMessageNamesEveryFileThatCouldNotBeWritten)
                                                            (g.game() / "GAMEJAMS").string() +
                                                            ": BENETTON.JAM, WILLIAMS.JAM"}));
     EXPECT_EQ(readFile(g.target(0)), Bytes(100, 0)) << "a failed copy leaves the old texture whole";
-    EXPECT_EQ(readFile(g.target(1)), Bytes(301, 0x81)) << "the others are copied";
+    EXPECT_EQ(readFile(g.target(1)), sourceBytes(1)) << "the others are copied";
     EXPECT_FALSE(fs::exists(fs::path(g.target(0)) += ".orig"));
 }
 

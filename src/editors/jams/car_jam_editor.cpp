@@ -82,8 +82,8 @@ void CarJamEditor::loadBitmap(const fs::path& file)
     TDIB probe;
     try {
         probe.loadFromBytes(bytes);
-    } catch (const GeneralError&) {
-        throw GeneralError(quoted(file) + " is not a bitmap file.");
+    } catch (const GeneralError& e) {
+        throw GeneralError(quoted(file) + " cannot be loaded: " + e.what());
     }
     if (const auto problem = bitmapProblem(probe, kPaintingWidth, kPaintingHeight, "A car painting"))
         throw GeneralError(quoted(file) + " cannot be used. " + *problem);

@@ -51,9 +51,7 @@ struct OpenTrack {
     std::uint32_t setup = 0;
 };
 
-// Opens a track file and finds its setup. The setup bytes and the fuel word must lie
-// inside the file, clear of the position word and of the checksum trailer: writing
-// there would break the file for the game and for the next read.
+// Opens a track file and finds its setup.
 OpenTrack openTrack(const fs::path& gameDir, int track)
 {
     GameFile file = GameFile::open(trackFilePath(gameDir, track), track::errorText(kTrackOpenStep));
@@ -61,17 +59,8 @@ OpenTrack openTrack(const fs::path& gameDir, int track)
     const std::uint32_t setup = trackSetupPosition(file.readWord());
     file.seek(setup);
     file.setErrorText(track::errorText(kSetupStep));
-
-    const std::uint32_t setupCount = track::kTyreOffset + 1;
-    const std::uint32_t fuel = setup + track::kFuelOffset;
-    const std::uint32_t usable = file.size() > kChecksumSize ? file.size() - std::uint32_t(kChecksumSize) : 0;
-    const auto fail = [&](const std::string& why) {
-        throw FileAccessError(file.errorText(), file.path().string() + ": " + why);
-    };
-    if (std::uint64_t(setup) + setupCount > usable || std::uint64_t(fuel) + 2 > usable)
-        fail("the setup values run into the checksum or past the end");
-    if (overlaps(setup, setupCount, track::kSetupWordPosition, 2) || overlaps(fuel, 2, track::kSetupWordPosition, 2))
-        fail("the setup values overlap the setup position word");
+    if (const auto problem = trackSetupProblem(setup, file.size()))
+        throw FileAccessError(file.errorText(), file.path().string() + ": " + *problem);
     return {std::move(file), setup};
 }
 
@@ -121,6 +110,18 @@ fs::path trackFilePath(const fs::path& gameDir, int track)
 }
 
 std::uint16_t trackSetupPosition(std::uint16_t word) { return std::uint16_t(word + track::kSetupWordOffset); }
+
+std::optional<std::string> trackSetupProblem(std::uint32_t setup, std::uint64_t size)
+{
+    const std::uint32_t setupCount = track::kTyreOffset + 1;
+    const std::uint32_t fuel = setup + track::kFuelOffset;
+    const std::uint64_t usable = size > kChecksumSize ? size - kChecksumSize : 0;
+    if (std::uint64_t(setup) + setupCount > usable || std::uint64_t(fuel) + 2 > usable)
+        return std::string("the setup values run into the checksum or past the end");
+    if (overlaps(setup, setupCount, track::kSetupWordPosition, 2) || overlaps(fuel, 2, track::kSetupWordPosition, 2))
+        return std::string("the setup values overlap the setup position word");
+    return std::nullopt;
+}
 
 TrackSetup trackSetup(const SettingsRecord& record, int track)
 {

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -51,6 +52,12 @@ std::filesystem::path trackFilePath(const std::filesystem::path& gameDir, int tr
 
 // The setup position for the word at 0x1014 (0xF000 gives 0x0020).
 std::uint16_t trackSetupPosition(std::uint16_t word);
+
+// Why a track file of `size` bytes cannot hold its setup at `setup`: the setup bytes and
+// the fuel word must lie inside the file, clear of the position word and of the checksum
+// trailer, as writing there would break the file for the game and for the next read.
+// Nothing when it can.
+std::optional<std::string> trackSetupProblem(std::uint32_t setup, std::uint64_t size);
 
 struct TrackSetup {
     std::uint8_t frontWing = 0;
