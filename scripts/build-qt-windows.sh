@@ -137,4 +137,6 @@ printf '%s\n' "$wanted" > "$stamp"
 rm -rf "$work"
 
 took=$((SECONDS - start))
-echo "Qt $qt_version for Windows: $prefix ($(du -sh "$prefix" | cut -f1)), built in $((took / 60)) min $((took % 60)) s"
+# The processor time too: on a shared machine the wall time says little.
+cpu=$(times | tail -1)
+echo "Qt $qt_version for Windows: $prefix ($(du -sh "$prefix" | cut -f1)), built in $((took / 60)) min $((took % 60)) s (processor time, user and system: $cpu)"
