@@ -137,6 +137,10 @@ printf '%s\n' "$wanted" > "$stamp"
 rm -rf "$work"
 
 took=$((SECONDS - start))
-# The processor time too: on a shared machine the wall time says little.
-cpu=$(times | tail -1)
+# The processor time too: on a shared machine the wall time says little. (`times` in this
+# shell, not in a subshell, which would count only its own children.)
+times_file=$(mktemp)
+times > "$times_file"
+cpu=$(tail -1 "$times_file")
+rm -f "$times_file"
 echo "Qt $qt_version for Windows: $prefix ($(du -sh "$prefix" | cut -f1)), built in $((took / 60)) min $((took % 60)) s (processor time, user and system: $cpu)"
