@@ -2,11 +2,12 @@
 #include "app/main_window.h"
 #include "app/start_window.h"
 #include "core/editor_home.h"
+#include "core/platform/program_arguments.h"
 #include "widgets/prompt_qt.h"
+#include "widgets/qt_paths.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QFile>
 #include <QTimer>
 
 #include <cstring>
@@ -32,11 +33,13 @@ bool answeredWithoutWindows(int argc, char** argv, int& code)
 {
     for (int i = 1; i < argc; ++i) {
         if (!std::strcmp(argv[i], "--help") || !std::strcmp(argv[i], "-h")) {
+            kvr::platform::useParentConsole();
             std::cout << kUsage;
             code = std::cout.flush() ? 0 : 3;
             return true;
         }
         if (!std::strcmp(argv[i], "--version") || !std::strcmp(argv[i], "-v")) {
+            kvr::platform::useParentConsole();
             std::cout << "kvrdesk " << KVR_VERSION << '\n';
             code = std::cout.flush() ? 0 : 3;
             return true;
@@ -72,10 +75,10 @@ int main(int argc, char** argv)
 
     std::optional<std::filesystem::path> gameDir;
     if (!parser.positionalArguments().isEmpty())
-        gameDir = std::filesystem::path(QFile::encodeName(parser.positionalArguments().first()).toStdString());
+        gameDir = kvrgui::toPath(parser.positionalArguments().first());
 
     const kvr::EditorHome home = kvr::EditorHome::forProgram(kvr::runningProgram(argv[0]));
-    kvrgui::setPictureCache(QString::fromStdString((home.stateDir / "cache").string()));
+    kvrgui::setPictureCache(kvrgui::fromPath(home.stateDir / "cache"));
     kvrgui::QtPrompt prompt;
     kvrgui::TMainForm form(home, prompt);
     prompt.setParent(&form);

@@ -7,8 +7,10 @@
 #include "app/path_window.h"
 #include "app/start_window.h"
 #include "core/errors.h"
+#include "core/platform/path_text.h"
 #include "widgets/enter_as_tab.h"
 #include "widgets/prompt_qt.h"
+#include "widgets/qt_paths.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -69,7 +71,7 @@ TMainForm::TMainForm(kvr::EditorHome home, kvr::UserPrompt& prompt, QWidget* par
                                                                   m_palette,
                                                                   [this] { onRestoreOriginalSettings(); },
                                                                   [this](const kvr::FileAccessError& e) { fatal(e); }},
-      m_settings(QString::fromStdString((m_home.stateDir / "kvrdesk.ini").string()), QSettings::IniFormat),
+      m_settings(fromPath(m_home.stateDir / "kvrdesk.ini"), QSettings::IniFormat),
       m_splash(new TStartForm), m_des(new TDesForm(this)), m_ie(new TIEForm(m_services, this))
 {
     setObjectName(QStringLiteral("mainWindow"));
@@ -205,9 +207,10 @@ void TMainForm::guarded(const std::function<void()>& action)
 
 void TMainForm::setCaption(const std::optional<std::string>& caption)
 {
-    // "[*]" shows whether the record has changes no file holds.
+    // "[*]" shows whether the record has changes no file holds. The caption names the
+    // settings file by its path text, not in the game's code page.
     if (caption)
-        setWindowTitle(fromAnsi(*caption) + QStringLiteral("[*]"));
+        setWindowTitle(fromPath(kvr::platform::pathFromText(*caption)) + QStringLiteral("[*]"));
 }
 
 } // namespace kvrgui

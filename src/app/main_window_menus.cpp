@@ -3,6 +3,8 @@
 #include "app/des_window.h"
 #include "app/editor_buttons.h"
 #include "app/ie_window.h"
+#include "core/platform/path_text.h"
+#include "widgets/qt_paths.h"
 
 #include <QFileInfo>
 #include <QMenuBar>
@@ -139,7 +141,7 @@ void TMainForm::settingsFileDone(bool done)
         return;
     m_document.markClean();
     QStringList files = m_settings.value(QStringLiteral("recentFiles")).toStringList();
-    const QString file = QString::fromStdString(m_session.currentName());
+    const QString file = fromPath(kvr::platform::pathFromText(m_session.currentName()));
     files.removeAll(file);
     files.prepend(file);
     while (files.size() > kRecentFiles)
@@ -156,9 +158,8 @@ void TMainForm::showRecentFiles()
         const QString file = files[i];
         QAction* a = m_recentMenu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(file).fileName()));
         a->setToolTip(file);
-        connect(a, &QAction::triggered, this, [this, file] {
-            loadSettings([this, file] { return m_session.loadFrom(fs::path(QFile::encodeName(file).toStdString())); });
-        });
+        connect(a, &QAction::triggered, this,
+                [this, file] { loadSettings([this, file] { return m_session.loadFrom(toPath(file)); }); });
     }
     m_recentMenu->setEnabled(!files.isEmpty());
 }

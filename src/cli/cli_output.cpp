@@ -1,4 +1,5 @@
 #include "cli/cli_output.h"
+#include "cli/commands.h"
 
 #include "core/errors.h"
 #include "core/platform/native_file.h"
@@ -18,7 +19,7 @@ void writeOutput(const std::string& name, std::span<const std::uint8_t> bytes)
         return;
     }
     try {
-        kvr::writeOutputFile(name, bytes);
+        kvr::writeOutputFile(argumentPath(name), bytes);
     } catch (const kvr::WriteFailure& e) {
         throw kvr::GeneralError("Cannot write " + name + ": " + e.reason());
     }

@@ -16,13 +16,14 @@ CommandRegistration reg([](CLI::App& app, Action& chosen) {
     cmd->add_flag("--verify", *verify, "Only check the trailer: exit 0 when it matches, 4 when not");
     cmd->callback([&chosen, file, verify] {
         chosen = [file, verify] {
+            const std::filesystem::path path = argumentPath(*file);
             if (*verify) {
-                const bool ok = kvr::verifyChecksumFile(*file);
+                const bool ok = kvr::verifyChecksumFile(path);
                 std::cout << (ok ? "checksum matches" : "checksum does not match") << '\n';
                 return int(ok ? kDone : kChecksumMismatch);
             }
-            const kvr::GameFolderLock lock(kvr::gameFolderOf(*file));
-            kvr::updateChecksumFile(*file);
+            const kvr::GameFolderLock lock(kvr::gameFolderOf(path));
+            kvr::updateChecksumFile(path);
             return int(kDone);
         };
     });

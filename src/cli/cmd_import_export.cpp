@@ -71,12 +71,12 @@ std::vector<kvr::Editor> onlyEditors(const Options& o)
 kvr::GameContext contextFor(const Options& o)
 {
     kvr::GameContext c;
-    const fs::path exe = kvr::findInDir(o.game, "KVR.EXE");
+    const fs::path exe = kvr::findInDir(argumentPath(o.game), "KVR.EXE");
     c.config = kvr::Configuration::forExecutable(exe);
     c.config.namesInStateFile = o.names == "state";
     c.config.cockpitColoursInStateFile = o.cockpit == "state";
     c.home = o.home.empty() ? kvr::EditorHome::forProgram(kvr::runningProgram(programPath()))
-                            : kvr::EditorHome::inFolder(o.home);
+                            : kvr::EditorHome::inFolder(argumentPath(o.home));
     kvr::GameFile file = kvr::GameFile::open(exe);
     // A file too short for the version byte keeps index 0; its blocks then report the
     // file access error.
@@ -87,13 +87,13 @@ kvr::GameContext contextFor(const Options& o)
 
 CliPrompt promptFor(const Options& o)
 {
-    return CliPrompt(o.yes, o.cd.empty() ? std::nullopt : std::optional<fs::path>(o.cd));
+    return CliPrompt(o.yes, o.cd.empty() ? std::nullopt : std::optional<fs::path>(argumentPath(o.cd)));
 }
 
 kvr::SettingsRecord readInput(const std::string& file)
 {
     kvr::SettingsRecord record;
-    if (!kvr::readSettingsFile(file, record))
+    if (!kvr::readSettingsFile(argumentPath(file), record))
         throw kvr::GeneralError("Cannot open " + file);
     return record;
 }

@@ -33,10 +33,10 @@ void addCommon(CLI::App* cmd, InstallOptions& o)
 kvr::GameContext contextFor(const InstallOptions& o)
 {
     kvr::GameContext c;
-    const fs::path exe = kvr::findInDir(o.game, "KVR.EXE");
+    const fs::path exe = kvr::findInDir(argumentPath(o.game), "KVR.EXE");
     c.config = kvr::Configuration::forExecutable(exe);
     c.home = o.home.empty() ? kvr::EditorHome::forProgram(kvr::runningProgram(programPath()))
-                            : kvr::EditorHome::inFolder(o.home);
+                            : kvr::EditorHome::inFolder(argumentPath(o.home));
     kvr::GameFile file = kvr::GameFile::open(exe);
     // A file too short for the version byte keeps index 0; its blocks then report the
     // file access error.
@@ -61,7 +61,7 @@ int exitFor(kvr::InstallOutcome outcome)
 
 std::optional<fs::path> cdFolder(const InstallOptions& o)
 {
-    return o.cd.empty() ? std::nullopt : std::optional<fs::path>(o.cd);
+    return o.cd.empty() ? std::nullopt : std::optional<fs::path>(argumentPath(o.cd));
 }
 
 CommandRegistration cockpitCommand([](CLI::App& app, Action& chosen) {

@@ -20,7 +20,7 @@ constexpr std::uint64_t kMaxJsonBytes = 16ull * 1024 * 1024;
 kvr::SettingsRecord load(const std::string& file)
 {
     kvr::SettingsRecord r;
-    if (!kvr::readSettingsFile(file, r))
+    if (!kvr::readSettingsFile(argumentPath(file), r))
         throw kvr::GeneralError("Cannot open " + file);
     return r;
 }
@@ -62,7 +62,7 @@ CommandRegistration fromJson([](CLI::App& app, Action& chosen) {
     cmd->add_option("-o,--output", *output, "Settings file to write (- for standard output)")->required();
     cmd->callback([&chosen, file, output] {
         chosen = [file, output] {
-            const std::vector<std::uint8_t> text = kvr::readInputFile(*file, kMaxJsonBytes);
+            const std::vector<std::uint8_t> text = kvr::readInputFile(argumentPath(*file), kMaxJsonBytes);
             nlohmann::json j;
             try {
                 j = nlohmann::json::parse(text.begin(), text.end());

@@ -53,19 +53,19 @@ int runPicture(const PictureOptions& o)
 {
     kvr::GamePalette palette;
     if (!o.palette.empty())
-        kvr::loadGamePalette(o.palette, palette);
+        kvr::loadGamePalette(argumentPath(o.palette), palette);
     const kvr::ColourTable* colours = palette.loaded ? &palette.entries : nullptr;
     kvr::RgbPicture picture;
     try {
         if (o.loader == "dib") {
             kvr::TDIB dib;
-            dib.loadFromFile(o.file);
+            dib.loadFromFile(argumentPath(o.file));
             if (dib.empty())
                 throw kvr::GeneralError("The bitmap is empty");
             picture = kvr::renderDib(dib, colours);
         } else {
             kvr::TDIB256 dib;
-            dib.loadFromFile(o.file);
+            dib.loadFromFile(argumentPath(o.file));
             picture = kvr::renderDib256(dib, colours);
         }
     } catch (const kvr::InvalidGraphic& e) {

@@ -16,7 +16,7 @@ CommandRegistration reg([](CLI::App& app, Action& chosen) {
     cmd->add_option("--game", *game, "Game directory (holds KVR.EXE)")->required();
     cmd->callback([&chosen, game] {
         chosen = [game] {
-            kvr::GameFile exe = kvr::GameFile::open(kvr::findInDir(*game, "KVR.EXE"));
+            kvr::GameFile exe = kvr::GameFile::open(kvr::findInDir(argumentPath(*game), "KVR.EXE"));
             const int index = kvr::detectVersion(exe);
             std::cout << index << ' ' << kvr::ansiToUtf8(kvr::versionName(index)) << '\n';
             return int(kDone);

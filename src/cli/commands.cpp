@@ -3,6 +3,7 @@
 #include "cli/cli_output.h"
 
 #include "core/errors.h"
+#include "core/platform/path_text.h"
 
 #include <algorithm>
 #include <iostream>
@@ -26,6 +27,11 @@ const char* g_programPath = nullptr;
 CommandRegistration::CommandRegistration(Adder adder) { registry().push_back(std::move(adder)); }
 
 const char* programPath() { return g_programPath; }
+
+std::filesystem::path argumentPath(const std::string& text)
+{
+    return kvr::platform::pathFromText(text);
+}
 
 namespace {
 

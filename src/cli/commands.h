@@ -2,6 +2,7 @@
 
 #include <CLI/CLI.hpp>
 
+#include <filesystem>
 #include <functional>
 #include <string>
 
@@ -31,5 +32,9 @@ int runCli(int argc, char** argv);
 
 // The program's own path, for finding the editor's data.
 const char* programPath();
+
+// A file or folder named on the command line. The arguments are path text (UTF-8 on
+// Windows), which std::filesystem would read in the code page if given it directly.
+std::filesystem::path argumentPath(const std::string& text);
 
 } // namespace kvrcli

@@ -1,5 +1,6 @@
 #include "core/settings_session.h"
 
+#include "core/platform/path_text.h"
 #include "core/settings_file.h"
 #include "core/settings_record.h"
 #include "core/user_prompt.h"
@@ -59,10 +60,10 @@ std::optional<std::string> SettingsSession::saveThroughDialog()
     const auto chosen = m_prompt.chooseFile(settingsDialog(FileRequest::Mode::Save));
     if (!chosen)
         return std::nullopt;
-    const std::string path = chosen->string();
+    const std::string path = platform::pathText(*chosen);
     if (!nameFits(path))
         return std::nullopt;
-    if (!writeSettingsFile(path, m_record)) {
+    if (!writeSettingsFile(*chosen, m_record)) {
         m_prompt.warn("Cannot write the settings file " + path);
         return std::nullopt;
     }
@@ -76,7 +77,8 @@ std::optional<std::string> SettingsSession::save(const std::string& description)
 {
     takeDescription(description);
     m_wrote = false;
-    if (!m_currentName.empty() && !m_nameIsOriginal && writeSettingsFile(m_currentName, m_record)) {
+    if (!m_currentName.empty() && !m_nameIsOriginal &&
+        writeSettingsFile(platform::pathFromText(m_currentName), m_record)) {
         m_wrote = true;
         return std::nullopt;
     }
@@ -100,10 +102,10 @@ std::optional<std::string> SettingsSession::load()
 
 std::optional<std::string> SettingsSession::loadFrom(const fs::path& file)
 {
-    const std::string path = file.string();
+    const std::string path = platform::pathText(file);
     if (!nameFits(path))
         return std::nullopt;
-    if (!readSettingsFile(path, m_record)) {
+    if (!readSettingsFile(file, m_record)) {
         m_prompt.warn("Cannot open the settings file " + path);
         return std::nullopt;
     }
@@ -115,7 +117,7 @@ std::optional<std::string> SettingsSession::loadFrom(const fs::path& file)
 void SettingsSession::restoreOriginal()
 {
     const fs::path original = m_home.data("ORIGIN.SET");
-    m_currentName = original.string();
+    m_currentName = platform::pathText(original);
     m_nameIsOriginal = true;
     readSettingsFile(original, m_record);
 }

@@ -1,5 +1,6 @@
 #include "graphics/wing_image_model.h"
 
+#include "core/platform/path_text.h"
 #include "graphics/dib256.h"
 
 #include <algorithm>
@@ -84,7 +85,7 @@ void WinGImageModel::loadPicture()
     if (m_fileName.empty() || m_fileName == kNoPicture)
         return;
     TDIB256 dib;
-    dib.loadFromFile(m_fileName);
+    dib.loadFromFile(platform::pathFromText(m_fileName));
 
     struct Guard {
         bool& flag;

@@ -46,9 +46,9 @@ class WinGImageModel {
     TView& view() { return m_view; }
     const TView& view() const { return m_view; }
 
-    // Clears every pixel to index 0, then loads the named 8-bit bitmap ("(none)" or
-    // empty: no picture). Throws GeneralError or InvalidGraphic when the file cannot
-    // be used; the bitmap then stays cleared and the name is kept.
+    // Clears every pixel to index 0, then loads the 8-bit bitmap named by its path text
+    // (see platform/path_text.h; "(none)" or empty: no picture). Throws GeneralError or InvalidGraphic when the file
+    // cannot be used; the bitmap then stays cleared and the name is kept.
     void setFileName(const std::string& fileName);
     const std::string& fileName() const { return m_fileName; }
 

@@ -1,5 +1,6 @@
 // kvrjam: converts between the game's texture files and 8-bit bitmaps for the editor.
 #include "core/platform/native_file.h"
+#include "core/platform/program_arguments.h"
 #include "textures/jam_convert.h"
 
 #include <cstdio>
@@ -25,7 +26,8 @@ int main(int argc, char** argv)
     kvr::platform::useUntranslatedStandardStreams();
     kvr::JamCommand command;
     try {
-        command = kvr::parseJamCommand(std::vector<std::string>(argv + 1, argv + argc));
+        const std::vector<std::string> arguments = kvr::platform::programArguments(argc, argv);
+        command = kvr::parseJamCommand(std::span(arguments).subspan(arguments.empty() ? 0 : 1));
     } catch (const std::exception& e) {
         return fail(e.what(), kWrongUsage);
     }

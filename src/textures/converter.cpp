@@ -55,8 +55,8 @@ std::string reasonFrom(const std::string& errorOutput)
 
 fs::path converterProgram(const fs::path& runningProgramPath)
 {
-    if (const char* own = std::getenv(kConverterVariable); own && *own)
-        return fs::path(own);
+    if (fs::path own = platform::pathFromEnvironment(kConverterVariable); !own.empty())
+        return own;
     const fs::path self = runningProgramPath.empty() ? runningProgram(nullptr) : runningProgramPath;
     return self.parent_path() / platform::programFileName("kvrjam");
 }

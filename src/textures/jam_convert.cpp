@@ -2,6 +2,7 @@
 
 #include "core/byte_reader.h"
 #include "core/platform/native_file.h"
+#include "core/platform/path_text.h"
 #include "core/safe_write.h"
 #include "graphics/bitmap_file.h"
 #include "graphics/bitmap_writer.h"
@@ -115,7 +116,7 @@ JamCommand parseJamCommand(std::span<const std::string> arguments)
                                (isJam ? "-jHELMETS1.JAM" : "-bHELMETS.BMP"));
         if (!jam && !bitmap)
             jamFirst = isJam;
-        slot = fs::path(a.substr(2));
+        slot = platform::pathFromText(a.substr(2));
     }
     if (!jam || !bitmap)
         throw GeneralError("both -j<file.jam> and -b<file.bmp> are needed (see kvrjam --help)");

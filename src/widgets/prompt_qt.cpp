@@ -1,9 +1,9 @@
 #include "widgets/prompt_qt.h"
 
 #include "core/ansi.h"
+#include "widgets/qt_paths.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QFileDialog>
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -132,7 +132,7 @@ std::optional<std::filesystem::path> QtPrompt::chooseFile(const kvr::FileRequest
     QFileDialog dialog(owner(), fromAnsi(request.title));
     dialog.setNameFilter(qtFilter(request.filter));
     if (!request.initialDirectory.empty())
-        dialog.setDirectory(QString::fromStdString(request.initialDirectory.string()));
+        dialog.setDirectory(fromPath(request.initialDirectory));
     if (!request.fileName.empty())
         dialog.selectFile(QString::fromStdString(request.fileName));
     if (!request.defaultExtension.empty())
@@ -146,7 +146,7 @@ std::optional<std::filesystem::path> QtPrompt::chooseFile(const kvr::FileRequest
     }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
-    return std::filesystem::path(QFile::encodeName(dialog.selectedFiles().first()).toStdString());
+    return toPath(dialog.selectedFiles().first());
 }
 
 } // namespace kvrgui

@@ -21,6 +21,12 @@ fs::path userSettingsFolder()
     return {};
 }
 
+fs::path pathFromEnvironment(const char* name)
+{
+    const char* value = std::getenv(name);
+    return value ? fs::path(value) : fs::path();
+}
+
 std::string programFileName(std::string_view stem) { return std::string(stem); }
 
 } // namespace kvr::platform

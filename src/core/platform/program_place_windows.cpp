@@ -1,6 +1,7 @@
 #include "core/platform/program_place.h"
 
 #include <cstdlib>
+#include <cstring>
 #include <windows.h>
 
 namespace kvr::platform {
@@ -26,6 +27,13 @@ fs::path userSettingsFolder()
     if (const wchar_t* appData = ::_wgetenv(L"APPDATA"); appData && *appData)
         return appData;
     return {};
+}
+
+fs::path pathFromEnvironment(const char* name)
+{
+    const std::wstring wide(name, name + std::strlen(name));
+    const wchar_t* value = ::_wgetenv(wide.c_str());
+    return value ? fs::path(value) : fs::path();
 }
 
 std::string programFileName(std::string_view stem) { return std::string(stem) + ".exe"; }

@@ -1,6 +1,7 @@
 #include "core/system_process_runner.h"
 
 #include "core/platform/command_line.h"
+#include "core/platform/path_text.h"
 #include "core/platform/windows_error.h"
 
 #include <algorithm>
@@ -89,7 +90,7 @@ ProcessResult SystemProcessRunner::run(const std::filesystem::path& program, con
 
     std::vector<std::wstring> words{program.wstring()};
     for (const std::string& a : arguments)
-        words.push_back(std::filesystem::path(a).wstring());
+        words.push_back(platform::pathFromText(a).wstring());
     std::wstring line = platform::windowsCommandLine(words);
 
     STARTUPINFOW startup{};

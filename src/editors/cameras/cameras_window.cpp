@@ -1,6 +1,7 @@
 #include "editors/cameras/cameras_window.h"
 
 #include "core/errors.h"
+#include "core/platform/path_text.h"
 #include "core/settings_record.h"
 #include "core/user_prompt.h"
 #include "graphics/wing_image_view.h"
@@ -56,7 +57,7 @@ TCameraForm::TCameraForm(EditorServices& services, QWidget* parent)
     m_view = new kvr::TWinGImage(viewGroup);
     m_view->setObjectName(QStringLiteral("defaultView"));
     try {
-        m_view->setFileName(services.context.home.data(kSheetFile).string());
+        m_view->setFileName(kvr::platform::pathText(services.context.home.data(kSheetFile)));
     } catch (const kvr::GeneralError& e) {
         services.prompt.warn(e.what());
     }

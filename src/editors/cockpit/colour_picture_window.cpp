@@ -1,6 +1,7 @@
 #include "editors/cockpit/colour_picture_window.h"
 
 #include "core/errors.h"
+#include "core/platform/path_text.h"
 #include "core/settings_record.h"
 #include "core/user_prompt.h"
 #include "editors/cockpit/colour_picture.h"
@@ -10,9 +11,9 @@
 #include "graphics/wing_image_view.h"
 #include "widgets/editor_services.h"
 #include "widgets/prompt_qt.h"
+#include "widgets/qt_paths.h"
 
 #include <QButtonGroup>
-#include <QFile>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QImageWriter>
@@ -41,7 +42,7 @@ QString teamName(const kvr::SettingsRecord& r, int team)
 // complete.
 void writePng(const QImage& image, const std::filesystem::path& file)
 {
-    const QString name = QFile::decodeName(QByteArray::fromStdString(file.string()));
+    const QString name = kvrgui::fromPath(file);
     QSaveFile out(name);
     QImageWriter writer(&out, "png");
     if (!out.open(QIODevice::WriteOnly) || !writer.write(image) || !out.commit())
@@ -113,7 +114,7 @@ ColourPictureWindow::ColourPictureWindow(EditorServices& services, const Setup& 
 void ColourPictureWindow::loadPicture(const char* file)
 {
     try {
-        m_picture->setFileName(services().context.home.data(file).string());
+        m_picture->setFileName(kvr::platform::pathText(services().context.home.data(file)));
     } catch (const kvr::GeneralError& e) {
         // Without its drawing the window still offers the swatches.
         services().prompt.warn(e.what());

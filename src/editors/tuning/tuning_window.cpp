@@ -2,6 +2,7 @@
 
 #include "core/codecs.h"
 #include "core/number_text.h"
+#include "core/platform/path_text.h"
 #include "core/settings_record.h"
 #include "editors/tuning/led_preview.h"
 #include "editors/tuning/tuning_blocks.h"
@@ -160,7 +161,7 @@ void TCTuningForm::showEvent(QShowEvent* event)
 
 void TCTuningForm::loadLedPicture()
 {
-    m_preview->setFileName(services().context.home.data(kLedPicture).string());
+    m_preview->setFileName(kvr::platform::pathText(services().context.home.data(kLedPicture)));
     const auto pixels = m_preview->wing().pixels();
     m_pristine.assign(pixels.begin(), pixels.end());
     m_preview->setFixedSize(m_preview->sizeHint());
