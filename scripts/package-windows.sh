@@ -1,0 +1,69 @@
+#!/usr/bin/env bash
+# Writes dist/kvrdesk-VERSION-setup.exe (an NSIS installer: per user, no administrator
+# needed) and dist/kvrdesk-VERSION-windows.zip (the same files) from the Windows build
+# that scripts/test-windows.sh leaves in build-mingw (WIN_BUILD names another).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$(pwd)
+
+scripts/setup.sh nsis cmake ninja-build
+
+win=${WIN_BUILD:-build-mingw}
+version=$(sed -n 's/^project(kvrdesk VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+if [ ! -f "$win/CMakeCache.txt" ] || ! grep -q '^KVR_GUI:BOOL=ON' "$win/CMakeCache.txt"; then
+  echo "No Windows build with the windows in $win: run scripts/test-windows.sh first" >&2
+  exit 1
+fi
+cmake --build "$win" --target kvrdesk kvrdesk-cli kvrjam kvr-data
+
+# The installed shape: bin/ with the programs, Qt's DLLs and plugins and the MinGW
+# runtime; share/kvrdesk/DATA; and the licences.
+package="$root/$win/package"
+stage="$package/kvrdesk-$version"
+rm -rf "$package"
+cmake --install "$win" --prefix "$stage" --strip > /dev/null
+licences="$stage/licences"
+mkdir -p "$licences"
+cp /usr/share/common-licenses/LGPL-3 "$licences/LGPL-3.txt"
+cp /usr/share/common-licenses/GPL-3 "$licences/GPL-3.txt"
+cp /usr/share/doc/libqt6core6/copyright "$licences/Qt-copyright.txt"
+cp /usr/share/doc/gcc-mingw-w64-base/copyright "$licences/GCC-runtime-copyright.txt"
+cp /usr/share/doc/mingw-w64-common/copyright "$licences/MinGW-w64-copyright.txt"
+cat > "$licences/README.txt" <<TEXT
+kvrdesk $version for Windows
+
+bin\\Qt6*.dll, bin\\platforms and bin\\styles are Qt $(dpkg-query -W -f='${Version}' qt6-base-dev | cut -d+ -f1),
+built unchanged from Debian's source of its qt6-base package, and used under the GNU
+Lesser General Public License version 3 (LGPL-3.txt, which adds to GPL-3.txt); their
+copyright holders and the licences of the libraries inside them are in Qt-copyright.txt.
+You may replace these DLLs with your own build of the same Qt version.
+
+bin\\libstdc++-6.dll and bin\\libgcc_s_seh-1.dll are GCC's runtime (GPL-3 with the GCC
+Runtime Library Exception, see GCC-runtime-copyright.txt); bin\\libwinpthread-1.dll is
+MinGW-w64's threads library (see MinGW-w64-copyright.txt).
+
+Everything else is kvrdesk's own, by the kvrdesk developers.
+TEXT
+# Texts for Windows' own editors.
+for f in "$licences"/*.txt; do sed -i 's/\r\?$/\r/' "$f"; done
+
+# The uninstaller removes exactly these files and then the folders they leave empty.
+remove="$package/remove.nsh"
+(
+  cd "$stage"
+  find . -type f | sort | sed 's|^\./||; s|/|\\|g; s|.*|  Delete "$INSTDIR\\&"|'
+  find . -mindepth 1 -type d | sort -r | sed 's|^\./||; s|/|\\|g; s|.*|  RMDir "$INSTDIR\\&"|'
+) > "$remove"
+size_kb=$(du -sk "$stage" | cut -f1)
+
+mkdir -p dist
+setup="dist/kvrdesk-$version-setup.exe"
+zip="dist/kvrdesk-$version-windows.zip"
+IFS=. read -r major minor patch <<< "$version"
+makensis -V2 -INPUTCHARSET UTF8 \
+  -DVERSION="$version" -DVERSION4="${major:-0}.${minor:-0}.${patch:-0}.0" \
+  -DSTAGE="$stage" -DICON="$root/$win/windows/kvrdesk.ico" -DOUTFILE="$root/$setup" \
+  -DSIZE_KB="$size_kb" -DREMOVE_NSH="$remove" dist/windows/kvrdesk.nsi
+rm -f "$zip"
+(cd "$package" && cmake -E tar cf "$root/$zip" --format=zip "kvrdesk-$version")
+echo "$setup ($(du -h "$setup" | cut -f1)), $zip ($(du -h "$zip" | cut -f1))"
