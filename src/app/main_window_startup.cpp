@@ -79,8 +79,10 @@ bool TMainForm::loadGame()
     kvr::SettingsRecord loaded = m_document.record();
     bool trackDataRead = false;
     bool blocksRead = false;
+    std::string trackDataProblem;
     try {
-        trackDataRead = kvr::startupLoad(m_context, loaded, [this](int bar) { m_splash->setProgress(bar); });
+        trackDataRead = kvr::startupLoad(
+            m_context, loaded, [this](int bar) { m_splash->setProgress(bar); }, &trackDataProblem);
         blocksRead = true;
     } catch (const kvr::FileAccessError& e) {
         fatal(e);
@@ -101,6 +103,8 @@ bool TMainForm::loadGame()
                           "\n\nThe editor starts without the helmet sheet; \"Import from game\" in the helmets "
                           "window reads it again.");
     }
+    if (!trackDataProblem.empty())
+        m_prompt.warn(trackDataProblem);
     m_document.reset(loaded);
     m_document.setTrackDataKnown(trackDataRead);
     m_versionLabel->setText(QStringLiteral("KVR: ") + fromAnsi(kvr::versionName(m_context.version)));

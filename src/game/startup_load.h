@@ -3,9 +3,11 @@
 #include "game/game_context.h"
 
 #include <functional>
+#include <string>
 
 namespace kvr {
 
+class FileAccessError;
 class SettingsRecord;
 
 // Progress of the splash bar: it stands at 4 when the load begins, goes up by 4 after
@@ -16,11 +18,17 @@ inline constexpr int kProgressFilesClosed = 92;
 
 // The start-up load from opening KVR.EXE to closing the game's files: detects the
 // language version into `context` (and its configuration), resets the record and reads
-// every block, the track data too when all 16 track files are there (otherwise its
-// bytes stay as they were). Returns whether the track data was read. `progress`
+// every block, the track data too when all 16 track files are there and can be read
+// (otherwise its bytes stay as they were, and `trackDataProblem`, when given, says why
+// a track file could not be read). Returns whether the track data was read. `progress`
 // receives the bar's new value after each step.
 // FileAccessError ends the program; GeneralError (a too short executable, a damaged
 // patch list) skips the rest of the load.
-bool startupLoad(GameContext& context, SettingsRecord& record, const std::function<void(int)>& progress = {});
+bool startupLoad(GameContext& context, SettingsRecord& record, const std::function<void(int)>& progress = {},
+                 std::string* trackDataProblem = nullptr);
+
+// What the user is told when the track data cannot be read: which file, why, and that
+// it stays unread.
+std::string trackDataUnread(const FileAccessError& error);
 
 } // namespace kvr

@@ -114,7 +114,11 @@ TrackFiles ensureTrackFiles(const fs::path& gameDir, UserPrompt& prompt)
             return TrackFiles::Declined;
         prompt.inform(trackfiles::kInsertCd);
         const std::optional<fs::path> cdExe = prompt.chooseFile(cdFileRequest());
-        if (cdExe && !copyTrackFilesFromCd(*cdExe, gameDir)) {
+        if (!cdExe) {
+            clearReadOnly(gameDir);
+            return TrackFiles::Cancelled;
+        }
+        if (!copyTrackFilesFromCd(*cdExe, gameDir)) {
             prompt.warn(trackfiles::kCannotCopy);
             copied = false;
         }
