@@ -89,7 +89,7 @@ void TIEForm::onImportAll()
             end = kvr::importAllData(m_services.context, r, m_services.prompt, known);
         });
         if (end == kvr::SequenceEnd::Completed)
-            m_services.document.markClean();
+            m_services.document.setOrigin(RecordOrigin::game());
     });
 }
 
@@ -107,7 +107,7 @@ void TIEForm::onExportAll()
             end = kvr::exportAllData(m_services.context, r, m_services.prompt, known);
         });
         if (end == kvr::SequenceEnd::Completed)
-            m_services.document.markClean();
+            m_services.document.gameHoldsRecord();
     });
     QApplication::restoreOverrideCursor();
 }

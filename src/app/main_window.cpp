@@ -74,7 +74,10 @@ TMainForm::TMainForm(kvr::EditorHome home, kvr::UserPrompt& prompt, QWidget* par
 {
     setObjectName(QStringLiteral("mainWindow"));
     m_services.helmets = &m_helmets;
-    setCaption(std::string(kvr::SettingsSession::kTitle));
+    // "[*]" shows whether the record differs from where it came from.
+    const auto showTitle = [this](const QString& title) { setWindowTitle(title + QStringLiteral("[*]")); };
+    showTitle(m_document.title());
+    connect(&m_document, &RecordDocument::titleChanged, this, showTitle);
     connect(&m_document, &RecordDocument::modifiedChanged, this, &QWidget::setWindowModified);
     m_context.home = m_home;
     m_locator = [this] { return TPathForm::locate(m_prompt, nullptr); };
@@ -201,13 +204,6 @@ void TMainForm::guarded(const std::function<void()>& action)
     } catch (const kvr::GeneralError& e) {
         m_prompt.warn(e.what());
     }
-}
-
-void TMainForm::setCaption(const std::optional<std::string>& caption)
-{
-    // "[*]" shows whether the record has changes no file holds.
-    if (caption)
-        setWindowTitle(fromAnsi(*caption) + QStringLiteral("[*]"));
 }
 
 } // namespace kvrgui

@@ -97,10 +97,10 @@ private:
     void fatal(const kvr::FileAccessError& error);
     // Runs a settings action, reporting the editor's own data errors.
     void guarded(const std::function<void()>& action);
-    void setCaption(const std::optional<std::string>& caption);
+    void saveSettings(bool askForName);
     void loadSettings(const std::function<std::optional<std::string>()>& load);
-    // After a settings file was written or read: the record is clean, the file recent.
-    void settingsFileDone(bool done);
+    // After a settings file was written or read: the record came from it, the file is recent.
+    void settingsFileDone();
     void showRecentFiles();
     void openEditor(const QString& buttonName);
     // The track editor's entry: the track files must be there, and the track data read.

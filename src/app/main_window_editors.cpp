@@ -69,6 +69,7 @@ bool TMainForm::enterTrackEditor()
         }
         lock.reset();
         if (!m_document.trackDataKnown()) {
+            // The game's own values, not an edit: no undo step, no change to the title.
             kvr::SettingsRecord read = m_document.record();
             kvr::GameFile exe = kvr::GameFile::open(m_context.executable());
             try {
@@ -77,8 +78,7 @@ bool TMainForm::enterTrackEditor()
                 m_prompt.warn(kvr::trackDataUnread(e));
                 return;
             }
-            m_document.change(QStringLiteral("Read the track data"), [&](kvr::SettingsRecord& r) { r = read; });
-            m_document.setTrackDataKnown(true);
+            m_document.takeTrackData(read);
         }
         ready = true;
     });

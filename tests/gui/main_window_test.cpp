@@ -112,7 +112,6 @@ private slots:
         const kvr::SettingsRecord atSave = form.record();
         form.document().change("edit", [](kvr::SettingsRecord& r) { r.setWord(rec::kHumanWeight, 1); });
         form.descriptionForm()->memo()->setPlainText(QStringLiteral("changed"));
-        form.setWindowTitle(QStringLiteral("x"));
         prompt.fileAnswers = {a};
         form.onLoadSettings();
         QCOMPARE(form.record(), atSave);
@@ -121,11 +120,10 @@ private slots:
 
         // A short file changes nothing, caption included, and says why.
         std::ofstream(s.root() / "short.KVS", std::ios::binary) << std::string(100, 'x');
-        form.setWindowTitle(QStringLiteral("before"));
         prompt.fileAnswers = {s.root() / "short.KVS"};
         form.onLoadSettings();
         QCOMPARE(form.record(), atSave);
-        QCOMPARE(caption(form), QStringLiteral("before"));
+        QCOMPARE(caption(form), QStringLiteral("* Morvane Softcrafts KVR Editor *- a.KVS"));
         QCOMPARE(prompt.warned.size(), std::size_t(1));
 
         // A cancelled load still shows the record's description.
@@ -147,11 +145,10 @@ private slots:
         QCOMPARE(original.size(), std::size_t(2846));
 
         form.document().change("edit", [](kvr::SettingsRecord& r) { r.setWord(rec::kComputerWeight, 4321); });
-        form.setWindowTitle(QStringLiteral("kept"));
         form.descriptionForm()->memo()->setPlainText(QStringLiteral("mine"));
         form.onRestoreOriginalSettings();
         QCOMPARE(std::vector<std::uint8_t>(form.record().bytes().begin(), form.record().bytes().end()), original);
-        QCOMPARE(caption(form), QStringLiteral("kept"));
+        QCOMPARE(caption(form), QStringLiteral("* Morvane Softcrafts KVR Editor *- original settings"));
         QCOMPARE(form.descriptionForm()->memo()->toPlainText(), QStringLiteral("mine"));
         QVERIFY(prompt.fileRequests.empty());
 
