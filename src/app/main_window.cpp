@@ -7,6 +7,7 @@
 #include "app/path_window.h"
 #include "app/start_window.h"
 #include "core/errors.h"
+#include "editors/jams/jam_window.h"
 #include "widgets/enter_as_tab.h"
 #include "widgets/prompt_qt.h"
 
@@ -174,18 +175,9 @@ void TMainForm::showEvent(QShowEvent* event)
 
 void TMainForm::closeEvent(QCloseEvent* event)
 {
-    if (m_document.isModified() && !m_exitCode) {
-        const std::optional<int> answer =
-            m_prompt.choose("The settings have changes that no settings file holds. Save them before the editor "
-                            "closes?",
-                            {"Save settings", "Discard"});
-        if (answer == 0)
-            onSaveSettings();
-        // Cancel, or a save that did not happen, keeps the program open.
-        if (!answer || (answer == 0 && m_document.isModified())) {
-            event->ignore();
-            return;
-        }
+    if (!m_exitCode && !mayDiscardWork("the editor closes")) {
+        event->ignore();
+        return;
     }
     if (m_configured) {
         std::error_code ec;
@@ -204,6 +196,40 @@ void TMainForm::guarded(const std::function<void()>& action)
     } catch (const kvr::GeneralError& e) {
         m_prompt.warn(e.what());
     }
+}
+
+bool TMainForm::mayDiscardWork(const std::string& when)
+{
+    const bool settings = m_document.isModified();
+    std::vector<std::string> lost;
+    if (settings)
+        lost.push_back("The settings have changes that no settings file holds.");
+    if (m_helmets.unexported())
+        lost.push_back("The helmet sheet has changes that were not exported into the game.");
+    if (const TJamForm* jams = jamWindow(); jams && jams->jams().unexported())
+        lost.push_back("The car painting for " + std::string(jams->jams().selectedFile()) +
+                       " has changes that were not exported into the game.");
+    if (lost.empty())
+        return true;
+    std::string text;
+    for (const std::string& line : lost)
+        text += line + "\n";
+    if (lost.size() > (settings ? 1u : 0u))
+        text += "Only an export in its window keeps a picture: Cancel to go back and export it.\n";
+    if (!settings)
+        return m_prompt.choose(text + "They are lost when " + when + ".", {"Discard"}).has_value();
+    const std::optional<int> answer =
+        m_prompt.choose(text + "Save the settings before " + when + "?", {"Save settings", "Discard"});
+    if (answer == 0)
+        onSaveSettings();
+    // Cancel, or a save that did not happen, keeps everything.
+    return answer && !(answer == 0 && m_document.isModified());
+}
+
+TJamForm* TMainForm::jamWindow() const
+{
+    const auto it = m_editors.find(QStringLiteral("jams"));
+    return it == m_editors.end() ? nullptr : qobject_cast<TJamForm*>(it->second);
 }
 
 } // namespace kvrgui

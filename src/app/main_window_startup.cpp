@@ -6,6 +6,7 @@
 #include "core/game_dir.h"
 #include "core/system_process_runner.h"
 #include "core/version.h"
+#include "editors/jams/jam_window.h"
 #include "game/startup_load.h"
 #include "textures/converter.h"
 #include "widgets/process_runner_qt.h"
@@ -116,11 +117,15 @@ bool TMainForm::loadGame()
 
 void TMainForm::onLocateGame()
 {
+    if (!mayDiscardWork("another game is opened"))
+        return;
     const auto config = m_locator();
     if (!config)
         return;
     m_context.config = *config;
     m_configured = true;
+    if (TJamForm* jams = jamWindow())
+        jams->forgetPainting();
     if (loadGame())
         m_splash->hide();
 }

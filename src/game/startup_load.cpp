@@ -2,6 +2,7 @@
 
 #include "core/errors.h"
 #include "core/game_file.h"
+#include "core/input_file.h"
 #include "core/settings_record.h"
 #include "core/version.h"
 #include "editors/track/track_data.h"
@@ -54,6 +55,27 @@ std::string trackDataUnread(const FileAccessError& error)
     return std::string(error.what()) + "\n" + error.detail() +
            "\n\nThe track data was not read, so nothing writes track values into the game. The track editor "
            "opens once every track file can be read.";
+}
+
+std::optional<std::string> executableProblem(const std::filesystem::path& exe)
+{
+    try {
+        // Read, never opened for writing: it may be any file the user picked.
+        GameFile file = GameFile::create(exe, readInputFile(exe, kMaxGameFileBytes));
+        GameContext context;
+        context.version = detectVersion(file, 0);
+        SettingsRecord scratch;
+        try {
+            readAllBlocks(context, file, nullptr, scratch);
+        } catch (const GeneralError&) {
+            // The editor's own patch list, not the executable.
+        }
+    } catch (const FileAccessError& e) {
+        return exe.string() + " is not the game's executable: " + e.detail();
+    } catch (const GeneralError& e) {
+        return e.what();
+    }
+    return std::nullopt;
 }
 
 } // namespace kvr

@@ -2,7 +2,9 @@
 
 #include "game/game_context.h"
 
+#include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 
 namespace kvr {
@@ -30,5 +32,9 @@ bool startupLoad(GameContext& context, SettingsRecord& record, const std::functi
 // What the user is told when the track data cannot be read: which file, why, and that
 // it stays unread.
 std::string trackDataUnread(const FileAccessError& error);
+
+// Why `exe` cannot be the game's executable (too short for the version byte, or for a
+// block the editor reads), or nothing when the editor can read every value from it.
+std::optional<std::string> executableProblem(const std::filesystem::path& exe);
 
 } // namespace kvr

@@ -134,6 +134,13 @@ void TJamForm::done(int result)
     QDialog::done(result);
 }
 
+void TJamForm::forgetPainting()
+{
+    m_jams.clear();
+    if (isVisible())
+        showSelection();
+}
+
 void TJamForm::onRecordChanged()
 {
     if (!isVisible())
