@@ -214,12 +214,15 @@ bool TMainForm::mayDiscardWork(const std::string& when)
     std::string text;
     for (const std::string& line : lost)
         text += line + "\n";
-    if (lost.size() > (settings ? 1u : 0u))
-        text += "Only an export in its window keeps a picture: Cancel to go back and export it.\n";
     if (!settings)
-        return m_prompt.choose(text + "They are lost when " + when + ".", {"Discard"}).has_value();
-    const std::optional<int> answer =
-        m_prompt.choose(text + "Save the settings before " + when + "?", {"Save settings", "Discard"});
+        return m_prompt
+            .choose(text + "They are lost when " + when + ", unless you Cancel and export them in their windows first.",
+                    {"Discard"})
+            .has_value();
+    text += "Save the settings before " + when + "?";
+    if (lost.size() > 1)
+        text += "\n(Pictures are kept only by an export in their windows: Cancel to go back.)";
+    const std::optional<int> answer = m_prompt.choose(text, {"Save settings", "Discard"});
     if (answer == 0)
         onSaveSettings();
     // Cancel, or a save that did not happen, keeps everything.
