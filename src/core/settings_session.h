@@ -38,8 +38,11 @@ public:
     // Whether the last save or save as wrote the file (false when its dialog was cancelled
     // or the file could not be written).
     bool wrote() const { return m_wrote; }
-    // Restore original settings from DATA/ORIGIN.SET; a missing file changes nothing.
+    // Restore original settings from DATA/ORIGIN.SET. A file that is missing or damaged
+    // raises GeneralError and changes nothing, the current name included.
     void restoreOriginal();
+    // The file a Save writes without asking; none (empty) makes it ask.
+    void setCurrentName(const std::string& name);
 
     std::string description() const;
 

@@ -112,6 +112,9 @@ std::optional<SequenceEnd> trackFilesMissing(const GameContext& context, UserPro
         return std::nullopt;
     case TrackFiles::Declined:
         return SequenceEnd::TrackFilesDeclined;
+    case TrackFiles::Cancelled:
+        prompt.inform(trackfiles::kNotInstalled);
+        return SequenceEnd::TrackFilesDeclined;
     case TrackFiles::Missing:
         break;
     }

@@ -14,7 +14,8 @@ class UserPrompt;
 
 enum class SequenceEnd {
     Completed,          // every step ran and the final message was shown
-    TrackFilesDeclined, // the user declined the track files: the blocks before stay moved
+    TrackFilesDeclined, // the user declined the track files or cancelled the CD dialog
+                        // (which says they were not installed): the blocks before stay moved
     TrackFilesMissing,  // the user agreed, but the track files are still not there
                         // ("2) File access error! " has been shown); the blocks before stay moved
 };

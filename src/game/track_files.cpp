@@ -130,8 +130,12 @@ TrackFiles ensureTrackFiles(const fs::path& gameDir, UserPrompt& prompt)
             return TrackFiles::Declined;
         prompt.inform(trackfiles::kInsertCd);
         const std::optional<fs::path> cdExe = prompt.chooseFile(cdFileRequest());
+        if (!cdExe) {
+            clearReadOnly(gameDir);
+            return TrackFiles::Cancelled;
+        }
         std::string why;
-        if (cdExe && !copyTrackFilesFromCd(*cdExe, gameDir, why)) {
+        if (!copyTrackFilesFromCd(*cdExe, gameDir, why)) {
             prompt.warn(why.empty() ? std::string(trackfiles::kCannotCopy) : trackfiles::kCannotCopy + ("\n" + why));
             copied = false;
         }

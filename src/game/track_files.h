@@ -18,6 +18,7 @@ inline constexpr const char* kInstallQuestion =
     "Would you like to install them now?";
 inline constexpr const char* kInsertCd = "Put \"Kavorra\" CD into CD drive, and hit \"OK\" when you are ready!";
 inline constexpr const char* kCannotCopy = "Cannot copy track file!";
+inline constexpr const char* kNotInstalled = "The track files were not installed.";
 inline constexpr std::uint8_t kPatchByte = 0x90;
 } // namespace trackfiles
 
@@ -26,9 +27,10 @@ inline constexpr std::uint8_t kPatchByte = 0x90;
 FileRequest cdFileRequest();
 
 enum class TrackFiles {
-    Present,  // all 16 are there and may be used
-    Declined, // the user declined to install them
-    Missing,  // the user agreed, but cancelled the CD dialog or a copy failed
+    Present,   // all 16 are there and may be used
+    Declined,  // the user declined to install them
+    Cancelled, // the user agreed, then cancelled the CD dialog
+    Missing,   // a copy failed, or the CD lacked them
 };
 
 // Whether all 16 track files are in the game's CIRCUITS folder.

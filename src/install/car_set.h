@@ -11,7 +11,7 @@ struct GameContext;
 class UserPrompt;
 
 namespace carset {
-inline constexpr const char* kCaption = "InstCarSetForm";
+inline constexpr const char* kCaption = "Car set manager";
 inline constexpr const char* kInstall = "Install '97 car set (only paintings now)";
 inline constexpr const char* kInstalled = "New carset installed!";
 inline constexpr const char* kCannotCopy = "Cannot copy carset files!";

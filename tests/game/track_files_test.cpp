@@ -168,12 +168,12 @@ TEST(EnsureTrackFiles, FindsALowerCaseFolder)
 #endif
 }
 
-TEST(EnsureTrackFiles, CancelledCdDialogCopiesNothingAndReportsMissingFiles)
+TEST(EnsureTrackFiles, CancelledCdDialogCopiesNothing)
 {
     Folders f;
     f.prompt.confirmAnswers = {true};
     f.prompt.fileAnswers = {std::nullopt};
-    EXPECT_EQ(kvr::ensureTrackFiles(f.game.path(), f.prompt), kvr::TrackFiles::Missing);
+    EXPECT_EQ(kvr::ensureTrackFiles(f.game.path(), f.prompt), kvr::TrackFiles::Cancelled);
     EXPECT_EQ(f.prompt.informed, (std::vector<std::string>{kInsertCd}));
     EXPECT_TRUE(f.prompt.warned.empty()) << "the user chose to cancel";
     EXPECT_TRUE(fs::is_empty(f.game / "CIRCUITS"));

@@ -32,7 +32,7 @@ private slots:
         QVERIFY(!h.context.config.namesInStateFile);
         QTest::mouseClick(form.namesFromState(), Qt::LeftButton);
         QVERIFY(h.context.config.namesInStateFile);
-        QCOMPARE(form.namesFromState()->text(), QStringLiteral("F1GPSTATE.SAV file"));
+        QCOMPARE(form.namesFromState()->text(), QStringLiteral("F1GSTATE.SAV file"));
     }
 
     void importThenExportThroughTheButtons()
