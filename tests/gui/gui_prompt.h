@@ -34,9 +34,11 @@ public:
     void warn(const std::string& text) override { warned.push_back(text); }
     std::deque<bool> listAnswers;
     std::vector<std::vector<std::string>> listsShown;
+    std::vector<std::string> listTexts;
     bool confirmList(const std::string& text, const std::vector<std::string>& lines, const std::string&) override
     {
         listsShown.push_back(lines);
+        listTexts.push_back(text);
         if (listAnswers.empty()) {
             unexpected.push_back("list: " + text);
             return false;
