@@ -64,6 +64,7 @@ void loadPicture(const std::string& file, Load load)
 
 int runPicture(const PictureOptions& o)
 {
+    guardOutput(o.out, o.palette.empty() ? std::vector<std::string>{o.file} : std::vector<std::string>{o.file, o.palette});
     kvr::GamePalette palette;
     if (!o.palette.empty())
         kvr::loadGamePalette(o.palette, palette);
