@@ -172,6 +172,13 @@ const KeyTree& fieldKeys()
     return tree;
 }
 
+std::string indexKey(std::size_t i)
+{
+    std::string key = "#";
+    key += std::to_string(i);
+    return key;
+}
+
 std::string childPath(const std::string& path, const std::string& key)
 {
     return path.empty() ? key : path + "." + key;
@@ -189,7 +196,7 @@ void refuseUnknownKeys(const json& j, const KeyTree& node, const std::string& pa
             refuse(path + "[" + std::to_string(node.children.size()) + "]",
                    "no such element: the array holds " + std::to_string(node.children.size()));
         for (std::size_t i = 0; i < j.size(); ++i)
-            refuseUnknownKeys(j[i], node.children.at("#" + std::to_string(i)), path + "[" + std::to_string(i) + "]");
+            refuseUnknownKeys(j[i], node.children.at(indexKey(i)), path + "[" + std::to_string(i) + "]");
         return;
     }
     if (!j.is_object())
