@@ -4,7 +4,9 @@
 # scripts/build-qt-windows.sh, which builds it once into its cache), runs the core tests
 # under wine, checks that the editor starts there, and runs one round trip of
 # the command-line tool (demo-game, import, to-json, from-json, export) under wine and on
-# Linux, comparing every file the two write byte for byte.
+# Linux, comparing every file the two write byte for byte. Then builds the programs once
+# more in Release, warnings as errors: the optimiser warns of things the test build
+# never sees.
 #
 # LINUX_BUILD names a Linux build folder to take kvrdesk-cli from (default: build, as
 # scripts/test.sh leaves it); without one a small one is made in build-linux-cli.
@@ -35,7 +37,7 @@ cmake --build "$win" -j"$jobs"
 linux=${LINUX_BUILD:-build}
 if [ ! -x "$linux/bin/kvrdesk-cli" ]; then
   linux=build-linux-cli
-  cmake -S . -B "$linux" -G Ninja -DKVR_GUI=OFF -DKVR_BENCH=OFF
+  cmake -S . -B "$linux" -G Ninja -DKVR_GUI=OFF -DKVR_BENCH=OFF -DKVR_WERROR=ON
   cmake --build "$linux" -j"$jobs" --target kvrdesk-cli kvr-data
 fi
 
@@ -101,4 +103,10 @@ if [ "$different" -ne 0 ] || [ -z "$passed" ]; then
   echo "windows: FAILED"
   exit 1
 fi
+
+echo "== The programs in Release"
+release=build-mingw-release
+cmake -S . -B "$release" -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DCMAKE_BUILD_TYPE=Release \
+  -DKVR_GUI=OFF -DKVR_BENCH=OFF -DKVR_WERROR=ON
+cmake --build "$release" -j"$jobs" --target kvrdesk-cli kvrjam
 echo "windows: ${passed} passed, 0 failed, ${skipped:-0} skipped"

@@ -19,6 +19,14 @@ private:
     std::string m_detail;
 };
 
+// A game file that could not be written (replaced, or its backup made), whatever the
+// cause: the file is as it was. The window treats it as any file access error; the
+// command line tells it apart from a file it could not read.
+class GameWriteError : public FileAccessError {
+public:
+    using FileAccessError::FileAccessError;
+};
+
 // An error of the editor's own data or of user input: the action is abandoned, the
 // program goes on.
 class GeneralError : public std::runtime_error {

@@ -132,7 +132,7 @@ void GameFile::commit()
             keepOriginalCopy(m_path);
         replaceFile(m_path, m_bytes);
     } catch (const WriteFailure& e) {
-        throw FileAccessError(m_errorText, writeFailureDetail(e));
+        throw GameWriteError(m_errorText, writeFailureDetail(e));
     }
     m_modified = false;
     m_existed = true;

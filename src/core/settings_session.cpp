@@ -104,6 +104,11 @@ std::optional<std::string> SettingsSession::loadFrom(const fs::path& file)
     const std::string path = file.string();
     if (!nameFits(path))
         return std::nullopt;
+    if (const auto size = regularFileSize(file)) {
+        const auto note = oversizeSettingsNote(file.filename().string(), *size);
+        if (note && !m_prompt.confirm(*note + "\n\nLoad it anyway?"))
+            return std::nullopt;
+    }
     if (!readSettingsFile(path, m_record)) {
         m_prompt.warn("Cannot open the settings file " + path);
         return std::nullopt;

@@ -31,7 +31,8 @@ public:
     // Save settings As: always through the dialog.
     std::optional<std::string> saveAs(const std::string& description);
     // Load settings: returns the new caption when a file was loaded. A file shorter than
-    // a record raises GeneralError and changes nothing.
+    // a record raises GeneralError and changes nothing; a longer one is loaded only when
+    // the user agrees.
     std::optional<std::string> load();
     // Loads a file the user chose before (a recent file), as load() does after its dialog.
     std::optional<std::string> loadFrom(const std::filesystem::path& file);

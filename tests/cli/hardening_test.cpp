@@ -263,7 +263,7 @@ TEST_F(Hardening, AGameFolderThatTakesNoNewFileSaysWhichFileAndWhy)
     const auto r = cli({"export", "--game", game().string(), "-i", file("b.KVS").string(), "--home",
                         home().string()},
                        options);
-    EXPECT_EQ(r.exitCode, 1) << r.err;
+    EXPECT_EQ(r.exitCode, 3) << "a game file that cannot be written, as any output: " << r.err;
     EXPECT_EQ(r.err, " File access error! \n" + (game() / "KVR.EXE.orig").string() +
                          ": cannot create a file in the game folder: Permission denied\n");
     EXPECT_TRUE(snapshot(game()) == before);

@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QtTest>
@@ -219,6 +220,59 @@ private slots:
         QCOMPARE(des.memo()->toPlainText().size(), 255);
         des.memo()->setPlainText(QStringLiteral("line one\nline two"));
         QCOMPARE(des.description(), std::string("line one\r\nline two"));
+    }
+
+    // A file longer than a settings file loads only when the user agrees, from the menu
+    // and from the recent files alike; Cancel changes nothing.
+    void aFileOfAnotherSizeLoadsOnlyWhenTheUserAgrees()
+    {
+        Setup s;
+        s.makeGame();
+        GuiPrompt prompt;
+        TMainForm form(s.home, prompt);
+        QCOMPARE(form.startUp(s.game()), TMainForm::StartResult::Ready);
+        kvr::SettingsRecord other = form.record();
+        other.setWord(rec::kHumanWeight, 1234);
+        std::vector<std::uint8_t> bytes(other.bytes().begin(), other.bytes().end());
+        bytes.resize(5000, 0xEE);
+        const fs::path big = s.root() / "big.JAM";
+        std::ofstream(big, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), 5000);
+        const fs::path exact = s.root() / "exact.KVS";
+        QVERIFY(kvr::writeSettingsFile(exact, other));
+        const kvr::SettingsRecord before = form.record();
+        const std::string question = "big.JAM holds 5000 bytes, a settings file exactly 2846: only its first 2846 "
+                                     "bytes would be read, and if it is some other file they make no sense as "
+                                     "settings.\n\nLoad it anyway?";
+
+        form.setWindowTitle(QStringLiteral("before"));
+        prompt.fileAnswers = {big};
+        prompt.confirmAnswers = {false};
+        form.onLoadSettings();
+        QCOMPARE(prompt.confirmed, std::vector<std::string>{question});
+        QCOMPARE(form.record(), before);
+        QCOMPARE(caption(form), QStringLiteral("before"));
+
+        // Loaded once, it is among the recent files, which ask as well.
+        prompt.fileAnswers = {big};
+        prompt.confirmAnswers = {true};
+        form.onLoadSettings();
+        QCOMPARE(form.record(), other);
+        prompt.fileAnswers = {exact};
+        form.onLoadSettings();
+        QVERIFY2(prompt.confirmed.size() == 2, "a file of one record loads without a question");
+        form.document().change("edit", [](kvr::SettingsRecord& r) { r.setWord(rec::kHumanWeight, 1); });
+        const kvr::SettingsRecord edited = form.record();
+        QAction* recent = form.findChild<QMenu*>(QStringLiteral("recentMenu"))->actions().at(1);
+        QCOMPARE(recent->toolTip(), QString::fromStdString(big.string()));
+        prompt.confirmAnswers = {false};
+        recent->trigger();
+        QCOMPARE(prompt.confirmed.size(), std::size_t(3));
+        QCOMPARE(prompt.confirmed.back(), question);
+        QCOMPARE(form.record(), edited);
+        prompt.confirmAnswers = {true};
+        recent->trigger();
+        QCOMPARE(form.record(), other);
+        QVERIFY(prompt.unexpected.empty());
     }
 };
 

@@ -29,7 +29,8 @@ FileRequest bitmapDialog(FileRequest::Mode mode)
 
 std::string quoted(const fs::path& p)
 {
-    return "\"" + p.string() + "\"";
+    const std::string name = p.string();
+    return "\"" + name + "\"";
 }
 
 } // namespace
