@@ -236,7 +236,7 @@ TEST_F(Hardening, DemoGameNeverWritesOverAGame)
 }
 
 // Replacing a file needs a new file in its folder: a shared game whose files are
-// writable but whose folder is not.
+// writable but whose folder is not. Its lock cannot be made either, which says why.
 TEST_F(Hardening, AGameFolderThatTakesNoNewFileSaysWhichFileAndWhy)
 {
 #ifdef _WIN32
@@ -263,9 +263,10 @@ TEST_F(Hardening, AGameFolderThatTakesNoNewFileSaysWhichFileAndWhy)
     const auto r = cli({"export", "--game", game().string(), "-i", file("b.KVS").string(), "--home",
                         home().string()},
                        options);
-    EXPECT_EQ(r.exitCode, 1) << r.err;
-    EXPECT_EQ(r.err, " File access error! \n" + (game() / "KVR.EXE.orig").string() +
-                         ": cannot create a file in the game folder: Permission denied\n");
+    EXPECT_EQ(r.exitCode, 3) << r.err;
+    EXPECT_EQ(r.err, "kvrdesk-cli: Cannot write to the game in " + game().string() +
+                         ": you may not make files in that folder (Permission denied), so neither its lock nor "
+                         "the game's new files can be written.\n");
     EXPECT_TRUE(snapshot(game()) == before);
 #endif
 }
