@@ -6,7 +6,6 @@
 #include "app/path_window.h"
 #include "app/start_window.h"
 #include "core/errors.h"
-#include "core/folder_lock.h"
 #include "core/game_dir.h"
 #include "core/game_file.h"
 #include "core/system_process_runner.h"
@@ -333,7 +332,7 @@ bool TMainForm::enterTrackEditor()
 {
     bool ready = false;
     guarded([&] {
-        std::optional<kvr::GameFolderLock> lock(std::in_place, m_context.gameDir());
+        // It locks the game only to copy from the CD, after its questions.
         switch (kvr::ensureTrackFiles(m_context.gameDir(), m_prompt)) {
         case kvr::TrackFiles::Declined:
             return;
@@ -343,7 +342,6 @@ bool TMainForm::enterTrackEditor()
         case kvr::TrackFiles::Present:
             break;
         }
-        lock.reset();
         if (!m_document.trackDataKnown()) {
             m_document.change(QStringLiteral("Read the track data"), [&](kvr::SettingsRecord& r) {
                 kvr::GameFile exe = kvr::GameFile::open(m_context.executable());
