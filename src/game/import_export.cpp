@@ -134,7 +134,8 @@ std::vector<GameFile> trackFilesFor(const GameContext& context, SettledTrackFile
         return openTrackFiles(context.gameDir());
     std::vector<GameFile> files;
     for (int t = 0; t < rec::kTracks; ++t)
-        files.push_back(GameFile::create(trackFilePath(context.gameDir(), t), std::move(settled.fromCd[std::size_t(t)])));
+        files.push_back(
+            GameFile::create(trackFilePath(context.gameDir(), t), std::move(settled.fromCd[std::size_t(t)])));
     return files;
 }
 

@@ -2,10 +2,10 @@
 
 #include "core/errors.h"
 #include "core/file_set.h"
-#include "core/locked_action.h"
 #include "core/game_dir.h"
 #include "core/game_file.h"
 #include "core/input_file.h"
+#include "core/locked_action.h"
 #include "core/safe_write.h"
 #include "core/settings_record.h"
 #include "editors/track/track_data.h"

@@ -588,9 +588,9 @@ TEST_F(Hardening, KilledSetsEndWhollyOldOrWhollyNewOnceTheNextWriterCame)
             whollyNew += fresh == set.size();
             finishedByTheNext += journal;
         }
-        std::cout << "[          ] " << action.name << ": " << kKills + kRenameKills << " kills, " << whollyOld << " wholly old, "
-                  << whollyNew << " wholly new; " << finishedByTheNext << " left a journal, " << halfDone
-                  << " of them half-renamed, all finished by the next writer\n";
+        std::cout << "[          ] " << action.name << ": " << kKills + kRenameKills << " kills, " << whollyOld
+                  << " wholly old, " << whollyNew << " wholly new; " << finishedByTheNext << " left a journal, "
+                  << halfDone << " of them half-renamed, all finished by the next writer\n";
     }
 
     // Leftovers of a killed write and a killed lock holder, whatever the kills left.
