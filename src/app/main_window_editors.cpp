@@ -5,7 +5,6 @@
 #include "app/ie_window.h"
 #include "app/start_window.h"
 #include "core/errors.h"
-#include "core/folder_lock.h"
 #include "core/game_file.h"
 #include "core/user_prompt.h"
 #include "editors/track/track_data.h"
@@ -54,7 +53,7 @@ bool TMainForm::enterTrackEditor()
 {
     bool ready = false;
     guarded([&] {
-        std::optional<kvr::GameFolderLock> lock(std::in_place, m_context.gameDir());
+        // It locks the game only to copy from the CD, after its questions.
         switch (kvr::ensureTrackFiles(m_context.gameDir(), m_prompt)) {
         case kvr::TrackFiles::Declined:
             return;
@@ -67,7 +66,6 @@ bool TMainForm::enterTrackEditor()
         case kvr::TrackFiles::Present:
             break;
         }
-        lock.reset();
         if (!m_document.trackDataKnown()) {
             // The game's own values, not an edit: no undo step, no change to the title.
             kvr::SettingsRecord read = m_document.record();

@@ -202,8 +202,7 @@ CommandRegistration exportCommand([](CLI::App& app, Action& chosen) {
             }
             CliPrompt prompt = promptFor(*o);
             if (!o->only.empty()) {
-                for (kvr::Editor e : onlyEditors(*o))
-                    kvr::exportEditor(context, record, prompt, e);
+                kvr::exportEditors(context, record, prompt, onlyEditors(*o));
                 return int(kDone);
             }
             // A settings file carries the track data the user chose.

@@ -60,9 +60,7 @@ int runChosen(const Action& chosen, bool& failed)
         std::cerr << e.what() << '\n';
         if (!e.detail().empty())
             std::cerr << e.detail() << '\n';
-        // A game file that could not be written is left as it was, as after any other
-        // refused output; only one that could not be read ends as the game's access error.
-        return dynamic_cast<const kvr::GameWriteError*>(&e) ? kOtherError : kFileAccess;
+        return dynamic_cast<const kvr::FileWriteError*>(&e) ? kOtherError : kFileAccess;
     } catch (const std::exception& e) {
         const std::string what = e.what();
         std::cerr << "kvrdesk-cli: " << (what.empty() ? "failed without a message" : what) << '\n';

@@ -19,10 +19,10 @@ private:
     std::string m_detail;
 };
 
-// A game file that could not be written (replaced, or its backup made), whatever the
-// cause: the file is as it was. The window treats it as any file access error; the
-// command line tells it apart from a file it could not read.
-class GameWriteError : public FileAccessError {
+// A game file could not be written (a full disk, a folder we may not write in): the
+// game is as it was. Told like any failed game file, but the command line tells it apart
+// from a file that cannot be read.
+class FileWriteError : public FileAccessError {
 public:
     using FileAccessError::FileAccessError;
 };

@@ -231,14 +231,12 @@ TEST(EnsureTrackFiles, DamagedCdFileCopiesNothingAndIsNamed)
     }
 }
 
-TEST(EnsureTrackFiles, FailedWriteLeavesNoHalfCopiedFile)
+TEST(EnsureTrackFiles, FailedWriteCopiesNoneOfTheSixteen)
 {
     Folders f;
     f.installOld(0);
-    // Renames: track 1's copy; track 2's backup and copy; track 3's backup, then its copy fails.
-    int renames = 0;
-    kvr::setWriteStepHook([&](kvr::WriteStep s) {
-        if (s == kvr::WriteStep::Rename && ++renames == 5)
+    kvr::setWriteFileHook([&](kvr::WriteStep s, const fs::path& file) {
+        if (s == kvr::WriteStep::Write && file == f.gameTrack(3))
             throw kvr::WriteFailure("disk full");
     });
     f.prompt.confirmAnswers = {true};
@@ -247,10 +245,11 @@ TEST(EnsureTrackFiles, FailedWriteLeavesNoHalfCopiedFile)
     kvr::setWriteStepHook(nullptr);
     EXPECT_EQ(result, kvr::TrackFiles::Missing);
     EXPECT_EQ(f.prompt.warned, (std::vector<std::string>{"Cannot copy track file!"}));
-    EXPECT_EQ(kvrtest::readFile(f.gameTrack(2)), oldTrack(2)) << "the failed copy left the old file whole";
-    EXPECT_EQ(kvrtest::readFile(f.gameTrack(3)), cdTrack(3)) << "the others were still copied";
-    EXPECT_EQ(std::distance(fs::directory_iterator(f.game / "CIRCUITS"), fs::directory_iterator()), 16 + 15)
-        << "the 16 track files and the backups of the 15 that were there, nothing else";
+    EXPECT_FALSE(fs::exists(f.gameTrack(0)));
+    for (int t = 1; t < 16; ++t)
+        EXPECT_EQ(kvrtest::readFile(f.gameTrack(t)), oldTrack(t)) << "track " << t << " keeps its old content";
+    EXPECT_EQ(std::distance(fs::directory_iterator(f.game / "CIRCUITS"), fs::directory_iterator()), 15)
+        << "the 15 old track files, no backup made on the way and no temp file";
 }
 
 TEST(EnsureTrackFiles, FolderThatCannotBeMadeIsReported)
