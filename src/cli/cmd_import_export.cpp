@@ -121,8 +121,8 @@ std::string missingTrackFilesNote(const Options& o, const kvr::GameContext& cont
     if (!o.yes)
         return note + "without --yes the answer is Cancel, and it would stop there without the track data (exit 0).";
     if (o.cd.empty())
-        return note + "with no --cd there is nothing to copy them from, and it would stop with the track file error "
-                      "(exit 1) without the track data.";
+        return note + "with no --cd there is nothing to copy them from, and it would stop there without the track "
+                      "data (exit 0).";
     return note + "it would copy them from " + o.cd + " and write the track data into them.";
 }
 
