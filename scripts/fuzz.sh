@@ -19,7 +19,7 @@ if ! compgen -G "/usr/lib/llvm-*/lib/clang/*/lib/linux/libclang_rt.fuzzer-$(unam
   exit 2
 fi
 
-CC=clang CXX=clang++ cmake -S "$root" -B "$build" -G Ninja -DKVR_FUZZ=ON -DKVR_GUI=OFF -DKVR_BENCH=OFF \
+CC=clang CXX=clang++ cmake -S "$root" -B "$build" -G Ninja -DKVR_FUZZ=ON -DKVR_WERROR=ON -DKVR_GUI=OFF -DKVR_BENCH=OFF \
   -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$build" -j"$(nproc)" --target kvr-fuzz
 

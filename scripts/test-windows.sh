@@ -7,6 +7,8 @@
 # export) under wine and on Linux comparing every file the two write byte for byte, shows
 # the editor's real window on an X server and exports an edit from it (the same bytes as
 # the Linux editor writes), and builds, installs and uninstalls the Windows installer.
+# The Windows build is a Release build, warnings as errors: the optimiser warns of
+# things a debug build never sees.
 #
 # LINUX_BUILD names a Linux build folder to take kvrdesk-cli and kvrdesk from (default:
 # build, as scripts/test.sh leaves it); without one a small one is made in build-linux-cli.
@@ -33,7 +35,8 @@ qt=$(scripts/build-qt-windows.sh --prefix)
 
 # One unity build: the Qt headers are read a few times rather than once per file.
 cmake -S . -B "$win" -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
-  -DKVR_GUI=ON -DKVR_QT_WINDOWS="$qt" -DKVR_BENCH=OFF -DKVR_WERROR=ON -DCMAKE_UNITY_BUILD=ON
+  -DCMAKE_BUILD_TYPE=Release -DKVR_GUI=ON -DKVR_QT_WINDOWS="$qt" -DKVR_BENCH=OFF -DKVR_WERROR=ON \
+  -DCMAKE_UNITY_BUILD=ON
 cmake --build "$win" -j"$jobs"
 
 linux=${LINUX_BUILD:-build}

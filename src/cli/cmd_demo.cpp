@@ -3,6 +3,7 @@
 #include "core/editor_home.h"
 #include "core/errors.h"
 #include "core/folder_lock.h"
+#include "core/platform/path_text.h"
 #include "game/demo_game.h"
 
 #include <iostream>
@@ -18,7 +19,7 @@ void makeLocked(const fs::path& dir, Make make)
     std::error_code ec;
     fs::create_directories(dir, ec);
     if (ec)
-        throw kvr::GeneralError("Cannot make the folder " + dir.string() + ": " + ec.message());
+        throw kvr::GeneralError("Cannot make the folder " + kvr::platform::pathText(dir) + ": " + ec.message());
     const kvr::GameFolderLock lock(dir);
     make();
 }

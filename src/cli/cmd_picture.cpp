@@ -51,6 +51,7 @@ void writePng(const kvr::RgbPicture& picture, const std::string& out)
 
 int runPicture(const PictureOptions& o)
 {
+    guardOutput(o.out, o.palette.empty() ? std::vector<std::string>{o.file} : std::vector<std::string>{o.file, o.palette});
     kvr::GamePalette palette;
     if (!o.palette.empty())
         kvr::loadGamePalette(argumentPath(o.palette), palette);

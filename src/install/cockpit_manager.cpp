@@ -2,9 +2,10 @@
 
 #include "core/editor_home.h"
 #include "core/errors.h"
-#include "core/folder_lock.h"
+#include "core/file_set.h"
 #include "core/game_dir.h"
 #include "core/game_file.h"
+#include "core/locked_action.h"
 #include "core/positions.h"
 #include "core/user_prompt.h"
 #include "game/game_context.h"
@@ -58,22 +59,17 @@ std::optional<std::string> pictureProblem(const CockpitSources& sources, const B
     return std::nullopt;
 }
 
-} // namespace
-
-InstallOutcome installCockpit(const GameContext& context, std::string_view stem, UserPrompt& prompt,
-                              const FreeSpaceProbe& freeSpace)
+// Holding the game's lock; `prompt` tells the user once it is released.
+InstallOutcome installLocked(const GameContext& context, const CockpitSet& set, const GameFolderLock& lock,
+                             UserPrompt& prompt, const FreeSpaceProbe& freeSpace)
 {
-    const CockpitSet* set = findCockpitSet(stem);
-    if (!set)
-        throw GeneralError("There is no cockpit set \"" + std::string(stem) + "\".");
-    const GameFolderLock lock(context.gameDir());
     if (!enoughSpaceToInstall(context.gameDir(), freeSpace)) {
         prompt.warn(kNotEnoughSpace);
         return InstallOutcome::NotEnoughSpace;
     }
 
     // Everything is read and checked before the first byte is written.
-    const CockpitSources sources = cockpitSources(context.home, set->stem, context.version);
+    const CockpitSources sources = cockpitSources(context.home, set.stem, context.version);
     CockpitDefinition definition;
     XyTables tables;
     try {
@@ -104,21 +100,34 @@ InstallOutcome installCockpit(const GameContext& context, std::string_view stem,
     }
     cockPatcher(exe, definition, table);
 
-    ReplaceBatch pictures;
-    pictures.add(findInDir(context.gameDir(), kHighTarget), *high);
-    pictures.add(findInDir(context.gameDir(), kLowTarget), *low);
-    if (const auto failure = pictures.commit()) {
-        prompt.inform(withFile(kCannotCopy, failure->file));
-        return InstallOutcome::CopyFailed;
-    }
+    // Both pictures and KVR.EXE as one set.
+    FileSet files;
+    files.replace(findInDir(context.gameDir(), kHighTarget), *high);
+    files.replace(findInDir(context.gameDir(), kLowTarget), *low);
+    files.add(exe);
     try {
-        exe.commit();
-    } catch (const FileAccessError&) {
-        pictures.rollback();
-        throw;
+        files.commit(lock);
+    } catch (const SetWriteFailure& e) {
+        if (e.target() == exe.path())
+            throw asFileWriteError(e);
+        prompt.inform(withFile(kCannotCopy, e.target()) + e.note());
+        return InstallOutcome::CopyFailed;
     }
     prompt.inform(kInstalled);
     return InstallOutcome::Installed;
+}
+
+} // namespace
+
+InstallOutcome installCockpit(const GameContext& context, std::string_view stem, UserPrompt& prompt,
+                              const FreeSpaceProbe& freeSpace)
+{
+    const CockpitSet* set = findCockpitSet(stem);
+    if (!set)
+        throw GeneralError("There is no cockpit set \"" + std::string(stem) + "\".");
+    return whileLocked(context.gameDir(), prompt, [&](const GameFolderLock& lock, UserPrompt& later) {
+        return installLocked(context, *set, lock, later, freeSpace);
+    });
 }
 
 } // namespace kvr

@@ -1,9 +1,10 @@
 #include "install/track_installer.h"
 
 #include "core/errors.h"
-#include "core/folder_lock.h"
+#include "core/file_set.h"
 #include "core/game_dir.h"
 #include "core/game_file.h"
+#include "core/locked_action.h"
 #include "core/settings_record.h"
 #include "core/user_prompt.h"
 #include "editors/track/track_data.h"
@@ -126,10 +127,10 @@ std::optional<fs::path> askForCd(UserPrompt& prompt)
     return prompt.chooseFile(cdFileRequest());
 }
 
-// Writes the track files, then KVR.EXE; a failure on the tracks leaves everything as
-// it was, a failure on KVR.EXE puts the tracks back before it is passed on.
-InstallOutcome writeAll(const GameContext& context, GameFile& exe, const std::vector<int>& order,
-                        const TrackContents& tracks, UserPrompt& prompt)
+// KVR.EXE and the track files as one set: all of them or, when one cannot be written,
+// none (a new CIRCUITS folder goes again too).
+InstallOutcome writeAll(const GameContext& context, const GameFolderLock& lock, const GameFile& exe,
+                        const std::vector<int>& order, const TrackContents& tracks, UserPrompt& prompt)
 {
     const fs::path circuits = findInDir(context.gameDir(), kCircuits);
     std::error_code ec;
@@ -138,41 +139,38 @@ InstallOutcome writeAll(const GameContext& context, GameFile& exe, const std::ve
         prompt.inform(withFile(trackfiles::kCannotCopy, circuits));
         return InstallOutcome::CopyFailed;
     }
-    ReplaceBatch batch;
+    FileSet files;
+    files.add(exe);
     for (int t : order)
-        batch.add(trackFilePath(context.gameDir(), t), *tracks[std::size_t(t)]);
-    if (const auto failure = batch.commit()) {
+        files.replace(trackFilePath(context.gameDir(), t), *tracks[std::size_t(t)]);
+    try {
+        files.commit(lock);
+    } catch (const SetWriteFailure& e) {
         if (madeFolder)
             fs::remove(circuits, ec);
-        prompt.inform(withFile(trackfiles::kCannotCopy, failure->file));
+        if (e.target() == exe.path())
+            throw asFileWriteError(e);
+        prompt.inform(withFile(trackfiles::kCannotCopy, e.target()) + e.note());
         return InstallOutcome::CopyFailed;
-    }
-    try {
-        exe.commit();
-    } catch (const FileAccessError&) {
-        batch.rollback();
-        throw;
     }
     return InstallOutcome::Installed;
 }
 
-} // namespace
-
-InstallOutcome installTrackPack(const GameContext& context, UserPrompt& prompt)
+// Holding the game's lock; `prompt` tells the user once it is released.
+InstallOutcome installPackLocked(const GameContext& context, const std::optional<fs::path>& cdExe,
+                                 const GameFolderLock& lock, UserPrompt& prompt)
 {
-    const GameFolderLock lock(context.gameDir());
     const int v = context.version;
     TrackContents tracks;
     std::vector<int> order;
 
+    // Another writer may have made the folder since the CD was asked for: then it is not needed.
     std::error_code ec;
-    if (!fs::is_directory(findInDir(context.gameDir(), kCircuits), ec)) {
-        if (const std::optional<fs::path> cdExe = askForCd(prompt)) {
-            if (!readCdTracks(*cdExe, tracks, prompt))
-                return InstallOutcome::BadSource;
-            for (int t = 0; t < rec::kTracks; ++t)
-                order.push_back(t);
-        }
+    if (cdExe && !fs::is_directory(findInDir(context.gameDir(), kCircuits), ec)) {
+        if (!readCdTracks(*cdExe, tracks, prompt))
+            return InstallOutcome::BadSource;
+        for (int t = 0; t < rec::kTracks; ++t)
+            order.push_back(t);
     }
     const std::optional<std::vector<Block>> blocks = readBlocks(context, true, prompt);
     if (!blocks)
@@ -195,7 +193,7 @@ InstallOutcome installTrackPack(const GameContext& context, UserPrompt& prompt)
     GameFile exe = GameFile::open(context.executable());
     trackPatch(exe);
     writeBlocks(exe, *blocks, v);
-    const InstallOutcome outcome = writeAll(context, exe, order, tracks, prompt);
+    const InstallOutcome outcome = writeAll(context, lock, exe, order, tracks, prompt);
     if (outcome != InstallOutcome::Installed)
         return outcome;
     for (int t = 0; t < rec::kTracks; ++t)
@@ -205,28 +203,42 @@ InstallOutcome installTrackPack(const GameContext& context, UserPrompt& prompt)
     return InstallOutcome::Installed;
 }
 
+} // namespace
+
+InstallOutcome installTrackPack(const GameContext& context, UserPrompt& prompt)
+{
+    // The CD is asked for while the game is free.
+    std::optional<fs::path> cdExe;
+    std::error_code ec;
+    if (!fs::is_directory(findInDir(context.gameDir(), kCircuits), ec))
+        cdExe = askForCd(prompt);
+    return whileLocked(context.gameDir(), prompt, [&](const GameFolderLock& lock, UserPrompt& later) {
+        return installPackLocked(context, cdExe, lock, later);
+    });
+}
+
 InstallOutcome installOriginalTracks(const GameContext& context, UserPrompt& prompt)
 {
-    const GameFolderLock lock(context.gameDir());
     const std::optional<std::vector<Block>> blocks = readBlocks(context, false, prompt);
     if (!blocks)
         return InstallOutcome::BadSource;
-    GameFile exe = GameFile::open(context.executable());
-    writeBlocks(exe, *blocks, context.version);
-
     const std::optional<fs::path> cdExe = askForCd(prompt);
     if (!cdExe)
         return InstallOutcome::Cancelled;
-    TrackContents tracks;
-    if (!readCdTracks(*cdExe, tracks, prompt))
-        return InstallOutcome::BadSource;
-    std::vector<int> order;
-    for (int t = 0; t < rec::kTracks; ++t)
-        order.push_back(t);
-    const InstallOutcome outcome = writeAll(context, exe, order, tracks, prompt);
-    if (outcome == InstallOutcome::Installed)
-        prompt.inform(kOriginalInstalled);
-    return outcome;
+    return whileLocked(context.gameDir(), prompt, [&](const GameFolderLock& lock, UserPrompt& later) {
+        TrackContents tracks;
+        if (!readCdTracks(*cdExe, tracks, later))
+            return InstallOutcome::BadSource;
+        GameFile exe = GameFile::open(context.executable());
+        writeBlocks(exe, *blocks, context.version);
+        std::vector<int> order;
+        for (int t = 0; t < rec::kTracks; ++t)
+            order.push_back(t);
+        const InstallOutcome outcome = writeAll(context, lock, exe, order, tracks, later);
+        if (outcome == InstallOutcome::Installed)
+            later.inform(kOriginalInstalled);
+        return outcome;
+    });
 }
 
 } // namespace kvr

@@ -23,7 +23,8 @@ constexpr std::size_t kMaxReasonChars = 600;
 
 std::string quoted(const fs::path& p)
 {
-    return "\"" + p.string() + "\"";
+    const std::string name = p.string();
+    return "\"" + name + "\"";
 }
 
 std::string boundText(std::chrono::milliseconds bound)

@@ -21,7 +21,11 @@ constexpr std::uint64_t kMaxBitmapBytes = kMaxPixelBytes * 4;
 
 std::string quoted(const fs::path& p)
 {
-    return "\"" + p.string() + "\"";
+    // Appended in order: GCC 12 warns, wrongly, of a text put before a temporary.
+    std::string text = "\"";
+    text += platform::pathText(p);
+    text += '"';
+    return text;
 }
 
 std::string sizeText(int width, int height)

@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <system_error>
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -67,23 +70,40 @@ TEST(CarSet, MissingSourcesAreAllNamedAndNothingIsCopied)
     EXPECT_TRUE(snapshot(g.game()) == before);
 }
 
-TEST(CarSet, OneFinalMessageNamesEveryFileThatCouldNotBeWritten)
+// All fourteen or none: one target that cannot be written leaves every texture old.
+TEST(CarSet, OneTargetThatCannotBeWrittenChangesNothing)
 {
-    CarSetGame g;
-    int renames = 0;
-    kvr::setWriteFileHook([&](kvr::WriteStep s, const fs::path& file) {
-        if (s == kvr::WriteStep::Rename && file.extension() != ".orig" && (++renames == 1 || renames == 14))
-            throw kvr::WriteFailure("disk full");
-    });
-    const auto outcome = kvr::installCarSet(g.context, g.prompt);
-    kvr::setWriteStepHook(nullptr);
-    EXPECT_EQ(outcome, kvr::InstallOutcome::CopyFailed);
-    EXPECT_EQ(g.prompt.informed, (std::vector<std::string>{"Cannot copy carset files!\nNot copied into " +
-                                                           (g.game() / "GAMEJAMS").string() +
-                                                           ": BENETTON.JAM, WILLIAMS.JAM"}));
-    EXPECT_EQ(readFile(g.target(0)), Bytes(100, 0)) << "a failed copy leaves the old texture whole";
-    EXPECT_EQ(readFile(g.target(1)), sourceBytes(1)) << "the others are copied";
-    EXPECT_FALSE(fs::exists(fs::path(g.target(0)) += ".orig"));
+    const struct {
+        const char* what;
+        std::size_t file;
+        bool folderInTheWay;
+    } cases[] = {
+        {"a folder stands where LOTUS.JAM goes", 6, true},
+        {"the disk fills up on WILLIAMS.JAM", 13, false},
+    };
+    for (const auto& c : cases) {
+        CarSetGame g;
+        if (c.folderInTheWay) {
+            fs::remove(g.target(c.file));
+            fs::create_directory(g.target(c.file));
+        }
+        const kvrtest::Snapshot before = snapshot(g.game());
+        kvr::setWriteFileHook([&](kvr::WriteStep s, const fs::path& file) {
+            if (!c.folderInTheWay && s == kvr::WriteStep::Write && file == g.target(c.file))
+                throw std::system_error(ENOSPC, std::generic_category());
+        });
+        const auto outcome = kvr::installCarSet(g.context, g.prompt);
+        kvr::setWriteStepHook(nullptr);
+        EXPECT_EQ(outcome, kvr::InstallOutcome::CopyFailed) << c.what;
+        ASSERT_EQ(g.prompt.informed.size(), 1u) << c.what;
+        EXPECT_EQ(g.prompt.informed[0].rfind("Cannot copy carset files!\nNot copied into " +
+                                                 (g.game() / "GAMEJAMS").string() + ": " + kvr::kCarSetFiles[c.file] +
+                                                 "\n",
+                                             0),
+                  0u)
+            << c.what << ": " << g.prompt.informed[0];
+        EXPECT_TRUE(snapshot(g.game()) == before) << c.what << ": the other thirteen are not installed either";
+    }
 }
 
 TEST(CarSet, NotEnoughSpaceCopiesNothing)

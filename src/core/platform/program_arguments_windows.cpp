@@ -1,8 +1,10 @@
 #include "core/platform/program_arguments.h"
 
 #include <cstdio>
-#include <shellapi.h>
 #include <windows.h>
+
+// After windows.h, which it needs.
+#include <shellapi.h>
 
 namespace kvr::platform {
 namespace {

@@ -29,17 +29,23 @@ FileRequest bitmapDialog(FileRequest::Mode mode)
 
 std::string quoted(const fs::path& p)
 {
-    return "\"" + p.string() + "\"";
+    const std::string name = p.string();
+    return "\"" + name + "\"";
 }
 
 } // namespace
 
 void CarJamEditor::show(const SettingsRecord& record)
 {
+    showTeams(record);
+}
+
+void CarJamEditor::clear()
+{
     m_picture = TDIB256();
     m_bitmapFile.clear();
+    m_gameBitmapFile.clear();
     m_fileLine = 0;
-    showTeams(record);
 }
 
 void CarJamEditor::showTeams(const SettingsRecord& record)
@@ -126,6 +132,7 @@ void CarJamEditor::importFromGame(UserPrompt& prompt, const Converter& converter
         prompt.warn(e.what());
         return;
     }
+    m_gameBitmapFile = m_bitmapFile;
     prompt.inform(kBitmapImported);
 }
 
@@ -139,6 +146,7 @@ void CarJamEditor::exportToGame(UserPrompt& prompt, const Converter& converter, 
         prompt.warn(e.what());
         return;
     }
+    m_gameBitmapFile = m_bitmapFile;
     prompt.inform(kBitmapExported);
 }
 

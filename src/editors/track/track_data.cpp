@@ -47,27 +47,37 @@ bool overlaps(std::uint32_t from, std::uint32_t count, std::uint32_t otherFrom, 
 }
 
 struct OpenTrack {
-    GameFile file;
+    GameFile* file;
     std::uint32_t setup = 0;
 };
 
-// Opens a track file and finds its setup.
-OpenTrack openTrack(const fs::path& gameDir, int track)
+// Finds a track file's setup, which must lie where writing it cannot break the file.
+OpenTrack findSetup(GameFile& file)
 {
-    GameFile file = GameFile::open(trackFilePath(gameDir, track), track::errorText(kTrackOpenStep));
+    file.setErrorText(track::errorText(kTrackOpenStep));
     file.seek(track::kSetupWordPosition);
     const std::uint32_t setup = trackSetupPosition(file.readWord());
     file.seek(setup);
     file.setErrorText(track::errorText(kSetupStep));
     if (const auto problem = trackSetupProblem(setup, file.size()))
         throw FileAccessError(file.errorText(), file.path().string() + ": " + *problem);
-    return {std::move(file), setup};
+    return {&file, setup};
+}
+
+std::vector<OpenTrack> findSetups(std::span<GameFile> tracks)
+{
+    if (tracks.size() != std::size_t(rec::kTracks))
+        throw std::invalid_argument("the track data needs the 16 track files");
+    std::vector<OpenTrack> found;
+    for (GameFile& file : tracks)
+        found.push_back(findSetup(file));
+    return found;
 }
 
 TrackSetup readTrackFile(OpenTrack& t)
 {
     TrackSetup s;
-    GameFile& f = t.file;
+    GameFile& f = *t.file;
     f.seek(t.setup);
     s.frontWing = std::uint8_t(f.readByte() - track::kSetupBias);
     s.rearWing = std::uint8_t(f.readByte() - track::kSetupBias);
@@ -81,7 +91,7 @@ TrackSetup readTrackFile(OpenTrack& t)
 
 void writeTrackFile(OpenTrack& t, const TrackSetup& s)
 {
-    GameFile& f = t.file;
+    GameFile& f = *t.file;
     f.seek(t.setup);
     f.writeByte(std::uint8_t(s.frontWing + track::kSetupBias));
     f.writeByte(std::uint8_t(s.rearWing + track::kSetupBias));
@@ -149,45 +159,49 @@ void setTrackSetup(SettingsRecord& record, int track, const TrackSetup& s)
     record.setWord(rec::trackData(track, track::kTyreConsumption), s.tyreConsumption);
 }
 
+std::vector<GameFile> openTrackFiles(const fs::path& gameDir)
+{
+    std::vector<GameFile> files;
+    for (int t = 0; t < rec::kTracks; ++t)
+        files.push_back(GameFile::open(trackFilePath(gameDir, t), track::errorText(kTrackOpenStep)));
+    return files;
+}
+
 void readTrackData(GameFile& exe, const fs::path& gameDir, SettingsRecord& record, int version)
+{
+    std::vector<GameFile> files = openTrackFiles(gameDir);
+    readTrackData(exe, files, record, version);
+}
+
+void readTrackData(GameFile& exe, std::span<GameFile> tracks, SettingsRecord& record, int version)
 {
     std::array<TrackSetup, rec::kTracks> setups;
     exe.seek(tyreTable(exe, version));
     for (TrackSetup& s : setups)
         s.tyreConsumption = exe.readWord();
+    std::vector<OpenTrack> files = findSetups(tracks);
     for (int t = 0; t < rec::kTracks; ++t) {
-        OpenTrack file = openTrack(gameDir, t);
         const std::uint16_t tyreConsumption = setups[std::size_t(t)].tyreConsumption;
-        setups[std::size_t(t)] = readTrackFile(file);
+        setups[std::size_t(t)] = readTrackFile(files[std::size_t(t)]);
         setups[std::size_t(t)].tyreConsumption = tyreConsumption;
     }
     for (int t = 0; t < rec::kTracks; ++t)
         setTrackSetup(record, t, setups[std::size_t(t)]);
 }
 
-void writeTrackData(GameFile& exe, const fs::path& gameDir, const SettingsRecord& record, int version)
+void writeTrackData(GameFile& exe, std::span<GameFile> tracks, const SettingsRecord& record, int version)
 {
     const std::uint32_t table = tyreTable(exe, version);
-    std::vector<OpenTrack> files;
-    files.reserve(rec::kTracks);
-    for (int t = 0; t < rec::kTracks; ++t)
-        files.push_back(openTrack(gameDir, t));
+    std::vector<OpenTrack> files = findSetups(tracks);
 
-    // Nothing can fail from here on until the files go back to disk.
+    // Nothing can fail from here on.
     exe.seek(table);
     for (int t = 0; t < rec::kTracks; ++t)
         exe.writeWord(trackSetup(record, t).tyreConsumption);
     for (int t = 0; t < rec::kTracks; ++t) {
         OpenTrack& file = files[std::size_t(t)];
         writeTrackFile(file, trackSetup(record, t));
-        file.file.updateChecksum();
-    }
-    for (OpenTrack& file : files) {
-        try {
-            file.file.commit();
-        } catch (const FileAccessError& e) {
-            throw GeneralError("Cannot write " + file.file.path().string() + ": " + e.detail());
-        }
+        file.file->updateChecksum();
     }
 }
 

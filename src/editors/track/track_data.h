@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -72,17 +73,21 @@ struct TrackSetup {
 TrackSetup trackSetup(const SettingsRecord& record, int track);
 void setTrackSetup(SettingsRecord& record, int track, const TrackSetup& setup);
 
-// Reads the tyre consumption table of KVR.EXE and the setup and fuel consumption of the
-// 16 track files of `gameDir`. On a FileAccessError (numbered message) nothing of the
-// record has changed.
-void readTrackData(GameFile& exe, const std::filesystem::path& gameDir, SettingsRecord& record, int version);
+// The 16 track files of `gameDir`, read whole ("2) File access error! " when one
+// cannot be read).
+std::vector<GameFile> openTrackFiles(const std::filesystem::path& gameDir);
 
-// Writes the tyre table into `exe` (committed by the caller) and the setup and fuel
-// consumption into the 16 track files, each with a fresh checksum and written back
-// whole. Every file is opened and checked first: a FileAccessError leaves all of them,
-// and `exe`'s bytes, as they were. A track file that cannot be written back gives a
-// GeneralError; those written before it stay written.
-void writeTrackData(GameFile& exe, const std::filesystem::path& gameDir, const SettingsRecord& record, int version);
+// Reads the tyre consumption table of KVR.EXE and the setup and fuel consumption of the
+// 16 track files (those of `gameDir`, or as given). On a FileAccessError (numbered
+// message) nothing of the record has changed.
+void readTrackData(GameFile& exe, const std::filesystem::path& gameDir, SettingsRecord& record, int version);
+void readTrackData(GameFile& exe, std::span<GameFile> tracks, SettingsRecord& record, int version);
+
+// Writes the tyre table into `exe` and the setup and fuel consumption into the 16 track
+// files, each with a fresh checksum, all in memory: the caller commits them with
+// KVR.EXE as one set. Every file is checked first: a FileAccessError leaves all of them
+// as they were.
+void writeTrackData(GameFile& exe, std::span<GameFile> tracks, const SettingsRecord& record, int version);
 
 // The 16 zero-terminated track names of KVR.EXE (raw ANSI bytes).
 std::vector<std::string> readTrackNames(GameFile& exe, int version);

@@ -1,0 +1,22 @@
+#include "cli/cli_input.h"
+
+#include "core/errors.h"
+#include "core/platform/path_text.h"
+#include "core/settings_file.h"
+
+namespace kvrcli {
+
+kvr::SettingsRecord readSettingsInput(const std::string& file, bool anySize)
+{
+    const std::filesystem::path path = kvr::platform::pathFromText(file);
+    if (const auto size = kvr::regularFileSize(path); size && !anySize) {
+        if (const auto note = kvr::oversizeSettingsNote(file, *size))
+            throw kvr::GeneralError(*note + " Give --any-size to read it anyway.");
+    }
+    kvr::SettingsRecord record;
+    if (!kvr::readSettingsFile(path, record))
+        throw kvr::GeneralError("Cannot open " + file);
+    return record;
+}
+
+} // namespace kvrcli
