@@ -67,11 +67,11 @@ wait_for 60 found '^Engine power$' || fail "the Engine Power window did not open
 power=$(window '^Engine power$')
 xdotool windowfocus --sync "$power" 2> /dev/null || true
 sleep 1
-# The window opens with the first team's BHP box in focus; three steps back from it is
-# "Export data into game".
+# The window opens with the first team's BHP box in focus; leaving it keeps the value,
+# and two steps back from it (past Back) is "Export data into game".
 xdotool key --clearmodifiers ctrl+a
 xdotool type --delay 50 777
-xdotool key --clearmodifiers shift+Tab shift+Tab shift+Tab space
+xdotool key --clearmodifiers shift+Tab shift+Tab space
 wait_for 60 found '^Information$' || fail "no message came after \"Export data into game\""
 xdotool windowfocus --sync "$(window '^Information$')" 2> /dev/null || true
 xdotool key --clearmodifiers Return

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: a normal build, then the same tests under
 # AddressSanitizer and UndefinedBehaviorSanitizer, then the fuzz targets briefly, then the
-# core and the command-line tool built for Windows under wine.
+# whole program built for Windows and tested under wine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
@@ -31,7 +31,7 @@ if [ -x scripts/fuzz.sh ]; then
   scripts/fuzz.sh
 fi
 
-# The core and the command-line tool cross-built for Windows, run under wine.
+# The whole program cross-built for Windows, tested under wine.
 scripts/test-windows.sh
 
 echo "tests: ${passed} passed, 0 failed"

@@ -149,6 +149,9 @@ private slots:
 
     void aConverterThatNeverEndsIsStoppedAndTheWindowComesBack()
     {
+#ifdef _WIN32
+        QSKIP("the converter that never ends is a shell script, which Windows does not start");
+#endif
         HelmetHarness h;
         const fs::path hangs = h.root() / "hangs.sh";
         std::ofstream(hangs) << "#!/bin/sh\nexec sleep 30\n";

@@ -66,7 +66,7 @@ class LocateAgainTest : public QObject {
         QCOMPARE(prompt.fileRequests.size(), std::size_t(2));
         QCOMPARE(prompt.warned.size(), std::size_t(1));
         QVERIFY2(QString::fromStdString(prompt.warned[0]).contains(QStringLiteral("short")), prompt.warned[0].c_str());
-        QCOMPARE(form.context().config.executablePath, (s.game() / "KVR.EXE").string());
+        QCOMPARE(form.context().config.executablePath, (s.game() / "KVR.EXE").make_preferred().string());
         QCOMPARE(form.record().shortString(rec::teamName(1), 13), kvr::demoRecord().shortString(rec::teamName(1), 13));
         QVERIFY(prompt.unexpected.empty());
     }
@@ -124,7 +124,7 @@ class LocateAgainTest : public QObject {
         const QString askedOnLocate = QString::fromStdString(prompt.chosen.back());
         QVERIFY(askedOnLocate.contains(QStringLiteral("helmet sheet")) &&
                 askedOnLocate.contains(QStringLiteral("car painting")));
-        QCOMPARE(form.context().config.executablePath, (other / "KVR.EXE").string());
+        QCOMPARE(form.context().config.executablePath, (other / "KVR.EXE").make_preferred().string());
         QCOMPARE(form.context().version, 2);
         QCOMPARE(kvr::failureValue(form.record(), 1), kvr::failureValue(kvr::demoRecord(), 1));
         QVERIFY(!form.document().undoStack()->canUndo());

@@ -33,8 +33,8 @@ private slots:
         prompt.fileAnswers = {s.game() / "KVR.EXE"};
         QTest::mouseClick(form.locateButton(), Qt::LeftButton);
         QVERIFY(form.located());
-        QCOMPARE(form.located()->gameDirectory, s.game().string() + "/");
-        QCOMPARE(form.located()->executablePath, (s.game() / "KVR.EXE").string());
+        QCOMPARE(form.located()->gameDirectory, (s.game() / "").make_preferred().string());
+        QCOMPARE(form.located()->executablePath, (s.game() / "KVR.EXE").make_preferred().string());
         QVERIFY(form.located()->namesInStateFile);
         QVERIFY(form.located()->cockpitColoursInStateFile);
         QCOMPARE(form.result(), int(QDialog::Accepted));
