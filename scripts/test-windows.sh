@@ -165,6 +165,8 @@ if [ "${KVR_WINDOWS_DESKTOP:-0}" != 1 ]; then
 fi
 
 echo "== The editor's real window under wine, and the same edit by the Linux editor"
+# Nothing of the tests may still be running in this wine.
+timeout 60 wineserver -k || true
 shown="$win/real-window"
 rm -rf "$shown"
 mkdir -p "$shown"
