@@ -26,6 +26,9 @@ TPitLineForm::TPitLineForm(EditorServices& services, QWidget* parent)
     m_pitOrder->setObjectName(QStringLiteral("pitOrderList"));
     m_pitOrder->setUniformItemSizes(true);
     m_pitOrder->setMinimumWidth(160);
+    m_pitOrder->setToolTip(QStringLiteral(
+        "Drag a team onto another to swap their pits; or press Alt+Up or Alt+Down to swap the chosen team with its "
+        "neighbour."));
     m_pitOrder->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     auto* orderLayout = new QVBoxLayout(order);
     orderLayout->addWidget(new QLabel(QStringLiteral("pit line entry"), order));
