@@ -9,6 +9,7 @@
 #include "widgets/prompt_qt.h"
 #include "widgets/record_document.h"
 #include "widgets/show_first_prompt.h"
+#include "widgets/spoken_name.h"
 
 #include <QFrame>
 #include <QGridLayout>
@@ -118,6 +119,7 @@ THelmetForm::THelmetForm(EditorServices& services, QWidget* parent)
     auto* drivers = new QGroupBox(QStringLiteral(" Drivers "), this);
     m_drivers = new QListWidget(drivers);
     m_drivers->setObjectName(QStringLiteral("driverList"));
+    setSpokenName(m_drivers, drivers->title());
     m_drivers->setMinimumWidth(170);
     const QString swapHint = QStringLiteral(
         "Drag a helmet onto another to swap the two; or press Space on one driver, then Space on another.");

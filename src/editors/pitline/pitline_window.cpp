@@ -4,6 +4,7 @@
 #include "editors/pitline/pit_line_blocks.h"
 #include "widgets/exchange_list.h"
 #include "widgets/prompt_qt.h"
+#include "widgets/spoken_name.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -24,6 +25,7 @@ TPitLineForm::TPitLineForm(EditorServices& services, QWidget* parent)
     auto* order = new QGroupBox(QStringLiteral(" Pit order "), this);
     m_pitOrder = new ExchangeList(order);
     m_pitOrder->setObjectName(QStringLiteral("pitOrderList"));
+    setSpokenName(m_pitOrder, order->title());
     m_pitOrder->setUniformItemSizes(true);
     m_pitOrder->setMinimumWidth(160);
     m_pitOrder->setToolTip(QStringLiteral(
