@@ -6,6 +6,7 @@
 #include "editors/failures/failure_blocks.h"
 #include "editors/names/names_rules.h"
 #include "widgets/prompt_qt.h"
+#include "widgets/spoken_name.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -40,6 +41,8 @@ TFailuresForm::TFailuresForm(EditorServices& services, QWidget* parent)
     m_teams->setObjectName(QStringLiteral("teamList"));
     m_values = new QListWidget(this);
     m_values->setObjectName(QStringLiteral("valueList"));
+    setSpokenName(m_teams, QStringLiteral("Teams"));
+    setSpokenName(m_values, QStringLiteral("Car failure values"));
     for (QListWidget* list : {m_teams, m_values}) {
         list->setFixedHeight(kRowHeight * kvr::rec::kTeams + 4);
         list->setUniformItemSizes(true);
@@ -128,6 +131,9 @@ void TFailuresForm::showRecord()
     m_teams->setCurrentRow(selectedLine);
     m_values->setCurrentRow(selectedLine);
     showText(m_valueEdit, QString::number(kvr::failureValue(r, m_selectedTeam)));
+    // A screen reader names each slider by the team on its line.
+    for (std::size_t line = 0; line < teams.size() && line < m_sliders.size(); ++line)
+        setSpokenName(m_sliders[line], fromAnsi(kvr::teamLine(r, teams[line])) + QStringLiteral(" car failure"));
     for (int team = 1; team <= kvr::rec::kTeams; ++team)
         slider(team)->setValue(kvr::failureValue(r, team));
 }

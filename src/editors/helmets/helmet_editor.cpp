@@ -126,10 +126,35 @@ bool HelmetEditor::release(int x, int y)
     if (source < 0 || !available() || !target || *target == source || !hasHelmet(*target))
         return false;
     m_selected = *target;
-    const auto targetPixels = copyCell(m_sheet, *target);
-    pasteCell(m_sheet, source, targetPixels);
-    pasteCell(m_sheet, *target, m_buffer);
+    swapCells(source, *target);
     return true;
+}
+
+bool HelmetEditor::pickOrSwap()
+{
+    if (!available() || !hasHelmet(m_selected)) {
+        m_dragSource = -1;
+        return false;
+    }
+    if (m_dragSource < 0 || !hasHelmet(m_dragSource)) {
+        m_dragSource = m_selected;
+        return false;
+    }
+    const int source = m_dragSource;
+    m_dragSource = -1;
+    if (source == m_selected)
+        return false;
+    swapCells(source, m_selected);
+    // The selected line shows the helmet it holds now.
+    modeSelect(m_selected);
+    return true;
+}
+
+void HelmetEditor::swapCells(int a, int b)
+{
+    const auto pixelsOfA = copyCell(m_sheet, a);
+    pasteCell(m_sheet, a, copyCell(m_sheet, b));
+    pasteCell(m_sheet, b, pixelsOfA);
 }
 
 void HelmetEditor::loadHelmet(const fs::path& file)

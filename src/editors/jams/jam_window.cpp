@@ -9,6 +9,7 @@
 #include "widgets/prompt_qt.h"
 #include "widgets/record_document.h"
 #include "widgets/show_first_prompt.h"
+#include "widgets/spoken_name.h"
 
 #include <QFrame>
 #include <QGridLayout>
@@ -36,6 +37,7 @@ TJamForm::TJamForm(EditorServices& services, QWidget* parent)
         auto* group = new QGroupBox(QString::fromLatin1(heading), this);
         auto* l = new QListWidget(group);
         l->setObjectName(QString::fromLatin1(name));
+        setSpokenName(l, QString::fromLatin1(heading));
         l->setFixedWidth(kListWidth);
         (new QVBoxLayout(group))->addWidget(l);
         return std::pair{group, l};

@@ -5,6 +5,7 @@
 #include "core/settings_record.h"
 #include "editors/names/names_rules.h"
 #include "widgets/prompt_qt.h"
+#include "widgets/spoken_name.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -50,12 +51,14 @@ TEPowerForm::TEPowerForm(EditorServices& services, QWidget* parent)
 
         auto* bhp = new QLineEdit(this);
         bhp->setObjectName(QStringLiteral("bhpEdit%1").arg(team));
+        setSpokenName(bhp, QStringLiteral("Team %1 engine power in BHP").arg(team));
         bhp->setMaxLength(kBhpChars);
         bhp->setFixedWidth(52);
         connect(bhp, &QLineEdit::editingFinished, this, &TEPowerForm::onBhpTyped);
 
         auto* slider = new QSlider(Qt::Horizontal, this);
         slider->setObjectName(QStringLiteral("bhpSlider%1").arg(team));
+        setSpokenName(slider, QStringLiteral("Team %1 engine power").arg(team));
         slider->setRange(0, kvr::power::kMaxBhp);
         slider->setMinimumWidth(260);
         slider->setFixedHeight(kRowHeight);

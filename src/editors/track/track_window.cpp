@@ -4,6 +4,7 @@
 #include "core/settings_record.h"
 #include "widgets/editor_services.h"
 #include "widgets/prompt_qt.h"
+#include "widgets/spoken_name.h"
 
 #include <QComboBox>
 #include <QFontMetrics>
@@ -58,6 +59,7 @@ TTrackEdForm::TTrackEdForm(EditorServices& services, QWidget* parent)
 
     auto* grandPrix = new QGroupBox(QStringLiteral(" Grand Prix "), this);
     m_tracks = new QListWidget(grandPrix);
+    setSpokenName(m_tracks, grandPrix->title());
     m_tracks->setObjectName(QStringLiteral("trackList"));
     m_tracks->setUniformItemSizes(true);
     const int row = QFontMetrics(m_tracks->font()).height() + 2;
