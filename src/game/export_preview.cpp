@@ -18,7 +18,7 @@ std::vector<ValueChange> exportChanges(const GameContext& context, const Setting
     SettingsRecord game = record;
     readGameValues(context, game, editor);
     std::vector<ValueChange> changes;
-    for (const RecordField& field : recordFields()) {
+    for (const RecordField& field : shownFields()) {
         if (!field.editor || (editor && field.editor != editor))
             continue;
         const std::string before = fieldValueText(field, game);

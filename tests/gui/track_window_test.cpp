@@ -117,6 +117,46 @@ private slots:
         QVERIFY(h.prompt.warned.empty());
     }
 
+    // Emptying a consumption box leaves it empty until the next number; the export
+    // preview shows the value whole.
+    void anEmptiedBoxWaitsForTheNextNumber()
+    {
+        EditorHarness h;
+        h.document.change("fuel", [](kvr::SettingsRecord& r) {
+            kvr::TrackSetup s = kvr::trackSetup(r, 0);
+            s.fuelConsumption = 4464;
+            kvr::setTrackSetup(r, 0, s);
+        });
+        kvrgui::TTrackEdForm w(h.services);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QTest::mouseClick(w.exportButton(), Qt::LeftButton);
+        h.services.previewEditorExport = true;
+        h.prompt.listAnswers = {true};
+        QLineEdit* fuel = w.fuelConsumptionEdit();
+        fuel->setFocus();
+        QTest::keyClick(fuel, Qt::Key_End);
+        for (int i = 0; i < 4; ++i)
+            QTest::keyClick(fuel, Qt::Key_Backspace);
+        QCOMPARE(fuel->text(), QString());
+        QTest::keyClicks(fuel, QStringLiteral("2500"));
+        QCOMPARE(fuel->text(), QStringLiteral("2500"));
+        QCOMPARE(kvr::trackSetup(h.document.record(), 0).fuelConsumption, std::uint16_t(2500));
+
+        // Left empty, the box shows the stored value again.
+        fuel->selectAll();
+        QTest::keyClick(fuel, Qt::Key_Delete);
+        QTest::keyClick(fuel, Qt::Key_Tab);
+        QCOMPARE(fuel->text(), QStringLiteral("2500"));
+
+        QTest::mouseClick(w.exportButton(), Qt::LeftButton);
+        QCOMPARE(h.prompt.listsShown.size(), std::size_t(1));
+        QCOMPARE(h.prompt.listsShown[0], std::vector<std::string>{"Track 1 fuel consumption: 4464 \u2192 2500"});
+        const auto track = bytesOf(kvr::trackFilePath(h.game(), 0));
+        QCOMPARE(wordAt(track, setupAt(track) + 26), std::uint16_t(2500));
+        QVERIFY(h.prompt.unexpected.empty());
+    }
+
     void importAndOutsideChangesShowAtOnce()
     {
         EditorHarness h;
