@@ -38,6 +38,12 @@ char toAnsi(char32_t c)
 
 } // namespace
 
+bool isAnsiCharacter(char32_t c)
+{
+    const bool control = c < 0x20 || (c >= 0x7F && c < 0xA0);
+    return !control && (c <= 0xFF || toAnsi(c) != '?');
+}
+
 std::string ansiToUtf8(std::string_view ansi)
 {
     std::string out;

@@ -13,4 +13,8 @@ std::string ansiToUtf8(std::string_view ansi);
 // Characters with no byte in the code page become '?'.
 std::string utf8ToAnsi(std::string_view utf8);
 
+// Whether the game can show the character in a name: it has a byte of its own in the
+// code page and is not a control character.
+bool isAnsiCharacter(char32_t c);
+
 } // namespace kvr
