@@ -77,21 +77,22 @@ JamCommand parseJamCommand(std::span<const std::string> arguments)
 
 JamTexture textureFromBitmap(std::span<const std::uint8_t> bitmapFile)
 {
-    TDIB probe;
-    try {
-        probe.loadFromBytes(bitmapFile);
-    } catch (const GeneralError&) {
-        throw GeneralError("it is not a bitmap file");
-    }
-    if (probe.empty())
-        throw GeneralError("the file is empty");
-    if (probe.bitsPerPixel() != 8)
-        throw GeneralError("it is a " + std::to_string(probe.bitsPerPixel()) +
-                           "-bit bitmap; textures are 8-bit bitmaps (256 colours)");
     TDIB256 dib;
     try {
         dib.loadFromBytes(bitmapFile);
     } catch (const GeneralError&) {
+        // The plain reader says why: it reads other depths, but no run-length data.
+        TDIB probe;
+        try {
+            probe.loadFromBytes(bitmapFile);
+        } catch (const GeneralError&) {
+            throw GeneralError("it is not a bitmap file");
+        }
+        if (probe.empty())
+            throw GeneralError("the file is empty");
+        if (probe.bitsPerPixel() != 8)
+            throw GeneralError("it is a " + std::to_string(probe.bitsPerPixel()) +
+                               "-bit bitmap; textures are 8-bit bitmaps (256 colours)");
         throw GeneralError("the 8-bit bitmap is damaged or of a kind textures cannot hold");
     }
     if (dib.width() > jam::kMaxSide || dib.height() > jam::kMaxSide)
