@@ -85,6 +85,14 @@ EditorWindow::EditorWindow(EditorServices& services, kvr::Editor editor, const Q
     EnterAsTab::enable(this);
 }
 
+EditorWindow::~EditorWindow()
+{
+    // Going, the window takes the focus from its box, whose check would then call into a
+    // window already half gone.
+    for (QObject* child : findChildren<QObject*>())
+        disconnect(child, nullptr, this, nullptr);
+}
+
 QLineEdit* shownValueBox(QWidget* parent, const QString& name)
 {
     constexpr int kShownWidth = 64;

@@ -35,6 +35,7 @@ class EditorWindow : public QDialog {
     Q_OBJECT
 public:
     EditorWindow(EditorServices& services, kvr::Editor editor, const QString& caption, QWidget* parent = nullptr);
+    ~EditorWindow() override;
 
     QPushButton* importButton() const { return m_import; }
     QPushButton* exportButton() const { return m_export; }

@@ -391,6 +391,32 @@ private slots:
         QVERIFY(h.fatal.empty());
     }
 
+    // A window may go while the user is typing in one of its boxes (the program ending on
+    // a game file error): the box's check must not call into it.
+    void aWindowGoneWhileTypingTakesNoMoreInput()
+    {
+        const struct {
+            Window window;
+            const char* box;
+        } boxes[] = {
+            {window<kvrgui::TCTuningForm>(), "practiceFuel"}, {window<kvrgui::TCameraForm>(), "heightEdit"},
+            {window<kvrgui::TEPowerForm>(), "bhpEdit1"},      {window<kvrgui::TFailuresForm>(), "valueEdit"},
+            {window<kvrgui::TTrackEdForm>(), "frontWingEdit"}, {window<kvrgui::TNamesForm>(), "firstDriverBox"},
+        };
+        for (const auto& b : boxes) {
+            EditorHarness h;
+            std::unique_ptr<kvrgui::EditorWindow> w = b.window(h.services);
+            w->show();
+            QVERIFY(QTest::qWaitForWindowActive(w.get()));
+            QWidget* box = boxNamed(*w, b.box);
+            box->setFocus();
+            QTest::keyClicks(box, QStringLiteral("12"));
+            const kvr::SettingsRecord before = h.document.record();
+            w.reset();
+            QCOMPARE(h.document.record(), before);
+        }
+    }
+
     // The windows that hide the main window bring it back, and open again, after a
     // warning that came while a popup was open.
     void theMainWindowComesBackAfterTheWarning()
@@ -410,20 +436,26 @@ private slots:
             prompt.box = typed;
             const std::size_t warnings = prompt.warned.size();
             bool mainHidden = false;
+            bool active = false;
+            std::size_t warnedWhileOpen = 0;
             auto* scenario = new OnShow(editor, [&] {
                 mainHidden = !form.isVisible();
+                active = QTest::qWaitForWindowActive(editor);
                 typed->setFocus();
                 typed->selectAll();
                 QTest::keyClicks(typed, QStringLiteral("abc"));
                 leaveBox(*editor, typed, Leaving::MenuBarRightClick);
                 QCoreApplication::processEvents();
+                warnedWhileOpen = prompt.warned.size() - warnings;
                 QTest::keyClick(editor, Qt::Key_Escape);
             });
             form.button(QLatin1String(name) + QStringLiteral("Button"))->click();
             QCOMPARE(scenario->shown, 1);
+            QVERIFY(active);
             QCOMPARE(mainHidden, std::string_view(name) == "cameras");
             QVERIFY(!editor->isVisible());
             QVERIFY(form.isVisible());
+            QCOMPARE(warnedWhileOpen, std::size_t(1));
             QCOMPARE(prompt.warned.size(), warnings + 1);
             QCOMPARE(prompt.popupOpen.back(), false);
 
