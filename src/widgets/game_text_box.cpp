@@ -34,8 +34,8 @@ QString gameTextProblem(const QString& text, int capacity)
 {
     for (const char32_t c : text.toUcs4())
         if (!kvr::isAnsiCharacter(c))
-            return QStringLiteral("The game cannot show \u201c%1\u201d: it knows only the letters and signs of "
-                                  "Western European languages (code page 1252).")
+            return QStringLiteral("The game cannot show \u201c%1\u201d; it knows only Western European letters "
+                                  "and signs.")
                 .arg(QString::fromUcs4(&c, 1));
     if (text.size() > capacity)
         return QStringLiteral("The game keeps at most %1 characters here.").arg(capacity);
