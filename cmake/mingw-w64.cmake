@@ -13,7 +13,17 @@ set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
-# No runtime DLLs to look for beside the programs.
+# Qt for Windows, as scripts/build-qt-windows.sh builds it (`--prefix` names its folder):
+# one more root, since packages are looked for under the roots only.
+if(KVR_QT_WINDOWS)
+  list(APPEND CMAKE_FIND_ROOT_PATH ${KVR_QT_WINDOWS})
+  list(APPEND CMAKE_PREFIX_PATH ${KVR_QT_WINDOWS})
+  list(APPEND CMAKE_TRY_COMPILE_PLATFORM_VARIABLES KVR_QT_WINDOWS)
+endif()
+
+# No runtime DLLs to look for beside the programs without Qt. Qt's own import libraries
+# are named in full, so the Qt programs still link its DLLs (and their runtime DLLs ride
+# along beside them, see qt_windows_runtime.cmake).
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
 
 # The build runs its own data tools; wine runs them here.

@@ -8,7 +8,7 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${KVR_FUZZ_BUILD:-$root/build-fuzz}
 seconds=${KVR_FUZZ_SECONDS:-20}
-targets=(dib256 dib game_palette cockpit_definition xy_tables jam record_json)
+targets=(dib256 dib game_palette cockpit_definition xy_tables jam record_json source_checks)
 
 if ! command -v clang++ >/dev/null; then
   echo "fuzz.sh: clang++ is missing (Debian: apt-get install clang libclang-rt-14-dev)" >&2
@@ -19,7 +19,7 @@ if ! compgen -G "/usr/lib/llvm-*/lib/clang/*/lib/linux/libclang_rt.fuzzer-$(unam
   exit 2
 fi
 
-CC=clang CXX=clang++ cmake -S "$root" -B "$build" -G Ninja -DKVR_FUZZ=ON -DKVR_GUI=OFF -DKVR_BENCH=OFF \
+CC=clang CXX=clang++ cmake -S "$root" -B "$build" -G Ninja -DKVR_FUZZ=ON -DKVR_WERROR=ON -DKVR_GUI=OFF -DKVR_BENCH=OFF \
   -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$build" -j"$(nproc)" --target kvr-fuzz
 

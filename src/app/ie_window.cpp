@@ -25,7 +25,7 @@ QGroupBox* choiceGroup(const QString& title, QRadioButton*& exe, QRadioButton*& 
     auto* layout = new QVBoxLayout(box);
     exe = new QRadioButton(QStringLiteral("KVR.EXE file"), box);
     // The game's own spelling of the item; the file used is F1GSTATE.SAV.
-    state = new QRadioButton(QStringLiteral("F1GPSTATE.SAV file"), box);
+    state = new QRadioButton(QStringLiteral("F1GSTATE.SAV file"), box);
     layout->addWidget(exe);
     layout->addWidget(state);
     return box;
@@ -89,7 +89,7 @@ void TIEForm::onImportAll()
             end = kvr::importAllData(m_services.context, r, m_services.prompt, known);
         });
         if (end == kvr::SequenceEnd::Completed)
-            m_services.document.markClean();
+            m_services.document.setOrigin(RecordOrigin::game());
     });
 }
 
@@ -107,7 +107,7 @@ void TIEForm::onExportAll()
             end = kvr::exportAllData(m_services.context, r, m_services.prompt, known);
         });
         if (end == kvr::SequenceEnd::Completed)
-            m_services.document.markClean();
+            m_services.document.gameHoldsRecord();
     });
     QApplication::restoreOverrideCursor();
 }

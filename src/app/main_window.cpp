@@ -7,6 +7,7 @@
 #include "app/path_window.h"
 #include "app/start_window.h"
 #include "core/errors.h"
+#include "editors/jams/jam_window.h"
 #include "widgets/enter_as_tab.h"
 #include "widgets/prompt_qt.h"
 
@@ -74,7 +75,10 @@ TMainForm::TMainForm(kvr::EditorHome home, kvr::UserPrompt& prompt, QWidget* par
 {
     setObjectName(QStringLiteral("mainWindow"));
     m_services.helmets = &m_helmets;
-    setCaption(std::string(kvr::SettingsSession::kTitle));
+    // "[*]" shows whether the record differs from where it came from.
+    const auto showTitle = [this](const QString& title) { setWindowTitle(title + QStringLiteral("[*]")); };
+    showTitle(m_document.title());
+    connect(&m_document, &RecordDocument::titleChanged, this, showTitle);
     connect(&m_document, &RecordDocument::modifiedChanged, this, &QWidget::setWindowModified);
     m_context.home = m_home;
     m_locator = [this] { return TPathForm::locate(m_prompt, nullptr); };
@@ -171,18 +175,9 @@ void TMainForm::showEvent(QShowEvent* event)
 
 void TMainForm::closeEvent(QCloseEvent* event)
 {
-    if (m_document.isModified() && !m_exitCode) {
-        const std::optional<int> answer =
-            m_prompt.choose("The settings have changes that no settings file holds. Save them before the editor "
-                            "closes?",
-                            {"Save settings", "Discard"});
-        if (answer == 0)
-            onSaveSettings();
-        // Cancel, or a save that did not happen, keeps the program open.
-        if (!answer || (answer == 0 && m_document.isModified())) {
-            event->ignore();
-            return;
-        }
+    if (!m_exitCode && !mayDiscardWork("the editor closes")) {
+        event->ignore();
+        return;
     }
     if (m_configured) {
         std::error_code ec;
@@ -203,11 +198,41 @@ void TMainForm::guarded(const std::function<void()>& action)
     }
 }
 
-void TMainForm::setCaption(const std::optional<std::string>& caption)
+bool TMainForm::mayDiscardWork(const std::string& when)
 {
-    // "[*]" shows whether the record has changes no file holds.
-    if (caption)
-        setWindowTitle(fromAnsi(*caption) + QStringLiteral("[*]"));
+    const bool settings = m_document.isModified();
+    std::vector<std::string> lost;
+    if (settings)
+        lost.push_back("The settings have changes that no settings file holds.");
+    if (m_helmets.unexported())
+        lost.push_back("The helmet sheet has changes that were not exported into the game.");
+    if (const TJamForm* jams = jamWindow(); jams && jams->jams().unexported())
+        lost.push_back("The car painting for " + std::string(jams->jams().selectedFile()) +
+                       " has changes that were not exported into the game.");
+    if (lost.empty())
+        return true;
+    std::string text;
+    for (const std::string& line : lost)
+        text += line + "\n";
+    if (!settings)
+        return m_prompt
+            .choose(text + "They are lost when " + when + ", unless you Cancel and export them in their windows first.",
+                    {"Discard"})
+            .has_value();
+    text += "Save the settings before " + when + "?";
+    if (lost.size() > 1)
+        text += "\n(Pictures are kept only by an export in their windows: Cancel to go back.)";
+    const std::optional<int> answer = m_prompt.choose(text, {"Save settings", "Discard"});
+    if (answer == 0)
+        onSaveSettings();
+    // Cancel, or a save that did not happen, keeps everything.
+    return answer && !(answer == 0 && m_document.isModified());
+}
+
+TJamForm* TMainForm::jamWindow() const
+{
+    const auto it = m_editors.find(QStringLiteral("jams"));
+    return it == m_editors.end() ? nullptr : qobject_cast<TJamForm*>(it->second);
 }
 
 } // namespace kvrgui

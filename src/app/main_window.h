@@ -29,6 +29,7 @@ namespace kvrgui {
 
 class TDesForm;
 class TIEForm;
+class TJamForm;
 class TStartForm;
 
 // The main window: runs the start-up load, offers one picture button per editor, the
@@ -97,11 +98,17 @@ private:
     void fatal(const kvr::FileAccessError& error);
     // Runs a settings action, reporting the editor's own data errors.
     void guarded(const std::function<void()>& action);
-    void setCaption(const std::optional<std::string>& caption);
+    void saveSettings(bool askForName);
     void loadSettings(const std::function<std::optional<std::string>()>& load);
-    // After a settings file was written or read: the record is clean, the file recent.
-    void settingsFileDone(bool done);
+    // After a settings file was written or read: the record came from it, the file is recent.
+    void settingsFileDone();
     void showRecentFiles();
+    // Before the record and the pictures the windows hold are thrown away (`when` the
+    // editor closes, another game is opened): says what would be lost and asks. False
+    // when the user keeps it.
+    bool mayDiscardWork(const std::string& when);
+    // The car JAMs window, when it was opened: it holds a painting of its own.
+    TJamForm* jamWindow() const;
     void openEditor(const QString& buttonName);
     // The track editor's entry: the track files must be there, and the track data read.
     bool enterTrackEditor();

@@ -5,10 +5,10 @@
 #include "app/ie_window.h"
 #include "app/start_window.h"
 #include "core/errors.h"
-#include "core/folder_lock.h"
 #include "core/game_file.h"
 #include "core/user_prompt.h"
 #include "editors/track/track_data.h"
+#include "game/startup_load.h"
 #include "game/track_files.h"
 
 #include <QApplication>
@@ -53,9 +53,12 @@ bool TMainForm::enterTrackEditor()
 {
     bool ready = false;
     guarded([&] {
-        std::optional<kvr::GameFolderLock> lock(std::in_place, m_context.gameDir());
+        // It locks the game only to copy from the CD, after its questions.
         switch (kvr::ensureTrackFiles(m_context.gameDir(), m_prompt)) {
         case kvr::TrackFiles::Declined:
+            return;
+        case kvr::TrackFiles::Cancelled:
+            m_prompt.inform(kvr::trackfiles::kNotInstalled);
             return;
         case kvr::TrackFiles::Missing:
             m_prompt.warn(kvr::track::errorText(kvr::track::kTrackOpenStep));
@@ -63,13 +66,17 @@ bool TMainForm::enterTrackEditor()
         case kvr::TrackFiles::Present:
             break;
         }
-        lock.reset();
         if (!m_document.trackDataKnown()) {
-            m_document.change(QStringLiteral("Read the track data"), [&](kvr::SettingsRecord& r) {
-                kvr::GameFile exe = kvr::GameFile::open(m_context.executable());
-                kvr::readTrackData(exe, m_context.gameDir(), r, m_context.version);
-            });
-            m_document.setTrackDataKnown(true);
+            // The game's own values, not an edit: no undo step, no change to the title.
+            kvr::SettingsRecord read = m_document.record();
+            kvr::GameFile exe = kvr::GameFile::open(m_context.executable());
+            try {
+                kvr::readTrackData(exe, m_context.gameDir(), read, m_context.version);
+            } catch (const kvr::FileAccessError& e) {
+                m_prompt.warn(kvr::trackDataUnread(e));
+                return;
+            }
+            m_document.takeTrackData(read);
         }
         ready = true;
     });

@@ -3,6 +3,7 @@
 #include "app/des_window.h"
 #include "app/editor_buttons.h"
 #include "app/ie_window.h"
+#include "core/settings_record.h"
 
 #include <QFileInfo>
 #include <QMenuBar>
@@ -93,23 +94,32 @@ void TMainForm::buildMenus()
 
 void TMainForm::onSaveSettings()
 {
-    guarded([this] {
-        std::optional<std::string> caption;
-        m_document.change(QStringLiteral("Save settings"),
-                          [&](kvr::SettingsRecord&) { caption = m_session.save(m_des->description()); });
-        settingsFileDone(m_session.wrote());
-        setCaption(caption);
-    });
+    saveSettings(false);
 }
 
 void TMainForm::onSaveSettingsAs()
 {
-    guarded([this] {
-        std::optional<std::string> caption;
-        m_document.change(QStringLiteral("Save settings As"),
-                          [&](kvr::SettingsRecord&) { caption = m_session.saveAs(m_des->description()); });
-        settingsFileDone(m_session.wrote());
-        setCaption(caption);
+    saveSettings(true);
+}
+
+void TMainForm::saveSettings(bool askForName)
+{
+    guarded([&] {
+        // The description window's text is an edit of the record; the save itself is none.
+        const std::string description = m_des->description();
+        m_document.change(QStringLiteral("Settings description"), [&](kvr::SettingsRecord& r) {
+            r.setShortString(kvr::rec::kDescription, kvr::rec::kDescriptionChars, description);
+        });
+        // Save writes the file the record came from; from the game or the original
+        // settings it asks for a name.
+        const RecordOrigin& origin = m_document.origin();
+        m_session.setCurrentName(origin.kind == RecordOrigin::Kind::File ? origin.file.string() : std::string());
+        if (askForName)
+            m_session.saveAs(description);
+        else
+            m_session.save(description);
+        if (m_session.wrote())
+            settingsFileDone();
     });
 }
 
@@ -121,23 +131,20 @@ void TMainForm::onLoadSettings()
 void TMainForm::loadSettings(const std::function<std::optional<std::string>()>& load)
 {
     guarded([&] {
-        std::optional<std::string> caption;
-        m_document.change(QStringLiteral("Load settings"), [&](kvr::SettingsRecord&) { caption = load(); });
-        // A loaded file carries its own track data.
-        if (caption) {
+        bool loaded = false;
+        m_document.change(QStringLiteral("Load settings"), [&](kvr::SettingsRecord&) { loaded = load().has_value(); });
+        if (loaded) {
+            // A loaded file carries its own track data.
             m_document.setTrackDataKnown(true);
-            settingsFileDone(true);
+            settingsFileDone();
         }
-        setCaption(caption);
     });
     m_des->setDescription(m_session.description());
 }
 
-void TMainForm::settingsFileDone(bool done)
+void TMainForm::settingsFileDone()
 {
-    if (!done)
-        return;
-    m_document.markClean();
+    m_document.setOrigin(RecordOrigin::settingsFile(m_session.currentName()));
     QStringList files = m_settings.value(QStringLiteral("recentFiles")).toStringList();
     const QString file = QString::fromStdString(m_session.currentName());
     files.removeAll(file);
@@ -166,10 +173,11 @@ void TMainForm::showRecentFiles()
 void TMainForm::onRestoreOriginalSettings()
 {
     guarded([this] {
+        // A restore that cannot read the original settings throws before anything changed.
         m_document.change(QStringLiteral("Restore original settings"),
                           [&](kvr::SettingsRecord&) { m_session.restoreOriginal(); });
         m_document.setTrackDataKnown(true);
-        m_document.markClean();
+        m_document.setOrigin(RecordOrigin::originalSettings());
     });
 }
 

@@ -6,6 +6,7 @@
 #include "core/game_dir.h"
 #include "core/system_process_runner.h"
 #include "core/version.h"
+#include "editors/jams/jam_window.h"
 #include "game/startup_load.h"
 #include "textures/converter.h"
 #include "widgets/process_runner_qt.h"
@@ -79,8 +80,10 @@ bool TMainForm::loadGame()
     kvr::SettingsRecord loaded = m_document.record();
     bool trackDataRead = false;
     bool blocksRead = false;
+    std::string trackDataProblem;
     try {
-        trackDataRead = kvr::startupLoad(m_context, loaded, [this](int bar) { m_splash->setProgress(bar); });
+        trackDataRead = kvr::startupLoad(
+            m_context, loaded, [this](int bar) { m_splash->setProgress(bar); }, &trackDataProblem);
         blocksRead = true;
     } catch (const kvr::FileAccessError& e) {
         fatal(e);
@@ -101,6 +104,8 @@ bool TMainForm::loadGame()
                           "\n\nThe editor starts without the helmet sheet; \"Import from game\" in the helmets "
                           "window reads it again.");
     }
+    if (!trackDataProblem.empty())
+        m_prompt.warn(trackDataProblem);
     m_document.reset(loaded);
     m_document.setTrackDataKnown(trackDataRead);
     m_versionLabel->setText(QStringLiteral("KVR: ") + fromAnsi(kvr::versionName(m_context.version)));
@@ -112,11 +117,15 @@ bool TMainForm::loadGame()
 
 void TMainForm::onLocateGame()
 {
+    if (!mayDiscardWork("another game is opened"))
+        return;
     const auto config = m_locator();
     if (!config)
         return;
     m_context.config = *config;
     m_configured = true;
+    if (TJamForm* jams = jamWindow())
+        jams->forgetPainting();
     if (loadGame())
         m_splash->hide();
 }

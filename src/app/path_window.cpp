@@ -1,8 +1,9 @@
 #include "app/path_window.h"
 
-#include "widgets/enter_as_tab.h"
 #include "core/errors.h"
 #include "core/user_prompt.h"
+#include "game/startup_load.h"
+#include "widgets/enter_as_tab.h"
 
 #include <QCloseEvent>
 #include <QPushButton>
@@ -58,6 +59,13 @@ void TPathForm::locateClicked()
     std::error_code ec;
     if (m_chosen.empty() || !std::filesystem::is_regular_file(m_chosen, ec))
         return;
+    // A file the editor cannot read its values from would end the program at the first
+    // import: refused here, and the window asks again.
+    if (const auto problem = kvr::executableProblem(m_chosen)) {
+        m_prompt.warn(*problem);
+        m_chosen.clear();
+        return;
+    }
     try {
         m_located = kvr::Configuration::forExecutable(m_chosen);
     } catch (const kvr::GeneralError& e) {

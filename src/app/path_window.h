@@ -14,7 +14,8 @@ class UserPrompt;
 
 namespace kvrgui {
 
-// The locate window: asks for the game's KVR.EXE when no configuration exists.
+// The locate window: asks for the game's KVR.EXE when no configuration exists, and
+// accepts only a file the editor can read the game's values from.
 class TPathForm : public QDialog {
     Q_OBJECT
 public:

@@ -3,6 +3,7 @@
 #include "core/errors.h"
 #include "core/platform/native_file.h"
 #include "core/safe_write.h"
+#include "game/game_files.h"
 
 #include <array>
 #include <cstring>
@@ -21,6 +22,29 @@ void writeOutput(const std::string& name, std::span<const std::uint8_t> bytes)
         kvr::writeOutputFile(name, bytes);
     } catch (const kvr::WriteFailure& e) {
         throw kvr::GeneralError("Cannot write " + name + ": " + e.reason());
+    }
+}
+
+void guardOutput(const std::string& name, const std::vector<std::string>& inputs,
+                 const std::optional<std::filesystem::path>& game)
+{
+    if (isStdout(name))
+        return;
+    std::vector<std::filesystem::path> games;
+    if (game)
+        games.push_back(*game);
+    if (const auto around = kvr::gameFolderAround(name))
+        games.push_back(*around);
+    for (const auto& dir : games)
+        if (const auto file = kvr::gameFileAt(dir, name))
+            throw kvr::GeneralError("Refusing to write " + name + ": it is the game's " + *file + " (in " +
+                                    dir.string() + "). Choose another output.");
+    for (const std::string& input : inputs) {
+        std::error_code ec;
+        if (!isStdout(input) && std::filesystem::equivalent(name, input, ec) && !ec)
+            throw kvr::GeneralError("Refusing to write " + name + ": it is " +
+                                    (name == input ? std::string("the input") : "the same file as the input " + input) +
+                                    " of this command. Choose another output.");
     }
 }
 

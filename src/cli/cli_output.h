@@ -1,9 +1,12 @@
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
+#include <vector>
 
 namespace kvrcli {
 
@@ -13,6 +16,12 @@ inline bool isStdout(const std::string& name) { return name == "-"; }
 // Writes an output the user named: "-" to standard output, a device or FIFO directly,
 // anything else replaced whole. Throws GeneralError "Cannot write NAME: reason".
 void writeOutput(const std::string& name, std::span<const std::uint8_t> bytes);
+
+// Refuses, before anything is read or written, an output that is one of the game's files
+// (of `game`, or of a game folder the output lies in) or one of the command's `inputs`,
+// by identity, so also through links. Throws GeneralError.
+void guardOutput(const std::string& name, const std::vector<std::string>& inputs,
+                 const std::optional<std::filesystem::path>& game = std::nullopt);
 
 // While it lives, std::cout writes through a buffer of ours that remembers why a write
 // failed, even one made long before the end.

@@ -1,3 +1,4 @@
+#include "cli/cli_input.h"
 #include "cli/cli_output.h"
 #include "cli/cli_prompt.h"
 #include "cli/commands.h"
@@ -13,6 +14,7 @@
 #include "game/import_export.h"
 
 #include <iostream>
+#include <iterator>
 #include <sstream>
 
 namespace kvrcli {
@@ -29,6 +31,7 @@ struct Options {
     std::vector<std::string> only;
     bool yes = false;
     bool dryRun = false;
+    bool anySize = false;
     std::string cd;
 };
 
@@ -90,14 +93,6 @@ CliPrompt promptFor(const Options& o)
     return CliPrompt(o.yes, o.cd.empty() ? std::nullopt : std::optional<fs::path>(o.cd));
 }
 
-kvr::SettingsRecord readInput(const std::string& file)
-{
-    kvr::SettingsRecord record;
-    if (!kvr::readSettingsFile(file, record))
-        throw kvr::GeneralError("Cannot open " + file);
-    return record;
-}
-
 // Declining the track files is the user's choice; track files still missing after the
 // user agreed is the game's file error of the track step.
 int finish(kvr::SequenceEnd end)
@@ -115,18 +110,41 @@ int finish(kvr::SequenceEnd end)
     return kOtherError;
 }
 
-// What the export would change, one line each, naming the value as the JSON form does.
-void printChanges(const kvr::GameContext& context, const kvr::SettingsRecord& record,
-                  const std::vector<kvr::Editor>& only)
+// What the export would do without the track files, with the answers this command gives.
+std::string missingTrackFilesNote(const Options& o, const kvr::GameContext& context)
 {
+    std::string note = "The track files are missing from " + (context.gameDir() / "CIRCUITS").string() +
+                       ", so the track data cannot be compared. ";
+    if (!o.only.empty())
+        return note + "The export of the track data would stop with the track file error (exit 1).";
+    note += "After the other values, the export would ask to install the track files from the game CD: ";
+    if (!o.yes)
+        return note + "without --yes the answer is Cancel, and it would stop there without the track data (exit 0).";
+    if (o.cd.empty())
+        return note + "with no --cd there is nothing to copy them from, and it would stop there without the track "
+                      "data (exit 0).";
+    return note + "it would copy them from " + o.cd + " and write the track data into them.";
+}
+
+// What the export would change, one line each, naming the value as the JSON form does.
+void printChanges(const Options& o, const kvr::GameContext& context, const kvr::SettingsRecord& record)
+{
+    std::vector<kvr::ExportPreview> previews;
+    if (o.only.empty())
+        previews.push_back(kvr::previewExport(context, record));
+    for (kvr::Editor e : onlyEditors(o))
+        previews.push_back(kvr::previewExport(context, record, e));
+    bool missing = false;
     std::vector<kvr::ValueChange> changes;
-    if (only.empty())
-        changes = kvr::exportChanges(context, record);
-    for (kvr::Editor e : only)
-        for (kvr::ValueChange& c : kvr::exportChanges(context, record, e))
-            changes.push_back(std::move(c));
+    for (kvr::ExportPreview& p : previews) {
+        missing = missing || p.trackFilesMissing;
+        std::move(p.changes.begin(), p.changes.end(), std::back_inserter(changes));
+    }
+    if (missing)
+        std::cout << missingTrackFilesNote(o, context) << '\n';
     if (changes.empty())
-        std::cout << "Nothing to change: the game holds these values already.\n";
+        std::cout << (missing ? "Nothing else to change: the game holds the other values already.\n"
+                              : "Nothing to change: the game holds these values already.\n");
     for (const kvr::ValueChange& c : changes)
         std::cout << c.line() << "  (" << c.name << ")\n";
 }
@@ -138,10 +156,12 @@ CommandRegistration importCommand([](CLI::App& app, Action& chosen) {
     addCommon(cmd, *o);
     cmd->add_option("-o,--output", o->output, "Settings file to write (- for standard output)")->required();
     cmd->add_option("-i,--input", o->input, "With --only: the settings file the record starts as");
+    cmd->add_flag("--any-size", o->anySize, "Read the first 2846 bytes of an --input longer than a settings file");
     cmd->callback([&chosen, o] {
         if (!o->only.empty() && o->input.empty())
             throw CLI::ValidationError("--only", "an import with --only needs --input BASE.KVS");
         chosen = [o] {
+            guardOutput(o->output, {}, fs::path(o->game));
             const kvr::GameContext context = contextFor(*o);
             CliPrompt prompt = promptFor(*o);
             kvr::SettingsRecord record;
@@ -153,7 +173,7 @@ CommandRegistration importCommand([](CLI::App& app, Action& chosen) {
                 record.setShortString(kvr::rec::kDescription, kvr::rec::kDescriptionChars, "no description");
                 code = finish(kvr::importAllData(context, record, prompt, trackDataKnown));
             } else {
-                record = readInput(o->input);
+                record = readSettingsInput(o->input, o->anySize);
                 for (kvr::Editor e : onlyEditors(*o))
                     kvr::importEditor(context, record, prompt, e, trackDataKnown);
             }
@@ -170,19 +190,19 @@ CommandRegistration exportCommand([](CLI::App& app, Action& chosen) {
                                              "file into the game");
     addCommon(cmd, *o);
     cmd->add_option("-i,--input", o->input, "Settings file to read")->required();
+    cmd->add_flag("--any-size", o->anySize, "Read the first 2846 bytes of an --input longer than a settings file");
     cmd->add_flag("--dry-run", o->dryRun, "Only list the values the export would change; write nothing");
     cmd->callback([&chosen, o] {
         chosen = [o] {
-            kvr::SettingsRecord record = readInput(o->input);
+            kvr::SettingsRecord record = readSettingsInput(o->input, o->anySize);
             const kvr::GameContext context = contextFor(*o);
             if (o->dryRun) {
-                printChanges(context, record, onlyEditors(*o));
+                printChanges(*o, context, record);
                 return int(kDone);
             }
             CliPrompt prompt = promptFor(*o);
             if (!o->only.empty()) {
-                for (kvr::Editor e : onlyEditors(*o))
-                    kvr::exportEditor(context, record, prompt, e);
+                kvr::exportEditors(context, record, prompt, onlyEditors(*o));
                 return int(kDone);
             }
             // A settings file carries the track data the user chose.

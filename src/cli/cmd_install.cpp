@@ -12,6 +12,7 @@
 #include "install/cockpit_manager.h"
 #include "install/track_installer.h"
 
+#include <functional>
 #include <iostream>
 
 namespace kvrcli {
@@ -59,6 +60,23 @@ int exitFor(kvr::InstallOutcome outcome)
     }
 }
 
+// The installers tell their failures as information, as the windows do; here they go to
+// stderr with the exit code, and only a completed installation speaks on stdout.
+int runInstaller(CliPrompt& prompt, const std::function<kvr::InstallOutcome()>& install)
+{
+    prompt.holdInformation();
+    kvr::InstallOutcome outcome;
+    try {
+        outcome = install();
+    } catch (...) {
+        prompt.releaseInformation(std::cerr);
+        throw;
+    }
+    const bool failed = outcome != kvr::InstallOutcome::Installed && outcome != kvr::InstallOutcome::Cancelled;
+    prompt.releaseInformation(failed ? std::cerr : std::cout);
+    return exitFor(outcome);
+}
+
 std::optional<fs::path> cdFolder(const InstallOptions& o)
 {
     return o.cd.empty() ? std::nullopt : std::optional<fs::path>(o.cd);
@@ -77,7 +95,7 @@ CommandRegistration cockpitCommand([](CLI::App& app, Action& chosen) {
         chosen = [o, set] {
             const kvr::GameContext context = contextFor(*o);
             CliPrompt prompt(false, std::nullopt);
-            return exitFor(kvr::installCockpit(context, *set, prompt));
+            return runInstaller(prompt, [&] { return kvr::installCockpit(context, *set, prompt); });
         };
     });
 });
@@ -98,7 +116,9 @@ CommandRegistration tracksCommand([](CLI::App& app, Action& chosen) {
         chosen = [o, pack] {
             const kvr::GameContext context = contextFor(*o);
             CliPrompt prompt(false, cdFolder(*o));
-            return exitFor(*pack ? kvr::installTrackPack(context, prompt) : kvr::installOriginalTracks(context, prompt));
+            return runInstaller(prompt, [&] {
+                return *pack ? kvr::installTrackPack(context, prompt) : kvr::installOriginalTracks(context, prompt);
+            });
         };
     });
 });
@@ -111,7 +131,7 @@ CommandRegistration carSetCommand([](CLI::App& app, Action& chosen) {
         chosen = [o] {
             const kvr::GameContext context = contextFor(*o);
             CliPrompt prompt(false, std::nullopt);
-            return exitFor(kvr::installCarSet(context, prompt));
+            return runInstaller(prompt, [&] { return kvr::installCarSet(context, prompt); });
         };
     });
 });

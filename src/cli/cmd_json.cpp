@@ -1,3 +1,4 @@
+#include "cli/cli_input.h"
 #include "cli/cli_output.h"
 #include "cli/commands.h"
 #include "cli/record_json.h"
@@ -16,14 +17,6 @@ namespace {
 
 // A to-json file is about 150 KB; anything far larger is not one.
 constexpr std::uint64_t kMaxJsonBytes = 16ull * 1024 * 1024;
-
-kvr::SettingsRecord load(const std::string& file)
-{
-    kvr::SettingsRecord r;
-    if (!kvr::readSettingsFile(file, r))
-        throw kvr::GeneralError("Cannot open " + file);
-    return r;
-}
 
 // Leaf values by path; `order` lists each path once, in the order first seen.
 void flatten(const nlohmann::ordered_json& j, const std::string& prefix, std::map<std::string, std::string>& out,
@@ -45,10 +38,12 @@ void flatten(const nlohmann::ordered_json& j, const std::string& prefix, std::ma
 CommandRegistration toJson([](CLI::App& app, Action& chosen) {
     auto* cmd = app.add_subcommand("to-json", "Print a settings file as JSON, every field by name");
     auto file = std::make_shared<std::string>();
+    auto anySize = std::make_shared<bool>(false);
     cmd->add_option("FILE", *file, "Settings file (.KVS)")->required();
-    cmd->callback([&chosen, file] {
-        chosen = [file] {
-            std::cout << recordToJson(load(*file)).dump(2) << '\n';
+    cmd->add_flag("--any-size", *anySize, "Read the first 2846 bytes of a file longer than a settings file");
+    cmd->callback([&chosen, file, anySize] {
+        chosen = [file, anySize] {
+            std::cout << recordToJson(readSettingsInput(*file, *anySize)).dump(2) << '\n';
             return int(kDone);
         };
     });
@@ -62,6 +57,7 @@ CommandRegistration fromJson([](CLI::App& app, Action& chosen) {
     cmd->add_option("-o,--output", *output, "Settings file to write (- for standard output)")->required();
     cmd->callback([&chosen, file, output] {
         chosen = [file, output] {
+            guardOutput(*output, {*file});
             const std::vector<std::uint8_t> text = kvr::readInputFile(*file, kMaxJsonBytes);
             nlohmann::json j;
             try {
@@ -80,15 +76,17 @@ CommandRegistration diff([](CLI::App& app, Action& chosen) {
     auto* cmd = app.add_subcommand("diff", "List the fields in which two settings files differ (exit 1 if any)");
     auto a = std::make_shared<std::string>();
     auto b = std::make_shared<std::string>();
+    auto anySize = std::make_shared<bool>(false);
     cmd->add_option("A", *a, "First settings file")->required();
     cmd->add_option("B", *b, "Second settings file")->required();
-    cmd->callback([&chosen, a, b] {
-        chosen = [a, b] {
+    cmd->add_flag("--any-size", *anySize, "Read the first 2846 bytes of a file longer than a settings file");
+    cmd->callback([&chosen, a, b, anySize] {
+        chosen = [a, b, anySize] {
             std::map<std::string, std::string> fa, fb;
             std::vector<std::string> order;
             std::set<std::string> seen;
-            flatten(recordToJson(load(*a)), "", fa, order, seen);
-            flatten(recordToJson(load(*b)), "", fb, order, seen);
+            flatten(recordToJson(readSettingsInput(*a, *anySize)), "", fa, order, seen);
+            flatten(recordToJson(readSettingsInput(*b, *anySize)), "", fb, order, seen);
             bool differ = false;
             for (const auto& key : order) {
                 const auto ia = fa.find(key);

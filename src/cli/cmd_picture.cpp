@@ -49,36 +49,28 @@ void writePng(const kvr::RgbPicture& picture, const std::string& out)
 #endif
 }
 
-// The bitmap class reports a header of unknown size without a text; say it here.
-template <typename Load>
-void loadPicture(const std::string& file, Load load)
-{
-    try {
-        load();
-    } catch (const kvr::InvalidGraphic& e) {
-        if (*e.what() != '\0')
-            throw;
-        throw kvr::InvalidGraphic(file + ": the bitmap header is neither 40 nor 12 bytes long");
-    }
-}
-
 int runPicture(const PictureOptions& o)
 {
+    guardOutput(o.out, o.palette.empty() ? std::vector<std::string>{o.file} : std::vector<std::string>{o.file, o.palette});
     kvr::GamePalette palette;
     if (!o.palette.empty())
         kvr::loadGamePalette(o.palette, palette);
     const kvr::ColourTable* colours = palette.loaded ? &palette.entries : nullptr;
     kvr::RgbPicture picture;
-    if (o.loader == "dib") {
-        kvr::TDIB dib;
-        loadPicture(o.file, [&] { dib.loadFromFile(o.file); });
-        if (dib.empty())
-            throw kvr::GeneralError("The bitmap is empty");
-        picture = kvr::renderDib(dib, colours);
-    } else {
-        kvr::TDIB256 dib;
-        dib.loadFromFile(o.file);
-        picture = kvr::renderDib256(dib, colours);
+    try {
+        if (o.loader == "dib") {
+            kvr::TDIB dib;
+            dib.loadFromFile(o.file);
+            if (dib.empty())
+                throw kvr::GeneralError("The bitmap is empty");
+            picture = kvr::renderDib(dib, colours);
+        } else {
+            kvr::TDIB256 dib;
+            dib.loadFromFile(o.file);
+            picture = kvr::renderDib256(dib, colours);
+        }
+    } catch (const kvr::InvalidGraphic& e) {
+        throw kvr::InvalidGraphic(o.file + ": " + e.what());
     }
     writePng(picture, o.out);
     if (!isStdout(o.out))
@@ -93,7 +85,9 @@ CommandRegistration reg([](CLI::App& app, Action& chosen) {
     cmd->add_option("-o,--output", o->out, "The PNG file to write (- for standard output)")->required();
     cmd->add_option("--palette", o->palette,
                     "Show the pixels through this game palette (KVR.PAL) instead of the file's colours");
-    cmd->add_option("--as", o->loader, "dib256: the image view's 8-bit loader; dib: the helmet editor's bitmap class")
+    cmd->add_option("--as", o->loader,
+                    "dib256: the image view's 8-bit picture; dib: the helmet editor's bitmap class (both read "
+                    "the file as the converter does)")
         ->check(CLI::IsMember({"dib256", "dib"}));
     cmd->callback([&chosen, o] { chosen = [o] { return runPicture(*o); }; });
 });

@@ -60,7 +60,7 @@ int runChosen(const Action& chosen, bool& failed)
         std::cerr << e.what() << '\n';
         if (!e.detail().empty())
             std::cerr << e.detail() << '\n';
-        return kFileAccess;
+        return dynamic_cast<const kvr::FileWriteError*>(&e) ? kOtherError : kFileAccess;
     } catch (const std::exception& e) {
         const std::string what = e.what();
         std::cerr << "kvrdesk-cli: " << (what.empty() ? "failed without a message" : what) << '\n';

@@ -8,7 +8,8 @@
 namespace kvrcli {
 
 // Exit codes of the command-line tool. `diff` says "the files differ" with 1, as diff(1)
-// and cmp(1) do; no game file is touched there.
+// and cmp(1) do; no game file is touched there. A game file that cannot be read is
+// kFileAccess, one that cannot be written kOtherError, as any output that cannot be.
 enum Exit : int {
     kDone = 0,
     kFileAccess = 1,

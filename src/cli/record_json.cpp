@@ -4,10 +4,13 @@
 #include "core/errors.h"
 #include "game/record_fields.h"
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <cstdio>
 #include <functional>
+#include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -61,7 +64,7 @@ std::size_t recordOffset(const std::string& key)
     std::size_t offset = 0;
     const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), offset, 16);
     if (digits.empty() || error != std::errc() || end != digits.data() + digits.size() || offset >= rec::kSize)
-        throw kvr::GeneralError("raw_bytes: bad offset \"" + key + "\": expected a place from 0x000 to " +
+        throw kvr::GeneralError("field raw_bytes." + key + ": bad offset, expected a place from 0x000 to " +
                                 offsetKey(rec::kSize - 1));
     return offset;
 }
@@ -103,28 +106,108 @@ const json* find(const json& root, const std::vector<std::string>& path)
     return node;
 }
 
+[[noreturn]] void refuse(const std::string& path, const std::string& why)
+{
+    throw kvr::GeneralError("field " + path + ": " + why);
+}
+
+// The text as the game's code page, refused rather than changed: a character the game
+// cannot show, or more than the field holds, would otherwise be lost without a word.
+std::string fieldText(const kvr::RecordField& f, const json& v)
+{
+    const std::string name = kvr::fieldName(f);
+    if (!v.is_string())
+        refuse(name, "expected text");
+    std::string outside;
+    const std::optional<std::string> text = kvr::utf8ToAnsiExactly(v.get<std::string>(), &outside);
+    if (!text)
+        refuse(name, "\"" + outside + "\" is not a character of the game's code page (Windows-1252)");
+    if (text->size() > f.capacity)
+        refuse(name, std::to_string(text->size()) + " characters, the field holds at most " +
+                         std::to_string(f.capacity));
+    return *text;
+}
+
 void applyField(kvr::SettingsRecord& r, const kvr::RecordField& f, const json& v)
 {
     const std::string name = kvr::fieldName(f);
     auto number = [&](long max) {
         if (!v.is_number_integer() || v.get<long>() < 0 || v.get<long>() > max)
-            throw kvr::GeneralError("field " + name + ": expected a whole number from 0 to " + std::to_string(max));
+            refuse(name, "expected a whole number from 0 to " + std::to_string(max));
         return v.get<long>();
     };
     switch (f.kind) {
     case kvr::FieldKind::Byte: r.setByte(f.offset, std::uint8_t(number(255))); break;
     case kvr::FieldKind::Word: r.setWord(f.offset, std::uint16_t(number(65535))); break;
     case kvr::FieldKind::Flag:
+        // Other bytes travel in raw_bytes, so a 2 here is a typing slip, not a value.
         if (v.is_boolean())
             r.setByte(f.offset, v.get<bool>() ? 1 : 0);
+        else if (v.is_number_integer() && (v.get<long>() == 0 || v.get<long>() == 1))
+            r.setByte(f.offset, std::uint8_t(v.get<long>()));
         else
-            r.setByte(f.offset, std::uint8_t(number(255)));
+            refuse(name, "expected true or false");
         break;
-    case kvr::FieldKind::Text:
-        if (!v.is_string())
-            throw kvr::GeneralError("field " + name + ": expected text");
-        r.setShortString(f.offset, f.capacity, kvr::utf8ToAnsi(v.get<std::string>()));
-        break;
+    case kvr::FieldKind::Text: r.setShortString(f.offset, f.capacity, fieldText(f, v)); break;
+    }
+}
+
+// The keys of the named fields as a tree; "#n" stands for array index n.
+struct KeyTree {
+    std::map<std::string, KeyTree> children;
+    bool isArray() const { return !children.empty() && children.begin()->first[0] == '#'; }
+};
+
+const KeyTree& fieldKeys()
+{
+    static const KeyTree tree = [] {
+        KeyTree t;
+        for (const auto& f : kvr::recordFields()) {
+            KeyTree* node = &t;
+            for (const auto& key : f.path)
+                node = &node->children[key];
+        }
+        return t;
+    }();
+    return tree;
+}
+
+std::string indexKey(std::size_t i)
+{
+    std::string key = "#";
+    key += std::to_string(i);
+    return key;
+}
+
+std::string childPath(const std::string& path, const std::string& key)
+{
+    return path.empty() ? key : path + "." + key;
+}
+
+// Every key and array element of `j` must name a field: anything else would be dropped.
+void refuseUnknownKeys(const json& j, const KeyTree& node, const std::string& path)
+{
+    if (node.children.empty())
+        return; // a value; applyField checks it
+    if (node.isArray()) {
+        if (!j.is_array())
+            refuse(path, "expected an array of " + std::to_string(node.children.size()));
+        if (j.size() > node.children.size())
+            refuse(path + "[" + std::to_string(node.children.size()) + "]",
+                   "no such element: the array holds " + std::to_string(node.children.size()));
+        for (std::size_t i = 0; i < j.size(); ++i)
+            refuseUnknownKeys(j[i], node.children.at(indexKey(i)), path + "[" + std::to_string(i) + "]");
+        return;
+    }
+    if (!j.is_object())
+        refuse(path, "expected an object");
+    for (const auto& [key, value] : j.items()) {
+        if (path.empty() && (key == "unused" || key == "raw_bytes"))
+            continue;
+        const auto child = node.children.find(key);
+        if (child == node.children.end() || key[0] == '#')
+            refuse(childPath(path, key), "no such field");
+        refuseUnknownKeys(value, child->second, childPath(path, key));
     }
 }
 
@@ -165,11 +248,8 @@ ordered_json recordToJson(const kvr::SettingsRecord& record)
         case kvr::FieldKind::Byte: slot = record.byte(f.offset); break;
         case kvr::FieldKind::Word: slot = record.word(f.offset); break;
         case kvr::FieldKind::Flag: {
-            const std::uint8_t b = record.byte(f.offset);
-            if (b <= 1)
-                slot = b == 1;
-            else
-                slot = b;
+            // Any byte but 0 counts as on; raw_bytes below keeps the byte itself.
+            slot = record.byte(f.offset) != 0;
             break;
         }
         case kvr::FieldKind::Text: slot = kvr::ansiToUtf8(record.shortString(f.offset, f.capacity)); break;
@@ -206,10 +286,16 @@ kvr::SettingsRecord recordFromJson(const json& j)
 {
     if (!j.is_object())
         throw kvr::GeneralError("expected a JSON object");
+    refuseUnknownKeys(j, fieldKeys(), "");
     kvr::SettingsRecord r = fromFields(j, true);
     if (j.contains("unused")) {
         if (!j["unused"].is_object())
             throw kvr::GeneralError("field unused: expected an object");
+        for (const auto& item : j["unused"].items()) {
+            const std::string& key = item.key();
+            if (std::none_of(std::begin(kUnused), std::end(kUnused), [&](const Unused& u) { return key == u.name; }))
+                refuse("unused." + key, "no such field: the unused bytes are at 0x000, 0x74B and 0xB12");
+        }
         for (const auto& u : kUnused) {
             if (!j["unused"].contains(u.name))
                 continue;
@@ -229,10 +315,12 @@ kvr::SettingsRecord recordFromJson(const json& j)
         for (const auto& [key, value] : j["raw_bytes"].items()) {
             const std::size_t offset = recordOffset(key);
             if (!value.is_string())
-                throw kvr::GeneralError("raw_bytes." + key + ": expected hex text");
+                throw kvr::GeneralError("field raw_bytes." + key + ": expected hex text");
             const auto bytes = unhex(value.get<std::string>(), "raw_bytes." + key);
             if (bytes.size() > rec::kSize - offset)
-                throw kvr::GeneralError("raw_bytes." + key + ": beyond the end of the record");
+                throw kvr::GeneralError("field raw_bytes." + key + ": " + std::to_string(bytes.size()) +
+                                        " bytes run past the end of the record (its last byte is " +
+                                        offsetKey(rec::kSize - 1) + ")");
             std::copy(bytes.begin(), bytes.end(), r.bytes().begin() + std::ptrdiff_t(offset));
         }
     }

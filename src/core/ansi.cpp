@@ -1,6 +1,7 @@
 #include "core/ansi.h"
 
 #include <cstdint>
+#include <optional>
 
 namespace kvr {
 namespace {
@@ -26,14 +27,42 @@ void appendUtf8(std::string& out, char32_t c)
     }
 }
 
-char toAnsi(char32_t c)
+std::optional<char> toAnsi(char32_t c)
 {
     if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
         return char(c);
     for (int i = 0; i < 32; ++i)
         if (kHigh[i] == c)
             return char(0x80 + i);
-    return '?';
+    return std::nullopt;
+}
+
+// One character of `utf8` at `i`: its code point and length; a byte sequence that is
+// not UTF-8 gives nothing and the bytes to skip.
+struct Decoded {
+    std::optional<char32_t> c;
+    std::size_t len;
+};
+
+Decoded decodeAt(std::string_view utf8, std::size_t i)
+{
+    const auto b = std::uint8_t(utf8[i]);
+    char32_t c;
+    std::size_t len;
+    if (b < 0x80) { c = b; len = 1; }
+    else if ((b & 0xE0) == 0xC0) { c = b & 0x1F; len = 2; }
+    else if ((b & 0xF0) == 0xE0) { c = b & 0x0F; len = 3; }
+    else if ((b & 0xF8) == 0xF0) { c = b & 0x07; len = 4; }
+    else return {std::nullopt, 1};
+    if (i + len > utf8.size())
+        return {std::nullopt, utf8.size() - i};
+    for (std::size_t k = 1; k < len; ++k) {
+        const auto cb = std::uint8_t(utf8[i + k]);
+        if ((cb & 0xC0) != 0x80)
+            return {std::nullopt, 1};
+        c = (c << 6) | (cb & 0x3F);
+    }
+    return {c, len};
 }
 
 } // namespace
@@ -41,7 +70,7 @@ char toAnsi(char32_t c)
 bool isAnsiCharacter(char32_t c)
 {
     const bool control = c < 0x20 || (c >= 0x7F && c < 0xA0);
-    return !control && (c <= 0xFF || toAnsi(c) != '?');
+    return !control && toAnsi(c).has_value();
 }
 
 std::string ansiToUtf8(std::string_view ansi)
@@ -59,24 +88,26 @@ std::string utf8ToAnsi(std::string_view utf8)
 {
     std::string out;
     for (std::size_t i = 0; i < utf8.size();) {
-        const auto b = std::uint8_t(utf8[i]);
-        char32_t c;
-        std::size_t len;
-        if (b < 0x80) { c = b; len = 1; }
-        else if ((b & 0xE0) == 0xC0) { c = b & 0x1F; len = 2; }
-        else if ((b & 0xF0) == 0xE0) { c = b & 0x0F; len = 3; }
-        else if ((b & 0xF8) == 0xF0) { c = b & 0x07; len = 4; }
-        else { out += '?'; ++i; continue; }
-        if (i + len > utf8.size()) { out += '?'; break; }
-        bool valid = true;
-        for (std::size_t k = 1; k < len; ++k) {
-            const auto cb = std::uint8_t(utf8[i + k]);
-            if ((cb & 0xC0) != 0x80) { valid = false; break; }
-            c = (c << 6) | (cb & 0x3F);
+        const Decoded d = decodeAt(utf8, i);
+        out += d.c ? toAnsi(*d.c).value_or('?') : '?';
+        i += d.len;
+    }
+    return out;
+}
+
+std::optional<std::string> utf8ToAnsiExactly(std::string_view utf8, std::string* outside)
+{
+    std::string out;
+    for (std::size_t i = 0; i < utf8.size();) {
+        const Decoded d = decodeAt(utf8, i);
+        const std::optional<char> b = d.c ? toAnsi(*d.c) : std::nullopt;
+        if (!b) {
+            if (outside)
+                *outside = std::string(utf8.substr(i, d.len));
+            return std::nullopt;
         }
-        if (!valid) { out += '?'; ++i; continue; }
-        out += toAnsi(c);
-        i += len;
+        out += *b;
+        i += d.len;
     }
     return out;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -12,6 +13,10 @@ std::string ansiToUtf8(std::string_view ansi);
 
 // Characters with no byte in the code page become '?'.
 std::string utf8ToAnsi(std::string_view utf8);
+
+// The same, but nothing when a character has no byte in the code page (or the text is
+// not UTF-8); `outside`, when given, then receives the first such character.
+std::optional<std::string> utf8ToAnsiExactly(std::string_view utf8, std::string* outside = nullptr);
 
 // Whether the game can show the character in a name: it has a byte of its own in the
 // code page and is not a control character.

@@ -19,6 +19,14 @@ private:
     std::string m_detail;
 };
 
+// A game file could not be written (a full disk, a folder we may not write in): the
+// game is as it was. Told like any failed game file, but the command line tells it apart
+// from a file that cannot be read.
+class FileWriteError : public FileAccessError {
+public:
+    using FileAccessError::FileAccessError;
+};
+
 // An error of the editor's own data or of user input: the action is abandoned, the
 // program goes on.
 class GeneralError : public std::runtime_error {

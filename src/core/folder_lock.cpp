@@ -1,6 +1,6 @@
 #include "core/folder_lock.h"
 
-#include "core/errors.h"
+#include "core/file_set.h"
 #include "core/game_dir.h"
 #include "core/safe_write.h"
 
@@ -15,28 +15,45 @@ namespace {
 
 constexpr std::chrono::milliseconds kPoll{50};
 
+// Why the lock file cannot be used, in the words of a game folder.
+std::string cannotLock(const fs::path& dir, const fs::path& file, int error)
+{
+    const std::string start = "Cannot write to the game in " + dir.string() + ": ";
+    std::error_code ec;
+    const bool exists = fs::exists(fs::symlink_status(file, ec));
+    if (error == EROFS)
+        return start + "it lies on a read-only disk.";
+    if ((error == EACCES || error == EPERM) && !exists)
+        return start + "you may not make files in that folder (" + std::strerror(error) +
+               "), so neither its lock nor the game's new files can be written.";
+    if (error == EACCES || error == EPERM)
+        return start + "its lock file " + file.filename().string() + " cannot be opened (" + std::strerror(error) +
+               "); another user's editor may be writing to the game.";
+    return start + "its lock file " + file.filename().string() + " cannot be made: " + std::strerror(error);
+}
+
 } // namespace
 
 GameFolderLock::GameFolderLock(const fs::path& gameDir, std::chrono::milliseconds wait)
 {
     // "/games/kvr/" as the configuration keeps it names the folder "/games/kvr".
-    fs::path dir = gameDir.empty() ? fs::path(".") : gameDir;
-    if (!dir.has_filename() && dir.has_relative_path())
-        dir = dir.parent_path();
-    m_file = dir / kFileName;
+    m_dir = gameDir.empty() ? fs::path(".") : gameDir;
+    if (!m_dir.has_filename() && m_dir.has_relative_path())
+        m_dir = m_dir.parent_path();
+    m_file = m_dir / kFileName;
     const auto deadline = std::chrono::steady_clock::now() + wait;
     for (;;) {
         // Read access is all a lock needs, so other users of a shared game can take it too.
         const int error = m_lock.open(m_file);
+        if (error == platform::LockFile::kNotRegularFile)
+            throw FolderLockError("Cannot write to the game in " + m_dir.string() + ": its lock file " + kFileName +
+                                  " is " + m_lock.refusedKind() + ", not a regular file; remove it, then try again.");
         if (error == EBUSY && std::chrono::steady_clock::now() < deadline) {
             std::this_thread::sleep_for(kPoll);
             continue;
         }
-        if (error != 0 && error != EBUSY) {
-            if (error == EACCES || error == EPERM || error == EROFS)
-                return;
-            throw GeneralError("Cannot lock the game in " + dir.string() + ": " + std::strerror(error));
-        }
+        if (error != 0 && error != EBUSY)
+            throw FolderLockError(cannotLock(m_dir, m_file, error));
         bool locked = error == 0 && m_lock.tryLock();
         while (!locked && std::chrono::steady_clock::now() < deadline) {
             std::this_thread::sleep_for(kPoll);
@@ -44,8 +61,8 @@ GameFolderLock::GameFolderLock(const fs::path& gameDir, std::chrono::millisecond
         }
         if (!locked) {
             m_lock.close();
-            throw GeneralError("Another program is writing to the game in " + dir.string() +
-                               "; try again when it has finished.");
+            throw FolderLockError("Another program is writing to the game in " + m_dir.string() +
+                                  "; try again when it has finished.");
         }
         // The holder before us may have removed the file we opened: lock the one named.
         if (m_lock.isNamed(m_file)) {
@@ -54,8 +71,14 @@ GameFolderLock::GameFolderLock(const fs::path& gameDir, std::chrono::millisecond
         }
         m_lock.close();
     }
+    try {
+        finishInterruptedSet(m_dir);
+    } catch (...) {
+        m_lock.releaseAndRemove(m_file);
+        throw;
+    }
     for (const fs::path& folder :
-         {dir, findInDir(dir, "CIRCUITS"), findInDir(dir, "GAMEJAMS"), findInDir(dir, "BITMAPS")})
+         {m_dir, findInDir(m_dir, "CIRCUITS"), findInDir(m_dir, "GAMEJAMS"), findInDir(m_dir, "BITMAPS")})
         removeStaleTempFiles(folder);
 }
 

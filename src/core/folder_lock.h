@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/errors.h"
 #include "core/platform/lock_file.h"
 
 #include <chrono>
@@ -7,29 +8,39 @@
 
 namespace kvr {
 
+// The game folder cannot be locked: another writer holds it, or the lock file cannot be
+// made or used. Nothing has been written.
+class FolderLockError : public GeneralError {
+public:
+    using GeneralError::GeneralError;
+};
+
 // An advisory, exclusive lock on a game folder, held by every action that writes game
 // files, so that two editors never mix their results. It is a hidden lock file beside
-// KVR.EXE, removed again on release; one left by a killed program is taken over.
+// KVR.EXE, removed again on release; one left by a killed program is taken over. No
+// game file is written without it: a folder where it cannot be made cannot be changed.
 //
-// Once it holds the lock it removes temp files that a killed write left in the folder
-// and in its CIRCUITS, GAMEJAMS and BITMAPS folders: no other writer can be at work.
-//
-// A folder in which no file can be created cannot be written by us either; the lock
-// then holds nothing and the write itself reports why.
+// Once it holds the lock it finishes a set of files a killed writer left half-done
+// (finishInterruptedSet), then removes temp files that a killed write left in the
+// folder and in its CIRCUITS, GAMEJAMS and BITMAPS folders: no other writer is at work.
+// Game files to be written back are read only once the lock is held.
 class GameFolderLock {
 public:
     static constexpr const char* kFileName = ".kvrdesk.lock";
     static constexpr std::chrono::milliseconds kDefaultWait{3000};
 
-    // Waits up to `wait` for another writer to finish, then throws GeneralError.
+    // Waits up to `wait` for another writer to finish. Throws FolderLockError, or
+    // GeneralError when a half-done set cannot be finished.
     explicit GameFolderLock(const std::filesystem::path& gameDir, std::chrono::milliseconds wait = kDefaultWait);
     ~GameFolderLock();
     GameFolderLock(const GameFolderLock&) = delete;
     GameFolderLock& operator=(const GameFolderLock&) = delete;
 
     bool held() const { return m_held; }
+    const std::filesystem::path& folder() const { return m_dir; }
 
 private:
+    std::filesystem::path m_dir;
     std::filesystem::path m_file;
     platform::LockFile m_lock;
     bool m_held = false;

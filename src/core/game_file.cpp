@@ -2,6 +2,7 @@
 
 #include "core/checksum.h"
 #include "core/errors.h"
+#include "core/file_set.h"
 #include "core/input_file.h"
 #include "core/safe_write.h"
 
@@ -132,10 +133,25 @@ void GameFile::commit()
             keepOriginalCopy(m_path);
         replaceFile(m_path, m_bytes);
     } catch (const WriteFailure& e) {
-        throw FileAccessError(m_errorText, writeFailureDetail(e));
+        throw FileWriteError(m_errorText, writeFailureDetail(e));
     }
     m_modified = false;
     m_existed = true;
+}
+
+FileWriteError asFileWriteError(const WriteFailure& failure)
+{
+    const auto* set = dynamic_cast<const SetWriteFailure*>(&failure);
+    return FileWriteError(FileAccessError::kDefaultText, writeFailureDetail(failure) + (set ? set->note() : ""));
+}
+
+void commitGameFiles(FileSet& set, const GameFolderLock& lock)
+{
+    try {
+        set.commit(lock);
+    } catch (const WriteFailure& e) {
+        throw asFileWriteError(e);
+    }
 }
 
 } // namespace kvr

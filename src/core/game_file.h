@@ -50,8 +50,9 @@ public:
 
     // Writes the file back if it was changed: once keeps a pristine ".orig" copy, then
     // replaces the file whole (a symlink's target; a hard link is separated). Throws
-    // FileAccessError whose detail names the file and the system's reason; the file is
-    // then unchanged.
+    // FileWriteError whose detail names the file and the system's reason; the file is
+    // then unchanged. The caller holds the game folder's lock; files that change
+    // together go through commitGameFiles().
     void commit();
 
 private:
@@ -65,6 +66,19 @@ private:
     bool m_existed = true;
     std::string m_errorText;
 };
+
+class FileSet;
+class FileWriteError;
+class GameFolderLock;
+class WriteFailure;
+
+// A game file that could not be written, told as a failed game file: the detail names
+// the file and the system's reason.
+FileWriteError asFileWriteError(const WriteFailure& failure);
+
+// Commits a set of game files (FileSet::commit), a failure thrown as FileWriteError
+// whose detail names the file and the system's reason.
+void commitGameFiles(FileSet& set, const GameFolderLock& lock);
 
 // Clears a read-only state the way the game's installer leaves files from CD.
 void makeWritable(const std::filesystem::path& path);

@@ -53,13 +53,20 @@ fs::path resolveLinks(const fs::path& target)
     throw WriteFailure(WriteStep::Create, target, ELOOP);
 }
 
-enum class Finish { Replace, KeepExisting };
+// Runs one step of writing `file`: the test seam first, then the system call.
+template <class Action>
+void step(WriteStep s, const fs::path& file, Action&& action)
+{
+    int e = stepError(s, file);
+    if (e == 0)
+        e = action();
+    if (e != 0)
+        throw WriteFailure(s, file, e);
+}
 
-// Writes `data` into a new temp file beside `final` and moves it into place: over the
-// old file, or only if nothing is there yet. Returns false when `final` already existed
-// (KeepExisting). Every error leaves no temp file behind.
-bool writeBeside(const fs::path& final, std::span<const std::uint8_t> data, const platform::Permissions& keep,
-                 Finish finish)
+// Writes `data` into a new temp file beside `final`, flushed and closed. Every error
+// leaves no temp file behind.
+fs::path writeTempBeside(const fs::path& final, std::span<const std::uint8_t> data, const platform::Permissions& keep)
 {
     const fs::path dir = final.parent_path();
     fs::path name = ".";
@@ -69,44 +76,49 @@ bool writeBeside(const fs::path& final, std::span<const std::uint8_t> data, cons
     fs::path tmp = (dir.empty() ? fs::path(".") : dir) / name;
 
     NativeFile file;
-    int error = stepError(WriteStep::Create, final);
-    if (error == 0)
-        error = file.createUnique(tmp);
-    if (error != 0)
-        throw WriteFailure(WriteStep::Create, final, error);
-    bool placed = false;
+    step(WriteStep::Create, final, [&] { return file.createUnique(tmp); });
     try {
-        auto check = [&](WriteStep s, auto&& action) {
-            int e = stepError(s, final);
-            if (e == 0)
-                e = action();
-            if (e != 0)
-                throw WriteFailure(s, final, e);
-        };
-        check(WriteStep::Write, [&] { return file.writeAll(data); });
+        step(WriteStep::Write, final, [&] { return file.writeAll(data); });
         file.give(keep);
-        check(WriteStep::Flush, [&] {
+        step(WriteStep::Flush, final, [&] {
             const int flushed = file.flushToDisk();
             return flushed != 0 ? flushed : file.close();
         });
+    } catch (...) {
+        file = NativeFile();
+        platform::removeFile(tmp);
+        throw;
+    }
+    return tmp;
+}
+
+enum class Finish { Replace, KeepExisting };
+
+// Writes `data` beside `final` and moves it into place: over the old file, or only if
+// nothing is there yet. Returns false when `final` already existed (KeepExisting).
+bool writeBeside(const fs::path& final, std::span<const std::uint8_t> data, const platform::Permissions& keep,
+                 Finish finish)
+{
+    const fs::path tmp = writeTempBeside(final, data, keep);
+    bool placed = false;
+    try {
         if (finish == Finish::Replace) {
-            check(WriteStep::Rename, [&] { return platform::replaceWith(tmp, final); });
+            step(WriteStep::Rename, final, [&] { return platform::replaceWith(tmp, final); });
             placed = true;
         } else {
-            check(WriteStep::Rename, [&] {
+            step(WriteStep::Rename, final, [&] {
                 const int moved = platform::moveWithoutReplacing(tmp, final);
                 placed = moved == 0;
                 return moved == EEXIST ? 0 : moved;
             });
         }
     } catch (...) {
-        file = NativeFile();
         platform::removeFile(tmp);
         throw;
     }
     if (!placed)
         platform::removeFile(tmp);
-    platform::flushFolder(dir);
+    platform::flushFolder(final.parent_path());
     return placed;
 }
 
@@ -175,6 +187,19 @@ void replaceFile(const fs::path& target, std::span<const std::uint8_t> data)
     const fs::path real = resolveLinks(target);
     writeBeside(real, data, platform::permissionsOf(real), Finish::Replace);
 }
+
+StagedFile stageFile(const fs::path& target, std::span<const std::uint8_t> data)
+{
+    const fs::path real = resolveLinks(target);
+    return {real, writeTempBeside(real, data, platform::permissionsOf(real))};
+}
+
+void placeStagedFile(const StagedFile& staged)
+{
+    step(WriteStep::Rename, staged.target, [&] { return platform::replaceWith(staged.temp, staged.target); });
+}
+
+void discardStagedFile(const StagedFile& staged) { platform::removeFile(staged.temp); }
 
 void writeOutputFile(const fs::path& target, std::span<const std::uint8_t> data)
 {

@@ -37,6 +37,21 @@ private:
 // leaves `target` untouched.
 void replaceFile(const std::filesystem::path& target, std::span<const std::uint8_t> data);
 
+// A new file written whole and flushed beside the file it is to replace, not yet in place.
+struct StagedFile {
+    std::filesystem::path target; // the file it replaces (a symlink's target)
+    std::filesystem::path temp;
+};
+
+// The first half of replaceFile(): the new bytes in a temp file beside `target` (a
+// symlink's target), with the old file's mode, flushed to disk. Throws WriteFailure and
+// leaves nothing behind.
+StagedFile stageFile(const std::filesystem::path& target, std::span<const std::uint8_t> data);
+// The second half: renames the temp file over its target. Throws WriteFailure; the temp
+// file then stays, for the caller to discard or to try again.
+void placeStagedFile(const StagedFile& staged);
+void discardStagedFile(const StagedFile& staged);
+
 // Writes an output the user named: a regular file (or a new one) is replaced as above;
 // a device or FIFO is written to directly, as it cannot be replaced.
 void writeOutputFile(const std::filesystem::path& target, std::span<const std::uint8_t> data);

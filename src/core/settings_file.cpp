@@ -27,6 +27,30 @@ bool readSettingsFile(const std::filesystem::path& file, SettingsRecord& record)
     return true;
 }
 
+std::optional<std::string> oversizeSettingsNote(const std::string& name, std::uintmax_t size)
+{
+    if (size <= rec::kSize)
+        return std::nullopt;
+    const std::string record = std::to_string(rec::kSize);
+    std::string note = name;
+    note += " holds ";
+    note += std::to_string(size);
+    note += " bytes, a settings file exactly " + record + ": only its first " + record +
+            " bytes would be read, and if it is some other file they make no sense as settings.";
+    return note;
+}
+
+std::optional<std::uintmax_t> regularFileSize(const std::filesystem::path& file)
+{
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(file, ec))
+        return std::nullopt;
+    const std::uintmax_t size = std::filesystem::file_size(file, ec);
+    if (ec)
+        return std::nullopt;
+    return size;
+}
+
 bool writeSettingsFile(const std::filesystem::path& file, const SettingsRecord& record)
 {
     if (file.empty())

@@ -1,5 +1,6 @@
 #include "core/settings_session.h"
 
+#include "core/errors.h"
 #include "core/settings_file.h"
 #include "core/settings_record.h"
 #include "core/user_prompt.h"
@@ -103,6 +104,11 @@ std::optional<std::string> SettingsSession::loadFrom(const fs::path& file)
     const std::string path = file.string();
     if (!nameFits(path))
         return std::nullopt;
+    if (const auto size = regularFileSize(file)) {
+        const auto note = oversizeSettingsNote(file.filename().string(), *size);
+        if (note && !m_prompt.confirm(*note + "\n\nLoad it anyway?"))
+            return std::nullopt;
+    }
     if (!readSettingsFile(path, m_record)) {
         m_prompt.warn("Cannot open the settings file " + path);
         return std::nullopt;
@@ -115,9 +121,22 @@ std::optional<std::string> SettingsSession::loadFrom(const fs::path& file)
 void SettingsSession::restoreOriginal()
 {
     const fs::path original = m_home.data("ORIGIN.SET");
+    SettingsRecord read;
+    try {
+        if (!readSettingsFile(original, read))
+            throw GeneralError("Cannot open " + original.string() + ".");
+    } catch (const GeneralError& e) {
+        throw GeneralError(std::string("The original settings cannot be restored; nothing was changed. ") + e.what());
+    }
+    m_record = read;
     m_currentName = original.string();
     m_nameIsOriginal = true;
-    readSettingsFile(original, m_record);
+}
+
+void SettingsSession::setCurrentName(const std::string& name)
+{
+    m_currentName = name;
+    m_nameIsOriginal = false;
 }
 
 } // namespace kvr

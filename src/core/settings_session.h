@@ -31,15 +31,19 @@ public:
     // Save settings As: always through the dialog.
     std::optional<std::string> saveAs(const std::string& description);
     // Load settings: returns the new caption when a file was loaded. A file shorter than
-    // a record raises GeneralError and changes nothing.
+    // a record raises GeneralError and changes nothing; a longer one is loaded only when
+    // the user agrees.
     std::optional<std::string> load();
     // Loads a file the user chose before (a recent file), as load() does after its dialog.
     std::optional<std::string> loadFrom(const std::filesystem::path& file);
     // Whether the last save or save as wrote the file (false when its dialog was cancelled
     // or the file could not be written).
     bool wrote() const { return m_wrote; }
-    // Restore original settings from DATA/ORIGIN.SET; a missing file changes nothing.
+    // Restore original settings from DATA/ORIGIN.SET. A file that is missing or damaged
+    // raises GeneralError and changes nothing, the current name included.
     void restoreOriginal();
+    // The file a Save writes without asking; none (empty) makes it ask.
+    void setCurrentName(const std::string& name);
 
     std::string description() const;
 

@@ -85,11 +85,6 @@ void readTrackDataRow(GameFile& exe, SettingsRecord& r, const BlockIo& io)
     readTrackData(exe, io.gameDir(), r, io.version());
 }
 
-void writeTrackDataRow(GameFile& exe, const SettingsRecord& r, const BlockIo& io)
-{
-    writeTrackData(exe, io.gameDir(), r, io.version());
-}
-
 using enum BlockFile;
 
 const BlockRow kRows[] = {
@@ -125,7 +120,8 @@ const BlockRow kRows[] = {
      byVersion<writeTeamPerformanceSwitch>},
     {"split comparison switch", Editor::Tuning, Executable, readSplitSwitchRow, writeSplitSwitchRow, nullptr,
      nullptr, kEveryVersion, kPatchListVersion, kPatchListVersion, false},
-    {"track data", Editor::Tracks, TrackFiles, readTrackDataRow, writeTrackDataRow, nullptr, nullptr,
+    // Written with its track files as one set by the sequences themselves.
+    {"track data", Editor::Tracks, TrackFiles, readTrackDataRow, nullptr, nullptr, nullptr,
      kEveryVersion, kEveryVersion, kEveryVersion, false},
 };
 

@@ -117,6 +117,15 @@ void writeTrackFiles(const fs::path& circuits)
         replaceFile(circuits / trackFileName(t), makeDemoTrackFile(t));
 }
 
+// A new game is no set a kill could leave half-done: each file goes on its own.
+void writeTrackDataInto(GameFile& exe, const fs::path& dir, const SettingsRecord& r, int v)
+{
+    std::vector<GameFile> tracks = openTrackFiles(dir);
+    writeTrackData(exe, tracks, r, v);
+    for (GameFile& t : tracks)
+        t.commit();
+}
+
 void copyTextures(const fs::path& from, const fs::path& gameJams)
 {
     std::vector<std::string_view> names{kHelmetJam};
@@ -169,7 +178,7 @@ void makeDemoGame(const fs::path& dir, int v, const fs::path& patchList, const f
     state.updateChecksum();
 
     writeTrackFiles(dir / "CIRCUITS");
-    writeTrackData(exe, dir, r, v);
+    writeTrackDataInto(exe, dir, r, v);
     exe.commit();
     state.commit();
     makeFolder(dir / "GAMEJAMS");
@@ -191,7 +200,7 @@ void makeDemoCd(const fs::path& dir, int v, const fs::path& patchList)
     const SettingsRecord r = demoRecord();
     GameFile exe = makeExecutable(dir / "KVR.EXE", v, r, patchList);
     writeTrackFiles(dir / "CIRCUITS");
-    writeTrackData(exe, dir, r, v);
+    writeTrackDataInto(exe, dir, r, v);
     exe.commit();
 }
 

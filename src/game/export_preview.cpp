@@ -3,6 +3,7 @@
 #include "core/settings_record.h"
 #include "game/import_export.h"
 #include "game/record_fields.h"
+#include "game/track_files.h"
 
 namespace kvr {
 
@@ -11,22 +12,44 @@ std::string ValueChange::line() const
     return label + ": " + before + " \u2192 " + after + (unit.empty() ? "" : " " + unit);
 }
 
-std::vector<ValueChange> exportChanges(const GameContext& context, const SettingsRecord& record,
-                                       std::optional<Editor> editor)
+ExportPreview previewExport(const GameContext& context, const SettingsRecord& record, std::optional<Editor> editor)
 {
     // Reading into a copy keeps every value the game does not hold as the record has it.
     SettingsRecord game = record;
     readGameValues(context, game, editor);
-    std::vector<ValueChange> changes;
+    ExportPreview preview;
     for (const RecordField& field : shownFields()) {
         if (!field.editor || (editor && field.editor != editor))
             continue;
         const std::string before = fieldValueText(field, game);
         const std::string after = fieldValueText(field, record);
         if (before != after)
-            changes.push_back({fieldName(field), field.label, before, after, field.unit});
+            preview.changes.push_back({fieldName(field), field.label, before, after, field.unit});
     }
-    return changes;
+    preview.trackFilesMissing = (!editor || *editor == Editor::Tracks) && !trackFilesPresent(context.gameDir());
+    return preview;
+}
+
+std::vector<ValueChange> exportChanges(const GameContext& context, const SettingsRecord& record,
+                                       std::optional<Editor> editor)
+{
+    return previewExport(context, record, editor).changes;
+}
+
+std::string previewHeading(const ExportPreview& preview, std::optional<Editor> editor)
+{
+    if (!preview.trackFilesMissing)
+        return preview.changes.empty() ? "Nothing to change: the game holds these values already."
+                                       : "These values will change in the game:";
+    if (editor)
+        return "The track files are missing from the game's CIRCUITS folder: this export will fail with "
+               "the track file error and change nothing.";
+    std::string text = "The track files are missing from the game's CIRCUITS folder, so the track data cannot be "
+                       "compared. After the other values, the export will ask to install the track files from the "
+                       "game CD, and without them it stops before the track data.\n\n";
+    text += preview.changes.empty() ? "Nothing else will change: the game holds the other values already."
+                                    : "These values will change in the game:";
+    return text;
 }
 
 } // namespace kvr

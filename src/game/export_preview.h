@@ -23,10 +23,25 @@ struct ValueChange {
     std::string line() const;
 };
 
-// What "Export all data" (no editor) or one editor's "Export data into game" would change:
-// the game's values are read (nothing is written) and compared with the record's. The
+// What "Export all data" (no editor) or one editor's "Export data into game" would do.
+struct ExportPreview {
+    std::vector<ValueChange> changes;
+    // The export needs the track files and not all are there: the track data cannot be
+    // compared; "Export all data" will ask to install them from the game CD before the
+    // track data and stop there without them; the track editor's own export fails.
+    bool trackFilesMissing = false;
+};
+
+// The game's values are read (nothing is written) and compared with the record's. The
 // track data is compared only while the track files are there.
+ExportPreview previewExport(const GameContext& context, const SettingsRecord& record,
+                            std::optional<Editor> editor = std::nullopt);
+
 std::vector<ValueChange> exportChanges(const GameContext& context, const SettingsRecord& record,
                                        std::optional<Editor> editor = std::nullopt);
+
+// The text above the preview's list: what the export will do, and whether it changes
+// anything.
+std::string previewHeading(const ExportPreview& preview, std::optional<Editor> editor);
 
 } // namespace kvr

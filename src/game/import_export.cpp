@@ -1,8 +1,9 @@
 #include "game/import_export.h"
 
 #include "core/errors.h"
-#include "core/folder_lock.h"
+#include "core/file_set.h"
 #include "core/game_file.h"
+#include "core/locked_action.h"
 #include "core/settings_record.h"
 #include "core/user_prompt.h"
 #include "editors/track/track_data.h"
@@ -112,6 +113,9 @@ std::optional<SequenceEnd> trackFilesMissing(const GameContext& context, UserPro
         return std::nullopt;
     case TrackFiles::Declined:
         return SequenceEnd::TrackFilesDeclined;
+    case TrackFiles::Cancelled:
+        prompt.inform(trackfiles::kNotInstalled);
+        return SequenceEnd::TrackFilesDeclined;
     case TrackFiles::Missing:
         break;
     }
@@ -125,13 +129,30 @@ void readTrackBlock(const GameContext& context, SettingsRecord& record)
     readTrackData(exe, context.gameDir(), record, context.version);
 }
 
-// Writes the track data and the tyre table, then KVR.EXE with the track patch.
-void writeTrackBlock(const GameContext& context, const SettingsRecord& record)
+// The track files the track data goes into: the CD's when this action copies them,
+// else the game's own.
+std::vector<GameFile> trackFilesFor(const GameContext& context, SettledTrackFiles& settled)
 {
-    GameFile exe = GameFile::open(context.executable());
-    writeTrackData(exe, context.gameDir(), record, context.version);
-    trackPatch(exe);
-    exe.commit();
+    if (settled.fromCd.empty())
+        return openTrackFiles(context.gameDir());
+    std::vector<GameFile> files;
+    for (int t = 0; t < rec::kTracks; ++t)
+        files.push_back(
+            GameFile::create(trackFilePath(context.gameDir(), t), std::move(settled.fromCd[std::size_t(t)])));
+    return files;
+}
+
+// One set: a file is only in it when its bytes changed.
+void commitTogether(const GameFolderLock& lock, GameFile* state, const GameFile& exe,
+                    const std::vector<GameFile>& tracks)
+{
+    FileSet set;
+    if (state)
+        set.add(*state);
+    set.add(exe);
+    for (const GameFile& t : tracks)
+        set.add(t);
+    commitGameFiles(set, lock);
 }
 
 } // namespace
@@ -152,8 +173,6 @@ std::vector<std::string> writeAllBlocks(const GameContext& context, GameFile& ex
 
 SequenceEnd importAllData(const GameContext& context, SettingsRecord& record, UserPrompt& prompt, bool& trackDataKnown)
 {
-    // It may copy the track files from the CD.
-    const GameFolderLock lock(context.gameDir());
     SettingsRecord loaded = record;
     {
         GameFile exe = GameFile::open(context.executable());
@@ -161,6 +180,7 @@ SequenceEnd importAllData(const GameContext& context, SettingsRecord& record, Us
         readAllBlocks(context, exe, state ? &*state : nullptr, loaded);
     }
     record = loaded;
+    // It may copy the track files from the CD, locking the game for that only.
     if (const auto end = trackFilesMissing(context, prompt))
         return *end;
     readTrackBlock(context, loaded);
@@ -172,34 +192,54 @@ SequenceEnd importAllData(const GameContext& context, SettingsRecord& record, Us
 
 SequenceEnd exportAllData(const GameContext& context, SettingsRecord& record, UserPrompt& prompt, bool& trackDataKnown)
 {
-    const GameFolderLock lock(context.gameDir());
-    // The blocks are written in memory and the files replaced only once all are in
-    // place, so a damaged patch list (the editor's own file) stops it with nothing written.
-    const BlockIo io = ioFor(context);
-    std::optional<GameFile> state = openStateFile(context);
-    GameFile exe = GameFile::open(context.executable());
-    writeRows(context, io, exe, state ? &*state : nullptr, record, Scope{});
-    trackPatch(exe);
+    // The track question comes first, while the game is free; the answer is checked again
+    // once the game is locked.
+    const TrackFilesPlan plan = askForTrackFiles(context.gameDir(), prompt);
+    SettingsRecord written = record;
+    bool known = trackDataKnown;
+    const SequenceEnd end = whileLocked(context.gameDir(), prompt, [&](const GameFolderLock& lock, UserPrompt& later) {
+        // Every file is read now that the game is ours. All blocks go into memory first, so
+        // a damaged patch list (the editor's own file) stops it with nothing written; then
+        // KVR.EXE, F1GSTATE.SAV and the track files are replaced as one set.
+        const BlockIo io = ioFor(context);
+        std::optional<GameFile> state = openStateFile(context);
+        GameFile exe = GameFile::open(context.executable());
+        writeRows(context, io, exe, state ? &*state : nullptr, written, Scope{});
+        trackPatch(exe);
+        if (state)
+            state->updateChecksum();
 
-    // Every block is in place in memory; now each file is replaced whole.
-    exe.commit();
-    if (state) {
-        state->updateChecksum();
-        state->commit();
-    }
-    showWarnings(io, prompt);
-
-    if (const auto end = trackFilesMissing(context, prompt))
-        return *end;
-    if (!trackDataKnown) {
-        SettingsRecord read = record;
-        readTrackBlock(context, read);
-        record = read;
-        trackDataKnown = true;
-    }
-    writeTrackBlock(context, record);
-    prompt.inform("All data has been exported!");
-    return SequenceEnd::Completed;
+        SettledTrackFiles settled = settleTrackFiles(context.gameDir(), plan, later);
+        std::vector<GameFile> tracks;
+        if (settled.state == TrackFiles::Present) {
+            tracks = trackFilesFor(context, settled);
+            if (!known) {
+                readTrackData(exe, tracks, written, context.version);
+                known = true;
+            }
+            writeTrackData(exe, tracks, written, context.version);
+        }
+        commitTogether(lock, state ? &*state : nullptr, exe, tracks);
+        showWarnings(io, later);
+        switch (settled.state) {
+        case TrackFiles::Present:
+            return SequenceEnd::Completed;
+        case TrackFiles::Declined:
+            return SequenceEnd::TrackFilesDeclined;
+        case TrackFiles::Cancelled:
+            later.inform(trackfiles::kNotInstalled);
+            return SequenceEnd::TrackFilesDeclined;
+        case TrackFiles::Missing:
+            break;
+        }
+        later.warn(track::errorText(track::kTrackOpenStep));
+        return SequenceEnd::TrackFilesMissing;
+    });
+    record = written;
+    trackDataKnown = known;
+    if (end == SequenceEnd::Completed)
+        prompt.inform("All data has been exported!");
+    return end;
 }
 
 void readGameValues(const GameContext& context, SettingsRecord& record, std::optional<Editor> editor)
@@ -241,27 +281,37 @@ void importEditor(const GameContext& context, SettingsRecord& record, UserPrompt
 
 void exportEditor(const GameContext& context, const SettingsRecord& record, UserPrompt& prompt, Editor editor)
 {
-    const GameFolderLock lock(context.gameDir());
-    if (editor == Editor::Tracks) {
-        writeTrackBlock(context, record);
-        prompt.inform("Tracks data has been exported!");
-        return;
-    }
-    const Scope scope{editor};
-    const BlockIo io = ioFor(context);
-    std::optional<GameFile> state;
-    if (usesStateFile(scope))
-        state = openStateFile(context);
-    GameFile exe = GameFile::open(context.executable());
-    writeRows(context, io, exe, state ? &*state : nullptr, record, scope);
-    exe.commit();
-    // The state file gets a fresh checksum whichever file received the block.
-    if (state) {
-        state->updateChecksum();
-        state->commit();
-    }
-    showWarnings(io, prompt);
-    prompt.inform("Data has been exported!");
+    exportEditors(context, record, prompt, std::span(&editor, 1));
+}
+
+void exportEditors(const GameContext& context, const SettingsRecord& record, UserPrompt& prompt,
+                   std::span<const Editor> editors)
+{
+    whileLocked(context.gameDir(), prompt, [&](const GameFolderLock& lock, UserPrompt& later) {
+        const BlockIo io = ioFor(context);
+        GameFile exe = GameFile::open(context.executable());
+        std::optional<GameFile> state;
+        std::vector<GameFile> tracks;
+        for (const Editor editor : editors) {
+            if (editor == Editor::Tracks) {
+                tracks = openTrackFiles(context.gameDir());
+                writeTrackData(exe, tracks, record, context.version);
+                trackPatch(exe);
+                continue;
+            }
+            const Scope scope{editor};
+            if (!state && usesStateFile(scope))
+                state = openStateFile(context);
+            writeRows(context, io, exe, state ? &*state : nullptr, record, scope);
+        }
+        // The state file gets a fresh checksum whichever file received the block.
+        if (state)
+            state->updateChecksum();
+        commitTogether(lock, state ? &*state : nullptr, exe, tracks);
+        showWarnings(io, later);
+    });
+    for (const Editor editor : editors)
+        prompt.inform(editor == Editor::Tracks ? "Tracks data has been exported!" : "Data has been exported!");
 }
 
 } // namespace kvr

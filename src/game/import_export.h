@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <optional>
+#include <span>
 
 namespace kvr {
 
@@ -14,7 +15,8 @@ class UserPrompt;
 
 enum class SequenceEnd {
     Completed,          // every step ran and the final message was shown
-    TrackFilesDeclined, // the user declined the track files: the blocks before stay moved
+    TrackFilesDeclined, // the user declined the track files or cancelled the CD dialog
+                        // (which says they were not installed): the blocks before stay moved
     TrackFilesMissing,  // the user agreed, but the track files are still not there
                         // ("2) File access error! " has been shown); the blocks before stay moved
 };
@@ -37,11 +39,13 @@ std::vector<std::string> writeAllBlocks(const GameContext& context, GameFile& ex
 SequenceEnd importAllData(const GameContext& context, SettingsRecord& record, UserPrompt& prompt,
                           bool& trackDataKnown);
 
-// "Export all data": every block, the track patch, the state file's checksum, then the
-// track data. Each file is checked whole before its first byte is written and replaced
-// whole, so a failure leaves that file as it was. When the track data was never read
-// nor loaded (`trackDataKnown` false) it is read from the track files first, so values
-// nobody read or typed never reach the game.
+// "Export all data": every block, the track patch, the state file's checksum and the
+// track data, KVR.EXE, F1GSTATE.SAV and the track files replaced once each, as one set
+// (with the CD's track files when they are installed on the way). The track question is
+// asked before the game is locked, the final message once it is free again. Every file
+// is checked whole before the first byte is written, so a failure leaves the game as it
+// was. When the track data was never read nor loaded (`trackDataKnown` false) it is read
+// from the track files first, so values nobody read or typed never reach the game.
 SequenceEnd exportAllData(const GameContext& context, SettingsRecord& record, UserPrompt& prompt,
                           bool& trackDataKnown);
 
@@ -57,5 +61,9 @@ void readGameValues(const GameContext& context, SettingsRecord& record, std::opt
 void importEditor(const GameContext& context, SettingsRecord& record, UserPrompt& prompt, Editor editor,
                   bool& trackDataKnown);
 void exportEditor(const GameContext& context, const SettingsRecord& record, UserPrompt& prompt, Editor editor);
+// Several editors' exports as one: every file they touch replaced as one set, then each
+// editor's message.
+void exportEditors(const GameContext& context, const SettingsRecord& record, UserPrompt& prompt,
+                   std::span<const Editor> editors);
 
 } // namespace kvr

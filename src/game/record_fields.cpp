@@ -6,7 +6,12 @@
 namespace kvr {
 namespace {
 
-std::string idx(int i) { return "#" + std::to_string(i); }
+std::string idx(int i)
+{
+    std::string key = "#";
+    key += std::to_string(i);
+    return key;
+}
 std::string num(int i) { return std::to_string(i); }
 
 constexpr const char* kCockpitParts[] = {"cockpit", "mirrors", "front wing"};

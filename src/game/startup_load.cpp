@@ -1,6 +1,8 @@
 #include "game/startup_load.h"
 
+#include "core/errors.h"
 #include "core/game_file.h"
+#include "core/input_file.h"
 #include "core/settings_record.h"
 #include "core/version.h"
 #include "editors/track/track_data.h"
@@ -11,7 +13,8 @@
 
 namespace kvr {
 
-bool startupLoad(GameContext& context, SettingsRecord& record, const std::function<void(int)>& progress)
+bool startupLoad(GameContext& context, SettingsRecord& record, const std::function<void(int)>& progress,
+                 std::string* trackDataProblem)
 {
     int bar = kProgressAtStart;
     auto advance = [&] {
@@ -29,14 +32,50 @@ bool startupLoad(GameContext& context, SettingsRecord& record, const std::functi
     if (context.stateFileExists())
         state = GameFile::open(context.stateFile());
     readAllBlocks(context, exe, state ? &*state : nullptr, record, advance);
-    // Read now, so that nothing exports or saves track values nobody read.
-    const bool trackDataRead = trackFilesPresent(context.gameDir());
-    if (trackDataRead)
-        readTrackData(exe, context.gameDir(), record, context.version);
+    // Read now, so that nothing exports or saves track values nobody read. A damaged
+    // track file leaves them unread rather than keeping every editor from starting.
+    bool trackDataRead = false;
+    if (trackFilesPresent(context.gameDir())) {
+        try {
+            readTrackData(exe, context.gameDir(), record, context.version);
+            trackDataRead = true;
+        } catch (const FileAccessError& e) {
+            if (trackDataProblem)
+                *trackDataProblem = trackDataUnread(e);
+        }
+    }
     bar = kProgressFilesClosed;
     if (progress)
         progress(bar);
     return trackDataRead;
+}
+
+std::string trackDataUnread(const FileAccessError& error)
+{
+    return std::string(error.what()) + "\n" + error.detail() +
+           "\n\nThe track data was not read, so nothing writes track values into the game. The track editor "
+           "opens once every track file can be read.";
+}
+
+std::optional<std::string> executableProblem(const std::filesystem::path& exe)
+{
+    try {
+        // Read, never opened for writing: it may be any file the user picked.
+        GameFile file = GameFile::create(exe, readInputFile(exe, kMaxGameFileBytes));
+        GameContext context;
+        context.version = detectVersion(file, 0);
+        SettingsRecord scratch;
+        try {
+            readAllBlocks(context, file, nullptr, scratch);
+        } catch (const GeneralError&) {
+            // The editor's own patch list, not the executable.
+        }
+    } catch (const FileAccessError& e) {
+        return exe.string() + " is not the game's executable: " + e.detail();
+    } catch (const GeneralError& e) {
+        return e.what();
+    }
+    return std::nullopt;
 }
 
 } // namespace kvr

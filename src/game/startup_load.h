@@ -2,10 +2,14 @@
 
 #include "game/game_context.h"
 
+#include <filesystem>
 #include <functional>
+#include <optional>
+#include <string>
 
 namespace kvr {
 
+class FileAccessError;
 class SettingsRecord;
 
 // Progress of the splash bar: it stands at 4 when the load begins, goes up by 4 after
@@ -16,11 +20,21 @@ inline constexpr int kProgressFilesClosed = 92;
 
 // The start-up load from opening KVR.EXE to closing the game's files: detects the
 // language version into `context` (and its configuration), resets the record and reads
-// every block, the track data too when all 16 track files are there (otherwise its
-// bytes stay as they were). Returns whether the track data was read. `progress`
+// every block, the track data too when all 16 track files are there and can be read
+// (otherwise its bytes stay as they were, and `trackDataProblem`, when given, says why
+// a track file could not be read). Returns whether the track data was read. `progress`
 // receives the bar's new value after each step.
 // FileAccessError ends the program; GeneralError (a too short executable, a damaged
 // patch list) skips the rest of the load.
-bool startupLoad(GameContext& context, SettingsRecord& record, const std::function<void(int)>& progress = {});
+bool startupLoad(GameContext& context, SettingsRecord& record, const std::function<void(int)>& progress = {},
+                 std::string* trackDataProblem = nullptr);
+
+// What the user is told when the track data cannot be read: which file, why, and that
+// it stays unread.
+std::string trackDataUnread(const FileAccessError& error);
+
+// Why `exe` cannot be the game's executable (too short for the version byte, or for a
+// block the editor reads), or nothing when the editor can read every value from it.
+std::optional<std::string> executableProblem(const std::filesystem::path& exe);
 
 } // namespace kvr

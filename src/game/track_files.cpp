@@ -1,9 +1,13 @@
 #include "game/track_files.h"
 
+#include "core/byte_reader.h"
+#include "core/checksum.h"
 #include "core/errors.h"
+#include "core/file_set.h"
 #include "core/game_dir.h"
 #include "core/game_file.h"
 #include "core/input_file.h"
+#include "core/locked_action.h"
 #include "core/safe_write.h"
 #include "core/settings_record.h"
 #include "editors/track/track_data.h"
@@ -41,6 +45,20 @@ std::optional<std::vector<std::uint8_t>> readWhole(const fs::path& file)
     }
 }
 
+bool writable(const fs::path& file)
+{
+    std::error_code ec;
+    return (fs::status(file, ec).permissions() & fs::perms::owner_write) != fs::perms::none;
+}
+
+bool writableTrackFiles(const fs::path& gameDir)
+{
+    for (int t = 0; t < rec::kTracks; ++t)
+        if (!writable(trackFilePath(gameDir, t)))
+            return false;
+    return true;
+}
+
 void clearReadOnly(const fs::path& gameDir)
 {
     for (int t = 0; t < rec::kTracks; ++t) {
@@ -74,53 +92,95 @@ FileRequest cdFileRequest()
     return r;
 }
 
-bool copyTrackFilesFromCd(const fs::path& cdExe, const fs::path& gameDir)
+std::optional<std::string> trackFileProblem(std::span<const std::uint8_t> bytes)
 {
-    const fs::path cdDir = cdExe.parent_path();
-    std::vector<std::vector<std::uint8_t>> contents;
-    for (int t = 0; t < rec::kTracks; ++t) {
-        std::optional<std::vector<std::uint8_t>> bytes = readWhole(trackFilePath(cdDir, t));
-        if (!bytes)
-            return false;
-        contents.push_back(std::move(*bytes));
-    }
-    bool copied = true;
-    for (int t = 0; t < rec::kTracks; ++t) {
-        const fs::path target = trackFilePath(gameDir, t);
-        try {
-            // A custom track file that the CD's replaces is kept, as every replaced game file is.
-            std::error_code ec;
-            if (fs::exists(target, ec))
-                keepOriginalCopy(target);
-            replaceFile(target, contents[std::size_t(t)]);
-        } catch (const WriteFailure&) {
-            copied = false;
-        }
-    }
-    return copied;
+    if (bytes.size() < kMinTrackFileBytes || bytes.size() > kMaxTrackFileBytes)
+        return "it is " + std::to_string(bytes.size()) + " bytes long; a track file holds " +
+               std::to_string(kMinTrackFileBytes) + " to " + std::to_string(kMaxTrackFileBytes) + " bytes";
+    if (computeChecksum(bytes) != storedChecksum(bytes))
+        return std::string("its checksum trailer does not match its content (a damaged or cut copy)");
+    return trackSetupProblem(trackSetupPosition(le16(bytes, track::kSetupWordPosition)), bytes.size());
 }
 
-TrackFiles ensureTrackFiles(const fs::path& gameDir, UserPrompt& prompt)
+std::optional<std::vector<std::vector<std::uint8_t>>> readCdTrackFiles(const fs::path& cdExe, std::string& why)
+{
+    std::vector<std::vector<std::uint8_t>> contents;
+    for (int t = 0; t < rec::kTracks; ++t) {
+        const fs::path source = trackFilePath(cdExe.parent_path(), t);
+        std::optional<std::vector<std::uint8_t>> bytes = readWhole(source);
+        std::optional<std::string> problem = bytes ? trackFileProblem(*bytes) : "the file cannot be read";
+        if (problem) {
+            why = source.string() + ": " + *problem;
+            return std::nullopt;
+        }
+        contents.push_back(std::move(*bytes));
+    }
+    return contents;
+}
+
+TrackFilesPlan askForTrackFiles(const fs::path& gameDir, UserPrompt& prompt)
+{
+    const fs::path circuits = findInDir(gameDir, kCircuits);
+    std::error_code ec;
+    if (fs::exists(circuits, ec) && !fs::is_directory(circuits, ec))
+        throw GeneralError("Cannot create the folder " + circuits.string());
+    if (trackFilesPresent(gameDir))
+        return {};
+    if (!prompt.confirm(trackfiles::kInstallQuestion))
+        return {TrackFiles::Declined, std::nullopt};
+    prompt.inform(trackfiles::kInsertCd);
+    std::optional<fs::path> cdExe = prompt.chooseFile(cdFileRequest());
+    return {cdExe ? TrackFiles::Present : TrackFiles::Cancelled, std::move(cdExe)};
+}
+
+SettledTrackFiles settleTrackFiles(const fs::path& gameDir, const TrackFilesPlan& plan, UserPrompt& prompt)
 {
     const fs::path circuits = findInDir(gameDir, kCircuits);
     std::error_code ec;
     fs::create_directory(circuits, ec);
     if (!fs::is_directory(circuits))
         throw GeneralError("Cannot create the folder " + circuits.string());
-
-    bool copied = true;
-    if (!trackFilesPresent(gameDir)) {
-        if (!prompt.confirm(trackfiles::kInstallQuestion))
-            return TrackFiles::Declined;
-        prompt.inform(trackfiles::kInsertCd);
-        const std::optional<fs::path> cdExe = prompt.chooseFile(cdFileRequest());
-        if (cdExe && !copyTrackFilesFromCd(*cdExe, gameDir)) {
-            prompt.warn(trackfiles::kCannotCopy);
-            copied = false;
-        }
-    }
+    if (plan.answer == TrackFiles::Declined)
+        return {TrackFiles::Declined, {}};
     clearReadOnly(gameDir);
-    return copied && trackFilesPresent(gameDir) ? TrackFiles::Present : TrackFiles::Missing;
+    if (plan.answer == TrackFiles::Cancelled)
+        return {TrackFiles::Cancelled, {}};
+    if (trackFilesPresent(gameDir))
+        return {};
+    // Missing now although they were there when asked: they are missing.
+    if (!plan.cdExe)
+        return {TrackFiles::Missing, {}};
+    std::string why;
+    std::optional<std::vector<std::vector<std::uint8_t>>> fromCd = readCdTrackFiles(*plan.cdExe, why);
+    if (!fromCd) {
+        prompt.warn(trackfiles::kCannotCopy + ("\n" + why));
+        return {TrackFiles::Missing, {}};
+    }
+    return {TrackFiles::Present, std::move(*fromCd)};
+}
+
+TrackFiles ensureTrackFiles(const fs::path& gameDir, UserPrompt& prompt)
+{
+    const TrackFilesPlan plan = askForTrackFiles(gameDir, prompt);
+    // Nothing to write: a game the user may only read can still be read.
+    if (plan.answer == TrackFiles::Present && !plan.cdExe && writableTrackFiles(gameDir))
+        return TrackFiles::Present;
+    return whileLocked(gameDir, prompt, [&](const GameFolderLock& lock, UserPrompt& later) {
+        SettledTrackFiles settled = settleTrackFiles(gameDir, plan, later);
+        if (settled.fromCd.empty())
+            return settled.state;
+        // A custom track file that the CD's replaces is kept, as every replaced game file is.
+        FileSet copies;
+        for (int t = 0; t < rec::kTracks; ++t)
+            copies.replace(trackFilePath(gameDir, t), std::move(settled.fromCd[std::size_t(t)]));
+        try {
+            copies.commit(lock);
+        } catch (const SetWriteFailure& e) {
+            later.warn(std::string(trackfiles::kCannotCopy) + e.note());
+            return TrackFiles::Missing;
+        }
+        return TrackFiles::Present;
+    });
 }
 
 void trackPatch(GameFile& exe)

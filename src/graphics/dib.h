@@ -13,9 +13,9 @@ namespace kvr {
 
 inline constexpr const char* kDibInvalid = "Bitmap image is not valid";
 
-// A bitmap kept exactly as its file holds it: 40-byte info header, colour table and
-// pixel rows bottom-up, so that loading and saving changes nothing but the file
-// header's size and offset fields. Copies share one image (as the helmet sheet and
+// A bitmap kept as its file holds it: 40-byte info header, colour table and pixel rows
+// bottom-up, so that loading and saving a file stored that way changes nothing but the
+// file header's size and offset fields. Copies share one image (as the helmet sheet and
 // its views do); changing pixels through one shows in all.
 class TDIB {
   public:
@@ -37,11 +37,10 @@ class TDIB {
     std::span<const std::uint8_t> pixels() const;
     std::size_t pixelsOffset() const { return m_image ? m_image->pixelsOffset : 0; }
 
-    // An empty input makes the bitmap empty. Throws InvalidGraphic "Bitmap image is
-    // not valid" without the "BM" signature, when data is missing, for a bit depth
-    // other than 1, 4, 8, 16, 24 or 32, or for more than 16 Mi pixels; InvalidGraphic
-    // with an empty message for a header that is neither 40 nor 12 bytes; the earlier
-    // image is kept then.
+    // An empty input makes the bitmap empty. Reads the file as readBitmapFile does
+    // (rows from the file header's offset, run-length and top-down rows kept plain);
+    // throws InvalidGraphic "Bitmap image is not valid: " and what is wrong, keeping the
+    // earlier image then.
     void loadFromBytes(std::span<const std::uint8_t> bytes);
     void loadFromFile(const std::filesystem::path& file);
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "graphics/bitmap_file.h"
 #include "graphics/colour_table.h"
 
 #include <cstddef>
@@ -12,17 +13,14 @@ namespace kvr {
 
 inline constexpr const char* kDib256Invalid = "Bitmap Image is not valid";
 
-// Pictures are small; a header that asks for more pixel memory than this is refused
-// rather than trusted (run-length data can claim any size in a few bytes).
-inline constexpr std::uint64_t kMaxPixelBytes = 16ull * 1024 * 1024; // 4096 x 4096
-
 // One 8-bit bitmap file loaded for the image view: 256 colour entries and top-down
 // rows, each `stride()` bytes long.
 class TDIB256 {
   public:
-    // Throws InvalidGraphic "Bitmap Image is not valid" for anything but an 8-bit
-    // bitmap with a 40-byte header, uncompressed or 8-bit run-length; GeneralError
-    // when the file cannot be read. On failure the earlier picture is kept.
+    // Reads the file as readBitmapFile does, then needs 8 bits per pixel, one plane and
+    // 1 to 65535 pixels each way. Throws InvalidGraphic "Bitmap Image is not valid: "
+    // and what is wrong; GeneralError when the file cannot be read. On failure the
+    // earlier picture is kept.
     void loadFromFile(const std::filesystem::path& file);
     void loadFromBytes(std::span<const std::uint8_t> bytes);
 

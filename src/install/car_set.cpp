@@ -1,10 +1,11 @@
 #include "install/car_set.h"
 
-#include "core/folder_lock.h"
+#include "core/file_set.h"
 #include "core/game_dir.h"
-#include "core/game_file.h"
+#include "core/locked_action.h"
 #include "core/user_prompt.h"
 #include "game/game_context.h"
+#include "install/source_checks.h"
 
 #include <string>
 #include <vector>
@@ -28,11 +29,10 @@ std::string listed(const std::string& heading, const std::vector<std::string>& n
     return text;
 }
 
-} // namespace
-
-InstallOutcome installCarSet(const GameContext& context, UserPrompt& prompt, const FreeSpaceProbe& freeSpace)
+// Holding the game's lock; `prompt` tells the user once it is released.
+InstallOutcome installLocked(const GameContext& context, const GameFolderLock& lock, UserPrompt& prompt,
+                             const FreeSpaceProbe& freeSpace)
 {
-    const GameFolderLock lock(context.gameDir());
     if (!enoughSpaceToInstall(context.gameDir(), freeSpace)) {
         prompt.warn(kNotEnoughSpace);
         return InstallOutcome::NotEnoughSpace;
@@ -50,22 +50,35 @@ InstallOutcome installCarSet(const GameContext& context, UserPrompt& prompt, con
         prompt.inform(listed("Missing from " + context.home.dataDir.string() + ":", missing));
         return InstallOutcome::BadSource;
     }
-
-    // Each texture stands alone: one that cannot be written does not stop the others.
     const fs::path folder = findInDir(context.gameDir(), kFolder);
-    std::vector<std::string> failed;
-    for (std::size_t i = 0; i < kCarSetFiles.size(); ++i) {
-        ReplaceBatch one;
-        one.add(findInDir(folder, kCarSetFiles[i]), std::move(sources[i]));
-        if (one.commit())
-            failed.push_back(kCarSetFiles[i]);
-    }
-    if (!failed.empty()) {
-        prompt.inform(listed("Not copied into " + folder.string() + ":", failed));
+    for (std::size_t i = 0; i < kCarSetFiles.size(); ++i)
+        if (const auto problem = carTextureProblem(sources[i], findInDir(folder, kCarSetFiles[i]))) {
+            prompt.warn(badSourceText(kCannotCopy, context.home.data(kCarSetFiles[i]), *problem));
+            return InstallOutcome::BadSource;
+        }
+
+    // All fourteen or none: a set of paintings half old, half new is no car set.
+    FileSet paintings;
+    for (std::size_t i = 0; i < kCarSetFiles.size(); ++i)
+        paintings.replace(findInDir(folder, kCarSetFiles[i]), std::move(sources[i]));
+    try {
+        paintings.commit(lock);
+    } catch (const SetWriteFailure& e) {
+        prompt.inform(listed("Not copied into " + folder.string() + ":", {e.target().filename().string()}) +
+                      "\n" + e.what() + e.note());
         return InstallOutcome::CopyFailed;
     }
     prompt.inform(kInstalled);
     return InstallOutcome::Installed;
+}
+
+} // namespace
+
+InstallOutcome installCarSet(const GameContext& context, UserPrompt& prompt, const FreeSpaceProbe& freeSpace)
+{
+    return whileLocked(context.gameDir(), prompt, [&](const GameFolderLock& lock, UserPrompt& later) {
+        return installLocked(context, lock, later, freeSpace);
+    });
 }
 
 } // namespace kvr

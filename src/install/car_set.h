@@ -11,7 +11,7 @@ struct GameContext;
 class UserPrompt;
 
 namespace carset {
-inline constexpr const char* kCaption = "InstCarSetForm";
+inline constexpr const char* kCaption = "Car set manager";
 inline constexpr const char* kInstall = "Install '97 car set (only paintings now)";
 inline constexpr const char* kInstalled = "New carset installed!";
 inline constexpr const char* kCannotCopy = "Cannot copy carset files!";
@@ -23,9 +23,12 @@ inline constexpr const char* kFolder = "GAMEJAMS";
 extern const std::array<const char*, 14> kCarSetFiles;
 
 // "Install '97 car set": with enough free space on the game's drive, reads all 14 files
-// (any that is missing is named and nothing is copied), then replaces each target whole
-// (read-only ones too, each keeping ".orig"). Ends with "New carset installed!", or
-// with "Cannot copy carset files!" and the name of every file that could not be copied.
+// (any that is missing is named and nothing is copied) and checks them (the first that is
+// not a texture of the converter's format, or not of the size of the texture it
+// replaces, is named and nothing is copied), then replaces the 14 targets as one set
+// (read-only ones too, each keeping ".orig"): all or, when one cannot be written, none.
+// Ends with "New carset installed!", or with "Cannot copy carset files!" and the file
+// that could not be copied. The messages come once the game is free.
 InstallOutcome installCarSet(const GameContext& context, UserPrompt& prompt, const FreeSpaceProbe& freeSpace = {});
 
 } // namespace kvr

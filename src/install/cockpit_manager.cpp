@@ -2,13 +2,17 @@
 
 #include "core/editor_home.h"
 #include "core/errors.h"
-#include "core/folder_lock.h"
+#include "core/file_set.h"
 #include "core/game_dir.h"
 #include "core/game_file.h"
+#include "core/locked_action.h"
+#include "core/positions.h"
 #include "core/user_prompt.h"
 #include "game/game_context.h"
+#include "graphics/cockpit_artwork.h"
 #include "install/cockpit_definition.h"
 #include "install/cockpit_patcher.h"
+#include "install/source_checks.h"
 #include "install/xy_tables.h"
 
 namespace kvr {
@@ -44,20 +48,28 @@ CockpitSources cockpitSources(const EditorHome& home, std::string_view stem, int
             home.data(versionedDefinitionName(s + ".DAT", languageVersion)), home.data(xytables::kFileName)};
 }
 
-InstallOutcome installCockpit(const GameContext& context, std::string_view stem, UserPrompt& prompt,
-                              const FreeSpaceProbe& freeSpace)
+namespace {
+
+std::optional<std::string> pictureProblem(const CockpitSources& sources, const Bytes& high, const Bytes& low)
 {
-    const CockpitSet* set = findCockpitSet(stem);
-    if (!set)
-        throw GeneralError("There is no cockpit set \"" + std::string(stem) + "\".");
-    const GameFolderLock lock(context.gameDir());
+    if (const auto problem = cockpitPictureProblem(high, kCockpitHighWidth, kCockpitHighHeight))
+        return badSourceText(kCannotCopy, sources.highPicture, *problem);
+    if (const auto problem = cockpitPictureProblem(low, kCockpitLowWidth, kCockpitLowHeight))
+        return badSourceText(kCannotCopy, sources.lowPicture, *problem);
+    return std::nullopt;
+}
+
+// Holding the game's lock; `prompt` tells the user once it is released.
+InstallOutcome installLocked(const GameContext& context, const CockpitSet& set, const GameFolderLock& lock,
+                             UserPrompt& prompt, const FreeSpaceProbe& freeSpace)
+{
     if (!enoughSpaceToInstall(context.gameDir(), freeSpace)) {
         prompt.warn(kNotEnoughSpace);
         return InstallOutcome::NotEnoughSpace;
     }
 
     // Everything is read and checked before the first byte is written.
-    const CockpitSources sources = cockpitSources(context.home, set->stem, context.version);
+    const CockpitSources sources = cockpitSources(context.home, set.stem, context.version);
     CockpitDefinition definition;
     XyTables tables;
     try {
@@ -73,25 +85,49 @@ InstallOutcome installCockpit(const GameContext& context, std::string_view stem,
         prompt.inform(withFile(kCannotCopy, high ? sources.lowPicture : sources.highPicture));
         return InstallOutcome::BadSource;
     }
+    if (const auto bad = pictureProblem(sources, *high, *low)) {
+        prompt.warn(*bad);
+        return InstallOutcome::BadSource;
+    }
 
     GameFile exe = GameFile::open(context.executable());
-    cockPatcher(exe, definition, tables.forVersion(context.version));
-
-    ReplaceBatch pictures;
-    pictures.add(findInDir(context.gameDir(), kHighTarget), *high);
-    pictures.add(findInDir(context.gameDir(), kLowTarget), *low);
-    if (const auto failure = pictures.commit()) {
-        prompt.inform(withFile(kCannotCopy, failure->file));
-        return InstallOutcome::CopyFailed;
+    const XyTable& table = tables.forVersion(context.version);
+    // Past the end of a KVR.EXE cut short, KVR.EXE is at fault (its patching says so);
+    // past the end of a whole one, only the table can be.
+    if (const auto problem = xyTableProblem(table, exe.size()); problem && exe.size() > kVersionBytePosition) {
+        prompt.warn(sources.xyTables.string() + ": " + *problem);
+        return InstallOutcome::BadSource;
     }
+    cockPatcher(exe, definition, table);
+
+    // Both pictures and KVR.EXE as one set.
+    FileSet files;
+    files.replace(findInDir(context.gameDir(), kHighTarget), *high);
+    files.replace(findInDir(context.gameDir(), kLowTarget), *low);
+    files.add(exe);
     try {
-        exe.commit();
-    } catch (const FileAccessError&) {
-        pictures.rollback();
-        throw;
+        files.commit(lock);
+    } catch (const SetWriteFailure& e) {
+        if (e.target() == exe.path())
+            throw asFileWriteError(e);
+        prompt.inform(withFile(kCannotCopy, e.target()) + e.note());
+        return InstallOutcome::CopyFailed;
     }
     prompt.inform(kInstalled);
     return InstallOutcome::Installed;
+}
+
+} // namespace
+
+InstallOutcome installCockpit(const GameContext& context, std::string_view stem, UserPrompt& prompt,
+                              const FreeSpaceProbe& freeSpace)
+{
+    const CockpitSet* set = findCockpitSet(stem);
+    if (!set)
+        throw GeneralError("There is no cockpit set \"" + std::string(stem) + "\".");
+    return whileLocked(context.gameDir(), prompt, [&](const GameFolderLock& lock, UserPrompt& later) {
+        return installLocked(context, *set, lock, later, freeSpace);
+    });
 }
 
 } // namespace kvr

@@ -47,8 +47,10 @@ struct CockpitSources {
 CockpitSources cockpitSources(const EditorHome& home, std::string_view stem, int languageVersion);
 
 // "Install it!": checks the free space on the game's drive, reads the definition file
-// and the XY tables whole and checks them, reads both pictures, checks every position
-// in KVR.EXE, then replaces both cockpit pictures and KVR.EXE (each keeping ".orig").
+// and the XY tables whole and checks them, reads both pictures and checks them (PCX
+// pictures of 640 x 480 and 320 x 200), checks every position in KVR.EXE (a table
+// position past its end is a fault of the XY table file), then replaces both cockpit
+// pictures and KVR.EXE (each keeping ".orig").
 // Every message goes through `prompt`; a bad or missing source, or a picture that
 // cannot be written, leaves the game as it was. Throws FileAccessError when KVR.EXE
 // cannot be read, is too short, or cannot be written (the pictures are then put back).

@@ -1,7 +1,5 @@
 #include "install/install_files.h"
 
-#include "core/game_file.h"
-#include "core/safe_write.h"
 
 #include <fstream>
 #include <iterator>
@@ -53,63 +51,5 @@ std::optional<Bytes> readSourceFile(const fs::path& file)
 }
 
 std::string withFile(const std::string& text, const fs::path& file) { return text + "\n" + file.string(); }
-
-void ReplaceBatch::add(const fs::path& target, Bytes bytes)
-{
-    Item item{target, std::move(bytes), std::nullopt};
-    std::error_code ec;
-    if (fs::exists(target, ec)) {
-        item.old = readAll(target);
-        item.unreadable = !item.old;
-    }
-    m_items.push_back(std::move(item));
-}
-
-std::optional<ReplaceBatch::Failure> ReplaceBatch::commit()
-{
-    for (Item& item : m_items) {
-        if (item.old && *item.old == item.bytes)
-            continue;
-        try {
-            if (item.unreadable)
-                throw WriteFailure("cannot read " + item.target.string());
-            if (item.old) {
-                makeWritable(item.target);
-                std::error_code ec;
-                item.madeOriginalCopy = !fs::exists(originalCopyPath(item.target), ec);
-                keepOriginalCopy(item.target);
-            }
-            replaceFile(item.target, item.bytes);
-            item.written = true;
-        } catch (const WriteFailure& e) {
-            rollback();
-            return Failure{item.target, e.what()};
-        }
-    }
-    return std::nullopt;
-}
-
-void ReplaceBatch::rollback()
-{
-    for (auto it = m_items.rbegin(); it != m_items.rend(); ++it) {
-        std::error_code ec;
-        if (it->madeOriginalCopy) {
-            fs::remove(originalCopyPath(it->target), ec);
-            it->madeOriginalCopy = false;
-        }
-        if (!it->written)
-            continue;
-        try {
-            if (it->old) {
-                replaceFile(it->target, *it->old);
-            } else {
-                fs::remove(it->target, ec);
-            }
-        } catch (const WriteFailure&) {
-            // The new content stays; nothing better can be done on a failing disk.
-        }
-        it->written = false;
-    }
-}
 
 } // namespace kvr

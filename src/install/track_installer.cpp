@@ -1,15 +1,17 @@
 #include "install/track_installer.h"
 
 #include "core/errors.h"
-#include "core/folder_lock.h"
+#include "core/file_set.h"
 #include "core/game_dir.h"
 #include "core/game_file.h"
+#include "core/locked_action.h"
 #include "core/settings_record.h"
 #include "core/user_prompt.h"
 #include "editors/track/track_data.h"
 #include "game/game_context.h"
 #include "game/track_files.h"
 #include "install/install_files.h"
+#include "install/source_checks.h"
 
 #include <cstdio>
 #include <vector>
@@ -19,9 +21,9 @@ namespace fs = std::filesystem;
 using namespace trackinstall;
 
 const std::array<TrackBlockSource, 3> kTrackBlocks = {{
-    {Row::TrackManagerFirst, "ENGTN.DAT", "ENGTN_O.DAT"},
-    {Row::TrackManagerSecond, "TRK_N.DAT", "TRK_N.DAT"},
-    {Row::TrackManagerThird, "TRKL.DAT", "TRKLO.DAT"},
+    {Row::TrackManagerFirst, "ENGTN.DAT", "ENGTN_O.DAT", addontracks::kNameBlockSize},
+    {Row::TrackManagerSecond, "TRK_N.DAT", "TRK_N.DAT", addontracks::kOrderBlockSize},
+    {Row::TrackManagerThird, "TRKL.DAT", "TRKLO.DAT", addontracks::kLengthBlockSize},
 }};
 
 std::optional<std::uint32_t> trackBlockRoom(Row row, int v)
@@ -66,6 +68,10 @@ std::optional<std::vector<Block>> readBlocks(const GameContext& context, bool pa
             prompt.warn(withFile(kCannotReadBlock, source));
             return std::nullopt;
         }
+        if (const auto problem = blockFileProblem(*bytes, b.length)) {
+            prompt.warn(badSourceText(kCannotReadBlock, source, *problem));
+            return std::nullopt;
+        }
         const std::optional<std::uint32_t> room = trackBlockRoom(b.row, context.version);
         if (room && bytes->size() > *room) {
             prompt.warn(withFile(kCannotReadBlock, source) + ": " + std::to_string(bytes->size()) +
@@ -91,6 +97,14 @@ void writeBlocks(GameFile& exe, const std::vector<Block>& blocks, int v)
 
 using TrackContents = std::array<std::optional<Bytes>, rec::kTracks>;
 
+bool checkTrackSource(const fs::path& source, const Bytes& bytes, UserPrompt& prompt)
+{
+    const std::optional<std::string> problem = trackFileProblem(bytes);
+    if (problem)
+        prompt.warn(badSourceText(trackfiles::kCannotCopy, source, *problem));
+    return !problem;
+}
+
 // The 16 track files beside the CD's KVR.EXE; reports the first that cannot be read.
 bool readCdTracks(const fs::path& cdExe, TrackContents& tracks, UserPrompt& prompt)
 {
@@ -101,6 +115,8 @@ bool readCdTracks(const fs::path& cdExe, TrackContents& tracks, UserPrompt& prom
             prompt.inform(withFile(trackfiles::kCannotCopy, source));
             return false;
         }
+        if (!checkTrackSource(source, *tracks[std::size_t(t)], prompt))
+            return false;
     }
     return true;
 }
@@ -111,10 +127,10 @@ std::optional<fs::path> askForCd(UserPrompt& prompt)
     return prompt.chooseFile(cdFileRequest());
 }
 
-// Writes the track files, then KVR.EXE; a failure on the tracks leaves everything as
-// it was, a failure on KVR.EXE puts the tracks back before it is passed on.
-InstallOutcome writeAll(const GameContext& context, GameFile& exe, const std::vector<int>& order,
-                        const TrackContents& tracks, UserPrompt& prompt)
+// KVR.EXE and the track files as one set: all of them or, when one cannot be written,
+// none (a new CIRCUITS folder goes again too).
+InstallOutcome writeAll(const GameContext& context, const GameFolderLock& lock, const GameFile& exe,
+                        const std::vector<int>& order, const TrackContents& tracks, UserPrompt& prompt)
 {
     const fs::path circuits = findInDir(context.gameDir(), kCircuits);
     std::error_code ec;
@@ -123,41 +139,38 @@ InstallOutcome writeAll(const GameContext& context, GameFile& exe, const std::ve
         prompt.inform(withFile(trackfiles::kCannotCopy, circuits));
         return InstallOutcome::CopyFailed;
     }
-    ReplaceBatch batch;
+    FileSet files;
+    files.add(exe);
     for (int t : order)
-        batch.add(trackFilePath(context.gameDir(), t), *tracks[std::size_t(t)]);
-    if (const auto failure = batch.commit()) {
+        files.replace(trackFilePath(context.gameDir(), t), *tracks[std::size_t(t)]);
+    try {
+        files.commit(lock);
+    } catch (const SetWriteFailure& e) {
         if (madeFolder)
             fs::remove(circuits, ec);
-        prompt.inform(withFile(trackfiles::kCannotCopy, failure->file));
+        if (e.target() == exe.path())
+            throw asFileWriteError(e);
+        prompt.inform(withFile(trackfiles::kCannotCopy, e.target()) + e.note());
         return InstallOutcome::CopyFailed;
-    }
-    try {
-        exe.commit();
-    } catch (const FileAccessError&) {
-        batch.rollback();
-        throw;
     }
     return InstallOutcome::Installed;
 }
 
-} // namespace
-
-InstallOutcome installTrackPack(const GameContext& context, UserPrompt& prompt)
+// Holding the game's lock; `prompt` tells the user once it is released.
+InstallOutcome installPackLocked(const GameContext& context, const std::optional<fs::path>& cdExe,
+                                 const GameFolderLock& lock, UserPrompt& prompt)
 {
-    const GameFolderLock lock(context.gameDir());
     const int v = context.version;
     TrackContents tracks;
     std::vector<int> order;
 
+    // Another writer may have made the folder since the CD was asked for: then it is not needed.
     std::error_code ec;
-    if (!fs::is_directory(findInDir(context.gameDir(), kCircuits), ec)) {
-        if (const std::optional<fs::path> cdExe = askForCd(prompt)) {
-            if (!readCdTracks(*cdExe, tracks, prompt))
-                return InstallOutcome::BadSource;
-            for (int t = 0; t < rec::kTracks; ++t)
-                order.push_back(t);
-        }
+    if (cdExe && !fs::is_directory(findInDir(context.gameDir(), kCircuits), ec)) {
+        if (!readCdTracks(*cdExe, tracks, prompt))
+            return InstallOutcome::BadSource;
+        for (int t = 0; t < rec::kTracks; ++t)
+            order.push_back(t);
     }
     const std::optional<std::vector<Block>> blocks = readBlocks(context, true, prompt);
     if (!blocks)
@@ -170,6 +183,8 @@ InstallOutcome installTrackPack(const GameContext& context, UserPrompt& prompt)
             prompt.inform(withFile(trackfiles::kCannotCopy, source));
             return InstallOutcome::BadSource;
         }
+        if (!checkTrackSource(source, *tracks[std::size_t(t)], prompt))
+            return InstallOutcome::BadSource;
         // A CD copy of the same track is replaced by the pack's; each file is written once.
         std::erase(order, t);
         order.push_back(t);
@@ -178,7 +193,7 @@ InstallOutcome installTrackPack(const GameContext& context, UserPrompt& prompt)
     GameFile exe = GameFile::open(context.executable());
     trackPatch(exe);
     writeBlocks(exe, *blocks, v);
-    const InstallOutcome outcome = writeAll(context, exe, order, tracks, prompt);
+    const InstallOutcome outcome = writeAll(context, lock, exe, order, tracks, prompt);
     if (outcome != InstallOutcome::Installed)
         return outcome;
     for (int t = 0; t < rec::kTracks; ++t)
@@ -188,28 +203,42 @@ InstallOutcome installTrackPack(const GameContext& context, UserPrompt& prompt)
     return InstallOutcome::Installed;
 }
 
+} // namespace
+
+InstallOutcome installTrackPack(const GameContext& context, UserPrompt& prompt)
+{
+    // The CD is asked for while the game is free.
+    std::optional<fs::path> cdExe;
+    std::error_code ec;
+    if (!fs::is_directory(findInDir(context.gameDir(), kCircuits), ec))
+        cdExe = askForCd(prompt);
+    return whileLocked(context.gameDir(), prompt, [&](const GameFolderLock& lock, UserPrompt& later) {
+        return installPackLocked(context, cdExe, lock, later);
+    });
+}
+
 InstallOutcome installOriginalTracks(const GameContext& context, UserPrompt& prompt)
 {
-    const GameFolderLock lock(context.gameDir());
     const std::optional<std::vector<Block>> blocks = readBlocks(context, false, prompt);
     if (!blocks)
         return InstallOutcome::BadSource;
-    GameFile exe = GameFile::open(context.executable());
-    writeBlocks(exe, *blocks, context.version);
-
     const std::optional<fs::path> cdExe = askForCd(prompt);
     if (!cdExe)
         return InstallOutcome::Cancelled;
-    TrackContents tracks;
-    if (!readCdTracks(*cdExe, tracks, prompt))
-        return InstallOutcome::BadSource;
-    std::vector<int> order;
-    for (int t = 0; t < rec::kTracks; ++t)
-        order.push_back(t);
-    const InstallOutcome outcome = writeAll(context, exe, order, tracks, prompt);
-    if (outcome == InstallOutcome::Installed)
-        prompt.inform(kOriginalInstalled);
-    return outcome;
+    return whileLocked(context.gameDir(), prompt, [&](const GameFolderLock& lock, UserPrompt& later) {
+        TrackContents tracks;
+        if (!readCdTracks(*cdExe, tracks, later))
+            return InstallOutcome::BadSource;
+        GameFile exe = GameFile::open(context.executable());
+        writeBlocks(exe, *blocks, context.version);
+        std::vector<int> order;
+        for (int t = 0; t < rec::kTracks; ++t)
+            order.push_back(t);
+        const InstallOutcome outcome = writeAll(context, lock, exe, order, tracks, later);
+        if (outcome == InstallOutcome::Installed)
+            later.inform(kOriginalInstalled);
+        return outcome;
+    });
 }
 
 } // namespace kvr

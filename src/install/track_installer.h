@@ -22,11 +22,13 @@ inline constexpr const char* kOriginalInstalled = "Original tracks installed!";
 inline constexpr const char* kCannotReadBlock = "Cannot read track data file!";
 } // namespace trackinstall
 
-// A KVR.EXE block that the installations replace whole with an editor data file.
+// A KVR.EXE block that the installations replace whole with an editor data file of
+// exactly the block's length.
 struct TrackBlockSource {
     Row row;
     const char* pack;
     const char* original;
+    std::size_t length;
 };
 
 // In the order they are written: track names, TRK_N, TRKL.
@@ -38,10 +40,12 @@ std::optional<std::uint32_t> trackBlockRoom(Row row, int languageVersion);
 
 // "Install track pack": when the game has no CIRCUITS folder, first the 16 track files
 // from the game CD (the user may cancel that and go on); then the track patch, the
-// three pack blocks and the 11 pack track files. Every source is read and checked
-// first; a missing one, or a track file that cannot be written, is reported and leaves
-// the game as it was. Replaced track files keep ".orig". Throws FileAccessError when
-// KVR.EXE cannot be read, is too short, or cannot be written.
+// three pack blocks and the 11 pack track files, KVR.EXE and the track files replaced
+// as one set. The CD is asked for before the game is locked, the messages come once it
+// is free again. Every source is read and checked first; a missing one, or a track
+// file that cannot be written, is reported and leaves the game as it was. Replaced
+// track files keep ".orig". Throws FileAccessError when KVR.EXE cannot be read or is
+// too short, FileWriteError when it cannot be written.
 InstallOutcome installTrackPack(const GameContext& context, UserPrompt& prompt);
 
 // "Install original tracks": the three original blocks and the 16 track files of the

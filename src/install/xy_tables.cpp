@@ -27,6 +27,14 @@ std::string_view trim(std::string_view s)
     return s;
 }
 
+std::string quotedWord(std::string_view word)
+{
+    std::string text = "\"";
+    text += word;
+    text += '"';
+    return text;
+}
+
 std::vector<std::string_view> words(std::string_view s)
 {
     std::vector<std::string_view> out;
@@ -103,7 +111,7 @@ private:
         XyTable::Row& row = m_result.tables.back().rows[std::size_t(m_nextRow)];
         for (int i = 0; i < kPositionsPerRow; ++i)
             if (!parseNumber(w[std::size_t(i) + 1], row[std::size_t(i)]))
-                fail(lineNumber, "\"" + std::string(w[std::size_t(i) + 1]) + "\" is not a position");
+                fail(lineNumber, quotedWord(w[std::size_t(i) + 1]) + " is not a position");
         ++m_nextRow;
     }
 
@@ -113,7 +121,7 @@ private:
         for (std::size_t i = 1; i < w.size(); ++i) {
             int v = -1;
             if (!parseNumber(w[i], v) || v < 0 || v >= kLanguageVersions)
-                fail(lineNumber, "\"" + std::string(w[i]) + "\" is not a language version (0 to 6)");
+                fail(lineNumber, quotedWord(w[i]) + " is not a language version (0 to 6)");
             if (m_seen[std::size_t(v)])
                 fail(lineNumber, "language version " + std::to_string(v) + " has a table already");
             m_seen[std::size_t(v)] = true;
@@ -136,8 +144,11 @@ private:
     static std::string versionList(const XyTable& t)
     {
         std::string s;
-        for (int v : t.versions)
-            s += (s.empty() ? "" : " ") + std::to_string(v);
+        for (int v : t.versions) {
+            if (!s.empty())
+                s += ' ';
+            s += std::to_string(v);
+        }
         return s;
     }
 
@@ -168,6 +179,23 @@ XyTables readXyTables(const fs::path& file)
     if (in.bad())
         throw GeneralError(file.string() + ": the file cannot be read");
     return parseXyTables(text, file.string());
+}
+
+std::optional<std::string> xyTableProblem(const XyTable& table, std::uint64_t exeSize)
+{
+    for (int r = 0; r < cockpitdef::kXyRows; ++r)
+        for (std::uint32_t at : table.rows[std::size_t(r)])
+            if (at >= exeSize) {
+                char position[16];
+                std::snprintf(position, sizeof position, "0x%X", unsigned(at));
+                std::string versions;
+                for (int v : table.versions)
+                    versions += (versions.empty() ? "" : " ") + std::to_string(v);
+                return "the table for versions " + versions + ", row " + std::to_string(cockpitdef::kXyFirstLine + r) +
+                       ": position " + position + " lies past the end of KVR.EXE (" + std::to_string(exeSize) +
+                       " bytes)";
+            }
+    return std::nullopt;
 }
 
 std::string formatXyTables(const XyTables& tables, const std::string& header)

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -41,6 +42,10 @@ struct XyTables {
 // the line of the first fault; every version 0..6 must have exactly one table.
 XyTables parseXyTables(std::string_view text, const std::string& name);
 XyTables readXyTables(const std::filesystem::path& file);
+
+// Why `table` cannot be written into a KVR.EXE of `exeSize` bytes: a position that lies
+// past its end, which only a damaged table file can hold. Nothing when it can.
+std::optional<std::string> xyTableProblem(const XyTable& table, std::uint64_t exeSize);
 
 // The text form of `tables`, after the comment lines of `header` (each line gets "# ").
 std::string formatXyTables(const XyTables& tables, const std::string& header);

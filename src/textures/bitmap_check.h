@@ -9,11 +9,11 @@ namespace kvr {
 
 class TDIB;
 
-// "an 8-bit bitmap of 256 x 164 pixels", "a compressed 8-bit bitmap of ...", "an empty file".
+// "an 8-bit bitmap of 256 x 164 pixels", "a 24-bit bitmap of ...", "an empty file".
 std::string describeBitmap(const TDIB& bitmap);
 
-// Why `bitmap` cannot serve as `what` (which must be an uncompressed 8-bit bitmap of
-// exactly width x height), naming what is needed and what was found; nothing when it can.
+// Why `bitmap` cannot serve as `what` (which must be an 8-bit bitmap of exactly
+// width x height), naming what is needed and what was found; nothing when it can.
 std::optional<std::string> bitmapProblem(const TDIB& bitmap, int width, int height, const std::string& what);
 
 // Why the converter would refuse to put the bitmap file into a texture (its depth, its

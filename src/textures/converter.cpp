@@ -18,11 +18,13 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr std::size_t kMaxReasonChars = 200;
+// Long enough for a reason that names two files with their whole paths.
+constexpr std::size_t kMaxReasonChars = 600;
 
 std::string quoted(const fs::path& p)
 {
-    return "\"" + p.string() + "\"";
+    const std::string name = p.string();
+    return "\"" + name + "\"";
 }
 
 std::string boundText(std::chrono::milliseconds bound)

@@ -1,10 +1,12 @@
 #include "textures/jam_convert.h"
 
-#include "core/safe_write.h"
-#include "graphics/bitmap_writer.h"
 #include "core/byte_reader.h"
-#include "graphics/dib.h"
-#include "graphics/dib256.h"
+#include "core/platform/native_file.h"
+#include "core/safe_write.h"
+#include "graphics/bitmap_file.h"
+#include "graphics/bitmap_writer.h"
+#include "graphics/graphic_error.h"
+#include "textures/converter.h"
 
 #include <algorithm>
 #include <optional>
@@ -35,6 +37,50 @@ void write(const fs::path& file, std::span<const std::uint8_t> bytes)
     }
 }
 
+// Writing the output would destroy the input before it is read whole. One file is one
+// file by any name: a hard link or a symbolic link too.
+void refuseOneFile(const fs::path& input, const fs::path& output)
+{
+    const platform::FileVersion in = platform::versionOf(input);
+    const platform::FileVersion out = platform::versionOf(output);
+    if (in.exists && out.exists && in.device == out.device && in.index == out.index)
+        throw GeneralError(quoted(input) + " and " + quoted(output) + " are one file; give the output another name");
+}
+
+// What stands at a place that should hold a file: "a folder", "a link to nothing", ...
+std::string kindOf(const fs::file_status& place, const fs::path& file)
+{
+    std::error_code ec;
+    switch (place.type()) {
+    case fs::file_type::directory:
+        return "a folder";
+    case fs::file_type::symlink:
+        return fs::exists(fs::status(file, ec)) ? "a link" : "a link to nothing";
+    case fs::file_type::fifo:
+        return "a FIFO";
+    case fs::file_type::regular:
+        return "a file";
+    default:
+        return "a special file";
+    }
+}
+
+// A texture file of ours. A file without our magic is another program's texture,
+// not a damaged one of ours: say which converter could read it.
+JamTexture readTexture(const fs::path& jam)
+{
+    const std::vector<std::uint8_t> bytes = readPictureFile(jam, jam::kMaxFileBytes);
+    try {
+        return decodeJam(bytes);
+    } catch (const InvalidJam& e) {
+        if (!hasJamMagic(bytes))
+            throw GeneralError(std::string("it is in another format than kvrjam's textures; name a converter for "
+                                           "the game's own format in ") +
+                               kConverterVariable);
+        throw GeneralError(std::string("the texture is damaged: ") + e.what());
+    }
+}
+
 } // namespace
 
 std::string jamUsage()
@@ -42,7 +88,8 @@ std::string jamUsage()
     return "usage: kvrjam -j<file.jam> -b<file.bmp> [-y]   texture to 8-bit bitmap\n"
            "       kvrjam -b<file.bmp> -j<file.jam> [-y]   8-bit bitmap to texture\n"
            "The option given first names the input; each file name follows its letter without a blank.\n"
-           "-y is accepted for compatibility: kvrjam never asks. A replaced texture keeps a .orig copy.\n"
+           "-y is accepted for compatibility: kvrjam never asks. Only a texture of kvrjam's own format and\n"
+           "of the bitmap's size is replaced; it keeps a .orig copy.\n"
            "Exit code 0 on success; 1 when the conversion fails and 2 for a wrong command line, each with\n"
            "a one-line message on stderr. Nothing is written when a conversion fails.\n";
 }
@@ -77,37 +124,33 @@ JamCommand parseJamCommand(std::span<const std::string> arguments)
 
 JamTexture textureFromBitmap(std::span<const std::uint8_t> bitmapFile)
 {
-    TDIB256 dib;
+    BitmapImage bitmap;
     try {
-        dib.loadFromBytes(bitmapFile);
-    } catch (const GeneralError&) {
-        // The plain reader says why: it reads other depths, but no run-length data.
-        TDIB probe;
-        try {
-            probe.loadFromBytes(bitmapFile);
-        } catch (const GeneralError&) {
-            throw GeneralError("it is not a bitmap file");
-        }
-        if (probe.empty())
-            throw GeneralError("the file is empty");
-        if (probe.bitsPerPixel() != 8)
-            throw GeneralError("it is a " + std::to_string(probe.bitsPerPixel()) +
-                               "-bit bitmap; textures are 8-bit bitmaps (256 colours)");
-        throw GeneralError("the 8-bit bitmap is damaged or of a kind textures cannot hold");
+        bitmap = readBitmapFile(bitmapFile);
+    } catch (const InvalidGraphic& e) {
+        throw GeneralError(e.what());
     }
-    if (dib.width() > jam::kMaxSide || dib.height() > jam::kMaxSide)
-        throw GeneralError("the bitmap is " + sizeText(dib.width(), dib.height()) +
-                           " pixels; a texture has at most 4096 x 4096");
+    if (bitmap.bitsPerPixel != 8)
+        throw GeneralError("it is a " + std::to_string(bitmap.bitsPerPixel) +
+                           "-bit bitmap; textures are 8-bit bitmaps (256 colours)");
+    if (bitmap.planes != 1)
+        throw GeneralError("it has " + std::to_string(bitmap.planes) + " colour planes; bitmaps have 1");
+    if (bitmap.width < 1 || bitmap.height < 1 || bitmap.width > jam::kMaxSide || bitmap.height > jam::kMaxSide)
+        throw GeneralError("the bitmap is " + sizeText(bitmap.width, bitmap.height) +
+                           " pixels; a texture has 1 to 4096 each way");
     JamTexture t;
-    t.width = dib.width();
-    t.height = dib.height();
-    t.colours = dib.colours();
-    for (auto& c : t.colours)
-        c.reserved = 0;
+    t.width = std::uint16_t(bitmap.width);
+    t.height = std::uint16_t(bitmap.height);
+    for (std::size_t i = 0; i < bitmap.colourCount(); ++i) {
+        const auto q = std::span(bitmap.colourTable).subspan(i * bmp::kQuadSize, bmp::kQuadSize);
+        t.colours[i] = ColourEntry{q[0], q[1], q[2], 0};
+    }
+    // Bitmap rows run bottom-up, padded; texture rows top-down, not.
+    const std::size_t rowSize = bitmap.rowSize();
     t.pixels.reserve(std::size_t(t.width) * t.height);
-    for (int y = 0; y < t.height; ++y) {
-        const auto row = dib.row(y).first(t.width);
-        t.pixels.insert(t.pixels.end(), row.begin(), row.end());
+    for (std::size_t y = t.height; y-- > 0;) {
+        const auto row = bitmap.rows.begin() + std::ptrdiff_t(y * rowSize);
+        t.pixels.insert(t.pixels.end(), row, row + t.width);
     }
     return t;
 }
@@ -125,9 +168,10 @@ std::vector<std::uint8_t> bitmapFromTexture(const JamTexture& t)
 
 void convertJamToBitmap(const fs::path& jam, const fs::path& bitmap)
 {
+    refuseOneFile(jam, bitmap);
     JamTexture texture;
     try {
-        texture = readJamFile(jam);
+        texture = readTexture(jam);
     } catch (const GeneralError& e) {
         throw GeneralError("cannot read the texture " + quoted(jam) + ": " + e.what());
     }
@@ -136,6 +180,7 @@ void convertJamToBitmap(const fs::path& jam, const fs::path& bitmap)
 
 void convertBitmapToJam(const fs::path& bitmap, const fs::path& jam)
 {
+    refuseOneFile(bitmap, jam);
     JamTexture texture;
     try {
         texture = textureFromBitmap(readPictureFile(bitmap, kMaxBitmapBytes));
@@ -143,23 +188,35 @@ void convertBitmapToJam(const fs::path& bitmap, const fs::path& jam)
         throw GeneralError("cannot use the bitmap " + quoted(bitmap) + ": " + e.what());
     }
     std::error_code ec;
-    if (fs::exists(jam, ec)) {
-        // A texture of another size would break the game's drawing of it; a file we
-        // cannot read (another converter's) is simply replaced.
-        std::optional<JamTexture> old;
-        try {
-            old = readJamFile(jam);
-        } catch (const GeneralError&) {
-        }
-        if (old && (old->width != texture.width || old->height != texture.height))
-            throw GeneralError("the bitmap " + quoted(bitmap) + " is " + sizeText(texture.width, texture.height) +
-                               " pixels but the texture " + quoted(jam) + " is " + sizeText(old->width, old->height) +
-                               "; a replacement must have the same size");
-        try {
-            keepOriginalCopy(jam);
-        } catch (const WriteFailure& e) {
-            throw GeneralError(e.what());
-        }
+    const fs::file_status place = fs::symlink_status(jam, ec);
+    if (!fs::exists(place)) {
+        write(jam, encodeJam(texture));
+        return;
+    }
+    // Only a texture we can read, of the same size, is ever replaced: anything else
+    // may be what the game needs, and its backup may be gone or elsewhere.
+    const std::string cannot = "cannot replace " + quoted(jam) + ": ";
+    if (!fs::is_regular_file(fs::status(jam, ec)))
+        throw GeneralError(cannot + "it is " + kindOf(place, jam) + ", not a texture file");
+    JamTexture old;
+    try {
+        old = readTexture(jam);
+    } catch (const GeneralError& e) {
+        throw GeneralError(cannot + e.what());
+    }
+    if (old.width != texture.width || old.height != texture.height)
+        throw GeneralError("the bitmap " + quoted(bitmap) + " is " + sizeText(texture.width, texture.height) +
+                           " pixels but the texture " + quoted(jam) + " is " + sizeText(old.width, old.height) +
+                           "; a replacement must have the same size");
+    const fs::path backup = originalCopyPath(jam);
+    const fs::file_status backupPlace = fs::symlink_status(backup, ec);
+    if (fs::exists(backupPlace) && !fs::is_regular_file(backupPlace))
+        throw GeneralError(cannot + "its backup's place " + quoted(backup) + " holds " + kindOf(backupPlace, backup) +
+                           ", not a copy of the texture");
+    try {
+        keepOriginalCopy(jam);
+    } catch (const WriteFailure& e) {
+        throw GeneralError(e.what());
     }
     write(jam, encodeJam(texture));
 }

@@ -8,8 +8,6 @@
 namespace kvr {
 namespace {
 
-constexpr std::uint64_t kMaxFileBytes = jam::kPixelsOffset + std::uint64_t(jam::kMaxSide) * jam::kMaxSide;
-
 bool sideFits(std::uint32_t side)
 {
     return side >= 1 && side <= jam::kMaxSide;
@@ -43,9 +41,15 @@ std::vector<std::uint8_t> encodeJam(const JamTexture& t)
     return out;
 }
 
+bool hasJamMagic(std::span<const std::uint8_t> bytes)
+{
+    return bytes.size() >= std::size(jam::kMagic) &&
+           std::equal(std::begin(jam::kMagic), std::end(jam::kMagic), bytes.begin());
+}
+
 JamTexture decodeJam(std::span<const std::uint8_t> bytes)
 {
-    if (bytes.size() < jam::kHeaderSize || !std::equal(std::begin(jam::kMagic), std::end(jam::kMagic), bytes.begin()))
+    if (bytes.size() < jam::kHeaderSize || !hasJamMagic(bytes))
         throw InvalidJam("It is not a texture file (no KJAM header).");
     const std::uint16_t version = le16(bytes, jam::kVersionAt);
     if (version != jam::kVersion)
@@ -72,7 +76,7 @@ JamTexture decodeJam(std::span<const std::uint8_t> bytes)
 
 JamTexture readJamFile(const std::filesystem::path& file)
 {
-    return decodeJam(readPictureFile(file, kMaxFileBytes));
+    return decodeJam(readPictureFile(file, jam::kMaxFileBytes));
 }
 
 } // namespace kvr

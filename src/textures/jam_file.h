@@ -28,6 +28,7 @@ inline constexpr std::size_t kColoursAt = 12;
 inline constexpr std::size_t kReservedAt = 14;
 // Textures are small; anything larger is a damaged or foreign file.
 inline constexpr std::uint16_t kMaxSide = 4096;
+inline constexpr std::uint64_t kMaxFileBytes = kPixelsOffset + std::uint64_t(kMaxSide) * kMaxSide;
 } // namespace jam
 
 // A texture file that fails a check; the text says which.
@@ -52,6 +53,10 @@ std::vector<std::uint8_t> encodeJam(const JamTexture& texture);
 
 // Throws InvalidJam naming the first thing wrong: magic, version, header, sizes, length.
 JamTexture decodeJam(std::span<const std::uint8_t> bytes);
+
+// Whether `bytes` start as our texture files do. A file that does not is another
+// program's, not a damaged one of ours.
+bool hasJamMagic(std::span<const std::uint8_t> bytes);
 
 // GeneralError when the file cannot be read, InvalidJam when it is not a texture file.
 JamTexture readJamFile(const std::filesystem::path& file);

@@ -22,12 +22,11 @@ bool confirmExport(EditorServices& services, std::optional<kvr::Editor> editor)
 {
     if (!(editor ? services.previewEditorExport : services.previewAllData))
         return true;
+    const kvr::ExportPreview preview = kvr::previewExport(services.context, services.document.record(), editor);
     std::vector<std::string> lines;
-    for (const kvr::ValueChange& change : kvr::exportChanges(services.context, services.document.record(), editor))
+    for (const kvr::ValueChange& change : preview.changes)
         lines.push_back(change.line());
-    const std::string text = lines.empty() ? "Nothing to change: the game holds these values already."
-                                           : "These values will change in the game:";
-    return services.prompt.confirmList(text, lines, "Export");
+    return services.prompt.confirmList(kvr::previewHeading(preview, editor), lines, "Export");
 }
 
 } // namespace kvrgui

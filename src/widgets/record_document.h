@@ -5,16 +5,41 @@
 #include <QObject>
 #include <QString>
 
+#include <filesystem>
 #include <functional>
+#include <utility>
+#include <vector>
 
 class QAction;
 class QUndoStack;
 
 namespace kvrgui {
 
+// Where the record came from: the game (the start-up load, an import of all data), a
+// settings file, or the original settings.
+struct RecordOrigin {
+    enum class Kind { Game, File, OriginalSettings };
+    Kind kind = Kind::Game;
+    std::filesystem::path file;
+
+    static RecordOrigin game() { return {}; }
+    static RecordOrigin settingsFile(std::filesystem::path file) { return {Kind::File, std::move(file)}; }
+    static RecordOrigin originalSettings() { return {Kind::OriginalSettings, {}}; }
+    bool operator==(const RecordOrigin&) const = default;
+};
+
+// The record with what belongs to it: one place in the history.
+struct RecordState {
+    kvr::SettingsRecord record;
+    bool trackDataKnown = false;
+    RecordOrigin origin;
+    bool operator==(const RecordState&) const = default;
+};
+
 // The one settings record the editor works on. Every change goes through change() and
 // becomes one undo step; every window shows the record again when recordChanged() is
-// emitted, so none keeps showing values it could write back.
+// emitted, so none keeps showing values it could write back. It knows where the record
+// came from and whether it still matches it, for the title.
 class RecordDocument : public QObject {
     Q_OBJECT
 public:
@@ -31,13 +56,20 @@ public:
                 const void* mergeKey = nullptr);
     // A change that may read the track data from the game (an import, an export of all
     // data): `edit` gets the record and whether its track data is known, and may set it.
+    // Reading track data that was unknown is no edit (see takeTrackData()).
     void changeWithTrackData(const QString& what,
                              const std::function<void(kvr::SettingsRecord&, bool& trackDataKnown)>& edit);
     // The next change starts a step of its own.
     void endMerge();
 
-    // Replaces the whole record without an undo step (the start-up load, a new game).
+    // Replaces the whole record without an undo step: a game's values as the start-up
+    // load read them, its track data unknown until said otherwise.
     void reset(const kvr::SettingsRecord& record);
+
+    // The track data the game holds, read while the record's was unknown. It becomes the
+    // track data of the record and of every state in the history that lacked it too, so
+    // that no undo or redo brings back values nobody read; it is no undo step.
+    void takeTrackData(const kvr::SettingsRecord& read);
 
     // The record's storage, for code bound to it that changes it in place (the settings
     // session); such changes run inside change().
@@ -45,30 +77,51 @@ public:
 
     QUndoStack* undoStack() const { return m_undo; }
 
-    // Whether the record differs from what was last loaded, saved, imported or exported.
+    // The record as it stands is what `origin` holds: just loaded, saved or restored, or
+    // read whole from the game. The title names it from now on.
+    void setOrigin(const RecordOrigin& origin);
+    const RecordOrigin& origin() const { return m_origin; }
+    // The game holds the record now: all of it was exported.
+    void gameHoldsRecord();
+
+    // Whether the record differs from what its origin holds.
     bool isModified() const;
-    // The record now matches a file: loaded, saved, imported or exported.
-    void markClean();
+    // The main window's title: the program's name and where the record came from.
+    QString title() const;
 
     // The Edit menu's two actions, for a window's menu (Ctrl+Z; Ctrl+Shift+Z and Ctrl+Y).
     QList<QAction*> createEditActions(QObject* parent) const;
 
     // Whether the track data in the record came from the game, a settings file or the
-    // user, rather than being left unread.
+    // user, rather than being left unread. Setting it speaks of the record as it is now.
     bool trackDataKnown() const { return m_trackDataKnown; }
-    void setTrackDataKnown(bool known) { m_trackDataKnown = known; }
+    void setTrackDataKnown(bool known);
 
-signals:
+  signals:
     void recordChanged();
     void modifiedChanged(bool modified);
+    void titleChanged(const QString& title);
 
-private:
+  private:
     friend class RecordChange;
-    void apply(const kvr::SettingsRecord& record);
+    RecordState current() const { return {m_record, m_trackDataKnown, m_origin}; }
+    void apply(const RecordState& state);
+    void push(const RecordState& before, const QString& what, const void* mergeKey);
+    // The copies of the present state in the history: the step that led here, the step
+    // that would be redone.
+    void forPresentInHistory(const std::function<void(RecordState&)>& change);
+    void fillTrackData(const kvr::SettingsRecord& read, RecordState& also);
+    void hold(const RecordOrigin& origin, const kvr::SettingsRecord& record);
+    void showStatus();
 
     kvr::SettingsRecord m_record;
-    QUndoStack* m_undo;
     bool m_trackDataKnown = false;
+    RecordOrigin m_origin;
+    // What each origin holds, as the editor last read or wrote it.
+    std::vector<std::pair<RecordOrigin, kvr::SettingsRecord>> m_held;
+    QUndoStack* m_undo;
+    bool m_modified = false;
+    QString m_title;
 };
 
 } // namespace kvrgui

@@ -60,7 +60,7 @@ TEST_F(SafeWrite, EachStepOfBackupAndReplacementFailsCleanly)
         try {
             f.commit();
             ADD_FAILURE() << "step " << n << " did not fail";
-        } catch (const FileAccessError& e) {
+        } catch (const kvr::FileWriteError& e) {
             EXPECT_STREQ(e.what(), " File access error! ");
             EXPECT_NE(e.detail().find("No space left on device"), std::string::npos) << n << ": " << e.detail();
             EXPECT_NE(e.detail().find(n <= 4 ? "KVR.EXE.orig" : "KVR.EXE:"), std::string::npos) << e.detail();

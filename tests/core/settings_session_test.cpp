@@ -60,23 +60,18 @@ TEST(SettingsSession, DescriptionGoesIntoTheRecordCutToItsField)
     EXPECT_EQ(saved.shortString(rec::kDescription, 255), std::string(255, 'x'));
 }
 
-TEST(SettingsSession, RestoreWithoutTheOriginalChangesNothing)
+TEST(SettingsSession, AnOriginalThatCannotBeReadChangesNothing)
 {
     Session s;
+    s.prompt.fileAnswers = {s.dir / "a.KVS"};
+    ASSERT_TRUE(s.session.save("d"));
     s.record.setWord(rec::kHumanWeight, 77);
     const kvr::SettingsRecord before = s.record;
-    s.session.restoreOriginal();
-    EXPECT_EQ(s.record, before);
-    EXPECT_TRUE(s.prompt.warned.empty());
-}
-
-TEST(SettingsSession, AShortOriginalIsAGeneralError)
-{
-    Session s;
+    EXPECT_THROW(s.session.restoreOriginal(), kvr::GeneralError) << "missing";
     kvrtest::writeFile(s.dir / "DATA" / "ORIGIN.SET", std::vector<std::uint8_t>(10, 1));
-    const kvr::SettingsRecord before = s.record;
-    EXPECT_THROW(s.session.restoreOriginal(), kvr::GeneralError);
+    EXPECT_THROW(s.session.restoreOriginal(), kvr::GeneralError) << "too short";
     EXPECT_EQ(s.record, before);
+    EXPECT_EQ(s.session.currentName(), (s.dir / "a.KVS").string()) << "a Save still writes the file it wrote";
 }
 
 } // namespace

@@ -147,7 +147,7 @@ TEST_F(HelmetEditorTest, BitmapsOfAnotherSizeOrDepthAreRefused)
         const char* needed;
     } cases[] = {
         {bitmap("wide.bmp", 75, 15, false), false, "8-bit (256 colour) bitmap of 74 x 15 pixels"},
-        {bitmap("packed.bmp", 74, 15, true), false, "uncompressed"},
+        {bitmap("packed.bmp", 74, 16, true), false, "of 74 x 15 pixels; this is an 8-bit bitmap of 74 x 16"},
         {bitmap("car.bmp", 256, 164, false), true, "of 256 x 180 pixels; this is an 8-bit bitmap of 256 x 164"},
         {m_dir / "text.bmp", true, "cannot be loaded"},
         {m_dir / "missing.bmp", false, "missing.bmp"},

@@ -98,7 +98,10 @@ TEST(DemoAppearance, TrackFilesAreCompleteAndMatchTheDemoRecord)
         EXPECT_EQ(kvr::trackSetup(read, t), kvr::trackSetup(demo, t)) << "track " << t;
 
     // Writing the same values back leaves every demo file as it was.
-    kvr::writeTrackData(exe, dir.path(), read, 0);
+    std::vector<kvr::GameFile> tracks = kvr::openTrackFiles(dir.path());
+    kvr::writeTrackData(exe, tracks, read, 0);
+    for (const kvr::GameFile& t : tracks)
+        EXPECT_FALSE(t.modified());
     for (int t = 0; t < 16; ++t)
         EXPECT_EQ(kvrtest::readFile(dir.path() / "CIRCUITS" / kvr::trackFileName(t)), kvr::makeDemoTrackFile(t));
 }

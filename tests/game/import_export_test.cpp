@@ -2,7 +2,9 @@
 #include "core/errors.h"
 #include "core/game_dir.h"
 #include "core/positions.h"
+#include "core/safe_write.h"
 #include "core/settings_record.h"
+#include "editors/track/track_data.h"
 #include "editors/tuning/patch_list.h"
 #include "game/demo_game.h"
 #include "game/import_export.h"
@@ -314,6 +316,31 @@ TEST(ExportAll, AFailingBlockLeavesEveryFileAsItWas)
     r.setShortString(rec::teamName(1), 13, "Changed");
     EXPECT_THROW(exportAll(g.context, r, prompt), kvr::FileAccessError);
     EXPECT_TRUE(snapshot(g.game()) == before) << "no file was touched, no backup made";
+}
+
+// The blocks, the track patch and the tyre table reach KVR.EXE in one replacement: no
+// moment holds the new blocks beside the old tyre table.
+TEST(ExportAll, ReplacesKvrExeOnce)
+{
+    GameFixture g;
+    ScriptedPrompt prompt;
+    kvr::SettingsRecord r = imported(g.context, prompt);
+    r.setShortString(rec::teamName(1), 13, "Changed");
+    kvr::TrackSetup s = kvr::trackSetup(r, 3);
+    s.tyreConsumption = std::uint16_t(s.tyreConsumption + 5);
+    kvr::setTrackSetup(r, 3, s);
+    int replaced = 0;
+    kvr::setWriteFileHook([&](kvr::WriteStep step, const fs::path& file) {
+        replaced += step == kvr::WriteStep::Rename && file.filename() == "KVR.EXE";
+    });
+    const kvr::SequenceEnd end = exportAll(g.context, r, prompt);
+    kvr::setWriteStepHook(nullptr);
+    EXPECT_EQ(end, kvr::SequenceEnd::Completed);
+    EXPECT_EQ(replaced, 1);
+    ScriptedPrompt again;
+    const kvr::SettingsRecord back = imported(g.context, again);
+    EXPECT_EQ(back.shortString(rec::teamName(1), 13), "Changed");
+    EXPECT_EQ(kvr::trackSetup(back, 3).tyreConsumption, s.tyreConsumption);
 }
 
 TEST(ExportAll, ADamagedPatchListStopsBeforeAnyWrite)

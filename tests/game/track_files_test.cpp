@@ -1,3 +1,4 @@
+#include "core/checksum.h"
 #include "core/errors.h"
 #include "core/game_file.h"
 #include "core/safe_write.h"
@@ -8,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
 #include <filesystem>
 
 namespace {
@@ -26,7 +29,14 @@ std::string trackName(int t, const char* prefix = "F1CT", const char* suffix = "
     return name;
 }
 
-std::vector<std::uint8_t> cdTrack(int t) { return kvrtest::patternedBytes(300 + std::size_t(t), unsigned(t) + 40); }
+// A sound track file: its setup at 0x100 (the word at 0x1014 says so) and its checksum.
+std::vector<std::uint8_t> cdTrack(int t)
+{
+    std::vector<std::uint8_t> bytes = kvrtest::patternedBytes(0x1100 + std::size_t(t), unsigned(t) + 40);
+    kvrtest::putBytes(bytes, 0x1014, {0xE0, 0xF0});
+    kvr::writeChecksumTrailer(bytes);
+    return bytes;
+}
 std::vector<std::uint8_t> oldTrack(int t) { return kvrtest::patternedBytes(100, unsigned(t) + 90); }
 
 bool readOnly(const fs::path& p)
@@ -160,12 +170,12 @@ TEST(EnsureTrackFiles, FindsALowerCaseFolder)
 #endif
 }
 
-TEST(EnsureTrackFiles, CancelledCdDialogCopiesNothingAndReportsMissingFiles)
+TEST(EnsureTrackFiles, CancelledCdDialogCopiesNothing)
 {
     Folders f;
     f.prompt.confirmAnswers = {true};
     f.prompt.fileAnswers = {std::nullopt};
-    EXPECT_EQ(kvr::ensureTrackFiles(f.game.path(), f.prompt), kvr::TrackFiles::Missing);
+    EXPECT_EQ(kvr::ensureTrackFiles(f.game.path(), f.prompt), kvr::TrackFiles::Cancelled);
     EXPECT_EQ(f.prompt.informed, (std::vector<std::string>{kInsertCd}));
     EXPECT_TRUE(f.prompt.warned.empty()) << "the user chose to cancel";
     EXPECT_TRUE(fs::is_empty(f.game / "CIRCUITS"));
@@ -181,20 +191,57 @@ TEST(EnsureTrackFiles, IncompleteCdCopiesNothing)
     f.prompt.confirmAnswers = {true};
     f.prompt.fileAnswers = {f.cdExe()};
     EXPECT_EQ(kvr::ensureTrackFiles(f.game.path(), f.prompt), kvr::TrackFiles::Missing);
-    EXPECT_EQ(f.prompt.warned, (std::vector<std::string>{"Cannot copy track file!"}));
+    ASSERT_EQ(f.prompt.warned.size(), 1u);
+    EXPECT_EQ(f.prompt.warned[0].rfind("Cannot copy track file!\n", 0), 0u) << f.prompt.warned[0];
+    EXPECT_NE(f.prompt.warned[0].find("09.DAT: the file cannot be read"), std::string::npos) << f.prompt.warned[0];
     EXPECT_FALSE(fs::exists(f.gameTrack(0)));
     for (int t = 1; t < 16; ++t)
         EXPECT_EQ(kvrtest::readFile(f.gameTrack(t)), oldTrack(t)) << "track " << t << " keeps its old content";
 }
 
-TEST(EnsureTrackFiles, FailedWriteLeavesNoHalfCopiedFile)
+TEST(EnsureTrackFiles, DamagedCdFileCopiesNothingAndIsNamed)
+{
+    const struct {
+        const char* what;
+        std::vector<std::uint8_t> bytes;
+        const char* says;
+    } cases[] = {
+        {"cut short",
+         [] {
+             std::vector<std::uint8_t> b = cdTrack(8);
+             b.resize(b.size() - 30);
+             return b;
+         }(),
+         "f1ct09.dat: its checksum trailer does not match its content"},
+        {"too short for a track", std::vector<std::uint8_t>(100, 1), "f1ct09.dat: it is 100 bytes long"},
+    };
+    for (const auto& c : cases) {
+        Folders f;
+        f.installOld();
+        const fs::path damaged = f.cd.path() / "circuits" / "f1ct09.dat";
+        fs::permissions(damaged, fs::perms::owner_write, fs::perm_options::add);
+        kvrtest::writeFile(damaged, c.bytes);
+        fs::remove(f.gameTrack(0));
+        f.prompt.confirmAnswers = {true};
+        f.prompt.fileAnswers = {f.cdExe()};
+        EXPECT_EQ(kvr::ensureTrackFiles(f.game.path(), f.prompt), kvr::TrackFiles::Missing) << c.what;
+        ASSERT_EQ(f.prompt.warned.size(), 1u) << c.what;
+        EXPECT_EQ(f.prompt.warned[0].rfind("Cannot copy track file!\n", 0), 0u) << f.prompt.warned[0];
+        // Windows names the file as the game does, whatever case the CD has.
+        std::string said = f.prompt.warned[0];
+        std::transform(said.begin(), said.end(), said.begin(), [](unsigned char ch) { return std::tolower(ch); });
+        EXPECT_NE(said.find(c.says), std::string::npos) << f.prompt.warned[0];
+        for (int t = 1; t < 16; ++t)
+            EXPECT_EQ(kvrtest::readFile(f.gameTrack(t)), oldTrack(t)) << c.what << ", track " << t;
+    }
+}
+
+TEST(EnsureTrackFiles, FailedWriteCopiesNoneOfTheSixteen)
 {
     Folders f;
     f.installOld(0);
-    // Renames: track 1's copy; track 2's backup and copy; track 3's backup, then its copy fails.
-    int renames = 0;
-    kvr::setWriteStepHook([&](kvr::WriteStep s) {
-        if (s == kvr::WriteStep::Rename && ++renames == 5)
+    kvr::setWriteFileHook([&](kvr::WriteStep s, const fs::path& file) {
+        if (s == kvr::WriteStep::Write && file == f.gameTrack(3))
             throw kvr::WriteFailure("disk full");
     });
     f.prompt.confirmAnswers = {true};
@@ -203,10 +250,11 @@ TEST(EnsureTrackFiles, FailedWriteLeavesNoHalfCopiedFile)
     kvr::setWriteStepHook(nullptr);
     EXPECT_EQ(result, kvr::TrackFiles::Missing);
     EXPECT_EQ(f.prompt.warned, (std::vector<std::string>{"Cannot copy track file!"}));
-    EXPECT_EQ(kvrtest::readFile(f.gameTrack(2)), oldTrack(2)) << "the failed copy left the old file whole";
-    EXPECT_EQ(kvrtest::readFile(f.gameTrack(3)), cdTrack(3)) << "the others were still copied";
-    EXPECT_EQ(std::distance(fs::directory_iterator(f.game / "CIRCUITS"), fs::directory_iterator()), 16 + 15)
-        << "the 16 track files and the backups of the 15 that were there, nothing else";
+    EXPECT_FALSE(fs::exists(f.gameTrack(0)));
+    for (int t = 1; t < 16; ++t)
+        EXPECT_EQ(kvrtest::readFile(f.gameTrack(t)), oldTrack(t)) << "track " << t << " keeps its old content";
+    EXPECT_EQ(std::distance(fs::directory_iterator(f.game / "CIRCUITS"), fs::directory_iterator()), 15)
+        << "the 15 old track files, no backup made on the way and no temp file";
 }
 
 TEST(EnsureTrackFiles, FolderThatCannotBeMadeIsReported)

@@ -210,7 +210,7 @@ TEST(TrackData, AnExportNeverWritesValuesNobodyRead)
     EXPECT_EQ(kvr::trackSetup(r, 2), kvr::trackSetup(kvr::demoRecord(), 2)) << "the record now holds them";
 }
 
-TEST(TrackData, AgreedButStillMissingStopsWithTheTrackFileError)
+TEST(TrackData, CancelledCdDialogStopsSayingTheFilesWereNotInstalled)
 {
     Game g;
     fs::remove_all(g.dir / "game" / "CIRCUITS");
@@ -219,9 +219,10 @@ TEST(TrackData, AgreedButStillMissingStopsWithTheTrackFileError)
     prompt.confirmAnswers = {true};
     prompt.fileAnswers = {std::nullopt};
     bool known = true;
-    EXPECT_EQ(kvr::exportAllData(g.context, r, prompt, known), kvr::SequenceEnd::TrackFilesMissing);
-    EXPECT_EQ(prompt.warned, std::vector<std::string>{"2) File access error! "});
-    EXPECT_TRUE(prompt.informed.size() == 1) << "only the CD question's note, no final message";
+    EXPECT_EQ(kvr::exportAllData(g.context, r, prompt, known), kvr::SequenceEnd::TrackFilesDeclined);
+    EXPECT_TRUE(prompt.warned.empty());
+    EXPECT_EQ(prompt.informed, (std::vector<std::string>{kvr::trackfiles::kInsertCd, kvr::trackfiles::kNotInstalled}))
+        << "no final message";
 }
 
 } // namespace

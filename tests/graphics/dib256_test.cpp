@@ -89,19 +89,21 @@ TEST(Dib256, ZeroColoursUsedReadsAll256Entries)
     EXPECT_EQ(kvr::le32(dib.header(), 32), 256u);
 }
 
-TEST(Dib256, PixelsAreTakenRightAfterTheColoursWhateverTheOffsetSays)
+TEST(Dib256, PixelsStartWhereTheOffsetSays)
 {
     BitmapFields s;
-    s.pixelOffset = 2000;
-    EXPECT_EQ(load(buildBitmap(s, kRows))[0], 21);
+    s.pixelOffset = 14 + 40 + 16 + 4;
+    Bytes gap = {9, 9, 9, 9};
+    gap.insert(gap.end(), kRows.begin(), kRows.end());
+    EXPECT_EQ(load(buildBitmap(s, gap))[0], 21);
 }
 
-TEST(Dib256, ShortImageSizeLeavesTheRestBlank)
+TEST(Dib256, ShortImageSizeIsNotTrusted)
 {
     BitmapFields s;
-    s.imageSize = 8; // only the bottom row is read
+    s.imageSize = 8; // a writer's mistake: the rows are all there
     EXPECT_EQ(load(buildBitmap(s, kRows)),
-              (Bytes{0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 2, 3, 4, 5, 0, 0, 0}));
+              (Bytes{21, 22, 23, 24, 25, 0, 0, 0, 11, 12, 13, 14, 15, 0, 0, 0, 1, 2, 3, 4, 5, 0, 0, 0}));
 }
 
 struct Refused {
@@ -121,7 +123,7 @@ TEST_P(Dib256Refuses, WithItsMessageAndKeepsTheEarlierPicture)
     TDIB256 dib;
     dib.loadFromBytes(buildBitmap({}, kRows));
     EXPECT_THROW(dib.loadFromBytes(buildBitmap(GetParam().fields, GetParam().data)), kvr::InvalidGraphic);
-    EXPECT_EQ(refusal(buildBitmap(GetParam().fields, GetParam().data)), "Bitmap Image is not valid");
+    EXPECT_EQ(refusal(buildBitmap(GetParam().fields, GetParam().data)).substr(0, 27), "Bitmap Image is not valid: ");
     EXPECT_EQ(dib.width(), 5);
     EXPECT_EQ(dib.pixel(0, 0), 21);
 }
@@ -136,11 +138,9 @@ BitmapFields with(auto change)
 INSTANTIATE_TEST_SUITE_P(
     Cases, Dib256Refuses,
     testing::Values(Refused{"signature BA", with([](BitmapFields& s) { s.signature[1] = 'A'; }), kRows},
-                    Refused{"core header", with([](BitmapFields& s) { s.headerSize = 12; }), kRows},
                     Refused{"larger header", with([](BitmapFields& s) { s.headerSize = 108; }), kRows},
                     Refused{"width 0", with([](BitmapFields& s) { s.width = 0; }), kRows},
                     Refused{"height 0", with([](BitmapFields& s) { s.height = 0; }), kRows},
-                    Refused{"negative height", with([](BitmapFields& s) { s.height = -3; }), kRows},
                     Refused{"two planes", with([](BitmapFields& s) { s.planes = 2; }), kRows},
                     Refused{"4 bits", with([](BitmapFields& s) { s.bits = 4; }), kRows},
                     Refused{"16 bits", with([](BitmapFields& s) { s.bits = 16; }), kRows},
@@ -152,8 +152,6 @@ INSTANTIATE_TEST_SUITE_P(
                             kRows},
                     Refused{"4-bit run-length", with([](BitmapFields& s) { s.compression = 2; }), kRows},
                     Refused{"bit fields", with([](BitmapFields& s) { s.compression = 3; }), kRows},
-                    Refused{"image size past the pixel area", with([](BitmapFields& s) { s.imageSize = 25; }),
-                            Bytes(25, 1)},
                     Refused{"colour table cut short", with([](BitmapFields& s) { s.colourEntries = 2; }), {}},
                     Refused{"pixel rows cut short", BitmapFields{}, Bytes(23, 1)},
                     Refused{"run-length area too large", rle(65535, 65535), {0, 1}}),
@@ -169,7 +167,8 @@ TEST(Dib256, FilesShorterThanTheHeadersAreRefused)
 {
     const Bytes whole = buildBitmap({}, kRows);
     for (std::size_t size : {0u, 2u, 13u, 14u, 53u})
-        EXPECT_EQ(refusal(Bytes(whole.begin(), whole.begin() + std::ptrdiff_t(size))), "Bitmap Image is not valid")
+        EXPECT_EQ(refusal(Bytes(whole.begin(), whole.begin() + std::ptrdiff_t(size))).substr(0, 27),
+                  "Bitmap Image is not valid: ")
             << size << " bytes";
 }
 

@@ -140,16 +140,17 @@ TEST_F(MagickBitmaps, RunLengthLoadsPixelForPixel)
     expectPicture(dib, 40);
 }
 
-TEST_F(MagickBitmaps, CoreHeaderIsForTheBitmapClassOnly)
+TEST_F(MagickBitmaps, CoreHeaderLoadsInBothAndIsSavedWithAnInfoHeader)
 {
     const fs::path file = convert("c40.ppm", {"-type", "Palette"}, "BMP2", "core.bmp");
     ASSERT_EQ(kvr::le32(kvrtest::readFile(file), 14), 12u);
-    EXPECT_EQ(refusal256(file), "Bitmap Image is not valid");
+    kvr::TDIB256 core256;
+    core256.loadFromFile(file);
+    expectPicture(core256, 40);
 
     kvr::TDIB dib;
     dib.loadFromFile(file);
     expectPicture(dib, 40);
-    // Saved with an info header, it is a file the image view takes.
     dib.saveToFile(m_dir / "info.bmp");
     const Bytes saved = kvrtest::readFile(m_dir / "info.bmp");
     EXPECT_EQ(kvr::le32(saved, 14), 40u);
@@ -192,7 +193,7 @@ TEST_F(MagickBitmaps, FourBitIsRefusedByTheViewButReadByTheBitmapClass)
 {
     const fs::path file = convert("c12.ppm", {"-type", "Palette", "-compress", "None"}, "BMP3", "four.bmp");
     ASSERT_EQ(kvr::le16(kvrtest::readFile(file), 28), 4);
-    EXPECT_EQ(refusal256(file), "Bitmap Image is not valid");
+    EXPECT_EQ(refusal256(file), "Bitmap Image is not valid: it is a 4-bit bitmap; the picture needs 8 bits per pixel");
     kvr::TDIB dib;
     dib.loadFromFile(file);
     EXPECT_EQ(dib.rowSize(), 12u);
@@ -203,5 +204,5 @@ TEST_F(MagickBitmaps, SixteenBitIsRefused)
 {
     const fs::path file = convert("c40.ppm", {"-define", "bmp:subtype=RGB555"}, "BMP3", "sixteen.bmp");
     ASSERT_EQ(kvr::le16(kvrtest::readFile(file), 28), 16);
-    EXPECT_EQ(refusal256(file), "Bitmap Image is not valid");
+    EXPECT_EQ(refusal256(file), "Bitmap Image is not valid: it is a 16-bit bitmap; the picture needs 8 bits per pixel");
 }

@@ -67,12 +67,13 @@ TEST(PictureCommand, RefusedFilesExitWithThreeAndTheLoadersMessage)
 TEST(PictureCommand, EveryRefusalSaysWhy)
 {
     kvrtest::TempDir dir;
-    // A header of 20 bytes: the bitmap class gives no text of its own for it.
+    // A header of 20 bytes.
     kvrtest::writeFile(dir / "odd.bmp", {'B', 'M', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 20, 0, 0, 0, 0, 0});
     auto r = kvrtest::run({KVR_CLI, "picture", (dir / "odd.bmp").string(), "-o", (dir / "x.png").string(), "--as",
                            "dib"});
     EXPECT_EQ(r.exitCode, 3);
-    EXPECT_NE(r.err.find("odd.bmp: the bitmap header is neither 40 nor 12 bytes long"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("odd.bmp: Bitmap image is not valid: its header is 20 bytes long"), std::string::npos)
+        << r.err;
 
     // 58 bytes that claim 12000 x 12000 pixels at 0 bits each.
     Bytes huge = kvr::encodeBitmap8(kvr::IndexedPicture(1, 1));
@@ -104,13 +105,17 @@ TEST(PictureCommand, DashWritesThePngToStandardOutput)
 
 TEST(PictureCommand, WritesThePixelsThroughTheFilesColoursOrThePalette)
 {
+#ifdef _WIN32
+    GTEST_SKIP() << "the Linux build checks against ImageMagick";
+#endif
     if (!fs::exists("/usr/bin/convert"))
         GTEST_SKIP() << "ImageMagick's convert is not installed";
     kvrtest::TempDir dir;
     kvrtest::writeFile(dir / "p.bmp", kvr::encodeBitmap8(picture(), {.runLength = true}));
     kvrtest::writeFile(dir / "plain.bmp", kvr::encodeBitmap8(picture()));
-    // The image view's loader takes run-length files; the bitmap class plain ones.
-    for (const auto& [loader, file] : {std::pair{"dib256", "p.bmp"}, std::pair{"dib", "plain.bmp"}}) {
+    // Both loaders take plain and run-length files.
+    for (const auto& [loader, file] : {std::pair{"dib256", "p.bmp"}, std::pair{"dib", "plain.bmp"},
+                                       std::pair{"dib", "p.bmp"}, std::pair{"dib256", "plain.bmp"}}) {
         const auto r =
             kvrtest::run({KVR_CLI, "picture", (dir / file).string(), "-o", (dir / "p.png").string(), "--as", loader});
         if (!pngBuild(r))

@@ -15,9 +15,11 @@ public:
 
     std::deque<bool> listAnswers;
     std::vector<std::vector<std::string>> listsShown;
+    std::vector<std::string> listTexts;
     bool confirmList(const std::string& text, const std::vector<std::string>& lines, const std::string&) override
     {
         listsShown.push_back(lines);
+        listTexts.push_back(text);
         return next(listAnswers, "list: " + text, false);
     }
     std::deque<std::optional<int>> chooseAnswers;

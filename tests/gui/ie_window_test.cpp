@@ -32,7 +32,7 @@ private slots:
         QVERIFY(!h.context.config.namesInStateFile);
         QTest::mouseClick(form.namesFromState(), Qt::LeftButton);
         QVERIFY(h.context.config.namesInStateFile);
-        QCOMPARE(form.namesFromState()->text(), QStringLiteral("F1GPSTATE.SAV file"));
+        QCOMPARE(form.namesFromState()->text(), QStringLiteral("F1GSTATE.SAV file"));
     }
 
     void importThenExportThroughTheButtons()
@@ -63,6 +63,29 @@ private slots:
         QVERIFY(kvr::verifyChecksumFile(h.game() / "F1GSTATE.SAV"));
         QTest::mouseClick(form.importButton(), Qt::LeftButton);
         QCOMPARE(h.document.record().shortString(rec::teamName(2), 13), std::string("Exported"));
+        QVERIFY(h.prompt.unexpected.empty());
+    }
+
+    void theExportPreviewSaysWhatHappensWithoutTrackFiles()
+    {
+        EditorHarness h;
+        fs::remove_all(h.game() / "CIRCUITS");
+        h.document.change("edit", [](kvr::SettingsRecord& r) { r.setWord(rec::gripRace(1), 12345); });
+        kvrgui::TIEForm form(h.services);
+        form.show();
+        const auto exe = h.gameFile("KVR.EXE");
+        h.prompt.listAnswers = {false};
+        QTest::mouseClick(form.exportButton(), Qt::LeftButton);
+        QCOMPARE(h.prompt.listTexts, std::vector<std::string>{
+            "The track files are missing from the game's CIRCUITS folder, so the track data cannot be compared. "
+            "After the other values, the export will ask to install the track files from the game CD, and without "
+            "them it stops before the track data.\n\nThese values will change in the game:"});
+        QCOMPARE(h.prompt.listsShown.back(),
+                 std::vector<std::string>{"Car 1 grip, other sessions: " +
+                                          std::to_string(kvr::demoRecord().word(rec::gripRace(1))) + " \u2192 12345"});
+        QVERIFY2(h.gameFile("KVR.EXE") == exe, "Cancel writes nothing");
+        QVERIFY(!fs::exists(h.game() / "CIRCUITS"));
+        QVERIFY(h.prompt.confirmed.empty());
         QVERIFY(h.prompt.unexpected.empty());
     }
 

@@ -94,14 +94,15 @@ private slots:
         QVERIFY(h.bytesOf(h.game() / "GAMEJAMS" / "LOTUS.JAM") != lotus);
         QVERIFY2(fs::exists(h.exchangeFile()), "the exchange file stays until the window closes");
 
-        // Closing takes the exchange file and the picture; importing brings the painting back.
+        // Closing takes the exchange file; the painting stays for the next opening, and
+        // importing brings the game's back.
         QTest::keyClick(&w, Qt::Key_Escape);
         QVERIFY(!w.isVisible());
         QVERIFY(!fs::exists(h.exchangeFile()));
         w.show();
-        QVERIFY(!w.jams().hasPicture());
-        QVERIFY(w.paintingPicture()->pixmap().isNull());
-        w.fileList()->setCurrentRow(5);
+        QVERIFY(w.jams().hasPicture());
+        QCOMPARE(w.fileList()->currentRow(), 5);
+        QVERIFY(!w.paintingPicture()->pixmap().isNull());
         QTest::mouseClick(w.importButton(), Qt::LeftButton);
         QCOMPARE(h.prompt.informed.back(), std::string("Bitmap has been imported!"));
         QVERIFY(h.prompt.warned.empty());
@@ -175,6 +176,33 @@ private slots:
         QVERIFY(!w.paintingPicture()->pixmap().isNull());
         QTest::mouseClick(w.backButton(), Qt::LeftButton);
         QVERIFY(!w.isVisible());
+    }
+
+    // A real game's texture is in another format: the converter refuses it, and the
+    // window shows the converter's reason, not "Bitmap has been exported!".
+    void aTextureInAnotherFormatIsRefusedWithTheConvertersReason()
+    {
+        JamHarness h;
+        kvrgui::TJamForm w(h.services);
+        w.show();
+        w.fileList()->setCurrentRow(10);
+        QTest::mouseClick(w.importButton(), Qt::LeftButton);
+        QVERIFY(w.jams().hasPicture());
+        const fs::path ferrari = h.game() / "GAMEJAMS" / "FERRARI.JAM";
+        std::ofstream(ferrari, std::ios::binary | std::ios::trunc) << std::string(42768, '\x5A');
+        const Bytes foreign = h.bytesOf(ferrari);
+        h.prompt.informed.clear();
+
+        QTest::mouseClick(w.exportButton(), Qt::LeftButton);
+        QVERIFY(h.prompt.informed.empty());
+        QCOMPARE(h.prompt.warned.size(), std::size_t(1));
+        const std::string& message = h.prompt.warned[0];
+        QVERIFY2(message.find("FERRARI.JAM") != std::string::npos, message.c_str());
+        QVERIFY2(message.find("kvrjam: cannot replace") != std::string::npos, message.c_str());
+        QVERIFY2(message.find("in another format") != std::string::npos, message.c_str());
+        QVERIFY2(message.find("KVRDESK_CONVERTER") != std::string::npos, message.c_str());
+        QVERIFY(h.bytesOf(ferrari) == foreign);
+        QVERIFY(!fs::exists(h.game() / "GAMEJAMS" / "FERRARI.JAM.orig"));
     }
 };
 

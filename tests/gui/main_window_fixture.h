@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <vector>
 
@@ -68,4 +69,39 @@ protected:
         }
         return false;
     }
+};
+
+// Runs `inside` from the event loop of the first window that `matches` once it shows
+// (a modal window opened by a button, or made inside the action), then closes it when
+// it is still open.
+class WhenShown : public QObject {
+  public:
+    WhenShown(std::function<bool(QObject*)> matches, std::function<void(QWidget*)> inside)
+        : m_matches(std::move(matches)), m_inside(std::move(inside))
+    {
+        qApp->installEventFilter(this);
+    }
+    bool ran = false;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (ran || event->type() != QEvent::Show || !watched->isWidgetType() || !m_matches(watched))
+            return false;
+        ran = true;
+        auto* window = static_cast<QWidget*>(watched);
+        QMetaObject::invokeMethod(
+            window,
+            [this, window] {
+                m_inside(window);
+                if (window->isVisible())
+                    window->close();
+            },
+            Qt::QueuedConnection);
+        return false;
+    }
+
+  private:
+    std::function<bool(QObject*)> m_matches;
+    std::function<void(QWidget*)> m_inside;
 };

@@ -1,4 +1,5 @@
 #include "app/des_window.h"
+#include "app/ie_window.h"
 #include "app/main_window.h"
 #include "core/settings_file.h"
 #include "core/settings_record.h"
@@ -6,7 +7,11 @@
 #include "gui_prompt.h"
 #include "main_window_fixture.h"
 
+#include <QAbstractButton>
 #include <QAction>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QtTest>
@@ -108,7 +113,6 @@ private slots:
         const kvr::SettingsRecord atSave = form.record();
         form.document().change("edit", [](kvr::SettingsRecord& r) { r.setWord(rec::kHumanWeight, 1); });
         form.descriptionForm()->memo()->setPlainText(QStringLiteral("changed"));
-        form.setWindowTitle(QStringLiteral("x"));
         prompt.fileAnswers = {a};
         form.onLoadSettings();
         QCOMPARE(form.record(), atSave);
@@ -117,11 +121,10 @@ private slots:
 
         // A short file changes nothing, caption included, and says why.
         std::ofstream(s.root() / "short.KVS", std::ios::binary) << std::string(100, 'x');
-        form.setWindowTitle(QStringLiteral("before"));
         prompt.fileAnswers = {s.root() / "short.KVS"};
         form.onLoadSettings();
         QCOMPARE(form.record(), atSave);
-        QCOMPARE(caption(form), QStringLiteral("before"));
+        QCOMPARE(caption(form), QStringLiteral("* Morvane Softcrafts KVR Editor *- a.KVS"));
         QCOMPARE(prompt.warned.size(), std::size_t(1));
 
         // A cancelled load still shows the record's description.
@@ -143,11 +146,10 @@ private slots:
         QCOMPARE(original.size(), std::size_t(2846));
 
         form.document().change("edit", [](kvr::SettingsRecord& r) { r.setWord(rec::kComputerWeight, 4321); });
-        form.setWindowTitle(QStringLiteral("kept"));
         form.descriptionForm()->memo()->setPlainText(QStringLiteral("mine"));
         form.onRestoreOriginalSettings();
         QCOMPARE(std::vector<std::uint8_t>(form.record().bytes().begin(), form.record().bytes().end()), original);
-        QCOMPARE(caption(form), QStringLiteral("kept"));
+        QCOMPARE(caption(form), QStringLiteral("* Morvane Softcrafts KVR Editor *- original settings"));
         QCOMPARE(form.descriptionForm()->memo()->toPlainText(), QStringLiteral("mine"));
         QVERIFY(prompt.fileRequests.empty());
 
@@ -156,6 +158,57 @@ private slots:
         QCOMPARE(prompt.fileRequests.size(), std::size_t(1));
         QCOMPARE(bytesOf(s.home.data("ORIGIN.SET")), original);
         QVERIFY(fs::exists(s.root() / "mine.KVS"));
+    }
+
+    void textsUsersSee_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("neverShown");
+        QTest::newRow("import/export") << "importExport"
+                                       << "F1GSTATE.SAV file"
+                                       << "F1GPSTATE";
+        QTest::newRow("car set manager") << "carSetManager"
+                                         << "Car set manager"
+                                         << "InstCarSetForm";
+        QTest::newRow("car JAMs") << "jams"
+                                  << " Available teams "
+                                  << "Avaiable";
+        QTest::newRow("car tuning") << "tuning"
+                                    << "Initial qualifying fuel load"
+                                    << "qualifing";
+        QTest::newRow("cameras") << "cameras"
+                                 << "Img. tuning"
+                                 << "tunning";
+        QTest::newRow("cockpit colours") << "cockpit"
+                                         << "Cockpit colours"
+                                         << "Cockpit colors";
+    }
+
+    void textsUsersSee()
+    {
+        QFETCH(QString, window);
+        QFETCH(QString, shown);
+        QFETCH(QString, neverShown);
+        Setup s;
+        s.makeGame();
+        GuiPrompt prompt;
+        TMainForm form(s.home, prompt);
+        QCOMPARE(form.startUp(s.game()), TMainForm::StartResult::Ready);
+        QWidget* w = window == QLatin1String("importExport") ? static_cast<QWidget*>(form.importExportForm())
+                                                             : form.editorWindow(window);
+        QVERIFY(w);
+        QStringList texts{w->windowTitle()};
+        for (const QWidget* child : w->findChildren<QWidget*>()) {
+            if (const auto* label = qobject_cast<const QLabel*>(child))
+                texts << label->text();
+            else if (const auto* group = qobject_cast<const QGroupBox*>(child))
+                texts << group->title();
+            else if (const auto* button = qobject_cast<const QAbstractButton*>(child))
+                texts << button->text();
+        }
+        QVERIFY2(texts.contains(shown), qPrintable(texts.join(QStringLiteral(" | "))));
+        QVERIFY2(texts.filter(neverShown).isEmpty(), qPrintable(texts.filter(neverShown).join(QStringLiteral(" | "))));
     }
 
     void descriptionHoldsAtMost255Characters()
@@ -167,6 +220,59 @@ private slots:
         QCOMPARE(des.memo()->toPlainText().size(), 255);
         des.memo()->setPlainText(QStringLiteral("line one\nline two"));
         QCOMPARE(des.description(), std::string("line one\r\nline two"));
+    }
+
+    // A file longer than a settings file loads only when the user agrees, from the menu
+    // and from the recent files alike; Cancel changes nothing.
+    void aFileOfAnotherSizeLoadsOnlyWhenTheUserAgrees()
+    {
+        Setup s;
+        s.makeGame();
+        GuiPrompt prompt;
+        TMainForm form(s.home, prompt);
+        QCOMPARE(form.startUp(s.game()), TMainForm::StartResult::Ready);
+        kvr::SettingsRecord other = form.record();
+        other.setWord(rec::kHumanWeight, 1234);
+        std::vector<std::uint8_t> bytes(other.bytes().begin(), other.bytes().end());
+        bytes.resize(5000, 0xEE);
+        const fs::path big = s.root() / "big.JAM";
+        std::ofstream(big, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), 5000);
+        const fs::path exact = s.root() / "exact.KVS";
+        QVERIFY(kvr::writeSettingsFile(exact, other));
+        const kvr::SettingsRecord before = form.record();
+        const std::string question = "big.JAM holds 5000 bytes, a settings file exactly 2846: only its first 2846 "
+                                     "bytes would be read, and if it is some other file they make no sense as "
+                                     "settings.\n\nLoad it anyway?";
+
+        form.setWindowTitle(QStringLiteral("before"));
+        prompt.fileAnswers = {big};
+        prompt.confirmAnswers = {false};
+        form.onLoadSettings();
+        QCOMPARE(prompt.confirmed, std::vector<std::string>{question});
+        QCOMPARE(form.record(), before);
+        QCOMPARE(caption(form), QStringLiteral("before"));
+
+        // Loaded once, it is among the recent files, which ask as well.
+        prompt.fileAnswers = {big};
+        prompt.confirmAnswers = {true};
+        form.onLoadSettings();
+        QCOMPARE(form.record(), other);
+        prompt.fileAnswers = {exact};
+        form.onLoadSettings();
+        QVERIFY2(prompt.confirmed.size() == 2, "a file of one record loads without a question");
+        form.document().change("edit", [](kvr::SettingsRecord& r) { r.setWord(rec::kHumanWeight, 1); });
+        const kvr::SettingsRecord edited = form.record();
+        QAction* recent = form.findChild<QMenu*>(QStringLiteral("recentMenu"))->actions().at(1);
+        QCOMPARE(recent->toolTip(), QString::fromStdString(big.string()));
+        prompt.confirmAnswers = {false};
+        recent->trigger();
+        QCOMPARE(prompt.confirmed.size(), std::size_t(3));
+        QCOMPARE(prompt.confirmed.back(), question);
+        QCOMPARE(form.record(), edited);
+        prompt.confirmAnswers = {true};
+        recent->trigger();
+        QCOMPARE(form.record(), other);
+        QVERIFY(prompt.unexpected.empty());
     }
 };
 

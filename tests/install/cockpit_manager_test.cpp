@@ -180,37 +180,35 @@ TEST(CockpitManager, FreeSpaceOnTheGamesDrive)
     EXPECT_EQ(kvr::installCockpit(g.context, "A18", g.prompt, probe(50001)), kvr::InstallOutcome::Installed);
 }
 
-TEST(CockpitManager, PictureThatCannotBeWrittenPutsTheFirstBack)
+// The pictures and KVR.EXE go in as one set: any of them that cannot be written leaves
+// all three as they were.
+TEST(CockpitManager, PictureThatCannotBeWrittenChangesNothing)
 {
     InstallGame g;
     const kvrtest::Snapshot before = snapshot(g.game());
-    int renames = 0;
+    const fs::path low = g.game() / "BITMAPS" / "CPITLOW.PCX";
     kvr::setWriteFileHook([&](kvr::WriteStep s, const fs::path& file) {
-        if (s == kvr::WriteStep::Rename && file.extension() != ".orig" && ++renames == 2)
+        if (s == kvr::WriteStep::Write && file == low)
             throw kvr::WriteFailure("disk full");
     });
     const auto outcome = kvr::installCockpit(g.context, "A18", g.prompt);
     kvr::setWriteStepHook(nullptr);
     EXPECT_EQ(outcome, kvr::InstallOutcome::CopyFailed);
-    EXPECT_EQ(g.prompt.informed,
-              (std::vector<std::string>{"Cannot copy cockpit file!\n" + (g.game() / "BITMAPS" / "CPITLOW.PCX").string()}));
-    EXPECT_TRUE(snapshot(g.game()) == before) << "the high picture is back and no copy is left";
+    EXPECT_EQ(g.prompt.informed, (std::vector<std::string>{"Cannot copy cockpit file!\n" + low.string()}));
+    EXPECT_TRUE(snapshot(g.game()) == before) << "no picture, no backup and no copy is left";
 }
 
-TEST(CockpitManager, ExecutableThatCannotBeWrittenPutsThePicturesBack)
+TEST(CockpitManager, ExecutableThatCannotBeWrittenChangesNothing)
 {
     InstallGame g;
-    const kvrtest::Snapshot before = snapshot(g.game() / "BITMAPS");
-    const Bytes exe = readFile(g.game() / "KVR.EXE");
-    int renames = 0;
+    const kvrtest::Snapshot before = snapshot(g.game());
     kvr::setWriteFileHook([&](kvr::WriteStep s, const fs::path& file) {
-        if (s == kvr::WriteStep::Rename && file.extension() != ".orig" && ++renames == 3)
+        if (s == kvr::WriteStep::Flush && file.filename() == "KVR.EXE")
             throw kvr::WriteFailure("disk full");
     });
-    EXPECT_THROW(kvr::installCockpit(g.context, "A18", g.prompt), kvr::FileAccessError);
+    EXPECT_THROW(kvr::installCockpit(g.context, "A18", g.prompt), kvr::FileWriteError);
     kvr::setWriteStepHook(nullptr);
-    EXPECT_TRUE(snapshot(g.game() / "BITMAPS") == before);
-    EXPECT_EQ(readFile(g.game() / "KVR.EXE"), exe);
+    EXPECT_TRUE(snapshot(g.game()) == before);
 }
 
 TEST(CockpitManager, ShortExecutableIsAFileAccessErrorBeforeAnyCopy)

@@ -40,6 +40,7 @@ struct RunOptions {
     std::filesystem::path stdoutTo; // instead of capturing it, e.g. /dev/full
     bool asNobody = false;          // drop root's rights first (user and group 65534)
     int killAfterSeconds = 60;      // a hang fails the test instead of stalling it
+    std::uint64_t fileSizeLimit = 0; // POSIX: no file may grow beyond it, as on a full disk
 };
 RunResult run(const std::vector<std::string>& argv, const RunOptions& options = {});
 

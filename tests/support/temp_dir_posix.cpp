@@ -5,6 +5,7 @@
 #include <fcntl.h>
 #include <grp.h>
 #include <stdexcept>
+#include <sys/resource.h>
 #include <sys/statvfs.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -64,6 +65,13 @@ RunResult run(const std::vector<std::string>& argv, const RunOptions& options)
         ::dup2(o, 1);
         ::dup2(e, 2);
         ::dup2(in, 0);
+        if (options.fileSizeLimit != 0) {
+            // Writes beyond the limit then fail with EFBIG instead of ending the program.
+            const struct rlimit limit = {rlim_t(options.fileSizeLimit), rlim_t(options.fileSizeLimit)};
+            ::signal(SIGXFSZ, SIG_IGN);
+            if (::setrlimit(RLIMIT_FSIZE, &limit) != 0)
+                ::_exit(126);
+        }
         if (options.asNobody && (::setgroups(0, nullptr) != 0 || ::setgid(kNobody) != 0 || ::setuid(kNobody) != 0))
             ::_exit(126);
         std::vector<char*> args;

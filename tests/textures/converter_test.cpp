@@ -203,6 +203,39 @@ TEST_F(ConverterTest, EveryConverterFailureIsReportedAndChangesNothing)
     }
 }
 
+// A real game keeps its textures in its own format: kvrjam refuses to replace them, and
+// the editor shows its reason instead of the success message.
+TEST_F(ConverterTest, TexturesInAnotherFormatAreRefusedAndTheEditorSaysWhy)
+{
+    kvr::HelmetEditor helmets;
+    helmets.importSheet(converter(), game());
+    helmets.show(kvr::demoRecord());
+    kvr::CarJamEditor paintings;
+    paintings.show(kvr::demoRecord());
+    kvrtest::writeFile(m_root / "mine.bmp", kvr::encodeBitmap8(kvrtest::noisePicture(256, 164, 11)));
+    ScriptedPrompt prompt;
+    prompt.fileAnswers.push_back(m_root / "mine.bmp");
+    paintings.loadBitmap(prompt, converter(), game());
+    paintings.selectFile(2);
+
+    Bytes foreign(46864);
+    for (std::size_t i = 0; i < foreign.size(); ++i)
+        foreign[i] = std::uint8_t((i * 2654435761u) >> 11);
+    for (const char* name : {"HELMETS1.JAM", "BENETTON.JAM"})
+        kvrtest::writeFile(jam(name), foreign);
+    const auto gameBefore = snapshot(game());
+    helmets.exportIntoGame(prompt, converter(), game());
+    paintings.exportToGame(prompt, converter(), game());
+
+    EXPECT_TRUE(prompt.informed.empty()) << prompt.informed.front();
+    ASSERT_EQ(prompt.warned.size(), 2u);
+    for (const std::string& message : prompt.warned) {
+        EXPECT_TRUE(contains(message, "in another format")) << message;
+        EXPECT_TRUE(contains(message, "name a converter for the game's own format in KVRDESK_CONVERTER")) << message;
+    }
+    EXPECT_EQ(snapshot(game()), gameBefore);
+}
+
 TEST_F(ConverterTest, WithoutTheHelmetTextureTheSheetIsUnavailable)
 {
     fs::remove(jam("HELMETS1.JAM"));

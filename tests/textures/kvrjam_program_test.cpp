@@ -8,6 +8,12 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
+#include <map>
+
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
 
 namespace {
 
@@ -59,7 +65,7 @@ TEST(Kvrjam, FailuresChangeNothingAndSayWhyOnOneLine)
     } cases[] = {
         {{"-q"}, 2, "unknown argument"},
         {{"-b" + (dir / "small.bmp").string(), car, "-y"}, 1, "must have the same size"},
-        {{"-b" + (dir / "junk.bmp").string(), car, "-y"}, 1, "not a bitmap"},
+        {{"-b" + (dir / "junk.bmp").string(), car, "-y"}, 1, "the file ends inside its headers"},
         {{"-b" + (dir / "none.bmp").string(), car, "-y"}, 1, "none.bmp"},
         {{"-j" + (dir / "junk.jam").string(), "-b" + (dir / "out.bmp").string()}, 1, "version 9"},
         {{car, "-b" + (dir / "no folder" / "out.bmp").string()}, 1, "Cannot write"},
@@ -73,6 +79,117 @@ TEST(Kvrjam, FailuresChangeNothingAndSayWhyOnOneLine)
     EXPECT_EQ(readFile(dir / "CAR.JAM"), jam);
     EXPECT_FALSE(fs::exists(dir / "CAR.JAM.orig"));
     EXPECT_FALSE(fs::exists(dir / "out.bmp"));
+}
+
+// Each file below `dir` by name: its bytes, or what else stands there.
+std::map<std::string, std::string> places(const fs::path& dir)
+{
+    std::map<std::string, std::string> p;
+    for (const auto& e : fs::directory_iterator(dir)) {
+        const std::string name = e.path().filename().string();
+        if (e.is_symlink())
+            p[name] = "link to " + fs::read_symlink(e.path()).string();
+        else if (e.is_regular_file()) {
+            const Bytes b = readFile(e.path());
+            p[name] = std::string(b.begin(), b.end());
+        } else
+            p[name] = "other";
+    }
+    return p;
+}
+
+// A texture of another program: the size of one of ours, but not our format.
+Bytes foreignTexture()
+{
+    Bytes b(42768);
+    for (std::size_t i = 0; i < b.size(); ++i)
+        b[i] = std::uint8_t((i * 2654435761u) >> 13);
+    return b;
+}
+
+// Whatever kvrjam cannot read as a texture of the bitmap's size it leaves as it is, and
+// it says why; nothing is written, no backup is made.
+TEST(Kvrjam, NeverReplacesWhatItCannotRead)
+{
+    TempDir dir;
+    const Bytes painting = kvr::encodeBitmap8(kvrtest::noisePicture(256, 164, 5));
+    const Bytes jam = kvr::encodeJam(kvr::textureFromBitmap(kvr::encodeBitmap8(kvrtest::noisePicture(256, 164, 1))));
+    const fs::path bmp = dir / "p.bmp";
+    const fs::path car = dir / "CAR.JAM";
+    const std::string toCar = "-j" + car.string();
+    const std::string fromBmp = "-b" + bmp.string();
+    Bytes cut = jam;
+    cut.resize(cut.size() - 100);
+    const struct {
+        const char* what;
+        std::function<void()> prepare;
+        std::vector<std::string> args;
+        std::vector<std::string> says;
+    } cases[] = {
+        {"another program's texture",
+         [&] { writeFile(car, foreignTexture()); },
+         {fromBmp, toCar, "-y"},
+         {"cannot replace", "in another format", "KVRDESK_CONVERTER"}},
+        {"another program's texture, to a bitmap",
+         [&] { writeFile(car, foreignTexture()); },
+         {toCar, fromBmp, "-y"},
+         {"cannot read the texture", "in another format", "KVRDESK_CONVERTER"}},
+        {"a texture of ours cut short", [&] { writeFile(car, cut); }, {fromBmp, toCar}, {"damaged", "42668 bytes"}},
+        {"a folder where the texture is", [&] { fs::create_directory(car); }, {fromBmp, toCar}, {"it is a folder"}},
+        {"a folder where its backup goes",
+         [&] {
+             writeFile(car, jam);
+             fs::create_directory(dir / "CAR.JAM.orig");
+         },
+         {fromBmp, toCar},
+         {"backup's place", "holds a folder"}},
+        {"the bitmap is the texture by another name",
+         [&] {
+             writeFile(car, jam);
+             fs::remove(bmp);
+             fs::create_hard_link(car, bmp);
+         },
+         {fromBmp, toCar},
+         {"are one file"}},
+        {"the texture would be written over itself",
+         [&] { writeFile(car, jam); },
+         {toCar, "-b" + car.string()},
+         {"are one file"}},
+#ifndef _WIN32
+        {"a link to nothing where its backup goes",
+         [&] {
+             writeFile(car, jam);
+             fs::create_symlink(dir / "gone", dir / "CAR.JAM.orig");
+         },
+         {fromBmp, toCar},
+         {"backup's place", "a link to nothing"}},
+        {"a FIFO where its backup goes",
+         [&] {
+             writeFile(car, jam);
+             ASSERT_EQ(mkfifo((dir / "CAR.JAM.orig").c_str(), 0600), 0);
+         },
+         {fromBmp, toCar},
+         {"backup's place", "a FIFO"}},
+        {"the texture is a link to the bitmap",
+         [&] { fs::create_symlink(bmp, car); },
+         {fromBmp, toCar},
+         {"are one file"}},
+#endif
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        for (const auto& e : fs::directory_iterator(dir.path()))
+            fs::remove_all(e.path());
+        writeFile(bmp, painting);
+        c.prepare();
+        const auto before = places(dir.path());
+        const auto r = kvrjam(c.args);
+        EXPECT_EQ(r.exitCode, 1);
+        EXPECT_TRUE(oneLine(r.err)) << r.err;
+        for (const std::string& piece : c.says)
+            EXPECT_NE(r.err.find(piece), std::string::npos) << r.err;
+        EXPECT_EQ(places(dir.path()), before);
+    }
 }
 
 } // namespace

@@ -8,15 +8,21 @@ namespace kvr::platform {
 // An exclusive, advisory lock on a file that exists only while it is used.
 class LockFile {
 public:
+    // open()'s answer when the name holds anything but a regular file.
+    static constexpr int kNotRegularFile = -1;
+
     LockFile() = default;
     ~LockFile();
     LockFile(const LockFile&) = delete;
     LockFile& operator=(const LockFile&) = delete;
 
-    // Opens `file`, made if missing, with read access only. 0 or the errno value;
-    // EBUSY while a removed lock file is still held open by others.
+    // Opens `file`, made if missing, with read access only and without ever blocking.
+    // 0 or the errno value; EBUSY while a removed lock file is still held open by
+    // others; kNotRegularFile (nothing opened, refusedKind() says what is there) for a
+    // folder, FIFO, device or link.
     int open(const std::filesystem::path& file);
     bool isOpen() const { return m_native != -1; }
+    const char* refusedKind() const { return m_refusedKind; }
     // Without waiting.
     bool tryLock();
     // Whether the open file is still the one named `file`: the holder before us may
@@ -29,6 +35,7 @@ public:
 
 private:
     std::intptr_t m_native = -1;
+    const char* m_refusedKind = "";
 };
 
 } // namespace kvr::platform

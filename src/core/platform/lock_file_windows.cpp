@@ -15,6 +15,17 @@ HANDLE handleOf(std::intptr_t native) { return reinterpret_cast<HANDLE>(native);
 
 bool identify(HANDLE h, BY_HANDLE_FILE_INFORMATION& info) { return ::GetFileInformationByHandle(h, &info) != 0; }
 
+const char* kindOf(DWORD attributes)
+{
+    if ((attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0)
+        return "a link";
+    if ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0)
+        return "a folder";
+    if ((attributes & FILE_ATTRIBUTE_DEVICE) != 0)
+        return "a device";
+    return "not a regular file";
+}
+
 } // namespace
 
 LockFile::~LockFile() { close(); }
@@ -22,9 +33,22 @@ LockFile::~LockFile() { close(); }
 int LockFile::open(const std::filesystem::path& file)
 {
     close();
+    constexpr DWORD kNotAFile = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT | FILE_ATTRIBUTE_DEVICE;
+    const DWORD attributes = ::GetFileAttributesW(file.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & kNotAFile) != 0) {
+        m_refusedKind = kindOf(attributes);
+        return kNotRegularFile;
+    }
+    // A link is opened as itself, never followed, so that it is refused below.
     const HANDLE h = ::CreateFileW(file.c_str(), GENERIC_READ, kShareAll, nullptr, OPEN_ALWAYS,
-                                   FILE_ATTRIBUTE_HIDDEN, nullptr);
+                                   FILE_ATTRIBUTE_HIDDEN | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
     if (h != INVALID_HANDLE_VALUE) {
+        BY_HANDLE_FILE_INFORMATION info{};
+        if (::GetFileType(h) != FILE_TYPE_DISK || !identify(h, info) || (info.dwFileAttributes & kNotAFile) != 0) {
+            m_refusedKind = ::GetFileType(h) != FILE_TYPE_DISK ? "a device" : kindOf(info.dwFileAttributes);
+            ::CloseHandle(h);
+            return kNotRegularFile;
+        }
         m_native = reinterpret_cast<std::intptr_t>(h);
         return 0;
     }

@@ -86,7 +86,7 @@ TCameraForm::TCameraForm(EditorServices& services, QWidget* parent)
     QGroupBox* xAxis = group("X - axis", {" Distance from ", " centre of car "}, DistanceX, " Angle ", AngleX, true);
     QGroupBox* yAxis = group("Y - axis", {" Distance from ", " centre of car "}, DistanceY, " Angle ", AngleY, true);
     QGroupBox* zAxis = group("Z - axis", {" Height "}, Height, " Angle ", AngleZ, true);
-    QGroupBox* tuning = group("Img. tunning", {" Value 1 "}, Tuning1, " Value 2 ", Tuning2, false);
+    QGroupBox* tuning = group("Img. tuning", {" Value 1 "}, Tuning1, " Value 2 ", Tuning2, false);
 
     auto* left = new QVBoxLayout;
     left->addWidget(cameraGroup);

@@ -7,7 +7,8 @@ namespace kvrgui {
 TCColorsForm::TCColorsForm(EditorServices& services, QWidget* parent)
     : ColourPictureWindow(
           services,
-          {kvr::Editor::Cockpit, QStringLiteral("Cockpit colors"), kvr::cockpitScheme(), "Dib1.dib", "cockpit"}, parent)
+          {kvr::Editor::Cockpit, QStringLiteral("Cockpit colours"), kvr::cockpitScheme(), "Dib1.dib", "cockpit"},
+          parent)
 {
 }
 

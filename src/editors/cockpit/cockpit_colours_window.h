@@ -4,7 +4,7 @@
 
 namespace kvrgui {
 
-// "Cockpit colors": the cockpit body, mirrors and front wing of each team. The values
+// "Cockpit colours": the cockpit body, mirrors and front wing of each team. The values
 // move through F1GSTATE.SAV or KVR.EXE as the source choice says.
 class TCColorsForm : public ColourPictureWindow {
     Q_OBJECT

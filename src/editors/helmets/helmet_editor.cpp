@@ -77,6 +77,12 @@ void HelmetEditor::importSheet(const Converter& converter, const fs::path& gameD
         throw GeneralError("The converter " + converter.program().string() + " made a sheet that cannot be used. " +
                            *problem);
     takeSheet(sheet);
+    m_gameImage = m_sheet.saveToBytes();
+}
+
+bool HelmetEditor::unexported() const
+{
+    return available() && m_sheet.saveToBytes() != m_gameImage;
 }
 
 void HelmetEditor::show(const SettingsRecord& record)
@@ -216,6 +222,7 @@ void HelmetEditor::exportIntoGame(UserPrompt& prompt, const Converter& converter
         prompt.warn(e.what());
         return;
     }
+    m_gameImage = m_sheet.saveToBytes();
     prompt.inform(kHelmetsExported);
 }
 

@@ -26,6 +26,8 @@ inline constexpr const char* kHelmetSheetMissing =
 class HelmetEditor {
   public:
     bool available() const { return !m_sheet.empty(); }
+    // Whether the sheet differs from the game's texture as last imported or exported.
+    bool unexported() const;
     const TDIB& sheet() const { return m_sheet; }
     const TDIB& singleHelmet() const { return m_single; }
     const std::vector<std::string>& driverLines() const { return m_lines; }
@@ -77,6 +79,8 @@ class HelmetEditor {
     void ensureSingleHelmet();
 
     TDIB m_sheet;
+    // The sheet's file image as the game's texture holds it.
+    std::vector<std::uint8_t> m_gameImage;
     TDIB m_single;
     std::vector<std::uint8_t> m_buffer;
     std::vector<std::string> m_lines;

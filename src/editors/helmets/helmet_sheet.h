@@ -39,8 +39,8 @@ std::optional<int> helmetAt(int x, int y);
 // helmet on the sheet and get no line; a car number without a name shows as "Car n".
 std::vector<std::string> helmetDriverLines(const SettingsRecord& record);
 
-// Why a bitmap cannot serve as the sheet or as one helmet (it must be an uncompressed
-// 8-bit bitmap of exactly that size), naming what it needs; nothing when it can.
+// Why a bitmap cannot serve as the sheet or as one helmet (it must be an 8-bit bitmap
+// of exactly that size), naming what it needs; nothing when it can.
 std::optional<std::string> sheetProblem(const TDIB& bitmap);
 std::optional<std::string> helmetProblem(const TDIB& bitmap);
 

@@ -28,19 +28,25 @@ FileRequest bitmapDialog(FileRequest::Mode mode)
 
 std::string quoted(const fs::path& p)
 {
-    return "\"" + p.string() + "\"";
+    const std::string name = p.string();
+    return "\"" + name + "\"";
 }
 
 } // namespace
 
 void CarJamEditor::show(const SettingsRecord& record)
 {
-    m_picture = TDIB256();
-    m_bitmapFile.clear();
-    m_fileLine = 0;
     // The textures may have changed while the window was closed.
     m_textureSizes = {};
     showTeams(record);
+}
+
+void CarJamEditor::clear()
+{
+    m_picture = TDIB256();
+    m_bitmapFile.clear();
+    m_gameBitmapFile.clear();
+    m_fileLine = 0;
 }
 
 void CarJamEditor::showTeams(const SettingsRecord& record)
@@ -142,6 +148,7 @@ void CarJamEditor::importFromGame(UserPrompt& prompt, const Converter& converter
         prompt.warn(e.what());
         return;
     }
+    m_gameBitmapFile = m_bitmapFile;
     prompt.inform(kBitmapImported);
 }
 
@@ -156,6 +163,7 @@ void CarJamEditor::exportToGame(UserPrompt& prompt, const Converter& converter, 
         return;
     }
     m_textureSizes[std::size_t(m_fileLine)] = PaintingSize{m_picture.width(), m_picture.height()};
+    m_gameBitmapFile = m_bitmapFile;
     prompt.inform(kBitmapExported);
 }
 

@@ -32,8 +32,11 @@ struct PaintingSize {
 // passed on unchanged, and the picture they make) and the buttons' actions.
 class CarJamEditor {
   public:
-    // Showing the window: picture cleared, team list refilled, first line of both lists.
+    // Showing the window: the team list refilled; the picture and the chosen texture
+    // file stay from the last time, so that a painting not exported is not lost.
     void show(const SettingsRecord& record);
+    // Another game: no picture, first line of both lists.
+    void clear();
     // The team list afresh after a change of the record; the picture and the chosen
     // texture file stay.
     void showTeams(const SettingsRecord& record);
@@ -49,6 +52,9 @@ class CarJamEditor {
     void selectTeam(int line);
 
     bool hasPicture() const { return !m_bitmapFile.empty(); }
+    // Whether the picture is not one the game's textures held when it was last imported
+    // or exported.
+    bool unexported() const { return hasPicture() && m_bitmapFile != m_gameBitmapFile; }
     const TDIB256& picture() const { return m_picture; }
     std::span<const std::uint8_t> bitmapFile() const { return m_bitmapFile; }
 
@@ -81,6 +87,7 @@ class CarJamEditor {
     std::array<std::optional<PaintingSize>, kCarJamFiles.size()> m_textureSizes{};
     TDIB256 m_picture;
     std::vector<std::uint8_t> m_bitmapFile;
+    std::vector<std::uint8_t> m_gameBitmapFile;
 };
 
 } // namespace kvr

@@ -41,7 +41,7 @@ TJamForm::TJamForm(EditorServices& services, QWidget* parent)
         return std::pair{group, l};
     };
     const auto [filesGroup, files] = list("fileList", " Car paintings ");
-    const auto [teamsGroup, teams] = list("teamList", " Avaiable teams ");
+    const auto [teamsGroup, teams] = list("teamList", " Available teams ");
     m_files = files;
     m_teams = teams;
     for (std::string_view file : kvr::kCarJamFiles)
@@ -136,6 +136,13 @@ void TJamForm::done(int result)
 {
     runGuarded(m_services, [this] { m_jams.close(converter()); });
     QDialog::done(result);
+}
+
+void TJamForm::forgetPainting()
+{
+    m_jams.clear();
+    if (isVisible())
+        showSelection();
 }
 
 void TJamForm::onRecordChanged()

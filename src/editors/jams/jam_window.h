@@ -24,8 +24,8 @@ class QtProcessRunner;
 
 // "Car JAMs": the teams' texture files, the enabled teams beside them, one painting,
 // and the buttons that load and save it as a bitmap or fetch it from the game and send
-// it back through the converter. The painting is the window's own; it is empty each
-// time the window opens.
+// it back through the converter. The painting is the window's own; it stays between
+// openings until another game is located.
 class TJamForm : public QDialog {
     Q_OBJECT
 public:
@@ -48,7 +48,10 @@ public:
     // However the window closes, the exchange file goes with it.
     void done(int result) override;
 
-protected:
+    // Another game was located: the painting goes.
+    void forgetPainting();
+
+  protected:
     void showEvent(QShowEvent* event) override;
 
 private:

@@ -47,38 +47,37 @@ bool overlaps(std::uint32_t from, std::uint32_t count, std::uint32_t otherFrom, 
 }
 
 struct OpenTrack {
-    GameFile file;
+    GameFile* file;
     std::uint32_t setup = 0;
 };
 
-// Opens a track file and finds its setup. The setup bytes and the fuel word must lie
-// inside the file, clear of the position word and of the checksum trailer: writing
-// there would break the file for the game and for the next read.
-OpenTrack openTrack(const fs::path& gameDir, int track)
+// Finds a track file's setup, which must lie where writing it cannot break the file.
+OpenTrack findSetup(GameFile& file)
 {
-    GameFile file = GameFile::open(trackFilePath(gameDir, track), track::errorText(kTrackOpenStep));
+    file.setErrorText(track::errorText(kTrackOpenStep));
     file.seek(track::kSetupWordPosition);
     const std::uint32_t setup = trackSetupPosition(file.readWord());
     file.seek(setup);
     file.setErrorText(track::errorText(kSetupStep));
+    if (const auto problem = trackSetupProblem(setup, file.size()))
+        throw FileAccessError(file.errorText(), file.path().string() + ": " + *problem);
+    return {&file, setup};
+}
 
-    const std::uint32_t setupCount = track::kTyreOffset + 1;
-    const std::uint32_t fuel = setup + track::kFuelOffset;
-    const std::uint32_t usable = file.size() > kChecksumSize ? file.size() - std::uint32_t(kChecksumSize) : 0;
-    const auto fail = [&](const std::string& why) {
-        throw FileAccessError(file.errorText(), file.path().string() + ": " + why);
-    };
-    if (std::uint64_t(setup) + setupCount > usable || std::uint64_t(fuel) + 2 > usable)
-        fail("the setup values run into the checksum or past the end");
-    if (overlaps(setup, setupCount, track::kSetupWordPosition, 2) || overlaps(fuel, 2, track::kSetupWordPosition, 2))
-        fail("the setup values overlap the setup position word");
-    return {std::move(file), setup};
+std::vector<OpenTrack> findSetups(std::span<GameFile> tracks)
+{
+    if (tracks.size() != std::size_t(rec::kTracks))
+        throw std::invalid_argument("the track data needs the 16 track files");
+    std::vector<OpenTrack> found;
+    for (GameFile& file : tracks)
+        found.push_back(findSetup(file));
+    return found;
 }
 
 TrackSetup readTrackFile(OpenTrack& t)
 {
     TrackSetup s;
-    GameFile& f = t.file;
+    GameFile& f = *t.file;
     f.seek(t.setup);
     s.frontWing = std::uint8_t(f.readByte() - track::kSetupBias);
     s.rearWing = std::uint8_t(f.readByte() - track::kSetupBias);
@@ -92,7 +91,7 @@ TrackSetup readTrackFile(OpenTrack& t)
 
 void writeTrackFile(OpenTrack& t, const TrackSetup& s)
 {
-    GameFile& f = t.file;
+    GameFile& f = *t.file;
     f.seek(t.setup);
     f.writeByte(std::uint8_t(s.frontWing + track::kSetupBias));
     f.writeByte(std::uint8_t(s.rearWing + track::kSetupBias));
@@ -122,6 +121,18 @@ fs::path trackFilePath(const fs::path& gameDir, int track)
 
 std::uint16_t trackSetupPosition(std::uint16_t word) { return std::uint16_t(word + track::kSetupWordOffset); }
 
+std::optional<std::string> trackSetupProblem(std::uint32_t setup, std::uint64_t size)
+{
+    const std::uint32_t setupCount = track::kTyreOffset + 1;
+    const std::uint32_t fuel = setup + track::kFuelOffset;
+    const std::uint64_t usable = size > kChecksumSize ? size - kChecksumSize : 0;
+    if (std::uint64_t(setup) + setupCount > usable || std::uint64_t(fuel) + 2 > usable)
+        return std::string("the setup values run into the checksum or past the end");
+    if (overlaps(setup, setupCount, track::kSetupWordPosition, 2) || overlaps(fuel, 2, track::kSetupWordPosition, 2))
+        return std::string("the setup values overlap the setup position word");
+    return std::nullopt;
+}
+
 TrackSetup trackSetup(const SettingsRecord& record, int track)
 {
     checkTrack(track);
@@ -148,45 +159,49 @@ void setTrackSetup(SettingsRecord& record, int track, const TrackSetup& s)
     record.setWord(rec::trackData(track, track::kTyreConsumption), s.tyreConsumption);
 }
 
+std::vector<GameFile> openTrackFiles(const fs::path& gameDir)
+{
+    std::vector<GameFile> files;
+    for (int t = 0; t < rec::kTracks; ++t)
+        files.push_back(GameFile::open(trackFilePath(gameDir, t), track::errorText(kTrackOpenStep)));
+    return files;
+}
+
 void readTrackData(GameFile& exe, const fs::path& gameDir, SettingsRecord& record, int version)
+{
+    std::vector<GameFile> files = openTrackFiles(gameDir);
+    readTrackData(exe, files, record, version);
+}
+
+void readTrackData(GameFile& exe, std::span<GameFile> tracks, SettingsRecord& record, int version)
 {
     std::array<TrackSetup, rec::kTracks> setups;
     exe.seek(tyreTable(exe, version));
     for (TrackSetup& s : setups)
         s.tyreConsumption = exe.readWord();
+    std::vector<OpenTrack> files = findSetups(tracks);
     for (int t = 0; t < rec::kTracks; ++t) {
-        OpenTrack file = openTrack(gameDir, t);
         const std::uint16_t tyreConsumption = setups[std::size_t(t)].tyreConsumption;
-        setups[std::size_t(t)] = readTrackFile(file);
+        setups[std::size_t(t)] = readTrackFile(files[std::size_t(t)]);
         setups[std::size_t(t)].tyreConsumption = tyreConsumption;
     }
     for (int t = 0; t < rec::kTracks; ++t)
         setTrackSetup(record, t, setups[std::size_t(t)]);
 }
 
-void writeTrackData(GameFile& exe, const fs::path& gameDir, const SettingsRecord& record, int version)
+void writeTrackData(GameFile& exe, std::span<GameFile> tracks, const SettingsRecord& record, int version)
 {
     const std::uint32_t table = tyreTable(exe, version);
-    std::vector<OpenTrack> files;
-    files.reserve(rec::kTracks);
-    for (int t = 0; t < rec::kTracks; ++t)
-        files.push_back(openTrack(gameDir, t));
+    std::vector<OpenTrack> files = findSetups(tracks);
 
-    // Nothing can fail from here on until the files go back to disk.
+    // Nothing can fail from here on.
     exe.seek(table);
     for (int t = 0; t < rec::kTracks; ++t)
         exe.writeWord(trackSetup(record, t).tyreConsumption);
     for (int t = 0; t < rec::kTracks; ++t) {
         OpenTrack& file = files[std::size_t(t)];
         writeTrackFile(file, trackSetup(record, t));
-        file.file.updateChecksum();
-    }
-    for (OpenTrack& file : files) {
-        try {
-            file.file.commit();
-        } catch (const FileAccessError& e) {
-            throw GeneralError("Cannot write " + file.file.path().string() + ": " + e.detail());
-        }
+        file.file->updateChecksum();
     }
 }
 

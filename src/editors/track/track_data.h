@@ -3,6 +3,8 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -52,6 +54,12 @@ std::filesystem::path trackFilePath(const std::filesystem::path& gameDir, int tr
 // The setup position for the word at 0x1014 (0xF000 gives 0x0020).
 std::uint16_t trackSetupPosition(std::uint16_t word);
 
+// Why a track file of `size` bytes cannot hold its setup at `setup`: the setup bytes and
+// the fuel word must lie inside the file, clear of the position word and of the checksum
+// trailer, as writing there would break the file for the game and for the next read.
+// Nothing when it can.
+std::optional<std::string> trackSetupProblem(std::uint32_t setup, std::uint64_t size);
+
 struct TrackSetup {
     std::uint8_t frontWing = 0;
     std::uint8_t rearWing = 0;
@@ -65,17 +73,21 @@ struct TrackSetup {
 TrackSetup trackSetup(const SettingsRecord& record, int track);
 void setTrackSetup(SettingsRecord& record, int track, const TrackSetup& setup);
 
-// Reads the tyre consumption table of KVR.EXE and the setup and fuel consumption of the
-// 16 track files of `gameDir`. On a FileAccessError (numbered message) nothing of the
-// record has changed.
-void readTrackData(GameFile& exe, const std::filesystem::path& gameDir, SettingsRecord& record, int version);
+// The 16 track files of `gameDir`, read whole ("2) File access error! " when one
+// cannot be read).
+std::vector<GameFile> openTrackFiles(const std::filesystem::path& gameDir);
 
-// Writes the tyre table into `exe` (committed by the caller) and the setup and fuel
-// consumption into the 16 track files, each with a fresh checksum and written back
-// whole. Every file is opened and checked first: a FileAccessError leaves all of them,
-// and `exe`'s bytes, as they were. A track file that cannot be written back gives a
-// GeneralError; those written before it stay written.
-void writeTrackData(GameFile& exe, const std::filesystem::path& gameDir, const SettingsRecord& record, int version);
+// Reads the tyre consumption table of KVR.EXE and the setup and fuel consumption of the
+// 16 track files (those of `gameDir`, or as given). On a FileAccessError (numbered
+// message) nothing of the record has changed.
+void readTrackData(GameFile& exe, const std::filesystem::path& gameDir, SettingsRecord& record, int version);
+void readTrackData(GameFile& exe, std::span<GameFile> tracks, SettingsRecord& record, int version);
+
+// Writes the tyre table into `exe` and the setup and fuel consumption into the 16 track
+// files, each with a fresh checksum, all in memory: the caller commits them with
+// KVR.EXE as one set. Every file is checked first: a FileAccessError leaves all of them
+// as they were.
+void writeTrackData(GameFile& exe, std::span<GameFile> tracks, const SettingsRecord& record, int version);
 
 // The 16 zero-terminated track names of KVR.EXE (raw ANSI bytes).
 std::vector<std::string> readTrackNames(GameFile& exe, int version);

@@ -144,7 +144,7 @@ QWidget* TCTuningForm::buildFuel()
         (qualifying ? m_qualifyingFuel : m_practiceFuel) = box;
     };
     addLoad(1, false, QStringLiteral("Initial practice fuel load"), QStringLiteral("practiceFuel"));
-    addLoad(2, true, QStringLiteral("Initial qualifing fuel load"), QStringLiteral("qualifyingFuel"));
+    addLoad(2, true, QStringLiteral("Initial qualifying fuel load"), QStringLiteral("qualifyingFuel"));
     return group;
 }
 

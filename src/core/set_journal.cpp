@@ -1,0 +1,152 @@
+#include "core/set_journal.h"
+
+#include "core/errors.h"
+#include "core/input_file.h"
+#include "core/platform/native_file.h"
+#include "core/safe_write.h"
+
+#include <cstdio>
+#include <span>
+#include <sstream>
+#include <string>
+
+namespace kvr {
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr const char* kHeading = "kvrdesk file set 1";
+constexpr std::uint64_t kMaxJournalBytes = 1 << 20;
+
+// Names may hold any byte but the two that separate fields and lines.
+std::string escaped(const fs::path& p)
+{
+    const std::u8string text = p.generic_u8string();
+    std::string out;
+    for (const char8_t c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte == '%' || byte < 0x20 || byte == 0x7F) {
+            char code[4];
+            std::snprintf(code, sizeof code, "%%%02X", byte);
+            out += code;
+        } else {
+            out += char(byte);
+        }
+    }
+    return out;
+}
+
+int hexDigit(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
+std::optional<fs::path> unescaped(const std::string& text)
+{
+    std::u8string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '%') {
+            out += char8_t(text[i]);
+            continue;
+        }
+        if (i + 2 >= text.size() || hexDigit(text[i + 1]) < 0 || hexDigit(text[i + 2]) < 0)
+            return std::nullopt;
+        out += char8_t(hexDigit(text[i + 1]) * 16 + hexDigit(text[i + 2]));
+        i += 2;
+    }
+    return fs::path(out);
+}
+
+fs::path absoluteOf(const fs::path& p)
+{
+    std::error_code ec;
+    const fs::path a = fs::absolute(p, ec);
+    return (ec ? p : a).lexically_normal();
+}
+
+// `target` as the note keeps it: relative to the folder when inside it.
+fs::path keptName(const fs::path& folder, const fs::path& target)
+{
+    const fs::path relative = absoluteOf(target).lexically_relative(absoluteOf(folder));
+    if (relative.empty() || *relative.begin() == "..")
+        return absoluteOf(target);
+    return relative;
+}
+
+// Whether `temp` is the kind of file stageFile() writes for `target`.
+bool isTempOf(const fs::path& temp, const fs::path& target)
+{
+    const std::string name = temp.filename().string();
+    const std::string start = "." + target.filename().string() + ".kvrtmp-";
+    return temp.parent_path() == target.parent_path() && isTempFileName(name) && name.size() == start.size() + 6 &&
+           name.compare(0, start.size(), start) == 0;
+}
+
+[[noreturn]] void damaged(const fs::path& folder, const std::string& why)
+{
+    throw GeneralError("Cannot finish the last change of the game: " + journalPath(folder).string() + " " + why +
+                       ". Look at the game's files, then remove it.");
+}
+
+} // namespace
+
+fs::path journalPath(const fs::path& folder) { return (folder.empty() ? fs::path(".") : folder) / kJournalFileName; }
+
+void writeJournal(const fs::path& folder, const std::vector<JournalEntry>& entries)
+{
+    std::string text = std::string(kHeading) + "\n";
+    for (const JournalEntry& e : entries)
+        text += escaped(keptName(folder, e.target)) + "\t" + escaped(e.temp.filename()) + "\n";
+    text += "end " + std::to_string(entries.size()) + "\n";
+    replaceFile(journalPath(folder), std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
+}
+
+std::optional<std::vector<JournalEntry>> readJournal(const fs::path& folder)
+{
+    const fs::path file = journalPath(folder);
+    std::error_code ec;
+    if (fs::symlink_status(file, ec).type() == fs::file_type::not_found)
+        return std::nullopt;
+    std::vector<std::uint8_t> bytes;
+    try {
+        bytes = readInputFile(file, kMaxJournalBytes);
+    } catch (const InputFileError& e) {
+        damaged(folder, std::string("cannot be read: ") + e.what());
+    }
+    std::istringstream in(std::string(bytes.begin(), bytes.end()));
+    std::string line;
+    if (!std::getline(in, line) || line != kHeading)
+        damaged(folder, "is not a note of this program");
+    std::vector<JournalEntry> entries;
+    while (std::getline(in, line)) {
+        if (line.starts_with("end ")) {
+            if (line != "end " + std::to_string(entries.size()) || in.peek() != std::char_traits<char>::eof())
+                damaged(folder, "is damaged");
+            return entries;
+        }
+        const std::size_t tab = line.find('\t');
+        const auto target = unescaped(line.substr(0, tab));
+        const auto temp = tab == std::string::npos ? std::nullopt : unescaped(line.substr(tab + 1));
+        if (!target || !temp || target->empty() || temp->has_parent_path())
+            damaged(folder, "is damaged");
+        JournalEntry e;
+        e.target = target->is_absolute() ? *target : folder / *target;
+        e.temp = e.target.parent_path() / *temp;
+        if (!isTempOf(e.temp, e.target))
+            damaged(folder, "names a file that is not one of its own: " + e.temp.string());
+        entries.push_back(std::move(e));
+    }
+    damaged(folder, "is cut short");
+}
+
+void removeJournal(const fs::path& folder)
+{
+    platform::removeFile(journalPath(folder));
+    platform::flushFolder(folder.empty() ? fs::path(".") : folder);
+}
+
+} // namespace kvr

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <vector>
+
+namespace kvr {
+
+// The note a set of files leaves beside the folder's lock while its files are put in
+// place: each target and the temp file beside it that holds its new bytes, all flushed
+// to disk before the note is written. Whoever finds the note finishes the set.
+struct JournalEntry {
+    std::filesystem::path target;
+    std::filesystem::path temp;
+    bool operator==(const JournalEntry&) const = default;
+};
+
+inline constexpr const char* kJournalFileName = ".kvrdesk.journal";
+
+std::filesystem::path journalPath(const std::filesystem::path& folder);
+
+// Writes the note into `folder` as every file is written: temp, flush, rename, and the
+// folder flushed. Targets inside `folder` are kept relative to it. Throws WriteFailure.
+void writeJournal(const std::filesystem::path& folder, const std::vector<JournalEntry>& entries);
+
+// The note in `folder`, nothing when there is none. Throws GeneralError naming the note
+// when it is damaged or names a temp file that is not ours beside its target.
+std::optional<std::vector<JournalEntry>> readJournal(const std::filesystem::path& folder);
+
+void removeJournal(const std::filesystem::path& folder);
+
+} // namespace kvr

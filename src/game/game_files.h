@@ -1,0 +1,23 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+namespace kvr {
+
+// The game's files are those the editor reads or writes in a game folder: KVR.EXE,
+// F1GSTATE.SAV, the track files in CIRCUITS, the cockpit pictures in BITMAPS, the
+// textures in GAMEJAMS, a backup (".orig") of any of them, and the editor's own hidden
+// files there (".kvrdesk..."). Names are matched without regard to case.
+
+// Which of the game's files `file` is, as "KVR.EXE" or "CIRCUITS/F1CT03.DAT": the same
+// file (device and inode, so also through a symlink or a hard link), or a file not there
+// yet whose name and folder are those of one. Nothing when it is none of them.
+std::optional<std::string> gameFileAt(const std::filesystem::path& gameDir, const std::filesystem::path& file);
+
+// The game folder `file` lies in: its own folder or the one above (CIRCUITS, GAMEJAMS,
+// BITMAPS), when that holds KVR.EXE. A symlink is followed to where it points.
+std::optional<std::filesystem::path> gameFolderAround(const std::filesystem::path& file);
+
+} // namespace kvr

@@ -1,0 +1,182 @@
+#include "graphics/bitmap_file.h"
+
+#include "core/byte_reader.h"
+#include "graphics/colour_table.h"
+#include "graphics/graphic_error.h"
+#include "graphics/rle8.h"
+
+#include <algorithm>
+#include <limits>
+#include <string>
+
+namespace kvr {
+namespace {
+
+constexpr std::uint32_t kBitFields = 3;
+constexpr std::uint32_t kRle4 = 2;
+
+[[noreturn]] void refuse(const std::string& why)
+{
+    throw InvalidGraphic(why);
+}
+
+[[noreturn]] void endsInHeaders()
+{
+    refuse("the file ends inside its headers");
+}
+
+bool knownBitDepth(std::uint16_t bits)
+{
+    switch (bits) {
+    case 1:
+    case 4:
+    case 8:
+    case 16:
+    case 24:
+    case 32:
+        return true;
+    default:
+        return false;
+    }
+}
+
+std::string sizeText(std::int64_t width, std::int64_t height)
+{
+    return std::to_string(width) + " x " + std::to_string(height);
+}
+
+// The header as the bitmap class keeps it, from a 12-byte core header.
+std::vector<std::uint8_t> widenedCoreHeader(std::span<const std::uint8_t> core, std::uint32_t colours)
+{
+    const std::uint16_t width = le16(core, bmp::kCoreWidth);
+    const std::uint16_t height = le16(core, bmp::kCoreHeight);
+    const std::uint16_t bits = le16(core, bmp::kCoreBitCount);
+    std::vector<std::uint8_t> info;
+    info.reserve(bmp::kInfoHeaderSize);
+    putLe32(info, bmp::kInfoHeaderSize);
+    putLe32(info, width);
+    putLe32(info, height);
+    putLe16(info, le16(core, bmp::kCorePlanes));
+    putLe16(info, bits);
+    putLe32(info, bmp::kUncompressed);
+    putLe32(info, std::uint32_t(bmp::rowSize(bits, width) * height));
+    putLe32(info, 0);
+    putLe32(info, 0);
+    putLe32(info, colours);
+    putLe32(info, colours);
+    return info;
+}
+
+void checkCompression(std::uint32_t compression, std::uint16_t bits)
+{
+    if (compression == bmp::kUncompressed)
+        return;
+    if (compression == bmp::kRle8 && bits != 8)
+        refuse("8-bit run-length compression in a " + std::to_string(bits) + "-bit bitmap");
+    if (compression == kBitFields && bits != 16 && bits != 32)
+        refuse("colour bit fields in a " + std::to_string(bits) + "-bit bitmap (only 16 and 32 bits have them)");
+    if (compression == kRle4)
+        refuse("4-bit run-length compression is not supported");
+    if (compression != bmp::kRle8 && compression != kBitFields)
+        refuse("compression type " + std::to_string(compression) + " is not supported");
+}
+
+} // namespace
+
+BitmapImage readBitmapFile(std::span<const std::uint8_t> bytes)
+{
+    if (bytes.empty())
+        refuse("the file is empty");
+    if (bytes.size() < 2 || le16(bytes, 0) != bmp::kSignature)
+        refuse("it is not a bitmap file (it does not start with \"BM\")");
+    ByteReader in(bytes, [] { endsInHeaders(); });
+    const auto fileHeader = in.take(bmp::kFileHeaderSize);
+    const std::uint32_t headerSize = le32(in.peek(4), 0);
+
+    BitmapImage image;
+    std::int64_t height = 0;
+    std::uint32_t compression = bmp::kUncompressed;
+    std::uint32_t colours = 0;
+    std::span<const std::uint8_t> header;
+    if (headerSize == bmp::kCoreHeaderSize) {
+        header = in.take(bmp::kCoreHeaderSize);
+        image.width = le16(header, bmp::kCoreWidth);
+        height = le16(header, bmp::kCoreHeight);
+        image.planes = le16(header, bmp::kCorePlanes);
+        image.bitsPerPixel = le16(header, bmp::kCoreBitCount);
+        colours = bmp::defaultColours(image.bitsPerPixel);
+    } else if (headerSize == bmp::kInfoHeaderSize) {
+        header = in.take(bmp::kInfoHeaderSize);
+        image.width = std::int32_t(le32(header, bmp::kInfoWidth));
+        height = std::int32_t(le32(header, bmp::kInfoHeight));
+        image.planes = le16(header, bmp::kInfoPlanes);
+        image.bitsPerPixel = le16(header, bmp::kInfoBitCount);
+        compression = le32(header, bmp::kInfoCompression);
+        colours = le32(header, bmp::kInfoColoursUsed);
+        if (colours == 0)
+            colours = bmp::defaultColours(image.bitsPerPixel);
+    } else {
+        refuse("its header is " + std::to_string(headerSize) +
+               " bytes long; bitmaps with a 40- or 12-byte header are read");
+    }
+    const bool topDown = height < 0;
+    height = topDown ? -height : height;
+    if (image.width < 0)
+        refuse("its width is negative (" + std::to_string(image.width) + ")");
+    if (height > std::numeric_limits<std::int32_t>::max())
+        refuse("its height is out of range");
+    image.height = std::int32_t(height);
+    if (!knownBitDepth(image.bitsPerPixel))
+        refuse(std::to_string(image.bitsPerPixel) + " bits per pixel is not a bitmap depth (1, 4, 8, 16, 24 or 32)");
+    checkCompression(compression, image.bitsPerPixel);
+    if (colours > std::uint32_t(kColourCount))
+        refuse("its colour table claims " + std::to_string(colours) + " colours; at most 256 are read");
+    if (std::uint64_t(image.width) * std::uint64_t(image.height) > kMaxPixelBytes)
+        refuse(sizeText(image.width, image.height) + " pixels are more than a picture may have (4096 x 4096)");
+
+    const std::size_t entry = headerSize == bmp::kCoreHeaderSize ? bmp::kTripleSize : bmp::kQuadSize;
+    if (!in.has(std::uint64_t(colours) * entry))
+        refuse("the file ends inside its colour table");
+    const auto table = in.take(std::uint64_t(colours) * entry);
+    for (std::uint32_t i = 0; i < colours; ++i) {
+        const auto e = table.subspan(i * entry, entry);
+        image.colourTable.insert(image.colourTable.end(),
+                                 {e[0], e[1], e[2], entry == bmp::kQuadSize ? e[3] : std::uint8_t(0)});
+    }
+
+    // Writers that leave the offset unset, or set it to nonsense, mean "after the colours".
+    const std::uint32_t offset = le32(fileHeader, bmp::kPixelOffset);
+    const std::size_t start = offset >= in.position() && offset <= bytes.size() ? offset : in.position();
+    const auto data = bytes.subspan(start);
+    const std::uint64_t rowBytes = image.rowSize();
+    const std::uint64_t area = rowBytes * std::uint64_t(image.height);
+    if (compression == bmp::kRle8) {
+        image.rows.assign(std::size_t(area), 0);
+        expandRle8(data, image.rows, std::size_t(rowBytes));
+    } else {
+        if (data.size() < area)
+            refuse("the pixel rows are cut short: " + sizeText(image.width, image.height) + " pixels need " +
+                   std::to_string(area) + " bytes from byte " + std::to_string(start) + ", the file holds " +
+                   std::to_string(data.size()));
+        image.rows.assign(data.begin(), data.begin() + std::ptrdiff_t(area));
+    }
+    if (topDown)
+        for (std::size_t i = 0; i < std::size_t(image.height) / 2; ++i)
+            std::swap_ranges(image.rows.begin() + std::ptrdiff_t(i * rowBytes),
+                             image.rows.begin() + std::ptrdiff_t((i + 1) * rowBytes),
+                             image.rows.end() - std::ptrdiff_t((i + 1) * rowBytes));
+
+    if (headerSize == bmp::kCoreHeaderSize) {
+        image.info = widenedCoreHeader(header, colours);
+    } else {
+        image.info.assign(header.begin(), header.end());
+        if (topDown || compression == bmp::kRle8) {
+            setLe32(image.info, bmp::kInfoHeight, std::uint32_t(image.height));
+            setLe32(image.info, bmp::kInfoCompression, bmp::kUncompressed);
+            setLe32(image.info, bmp::kInfoImageSize, std::uint32_t(area));
+        }
+    }
+    return image;
+}
+
+} // namespace kvr

@@ -1,0 +1,122 @@
+#include "install/source_checks.h"
+
+#include "core/byte_reader.h"
+#include "textures/jam_file.h"
+
+#include <algorithm>
+
+namespace kvr {
+namespace fs = std::filesystem;
+
+namespace {
+
+namespace pcx {
+constexpr std::size_t kHeaderSize = 128;
+constexpr std::uint8_t kManufacturer = 0x0A;
+constexpr std::uint8_t kRunLength = 1;
+constexpr std::size_t kEncodingAt = 2;
+constexpr std::size_t kBitsAt = 3;
+constexpr std::size_t kWindowAt = 4; // xmin, ymin, xmax, ymax
+constexpr std::size_t kPlanesAt = 65;
+constexpr std::size_t kBytesPerLineAt = 66;
+constexpr std::size_t kPaletteSize = 1 + 256 * 3; // a marker byte, then the colours
+constexpr std::uint8_t kPaletteMarker = 0x0C;
+constexpr std::uint8_t kRunFlag = 0xC0;
+constexpr std::uint8_t kRunCount = 0x3F;
+} // namespace pcx
+
+std::string byteCount(std::size_t n)
+{
+    return std::to_string(n) + (n == 1 ? " byte" : " bytes");
+}
+
+std::string sizeText(long width, long height)
+{
+    return std::to_string(width) + " x " + std::to_string(height);
+}
+
+// How many rows of `bytesPerLine` bytes the run-length data holds, at most `rows`.
+std::size_t pcxRowsHeld(std::span<const std::uint8_t> data, std::size_t bytesPerLine, std::size_t rows)
+{
+    const std::uint64_t needed = std::uint64_t(bytesPerLine) * rows;
+    std::uint64_t held = 0;
+    for (std::size_t at = 0; at < data.size() && held < needed; ++at) {
+        if ((data[at] & pcx::kRunFlag) != pcx::kRunFlag) {
+            ++held;
+        } else if (at + 1 < data.size()) {
+            held += data[at] & pcx::kRunCount;
+            ++at;
+        } else {
+            break;
+        }
+    }
+    return bytesPerLine == 0 ? rows : std::size_t(std::min(held, needed) / bytesPerLine);
+}
+
+} // namespace
+
+std::optional<std::string> cockpitPictureProblem(std::span<const std::uint8_t> bytes, int width, int height)
+{
+    if (bytes.size() < pcx::kHeaderSize)
+        return "it is " + byteCount(bytes.size()) + " long; a PCX picture's header alone takes 128";
+    if (bytes[0] != pcx::kManufacturer)
+        return std::string("it is not a PCX picture (it does not start with the byte 0x0A)");
+    if (bytes[pcx::kBitsAt] != 8 || bytes[pcx::kPlanesAt] != 1)
+        return "it is a PCX picture of " + std::to_string(bytes[pcx::kBitsAt]) + " bits in " +
+               std::to_string(bytes[pcx::kPlanesAt]) + " planes; the cockpit needs 256 colours (8 bits, 1 plane)";
+    if (bytes[pcx::kEncodingAt] != pcx::kRunLength)
+        return std::string("its rows are not run-length coded, as the game's cockpit pictures are");
+    const long w = long(le16(bytes, pcx::kWindowAt + 4)) - le16(bytes, pcx::kWindowAt) + 1;
+    const long h = long(le16(bytes, pcx::kWindowAt + 6)) - le16(bytes, pcx::kWindowAt + 2) + 1;
+    if (w != width || h != height)
+        return "it is a picture of " + sizeText(w, h) + " pixels; this cockpit picture must be " +
+               sizeText(width, height);
+    const std::size_t bytesPerLine = le16(bytes, pcx::kBytesPerLineAt);
+    if (bytesPerLine < std::size_t(width))
+        return "its header gives rows of " + byteCount(bytesPerLine) + " for a width of " + std::to_string(width);
+    if (bytes.size() < pcx::kHeaderSize + pcx::kPaletteSize ||
+        bytes[bytes.size() - pcx::kPaletteSize] != pcx::kPaletteMarker)
+        return std::string("the 256-colour palette at its end is missing");
+    const auto data = bytes.subspan(pcx::kHeaderSize, bytes.size() - pcx::kHeaderSize - pcx::kPaletteSize);
+    if (const std::size_t rows = pcxRowsHeld(data, bytesPerLine, std::size_t(height)); rows < std::size_t(height))
+        return "its pixel data ends after " + std::to_string(rows) + " of its " + std::to_string(height) + " rows";
+    return std::nullopt;
+}
+
+std::optional<std::string> carTextureProblem(std::span<const std::uint8_t> bytes, const fs::path& replaced)
+{
+    JamTexture texture;
+    try {
+        texture = decodeJam(bytes);
+    } catch (const InvalidJam& e) {
+        return std::string("it is not a texture the converter can read: ") + e.what();
+    }
+    std::error_code ec;
+    if (!fs::exists(replaced, ec))
+        return std::nullopt;
+    JamTexture old;
+    try {
+        old = readJamFile(replaced);
+    } catch (const GeneralError&) {
+        // Another program's texture: it has no size we could compare.
+        return std::nullopt;
+    }
+    if (old.width != texture.width || old.height != texture.height)
+        return "it is a texture of " + sizeText(texture.width, texture.height) + " pixels, but " + replaced.string() +
+               " is " + sizeText(old.width, old.height) + "; a replacement must have the same size";
+    return std::nullopt;
+}
+
+std::optional<std::string> blockFileProblem(std::span<const std::uint8_t> bytes, std::size_t length)
+{
+    if (bytes.size() == length)
+        return std::nullopt;
+    return "it is " + byteCount(bytes.size()) + " long; its block is exactly " + byteCount(length);
+}
+
+std::string badSourceText(const std::string& heading, const fs::path& file, const std::string& problem)
+{
+    return heading + "\n" + file.string() + ": " + problem;
+}
+
+} // namespace kvr
