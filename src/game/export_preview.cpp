@@ -18,7 +18,7 @@ ExportPreview previewExport(const GameContext& context, const SettingsRecord& re
     SettingsRecord game = record;
     readGameValues(context, game, editor);
     ExportPreview preview;
-    for (const RecordField& field : recordFields()) {
+    for (const RecordField& field : shownFields()) {
         if (!field.editor || (editor && field.editor != editor))
             continue;
         const std::string before = fieldValueText(field, game);

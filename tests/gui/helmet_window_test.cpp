@@ -158,6 +158,32 @@ private slots:
         QVERIFY(h.prompt.unexpected.empty());
     }
 
+    // A sheet the converter would not read is refused when it is loaded, not at the
+    // export.
+    void aSheetTheConverterRefusesIsRefusedWhenLoaded()
+    {
+        HelmetHarness h;
+        kvrgui::THelmetForm w(h.services);
+        w.show();
+        const Bytes before = h.helmets.sheet().saveToBytes();
+        Bytes sheet = kvr::encodeBitmap8(kvr::IndexedPicture(256, 180, 5));
+        sheet[26] = 2; // two colour planes: the header of the right size and depth, but not one a texture reads
+        const fs::path file = h.root() / "planes.bmp";
+        std::ofstream(file, std::ios::binary).write(reinterpret_cast<const char*>(sheet.data()), std::streamsize(sheet.size()));
+
+        h.prompt.fileAnswers = {file};
+        QTest::mouseClick(w.loadAllButton(), Qt::LeftButton);
+        QCOMPARE(h.prompt.warned.size(), std::size_t(1));
+        QVERIFY2(QString::fromStdString(h.prompt.warned[0]).contains("cannot be used"), h.prompt.warned[0].c_str());
+        QVERIFY(h.helmets.sheet().saveToBytes() == before);
+
+        QTest::mouseClick(w.exportButton(), Qt::LeftButton);
+        QCOMPARE(h.prompt.informed.back(), std::string("Data has been exported!"));
+        QCOMPARE(h.prompt.warned.size(), std::size_t(1));
+        QVERIFY(h.gameSheet().saveToBytes() == before);
+        QVERIFY(h.prompt.unexpected.empty());
+    }
+
     void aRenamedDriverShowsAtOnceAndEscapeCloses()
     {
         HelmetHarness h;

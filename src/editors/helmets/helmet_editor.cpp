@@ -3,6 +3,7 @@
 #include "core/errors.h"
 #include "core/user_prompt.h"
 #include "graphics/bitmap_writer.h"
+#include "textures/bitmap_check.h"
 #include "textures/converter.h"
 
 namespace kvr {
@@ -170,7 +171,12 @@ void HelmetEditor::loadHelmet(const fs::path& file)
 
 void HelmetEditor::loadSheet(const fs::path& file)
 {
-    takeSheet(loadChecked(file, sheetProblem));
+    const TDIB sheet = loadChecked(file, sheetProblem);
+    // The sheet goes into the game as it is held; an export is no time to learn that the
+    // converter will not read it.
+    if (const auto problem = textureBitmapProblem(sheet.saveToBytes()))
+        throw GeneralError("\"" + file.string() + "\" cannot be used. " + *problem);
+    takeSheet(sheet);
 }
 
 void HelmetEditor::saveHelmetAsBitmap(UserPrompt& prompt)

@@ -97,7 +97,11 @@ TJamForm::TJamForm(EditorServices& services, QWidget* parent)
     connect(m_files, &QListWidget::currentRowChanged, this, &TJamForm::onFileChosen);
     connect(m_teams, &QListWidget::currentRowChanged, this, &TJamForm::onTeamChosen);
     connect(m_load, &QPushButton::clicked, this,
-            [this] { act([this](kvr::UserPrompt& prompt) { m_jams.loadBitmap(prompt); }); });
+            [this] {
+                act([this](kvr::UserPrompt& prompt) {
+                    m_jams.loadBitmap(prompt, converter(), m_services.context.gameDir());
+                });
+            });
     connect(m_save, &QPushButton::clicked, this,
             [this] { act([this](kvr::UserPrompt& prompt) { m_jams.saveAsBitmap(prompt); }); });
     connect(m_import, &QPushButton::clicked, this, [this] {

@@ -1,6 +1,7 @@
 #include "editors/names/names_window.h"
 
 #include "core/settings_record.h"
+#include "widgets/game_text_box.h"
 #include "widgets/prompt_qt.h"
 #include "widgets/spoken_name.h"
 
@@ -207,7 +208,7 @@ QComboBox* TNamesForm::makeNameBox(const QString& objectName, int maxChars)
     // completion slips another name in.
     box->setInsertPolicy(QComboBox::NoInsert);
     box->setCompleter(nullptr);
-    box->lineEdit()->setMaxLength(maxChars);
+    limitToGameText(box->lineEdit(), maxChars);
     box->setMaxVisibleItems(20);
     return box;
 }

@@ -93,7 +93,8 @@ void writeTrackData(GameFile& exe, std::span<GameFile> tracks, const SettingsRec
 std::vector<std::string> readTrackNames(GameFile& exe, int version);
 
 // The editing rules of the track editor's boxes: a text that is not a whole number
-// keeps the previous value; a number is kept modulo 256 (setup) or 65536 (consumption).
+// keeps the previous value; a number is held within 0..255 (setup) or 0..65535
+// (consumption).
 std::uint8_t trackByteFromText(std::string_view text, std::uint8_t previous);
 std::uint16_t trackWordFromText(std::string_view text, std::uint16_t previous);
 
