@@ -248,8 +248,12 @@ std::string patchPreviewHeading(const SettingsRecord& current, const PatchOutcom
         marked += line.unexpected ? 1 : 0;
     if (marked == 0)
         return "These values will change:";
-    return "These values will change. Where a value is marked, the settings hold something other than the value "
-           "the patch expects to replace (" + std::to_string(marked) + " of them); applying replaces it all the same:";
+    if (marked == 1)
+        return "These values will change. The marked one holds something other than the value the patch expects "
+               "to replace; it changes all the same:";
+    return "These values will change. The " + std::to_string(marked) +
+           " marked ones hold something other than the values the patch expects to replace; they change all the "
+           "same:";
 }
 
 std::string conflictText(const PatchConflict& conflict, const std::vector<std::string>& patchNames)
