@@ -145,6 +145,39 @@ private slots:
         QVERIFY(prompt.warned[0].find("it is the game's KVR.EXE") != std::string::npos);
         QVERIFY2(prompt.unexpected.empty(), firstOf(prompt.unexpected));
     }
+
+    // Track data nobody read from the game is neither saved as a change nor mixed with a
+    // patch's track values.
+    void unreadTrackDataIsNoChange()
+    {
+        Setup s;
+        s.makeGame();
+        GuiPrompt prompt;
+        TMainForm form(s.home, prompt);
+        QCOMPARE(form.startUp(s.game()), TMainForm::StartResult::Ready);
+        kvr::SettingsRecord base = form.record();
+        base.setByte(rec::trackData(0, 0), std::uint8_t(form.record().byte(rec::trackData(0, 0)) + 1));
+        QVERIFY(kvr::writeSettingsFile(s.root() / "BASE.KVS", base));
+        form.document().setTrackDataKnown(false);
+
+        prompt.chooseAnswers = {2};
+        prompt.fileAnswers = {s.root() / "BASE.KVS", s.root() / "none.kvpatch"};
+        form.menuAction(QStringLiteral("saveChangesAsPatchAction"))->trigger();
+        QCOMPARE(prompt.informed, (std::vector<std::string>{"The settings hold the same values: there is no change "
+                                                            "to save."}));
+        QVERIFY(!fs::exists(s.root() / "none.kvpatch"));
+
+        const std::string patch = R"({"kvpatch": 1, "changes": [{"field": "track_data[0][0]", "from": 0, "to": 9}]})";
+        std::ofstream(s.root() / "track.kvpatch") << patch;
+        const kvr::SettingsRecord before = form.record();
+        prompt.fileAnswers = {s.root() / "track.kvpatch"};
+        form.menuAction(QStringLiteral("applyPatchAction"))->trigger();
+        QVERIFY(form.record() == before);
+        QCOMPARE(prompt.warned.size(), std::size_t(1));
+        QVERIFY(prompt.warned[0].starts_with("The patch changes track data, which has not been read"));
+        QVERIFY(prompt.listsShown.empty());
+        QVERIFY2(prompt.unexpected.empty(), firstOf(prompt.unexpected));
+    }
 };
 
 QTEST_MAIN(PatchMenuTest)
