@@ -156,8 +156,9 @@ RecordPatch parsePatch(std::string_view text)
             throw GeneralError(where + ": expected an object with \"field\", \"from\" and \"to\"");
         if (!c["field"].is_string())
             throw GeneralError(where + ": \"field\" must be a name");
-        const std::string name = c["field"].get<std::string>();
-        const Target target = knownTarget(name);
+        const Target target = knownTarget(c["field"].get<std::string>());
+        // One spelling per byte, so that "0x74b" and "0x074B" meet as the same value.
+        const std::string name = target.field ? fieldName(*target.field) : rawName(target.offset);
         if (!named.insert(name).second)
             throw GeneralError("field " + name + ": named twice in the patch");
         patch.changes.push_back({name, target.canonical(c["from"]), target.canonical(c["to"])});
