@@ -43,6 +43,10 @@ void TMainForm::buildMenus()
     add(file, "restoreOriginalAction", QStringLiteral("&Restore original settings"), QKeySequence(Qt::CTRL | Qt::Key_R),
         &TMainForm::onRestoreOriginalSettings);
     file->addSeparator();
+    add(file, "saveChangesAsPatchAction", QStringLiteral("Save changes as &patch..."), QKeySequence(),
+        &TMainForm::onSaveChangesAsPatch);
+    add(file, "applyPatchAction", QStringLiteral("Appl&y patch..."), QKeySequence(), &TMainForm::onApplyPatch);
+    file->addSeparator();
     add(file, "exitAction", QStringLiteral("E&xit"), QKeySequence(Qt::CTRL | Qt::Key_X), &QWidget::close);
 
     QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));

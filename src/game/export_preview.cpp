@@ -7,11 +7,6 @@
 
 namespace kvr {
 
-std::string ValueChange::line() const
-{
-    return label + ": " + before + " \u2192 " + after + (unit.empty() ? "" : " " + unit);
-}
-
 ExportPreview previewExport(const GameContext& context, const SettingsRecord& record, std::optional<Editor> editor)
 {
     // Reading into a copy keeps every value the game does not hold as the record has it.
