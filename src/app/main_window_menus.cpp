@@ -4,6 +4,7 @@
 #include "app/editor_buttons.h"
 #include "app/ie_window.h"
 #include "core/settings_record.h"
+#include "editors/track/track_data.h"
 
 #include <QFileInfo>
 #include <QMenuBar>
@@ -138,8 +139,8 @@ void TMainForm::loadSettings(const std::function<std::optional<std::string>()>& 
         bool loaded = false;
         m_document.change(QStringLiteral("Load settings"), [&](kvr::SettingsRecord&) { loaded = load().has_value(); });
         if (loaded) {
-            // A loaded file carries its own track data.
-            m_document.setTrackDataKnown(true);
+            // A loaded file carries its own track data, unless it was saved before any was read.
+            m_document.setTrackDataKnown(kvr::holdsTrackData(m_document.record()));
             settingsFileDone();
         }
     });

@@ -133,6 +133,14 @@ std::optional<std::string> trackSetupProblem(std::uint32_t setup, std::uint64_t 
     return std::nullopt;
 }
 
+bool holdsTrackData(const SettingsRecord& record)
+{
+    for (int t = 0; t < rec::kTracks; ++t)
+        if (trackSetup(record, t) != TrackSetup{})
+            return true;
+    return false;
+}
+
 TrackSetup trackSetup(const SettingsRecord& record, int track)
 {
     checkTrack(track);

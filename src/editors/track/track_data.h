@@ -71,6 +71,9 @@ struct TrackSetup {
 };
 
 TrackSetup trackSetup(const SettingsRecord& record, int track);
+// Whether the record holds track data: one saved while the track data was unread has all
+// 16 setups zero, which no game has (a fuel and a tyre consumption of 0 everywhere).
+bool holdsTrackData(const SettingsRecord& record);
 void setTrackSetup(SettingsRecord& record, int track, const TrackSetup& setup);
 
 // The 16 track files of `gameDir`, read whole ("2) File access error! " when one
