@@ -62,11 +62,11 @@ TEST_F(Cli, DeclinedTrackQuestionStopsWithANoteAndExitZero)
 TEST_F(Cli, ASettingsFileWithoutTrackDataLeavesTheTrackFilesAlone)
 {
     makeGame();
-    fs::copy(game() / "CIRCUITS", file("circuits"));
-    fs::remove_all(game() / "CIRCUITS");
+    fs::rename(game() / "CIRCUITS", file("circuits"));
     auto r = cli({"import", "--game", game().string(), "--output", file("a.KVS").string(), "--home", home().string()});
     ASSERT_EQ(r.exitCode, 0) << r.err;
-    fs::copy(file("circuits"), game() / "CIRCUITS");
+    fs::remove_all(game() / "CIRCUITS"); // the empty folder the track question leaves
+    fs::rename(file("circuits"), game() / "CIRCUITS");
     const auto before = snapshot(game() / "CIRCUITS");
     auto exp = cli({"export", "--game", game().string(), "--input", file("a.KVS").string(), "--home", home().string()});
     ASSERT_EQ(exp.exitCode, 0) << exp.err;
