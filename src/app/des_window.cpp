@@ -2,6 +2,7 @@
 
 #include "widgets/enter_as_tab.h"
 #include "widgets/prompt_qt.h"
+#include "widgets/spoken_name.h"
 
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
@@ -33,7 +34,8 @@ TDesForm::TDesForm(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::MSWindows
     setModal(true);
     auto* layout = new QVBoxLayout(this);
     m_memo = new QPlainTextEdit(this);
-    m_memo->setObjectName(QStringLiteral("Memo1"));
+    m_memo->setObjectName(QStringLiteral("descriptionText"));
+    setSpokenName(m_memo, QStringLiteral("Settings description"));
     m_memo->setPlainText(QStringLiteral("no description"));
     m_memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

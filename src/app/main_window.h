@@ -36,7 +36,8 @@ class TStartForm;
 // File menu for settings files and the Options menu; writes kvrdesk.set when closed.
 // Its parts live beside it: main_window_startup.cpp (the start-up sequence),
 // main_window_menus.cpp (the menus, settings files and recent files) and
-// main_window_editors.cpp (opening the editors, the track editor's entry).
+// main_window_editors.cpp (opening the editors, the track editor's entry) and
+// main_window_patches.cpp (saving and applying patches).
 class TMainForm : public QMainWindow {
     Q_OBJECT
 public:
@@ -82,6 +83,8 @@ public slots:
     void onSaveSettings();
     void onSaveSettingsAs();
     void onRestoreOriginalSettings();
+    void onSaveChangesAsPatch();
+    void onApplyPatch();
     void onSettingsDescription();
     void onImportExport();
     void onLocateGame();
@@ -109,6 +112,9 @@ private:
     bool mayDiscardWork(const std::string& when);
     // The car JAMs window, when it was opened: it holds a painting of its own.
     TJamForm* jamWindow() const;
+    // The record a patch's changes are taken against, as the user chooses it; none when
+    // cancelled.
+    std::optional<kvr::SettingsRecord> patchBase();
     void openEditor(const QString& buttonName);
     // The track editor's entry: the track files must be there, and the track data read.
     bool enterTrackEditor();

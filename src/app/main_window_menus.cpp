@@ -5,6 +5,7 @@
 #include "app/ie_window.h"
 #include "core/platform/path_text.h"
 #include "core/settings_record.h"
+#include "editors/track/track_data.h"
 #include "widgets/qt_paths.h"
 
 #include <QFileInfo>
@@ -44,6 +45,10 @@ void TMainForm::buildMenus()
     file->addSeparator();
     add(file, "restoreOriginalAction", QStringLiteral("&Restore original settings"), QKeySequence(Qt::CTRL | Qt::Key_R),
         &TMainForm::onRestoreOriginalSettings);
+    file->addSeparator();
+    add(file, "saveChangesAsPatchAction", QStringLiteral("Save changes as &patch..."), QKeySequence(),
+        &TMainForm::onSaveChangesAsPatch);
+    add(file, "applyPatchAction", QStringLiteral("Appl&y patch..."), QKeySequence(), &TMainForm::onApplyPatch);
     file->addSeparator();
     add(file, "exitAction", QStringLiteral("E&xit"), QKeySequence(Qt::CTRL | Qt::Key_X), &QWidget::close);
 
@@ -136,8 +141,8 @@ void TMainForm::loadSettings(const std::function<std::optional<std::string>()>& 
         bool loaded = false;
         m_document.change(QStringLiteral("Load settings"), [&](kvr::SettingsRecord&) { loaded = load().has_value(); });
         if (loaded) {
-            // A loaded file carries its own track data.
-            m_document.setTrackDataKnown(true);
+            // A loaded file carries its own track data, unless it was saved before any was read.
+            m_document.setTrackDataKnown(kvr::holdsTrackData(m_document.record()));
             settingsFileDone();
         }
     });

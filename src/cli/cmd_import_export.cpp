@@ -11,9 +11,11 @@
 #include "core/settings_file.h"
 #include "core/settings_record.h"
 #include "core/version.h"
+#include "editors/track/track_data.h"
 #include "game/export_preview.h"
 #include "game/import_export.h"
 
+#include <algorithm>
 #include <iostream>
 #include <iterator>
 #include <sstream>
@@ -203,11 +205,18 @@ CommandRegistration exportCommand([](CLI::App& app, Action& chosen) {
             }
             CliPrompt prompt = promptFor(*o);
             if (!o->only.empty()) {
-                kvr::exportEditors(context, record, prompt, onlyEditors(*o));
+                const auto editors = onlyEditors(*o);
+                if (std::find(editors.begin(), editors.end(), kvr::Editor::Tracks) != editors.end() &&
+                    !kvr::holdsTrackData(record)) {
+                    std::cerr << o->input << " holds no track data (it was saved before the track data was read); "
+                              << "nothing was exported\n";
+                    return int(kOtherError);
+                }
+                kvr::exportEditors(context, record, prompt, editors);
                 return int(kDone);
             }
-            // A settings file carries the track data the user chose.
-            bool trackDataKnown = true;
+            // A settings file carries the track data the user chose, unless it holds none.
+            bool trackDataKnown = kvr::holdsTrackData(record);
             return finish(kvr::exportAllData(context, record, prompt, trackDataKnown));
         };
     });

@@ -7,6 +7,7 @@
 #include "core/input_file.h"
 #include "core/settings_file.h"
 #include "core/settings_record.h"
+#include "game/record_patch.h"
 
 #include <iostream>
 #include <map>
@@ -77,11 +78,19 @@ CommandRegistration diff([](CLI::App& app, Action& chosen) {
     auto a = std::make_shared<std::string>();
     auto b = std::make_shared<std::string>();
     auto anySize = std::make_shared<bool>(false);
+    auto asPatch = std::make_shared<bool>(false);
     cmd->add_option("A", *a, "First settings file")->required();
     cmd->add_option("B", *b, "Second settings file")->required();
     cmd->add_flag("--any-size", *anySize, "Read the first 2846 bytes of a file longer than a settings file");
-    cmd->callback([&chosen, a, b, anySize] {
-        chosen = [a, b, anySize] {
+    cmd->add_flag("--patch", *asPatch, "Print the differences as a patch (.kvpatch) that turns A into B");
+    cmd->callback([&chosen, a, b, anySize, asPatch] {
+        chosen = [a, b, anySize, asPatch] {
+            if (*asPatch) {
+                const kvr::RecordPatch patch =
+                    kvr::makePatch(readSettingsInput(*a, *anySize), readSettingsInput(*b, *anySize));
+                std::cout << kvr::patchText(patch);
+                return int(patch.changes.empty() ? kDone : kFilesDiffer);
+            }
             std::map<std::string, std::string> fa, fb;
             std::vector<std::string> order;
             std::set<std::string> seen;

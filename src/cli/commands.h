@@ -11,6 +11,7 @@ namespace kvrcli {
 // Exit codes of the command-line tool. `diff` says "the files differ" with 1, as diff(1)
 // and cmp(1) do; no game file is touched there. A game file that cannot be read is
 // kFileAccess, one that cannot be written kOtherError, as any output that cannot be.
+// `apply` refuses patches that set one value to different values with kPatchConflict.
 enum Exit : int {
     kDone = 0,
     kFileAccess = 1,
@@ -18,6 +19,7 @@ enum Exit : int {
     kUsage = 2,
     kOtherError = 3,
     kChecksumMismatch = 4,
+    kPatchConflict = 5,
 };
 
 using Action = std::function<int()>;

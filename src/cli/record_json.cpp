@@ -1,7 +1,7 @@
 #include "cli/record_json.h"
 
-#include "core/ansi.h"
 #include "core/errors.h"
+#include "game/field_json.h"
 #include "game/record_fields.h"
 
 #include <algorithm>
@@ -111,47 +111,6 @@ const json* find(const json& root, const std::vector<std::string>& path)
     throw kvr::GeneralError("field " + path + ": " + why);
 }
 
-// The text as the game's code page, refused rather than changed: a character the game
-// cannot show, or more than the field holds, would otherwise be lost without a word.
-std::string fieldText(const kvr::RecordField& f, const json& v)
-{
-    const std::string name = kvr::fieldName(f);
-    if (!v.is_string())
-        refuse(name, "expected text");
-    std::string outside;
-    const std::optional<std::string> text = kvr::utf8ToAnsiExactly(v.get<std::string>(), &outside);
-    if (!text)
-        refuse(name, "\"" + outside + "\" is not a character of the game's code page (Windows-1252)");
-    if (text->size() > f.capacity)
-        refuse(name, std::to_string(text->size()) + " characters, the field holds at most " +
-                         std::to_string(f.capacity));
-    return *text;
-}
-
-void applyField(kvr::SettingsRecord& r, const kvr::RecordField& f, const json& v)
-{
-    const std::string name = kvr::fieldName(f);
-    auto number = [&](long max) {
-        if (!v.is_number_integer() || v.get<long>() < 0 || v.get<long>() > max)
-            refuse(name, "expected a whole number from 0 to " + std::to_string(max));
-        return v.get<long>();
-    };
-    switch (f.kind) {
-    case kvr::FieldKind::Byte: r.setByte(f.offset, std::uint8_t(number(255))); break;
-    case kvr::FieldKind::Word: r.setWord(f.offset, std::uint16_t(number(65535))); break;
-    case kvr::FieldKind::Flag:
-        // Other bytes travel in raw_bytes, so a 2 here is a typing slip, not a value.
-        if (v.is_boolean())
-            r.setByte(f.offset, v.get<bool>() ? 1 : 0);
-        else if (v.is_number_integer() && (v.get<long>() == 0 || v.get<long>() == 1))
-            r.setByte(f.offset, std::uint8_t(v.get<long>()));
-        else
-            refuse(name, "expected true or false");
-        break;
-    case kvr::FieldKind::Text: r.setShortString(f.offset, f.capacity, fieldText(f, v)); break;
-    }
-}
-
 // The keys of the named fields as a tree; "#n" stands for array index n.
 struct KeyTree {
     std::map<std::string, KeyTree> children;
@@ -221,7 +180,7 @@ kvr::SettingsRecord fromFields(const json& j, bool requireAll)
                 throw kvr::GeneralError("field " + kvr::fieldName(f) + " is missing");
             continue;
         }
-        applyField(r, f, *v);
+        kvr::setFieldJson(r, f, *v);
     }
     return r;
 }
@@ -243,17 +202,7 @@ ordered_json recordToJson(const kvr::SettingsRecord& record)
 {
     ordered_json j = ordered_json::object();
     for (const auto& f : kvr::recordFields()) {
-        ordered_json& slot = at(j, f.path);
-        switch (f.kind) {
-        case kvr::FieldKind::Byte: slot = record.byte(f.offset); break;
-        case kvr::FieldKind::Word: slot = record.word(f.offset); break;
-        case kvr::FieldKind::Flag: {
-            // Any byte but 0 counts as on; raw_bytes below keeps the byte itself.
-            slot = record.byte(f.offset) != 0;
-            break;
-        }
-        case kvr::FieldKind::Text: slot = kvr::ansiToUtf8(record.shortString(f.offset, f.capacity)); break;
-        }
+        at(j, f.path) = ordered_json(kvr::fieldJson(f, record));
     }
     ordered_json unused = ordered_json::object();
     for (const auto& u : kUnused)

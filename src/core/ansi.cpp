@@ -67,6 +67,12 @@ Decoded decodeAt(std::string_view utf8, std::size_t i)
 
 } // namespace
 
+bool isAnsiCharacter(char32_t c)
+{
+    const bool control = c < 0x20 || (c >= 0x7F && c < 0xA0);
+    return !control && toAnsi(c).has_value();
+}
+
 std::string ansiToUtf8(std::string_view ansi)
 {
     std::string out;

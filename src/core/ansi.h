@@ -18,4 +18,8 @@ std::string utf8ToAnsi(std::string_view utf8);
 // not UTF-8); `outside`, when given, then receives the first such character.
 std::optional<std::string> utf8ToAnsiExactly(std::string_view utf8, std::string* outside = nullptr);
 
+// Whether the game can show the character in a name: it has a byte of its own in the
+// code page and is not a control character.
+bool isAnsiCharacter(char32_t c);
+
 } // namespace kvr

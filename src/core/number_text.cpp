@@ -73,4 +73,9 @@ std::int64_t typedWholeNumber(std::string_view text)
     return *value;
 }
 
+std::int64_t typedInRange(std::string_view text, FieldRange range)
+{
+    return clampedToRange(typedWholeNumber(text), range);
+}
+
 } // namespace kvr

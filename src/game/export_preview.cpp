@@ -7,18 +7,13 @@
 
 namespace kvr {
 
-std::string ValueChange::line() const
-{
-    return label + ": " + before + " \u2192 " + after + (unit.empty() ? "" : " " + unit);
-}
-
 ExportPreview previewExport(const GameContext& context, const SettingsRecord& record, std::optional<Editor> editor)
 {
     // Reading into a copy keeps every value the game does not hold as the record has it.
     SettingsRecord game = record;
     readGameValues(context, game, editor);
     ExportPreview preview;
-    for (const RecordField& field : recordFields()) {
+    for (const RecordField& field : shownFields()) {
         if (!field.editor || (editor && field.editor != editor))
             continue;
         const std::string before = fieldValueText(field, game);

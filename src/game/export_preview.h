@@ -2,6 +2,7 @@
 
 #include "game/block_table.h"
 #include "game/game_context.h"
+#include "game/value_change.h"
 
 #include <optional>
 #include <string>
@@ -10,18 +11,6 @@
 namespace kvr {
 
 class SettingsRecord;
-
-// One value an export would change in the game.
-struct ValueChange {
-    std::string name;   // as in the JSON form: "engine_power.qualifying[2]"
-    std::string label;  // as the editors call it: "Team 3 engine, qualifying"
-    std::string before; // in the game now
-    std::string after;  // in the record
-    std::string unit;
-
-    // "Team 3 engine, qualifying: 650 → 700 BHP"
-    std::string line() const;
-};
 
 // What "Export all data" (no editor) or one editor's "Export data into game" would do.
 struct ExportPreview {

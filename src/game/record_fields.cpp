@@ -37,7 +37,11 @@ std::string driverOfSlot(int slot)
     return "Team " + num((slot + 1) / 2) + (slot % 2 ? " 1st" : " 2nd") + " driver";
 }
 
-std::vector<RecordField> makeFields()
+// The track consumption words as they are shown (one value each) or as the JSON form
+// keeps them (a low and a high byte each).
+enum class TrackWords { Whole, AsBytes };
+
+std::vector<RecordField> makeFields(TrackWords trackWords)
 {
     using K = FieldKind;
     using E = Editor;
@@ -123,14 +127,21 @@ std::vector<RecordField> makeFields()
     for (int team = 1; team <= rec::kTeams; ++team)
         t.add({"nose_cones", idx(team - 1)}, rec::nose(team), K::Byte, E::Noses,
               "Team " + num(team) + " nose cone raised");
-    for (int track = 0; track < rec::kTracks; ++track)
-        for (int b = 0; b < int(rec::kTrackRecordSize); ++b) {
-            std::string what = b < 9 ? kTrackBytes[b]
-                               : b < 11 ? std::string("fuel consumption, ") + (b == 9 ? "low" : "high") + " byte"
-                                        : std::string("tyre consumption, ") + (b == 11 ? "low" : "high") + " byte";
-            t.add({"track_data", idx(track), idx(b)}, rec::trackData(track, b), K::Byte, E::Tracks,
-                  "Track " + num(track + 1) + " " + what);
+    for (int track = 0; track < rec::kTracks; ++track) {
+        const std::string name = "Track " + num(track + 1) + " ";
+        for (int b = 0; b < 9; ++b)
+            t.add({"track_data", idx(track), idx(b)}, rec::trackData(track, b), K::Byte, E::Tracks, name + kTrackBytes[b]);
+        for (const auto& [first, what] : {std::pair{9, "fuel consumption"}, std::pair{11, "tyre consumption"}}) {
+            if (trackWords == TrackWords::Whole) {
+                t.add({"track_data", idx(track), idx(first) + ".." + num(first + 1)}, rec::trackData(track, first),
+                      K::Word, E::Tracks, name + what);
+                continue;
+            }
+            for (int b = first; b <= first + 1; ++b)
+                t.add({"track_data", idx(track), idx(b)}, rec::trackData(track, b), K::Byte, E::Tracks,
+                      name + what + ", " + (b == first ? "low" : "high") + " byte");
         }
+    }
     return t.fields;
 }
 
@@ -138,7 +149,13 @@ std::vector<RecordField> makeFields()
 
 const std::vector<RecordField>& recordFields()
 {
-    static const std::vector<RecordField> fields = makeFields();
+    static const std::vector<RecordField> fields = makeFields(TrackWords::AsBytes);
+    return fields;
+}
+
+const std::vector<RecordField>& shownFields()
+{
+    static const std::vector<RecordField> fields = makeFields(TrackWords::Whole);
     return fields;
 }
 

@@ -28,6 +28,11 @@ struct RecordField {
 // Every named field, in the order of the JSON form.
 const std::vector<RecordField>& recordFields();
 
+// The values as the editors show them, for the lists of what an export would change:
+// the fields above, but a track's fuel and tyre consumption, each two bytes in the JSON
+// form, are one word each ("track_data[2][9..10]").
+const std::vector<RecordField>& shownFields();
+
 // "engine_power.qualifying[2]".
 std::string fieldName(const RecordField& field);
 

@@ -1,6 +1,8 @@
 #include "textures/bitmap_check.h"
 
 #include "graphics/dib.h"
+#include "core/errors.h"
+#include "textures/jam_convert.h"
 
 namespace kvr {
 
@@ -20,6 +22,17 @@ std::optional<std::string> bitmapProblem(const TDIB& bitmap, int width, int heig
         return std::nullopt;
     return what + " must be an 8-bit (256 colour) bitmap of " + std::to_string(width) + " x " + std::to_string(height) +
            " pixels; this is " + describeBitmap(bitmap) + ".";
+}
+
+std::optional<std::string> textureBitmapProblem(std::span<const std::uint8_t> bitmapFile)
+{
+    try {
+        textureFromBitmap(bitmapFile);
+    } catch (const GeneralError& e) {
+        std::string reason = e.what();
+        return "The converter cannot put it into the game: " + reason + ".";
+    }
+    return std::nullopt;
 }
 
 } // namespace kvr

@@ -12,12 +12,44 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
 
+#include <algorithm>
+#include <utility>
+
 namespace kvrgui {
+
+namespace {
+
+// The line a box is typed in: the box itself, or an editable combo box's line.
+QLineEdit* typedLine(QObject* box)
+{
+    if (auto* line = qobject_cast<QLineEdit*>(box))
+        return line;
+    if (auto* combo = qobject_cast<QComboBox*>(box))
+        return combo->lineEdit();
+    return nullptr;
+}
+
+// Undo and redo keys that the box would take for a history of its own that is empty.
+bool keyForRecord(QObject* box, QKeyEvent* key)
+{
+    QLineEdit* line = typedLine(box);
+    if (!line || line->isReadOnly())
+        return false;
+    const QKeySequence pressed(key->keyCombination());
+    if (key->matches(QKeySequence::Undo))
+        return !line->isUndoAvailable();
+    const bool redo = key->matches(QKeySequence::Redo) || pressed == QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z) ||
+                      pressed == QKeySequence(Qt::CTRL | Qt::Key_Y);
+    return redo && !line->isRedoAvailable();
+}
+
+} // namespace
 
 EditorWindow::EditorWindow(EditorServices& services, kvr::Editor editor, const QString& caption, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), m_services(services), m_editor(editor)
@@ -51,6 +83,14 @@ EditorWindow::EditorWindow(EditorServices& services, kvr::Editor editor, const Q
             refresh();
     });
     EnterAsTab::enable(this);
+}
+
+EditorWindow::~EditorWindow()
+{
+    // Going, the window takes the focus from its box, whose check would then call into a
+    // window already half gone.
+    for (QObject* child : findChildren<QObject*>())
+        disconnect(child, nullptr, this, nullptr);
 }
 
 QLineEdit* shownValueBox(QWidget* parent, const QString& name)
@@ -92,7 +132,43 @@ void EditorWindow::edit(const QString& what, const std::function<void(kvr::Setti
 {
     if (m_refreshing)
         return;
-    guarded([&] { m_services.document.change(what, change, mergeKey); });
+    runGuarded(m_services, [&] {
+        try {
+            m_services.document.change(what, change, mergeKey);
+        } catch (const kvr::GeneralError& e) {
+            refuse(e.what());
+        }
+    });
+    // A refused or held input shows the stored value again.
+    refresh();
+}
+
+void EditorWindow::refuse(const std::string& message)
+{
+    if (std::find(m_refusals.begin(), m_refusals.end(), message) != m_refusals.end())
+        return;
+    m_refusals.push_back(message);
+    if (m_refusals.size() == 1 && !m_awaitedPopup)
+        QMetaObject::invokeMethod(this, &EditorWindow::showRefusals, Qt::QueuedConnection);
+}
+
+void EditorWindow::showRefusals()
+{
+    if (m_refusals.empty())
+        return;
+    if (QWidget* popup = QApplication::activePopupWidget()) {
+        // A message box closes every popup, and one closed before its own loop began
+        // would leave that loop running for ever: wait until it has gone.
+        m_awaitedPopup = popup;
+        popup->installEventFilter(this);
+        connect(popup, &QObject::destroyed, this, [this] {
+            m_awaitedPopup = nullptr;
+            QMetaObject::invokeMethod(this, &EditorWindow::showRefusals, Qt::QueuedConnection);
+        });
+        return;
+    }
+    for (const std::string& message : std::exchange(m_refusals, {}))
+        m_services.prompt.warn(message);
 }
 
 void EditorWindow::showText(QLineEdit* box, const QString& text)
@@ -136,6 +212,8 @@ void EditorWindow::showEvent(QShowEvent* event)
             w->setFocusPolicy(Qt::StrongFocus);
             w->installEventFilter(this);
         }
+        if (qobject_cast<QLineEdit*>(w))
+            w->installEventFilter(this);
     }
     QDialog::showEvent(event);
     refresh();
@@ -143,6 +221,17 @@ void EditorWindow::showEvent(QShowEvent* event)
 
 bool EditorWindow::eventFilter(QObject* watched, QEvent* event)
 {
+    if (event->type() == QEvent::ShortcutOverride && keyForRecord(watched, static_cast<QKeyEvent*>(event))) {
+        // Left unclaimed, the key reaches the Edit menu's action.
+        event->ignore();
+        return true;
+    }
+    if (watched == m_awaitedPopup && event->type() == QEvent::Hide) {
+        m_awaitedPopup->removeEventFilter(this);
+        disconnect(m_awaitedPopup, &QObject::destroyed, this, nullptr);
+        m_awaitedPopup = nullptr;
+        QMetaObject::invokeMethod(this, &EditorWindow::showRefusals, Qt::QueuedConnection);
+    }
     if (event->type() == QEvent::Wheel) {
         auto* w = qobject_cast<QWidget*>(watched);
         if (w && !w->hasFocus()) {

@@ -3,9 +3,11 @@
 #include "game/block_table.h"
 
 #include <QDialog>
+#include <QPointer>
 
 #include <functional>
 #include <string>
+#include <vector>
 
 class QHBoxLayout;
 class QLineEdit;
@@ -22,7 +24,8 @@ struct EditorServices;
 
 // What every editor window has: the four buttons "Import data from game", "Export data
 // into game", "Restore original data" and "Back" with their actions and messages, Enter
-// moving on as Tab does, Escape as "Back", and a fresh view of the record whenever it
+// moving on as Tab does, Escape as "Back", undo and redo keys reaching the record from a
+// box with nothing of its own to undo, and a fresh view of the record whenever it
 // changes, whoever changed it.
 // A box that shows a value the window works out from the record: it can be selected and
 // copied, never typed into, and Tab passes it by.
@@ -32,6 +35,7 @@ class EditorWindow : public QDialog {
     Q_OBJECT
 public:
     EditorWindow(EditorServices& services, kvr::Editor editor, const QString& caption, QWidget* parent = nullptr);
+    ~EditorWindow() override;
 
     QPushButton* importButton() const { return m_import; }
     QPushButton* exportButton() const { return m_export; }
@@ -45,7 +49,7 @@ protected:
     virtual void showRecord() = 0;
 
     // Changes the record: one undo step named `what`. A rule that refuses the input
-    // throws GeneralError, which is shown and changes nothing.
+    // throws GeneralError, which changes nothing; its message is shown by refuse().
     void edit(const QString& what, const std::function<void(kvr::SettingsRecord&)>& change,
               const void* mergeKey = nullptr);
     // The typing in a box or the drag of a slider has ended: the next edit is a new step.
@@ -66,6 +70,12 @@ protected:
     // Runs an action: a game file failure ends the program, any other error is shown.
     void guarded(const std::function<void()>& action);
 
+    // Tells the user why a box's value was not taken. A box is checked as the focus
+    // leaves it, often on the way into a popup or a message, so the message waits until
+    // that event is done and no popup is open; the same message waiting twice is shown
+    // once.
+    void refuse(const std::string& message);
+
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -82,6 +92,8 @@ private slots:
     void onRestore();
 
 private:
+    void showRefusals();
+
     EditorServices& m_services;
     kvr::Editor m_editor;
     bool m_refreshing = false;
@@ -90,6 +102,8 @@ private:
     QPushButton* m_restore;
     QPushButton* m_back;
     QMenuBar* m_menuBar;
+    std::vector<std::string> m_refusals;
+    QPointer<QWidget> m_awaitedPopup;
 };
 
 } // namespace kvrgui

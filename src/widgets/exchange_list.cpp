@@ -61,6 +61,14 @@ void ExchangeList::keyPressEvent(QKeyEvent* event)
         endDrag();
         return;
     }
+    // Alt+Up and Alt+Down exchange the current line with its neighbour, as a drag onto it would.
+    const int step = event->key() == Qt::Key_Up ? -1 : event->key() == Qt::Key_Down ? 1 : 0;
+    if (step != 0 && event->modifiers() == Qt::AltModifier && !m_dragging) {
+        const int line = currentRow();
+        if (line >= 0 && line + step >= 0 && line + step < count())
+            emit linesDropped(line, line + step);
+        return;
+    }
     QListWidget::keyPressEvent(event);
 }
 

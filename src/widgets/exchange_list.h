@@ -7,6 +7,7 @@ namespace kvrgui {
 // A list whose lines are exchanged by dragging one onto another with the left mouse
 // button. The list itself moves nothing: it reports the two lines, and its owner
 // changes the record and fills the list again. Escape during a drag cancels it.
+// Alt+Up and Alt+Down exchange the current line with the one above or below.
 class ExchangeList : public QListWidget {
     Q_OBJECT
 public:

@@ -57,6 +57,27 @@ TEST_F(Cli, DeclinedTrackQuestionStopsWithANoteAndExitZero)
     EXPECT_TRUE(fs::exists(game() / "CIRCUITS" / "F1CT16.DAT"));
 }
 
+// A settings file saved while the track data was unread holds none: its export reads the
+// game's track data instead of writing zeros into the track files.
+TEST_F(Cli, ASettingsFileWithoutTrackDataLeavesTheTrackFilesAlone)
+{
+    makeGame();
+    fs::rename(game() / "CIRCUITS", file("circuits"));
+    auto r = cli({"import", "--game", game().string(), "--output", file("a.KVS").string(), "--home", home().string()});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    fs::remove_all(game() / "CIRCUITS"); // the empty folder the track question leaves
+    fs::rename(file("circuits"), game() / "CIRCUITS");
+    const auto before = snapshot(game() / "CIRCUITS");
+    auto exp = cli({"export", "--game", game().string(), "--input", file("a.KVS").string(), "--home", home().string()});
+    ASSERT_EQ(exp.exitCode, 0) << exp.err;
+    EXPECT_TRUE(snapshot(game() / "CIRCUITS") == before);
+    auto only = cli({"export", "--game", game().string(), "--input", file("a.KVS").string(), "--only", "tracks",
+                     "--home", home().string()});
+    EXPECT_EQ(only.exitCode, 3);
+    EXPECT_NE(only.err.find("holds no track data"), std::string::npos) << only.err;
+    EXPECT_TRUE(snapshot(game() / "CIRCUITS") == before);
+}
+
 TEST_F(Cli, DemoGameFromTheProgramsOwnDataHasItsTextures)
 {
     // The shipped data holds the demo textures: the start-up helmet import needs the sheet.

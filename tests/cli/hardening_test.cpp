@@ -463,7 +463,8 @@ TEST_F(Hardening, AWriterThatWaitedForTheLockBuildsOnWhatTheHolderWrote)
         {
             const kvr::GameFolderLock first(game());
             second = start(args);
-            for (int i = 0; i < 2000 && !holdsOpen(second, game() / kvr::GameFolderLock::kFileName); ++i)
+            // A loaded machine with the sanitizers may take seconds to start it.
+            for (int i = 0; i < 60000 && !holdsOpen(second, game() / kvr::GameFolderLock::kFileName); ++i)
                 ::usleep(1000);
             ASSERT_TRUE(holdsOpen(second, game() / kvr::GameFolderLock::kFileName)) << "it never waited";
             kvr::GameFile exe = kvr::GameFile::open(game() / "KVR.EXE");

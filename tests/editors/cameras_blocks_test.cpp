@@ -161,7 +161,10 @@ const EditRow kEdits[] = {
     {"typing the same number shorter keeps the word", kvr::cameras::AngleX, 22475, "123", 22475},
     {"a new angle is stored", kvr::cameras::AngleX, 22475, "123.5", 22482},
     {"a negative distance", kvr::cameras::DistanceX, 0, "-60", 0xFFC4},
-    {"a height beyond 16 bits keeps the low 16 bits", kvr::cameras::Height, 0, "70000", 4464},
+    {"a height above the signed range stops at its top", kvr::cameras::Height, 0, "70000", 0x7FFF},
+    {"a distance below it stops at its bottom", kvr::cameras::DistanceY, 0, "-40000", 0x8000},
+    {"a tuning value stops at the largest word", kvr::cameras::Tuning1, 0, "65537", 0xFFFF},
+    {"an angle turns round", kvr::cameras::AngleX, 0, "270", 0xC000},
     {"blanks around a tuning value", kvr::cameras::Tuning2, 0, " 40000 ", 40000},
 };
 

@@ -64,12 +64,12 @@ struct EditRow {
 
 const EditRow kEdits[] = {
     {"a plain value", "1234", 1234},
-    {"70000 keeps its low 16 bits", "70000", 4464},
-    {"-1 keeps its low 16 bits", "-1", 65535},
+    {"70000 stops at the largest value", "70000", 65535},
+    {"-1 stops at 0", "-1", 0},
     {"the largest value", "65535", 65535},
 };
 
-TEST(FailureEdits, EditBoxStoresLow16Bits)
+TEST(FailureEdits, EditBoxHoldsTheWordsRange)
 {
     for (const EditRow& r : kEdits) {
         kvr::SettingsRecord record;

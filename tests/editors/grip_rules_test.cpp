@@ -56,34 +56,34 @@ struct TypedRow {
     const char* what;
     GripTable table;
     long long typed;
-    bool stored;
+    std::uint16_t stored;
 };
 
-TEST(GripRules, TypedValueStoredOnlyInRange)
+TEST(GripRules, TypedValueIsHeldWithinTheTablesRange)
 {
     const TypedRow rows[] = {
-        {"17016 is stored", GripTable::Qualifying, 17016, true},
-        {"17017 is dropped", GripTable::Qualifying, 17017, false},
-        {"-1 is dropped", GripTable::OtherSessions, -1, false},
-        {"0 is stored", GripTable::OtherSessions, 0, true},
-        {"range 32767 is stored", GripTable::Range, 32767, true},
-        {"range 32768 is dropped", GripTable::Range, 32768, false},
-        {"range 17017 is fine", GripTable::Range, 17017, true},
+        {"17016 is stored", GripTable::Qualifying, 17016, 17016},
+        {"17017 stops at the top", GripTable::Qualifying, 17017, 17016},
+        {"-1 stops at 0", GripTable::OtherSessions, -1, 0},
+        {"0 is stored", GripTable::OtherSessions, 0, 0},
+        {"range 32767 is stored", GripTable::Range, 32767, 32767},
+        {"range 32768 stops at the top", GripTable::Range, 32768, 32767},
+        {"range 17017 is fine", GripTable::Range, 17017, 17017},
     };
     for (const TypedRow& r : rows) {
         SCOPED_TRACE(r.what);
         SettingsRecord record = fullRoster();
         record.setWord(gripOffset(r.table, 7), 555);
-        EXPECT_EQ(storeTypedGrip(record, r.table, 7, r.typed), r.stored);
-        EXPECT_EQ(record.word(gripOffset(r.table, 7)), r.stored ? r.typed : 555);
+        EXPECT_TRUE(storeTypedGrip(record, r.table, 7, r.typed));
+        EXPECT_EQ(record.word(gripOffset(r.table, 7)), r.stored);
     }
 }
 
 TEST(GripRules, TypedTextAndStepThatAreNotNumbersAreRefused)
 {
     SettingsRecord record = fullRoster();
-    EXPECT_TRUE(editTypedGrip(record, GripTable::Range, 3, " 32767"));
-    EXPECT_FALSE(editTypedGrip(record, GripTable::Range, 3, "32768"));
+    EXPECT_TRUE(editTypedGrip(record, GripTable::Range, 3, " 32760"));
+    EXPECT_TRUE(editTypedGrip(record, GripTable::Range, 3, "40000"));
     EXPECT_EQ(record.word(rec::gripRange(3)), 32767);
     const SettingsRecord before = record;
     EXPECT_THROW(editTypedGrip(record, GripTable::Qualifying, 3, "fast"), GeneralError);

@@ -68,20 +68,6 @@ SettingsRecord allTeamsAt(std::uint16_t qualifying, std::uint16_t other)
     return record;
 }
 
-TEST(PowerRules, ClampAfterTypingCoversBothTablesButOnlyTeams1To14)
-{
-    SettingsRecord record = allTeamsAt(2000, 65535);
-    clampShownTeams(record);
-    for (int team = 1; team <= 14; ++team) {
-        EXPECT_EQ(record.word(rec::enginePowerQualifying(team)), 1579) << team;
-        EXPECT_EQ(record.word(rec::enginePowerRace(team)), 1579) << team;
-    }
-    for (int slot = 15; slot <= 20; ++slot) {
-        EXPECT_EQ(record.word(rec::enginePowerQualifying(slot)), 2000) << slot;
-        EXPECT_EQ(record.word(rec::enginePowerRace(slot)), 65535) << slot;
-    }
-}
-
 TEST(PowerRules, StepsTouchOnlyTheChosenTableOfTeams1To14)
 {
     SettingsRecord record = allTeamsAt(700, 600);
@@ -117,22 +103,22 @@ TEST(PowerRules, HumanBhpHasNoEditorLimit)
     EXPECT_EQ(humanPowerFromTyped(70000), 65535);
 }
 
-TEST(PowerRules, TypedBoxesStoreTheNumbersAndReportTheRest)
+TEST(PowerRules, ATypedBoxStoresItsOwnTeamAlone)
 {
     SettingsRecord record = allTeamsAt(700, 600);
-    record.setWord(rec::enginePowerRace(9), 3000);  // read from the game above the top
-    std::vector<std::string> boxes(14, "700");
-    boxes[0] = " 2000 ";
-    boxes[2] = "12a";
-    boxes[3] = "";
-    boxes[13] = "-7";
-    EXPECT_EQ(storeTypedTeamPower(record, PowerKind::Qualifying, boxes), (std::vector<std::string>{"12a", ""}));
-    EXPECT_EQ(record.word(rec::enginePowerQualifying(1)), 1579) << "clamped";
-    EXPECT_EQ(record.word(rec::enginePowerQualifying(3)), 700) << "not a number: kept";
-    EXPECT_EQ(record.word(rec::enginePowerQualifying(4)), 700) << "empty: kept";
+    record.setWord(rec::enginePowerRace(9), 15000);  // read from the game above the top
+    record.setWord(rec::enginePowerQualifying(2), 15000);
+    editTypedTeamPower(record, PowerKind::Qualifying, 1, " 2000 ");
+    editTypedTeamPower(record, PowerKind::Qualifying, 14, "-7");
+    editTypedTeamPower(record, PowerKind::Qualifying, 2, "15000");
+    EXPECT_EQ(record.word(rec::enginePowerQualifying(1)), 1579) << "held at the top";
     EXPECT_EQ(record.word(rec::enginePowerQualifying(14)), 0);
-    EXPECT_EQ(record.word(rec::enginePowerRace(9)), 1579) << "the other table is clamped too";
-    EXPECT_EQ(record.word(rec::enginePowerQualifying(15)), 700);
+    EXPECT_EQ(record.word(rec::enginePowerQualifying(2)), 15000) << "the value shown is left as it is";
+    EXPECT_EQ(record.word(rec::enginePowerRace(9)), 15000) << "no other value is touched";
+    const SettingsRecord before = record;
+    EXPECT_THROW(editTypedTeamPower(record, PowerKind::Qualifying, 3, "12a"), GeneralError);
+    EXPECT_THROW(editTypedTeamPower(record, PowerKind::Qualifying, 3, ""), GeneralError);
+    EXPECT_TRUE(record == before);
 }
 
 TEST(PowerRules, TypedHumanBoxAndStepRefuseTextThatIsNotANumber)

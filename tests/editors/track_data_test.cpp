@@ -314,12 +314,12 @@ struct TextRow {
     std::uint16_t wordValue;
 };
 
-TEST(TrackEdits, BoxTextsKeptModuloOrUndone)
+TEST(TrackEdits, BoxTextsHeldInRangeOrUndone)
 {
     const TextRow rows[] = {
-        {"300 in a gear field stores 44", "300", 44, 300},
-        {"70000 in a consumption field stores 4464", "70000", 0x70, 4464},
-        {"-1 wraps to the largest value", "-1", 255, 65535},
+        {"300 in a gear field stores 255", "300", 255, 300},
+        {"70000 in a consumption field stores 65535", "70000", 255, 65535},
+        {"-1 stops at 0", "-1", 0, 0},
         {"a letter keeps the stored value", "a", 17, 1717},
         {"an empty field keeps the stored value", "", 17, 1717},
         {"a decimal is not a whole number", "1.5", 17, 1717},

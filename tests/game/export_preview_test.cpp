@@ -60,7 +60,16 @@ INSTANTIATE_TEST_SUITE_P(
                         r.setWord(rec::gripQualifying(1), 9000);
                     },
                     Editor::Grip,
-                    {"grip.qualifying[0] | Car 1 grip, qualifying: 16400 → 9000"}}),
+                    {"grip.qualifying[0] | Car 1 grip, qualifying: 16400 → 9000"}},
+        // A track's consumption is one word, however the JSON form keeps it.
+        PreviewCase{"TrackConsumptionIsOneValue",
+                    [](kvr::SettingsRecord& r) {
+                        r.setWord(rec::trackData(1, 9), 2500);
+                        r.setWord(rec::trackData(1, 11), 1000);
+                    },
+                    Editor::Tracks,
+                    {"track_data[1][9..10] | Track 2 fuel consumption: 2437 → 2500",
+                     "track_data[1][11..12] | Track 2 tyre consumption: 923 → 1000"}}),
     [](const auto& info) { return std::string(nameOf(info)); });
 
 } // namespace

@@ -66,10 +66,11 @@ private slots:
         QCOMPARE(h.document.record().word(rec::camera(2, AngleZ)), std::uint16_t(0x8000));
         type(w.box(AngleY), QStringLiteral("0.01"));
         QCOMPARE(h.document.record().word(rec::camera(2, AngleY)), std::uint16_t(2));
-        type(w.box(Tuning2), QStringLiteral("65537"));
-        QCOMPARE(h.document.record().word(rec::camera(2, Tuning2)), std::uint16_t(1));
+        type(w.box(Tuning2), QStringLiteral("40000"));
+        QCOMPARE(h.document.record().word(rec::camera(2, Tuning2)), std::uint16_t(40000));
 
         type(w.box(Height), QStringLiteral("high"));
+        QCoreApplication::processEvents();
         QCOMPARE(h.prompt.warned.size(), std::size_t(1));
         QCOMPARE(w.box(Height)->text(), QStringLiteral("204"));
         QCOMPARE(h.document.record().word(rec::camera(2, Height)), std::uint16_t(204));
@@ -84,7 +85,7 @@ private slots:
         const auto exe = h.gameFile("KVR.EXE");
         QCOMPARE(gameWord(exe, 2, AngleX), std::uint16_t(0x4000));
         QCOMPARE(gameWord(exe, 2, AngleY), std::uint16_t(2));
-        QCOMPARE(gameWord(exe, 2, Tuning2), std::uint16_t(1));
+        QCOMPARE(gameWord(exe, 2, Tuning2), std::uint16_t(40000));
         for (int record : {9, 10})
             for (int word = 0; word < kWords; ++word)
                 QCOMPARE(gameWord(exe, record, word), gameWord(before, record, word));

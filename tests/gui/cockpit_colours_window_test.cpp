@@ -103,6 +103,29 @@ private slots:
         QVERIFY(h.fatal.empty());
     }
 
+    void anImportKeepsTheChosenTeam()
+    {
+        EditorHarness h;
+        kvrgui::TCColorsForm w(h.services);
+        w.show();
+        w.teamList()->setCurrentRow(3);
+        QCOMPARE(w.selectedTeam(), 4);
+        const int fromGame = stored(h, 4, 0);
+        pressPixel(*w.picture(), swatchX(100), swatchY(100));
+        QCOMPARE(stored(h, 4, 0), 100);
+
+        QTest::mouseClick(w.importButton(), Qt::LeftButton);
+        QCOMPARE(h.prompt.informed.back(), std::string("Data has been imported!"));
+        QCOMPARE(stored(h, 4, 0), fromGame);
+        QCOMPARE(w.selectedTeam(), 4);
+        QCOMPARE(w.teamList()->currentRow(), 3);
+        pressPixel(*w.picture(), swatchX(120), swatchY(120));
+        QTest::mouseClick(w.exportButton(), Qt::LeftButton);
+        const auto state = h.gameFile("F1GSTATE.SAV");
+        QCOMPARE(int(state[kvr::statepos::kCockpitColours + 3 * 3]), 120 - 10);
+        QVERIFY(h.fatal.empty());
+    }
+
     void withoutTheStateFileTheExecutableGetsTheColours()
     {
         EditorHarness h;

@@ -36,7 +36,7 @@ private slots:
         QCOMPARE(w.valueList()->currentRow(), 2);
 
         w.valueEdit()->selectAll();
-        QTest::keyClicks(w.valueEdit(), QStringLiteral("70000"));
+        QTest::keyClicks(w.valueEdit(), QStringLiteral("4464"));
         QTest::keyClick(w.valueEdit(), Qt::Key_Return);
         QCOMPARE(kvr::failureValue(h.document.record(), 4), std::uint16_t(4464));
         QCOMPARE(w.slider(4)->value(), 4464);
@@ -46,6 +46,7 @@ private slots:
         w.valueEdit()->selectAll();
         QTest::keyClicks(w.valueEdit(), QStringLiteral("abc"));
         QTest::keyClick(w.valueEdit(), Qt::Key_Return);
+        QCoreApplication::processEvents();
         QCOMPARE(h.prompt.warned.size(), std::size_t(1));
         QCOMPARE(kvr::failureValue(h.document.record(), 4), std::uint16_t(4464));
         QCOMPARE(w.valueEdit()->text(), QStringLiteral("4464"));
@@ -59,6 +60,52 @@ private slots:
         QCOMPARE(h.prompt.informed.back(), std::string("Data has been exported!"));
         QCOMPARE(gameValue(h, 4), std::uint16_t(4564));
         QVERIFY(h.fatal.empty());
+    }
+
+    // With a team switched off, each row still shows one team: its name, its value and the
+    // slider beside them.
+    void eachRowIsOneTeam()
+    {
+        EditorHarness h;
+        h.document.change("off", [](kvr::SettingsRecord& r) { r.setByte(rec::teamEnabled(3), 0); });
+        const kvr::SettingsRecord before = h.document.record();
+        kvrgui::TFailuresForm w(h.services);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        const QList<QSlider*> sliders = w.findChildren<QSlider*>();
+        QCOMPARE(std::count_if(sliders.begin(), sliders.end(), [](QSlider* s) { return s->isVisible(); }), 13);
+
+        // The sliders of the second and third rows: teams 2 and 4.
+        for (int row : {2, 3}) {
+            auto* s = w.findChild<QSlider*>(QStringLiteral("slider%1").arg(row));
+            QVERIFY(s && s->isVisible());
+            const QRect line = w.teamList()->visualItemRect(w.teamList()->item(row - 1));
+            const int beside = s->mapTo(&w, QPoint(0, s->height() / 2)).y() -
+                               w.teamList()->viewport()->mapTo(&w, line.center()).y();
+            QVERIFY2(std::abs(beside) < line.height() / 2, qPrintable(QString::number(beside)));
+            s->setFocus();
+            QTest::keyClick(s, Qt::Key_Home);
+        }
+        QCOMPARE(kvr::failureValue(h.document.record(), 2), std::uint16_t(0));
+        QCOMPARE(kvr::failureValue(h.document.record(), 4), std::uint16_t(0));
+        QCOMPARE(kvr::failureValue(h.document.record(), 3), kvr::failureValue(before, 3));
+        QCOMPARE(w.valueList()->item(1)->text(), QStringLiteral("0"));
+        QCOMPARE(w.valueList()->item(2)->text(), QStringLiteral("0"));
+
+        QTest::mouseClick(w.exportButton(), Qt::LeftButton);
+        QCOMPARE(gameValue(h, 2), std::uint16_t(0));
+        QCOMPARE(gameValue(h, 4), std::uint16_t(0));
+        QCOMPARE(gameValue(h, 3), kvr::failureValue(before, 3));
+        QVERIFY(gameValue(h, 3) != 0);
+
+        // An import keeps the team chosen.
+        w.teamList()->setCurrentRow(4);
+        QCOMPARE(w.selectedTeam(), 6);
+        QTest::mouseClick(w.importButton(), Qt::LeftButton);
+        QCOMPARE(h.prompt.informed.back(), std::string("Data has been imported!"));
+        QCOMPARE(w.selectedTeam(), 6);
+        QCOMPARE(w.teamList()->currentRow(), 4);
+        QCOMPARE(w.valueEdit()->text(), QString::number(gameValue(h, 6)));
     }
 
     void aSliderDragIsOneStepAndRestoreShowsAtOnce()

@@ -56,11 +56,12 @@ private slots:
         typeInto(w.valueEdit(), QStringLiteral("17016"));
         QCOMPARE(stored(h, rec::gripRace(5)), std::uint16_t(17016));
         QCOMPARE(w.firstValueList()->item(1)->text(), QStringLiteral("17016"));
-        // Out of range: dropped without a word; not a number: told. Neither changes it.
+        // Out of range: held at the top without a word; not a number: told and not stored.
         typeInto(w.valueEdit(), QStringLiteral("17017"));
         QCOMPARE(w.valueEdit()->text(), QStringLiteral("17016"));
         QVERIFY(h.prompt.warned.empty());
         typeInto(w.valueEdit(), QStringLiteral("abc"));
+        QCoreApplication::processEvents();
         QCOMPARE(h.prompt.warned, std::vector<std::string>{"'abc' is not a valid number."});
         QCOMPARE(stored(h, rec::gripRace(5)), std::uint16_t(17016));
 

@@ -82,12 +82,39 @@ private slots:
         QTest::mouseRelease(w.sheetPicture(), Qt::LeftButton, {}, QPoint(240, 7));
         QCOMPARE(kvr::copyCell(h.helmets.sheet(), 3), helmet20);
 
+        // By keyboard: Space picks helmet 7, Space on line 9 swaps the two; Escape puts a
+        // picked helmet down without closing the window.
+        const Bytes helmet7 = kvr::copyCell(h.helmets.sheet(), 7);
+        const Bytes helmet8 = kvr::copyCell(h.helmets.sheet(), 8);
+        const Bytes helmet9 = kvr::copyCell(h.helmets.sheet(), 9);
+        QListWidget* list = w.driverList();
+        list->setFocus();
+        list->setCurrentRow(7);
+        QTest::keyClick(list, Qt::Key_Space);
+        QVERIFY(list->item(7)->font().bold());
+        QTest::keyClick(list, Qt::Key_Down);
+        QTest::keyClick(list, Qt::Key_Down);
+        QTest::keyClick(list, Qt::Key_Space);
+        QCOMPARE(kvr::copyCell(h.helmets.sheet(), 7), helmet9);
+        QCOMPARE(kvr::copyCell(h.helmets.sheet(), 9), helmet7);
+        QCOMPARE(kvr::helmetPixels(h.helmets.singleHelmet()), helmet7);
+        QVERIFY(!list->item(7)->font().bold());
+        QTest::keyClick(list, Qt::Key_Space);
+        QTest::keyClick(list, Qt::Key_Escape);
+        QVERIFY(w.isVisible());
+        QTest::keyClick(list, Qt::Key_Up);
+        QTest::keyClick(list, Qt::Key_Space);
+        QCOMPARE(kvr::copyCell(h.helmets.sheet(), 8), helmet8);
+        QTest::keyClick(list, Qt::Key_Escape);
+
         QTest::mouseClick(w.exportButton(), Qt::LeftButton);
         QCOMPARE(h.prompt.informed, std::vector<std::string>{"Data has been exported!"});
         QVERIFY2(h.prompt.warned.empty(), h.prompt.warned.empty() ? "" : h.prompt.warned.front().c_str());
         const kvr::TDIB written = h.gameSheet();
         QCOMPARE(kvr::copyCell(written, 3), helmet20);
         QCOMPARE(kvr::copyCell(written, 20), helmet3);
+        QCOMPARE(kvr::copyCell(written, 7), helmet9);
+        QCOMPARE(kvr::copyCell(written, 9), helmet7);
         QCOMPARE(kvr::copyCell(written, 4), kvr::copyCell(h.helmets.sheet(), 4));
         QVERIFY(fs::exists(h.game() / "GAMEJAMS" / "HELMETS1.JAM.orig"));
     }
@@ -128,6 +155,32 @@ private slots:
         QCOMPARE(h.prompt.warned.size(), std::size_t(1));
         QVERIFY(QString::fromStdString(h.prompt.warned[0]).contains("74 x 15"));
         QCOMPARE(kvr::copyCell(h.helmets.sheet(), 7), helmet7);
+        QVERIFY(h.prompt.unexpected.empty());
+    }
+
+    // A sheet the converter would not read is refused when it is loaded, not at the
+    // export.
+    void aSheetTheConverterRefusesIsRefusedWhenLoaded()
+    {
+        HelmetHarness h;
+        kvrgui::THelmetForm w(h.services);
+        w.show();
+        const Bytes before = h.helmets.sheet().saveToBytes();
+        Bytes sheet = kvr::encodeBitmap8(kvr::IndexedPicture(256, 180, 5));
+        sheet[26] = 2; // two colour planes: the header of the right size and depth, but not one a texture reads
+        const fs::path file = h.root() / "planes.bmp";
+        std::ofstream(file, std::ios::binary).write(reinterpret_cast<const char*>(sheet.data()), std::streamsize(sheet.size()));
+
+        h.prompt.fileAnswers = {file};
+        QTest::mouseClick(w.loadAllButton(), Qt::LeftButton);
+        QCOMPARE(h.prompt.warned.size(), std::size_t(1));
+        QVERIFY2(QString::fromStdString(h.prompt.warned[0]).contains("cannot be used"), h.prompt.warned[0].c_str());
+        QVERIFY(h.helmets.sheet().saveToBytes() == before);
+
+        QTest::mouseClick(w.exportButton(), Qt::LeftButton);
+        QCOMPARE(h.prompt.informed.back(), std::string("Data has been exported!"));
+        QCOMPARE(h.prompt.warned.size(), std::size_t(1));
+        QVERIFY(h.gameSheet().saveToBytes() == before);
         QVERIFY(h.prompt.unexpected.empty());
     }
 

@@ -2,6 +2,8 @@
 #include "editors/jams/jam_window.h"
 #include "graphics/bitmap_writer.h"
 #include "textures/converter.h"
+#include "textures/jam_convert.h"
+#include "textures/jam_file.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -27,7 +29,24 @@ struct JamHarness : EditorHarness {
         return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     }
     fs::path exchangeFile() const { return context.home.tempDir() / kvr::kCarExchangeFile; }
+    fs::path bitmapFile(const std::string& name, const kvr::IndexedPicture& picture, bool runLength) const
+    {
+        const fs::path file = root() / name;
+        const Bytes bytes = kvr::encodeBitmap8(picture, {.runLength = runLength});
+        std::ofstream(file, std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+        return file;
+    }
 };
+
+kvr::IndexedPicture stripes(int width, int height)
+{
+    kvr::IndexedPicture p(width, height);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            p.set(x, y, std::uint8_t(x / 8 * 16 + y % 5));
+    return p;
+}
 
 } // namespace
 
@@ -91,6 +110,51 @@ private slots:
         expected.loadFromBytes(bitmap);
         QVERIFY(std::ranges::equal(w.jams().picture().pixels(), expected.pixels()));
         QVERIFY(!fs::exists(h.exchangeFile()));
+        QVERIFY(h.prompt.unexpected.empty());
+    }
+
+    // "Load bitmap" takes what "Import from game" gives: the texture's own size, plain or
+    // run-length compressed.
+    void aLoadedPaintingFollowsTheTexturesOwnSize()
+    {
+        JamHarness h;
+        kvr::JamTexture small;
+        small.width = 128;
+        small.height = 80;
+        small.pixels.assign(128 * 80, 9);
+        const Bytes smallJam = kvr::encodeJam(small);
+        std::ofstream(h.game() / "GAMEJAMS" / "LOTUS.JAM", std::ios::binary)
+            .write(reinterpret_cast<const char*>(smallJam.data()), std::streamsize(smallJam.size()));
+        kvrgui::TJamForm w(h.services);
+        w.show();
+
+        // A compressed painting of the usual size.
+        w.fileList()->setCurrentRow(2);
+        h.prompt.fileAnswers = {h.bitmapFile("usual.bmp", stripes(256, 164), true)};
+        QTest::mouseClick(w.loadButton(), Qt::LeftButton);
+        QVERIFY2(h.prompt.warned.empty(), h.prompt.warned.empty() ? "" : h.prompt.warned[0].c_str());
+        QTest::mouseClick(w.exportButton(), Qt::LeftButton);
+        QCOMPARE(h.prompt.informed.back(), std::string("Bitmap has been exported!"));
+        const kvr::JamTexture benetton = kvr::readJamFile(h.game() / "GAMEJAMS" / "BENETTON.JAM");
+        QCOMPARE(benetton.width, std::uint16_t(256));
+        QCOMPARE(benetton.at(200, 163), std::uint8_t(200 / 8 * 16 + 163 % 5));
+
+        // A texture of another size takes a painting of its size, and only that.
+        w.fileList()->setCurrentRow(5);
+        h.prompt.fileAnswers = {h.bitmapFile("wide.bmp", stripes(256, 164), false)};
+        QTest::mouseClick(w.loadButton(), Qt::LeftButton);
+        QCOMPARE(h.prompt.warned.size(), std::size_t(1));
+        QVERIFY2(QString::fromStdString(h.prompt.warned[0]).contains("LOTUS.JAM is 128 x 80 pixels"),
+                 h.prompt.warned[0].c_str());
+        h.prompt.fileAnswers = {h.bitmapFile("small.bmp", stripes(128, 80), true)};
+        QTest::mouseClick(w.loadButton(), Qt::LeftButton);
+        QCOMPARE(h.prompt.warned.size(), std::size_t(1));
+        QCOMPARE(w.jams().picture().width(), std::uint16_t(128));
+        QTest::mouseClick(w.exportButton(), Qt::LeftButton);
+        QCOMPARE(h.prompt.informed.back(), std::string("Bitmap has been exported!"));
+        const kvr::JamTexture lotus = kvr::readJamFile(h.game() / "GAMEJAMS" / "LOTUS.JAM");
+        QCOMPARE(lotus.height, std::uint16_t(80));
+        QCOMPARE(lotus.at(127, 79), std::uint8_t(127 / 8 * 16 + 79 % 5));
         QVERIFY(h.prompt.unexpected.empty());
     }
 

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QToolTip>
 #include <QWheelEvent>
 #include <QtTest>
 
@@ -25,6 +26,13 @@ class NamesWindowTest : public QObject {
     static std::string padded(const std::string& name, std::size_t width)
     {
         return name + std::string(width - name.size(), '\0');
+    }
+
+    // Keys with any character on them, as a keyboard of another language types them.
+    static void typeAny(QWidget* box, const QString& text)
+    {
+        for (const QChar c : text)
+            QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(c), Qt::NoModifier);
     }
 
     static void typeInto(QComboBox* box, const QString& text)
@@ -89,6 +97,39 @@ private slots:
         QCOMPARE(bytesAt(state, kvr::statepos::kTeamNames + 13, 13), std::string("Nordvik Racin"));
         QCOMPARE(bytesAt(state, kvr::statepos::kDriverNames + 32 * 24, 24), padded("Ines Marrow", 24));
         QVERIFY(kvr::computeChecksum(state) == kvr::storedChecksum(state));
+    }
+
+    // A name box takes, as the user types, only what its field holds and the game can
+    // show, and says why it refuses the rest.
+    void nameBoxesTakeOnlyWhatTheGameCanHold()
+    {
+        EditorHarness h;
+        kvrgui::TNamesForm w(h.services);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QComboBox* team = w.teamNameBox();
+        team->setFocus();
+        team->lineEdit()->selectAll();
+        typeAny(team, QStringLiteral("Caf\u00e9\u0416s \u20ac"));
+        QCOMPARE(team->currentText(), QStringLiteral("Caf\u00e9s \u20ac"));
+        QVERIFY2(QToolTip::text().contains(QStringLiteral("cannot show \u201c\u0416\u201d")), qPrintable(QToolTip::text()));
+        QTest::keyClicks(team, QStringLiteral("1234567"));
+        QCOMPARE(team->currentText(), QStringLiteral("Caf\u00e9s \u20ac123456"));
+        QVERIFY2(QToolTip::text().contains(QStringLiteral("at most 13 characters")), qPrintable(QToolTip::text()));
+        QTest::keyClick(team, Qt::Key_Return);
+
+        QComboBox* driver = w.driverNameBox(true);
+        driver->setFocus();
+        driver->lineEdit()->selectAll();
+        typeAny(driver, QStringLiteral("\u0141ukasz \u00d8stberg-Lindqvist Jr"));
+        QTest::keyClick(driver, Qt::Key_Return);
+
+        QTest::mouseClick(w.exportButton(), Qt::LeftButton);
+        const auto exe = h.gameFile("KVR.EXE");
+        QCOMPARE(bytesAt(exe, kvr::positionOf(kvr::Row::TeamNames, 0), 13), std::string("Caf\xE9s \x80" "123456"));
+        const int car = h.document.record().byte(rec::carNumber(1));
+        QCOMPARE(bytesAt(exe, kvr::positionOf(kvr::Row::DriverNames, 0) + std::uint32_t(car - 1) * 24, 24),
+                 std::string("ukasz \xD8stberg-Lindqvist "));
     }
 
     void theWheelPassingOverABoxChangesNothing()

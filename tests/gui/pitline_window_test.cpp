@@ -72,6 +72,23 @@ class PitLineWindowTest : public QObject {
         QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, lineCentre(list, 5));
         QCOMPARE(pitOrder(h.document.record()), order);
 
+        // By keyboard: Alt+Down twice walks the team on line 4 (pit 6) down two pits; the
+        // ends of the list go no further.
+        list->setFocus();
+        list->setCurrentRow(4);
+        QTest::keyClick(list, Qt::Key_Down, Qt::AltModifier);
+        QTest::keyClick(list, Qt::Key_Down, Qt::AltModifier);
+        std::swap(order[5], order[6]);
+        std::swap(order[6], order[7]);
+        QCOMPARE(pitOrder(h.document.record()), order);
+        QCOMPARE(list->currentRow(), 6);
+        list->setCurrentRow(0);
+        QTest::keyClick(list, Qt::Key_Up, Qt::AltModifier);
+        list->setCurrentRow(12);
+        QTest::keyClick(list, Qt::Key_Down, Qt::AltModifier);
+        QCOMPARE(pitOrder(h.document.record()), order);
+        QVERIFY(!list->toolTip().isEmpty());
+
         QTest::mouseClick(w.exportButton(), Qt::LeftButton);
         QCOMPARE(h.prompt.informed.back(), std::string("Data has been exported!"));
         const auto exe = h.gameFile("KVR.EXE");

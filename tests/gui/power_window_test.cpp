@@ -46,9 +46,10 @@ private slots:
         QCOMPARE(w.bhpEdit(3)->text(), QStringLiteral("1579"));
         QCOMPARE(w.bhpSlider(3)->value(), 1579);
 
-        // A box without a number is told and shows its value again; the others are stored.
-        w.bhpEdit(5)->setText(QStringLiteral("800"));
+        // A box without a number is told and shows its value again.
+        typeInto(w.bhpEdit(5), QStringLiteral("800"));
         typeInto(w.bhpEdit(4), QStringLiteral("x"));
+        QCoreApplication::processEvents();
         QCOMPARE(h.prompt.warned, std::vector<std::string>{"'x' is not a valid number."});
         QCOMPARE(w.bhpEdit(4)->text(), QStringLiteral("738"));
         QCOMPARE(stored(h, rec::enginePowerQualifying(4)), std::uint16_t(738));
@@ -94,6 +95,45 @@ private slots:
         for (std::uint32_t i = 0; i < 5; ++i)
             QCOMPARE(exe[site + i], std::uint8_t(0x90));
         QVERIFY(h.fatal.empty());
+    }
+
+    // Values above the bars' range, read from a game or a settings file, show whole and
+    // stay as they are until the user types over them.
+    void boxesShowWholeWordsAndLeaveUntouchedValues()
+    {
+        EditorHarness h;
+        h.document.change("read", [](kvr::SettingsRecord& r) {
+            r.setWord(rec::enginePowerQualifying(1), 15000);
+            r.setWord(rec::enginePowerRace(2), 40000);
+            r.setWord(rec::kHumanPowerQualifying, 65535);
+        });
+        kvrgui::TEPowerForm w(h.services);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QCOMPARE(w.bhpEdit(1)->text(), QStringLiteral("15000"));
+        QCOMPARE(w.bhpSlider(1)->value(), 1579);
+        QCOMPARE(w.humanPowerEdit()->text(), QStringLiteral("65535"));
+
+        // Passing through the boxes, and typing in another one, changes nothing else.
+        w.bhpEdit(1)->setFocus();
+        QTest::keyClick(w.bhpEdit(1), Qt::Key_Tab);
+        typeInto(w.bhpEdit(3), QStringLiteral("800"));
+        w.humanPowerEdit()->setFocus();
+        QTest::keyClick(w.humanPowerEdit(), Qt::Key_Tab);
+        w.otherSessionsChoice()->click();
+        QCOMPARE(w.bhpEdit(2)->text(), QStringLiteral("40000"));
+        typeInto(w.bhpEdit(2), QStringLiteral("40000"));
+        typeInto(w.bhpEdit(4), QStringLiteral("801"));
+
+        QTest::mouseClick(w.exportButton(), Qt::LeftButton);
+        const auto exe = h.gameFile("KVR.EXE");
+        const std::uint32_t block = kvr::positionOf(kvr::Row::EnginePower, 0);
+        QCOMPARE(wordAt(exe, block), std::uint16_t((15000 + 32817) & 0xFFFF));
+        QCOMPARE(wordAt(exe, block + 2 * 2), std::uint16_t(800 + 32817));
+        QCOMPARE(wordAt(exe, block + 40 + 2), std::uint16_t((40000 + 32817) & 0xFFFF));
+        QCOMPARE(wordAt(exe, block + 40 + 2 * 3), std::uint16_t(801 + 32817));
+        QCOMPARE(wordAt(exe, kvr::positionOf(kvr::Row::HumanPowerQualifying, 0)), std::uint16_t(65535));
+        QVERIFY(h.prompt.warned.empty());
     }
 
     void anImportShowsAtOnceAndEscapeCloses()

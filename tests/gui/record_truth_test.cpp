@@ -135,6 +135,7 @@ class RecordTruthTest : public QObject {
         QVERIFY(kvr::writeSettingsFile(a, edited));
         prompt.fileAnswers = {a};
         trigger(form, "loadSettingsAction");
+        QVERIFY2(!form.document().trackDataKnown(), "a file saved before the track data was read holds none");
         form.document().change("edit", [](kvr::SettingsRecord& r) { kvr::setFailureValue(r, 2, 777); });
         std::ofstream(s.home.data("ORIGIN.SET"), std::ios::binary) << std::string(100, 'x');
         trigger(form, "restoreOriginalAction");

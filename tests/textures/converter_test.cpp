@@ -133,7 +133,7 @@ TEST_F(ConverterTest, PaintingImportedAndLoadedPaintingExported)
     const Bytes painting = kvr::encodeBitmap8(kvrtest::noisePicture(256, 164, 11));
     kvrtest::writeFile(m_root / "mine.bmp", painting);
     prompt.fileAnswers.push_back(m_root / "mine.bmp");
-    editor.loadBitmap(prompt);
+    editor.loadBitmap(prompt, converter(), game());
     editor.exportToGame(prompt, converter(), game());
     EXPECT_EQ(prompt.informed.back(), "Bitmap has been exported!");
     EXPECT_TRUE(prompt.warned.empty());
@@ -215,7 +215,7 @@ TEST_F(ConverterTest, TexturesInAnotherFormatAreRefusedAndTheEditorSaysWhy)
     kvrtest::writeFile(m_root / "mine.bmp", kvr::encodeBitmap8(kvrtest::noisePicture(256, 164, 11)));
     ScriptedPrompt prompt;
     prompt.fileAnswers.push_back(m_root / "mine.bmp");
-    paintings.loadBitmap(prompt);
+    paintings.loadBitmap(prompt, converter(), game());
     paintings.selectFile(2);
 
     Bytes foreign(46864);

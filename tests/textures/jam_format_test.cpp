@@ -34,6 +34,15 @@ TEST_P(RoundTrip, BitmapToTextureAndBackIsExact)
     EXPECT_EQ(kvr::textureFromBitmap(kvr::encodeBitmap8(picture, {.runLength = true})), texture);
 }
 
+// Noise does not compress; a painting of large areas does, to fewer bytes than its pixels.
+TEST(BitmapToTexture, CompressedShorterThanItsPixels)
+{
+    const kvr::IndexedPicture flat(256, 164, 42);
+    const Bytes compressed = kvr::encodeBitmap8(flat, {.runLength = true});
+    ASSERT_LT(compressed.size(), kvr::encodeBitmap8(flat).size() / 4);
+    EXPECT_EQ(kvr::textureFromBitmap(compressed), kvr::textureFromBitmap(kvr::encodeBitmap8(flat)));
+}
+
 INSTANTIATE_TEST_SUITE_P(SheetSizes, RoundTrip,
                          ::testing::Values(Size{256, 180}, Size{256, 164}, Size{74, 15}, Size{1, 1}, Size{3, 5}),
                          [](const auto& info) {

@@ -110,10 +110,10 @@ std::uint16_t cameraWordFromText(std::uint16_t current, int wordNumber, std::str
             return current;
         return cameraAngleWord(*degrees);
     }
-    const std::optional<std::int64_t> value = parseWholeNumber(text);
-    if (!value)
-        throw GeneralError(notANumberMessage(text));
-    return lowWord(*value);
+    // Distances and the height are signed, the tuning values not.
+    const bool isSigned = wordNumber == cameras::DistanceX || wordNumber == cameras::Height ||
+                          wordNumber == cameras::DistanceY;
+    return std::uint16_t(typedInRange(text, isSigned ? kSignedWordRange : kWordRange));
 }
 
 void editCameraWord(SettingsRecord& record, int camera, int wordNumber, std::string_view text)

@@ -48,7 +48,9 @@ std::string cameraAngleText(std::uint16_t word);
 // The box text of a distance, height or tuning word.
 std::string cameraWordText(std::uint16_t word, int wordNumber);
 
-// The word a box's text stands for when the box is left. For an angle box whose number
+// The word a box's text stands for when the box is left. A distance or height is held
+// within -32768..32767 and a tuning value within 0..65535; an angle turns round (270
+// degrees is -90), since every angle has its word. For an angle box whose number
 // equals the shown value of `current`, `current` is kept: the display rounds to 3
 // significant digits, and merely passing through a box must not move a camera.
 // Throws GeneralError when the text is not a number.

@@ -7,6 +7,7 @@
 #include "graphics/wing_image_view.h"
 #include "widgets/editor_services.h"
 #include "widgets/prompt_qt.h"
+#include "widgets/spoken_name.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -46,6 +47,7 @@ TCameraForm::TCameraForm(EditorServices& services, QWidget* parent)
 
     auto* cameraGroup = new QGroupBox(QStringLiteral(" Select car camera "), this);
     m_cameras = new QListWidget(cameraGroup);
+    setSpokenName(m_cameras, cameraGroup->title());
     m_cameras->setObjectName(QStringLiteral("cameraList"));
     for (int c = 1; c <= kShown; ++c)
         m_cameras->addItem(QStringLiteral("Camera %1").arg(c));

@@ -12,6 +12,7 @@
 #include "widgets/editor_services.h"
 #include "widgets/prompt_qt.h"
 #include "widgets/qt_paths.h"
+#include "widgets/spoken_name.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>
@@ -67,6 +68,7 @@ ColourPictureWindow::ColourPictureWindow(EditorServices& services, const Setup& 
 
     m_teams = new QListWidget(this);
     m_teams->setObjectName(QStringLiteral("teamList"));
+    setSpokenName(m_teams, QStringLiteral("Teams"));
     m_teams->setUniformItemSizes(true);
     m_teams->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_teams->setFixedWidth(m_teams->fontMetrics().averageCharWidth() * kListChars + 2 * m_teams->frameWidth());

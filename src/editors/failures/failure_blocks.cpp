@@ -55,10 +55,7 @@ void editFailureValue(SettingsRecord& record, int team, std::string_view text)
 {
     if (team < 1 || team > rec::kTeams)
         throw std::out_of_range("failure team");
-    const std::optional<std::int64_t> value = parseWholeNumber(text);
-    if (!value)
-        throw GeneralError(notANumberMessage(text));
-    setFailureValue(record, team, lowWord(*value));
+    setFailureValue(record, team, std::uint16_t(typedInRange(text, kWordRange)));
 }
 
 void shiftFailureValues(SettingsRecord& record, int amount)

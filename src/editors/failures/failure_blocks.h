@@ -20,8 +20,8 @@ void writeFailures(GameFile& exe, const SettingsRecord& record, int version);
 std::uint16_t failureValue(const SettingsRecord& record, int slot);
 void setFailureValue(SettingsRecord& record, int slot, std::uint16_t value);
 
-// The edit box: the low 16 bits of the whole number typed (70000 stores 4464). Throws
-// GeneralError when the text is not a number; nothing is stored then.
+// The edit box: the whole number typed, held within 0..65535 (70000 stores 65535).
+// Throws GeneralError when the text is not a number; nothing is stored then.
 void editFailureValue(SettingsRecord& record, int team, std::string_view text);
 
 // The "All" group: adds `amount` (negative to take away) to the values of the teams the

@@ -6,6 +6,7 @@
 #include "editors/failures/failure_blocks.h"
 #include "editors/names/names_rules.h"
 #include "widgets/prompt_qt.h"
+#include "widgets/spoken_name.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -16,6 +17,8 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace kvrgui {
 
@@ -40,9 +43,11 @@ TFailuresForm::TFailuresForm(EditorServices& services, QWidget* parent)
     m_teams->setObjectName(QStringLiteral("teamList"));
     m_values = new QListWidget(this);
     m_values->setObjectName(QStringLiteral("valueList"));
+    setSpokenName(m_teams, QStringLiteral("Teams"));
+    setSpokenName(m_values, QStringLiteral("Car failure values"));
     for (QListWidget* list : {m_teams, m_values}) {
-        list->setFixedHeight(kRowHeight * kvr::rec::kTeams + 4);
         list->setUniformItemSizes(true);
+        list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     }
     m_teams->setMinimumWidth(200);
     m_values->setFixedWidth(70);
@@ -52,16 +57,16 @@ TFailuresForm::TFailuresForm(EditorServices& services, QWidget* parent)
     auto* sliders = new QVBoxLayout;
     sliders->setSpacing(0);
     sliders->setContentsMargins(0, m_teams->frameWidth(), 0, 0);
-    for (int team = 1; team <= kvr::rec::kTeams; ++team) {
+    for (int line = 0; line < kvr::rec::kTeams; ++line) {
         auto* s = new QSlider(Qt::Horizontal, this);
-        s->setObjectName(QStringLiteral("slider%1").arg(team));
+        s->setObjectName(QStringLiteral("slider%1").arg(line + 1));
         s->setRange(0, kvr::failures::kSliderMaximum);
         s->setFixedHeight(kRowHeight);
         s->setMinimumWidth(220);
-        connect(s, &QSlider::valueChanged, this, [this, team](int v) { onSliderMoved(team, v); });
+        connect(s, &QSlider::valueChanged, this, [this, line](int v) { onSliderMoved(line, v); });
         connect(s, &QSlider::sliderReleased, this, [this] { endMerge(); });
         sliders->addWidget(s);
-        m_sliders[std::size_t(team - 1)] = s;
+        m_sliders[std::size_t(line)] = s;
     }
     sliders->addStretch();
     table->addLayout(sliders, 1, 2);
@@ -109,10 +114,17 @@ void TFailuresForm::showEvent(QShowEvent* event)
     EditorWindow::showEvent(event);
 }
 
+QSlider* TFailuresForm::slider(int team) const
+{
+    const auto line = std::find(m_lineTeams.begin(), m_lineTeams.end(), team);
+    return line == m_lineTeams.end() ? nullptr : m_sliders[std::size_t(line - m_lineTeams.begin())];
+}
+
 void TFailuresForm::showRecord()
 {
     const kvr::SettingsRecord& r = record();
     const std::vector<int> teams = kvr::enabledTeams(r);
+    m_lineTeams = teams;
     m_teams->clear();
     m_values->clear();
     int selectedLine = -1;
@@ -125,11 +137,21 @@ void TFailuresForm::showRecord()
         if (teams[line] == m_selectedTeam)
             selectedLine = int(line);
     }
+    for (QListWidget* list : {m_teams, m_values})
+        list->setFixedHeight(kRowHeight * std::max<int>(int(teams.size()), 1) + 2 * list->frameWidth());
     m_teams->setCurrentRow(selectedLine);
     m_values->setCurrentRow(selectedLine);
     showText(m_valueEdit, QString::number(kvr::failureValue(r, m_selectedTeam)));
-    for (int team = 1; team <= kvr::rec::kTeams; ++team)
-        slider(team)->setValue(kvr::failureValue(r, team));
+    // Each row is one team: its name, its value and its slider, which a screen reader
+    // names by that team.
+    for (std::size_t line = 0; line < m_sliders.size(); ++line) {
+        QSlider* s = m_sliders[line];
+        s->setVisible(line < teams.size());
+        if (line < teams.size()) {
+            s->setValue(kvr::failureValue(r, teams[line]));
+            setSpokenName(s, fromAnsi(kvr::teamLine(r, teams[line])) + QStringLiteral(" car failure"));
+        }
+    }
 }
 
 void TFailuresForm::onLineChosen(int line)
@@ -150,10 +172,14 @@ void TFailuresForm::onValueTyped()
     edit(QStringLiteral("Failure value"), [&](kvr::SettingsRecord& r) { kvr::editFailureValue(r, team, text); });
 }
 
-void TFailuresForm::onSliderMoved(int team, int value)
+void TFailuresForm::onSliderMoved(int line, int value)
 {
+    if (refreshing() || std::size_t(line) >= m_lineTeams.size())
+        return;
+    const int team = m_lineTeams[std::size_t(line)];
     edit(QStringLiteral("Failure value"),
-         [&](kvr::SettingsRecord& r) { kvr::setFailureValue(r, team, std::uint16_t(value)); }, slider(team));
+         [&](kvr::SettingsRecord& r) { kvr::setFailureValue(r, team, std::uint16_t(value)); },
+         m_sliders[std::size_t(line)]);
 }
 
 void TFailuresForm::onShift(int sign)

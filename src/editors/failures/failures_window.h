@@ -3,6 +3,7 @@
 #include "widgets/editor_window.h"
 
 #include <array>
+#include <vector>
 
 class QLineEdit;
 class QListWidget;
@@ -10,8 +11,9 @@ class QSlider;
 
 namespace kvrgui {
 
-// "Car failure": one failure value per team, in a list, on a slider per team and in an
-// edit box for the selected team; "+" and "-" move the listed teams by an amount.
+// "Car failure": one failure value per team, in a list and on a slider beside each
+// enabled team's line, and in an edit box for the selected team; "+" and "-" move the
+// listed teams by an amount.
 class TFailuresForm : public EditorWindow {
     Q_OBJECT
 public:
@@ -19,7 +21,8 @@ public:
 
     QListWidget* teamList() const { return m_teams; }
     QListWidget* valueList() const { return m_values; }
-    QSlider* slider(int team) const { return m_sliders[std::size_t(team - 1)]; }
+    // The slider beside a team's line; none for a team the list leaves out.
+    QSlider* slider(int team) const;
     QLineEdit* valueEdit() const { return m_valueEdit; }
     QLineEdit* amountEdit() const { return m_amountEdit; }
     QPushButton* plusButton() const { return m_plus; }
@@ -33,10 +36,12 @@ protected:
 private:
     void onLineChosen(int line);
     void onValueTyped();
-    void onSliderMoved(int team, int value);
+    void onSliderMoved(int line, int value);
     void onShift(int sign);
 
     int m_selectedTeam = 1;
+    // The team on each line of the lists and beside each slider.
+    std::vector<int> m_lineTeams;
     QListWidget* m_teams;
     QListWidget* m_values;
     std::array<QSlider*, 14> m_sliders{};

@@ -26,6 +26,8 @@ std::uint16_t gripMaximum(GripTable table)
     return table == GripTable::Range ? grip::kMaxRange : grip::kMaxGrip;
 }
 
+FieldRange gripRange(GripTable table) { return {0, gripMaximum(table)}; }
+
 std::size_t gripOffset(GripTable table, int carNumber)
 {
     switch (table) {
@@ -41,9 +43,9 @@ std::size_t gripOffset(GripTable table, int carNumber)
 
 bool storeTypedGrip(SettingsRecord& record, GripTable table, int carNumber, long long typed)
 {
-    if (!hasCarEntry(carNumber) || typed < 0 || typed > gripMaximum(table))
+    if (!hasCarEntry(carNumber))
         return false;
-    record.setWord(gripOffset(table, carNumber), std::uint16_t(typed));
+    record.setWord(gripOffset(table, carNumber), std::uint16_t(clampedToRange(typed, gripRange(table))));
     return true;
 }
 

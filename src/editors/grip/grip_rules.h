@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/number_text.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
@@ -17,19 +19,19 @@ inline constexpr std::uint16_t kMaxRange = 32767;
 inline constexpr int kDefaultStep = 100;
 } // namespace grip
 
-// The highest value the editor accepts for a table.
+// The highest value the editor accepts for a table, and the whole range from 0.
 std::uint16_t gripMaximum(GripTable table);
+FieldRange gripRange(GripTable table);
 
 // Where a car's value of a table sits in the settings record (car 1..40).
 std::size_t gripOffset(GripTable table, int carNumber);
 
-// One typed value for one car: stored only when 0..maximum and the car has an entry;
-// otherwise dropped (returns false).
+// One typed value for one car, held within the table's range; dropped (returns false)
+// only when the car has no entry.
 bool storeTypedGrip(SettingsRecord& record, GripTable table, int carNumber, long long typed);
 
 // The value typed for one car. Text that is not a whole number throws GeneralError with
-// the message and changes nothing; a number the table does not accept is dropped
-// (returns false).
+// the message and changes nothing; a number beyond the table's range stops at its end.
 bool editTypedGrip(SettingsRecord& record, GripTable table, int carNumber, std::string_view text);
 
 // "+" and "-" by a step: "+" stops at the maximum, "-" stops at 0. A negative step

@@ -3,6 +3,7 @@
 #include "core/settings_record.h"
 #include "editors/names/names_rules.h"
 #include "widgets/prompt_qt.h"
+#include "widgets/spoken_name.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -97,6 +98,10 @@ TGripForm::TGripForm(EditorServices& services, QWidget* parent)
     for (QListWidget* list : {m_firstValues, m_secondValues})
         list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scrollTogether(m_firstDrivers, m_firstValues);
+    setSpokenName(m_firstDrivers, QStringLiteral("First drivers"));
+    setSpokenName(m_firstValues, QStringLiteral("First drivers' grip"));
+    setSpokenName(m_secondDrivers, QStringLiteral("Second drivers"));
+    setSpokenName(m_secondValues, QStringLiteral("Second drivers' grip"));
     scrollTogether(m_secondDrivers, m_secondValues);
     connect(m_firstDrivers, &QListWidget::currentRowChanged, this, [this](int line) { onLineChosen(false, line); });
     connect(m_firstValues, &QListWidget::currentRowChanged, this, [this](int line) { onLineChosen(false, line); });

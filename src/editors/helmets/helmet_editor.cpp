@@ -3,6 +3,7 @@
 #include "core/errors.h"
 #include "core/user_prompt.h"
 #include "graphics/bitmap_writer.h"
+#include "textures/bitmap_check.h"
 #include "textures/converter.h"
 
 namespace kvr {
@@ -126,10 +127,35 @@ bool HelmetEditor::release(int x, int y)
     if (source < 0 || !available() || !target || *target == source || !hasHelmet(*target))
         return false;
     m_selected = *target;
-    const auto targetPixels = copyCell(m_sheet, *target);
-    pasteCell(m_sheet, source, targetPixels);
-    pasteCell(m_sheet, *target, m_buffer);
+    swapCells(source, *target);
     return true;
+}
+
+bool HelmetEditor::pickOrSwap()
+{
+    if (!available() || !hasHelmet(m_selected)) {
+        m_dragSource = -1;
+        return false;
+    }
+    if (m_dragSource < 0 || !hasHelmet(m_dragSource)) {
+        m_dragSource = m_selected;
+        return false;
+    }
+    const int source = m_dragSource;
+    m_dragSource = -1;
+    if (source == m_selected)
+        return false;
+    swapCells(source, m_selected);
+    // The selected line shows the helmet it holds now.
+    modeSelect(m_selected);
+    return true;
+}
+
+void HelmetEditor::swapCells(int a, int b)
+{
+    const auto pixelsOfA = copyCell(m_sheet, a);
+    pasteCell(m_sheet, a, copyCell(m_sheet, b));
+    pasteCell(m_sheet, b, pixelsOfA);
 }
 
 void HelmetEditor::loadHelmet(const fs::path& file)
@@ -145,7 +171,12 @@ void HelmetEditor::loadHelmet(const fs::path& file)
 
 void HelmetEditor::loadSheet(const fs::path& file)
 {
-    takeSheet(loadChecked(file, sheetProblem));
+    const TDIB sheet = loadChecked(file, sheetProblem);
+    // The sheet goes into the game as it is held; an export is no time to learn that the
+    // converter will not read it.
+    if (const auto problem = textureBitmapProblem(sheet.saveToBytes()))
+        throw GeneralError("\"" + file.string() + "\" cannot be used. " + *problem);
+    takeSheet(sheet);
 }
 
 void HelmetEditor::saveHelmetAsBitmap(UserPrompt& prompt)

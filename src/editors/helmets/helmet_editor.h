@@ -55,6 +55,12 @@ class HelmetEditor {
     // Mouse release: over another helmet with a line, the two change places (mode
     // swap) and true is returned. The drag source is cleared either way.
     bool release(int x, int y);
+    // The keyboard's swap: the first call picks the selected helmet, a call on another
+    // line swaps the two (true), a call on the picked line puts it down again.
+    bool pickOrSwap();
+    // The helmet picked by pickOrSwap() or pressed on the sheet; -1 when none.
+    int picked() const { return m_dragSource; }
+    void putDown() { m_dragSource = -1; }
 
     // The four file buttons: ask for a file, act, report problems. A refused file
     // changes nothing.
@@ -75,6 +81,7 @@ class HelmetEditor {
   private:
     bool hasHelmet(int line) const { return line >= 0 && line < int(m_lines.size()) && line < helmets::kCount; }
     void modeSelect(int line);
+    void swapCells(int a, int b);
     void takeSheet(const TDIB& sheet);
     void ensureSingleHelmet();
 

@@ -9,11 +9,13 @@
 #include "widgets/prompt_qt.h"
 #include "widgets/record_document.h"
 #include "widgets/show_first_prompt.h"
+#include "widgets/spoken_name.h"
 
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QMouseEvent>
@@ -117,7 +119,13 @@ THelmetForm::THelmetForm(EditorServices& services, QWidget* parent)
     auto* drivers = new QGroupBox(QStringLiteral(" Drivers "), this);
     m_drivers = new QListWidget(drivers);
     m_drivers->setObjectName(QStringLiteral("driverList"));
+    setSpokenName(m_drivers, drivers->title());
     m_drivers->setMinimumWidth(170);
+    const QString swapHint = QStringLiteral(
+        "Drag a helmet onto another to swap the two; or press Space on one driver, then Space on another.");
+    m_drivers->setToolTip(swapHint);
+    m_sheet->setToolTip(swapHint);
+    m_drivers->installEventFilter(this);
     (new QVBoxLayout(drivers))->addWidget(m_drivers);
 
     auto button = [this](const char* name, const char* text) {
@@ -223,6 +231,12 @@ void THelmetForm::showHelmets()
     m_showing = true;
     const int selected = m_helmets.selected();
     m_drivers->setCurrentRow(selected < m_drivers->count() ? selected : -1);
+    // The helmet picked by the keyboard stands out until it is swapped or put down.
+    for (int line = 0; line < m_drivers->count(); ++line) {
+        QFont font = m_drivers->font();
+        font.setBold(line == m_helmets.picked());
+        m_drivers->item(line)->setFont(font);
+    }
     m_showing = false;
 
     if (!m_helmets.available()) {
@@ -248,6 +262,23 @@ void THelmetForm::onHelmetChosen(int line)
     if (m_showing || line < 0)
         return;
     act([&](kvr::UserPrompt&) { m_helmets.selectLine(line); });
+}
+
+bool THelmetForm::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_drivers && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Space && key->modifiers() == Qt::NoModifier) {
+            act([this](kvr::UserPrompt&) { m_helmets.pickOrSwap(); });
+            return true;
+        }
+        // Escape puts a picked helmet down before it closes the window.
+        if (key->key() == Qt::Key_Escape && m_helmets.picked() >= 0) {
+            act([this](kvr::UserPrompt&) { m_helmets.putDown(); });
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void THelmetForm::onSheetPressed(QPoint at)

@@ -6,7 +6,6 @@
 #include "core/settings_record.h"
 #include "core/user_prompt.h"
 #include "editors/names/names_rules.h"
-#include "graphics/dib.h"
 #include "textures/bitmap_check.h"
 #include "textures/converter.h"
 
@@ -37,6 +36,8 @@ std::string quoted(const fs::path& p)
 
 void CarJamEditor::show(const SettingsRecord& record)
 {
+    // The textures may have changed while the window was closed.
+    m_textureSizes = {};
     showTeams(record);
 }
 
@@ -78,33 +79,48 @@ void CarJamEditor::take(std::vector<std::uint8_t> bitmapFile)
 {
     TDIB256 picture;
     picture.loadFromBytes(bitmapFile);
+    m_textureSizes[std::size_t(m_fileLine)] = PaintingSize{picture.width(), picture.height()};
     m_picture = std::move(picture);
     m_bitmapFile = std::move(bitmapFile);
 }
 
-void CarJamEditor::loadBitmap(const fs::path& file)
+void CarJamEditor::loadBitmap(const fs::path& file, std::optional<PaintingSize> textureSize)
 {
     std::vector<std::uint8_t> bytes = readPictureFile(file, kMaxPixelBytes * 4);
-    TDIB probe;
-    try {
-        probe.loadFromBytes(bytes);
-    } catch (const GeneralError& e) {
-        throw GeneralError(quoted(file) + " cannot be loaded: " + e.what());
-    }
-    if (const auto problem = bitmapProblem(probe, kPaintingWidth, kPaintingHeight, "A car painting"))
+    if (const auto problem = textureBitmapProblem(bytes))
         throw GeneralError(quoted(file) + " cannot be used. " + *problem);
-    try {
-        take(std::move(bytes));
-    } catch (const GeneralError& e) {
-        throw GeneralError(quoted(file) + " cannot be loaded: " + e.what());
-    }
+    TDIB256 picture;
+    picture.loadFromBytes(bytes);
+    const PaintingSize size{picture.width(), picture.height()};
+    auto sizeText = [](PaintingSize s) { return std::to_string(s.width) + " x " + std::to_string(s.height); };
+    if (textureSize && size != *textureSize)
+        throw GeneralError(quoted(file) + " cannot be used. The texture " + std::string(selectedFile()) + " is " +
+                           sizeText(*textureSize) + " pixels, and so must its painting be; this bitmap is " +
+                           sizeText(size) + ".");
+    m_picture = std::move(picture);
+    m_bitmapFile = std::move(bytes);
 }
 
-void CarJamEditor::loadBitmap(UserPrompt& prompt)
+std::optional<PaintingSize> CarJamEditor::textureSize(const Converter& converter, const fs::path& gameDir)
+{
+    std::optional<PaintingSize>& known = m_textureSizes[std::size_t(m_fileLine)];
+    if (!known) {
+        try {
+            TDIB256 texture;
+            texture.loadFromBytes(converter.importCarJam(gameDir, selectedFile()));
+            known = PaintingSize{texture.width(), texture.height()};
+        } catch (const GeneralError&) {
+            return std::nullopt;
+        }
+    }
+    return known;
+}
+
+void CarJamEditor::loadBitmap(UserPrompt& prompt, const Converter& converter, const fs::path& gameDir)
 {
     if (const auto file = prompt.chooseFile(bitmapDialog(FileRequest::Mode::Open))) {
         try {
-            loadBitmap(*file);
+            loadBitmap(*file, textureSize(converter, gameDir));
         } catch (const GeneralError& e) {
             prompt.warn(e.what());
         }
@@ -146,6 +162,7 @@ void CarJamEditor::exportToGame(UserPrompt& prompt, const Converter& converter, 
         prompt.warn(e.what());
         return;
     }
+    m_textureSizes[std::size_t(m_fileLine)] = PaintingSize{m_picture.width(), m_picture.height()};
     m_gameBitmapFile = m_bitmapFile;
     prompt.inform(kBitmapExported);
 }

@@ -3,6 +3,7 @@
 #include "editors/jams/car_jam_files.h"
 #include "graphics/dib256.h"
 
+#include <array>
 #include <cstdint>
 #include <filesystem>
 #include <optional>
@@ -19,6 +20,12 @@ class UserPrompt;
 
 inline constexpr const char* kBitmapImported = "Bitmap has been imported!";
 inline constexpr const char* kBitmapExported = "Bitmap has been exported!";
+
+struct PaintingSize {
+    int width = 0;
+    int height = 0;
+    bool operator==(const PaintingSize&) const = default;
+};
 
 // Everything the car JAMs window does apart from drawing: the texture file list, the
 // list of enabled teams kept in step with it, the picture (the bitmap file's bytes,
@@ -51,12 +58,20 @@ class CarJamEditor {
     const TDIB256& picture() const { return m_picture; }
     std::span<const std::uint8_t> bitmapFile() const { return m_bitmapFile; }
 
-    // A painting from a file: it must be an 8-bit bitmap of 256 x 164 pixels. Throws
-    // GeneralError naming what is needed; the picture keeps what it had.
-    void loadBitmap(const std::filesystem::path& file);
+    // A painting from a file, by the rule a painting imported from the game follows: an
+    // 8-bit bitmap, plain or run-length compressed, of the texture's own size (any size
+    // when that is not known). Throws GeneralError naming what is needed; the picture
+    // keeps what it had.
+    void loadBitmap(const std::filesystem::path& file, std::optional<PaintingSize> textureSize);
+
+    // The selected texture's size as the converter gives it: remembered from its last
+    // import in this showing, or asked of the converter now. None when the converter
+    // cannot give it (the texture is missing or damaged): the converter then takes a
+    // painting of any size.
+    std::optional<PaintingSize> textureSize(const Converter& converter, const std::filesystem::path& gameDir);
 
     // The buttons. Saving and exporting do nothing while the picture is empty.
-    void loadBitmap(UserPrompt& prompt);
+    void loadBitmap(UserPrompt& prompt, const Converter& converter, const std::filesystem::path& gameDir);
     void saveAsBitmap(UserPrompt& prompt);
     void importFromGame(UserPrompt& prompt, const Converter& converter, const std::filesystem::path& gameDir);
     void exportToGame(UserPrompt& prompt, const Converter& converter, const std::filesystem::path& gameDir);
@@ -69,6 +84,7 @@ class CarJamEditor {
 
     std::vector<std::string> m_teams;
     int m_fileLine = 0;
+    std::array<std::optional<PaintingSize>, kCarJamFiles.size()> m_textureSizes{};
     TDIB256 m_picture;
     std::vector<std::uint8_t> m_bitmapFile;
     std::vector<std::uint8_t> m_gameBitmapFile;

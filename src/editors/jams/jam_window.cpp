@@ -9,6 +9,7 @@
 #include "widgets/prompt_qt.h"
 #include "widgets/record_document.h"
 #include "widgets/show_first_prompt.h"
+#include "widgets/spoken_name.h"
 
 #include <QFrame>
 #include <QGridLayout>
@@ -36,6 +37,7 @@ TJamForm::TJamForm(EditorServices& services, QWidget* parent)
         auto* group = new QGroupBox(QString::fromLatin1(heading), this);
         auto* l = new QListWidget(group);
         l->setObjectName(QString::fromLatin1(name));
+        setSpokenName(l, QString::fromLatin1(heading));
         l->setFixedWidth(kListWidth);
         (new QVBoxLayout(group))->addWidget(l);
         return std::pair{group, l};
@@ -95,7 +97,11 @@ TJamForm::TJamForm(EditorServices& services, QWidget* parent)
     connect(m_files, &QListWidget::currentRowChanged, this, &TJamForm::onFileChosen);
     connect(m_teams, &QListWidget::currentRowChanged, this, &TJamForm::onTeamChosen);
     connect(m_load, &QPushButton::clicked, this,
-            [this] { act([this](kvr::UserPrompt& prompt) { m_jams.loadBitmap(prompt); }); });
+            [this] {
+                act([this](kvr::UserPrompt& prompt) {
+                    m_jams.loadBitmap(prompt, converter(), m_services.context.gameDir());
+                });
+            });
     connect(m_save, &QPushButton::clicked, this,
             [this] { act([this](kvr::UserPrompt& prompt) { m_jams.saveAsBitmap(prompt); }); });
     connect(m_import, &QPushButton::clicked, this, [this] {

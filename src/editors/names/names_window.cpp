@@ -1,7 +1,9 @@
 #include "editors/names/names_window.h"
 
 #include "core/settings_record.h"
+#include "widgets/game_text_box.h"
 #include "widgets/prompt_qt.h"
+#include "widgets/spoken_name.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -50,6 +52,7 @@ TNamesForm::TNamesForm(EditorServices& services, QWidget* parent)
 {
     m_teams = new QListWidget(this);
     m_teams->setObjectName(QStringLiteral("teamList"));
+    setSpokenName(m_teams, QStringLiteral("Teams"));
     m_teams->setUniformItemSizes(true);
     m_teams->setFixedSize(220, kRowHeight * rec::kTeams + 2 * m_teams->frameWidth());
     m_teams->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -110,6 +113,12 @@ TNamesForm::TNamesForm(EditorServices& services, QWidget* parent)
             box->addItem(QString::number(car));
         box->setMaxVisibleItems(kvr::names::kLastCarNumber);
     }
+    setSpokenName(m_teamName, QStringLiteral("Team name"));
+    setSpokenName(m_engineName, QStringLiteral("Engine name"));
+    setSpokenName(m_firstDriver, QStringLiteral("1st driver name"));
+    setSpokenName(m_secondDriver, QStringLiteral("2nd driver name"));
+    setSpokenName(m_firstNumber, QStringLiteral("1st driver number"));
+    setSpokenName(m_secondNumber, QStringLiteral("2nd driver number"));
     m_enabled = new QCheckBox(QStringLiteral("Enabled"), teamData);
     m_enabled->setObjectName(QStringLiteral("enabledCheck"));
     m_numberZero = new QCheckBox(QStringLiteral("First driver - '0'"), teamData);
@@ -199,7 +208,7 @@ QComboBox* TNamesForm::makeNameBox(const QString& objectName, int maxChars)
     // completion slips another name in.
     box->setInsertPolicy(QComboBox::NoInsert);
     box->setCompleter(nullptr);
-    box->lineEdit()->setMaxLength(maxChars);
+    limitToGameText(box->lineEdit(), maxChars);
     box->setMaxVisibleItems(20);
     return box;
 }

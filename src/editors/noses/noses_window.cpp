@@ -4,6 +4,7 @@
 #include "editors/names/names_rules.h"
 #include "editors/noses/nose_blocks.h"
 #include "widgets/prompt_qt.h"
+#include "widgets/spoken_name.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -20,6 +21,7 @@ TNosesForm::TNosesForm(EditorServices& services, QWidget* parent)
 {
     auto* teams = new QGroupBox(QStringLiteral(" Teams "), this);
     m_teams = new QListWidget(teams);
+    setSpokenName(m_teams, teams->title());
     m_teams->setObjectName(QStringLiteral("teamList"));
     m_teams->setUniformItemSizes(true);
     m_teams->setMinimumWidth(160);

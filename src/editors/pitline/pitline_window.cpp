@@ -4,6 +4,7 @@
 #include "editors/pitline/pit_line_blocks.h"
 #include "widgets/exchange_list.h"
 #include "widgets/prompt_qt.h"
+#include "widgets/spoken_name.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -24,8 +25,12 @@ TPitLineForm::TPitLineForm(EditorServices& services, QWidget* parent)
     auto* order = new QGroupBox(QStringLiteral(" Pit order "), this);
     m_pitOrder = new ExchangeList(order);
     m_pitOrder->setObjectName(QStringLiteral("pitOrderList"));
+    setSpokenName(m_pitOrder, order->title());
     m_pitOrder->setUniformItemSizes(true);
     m_pitOrder->setMinimumWidth(160);
+    m_pitOrder->setToolTip(QStringLiteral(
+        "Drag a team onto another to swap their pits; or press Alt+Up or Alt+Down to swap the chosen team with its "
+        "neighbour."));
     m_pitOrder->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     auto* orderLayout = new QVBoxLayout(order);
     orderLayout->addWidget(new QLabel(QStringLiteral("pit line entry"), order));

@@ -4,9 +4,7 @@
 #include "core/settings_record.h"
 #include "editors/step_rules.h"
 
-#include <algorithm>
-#include <limits>
-#include <optional>
+#include <vector>
 
 namespace kvr {
 namespace {
@@ -34,17 +32,7 @@ std::size_t humanPowerOffset(PowerKind kind)
 
 std::uint16_t bhpFromTyped(long long typed)
 {
-    return std::uint16_t(std::clamp<long long>(typed, 0, power::kMaxBhp));
-}
-
-void clampShownTeams(SettingsRecord& record)
-{
-    for (PowerKind kind : {PowerKind::Qualifying, PowerKind::OtherSessions})
-        for (int team = 1; team <= power::kShownTeams; ++team) {
-            const std::size_t at = teamPowerOffset(kind, team);
-            if (record.word(at) > power::kMaxBhp)
-                record.setWord(at, power::kMaxBhp);
-        }
+    return std::uint16_t(clampedToRange(typed, {0, power::kMaxBhp}));
 }
 
 std::uint16_t bhpRaised(std::uint16_t value, long long step)
@@ -81,22 +69,15 @@ void copyPowerOtherToQualifying(SettingsRecord& record)
 
 std::uint16_t humanPowerFromTyped(long long typed)
 {
-    return std::uint16_t(std::clamp<long long>(typed, 0, std::numeric_limits<std::uint16_t>::max()));
+    return std::uint16_t(clampedToRange(typed, kWordRange));
 }
 
-std::vector<std::string> storeTypedTeamPower(SettingsRecord& record, PowerKind kind,
-                                             std::span<const std::string> texts)
+void editTypedTeamPower(SettingsRecord& record, PowerKind kind, int team, std::string_view text)
 {
-    std::vector<std::string> refused;
-    for (std::size_t i = 0; i < texts.size() && i < std::size_t(power::kShownTeams); ++i) {
-        const std::optional<std::int64_t> value = parseWholeNumber(texts[i]);
-        if (value)
-            record.setWord(teamPowerOffset(kind, int(i) + 1), bhpFromTyped(*value));
-        else
-            refused.push_back(texts[i]);
-    }
-    clampShownTeams(record);
-    return refused;
+    const std::int64_t typed = typedWholeNumber(text);
+    const std::size_t at = teamPowerOffset(kind, team);
+    if (typed != record.word(at))
+        record.setWord(at, bhpFromTyped(typed));
 }
 
 void editTypedHumanPower(SettingsRecord& record, PowerKind kind, std::string_view text)

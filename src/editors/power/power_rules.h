@@ -2,10 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <span>
-#include <string>
 #include <string_view>
-#include <vector>
 
 namespace kvr {
 
@@ -25,10 +22,6 @@ std::size_t humanPowerOffset(PowerKind kind);
 // A typed team BHP: limited to 0..1579.
 std::uint16_t bhpFromTyped(long long typed);
 
-// After typing: in both tables every shown team (1..14) above 1579 becomes 1579. Team
-// slots 15..20 are never touched.
-void clampShownTeams(SettingsRecord& record);
-
 // "+" stops at 1579, "-" stops at 0; a negative step moves the other way.
 std::uint16_t bhpRaised(std::uint16_t value, long long step);
 std::uint16_t bhpLowered(std::uint16_t value, long long step);
@@ -42,11 +35,11 @@ void copyPowerOtherToQualifying(SettingsRecord& record);
 // A typed human BHP: no upper limit below the word's, negative numbers become 0.
 std::uint16_t humanPowerFromTyped(long long typed);
 
-// Leaving a BHP box: the texts of the 14 boxes of the chosen kind, teams 1..14. Each box
-// that holds a whole number is stored; then the shown teams of both tables are clamped.
-// Returns the texts that are not numbers; their teams keep their values.
-std::vector<std::string> storeTypedTeamPower(SettingsRecord& record, PowerKind kind,
-                                             std::span<const std::string> texts);
+// Leaving the BHP box of team 1..14: its number, held within 0..1579, is stored for that
+// team alone. A box still showing the stored value changes nothing, so a value above the
+// bar's range stays until the user types another. Text that is not a whole number throws
+// GeneralError with the message and changes nothing.
+void editTypedTeamPower(SettingsRecord& record, PowerKind kind, int team, std::string_view text);
 
 // The human box of the chosen kind. Text that is not a whole number throws GeneralError
 // with the message and changes nothing.

@@ -1,10 +1,9 @@
 #include "editors/power/power_window.h"
 
-#include "core/errors.h"
-#include "core/number_text.h"
 #include "core/settings_record.h"
 #include "editors/names/names_rules.h"
 #include "widgets/prompt_qt.h"
+#include "widgets/spoken_name.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -19,12 +18,14 @@
 
 #include <algorithm>
 #include <string>
-#include <vector>
 
 namespace kvrgui {
 
 namespace {
-constexpr int kBhpChars = 4;
+// A box shows any word whole (65535), though the bars stop at 1579.
+constexpr int kBhpChars = 5;
+constexpr int kStepChars = 4;
+constexpr int kBoxWidth = 58;
 constexpr int kRowHeight = 24;
 } // namespace
 
@@ -50,12 +51,14 @@ TEPowerForm::TEPowerForm(EditorServices& services, QWidget* parent)
 
         auto* bhp = new QLineEdit(this);
         bhp->setObjectName(QStringLiteral("bhpEdit%1").arg(team));
+        setSpokenName(bhp, QStringLiteral("Team %1 engine power in BHP").arg(team));
         bhp->setMaxLength(kBhpChars);
-        bhp->setFixedWidth(52);
-        connect(bhp, &QLineEdit::editingFinished, this, &TEPowerForm::onBhpTyped);
+        bhp->setFixedWidth(kBoxWidth);
+        connect(bhp, &QLineEdit::editingFinished, this, [this, team] { onBhpTyped(team); });
 
         auto* slider = new QSlider(Qt::Horizontal, this);
         slider->setObjectName(QStringLiteral("bhpSlider%1").arg(team));
+        setSpokenName(slider, QStringLiteral("Team %1 engine power").arg(team));
         slider->setRange(0, kvr::power::kMaxBhp);
         slider->setMinimumWidth(260);
         slider->setFixedHeight(kRowHeight);
@@ -92,7 +95,7 @@ TEPowerForm::TEPowerForm(EditorServices& services, QWidget* parent)
     m_humanPower = new QLineEdit(human);
     m_humanPower->setObjectName(QStringLiteral("humanPowerEdit"));
     m_humanPower->setMaxLength(kBhpChars);
-    m_humanPower->setFixedWidth(52);
+    m_humanPower->setFixedWidth(kBoxWidth);
     auto* humanRow = new QHBoxLayout(human);
     humanRow->addWidget(new QLabel(QStringLiteral("BHP"), human));
     humanRow->addWidget(m_humanPower);
@@ -107,7 +110,7 @@ TEPowerForm::TEPowerForm(EditorServices& services, QWidget* parent)
     });
 
     m_controls = sessionTableControls(
-        this, {kvr::power::kDefaultStep, kBhpChars, 52},
+        this, {kvr::power::kDefaultStep, kStepChars, kBoxWidth},
         [this](const QString& what, const std::string& step, bool up) {
             const kvr::PowerKind kind = m_kind;
             edit(what, [&](kvr::SettingsRecord& r) { kvr::shiftShownTeams(r, kind, step, up); });
@@ -156,20 +159,12 @@ void TEPowerForm::showRecord()
     m_randomPower->setChecked(r.byte(kvr::rec::kRandomEnginePower) != 0);
 }
 
-void TEPowerForm::onBhpTyped()
+void TEPowerForm::onBhpTyped(int team)
 {
-    if (refreshing())
-        return;
-    std::vector<std::string> texts;
-    for (QLineEdit* box : m_bhpEdits)
-        texts.push_back(toAnsi(box->text()));
-    std::vector<std::string> refused;
+    const std::string text = toAnsi(bhpEdit(team)->text());
+    const kvr::PowerKind kind = m_kind;
     edit(QStringLiteral("Engine power"),
-         [&](kvr::SettingsRecord& r) { refused = kvr::storeTypedTeamPower(r, m_kind, texts); });
-    // The boxes that hold numbers are stored; a box that does not is told and shows its
-    // stored value again.
-    if (!refused.empty())
-        guarded([&] { throw kvr::GeneralError(kvr::notANumberMessage(refused.front())); });
+         [&](kvr::SettingsRecord& r) { kvr::editTypedTeamPower(r, kind, team, text); });
 }
 
 void TEPowerForm::onSliderMoved(int team, int value)

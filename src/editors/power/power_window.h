@@ -38,7 +38,7 @@ protected:
     void showRecord() override;
 
 private:
-    void onBhpTyped();
+    void onBhpTyped(int team);
     void onSliderMoved(int team, int value);
     void onHumanPowerTyped();
     void onKindChosen(kvr::PowerKind kind);

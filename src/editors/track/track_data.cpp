@@ -133,6 +133,14 @@ std::optional<std::string> trackSetupProblem(std::uint32_t setup, std::uint64_t 
     return std::nullopt;
 }
 
+bool holdsTrackData(const SettingsRecord& record)
+{
+    for (int t = 0; t < rec::kTracks; ++t)
+        if (trackSetup(record, t) != TrackSetup{})
+            return true;
+    return false;
+}
+
 TrackSetup trackSetup(const SettingsRecord& record, int track)
 {
     checkTrack(track);
@@ -221,13 +229,13 @@ std::vector<std::string> readTrackNames(GameFile& exe, int version)
 std::uint8_t trackByteFromText(std::string_view text, std::uint8_t previous)
 {
     const std::optional<std::int64_t> value = parseWholeNumber(text);
-    return value ? lowByte(*value) : previous;
+    return value ? std::uint8_t(clampedToRange(*value, kByteRange)) : previous;
 }
 
 std::uint16_t trackWordFromText(std::string_view text, std::uint16_t previous)
 {
     const std::optional<std::int64_t> value = parseWholeNumber(text);
-    return value ? lowWord(*value) : previous;
+    return value ? std::uint16_t(clampedToRange(*value, kWordRange)) : previous;
 }
 
 int tyreComboIndex(std::uint8_t tyreType) { return tyreType < track::kTyreTypes ? int(tyreType) : -1; }

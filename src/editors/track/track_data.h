@@ -71,6 +71,9 @@ struct TrackSetup {
 };
 
 TrackSetup trackSetup(const SettingsRecord& record, int track);
+// Whether the record holds track data: one saved while the track data was unread has all
+// 16 setups zero, which no game has (a fuel and a tyre consumption of 0 everywhere).
+bool holdsTrackData(const SettingsRecord& record);
 void setTrackSetup(SettingsRecord& record, int track, const TrackSetup& setup);
 
 // The 16 track files of `gameDir`, read whole ("2) File access error! " when one
@@ -93,7 +96,8 @@ void writeTrackData(GameFile& exe, std::span<GameFile> tracks, const SettingsRec
 std::vector<std::string> readTrackNames(GameFile& exe, int version);
 
 // The editing rules of the track editor's boxes: a text that is not a whole number
-// keeps the previous value; a number is kept modulo 256 (setup) or 65536 (consumption).
+// keeps the previous value; a number is held within 0..255 (setup) or 0..65535
+// (consumption).
 std::uint8_t trackByteFromText(std::string_view text, std::uint8_t previous);
 std::uint16_t trackWordFromText(std::string_view text, std::uint16_t previous);
 

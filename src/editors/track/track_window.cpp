@@ -4,6 +4,7 @@
 #include "core/settings_record.h"
 #include "widgets/editor_services.h"
 #include "widgets/prompt_qt.h"
+#include "widgets/spoken_name.h"
 
 #include <QComboBox>
 #include <QFontMetrics>
@@ -58,6 +59,7 @@ TTrackEdForm::TTrackEdForm(EditorServices& services, QWidget* parent)
 
     auto* grandPrix = new QGroupBox(QStringLiteral(" Grand Prix "), this);
     m_tracks = new QListWidget(grandPrix);
+    setSpokenName(m_tracks, grandPrix->title());
     m_tracks->setObjectName(QStringLiteral("trackList"));
     m_tracks->setUniformItemSizes(true);
     const int row = QFontMetrics(m_tracks->font()).height() + 2;
@@ -130,7 +132,11 @@ TTrackEdForm::TTrackEdForm(EditorServices& services, QWidget* parent)
                 [this, field] { onSetupLeft(field); });
     for (QLineEdit* box : {m_fuelEdit, m_tyreWearEdit}) {
         connect(box, &QLineEdit::textEdited, this, [this, box] { onConsumptionTyped(box); });
-        connect(box, &QLineEdit::editingFinished, this, [this] { endMerge(); });
+        // A box left empty shows the stored value again.
+        connect(box, &QLineEdit::editingFinished, this, [this] {
+            endMerge();
+            refresh();
+        });
     }
     connect(m_tyreCombo, &QComboBox::activated, this, &TTrackEdForm::onTyreChosen);
 }
@@ -202,6 +208,10 @@ void TTrackEdForm::onConsumptionTyped(QLineEdit* box)
 {
     const bool fuel = box == m_fuelEdit;
     const std::string text = toAnsi(box->text());
+    // An emptied box waits for the next number: putting the stored value back at once
+    // would put the new digits behind the old ones.
+    if (text.empty())
+        return;
     const int track = m_selectedTrack;
     // Stored at each keystroke; the typing in one box is one undo step.
     edit(fuel ? QStringLiteral("Fuel consumption") : QStringLiteral("Tyre consumption"),

@@ -1,13 +1,11 @@
 #include "editors/tuning/tuning_rules.h"
 
+#include "core/number_text.h"
+
 #include <algorithm>
-#include <limits>
 
 namespace kvr {
 namespace {
-
-constexpr long long kWordMax = std::numeric_limits<std::uint16_t>::max();
-constexpr long long kByteMax = std::numeric_limits<std::uint8_t>::max();
 
 // 0.45359 as a fraction, so rounding sees the exact product.
 constexpr long long kGramsPerPoundNumerator = 45359;
@@ -17,19 +15,18 @@ constexpr long long kGramsPerPoundDenominator = 100000;
 
 std::uint16_t thresholdFromTyped(long long typed)
 {
-    if (typed <= tuning::kThresholdBias)
-        return 0;
-    return std::uint16_t(std::min(typed - tuning::kThresholdBias, kWordMax));
+    return std::uint16_t(clampedToRange(typed, {tuning::kThresholdBias, tuning::kThresholdBias + kWordRange.highest}) -
+                         tuning::kThresholdBias);
 }
 
 std::uint8_t practiceFuelFromTyped(long long laps)
 {
-    return std::uint8_t(std::clamp(laps, 0LL, kByteMax));
+    return std::uint8_t(clampedToRange(laps, kByteRange));
 }
 
 std::uint8_t qualifyingFuelFromTyped(long long laps)
 {
-    return std::uint8_t(std::clamp(laps - 1, 0LL, kByteMax));
+    return std::uint8_t(clampedToRange(laps, {1, kByteRange.highest + 1}) - 1);
 }
 
 int kilograms(int pounds)

@@ -1,0 +1,141 @@
+#include "app/main_window.h"
+
+#include "core/errors.h"
+#include "core/input_file.h"
+#include "core/safe_write.h"
+#include "core/settings_file.h"
+#include "core/settings_record.h"
+#include "core/user_prompt.h"
+#include "game/game_files.h"
+#include "game/import_export.h"
+#include "game/record_patch.h"
+
+#include <algorithm>
+
+namespace kvrgui {
+namespace fs = std::filesystem;
+
+namespace {
+
+// A patch of every byte of the record is about 200 KB; anything far larger is not one.
+constexpr std::uint64_t kMaxPatchBytes = 16ull * 1024 * 1024;
+
+kvr::FileRequest patchDialog(kvr::FileRequest::Mode mode)
+{
+    kvr::FileRequest r;
+    r.mode = mode;
+    r.title = mode == kvr::FileRequest::Mode::Save ? "Save changes as patch" : "Apply patch";
+    r.filter = "Patches|*.kvpatch";
+    r.defaultExtension = "kvpatch";
+    std::error_code ec;
+    r.initialDirectory = fs::current_path(ec);
+    return r;
+}
+
+std::span<const std::uint8_t> trackBytes(const kvr::SettingsRecord& r)
+{
+    return r.bytes().subspan(kvr::rec::kTrackData, std::size_t(kvr::rec::kTracks) * kvr::rec::kTrackRecordSize);
+}
+
+} // namespace
+
+std::optional<kvr::SettingsRecord> TMainForm::patchBase()
+{
+    const std::optional<int> base =
+        m_prompt.choose("Save the values in which the settings differ from:",
+                        {"The game as it is now", "The original settings (ORIGIN.SET)", "A settings file..."});
+    if (!base)
+        return std::nullopt;
+    kvr::SettingsRecord read = record();
+    fs::path file;
+    switch (*base) {
+    case 0:
+        // Reads only; values the game does not hold (the track data without its files)
+        // stay as the record has them.
+        kvr::readGameValues(m_context, read, std::nullopt);
+        return read;
+    case 1: file = m_home.data("ORIGIN.SET"); break;
+    default: {
+        kvr::FileRequest request;
+        request.title = "Compare with settings";
+        request.filter = "All settings files|*.KVS";
+        const auto chosen = m_prompt.chooseFile(request);
+        if (!chosen)
+            return std::nullopt;
+        file = *chosen;
+        if (const auto size = kvr::regularFileSize(file))
+            if (const auto note = kvr::oversizeSettingsNote(file.filename().string(), *size);
+                note && !m_prompt.confirm(*note + "\n\nCompare with it anyway?"))
+                return std::nullopt;
+    }
+    }
+    if (!kvr::readSettingsFile(file, read))
+        throw kvr::GeneralError("Cannot open the settings file " + file.string());
+    return read;
+}
+
+void TMainForm::onSaveChangesAsPatch()
+{
+    guarded([this] {
+        const std::optional<kvr::SettingsRecord> base = patchBase();
+        if (!base)
+            return;
+        kvr::SettingsRecord mine = record();
+        // Track data nobody read from the game is no change of the user's.
+        if (!m_document.trackDataKnown())
+            std::copy(trackBytes(*base).begin(), trackBytes(*base).end(),
+                      mine.bytes().begin() + std::ptrdiff_t(kvr::rec::kTrackData));
+        const kvr::RecordPatch patch = kvr::makePatch(*base, mine);
+        if (patch.changes.empty()) {
+            m_prompt.inform("The settings hold the same values: there is no change to save.");
+            return;
+        }
+        const auto file = m_prompt.chooseFile(patchDialog(kvr::FileRequest::Mode::Save));
+        if (!file)
+            return;
+        for (const auto& game : {std::optional<fs::path>(m_context.gameDir()), kvr::gameFolderAround(*file)})
+            if (game && !game->empty())
+                if (const auto gameFile = kvr::gameFileAt(*game, *file))
+                    throw kvr::GeneralError("Refusing to write " + file->string() + ": it is the game's " +
+                                            *gameFile + ". Choose another file.");
+        const std::string text = kvr::patchText(patch);
+        try {
+            kvr::writeOutputFile(*file, std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
+        } catch (const kvr::WriteFailure& e) {
+            throw kvr::GeneralError("Cannot write the patch " + file->string() + ": " + e.reason());
+        }
+    });
+}
+
+void TMainForm::onApplyPatch()
+{
+    guarded([this] {
+        const auto file = m_prompt.chooseFile(patchDialog(kvr::FileRequest::Mode::Open));
+        if (!file)
+            return;
+        const std::vector<std::uint8_t> bytes = kvr::readInputFile(*file, kMaxPatchBytes);
+        kvr::RecordPatch patch;
+        try {
+            patch = kvr::parsePatch(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+        } catch (const kvr::GeneralError& e) {
+            throw kvr::GeneralError("The patch " + file->filename().string() +
+                                    " cannot be applied; nothing was changed. " + e.what());
+        }
+        const kvr::PatchOutcome outcome = kvr::applyPatches(record(), {patch});
+        const std::string heading = kvr::patchPreviewHeading(record(), outcome);
+        if (outcome.record == record()) {
+            m_prompt.inform(heading);
+            return;
+        }
+        if (!m_document.trackDataKnown() && !std::ranges::equal(trackBytes(record()), trackBytes(outcome.record))) {
+            m_prompt.warn("The patch changes track data, which has not been read from the game yet. Open the "
+                          "Track Editor once, then apply the patch again; nothing was changed.");
+            return;
+        }
+        if (!m_prompt.confirmList(heading, kvr::patchPreviewLines(record(), outcome), "Apply"))
+            return;
+        m_document.change(QStringLiteral("Apply patch"), [&](kvr::SettingsRecord& r) { r = outcome.record; });
+    });
+}
+
+} // namespace kvrgui

@@ -1,0 +1,90 @@
+#pragma once
+
+#include "core/settings_record.h"
+
+#include <nlohmann/json.hpp>
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kvr {
+
+// One value a patch changes: its name in the JSON form of a settings file, the value it
+// replaces and its new value, both as that form writes them. A byte no named field shows
+// (an unused place, text after a name's end, an on/off byte other than 0 and 1) is
+// named "raw_bytes.0x74B" and takes a number from 0 to 255.
+struct PatchChange {
+    std::string name;
+    nlohmann::json from;
+    nlohmann::json to;
+    bool operator==(const PatchChange&) const = default;
+};
+
+// The values in which one record differs from another: a mod that can be shared and
+// laid over other records, together with other patches (a *.kvpatch file).
+struct RecordPatch {
+    std::vector<PatchChange> changes;
+    bool operator==(const RecordPatch&) const = default;
+};
+
+inline constexpr int kPatchFormatVersion = 1;
+
+// What turns `base` into `changed`, byte for byte: the named fields that differ, then
+// any byte they leave different.
+RecordPatch makePatch(const SettingsRecord& base, const SettingsRecord& changed);
+
+// The *.kvpatch text (JSON, see docs/patch-format.md) and back. parsePatch() throws
+// GeneralError for text that is not a patch, naming the field for one it does not know,
+// a value outside its field's range, or a field named twice. Values come back as the
+// JSON form writes them (an on/off 1 becomes true).
+std::string patchText(const RecordPatch& patch);
+RecordPatch parsePatch(std::string_view text);
+
+// Two patches setting one value to different values.
+struct PatchConflict {
+    std::string name;
+    std::size_t firstPatch = 0; // indexes into the patches applied
+    std::size_t secondPatch = 0;
+    nlohmann::json firstValue;
+    nlohmann::json secondValue;
+};
+
+// A value that held neither what the patch expects to replace nor its new value; it was
+// changed all the same.
+struct UnexpectedValue {
+    std::size_t patch = 0;
+    std::string name;
+    std::string label;    // as the editors call it
+    std::string expected; // as the editors show it
+    std::string found;
+};
+
+enum class OnConflict { Refuse, LastWins };
+
+struct PatchOutcome {
+    SettingsRecord record; // the base, untouched, when conflicts refused the patches
+    std::vector<PatchConflict> conflicts;
+    std::vector<UnexpectedValue> unexpected;
+};
+
+// Lays the patches over `base` in order. With OnConflict::Refuse, two patches giving one
+// value different new values leave the record as it was and are listed in `conflicts`;
+// with LastWins the later patch's value stays. Throws GeneralError for a change naming an
+// unknown field or a value out of range (parsed patches have none).
+PatchOutcome applyPatches(const SettingsRecord& base, const std::vector<RecordPatch>& patches,
+                          OnConflict onConflict = OnConflict::Refuse);
+
+// What applying changes, one line per value as the export preview lists them ("Team 3
+// engine, qualifying: 745 → 795 BHP"), a value the patch did not expect marked with what
+// it expected.
+std::vector<std::string> patchPreviewLines(const SettingsRecord& current, const PatchOutcome& outcome);
+
+// The text above that list.
+std::string patchPreviewHeading(const SettingsRecord& current, const PatchOutcome& outcome);
+
+// "grip.race[3]: first.kvpatch sets 12000, second.kvpatch sets 12500".
+std::string conflictText(const PatchConflict& conflict, const std::vector<std::string>& patchNames);
+
+} // namespace kvr

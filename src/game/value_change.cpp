@@ -1,0 +1,10 @@
+#include "game/value_change.h"
+
+namespace kvr {
+
+std::string ValueChange::line() const
+{
+    return label + ": " + before + " \u2192 " + after + (unit.empty() ? "" : " " + unit);
+}
+
+} // namespace kvr

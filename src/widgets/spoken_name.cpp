@@ -1,0 +1,16 @@
+#include "widgets/spoken_name.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+
+namespace kvrgui {
+
+void setSpokenName(QWidget* control, const QString& name)
+{
+    const QString spoken = name.trimmed();
+    control->setAccessibleName(spoken);
+    if (auto* box = qobject_cast<QComboBox*>(control); box && box->lineEdit())
+        box->lineEdit()->setAccessibleName(spoken);
+}
+
+} // namespace kvrgui

@@ -1,0 +1,184 @@
+// File > "Save changes as patch..." and "Apply patch...": what they write and change, in
+// the settings record's bytes, and that the command line reads the same patches.
+#include "app/main_window.h"
+#include "core/settings_file.h"
+#include "core/settings_record.h"
+#include "gui_prompt.h"
+#include "main_window_fixture.h"
+
+#include <QAction>
+#include <QProcess>
+#include <QtTest>
+
+#include <string>
+
+using kvrgui::TMainForm;
+namespace rec = kvr::rec;
+
+namespace {
+
+// Runs the command-line tool; its exit code.
+int cli(const QStringList& args, QString* err = nullptr)
+{
+    QProcess p;
+    p.start(QStringLiteral(KVR_CLI), args);
+    if (!p.waitForFinished(60000))
+        return -1;
+    if (err)
+        *err = QString::fromUtf8(p.readAllStandardError());
+    return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+}
+
+// QVERIFY2 builds its message whether or not the check fails.
+const char* firstOf(const std::vector<std::string>& lines) { return lines.empty() ? "" : lines.front().c_str(); }
+
+QString path(const fs::path& p) { return QString::fromStdString(p.string()); }
+
+std::string textOf(const fs::path& file)
+{
+    const std::vector<std::uint8_t> bytes = bytesOf(file);
+    return std::string(bytes.begin(), bytes.end());
+}
+
+} // namespace
+
+class PatchMenuTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // A patch the command line printed, over settings it was not made from: the list shows
+    // each change and marks the value the patch did not expect; OK applies it as one step.
+    void applyShowsTheChangesAndIsOneUndoStep()
+    {
+        Setup s;
+        s.makeGame();
+        GuiPrompt prompt;
+        TMainForm form(s.home, prompt);
+        QCOMPARE(form.startUp(s.game()), TMainForm::StartResult::Ready);
+        form.document().change(QStringLiteral("Grip"), [](kvr::SettingsRecord& r) {
+            r.setWord(rec::gripRace(4), 15000);
+            r.setWord(rec::enginePowerQualifying(3), 700);
+        });
+        const kvr::SettingsRecord before = form.record();
+
+        kvr::SettingsRecord a = before;
+        a.setWord(rec::gripRace(4), 14000); // the patch was made over another grip
+        kvr::SettingsRecord b = a;
+        b.setWord(rec::gripRace(4), 16000);
+        b.setWord(rec::enginePowerQualifying(3), 795);
+        QVERIFY(kvr::writeSettingsFile(s.root() / "A.KVS", a));
+        QVERIFY(kvr::writeSettingsFile(s.root() / "B.KVS", b));
+        QProcess diff;
+        diff.setStandardOutputFile(path(s.root() / "mod.kvpatch"));
+        diff.start(QStringLiteral(KVR_CLI), {QStringLiteral("diff"), path(s.root() / "A.KVS"),
+                                             path(s.root() / "B.KVS"), QStringLiteral("--patch")});
+        QVERIFY(diff.waitForFinished(60000));
+        QCOMPARE(diff.exitCode(), 1);
+
+        // Cancel changes nothing.
+        prompt.fileAnswers = {s.root() / "mod.kvpatch"};
+        prompt.listAnswers = {false};
+        form.menuAction(QStringLiteral("applyPatchAction"))->trigger();
+        QVERIFY(form.record() == before);
+
+        prompt.fileAnswers = {s.root() / "mod.kvpatch"};
+        prompt.listAnswers = {true};
+        form.menuAction(QStringLiteral("applyPatchAction"))->trigger();
+        QVERIFY2(prompt.unexpected.empty(), firstOf(prompt.unexpected));
+        QCOMPARE(prompt.listsShown.size(), std::size_t(2));
+        QCOMPARE(prompt.listsShown[1], (std::vector<std::string>{
+                                           "Team 3 engine, qualifying: 700 \u2192 795 BHP",
+                                           "Car 4 grip, other sessions: 15000 \u2192 16000 (the patch expects 14000)",
+                                       }));
+        kvr::SettingsRecord expected = before;
+        expected.setWord(rec::gripRace(4), 16000);
+        expected.setWord(rec::enginePowerQualifying(3), 795);
+        QVERIFY(form.record() == expected);
+        QCOMPARE(form.record().bytes()[rec::gripRace(4)], std::uint8_t(16000 & 0xff));
+
+        form.menuAction(QStringLiteral("undoAction"))->trigger();
+        QVERIFY(form.record() == before);
+        QCOMPARE(form.exitCode(), 0);
+    }
+
+    // Against the game as it is, the patch holds the one edit; against the original
+    // settings, the command line applies it to ORIGIN.SET and gets the record back.
+    void savedPatchAppliesWithTheCommandLine()
+    {
+        Setup s;
+        s.makeGame();
+        GuiPrompt prompt;
+        TMainForm form(s.home, prompt);
+        QCOMPARE(form.startUp(s.game()), TMainForm::StartResult::Ready);
+        QVERIFY(form.document().trackDataKnown());
+        const std::uint16_t grip = form.record().word(rec::gripRace(4));
+        form.document().change(QStringLiteral("Grip"),
+                               [&](kvr::SettingsRecord& r) { r.setWord(rec::gripRace(4), grip + 500); });
+
+        prompt.chooseAnswers = {0};
+        prompt.fileAnswers = {s.root() / "game.kvpatch"};
+        form.menuAction(QStringLiteral("saveChangesAsPatchAction"))->trigger();
+        QCOMPARE(textOf(s.root() / "game.kvpatch"),
+                 "{\n  \"kvpatch\": 1,\n  \"changes\": [\n    {\n      \"field\": \"grip.race[3]\",\n      \"from\": " +
+                     std::to_string(grip) + ",\n      \"to\": " + std::to_string(grip + 500) + "\n    }\n  ]\n}\n");
+
+        prompt.chooseAnswers = {1};
+        prompt.fileAnswers = {s.root() / "origin.kvpatch"};
+        form.menuAction(QStringLiteral("saveChangesAsPatchAction"))->trigger();
+        QString err;
+        QCOMPARE(cli({QStringLiteral("apply"), path(s.root() / "origin.kvpatch"), QStringLiteral("--input"),
+                      path(s.home.data("ORIGIN.SET")), QStringLiteral("-o"), path(s.root() / "OUT.KVS")},
+                     &err),
+                 0);
+        QVERIFY2(err.isEmpty(), qPrintable(err));
+        kvr::SettingsRecord out;
+        QVERIFY(kvr::readSettingsFile(s.root() / "OUT.KVS", out));
+        QVERIFY(out == form.record());
+
+        // Never over a game file.
+        prompt.chooseAnswers = {0};
+        prompt.fileAnswers = {s.game() / "KVR.EXE"};
+        const std::vector<std::uint8_t> exe = bytesOf(s.game() / "KVR.EXE");
+        form.menuAction(QStringLiteral("saveChangesAsPatchAction"))->trigger();
+        QCOMPARE(bytesOf(s.game() / "KVR.EXE"), exe);
+        QCOMPARE(prompt.warned.size(), std::size_t(1));
+        QVERIFY(prompt.warned[0].find("it is the game's KVR.EXE") != std::string::npos);
+        QVERIFY2(prompt.unexpected.empty(), firstOf(prompt.unexpected));
+    }
+
+    // Track data nobody read from the game is neither saved as a change nor mixed with a
+    // patch's track values.
+    void unreadTrackDataIsNoChange()
+    {
+        Setup s;
+        s.makeGame();
+        GuiPrompt prompt;
+        TMainForm form(s.home, prompt);
+        QCOMPARE(form.startUp(s.game()), TMainForm::StartResult::Ready);
+        kvr::SettingsRecord base = form.record();
+        base.setByte(rec::trackData(0, 0), std::uint8_t(form.record().byte(rec::trackData(0, 0)) + 1));
+        QVERIFY(kvr::writeSettingsFile(s.root() / "BASE.KVS", base));
+        form.document().setTrackDataKnown(false);
+
+        prompt.chooseAnswers = {2};
+        prompt.fileAnswers = {s.root() / "BASE.KVS", s.root() / "none.kvpatch"};
+        form.menuAction(QStringLiteral("saveChangesAsPatchAction"))->trigger();
+        QCOMPARE(prompt.informed, (std::vector<std::string>{"The settings hold the same values: there is no change "
+                                                            "to save."}));
+        QVERIFY(!fs::exists(s.root() / "none.kvpatch"));
+
+        const std::string patch = R"({"kvpatch": 1, "changes": [{"field": "track_data[0][0]", "from": 0, "to": 9}]})";
+        std::ofstream(s.root() / "track.kvpatch") << patch;
+        const kvr::SettingsRecord before = form.record();
+        prompt.fileAnswers = {s.root() / "track.kvpatch"};
+        form.menuAction(QStringLiteral("applyPatchAction"))->trigger();
+        QVERIFY(form.record() == before);
+        QCOMPARE(prompt.warned.size(), std::size_t(1));
+        QVERIFY(prompt.warned[0].starts_with("The patch changes track data, which has not been read"));
+        QVERIFY(prompt.listsShown.empty());
+        QVERIFY2(prompt.unexpected.empty(), firstOf(prompt.unexpected));
+    }
+};
+
+QTEST_MAIN(PatchMenuTest)
+#include "patch_menu_test.moc"
