@@ -19,18 +19,19 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "kvrdesk developers <maintainers@kvrdesk.net>")
-set(CPACK_DEBIAN_PACKAGE_SECTION games)
+# Not "games": it holds no game, and lintian keeps that section for games.
+set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "editor for the data of the racing game Kavorra")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "editor for the data of the racing game Kavorra
- kvrdesk reads every editable value of an installed copy of Kavorra: teams,
- drivers, car numbers, grip, engine power, weights, rev LEDs, nose cones, pit
- lane, cameras, failures, colours, helmets, paintings and the computer cars'
- setup per track. Edit them in one small window per topic, keep them in
- settings files, and write them back into the game.
- .
- The package also holds kvrdesk-cli, which offers the same data on the command
- line, and kvrjam, the texture converter the editor calls.")
+# CPack puts the summary first and indents these lines itself; an empty line parts paragraphs.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "kvrdesk reads every editable value of an installed copy of Kavorra: teams,
+drivers, car numbers, grip, engine power, weights, rev LEDs, nose cones, pit
+lane, cameras, failures, colours, helmets, paintings and the computer cars'
+setup per track. Edit them in one small window per topic, keep them in
+settings files, and write them back into the game.
+
+The package also holds kvrdesk-cli, which offers the same data on the command
+line, and kvrjam, the texture converter the editor calls.")
 include(CPack)

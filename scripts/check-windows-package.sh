@@ -24,7 +24,9 @@ menu="$appdata/Microsoft/Windows/Start Menu/Programs/kvrdesk.lnk"
 rm -rf "$(dirname "$(dirname "$unix")")"
 
 echo "== Installing $(basename "$setup") silently into $folder"
-timeout 300 wine "$setup" /S "/D=$folder"
+# /D= takes the rest of the command line as it is, blanks and all, and no quotes: a
+# user's own command line, which cmd hands on unchanged.
+timeout 300 wine cmd /c "$(winepath -w "$setup") /S /D=$folder"
 timeout 120 wineserver -w
 for f in bin/kvrdesk.exe bin/kvrdesk-cli.exe bin/kvrjam.exe bin/Qt6Widgets.dll bin/platforms/qwindows.dll \
   bin/styles/qwindowsvistastyle.dll share/kvrdesk/DATA/ORIGIN.SET licences/LGPL-3.txt uninstall.exe; do

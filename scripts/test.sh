@@ -23,6 +23,9 @@ cmake -S . -B build -G Ninja -DKVR_WERROR=ON
 cmake --build build -j"$jobs"
 run_ctest build
 
+# The Debian package from that build, checked by lintian and unpacked.
+scripts/package-linux.sh
+
 cmake -S . -B build-asan -G Ninja -DKVR_WERROR=ON -DKVR_SANITIZE=ON -DKVR_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug
 cmake --build build-asan -j"$jobs"
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 run_ctest build-asan

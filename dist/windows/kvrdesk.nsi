@@ -2,7 +2,8 @@
 ; needs no administrator, with a Start Menu entry and an uninstaller in the Apps list.
 ; Defined by the caller: VERSION, VERSION4 (four numbers), STAGE (the files to install),
 ; ICON, OUTFILE, SIZE_KB and REMOVE_NSH (what the uninstaller deletes).
-Unicode true
+; The programs are 64-bit, and so is the installer: it runs where they run.
+Target amd64-unicode
 SetCompressor /SOLID lzma
 RequestExecutionLevel user
 ManifestDPIAware true
