@@ -52,8 +52,14 @@ editor=$!
 window() { xdotool search --onlyvisible --name "$1" 2> /dev/null | head -1; }
 found() { [ -n "$(window "$1")" ]; }
 
-wait_for 120 found 'Morvane Softcrafts KVR Editor' ||
-  fail "the main window never appeared (waited 120 s for a window titled \"* Morvane Softcrafts KVR Editor *\")"
+# What the screen shows when a wait fails: the whole screen beside SCREENSHOT, and the windows.
+show_screen() {
+  import -window root "${screenshot%.png}-screen.png" 2> /dev/null || true
+  xdotool search --onlyvisible --name . 2> /dev/null | while read -r w; do
+    echo "drive-editor: a window \"$(xdotool getwindowname "$w" 2> /dev/null)\" is shown" >&2; done
+}
+wait_for 300 found 'Morvane Softcrafts KVR Editor' || { show_screen;
+  fail "the main window never appeared (waited 300 s for a window titled \"* Morvane Softcrafts KVR Editor *\")"; }
 main=$(window 'Morvane Softcrafts KVR Editor')
 # The splash window closes and the buttons are painted once the window is on screen.
 sleep 3

@@ -82,6 +82,9 @@ int runCli(int argc, char** argv)
     StdoutGuard out;
     CLI::App app{"kvrdesk-cli: the game editor's values, files and pictures on the command line"};
     app.require_subcommand(1);
+    // A name such as /Games/Kavorra is a folder on Windows too, never an option: the same
+    // command line means the same on both systems. Set before the commands inherit it.
+    app.allow_windows_style_options(false);
     app.set_version_flag("--version", std::string("kvrdesk-cli ") + KVR_VERSION);
     Action chosen;
     for (auto& add : registry())
