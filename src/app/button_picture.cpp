@@ -1,6 +1,7 @@
 #include "app/button_picture.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QFont>
 #include <QFontMetricsF>
@@ -106,6 +107,30 @@ QString& cacheFolder()
     return folder;
 }
 
+// A picture kept as its size and its 32-bit pixels: it loads with one read, without
+// decoding and without the image format plugins.
+QImage loadKept(const QString& path)
+{
+    QFile in(path);
+    qint32 size[2] = {0, 0};
+    if (!in.open(QIODevice::ReadOnly) || in.read(reinterpret_cast<char*>(size), sizeof size) != sizeof size ||
+        size[0] <= 0 || size[1] <= 0 || size[0] > 4096 || size[1] > 4096)
+        return {};
+    QImage image(size[0], size[1], QImage::Format_RGB32);
+    const qint64 bytes = image.sizeInBytes();
+    if (in.size() != qint64(sizeof size) + bytes || in.read(reinterpret_cast<char*>(image.bits()), bytes) != bytes)
+        return {};
+    return image;
+}
+
+bool keep(const QPixmap& pixmap, QIODevice& out)
+{
+    const QImage image = pixmap.toImage().convertToFormat(QImage::Format_RGB32);
+    const qint32 size[2] = {image.width(), image.height()};
+    return out.write(reinterpret_cast<const char*>(size), sizeof size) == sizeof size &&
+           out.write(reinterpret_cast<const char*>(image.constBits()), image.sizeInBytes()) == image.sizeInBytes();
+}
+
 // Painting the pictures costs more than all else at start (the lettering's font most of
 // all), so each is painted once and kept as a file that loads fast; a new build paints anew.
 QPixmap cached(const QString& name, const std::function<QPixmap()>& paint)
@@ -118,14 +143,13 @@ QPixmap cached(const QString& name, const std::function<QPixmap()>& paint)
         if (!c.isLetterOrNumber())
             c = QLatin1Char('_');
     const QString path = QDir(cacheFolder()).filePath(QStringLiteral("pictures-") + build + QStringLiteral("/") + file +
-                                                      QStringLiteral(".bmp"));
-    QPixmap pixmap;
-    if (pixmap.load(path, "BMP"))
-        return pixmap;
-    pixmap = paint();
+                                                      QStringLiteral(".rgb"));
+    if (const QImage kept = loadKept(path); !kept.isNull())
+        return QPixmap::fromImage(kept);
+    QPixmap pixmap = paint();
     QDir().mkpath(QFileInfo(path).path());
     QSaveFile out(path);
-    if (out.open(QIODevice::WriteOnly) && pixmap.save(&out, "BMP"))
+    if (out.open(QIODevice::WriteOnly) && keep(pixmap, out))
         out.commit();
     return pixmap;
 }

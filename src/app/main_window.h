@@ -6,6 +6,7 @@
 #include "game/game_context.h"
 #include "graphics/game_palette.h"
 #include "widgets/editor_services.h"
+#include "widgets/process_runner_qt.h"
 #include "widgets/record_document.h"
 
 #include <QMainWindow>
@@ -14,6 +15,7 @@
 #include <filesystem>
 #include <functional>
 #include <map>
+#include <memory>
 #include <optional>
 
 class QDialog;
@@ -59,7 +61,17 @@ public:
     const kvr::GameContext& context() const { return m_context; }
     kvr::SettingsSession& session() { return m_session; }
     const kvr::GamePalette& palette() const { return m_palette; }
-    const kvr::HelmetEditor& helmets() const { return m_helmets; }
+    // The helmet sheet; waits for the import the start-up load began.
+    const kvr::HelmetEditor& helmets()
+    {
+        finishHelmetImport();
+        return m_helmets;
+    }
+    // The start-up load leaves the helmet import running while the window shows; its
+    // sheet (or the warning that it failed) arrives when the converter is done, or here,
+    // waiting for it, before anything looks at the sheet.
+    void finishHelmetImport();
+    bool helmetImportRunning() const { return m_helmetImport != nullptr; }
     TStartForm* splash() const { return m_splash; }
     TDesForm* descriptionForm() const { return m_des; }
     TIEForm* importExportForm() const { return m_ie; }
@@ -128,6 +140,15 @@ private:
     kvr::GamePalette m_palette;
     // The sheet the helmets window shows, imported at start-up.
     kvr::HelmetEditor m_helmets;
+    // The sheet the converter is making for the game being loaded.
+    struct HelmetImport {
+        kvr::HelmetEditor helmets;
+        int number = 0;
+        // Last, so that it is waited for before the sheet it writes goes.
+        std::unique_ptr<BackgroundTask> task;
+    };
+    std::unique_ptr<HelmetImport> m_helmetImport;
+    int m_helmetImports = 0;
     EditorServices m_services;
     // The editor's own settings (recent files), never in kvrdesk.set.
     QSettings m_settings;

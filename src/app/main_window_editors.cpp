@@ -23,6 +23,8 @@ QDialog* TMainForm::editorWindow(const QString& buttonName)
     const EditorButton* e = editorButton(name);
     if (!e || !e->window)
         return nullptr;
+    // No window sees the game half loaded.
+    finishHelmetImport();
     auto it = m_editors.find(name);
     if (it == m_editors.end()) {
         QDialog* w = e->window(m_services, this);

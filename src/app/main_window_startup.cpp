@@ -71,38 +71,39 @@ bool TMainForm::loadGame()
     QApplication::processEvents();
     m_splash->setProgress(kvr::kProgressAtStart);
     // The converter is a program of its own: it makes the helmet sheet while the game
-    // files are read.
-    kvr::HelmetEditor helmets;
-    BackgroundTask helmetImport([&helmets, gameDir = m_context.gameDir(), tempDir = m_home.tempDir()] {
-        kvr::SystemProcessRunner runner;
-        helmets.importSheet(kvr::Converter(kvr::converterProgram(), tempDir, runner, kStartupConverterBound), gameDir);
-    });
+    // files are read and the window shows. An import for a game opened before is dropped.
+    m_helmetImport.reset();
+    m_helmets = kvr::HelmetEditor();
+    auto import = std::make_unique<HelmetImport>();
+    import->number = ++m_helmetImports;
+    import->task = std::make_unique<BackgroundTask>(
+        [&sheet = import->helmets, program = kvr::converterProgram(), gameDir = m_context.gameDir(),
+         tempDir = m_home.tempDir()] {
+            kvr::SystemProcessRunner runner;
+            sheet.importSheet(kvr::Converter(program, tempDir, runner, kStartupConverterBound), gameDir);
+        },
+        this,
+        [this, number = import->number] {
+            // Its result waits for the window, so that no warning pops up amid the load.
+            if (isVisible() && m_helmetImport && m_helmetImport->number == number)
+                finishHelmetImport();
+        });
+    m_helmetImport = std::move(import);
     kvr::SettingsRecord loaded = m_document.record();
     bool trackDataRead = false;
-    bool blocksRead = false;
     std::string trackDataProblem;
     try {
         trackDataRead = kvr::startupLoad(
             m_context, loaded, [this](int bar) { m_splash->setProgress(bar); }, &trackDataProblem);
-        blocksRead = true;
     } catch (const kvr::FileAccessError& e) {
+        m_helmetImport.reset();
         fatal(e);
         return false;
     } catch (const kvr::GeneralError& e) {
-        // The rest of the load is skipped; the program goes on with what it has.
+        // The rest of the load is skipped, the helmet sheet too; the program goes on
+        // with what it has.
+        m_helmetImport.reset();
         m_prompt.warn(e.what());
-    }
-    // No sheet rather than the one of a game opened before.
-    m_helmets = kvr::HelmetEditor();
-    try {
-        helmetImport.finish();
-        if (blocksRead)
-            m_helmets = std::move(helmets);
-    } catch (const kvr::GeneralError& e) {
-        if (blocksRead)
-            m_prompt.warn(std::string(e.what()) +
-                          "\n\nThe editor starts without the helmet sheet; \"Import from game\" in the helmets "
-                          "window reads it again.");
     }
     if (!trackDataProblem.empty())
         m_prompt.warn(trackDataProblem);
@@ -113,6 +114,21 @@ bool TMainForm::loadGame()
     m_ie->showChoices();
     m_splash->setProgress(100);
     return true;
+}
+
+void TMainForm::finishHelmetImport()
+{
+    if (!m_helmetImport)
+        return;
+    const std::unique_ptr<HelmetImport> import = std::move(m_helmetImport);
+    try {
+        import->task->finish();
+        m_helmets = std::move(import->helmets);
+    } catch (const kvr::GeneralError& e) {
+        m_prompt.warn(std::string(e.what()) +
+                      "\n\nThe editor starts without the helmet sheet; \"Import from game\" in the helmets "
+                      "window reads it again.");
+    }
 }
 
 void TMainForm::onLocateGame()

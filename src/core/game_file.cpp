@@ -7,6 +7,8 @@
 #include "core/safe_write.h"
 
 #include <cstring>
+#include <fstream>
+#include <map>
 
 namespace kvr {
 namespace fs = std::filesystem;
@@ -46,6 +48,68 @@ GameFile GameFile::open(const fs::path& path, std::string errorText)
     return f;
 }
 
+// The executable is megabytes long and the start-up load reads a few kilobytes of it.
+struct GameFile::Unread {
+    static constexpr std::uint32_t kPart = 16 * 1024;
+
+    std::ifstream in;
+    std::uint32_t size = 0;
+    std::map<std::uint32_t, std::vector<std::uint8_t>> parts;
+
+    // The part holding `position` (< size); empty when it cannot be read.
+    const std::vector<std::uint8_t>& partAt(std::uint32_t position)
+    {
+        const std::uint32_t first = position - position % kPart;
+        auto it = parts.find(first);
+        if (it != parts.end())
+            return it->second;
+        std::vector<std::uint8_t> part(std::min(kPart, size - first));
+        in.clear();
+        in.seekg(std::streamoff(first));
+        in.read(reinterpret_cast<char*>(part.data()), std::streamsize(part.size()));
+        if (!in || std::size_t(in.gcount()) != part.size())
+            part.clear();
+        return parts.emplace(first, std::move(part)).first->second;
+    }
+};
+
+GameFile GameFile::openToRead(const fs::path& path, std::string errorText)
+{
+    std::error_code ec;
+    const fs::file_status status = fs::status(path, ec);
+    const std::uintmax_t size = ec || !fs::is_regular_file(status) ? 0 : fs::file_size(path, ec);
+    auto unread = std::make_shared<Unread>();
+    if (!ec && size > 0 && size <= kMaxGameFileBytes)
+        unread->in.open(path, std::ios::binary);
+    // Anything unusual gets the whole read and its exact report.
+    if (!unread->in.is_open())
+        return open(path, std::move(errorText));
+    unread->size = std::uint32_t(size);
+    GameFile f;
+    f.m_path = path;
+    f.m_errorText = std::move(errorText);
+    f.m_unread = std::move(unread);
+    makeWritable(path);
+    return f;
+}
+
+void GameFile::readWhole() const
+{
+    if (!m_unread)
+        return;
+    try {
+        m_bytes = readInputFile(m_path, kMaxGameFileBytes);
+    } catch (const InputFileError& e) {
+        throw FileAccessError(m_errorText, e.what());
+    }
+    m_unread.reset();
+}
+
+std::uint32_t GameFile::size() const
+{
+    return m_unread ? m_unread->size : std::uint32_t(m_bytes.size());
+}
+
 GameFile GameFile::create(const fs::path& path, std::vector<std::uint8_t> bytes)
 {
     GameFile f;
@@ -64,30 +128,36 @@ void GameFile::fail(const std::string& why) const
 
 void GameFile::require(std::uint32_t position, std::uint32_t count) const
 {
-    if (std::uint64_t(position) + count > m_bytes.size())
+    if (std::uint64_t(position) + count > size())
         throw FileAccessError(m_errorText, m_path.string() + ": position " + std::to_string(position) +
                                                " + " + std::to_string(count) + " lies beyond the end (" +
-                                               std::to_string(m_bytes.size()) + " bytes)");
+                                               std::to_string(size()) + " bytes)");
 }
 
 void GameFile::seek(std::uint32_t position)
 {
-    if (position > m_bytes.size())
+    if (position > size())
         fail("seek beyond the end (" + std::to_string(position) + ")");
     m_pos = position;
 }
 
 void GameFile::skip(std::uint32_t count)
 {
-    if (std::uint64_t(m_pos) + count > m_bytes.size())
+    if (std::uint64_t(m_pos) + count > size())
         fail("skip beyond the end");
     m_pos += count;
 }
 
 std::uint8_t GameFile::readByte()
 {
-    if (m_pos >= m_bytes.size())
+    if (m_pos >= size())
         fail("read beyond the end");
+    if (m_unread) {
+        const std::vector<std::uint8_t>& part = m_unread->partAt(m_pos);
+        if (part.empty())
+            fail("cannot be read");
+        return part[m_pos++ % Unread::kPart];
+    }
     return m_bytes[m_pos++];
 }
 
@@ -100,6 +170,7 @@ std::uint16_t GameFile::readWord()
 
 void GameFile::writeByte(std::uint8_t value)
 {
+    readWhole();
     if (m_pos >= m_bytes.size())
         fail("write beyond the end");
     if (m_bytes[m_pos] != value) {
@@ -118,6 +189,7 @@ void GameFile::writeWord(std::uint16_t value)
 
 void GameFile::updateChecksum()
 {
+    readWhole();
     if (m_bytes.size() < kChecksumSize)
         fail("too short for a checksum");
     if (writeChecksumTrailer(m_bytes))
@@ -128,6 +200,7 @@ void GameFile::commit()
 {
     if (!m_modified)
         return;
+    readWhole();
     try {
         if (m_existed)
             keepOriginalCopy(m_path);

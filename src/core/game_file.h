@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <memory>
 #include <span>
 #include <string>
 #include <vector>
@@ -20,11 +21,16 @@ public:
     // naming the file and the reason.
     static GameFile open(const std::filesystem::path& path, std::string errorText = " File access error! ");
 
+    // The same for reading a few blocks of a large file (the executable at start-up):
+    // each part is read when first asked for. bytes(), a write or commit() read the rest
+    // first, so such a file behaves as one read whole.
+    static GameFile openToRead(const std::filesystem::path& path, std::string errorText = " File access error! ");
+
     // A file held in memory only; commit() writes it to `path`. For making files.
     static GameFile create(const std::filesystem::path& path, std::vector<std::uint8_t> bytes);
 
     const std::filesystem::path& path() const { return m_path; }
-    std::uint32_t size() const { return std::uint32_t(m_bytes.size()); }
+    std::uint32_t size() const;
     std::uint32_t position() const { return m_pos; }
 
     // The text the next failure carries (track files number theirs).
@@ -42,8 +48,17 @@ public:
     void require(std::uint32_t position, std::uint32_t count) const;
 
     bool modified() const { return m_modified; }
-    std::span<const std::uint8_t> bytes() const { return m_bytes; }
-    std::span<std::uint8_t> mutableBytes() { m_modified = true; return m_bytes; }
+    std::span<const std::uint8_t> bytes() const
+    {
+        readWhole();
+        return m_bytes;
+    }
+    std::span<std::uint8_t> mutableBytes()
+    {
+        readWhole();
+        m_modified = true;
+        return m_bytes;
+    }
 
     // Recomputes the 4-byte checksum trailer in memory.
     void updateChecksum();
@@ -56,11 +71,16 @@ public:
     void commit();
 
 private:
+    struct Unread;
+
     GameFile() = default;
     [[noreturn]] void fail(const std::string& why) const;
+    void readWhole() const;
 
     std::filesystem::path m_path;
-    std::vector<std::uint8_t> m_bytes;
+    // Both filled on first need for a file opened by openToRead().
+    mutable std::vector<std::uint8_t> m_bytes;
+    mutable std::shared_ptr<Unread> m_unread;
     std::uint32_t m_pos = 0;
     bool m_modified = false;
     bool m_existed = true;

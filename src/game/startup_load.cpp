@@ -23,7 +23,8 @@ bool startupLoad(GameContext& context, SettingsRecord& record, const std::functi
             progress(bar);
     };
 
-    GameFile exe = GameFile::open(context.executable());
+    // Only its blocks are read, not the megabytes around them.
+    GameFile exe = GameFile::openToRead(context.executable());
     // An unknown version byte keeps index 0, which the program starts with.
     context.version = detectVersion(exe, 0);
     context.config.languageVersion = std::uint8_t(context.version);

@@ -56,9 +56,10 @@ private:
 
 } // namespace
 
-BackgroundTask::BackgroundTask(std::function<void()> work)
+BackgroundTask::BackgroundTask(std::function<void()> work, QObject* context, std::function<void()> whenDone)
 {
-    m_worker = std::thread([this, work = std::move(work)] {
+    m_worker = std::thread([this, work = std::move(work), context,
+                            whenDone = std::move(whenDone)] {
         try {
             work();
         } catch (...) {
@@ -72,6 +73,9 @@ BackgroundTask::BackgroundTask(std::function<void()> work)
                     m_loop->quit();
             },
             Qt::QueuedConnection);
+        // Queued on the context rather than on this task, which whenDone may end.
+        if (context && whenDone)
+            QMetaObject::invokeMethod(context, whenDone, Qt::QueuedConnection);
     });
 }
 

@@ -16,16 +16,21 @@ class QWidget;
 namespace kvrgui {
 
 // Work on a worker thread that the window thread later waits for, painting meanwhile.
-// The work must not touch widgets.
+// The work must not touch widgets. `whenDone`, when given, is called on the window
+// thread once the work has ended, through `context`'s events, so that nobody has to
+// wait for it; `context` must outlive the task.
 class BackgroundTask {
 public:
-    explicit BackgroundTask(std::function<void()> work);
+    explicit BackgroundTask(std::function<void()> work, QObject* context = nullptr,
+                            std::function<void()> whenDone = {});
     ~BackgroundTask();
     BackgroundTask(const BackgroundTask&) = delete;
     BackgroundTask& operator=(const BackgroundTask&) = delete;
 
     // Returns once the work is done, rethrowing what it threw.
     void finish();
+    // Whether the work has ended, so that finish() returns at once.
+    bool done() const { return m_done; }
 
 private:
     QObject m_receiver;

@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <random>
 
 namespace {
@@ -174,6 +175,39 @@ TEST(Configuration, FieldsSitWhereTheFileExpectsThem)
     EXPECT_EQ(b[512], 6);
     EXPECT_EQ(b[513], 0);
     EXPECT_EQ(b[514], 1);
+}
+
+TEST(Configuration, AFileHoldingTheSameRecordIsLeftAlone)
+{
+    kvr::Configuration c = kvr::Configuration::fromBytes({});
+    c.executablePath = "/games/kvr/KVR.EXE";
+    const auto record = c.toBytes();
+    const Bytes same(record.begin(), record.end());
+    Bytes longer = same;
+    longer.push_back(7);
+    Bytes changed = same;
+    changed[512] ^= 1;
+    const struct {
+        const char* what;
+        Bytes held;
+        bool rewritten;
+    } cases[] = {
+        {"the same 515 bytes", same, false},
+        {"the same bytes and one more", longer, true},
+        {"one byte differs", changed, true},
+        {"a short file", Bytes(same.begin(), same.end() - 1), true},
+    };
+    for (const auto& k : cases) {
+        SCOPED_TRACE(k.what);
+        TempDir dir;
+        const fs::path file = dir / "kvrdesk.set";
+        writeFile(file, k.held);
+        const auto old = fs::last_write_time(file) - std::chrono::hours(24);
+        fs::last_write_time(file, old);
+        ASSERT_TRUE(kvr::writeConfiguration(file, c));
+        EXPECT_EQ(readFile(file), same);
+        EXPECT_EQ(fs::last_write_time(file) != old, k.rewritten);
+    }
 }
 
 TEST(Configuration, MissingShortAndUnwritableFiles)

@@ -48,6 +48,57 @@ TEST(GameFile, AccessOutsideTheFileIsAFileAccessError)
     EXPECT_THROW(GameFile::open(dir / "missing"), FileAccessError);
 }
 
+// A file opened to read in parts must read as the same file read whole, across the
+// parts' seams, at its ends and after a write.
+TEST(GameFile, OpenedToReadItReadsAsTheWholeFile)
+{
+    TempDir dir;
+    std::vector<std::uint8_t> bytes(40000);
+    for (std::size_t i = 0; i < bytes.size(); ++i)
+        bytes[i] = std::uint8_t(i * 7 + i / 251);
+    writeFile(dir / "F", bytes);
+    GameFile whole = GameFile::open(dir / "F");
+    GameFile parts = GameFile::openToRead(dir / "F", "1) File access error! ");
+    ASSERT_EQ(parts.size(), 40000u);
+    // First byte, a word across the first seam (16384), the second seam, the last word.
+    for (const std::uint32_t at : {0u, 16383u, 32767u, 20000u, 39998u, 5u}) {
+        SCOPED_TRACE(at);
+        whole.seek(at);
+        parts.seek(at);
+        EXPECT_EQ(parts.readWord(), whole.readWord());
+        EXPECT_EQ(parts.position(), at + 2);
+    }
+    parts.seek(40000);
+    try {
+        parts.readByte();
+        FAIL() << "read beyond the end passed";
+    } catch (const FileAccessError& e) {
+        EXPECT_STREQ(e.what(), "1) File access error! ");
+    }
+    EXPECT_THROW(parts.seek(40001), FileAccessError);
+    EXPECT_THROW(parts.require(39999, 2), FileAccessError);
+
+    parts.seek(30000);
+    parts.writeByte(std::uint8_t(bytes[30000] ^ 0xFF));
+    parts.commit();
+    bytes[30000] ^= 0xFF;
+    EXPECT_EQ(readFile(dir / "F"), bytes) << "a write keeps every byte it did not change";
+    EXPECT_THROW(GameFile::openToRead(dir / "missing"), FileAccessError);
+}
+
+TEST(GameFile, OpenedToReadAFileCutShortIsAFileAccessError)
+{
+    TempDir dir;
+    writeFile(dir / "F", std::vector<std::uint8_t>(40000, 9));
+    GameFile parts = GameFile::openToRead(dir / "F");
+    parts.seek(10);
+    EXPECT_EQ(parts.readByte(), 9);
+    // Another program cuts the file while the editor reads it.
+    fs::resize_file(dir / "F", 20000);
+    parts.seek(35000);
+    EXPECT_THROW(parts.readByte(), FileAccessError);
+}
+
 TEST(GameFile, NumberedMessagesTravelWithTheError)
 {
     TempDir dir;

@@ -167,7 +167,10 @@ private slots:
         qunsetenv(kvr::kConverterVariable);
         QCOMPARE(started, TMainForm::StartResult::Ready);
         QCOMPARE(form.splash()->progressBar()->value(), 100);
-        QCOMPARE(prompt.warned.size(), std::size_t(1));
+        // The warning follows the window, without anyone asking for the sheet.
+        form.show();
+        QTRY_COMPARE(prompt.warned.size(), std::size_t(1));
+        QVERIFY(!form.helmetImportRunning());
         QVERIFY2(QString::fromStdString(prompt.warned[0]).contains(said), prompt.warned[0].c_str());
         QVERIFY(!form.helmets().available());
 
@@ -185,6 +188,48 @@ private slots:
         QVERIFY(form.helmets().available());
         QVERIFY(!window->sheetMissingLabel()->isVisible());
         window->close();
+    }
+
+    void theWindowDoesNotWaitForTheHelmetImport_data()
+    {
+        QTest::addColumn<bool>("helmetsWindowFirst");
+        QTest::newRow("sheet arrives by itself") << false;
+        QTest::newRow("helmets window opened before") << true;
+    }
+
+    void theWindowDoesNotWaitForTheHelmetImport()
+    {
+#ifdef _WIN32
+        QSKIP("the slow converter is a shell script");
+#else
+        QFETCH(bool, helmetsWindowFirst);
+        Setup s;
+        s.makeGame();
+        const fs::path slow = s.root() / "slow-kvrjam";
+        std::ofstream(slow) << "#!/bin/sh\nsleep 1\nexec '" << kvr::converterProgram().string() << "' \"$@\"\n";
+        fs::permissions(slow, fs::perms::owner_all, fs::perm_options::add);
+        GuiPrompt prompt;
+        TMainForm form(s.home, prompt);
+        qputenv(kvr::kConverterVariable, QByteArray::fromStdString(slow.string()));
+        const TMainForm::StartResult started = form.startUp(s.game());
+        qunsetenv(kvr::kConverterVariable);
+        QCOMPARE(started, TMainForm::StartResult::Ready);
+        QVERIFY2(form.helmetImportRunning(), "the start-up load does not wait for the converter");
+        form.show();
+        if (helmetsWindowFirst) {
+            // The window must never offer a missing sheet, nor export one, while the game's is coming.
+            auto* window = qobject_cast<kvrgui::THelmetForm*>(form.editorWindow("helmets"));
+            QVERIFY(!form.helmetImportRunning());
+            window->show();
+            QVERIFY(!window->sheetMissingLabel()->isVisible());
+            window->close();
+        } else {
+            QTRY_VERIFY_WITH_TIMEOUT(!form.helmetImportRunning(), 10000);
+        }
+        QVERIFY2(prompt.warned.empty(), prompt.warned.empty() ? "" : prompt.warned.front().c_str());
+        QVERIFY(form.helmets().available());
+        QVERIFY(!form.helmets().unexported());
+#endif
     }
 
     void missingExecutableIsFatal()
