@@ -3,6 +3,7 @@
 #include "core/errors.h"
 #include "core/settings_file.h"
 #include "core/settings_record.h"
+#include "core/tr_marker.h"
 #include "core/user_prompt.h"
 
 #include <filesystem>
@@ -16,8 +17,9 @@ FileRequest settingsDialog(FileRequest::Mode mode)
 {
     FileRequest r;
     r.mode = mode;
-    r.title = mode == FileRequest::Mode::Save ? "Save settings" : "Load settings";
-    r.filter = "All settings files|*.KVS";
+    r.title = mode == FileRequest::Mode::Save ? KVR_TR_NOOP("Settings files", "Save settings")
+                                              : KVR_TR_NOOP("Settings files", "Load settings");
+    r.filter = KVR_TR_NOOP("Settings files", "All settings files") "|*.KVS";
     r.defaultExtension = "KVS";
     std::error_code ec;
     r.initialDirectory = fs::current_path(ec);
@@ -51,7 +53,7 @@ bool SettingsSession::nameFits(const std::string& path)
 {
     if (path.size() <= kNameChars)
         return true;
-    m_prompt.warn("The file name is longer than 255 characters: " + path);
+    m_prompt.warn(fillIn(KVR_TR_NOOP("Settings files", "The file name is longer than 255 characters: %1"), {path}));
     return false;
 }
 
@@ -64,7 +66,7 @@ std::optional<std::string> SettingsSession::saveThroughDialog()
     if (!nameFits(path))
         return std::nullopt;
     if (!writeSettingsFile(path, m_record)) {
-        m_prompt.warn("Cannot write the settings file " + path);
+        m_prompt.warn(fillIn(KVR_TR_NOOP("Settings files", "Cannot write the settings file %1"), {path}));
         return std::nullopt;
     }
     m_wrote = true;
@@ -106,11 +108,11 @@ std::optional<std::string> SettingsSession::loadFrom(const fs::path& file)
         return std::nullopt;
     if (const auto size = regularFileSize(file)) {
         const auto note = oversizeSettingsNote(file.filename().string(), *size);
-        if (note && !m_prompt.confirm(*note + "\n\nLoad it anyway?"))
+        if (note && !m_prompt.confirm(*note + "\n\n" + KVR_TR_NOOP("Settings files", "Load it anyway?")))
             return std::nullopt;
     }
     if (!readSettingsFile(path, m_record)) {
-        m_prompt.warn("Cannot open the settings file " + path);
+        m_prompt.warn(fillIn(KVR_TR_NOOP("Settings files", "Cannot open the settings file %1"), {path}));
         return std::nullopt;
     }
     m_currentName = path;

@@ -10,6 +10,7 @@
 #include "core/locked_action.h"
 #include "core/safe_write.h"
 #include "core/settings_record.h"
+#include "core/tr_marker.h"
 #include "editors/track/track_data.h"
 
 #include <array>
@@ -85,8 +86,8 @@ FileRequest cdFileRequest()
 {
     FileRequest r;
     r.mode = FileRequest::Mode::Open;
-    r.title = "Locate kvr.exe file on your KVR CD";
-    r.filter = "KVR.EXE on Your KVR CD|KVR.EXE";
+    r.title = KVR_TR_NOOP("Installers", "Locate kvr.exe file on your KVR CD");
+    r.filter = KVR_TR_NOOP("Installers", "KVR.EXE on Your KVR CD") "|KVR.EXE";
     r.defaultExtension = "EXE";
     r.initialDirectory = "/";
     return r;

@@ -4,6 +4,7 @@
 #include "core/errors.h"
 #include "core/safe_write.h"
 #include "core/settings_record.h"
+#include "core/tr_marker.h"
 #include "core/user_prompt.h"
 #include "editors/names/names_rules.h"
 #include "textures/bitmap_check.h"
@@ -18,8 +19,9 @@ FileRequest bitmapDialog(FileRequest::Mode mode)
 {
     FileRequest r;
     r.mode = mode;
-    r.title = mode == FileRequest::Mode::Save ? "Save bitmap file" : "Load bitmap file";
-    r.filter = "BMP files|*.BMP";
+    r.title = mode == FileRequest::Mode::Save ? KVR_TR_NOOP("Pictures", "Save bitmap file")
+                                              : KVR_TR_NOOP("Pictures", "Load bitmap file");
+    r.filter = KVR_TR_NOOP("Pictures", "BMP files") "|*.BMP";
     r.defaultExtension = "BMP";
     std::error_code ec;
     r.initialDirectory = fs::current_path(ec);
