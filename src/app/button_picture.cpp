@@ -1,5 +1,6 @@
 #include "app/button_picture.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QFont>
@@ -95,8 +96,9 @@ QPixmap paintSplashPicture()
     p.setRenderHint(QPainter::TextAntialiasing);
     const QRectF r(0, 0, 360, 150);
     paintBackground(p, r);
-    paintLabel(p, r.adjusted(0, 0, 0, -34), QStringLiteral("KVR Editor"), Qt::white, 34);
-    paintLabel(p, r, QStringLiteral("for Kavorra"), QColor(240, 200, 40), 16);
+    paintLabel(p, r.adjusted(0, 0, 0, -34), QCoreApplication::translate("kvrgui::ButtonPicture", "KVR Editor"),
+               Qt::white, 34);
+    paintLabel(p, r, QCoreApplication::translate("kvrgui::ButtonPicture", "for Kavorra"), QColor(240, 200, 40), 16);
     return pixmap;
 }
 
@@ -117,8 +119,9 @@ QPixmap cached(const QString& name, const std::function<QPixmap()>& paint)
     for (QChar& c : file)
         if (!c.isLetterOrNumber())
             c = QLatin1Char('_');
-    const QString path = QDir(cacheFolder()).filePath(QStringLiteral("pictures-") + build + QStringLiteral("/") + file +
-                                                      QStringLiteral(".bmp"));
+    const QString path =
+        QDir(cacheFolder())
+            .filePath(QStringLiteral("pictures-") + build + QStringLiteral("/") + file + QStringLiteral(".bmp"));
     QPixmap pixmap;
     if (pixmap.load(path, "BMP"))
         return pixmap;
@@ -132,7 +135,10 @@ QPixmap cached(const QString& name, const std::function<QPixmap()>& paint)
 
 } // namespace
 
-void setPictureCache(const QString& folder) { cacheFolder() = folder; }
+void setPictureCache(const QString& folder)
+{
+    cacheFolder() = folder;
+}
 
 QPixmap buttonPicture(const QString& label, bool redLetters)
 {

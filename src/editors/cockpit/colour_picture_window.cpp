@@ -2,6 +2,7 @@
 
 #include "core/errors.h"
 #include "core/settings_record.h"
+#include "core/tr_marker.h"
 #include "core/user_prompt.h"
 #include "editors/cockpit/colour_picture.h"
 #include "editors/cockpit/swatch_grid.h"
@@ -11,6 +12,7 @@
 #include "widgets/editor_services.h"
 #include "widgets/prompt_qt.h"
 #include "widgets/spoken_name.h"
+#include "widgets/translation_qt.h"
 
 #include <QButtonGroup>
 #include <QFile>
@@ -59,15 +61,15 @@ ColourPictureWindow::ColourPictureWindow(EditorServices& services, const Setup& 
     m_picture->setCursor(Qt::CrossCursor);
     loadPicture(setup.pictureFile);
 
-    m_detail = new QLabel(QString::fromLatin1(kvr::kDetailNothing), this);
+    m_detail = new QLabel(coreText(kvr::kDetailNothing), this);
     m_detail->setObjectName(QStringLiteral("detailLabel"));
-    m_save = new QPushButton(QStringLiteral("Save picture as PNG..."), this);
+    m_save = new QPushButton(tr("Save picture as PNG..."), this);
     m_save->setObjectName(QStringLiteral("savePictureButton"));
     m_save->setAutoDefault(false);
 
     m_teams = new QListWidget(this);
     m_teams->setObjectName(QStringLiteral("teamList"));
-    setSpokenName(m_teams, QStringLiteral("Teams"));
+    setSpokenName(m_teams, tr("Teams"));
     m_teams->setUniformItemSizes(true);
     m_teams->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_teams->setFixedWidth(m_teams->fontMetrics().averageCharWidth() * kListChars + 2 * m_teams->frameWidth());
@@ -130,7 +132,7 @@ void ColourPictureWindow::showEvent(QShowEvent* event)
 {
     // Each showing starts at the first team listed, with nothing under the pointer yet.
     m_team = 0;
-    m_detail->setText(QString::fromLatin1(kvr::kDetailNothing));
+    m_detail->setText(coreText(kvr::kDetailNothing));
     EditorWindow::showEvent(event);
 }
 
@@ -188,7 +190,7 @@ void ColourPictureWindow::onPicturePressed(int x, int y, Qt::MouseButton button)
         return;
     const int team = m_team;
     const int element = m_element;
-    edit(QString::fromStdString(m_scheme.caption(element)) + QStringLiteral(" colour"),
+    edit(QString::fromStdString(m_scheme.caption(element)) + tr(" colour"),
          [&](kvr::SettingsRecord& r) { kvr::setColourFromSwatch(r, m_scheme, team, element, x, y); });
 }
 
@@ -196,7 +198,7 @@ void ColourPictureWindow::onPointerMoved(int x, int y)
 {
     const std::string detail =
         m_picture->wing().contains(x, y) ? kvr::pictureDetail(m_saved, m_scheme, x, y) : kvr::kDetailNothing;
-    m_detail->setText(QString::fromStdString(detail));
+    m_detail->setText(translatedMessage(detail));
 }
 
 void ColourPictureWindow::onSavePicture()
