@@ -153,6 +153,18 @@
         <source>Cannot read track data file!</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Cannot create the folder %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Missing from %1:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not copied into %1:</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -323,6 +335,98 @@
         <source>(none)</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Cockpit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mirrors</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Front wing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Detail: palette index %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Detail: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be loaded: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be used. %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be used. %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot save the bitmap: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Feet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Legs/ Pit Monitor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Waist</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Thin stripe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left chest/Sign</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Right chest</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Epaulettes/Jack</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left upper arm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left forearm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Right upper arm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Right forearm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hands</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Head</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Team logo</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Settings files</name>
@@ -352,6 +456,14 @@
     </message>
     <message>
         <source>Load it anyway?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot open %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The original settings cannot be restored; nothing was changed. %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -401,7 +513,7 @@
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">&amp;Bearbeiten</translation>
     </message>
 </context>
 <context>

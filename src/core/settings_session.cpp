@@ -126,9 +126,11 @@ void SettingsSession::restoreOriginal()
     SettingsRecord read;
     try {
         if (!readSettingsFile(original, read))
-            throw GeneralError("Cannot open " + original.string() + ".");
+            throw GeneralError(fillIn(KVR_TR_NOOP("Settings files", "Cannot open %1."), {original.string()}));
     } catch (const GeneralError& e) {
-        throw GeneralError(std::string("The original settings cannot be restored; nothing was changed. ") + e.what());
+        throw GeneralError(
+            fillIn(KVR_TR_NOOP("Settings files", "The original settings cannot be restored; nothing was changed. %1"),
+                   {e.what()}));
     }
     m_record = read;
     m_currentName = original.string();

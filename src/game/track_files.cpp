@@ -124,7 +124,7 @@ TrackFilesPlan askForTrackFiles(const fs::path& gameDir, UserPrompt& prompt)
     const fs::path circuits = findInDir(gameDir, kCircuits);
     std::error_code ec;
     if (fs::exists(circuits, ec) && !fs::is_directory(circuits, ec))
-        throw GeneralError("Cannot create the folder " + circuits.string());
+        throw GeneralError(fillIn(KVR_TR_NOOP("Installers", "Cannot create the folder %1"), {circuits.string()}));
     if (trackFilesPresent(gameDir))
         return {};
     if (!prompt.confirm(trackfiles::kInstallQuestion))
@@ -140,7 +140,7 @@ SettledTrackFiles settleTrackFiles(const fs::path& gameDir, const TrackFilesPlan
     std::error_code ec;
     fs::create_directory(circuits, ec);
     if (!fs::is_directory(circuits))
-        throw GeneralError("Cannot create the folder " + circuits.string());
+        throw GeneralError(fillIn(KVR_TR_NOOP("Installers", "Cannot create the folder %1"), {circuits.string()}));
     if (plan.answer == TrackFiles::Declined)
         return {TrackFiles::Declined, {}};
     clearReadOnly(gameDir);

@@ -65,7 +65,8 @@ QString translatedLine(const std::string& line)
             const qsizetype n = i + 1 < translated->size() ? translated->at(i + 1).digitValue() - 1 : -1;
             if (c == QLatin1Char('%') && n >= 0 && std::size_t(n) < filled->args.size()) {
                 const std::string& arg = filled->args[std::size_t(n)];
-                text += lookUp(fromAnsi(arg).toStdString()).value_or(fromAnsi(arg));
+                // An argument may be a message of its own.
+                text += arg == line ? fromAnsi(arg) : translatedLine(arg);
                 ++i;
             } else {
                 text += c;

@@ -57,9 +57,9 @@ struct ColourRun {
 };
 inline constexpr int kCockpitElements = 3;
 inline constexpr std::array<ColourRun, kCockpitElements> kCockpitRuns = {{
-    {"Cockpit", 42, 15},
-    {"Mirrors", 58, 16},
-    {"Front wing", 154, 14},
+    {KVR_TR_NOOP("Pictures", "Cockpit"), 42, 15},
+    {KVR_TR_NOOP("Pictures", "Mirrors"), 58, 16},
+    {KVR_TR_NOOP("Pictures", "Front wing"), 154, 14},
 }};
 inline constexpr int kCockpitTeams = 14;
 

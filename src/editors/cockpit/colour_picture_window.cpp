@@ -78,7 +78,7 @@ ColourPictureWindow::ColourPictureWindow(EditorServices& services, const Setup& 
     auto* elementColumn = new QVBoxLayout(elementBox);
     m_elements = new QButtonGroup(this);
     for (int e = 0; e < m_scheme.elementCount(); ++e) {
-        auto* b = new QRadioButton(QString::fromStdString(m_scheme.caption(e)), elementBox);
+        auto* b = new QRadioButton(coreText(m_scheme.caption(e).c_str()), elementBox);
         b->setObjectName(QStringLiteral("elementButton%1").arg(e));
         m_elements->addButton(b, e);
         m_elementButtons.push_back(b);
@@ -190,7 +190,7 @@ void ColourPictureWindow::onPicturePressed(int x, int y, Qt::MouseButton button)
         return;
     const int team = m_team;
     const int element = m_element;
-    edit(QString::fromStdString(m_scheme.caption(element)) + tr(" colour"),
+    edit(coreText(m_scheme.caption(element).c_str()) + tr(" colour"),
          [&](kvr::SettingsRecord& r) { kvr::setColourFromSwatch(r, m_scheme, team, element, x, y); });
 }
 

@@ -35,10 +35,10 @@ TDIB loadChecked(const fs::path& file, std::optional<std::string> (*problemOf)(c
     try {
         bitmap.loadFromFile(file);
     } catch (const GeneralError& e) {
-        throw GeneralError("\"" + file.string() + "\" cannot be loaded: " + e.what());
+        throw GeneralError(fillIn(KVR_TR_NOOP("Pictures", "\"%1\" cannot be loaded: %2"), {file.string(), e.what()}));
     }
     if (const auto problem = problemOf(bitmap))
-        throw GeneralError("\"" + file.string() + "\" cannot be used. " + *problem);
+        throw GeneralError(fillIn(KVR_TR_NOOP("Pictures", "\"%1\" cannot be used. %2"), {file.string(), *problem}));
     return bitmap;
 }
 
@@ -176,7 +176,7 @@ void HelmetEditor::loadSheet(const fs::path& file)
     // The sheet goes into the game as it is held; an export is no time to learn that the
     // converter will not read it.
     if (const auto problem = textureBitmapProblem(sheet.saveToBytes()))
-        throw GeneralError("\"" + file.string() + "\" cannot be used. " + *problem);
+        throw GeneralError(fillIn(KVR_TR_NOOP("Pictures", "\"%1\" cannot be used. %2"), {file.string(), *problem}));
     takeSheet(sheet);
 }
 

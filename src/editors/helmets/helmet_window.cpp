@@ -10,6 +10,7 @@
 #include "widgets/record_document.h"
 #include "widgets/show_first_prompt.h"
 #include "widgets/spoken_name.h"
+#include "widgets/translation_qt.h"
 
 #include <QFrame>
 #include <QGridLayout>
@@ -57,7 +58,7 @@ class SheetPicture : public QWidget {
     {
         setFixedSize(kvr::helmets::kSheetWidth, kvr::helmets::kSheetHeight);
         m_missing->setObjectName(QStringLiteral("sheetMissingLabel"));
-        m_missing->setText(fromAnsi(kvr::kHelmetSheetMissing));
+        m_missing->setText(coreText(kvr::kHelmetSheetMissing));
         m_missing->setWordWrap(true);
         m_missing->setAlignment(Qt::AlignCenter);
         m_missing->setMargin(12);

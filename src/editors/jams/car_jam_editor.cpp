@@ -90,7 +90,7 @@ void CarJamEditor::loadBitmap(const fs::path& file, std::optional<PaintingSize> 
 {
     std::vector<std::uint8_t> bytes = readPictureFile(file, kMaxPixelBytes * 4);
     if (const auto problem = textureBitmapProblem(bytes))
-        throw GeneralError(quoted(file) + " cannot be used. " + *problem);
+        throw GeneralError(fillIn(KVR_TR_NOOP("Pictures", "%1 cannot be used. %2"), {quoted(file), *problem}));
     TDIB256 picture;
     picture.loadFromBytes(bytes);
     const PaintingSize size{picture.width(), picture.height()};
@@ -137,7 +137,7 @@ void CarJamEditor::saveAsBitmap(UserPrompt& prompt)
         try {
             replaceFile(*file, m_bitmapFile);
         } catch (const WriteFailure& e) {
-            prompt.warn(std::string("Cannot save the bitmap: ") + e.what());
+            prompt.warn(fillIn(KVR_TR_NOOP("Pictures", "Cannot save the bitmap: %1"), {e.what()}));
         }
     }
 }
