@@ -532,6 +532,13 @@
     </message>
 </context>
 <context>
+    <name>kvrgui::InstallerWindow</name>
+    <message>
+        <source>Back</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>kvrgui::QtPrompt</name>
     <message>
         <source>Confirm</source>
@@ -1198,6 +1205,10 @@
     </message>
     <message>
         <source>Apply patch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>EXIT</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -123,7 +123,7 @@ void TMainForm::buildButtons()
         b->setEnabled(e.window != nullptr);
         connect(b, &QPushButton::clicked, this, [this, name] { openEditor(name); });
     }
-    QPushButton* exit = addButton(QStringLiteral("exitButton"), QStringLiteral("EXIT"), place(3, 6), true);
+    QPushButton* exit = addButton(QStringLiteral("exitButton"), tr("EXIT"), place(3, 6), true);
     connect(exit, &QPushButton::clicked, this, &QWidget::close);
 
     m_versionLabel = new QLabel(client);

@@ -65,7 +65,10 @@ void TMainForm::followGameLanguage()
 
 void TMainForm::switchLanguage(const QString& code)
 {
-    if (code != currentLanguage() && !useLanguage(code))
+    // The windows are built in the current language already.
+    if (code == currentLanguage())
+        return;
+    if (!useLanguage(code))
         useLanguage(QStringLiteral("en"));
     retranslate();
 }
