@@ -272,6 +272,18 @@
         <source>KVR main executable</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Refusing to write %1: it is the game&apos;s %2. Choose another file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot write the patch %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The patch %1 cannot be applied; nothing was changed. %2</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Pictures</name>
@@ -425,6 +437,30 @@
     </message>
     <message>
         <source>Team logo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot write %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it holds no colour</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The game palette %1 cannot be opened: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The game palette %1 cannot be read: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The game palette %1 is not usable: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1. The colour editors will mark colours using their pictures&apos; own colours.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -102,13 +102,15 @@ void TMainForm::onSaveChangesAsPatch()
         for (const auto& game : {std::optional<fs::path>(m_context.gameDir()), kvr::gameFolderAround(*file)})
             if (game && !game->empty())
                 if (const auto gameFile = kvr::gameFileAt(*game, *file))
-                    throw kvr::GeneralError("Refusing to write " + file->string() + ": it is the game's " + *gameFile +
-                                            ". Choose another file.");
+                    throw kvr::GeneralError(kvr::fillIn(
+                        KVR_TR_NOOP("Messages", "Refusing to write %1: it is the game's %2. Choose another file."),
+                        {file->string(), *gameFile}));
         const std::string text = kvr::patchText(patch);
         try {
             kvr::writeOutputFile(*file, std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
         } catch (const kvr::WriteFailure& e) {
-            throw kvr::GeneralError("Cannot write the patch " + file->string() + ": " + e.reason());
+            throw kvr::GeneralError(
+                kvr::fillIn(KVR_TR_NOOP("Messages", "Cannot write the patch %1: %2"), {file->string(), e.reason()}));
         }
     });
 }
@@ -124,8 +126,9 @@ void TMainForm::onApplyPatch()
         try {
             patch = kvr::parsePatch(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
         } catch (const kvr::GeneralError& e) {
-            throw kvr::GeneralError("The patch " + file->filename().string() +
-                                    " cannot be applied; nothing was changed. " + e.what());
+            throw kvr::GeneralError(
+                kvr::fillIn(KVR_TR_NOOP("Messages", "The patch %1 cannot be applied; nothing was changed. %2"),
+                            {file->filename().string(), e.what()}));
         }
         const kvr::PatchOutcome outcome = kvr::applyPatches(record(), {patch});
         const std::string heading = kvr::patchPreviewHeading(record(), outcome);

@@ -48,7 +48,7 @@ void writePng(const QImage& image, const std::filesystem::path& file)
     QSaveFile out(name);
     QImageWriter writer(&out, "png");
     if (!out.open(QIODevice::WriteOnly) || !writer.write(image) || !out.commit())
-        throw kvr::GeneralError("Cannot write " + toAnsi(name));
+        throw kvr::GeneralError(kvr::fillIn(KVR_TR_NOOP("Pictures", "Cannot write %1"), {toAnsi(name)}));
 }
 
 } // namespace
