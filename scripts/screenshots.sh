@@ -1,14 +1,30 @@
 #!/usr/bin/env bash
 # Refreshes the pictures of every window in docs/screenshots (shown in the README): a
 # demo game is made, the editor opens it under xvfb-run and saves each window, then quits.
+#   scripts/screenshots.sh [--lang de|it|es|fr|nl] [DIR]
+# With --lang the windows speak that language and the pictures go into DIR (by default
+# docs/screenshots/LANG, so the README's English gallery stays).
 set -euo pipefail
 cd "$(dirname "$0")/.."
+lang=en
+if [ "${1:-}" = "--lang" ]; then
+  lang=${2:?"--lang needs a language: en, de, it, es, fr or nl"}
+  shift 2
+fi
+case "$lang" in
+  en | de | it | es | fr | nl) ;;
+  *) echo "screenshots.sh: unknown language '$lang' (en, de, it, es, fr, nl)" >&2; exit 2 ;;
+esac
+out=${1:-docs/screenshots}
+[ "$lang" = en ] || out=${1:-docs/screenshots/$lang}
 build=${KVR_BUILD:-build}
 cmake --build "$build" -j"$(nproc)" --target kvrdesk kvrdesk-cli kvr-data >/dev/null
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 "$build/bin/kvrdesk-cli" demo-game "$work/game" >/dev/null
-mkdir -p docs/screenshots
+# The language as Options > Language would have remembered it.
+mkdir -p "$work/config/kvrdesk" "$out"
+printf '[General]\nlanguage=%s\n' "$lang" >"$work/config/kvrdesk/kvrdesk.ini"
 XDG_CONFIG_HOME="$work/config" xvfb-run -a -s "-screen 0 1280x1024x24" \
-  "$build/bin/kvrdesk" "$work/game" --screenshots docs/screenshots
-ls docs/screenshots
+  "$build/bin/kvrdesk" "$work/game" --screenshots "$out"
+ls "$out"

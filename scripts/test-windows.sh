@@ -18,7 +18,8 @@ root=$(pwd)
 jobs=$(nproc)
 
 scripts/setup.sh cmake ninja-build g++-mingw-w64-x86-64-posix wine wine64 googletest libcli11-dev nlohmann-json3-dev \
-  xvfb xdotool imagemagick fonts-dejavu-core nsis
+  xvfb xdotool imagemagick fonts-dejavu-core nsis \
+  qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
 
 # A wine of our own, quiet, inside the build folder.
 win=build-mingw

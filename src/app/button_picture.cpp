@@ -1,5 +1,6 @@
 #include "app/button_picture.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -96,8 +97,9 @@ QPixmap paintSplashPicture()
     p.setRenderHint(QPainter::TextAntialiasing);
     const QRectF r(0, 0, 360, 150);
     paintBackground(p, r);
-    paintLabel(p, r.adjusted(0, 0, 0, -34), QStringLiteral("KVR Editor"), Qt::white, 34);
-    paintLabel(p, r, QStringLiteral("for Kavorra"), QColor(240, 200, 40), 16);
+    paintLabel(p, r.adjusted(0, 0, 0, -34), QCoreApplication::translate("kvrgui::ButtonPicture", "KVR Editor"),
+               Qt::white, 34);
+    paintLabel(p, r, QCoreApplication::translate("kvrgui::ButtonPicture", "for Kavorra"), QColor(240, 200, 40), 16);
     return pixmap;
 }
 
@@ -156,7 +158,10 @@ QPixmap cached(const QString& name, const std::function<QPixmap()>& paint)
 
 } // namespace
 
-void setPictureCache(const QString& folder) { cacheFolder() = folder; }
+void setPictureCache(const QString& folder)
+{
+    cacheFolder() = folder;
+}
 
 QPixmap buttonPicture(const QString& label, bool redLetters)
 {

@@ -30,13 +30,13 @@ std::string ansiWithCrLf(const QString& text)
 TDesForm::TDesForm(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint)
 {
     setObjectName(QStringLiteral("DesForm"));
-    setWindowTitle(QStringLiteral("Settings description"));
+    setWindowTitle(tr("Settings description"));
     setModal(true);
     auto* layout = new QVBoxLayout(this);
     m_memo = new QPlainTextEdit(this);
     m_memo->setObjectName(QStringLiteral("descriptionText"));
-    setSpokenName(m_memo, QStringLiteral("Settings description"));
-    m_memo->setPlainText(QStringLiteral("no description"));
+    setSpokenName(m_memo, tr("Settings description"));
+    m_memo->setPlainText(tr("no description"));
     m_memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_memo->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -44,10 +44,10 @@ TDesForm::TDesForm(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::MSWindows
     layout->addWidget(m_memo);
 
     auto* buttons = new QHBoxLayout;
-    m_saveButton = new QPushButton(QStringLiteral("Save settings"), this);
+    m_saveButton = new QPushButton(tr("Save settings"), this);
     m_saveButton->setObjectName(QStringLiteral("Button952"));
     m_saveButton->setFocusPolicy(Qt::NoFocus);
-    m_back = new QPushButton(QStringLiteral("Back"), this);
+    m_back = new QPushButton(tr("Back"), this);
     m_back->setObjectName(QStringLiteral("Button951"));
     QFont bold = m_back->font();
     bold.setBold(true);
@@ -67,7 +67,10 @@ TDesForm::TDesForm(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::MSWindows
     EnterAsTab::enable(this);
 }
 
-std::string TDesForm::description() const { return ansiWithCrLf(m_memo->toPlainText()); }
+std::string TDesForm::description() const
+{
+    return ansiWithCrLf(m_memo->toPlainText());
+}
 
 void TDesForm::setDescription(const std::string& ansi)
 {

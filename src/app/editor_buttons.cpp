@@ -28,22 +28,22 @@ template <class Window> QDialog* make(EditorServices& services, QWidget* parent)
 
 // Every editor the main window opens.
 const EditorButton kEditors[] = {
-    {"names", "Names + Numbers", 1, 1, false, make<TNamesForm>},
-    {"power", "Engine Power", 1, 2, false, make<TEPowerForm>},
-    {"grip", "CC Grip", 1, 3, false, make<TGripForm>},
-    {"failures", "Car Failure", 1, 4, false, make<TFailuresForm>},
-    {"tuning", "Car Tuning", 1, 5, true, make<TCTuningForm>},
-    {"noses", "Nose Cones", 1, 6, false, make<TNosesForm>},
-    {"pitline", "Pit Lane Settings", 2, 2, false, make<TPitLineForm>},
-    {"cockpit", "Cockpit Colours", 2, 3, true, make<TCColorsForm>},
-    {"pitcrew", "Pit Crew Colours", 2, 4, true, make<TPCColorsForm>},
-    {"jams", "Car Jams", 2, 5, true, make<TJamForm>},
-    {"helmets", "Helmets", 2, 6, true, make<THelmetForm>},
-    {"cameras", "Cameras", 3, 2, true, make<TCameraForm>},
-    {"tracks", "Track Editor", 3, 3, false, make<TTrackEdForm>},
-    {"cockpitManager", "Cockpit Manager", 3, 4, false, make<TInstCForm>},
-    {"trackManager", "Track Manager", 3, 5, false, make<Tinsttform>},
-    {"carSetManager", "Car set manager...", 0, 0, false, make<TInstCarSetForm>},
+    {"names", QT_TRANSLATE_NOOP("kvrgui::TMainForm", "Names + Numbers"), 1, 1, false, make<TNamesForm>},
+    {"power", QT_TRANSLATE_NOOP("kvrgui::TMainForm", "Engine Power"), 1, 2, false, make<TEPowerForm>},
+    {"grip", QT_TRANSLATE_NOOP("kvrgui::TMainForm", "CC Grip"), 1, 3, false, make<TGripForm>},
+    {"failures", QT_TRANSLATE_NOOP("kvrgui::TMainForm", "Car Failure"), 1, 4, false, make<TFailuresForm>},
+    {"tuning", QT_TRANSLATE_NOOP("kvrgui::TMainForm", "Car Tuning"), 1, 5, true, make<TCTuningForm>},
+    {"noses", QT_TRANSLATE_NOOP("kvrgui::TMainForm", "Nose Cones"), 1, 6, false, make<TNosesForm>},
+    {"pitline", QT_TRANSLATE_NOOP("kvrgui::TMainForm", "Pit Lane Settings"), 2, 2, false, make<TPitLineForm>},
+    {"cockpit", QT_TRANSLATE_NOOP("kvrgui::TMainForm", "Cockpit Colours"), 2, 3, true, make<TCColorsForm>},
+    {"pitcrew", QT_TRANSLATE_NOOP("kvrgui::TMainForm", "Pit Crew Colours"), 2, 4, true, make<TPCColorsForm>},
+    {"jams", QT_TRANSLATE_NOOP("kvrgui::TMainForm", "Car Jams"), 2, 5, true, make<TJamForm>},
+    {"helmets", QT_TRANSLATE_NOOP("kvrgui::TMainForm", "Helmets"), 2, 6, true, make<THelmetForm>},
+    {"cameras", QT_TRANSLATE_NOOP("kvrgui::TMainForm", "Cameras"), 3, 2, true, make<TCameraForm>},
+    {"tracks", QT_TRANSLATE_NOOP("kvrgui::TMainForm", "Track Editor"), 3, 3, false, make<TTrackEdForm>},
+    {"cockpitManager", QT_TRANSLATE_NOOP("kvrgui::TMainForm", "Cockpit Manager"), 3, 4, false, make<TInstCForm>},
+    {"trackManager", QT_TRANSLATE_NOOP("kvrgui::TMainForm", "Track Manager"), 3, 5, false, make<Tinsttform>},
+    {"carSetManager", QT_TRANSLATE_NOOP("kvrgui::TMainForm", "Car set manager..."), 0, 0, false, make<TInstCarSetForm>},
 };
 
 } // namespace

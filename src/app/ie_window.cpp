@@ -23,9 +23,9 @@ QGroupBox* choiceGroup(const QString& title, QRadioButton*& exe, QRadioButton*& 
 {
     auto* box = new QGroupBox(title, parent);
     auto* layout = new QVBoxLayout(box);
-    exe = new QRadioButton(QStringLiteral("KVR.EXE file"), box);
+    exe = new QRadioButton(QCoreApplication::translate("kvrgui::TIEForm", "KVR.EXE file"), box);
     // The game's own spelling of the item; the file used is F1GSTATE.SAV.
-    state = new QRadioButton(QStringLiteral("F1GSTATE.SAV file"), box);
+    state = new QRadioButton(QCoreApplication::translate("kvrgui::TIEForm", "F1GSTATE.SAV file"), box);
     layout->addWidget(exe);
     layout->addWidget(state);
     return box;
@@ -37,24 +37,24 @@ TIEForm::TIEForm(EditorServices& services, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), m_services(services)
 {
     setObjectName(QStringLiteral("importExportWindow"));
-    setWindowTitle(QStringLiteral("Import data"));
+    setWindowTitle(tr("Import data"));
     setModal(true);
     auto* layout = new QVBoxLayout(this);
     auto* groups = new QHBoxLayout;
-    QGroupBox* names = choiceGroup(QStringLiteral("Names and numbers"), m_namesExe, m_namesState, this);
+    QGroupBox* names = choiceGroup(tr("Names and numbers"), m_namesExe, m_namesState, this);
     names->setObjectName(QStringLiteral("namesSourceGroup"));
-    QGroupBox* cockpit = choiceGroup(QStringLiteral("Cockpit colors"), m_cockpitExe, m_cockpitState, this);
+    QGroupBox* cockpit = choiceGroup(tr("Cockpit colors"), m_cockpitExe, m_cockpitState, this);
     cockpit->setObjectName(QStringLiteral("cockpitSourceGroup"));
     groups->addWidget(names);
     groups->addWidget(cockpit);
     layout->addLayout(groups);
 
     auto* buttons = new QHBoxLayout;
-    m_import = new QPushButton(QStringLiteral("Import all data"), this);
+    m_import = new QPushButton(tr("Import all data"), this);
     m_import->setObjectName(QStringLiteral("importAllButton"));
-    m_export = new QPushButton(QStringLiteral("Export all data"), this);
+    m_export = new QPushButton(tr("Export all data"), this);
     m_export->setObjectName(QStringLiteral("exportAllButton"));
-    auto* back = new QPushButton(QStringLiteral("Back"), this);
+    auto* back = new QPushButton(tr("Back"), this);
     back->setObjectName(QStringLiteral("backButton"));
     buttons->addWidget(m_import);
     buttons->addWidget(m_export);
@@ -65,7 +65,8 @@ TIEForm::TIEForm(EditorServices& services, QWidget* parent)
 
     connect(m_namesExe, &QRadioButton::clicked, this, [this] { m_services.context.config.namesInStateFile = false; });
     connect(m_namesState, &QRadioButton::clicked, this, [this] { m_services.context.config.namesInStateFile = true; });
-    connect(m_cockpitExe, &QRadioButton::clicked, this, [this] { m_services.context.config.cockpitColoursInStateFile = false; });
+    connect(m_cockpitExe, &QRadioButton::clicked, this,
+            [this] { m_services.context.config.cockpitColoursInStateFile = false; });
     connect(m_cockpitState, &QRadioButton::clicked, this,
             [this] { m_services.context.config.cockpitColoursInStateFile = true; });
     connect(m_import, &QPushButton::clicked, this, &TIEForm::onImportAll);

@@ -7,6 +7,7 @@
 #include "app/path_window.h"
 #include "app/start_window.h"
 #include "core/errors.h"
+#include "core/tr_marker.h"
 #include "editors/jams/jam_window.h"
 #include "widgets/enter_as_tab.h"
 #include "widgets/prompt_qt.h"
@@ -72,7 +73,7 @@ TMainForm::TMainForm(kvr::EditorHome home, kvr::UserPrompt& prompt, QWidget* par
                                                                   [this] { onRestoreOriginalSettings(); },
                                                                   [this](const kvr::FileAccessError& e) { fatal(e); }},
       m_settings(fromPath(m_home.stateDir / "kvrdesk.ini"), QSettings::IniFormat),
-      m_splash(new TStartForm), m_des(new TDesForm(this)), m_ie(new TIEForm(m_services, this))
+      m_splash(makeSplash()), m_des(new TDesForm(this)), m_ie(new TIEForm(m_services, this))
 {
     setObjectName(QStringLiteral("mainWindow"));
     m_services.helmets = &m_helmets;
@@ -83,6 +84,7 @@ TMainForm::TMainForm(kvr::EditorHome home, kvr::UserPrompt& prompt, QWidget* par
     connect(&m_document, &RecordDocument::modifiedChanged, this, &QWidget::setWindowModified);
     m_context.home = m_home;
     m_locator = [this] { return TPathForm::locate(m_prompt, nullptr); };
+    m_clientSize = QSize(kClientWidth, kClientHeight);
     buildButtons();
     buildMenus();
     // The menu bar sits above the fixed client area.
@@ -118,11 +120,11 @@ void TMainForm::buildButtons()
         if (e.column == 0)
             continue;
         const QString name = QLatin1String(e.name) + QStringLiteral("Button");
-        QPushButton* b = addButton(name, QString::fromLatin1(e.label), place(e.column, e.row), false);
+        QPushButton* b = addButton(name, tr(e.label), place(e.column, e.row), false);
         b->setEnabled(e.window != nullptr);
         connect(b, &QPushButton::clicked, this, [this, name] { openEditor(name); });
     }
-    QPushButton* exit = addButton(QStringLiteral("exitButton"), QStringLiteral("EXIT"), place(3, 6), true);
+    QPushButton* exit = addButton(QStringLiteral("exitButton"), tr("EXIT"), place(3, 6), true);
     connect(exit, &QPushButton::clicked, this, &QWidget::close);
 
     m_versionLabel = new QLabel(client);
@@ -184,7 +186,7 @@ void TMainForm::showEvent(QShowEvent* event)
 
 void TMainForm::closeEvent(QCloseEvent* event)
 {
-    if (!m_exitCode && !mayDiscardWork("the editor closes")) {
+    if (!m_exitCode && !mayDiscardWork(KVR_TR_NOOP("Messages", "the editor closes"))) {
         event->ignore();
         return;
     }
@@ -212,12 +214,13 @@ bool TMainForm::mayDiscardWork(const std::string& when)
     const bool settings = m_document.isModified();
     std::vector<std::string> lost;
     if (settings)
-        lost.push_back("The settings have changes that no settings file holds.");
+        lost.push_back(KVR_TR_NOOP("Messages", "The settings have changes that no settings file holds."));
     if (m_helmets.unexported())
-        lost.push_back("The helmet sheet has changes that were not exported into the game.");
+        lost.push_back(KVR_TR_NOOP("Messages", "The helmet sheet has changes that were not exported into the game."));
     if (const TJamForm* jams = jamWindow(); jams && jams->jams().unexported())
-        lost.push_back("The car painting for " + std::string(jams->jams().selectedFile()) +
-                       " has changes that were not exported into the game.");
+        lost.push_back(kvr::fillIn(
+            KVR_TR_NOOP("Messages", "The car painting for %1 has changes that were not exported into the game."),
+            {std::string(jams->jams().selectedFile())}));
     if (lost.empty())
         return true;
     std::string text;
@@ -225,13 +228,17 @@ bool TMainForm::mayDiscardWork(const std::string& when)
         text += line + "\n";
     if (!settings)
         return m_prompt
-            .choose(text + "They are lost when " + when + ", unless you Cancel and export them in their windows first.",
-                    {"Discard"})
+            .choose(text + kvr::fillIn(KVR_TR_NOOP("Messages", "They are lost when %1, unless you Cancel and export "
+                                                               "them in their windows first."),
+                                       {when}),
+                    {KVR_TR_NOOP("Messages", "Discard")})
             .has_value();
-    text += "Save the settings before " + when + "?";
+    text += kvr::fillIn(KVR_TR_NOOP("Messages", "Save the settings before %1?"), {when});
     if (lost.size() > 1)
-        text += "\n(Pictures are kept only by an export in their windows: Cancel to go back.)";
-    const std::optional<int> answer = m_prompt.choose(text, {"Save settings", "Discard"});
+        text += std::string("\n") +
+                KVR_TR_NOOP("Messages", "(Pictures are kept only by an export in their windows: Cancel to go back.)");
+    const std::optional<int> answer =
+        m_prompt.choose(text, {KVR_TR_NOOP("Messages", "Save settings"), KVR_TR_NOOP("Messages", "Discard")});
     if (answer == 0)
         onSaveSettings();
     // Cancel, or a save that did not happen, keeps everything.

@@ -39,10 +39,11 @@ class TStartForm;
 // Its parts live beside it: main_window_startup.cpp (the start-up sequence),
 // main_window_menus.cpp (the menus, settings files and recent files) and
 // main_window_editors.cpp (opening the editors, the track editor's entry) and
-// main_window_patches.cpp (saving and applying patches).
+// main_window_patches.cpp (saving and applying patches) and main_window_language.cpp
+// (Options > Language).
 class TMainForm : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     enum class StartResult { Ready, Cancelled, Fatal };
     using Locator = std::function<std::optional<kvr::Configuration>()>;
 
@@ -90,7 +91,7 @@ public:
     // Set when a game file failed during an action: the program ends with this code.
     int exitCode() const { return m_exitCode; }
 
-public slots:
+  public slots:
     void onLoadSettings();
     void onSaveSettings();
     void onSaveSettingsAs();
@@ -101,13 +102,23 @@ public slots:
     void onImportExport();
     void onLocateGame();
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void buildButtons();
     void buildMenus();
+    // Options > Language, and the switch it makes (main_window_language.cpp).
+    void buildLanguageMenu(QMenu* options);
+    void chooseLanguage(const QString& code);
+    // The splash window, in the language the user chose before (the first window built).
+    TStartForm* makeSplash();
+    void followGameLanguage();
+    void switchLanguage(const QString& code);
+    // Builds the main window's texts, menus and windows anew in the current language.
+    void retranslate();
+    QString versionText() const;
     bool loadGame();
     void fatal(const std::string& message, const std::string& detail = {});
     void fatal(const kvr::FileAccessError& error);
@@ -159,6 +170,7 @@ private:
     TDesForm* m_des;
     TIEForm* m_ie;
     QMenu* m_recentMenu = nullptr;
+    QSize m_clientSize;
     QLabel* m_versionLabel = nullptr;
     std::map<QString, QPushButton*> m_buttons;
     std::map<QString, QAction*> m_actions;

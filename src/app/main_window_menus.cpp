@@ -31,28 +31,27 @@ void TMainForm::buildMenus()
         m_actions[a->objectName()] = a;
         return a;
     };
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-    add(file, "loadSettingsAction", QStringLiteral("&Load settings"), QKeySequence(Qt::CTRL | Qt::Key_L),
+    QMenu* file = menuBar()->addMenu(tr("&File"));
+    add(file, "loadSettingsAction", tr("&Load settings"), QKeySequence(Qt::CTRL | Qt::Key_L),
         &TMainForm::onLoadSettings);
     file->addSeparator();
-    add(file, "saveSettingsAction", QStringLiteral("&Save settings"), QKeySequence(Qt::CTRL | Qt::Key_S),
+    add(file, "saveSettingsAction", tr("&Save settings"), QKeySequence(Qt::CTRL | Qt::Key_S),
         &TMainForm::onSaveSettings);
-    add(file, "saveSettingsAsAction", QStringLiteral("Save settings &As"), QKeySequence(),
-        &TMainForm::onSaveSettingsAs);
-    m_recentMenu = file->addMenu(QStringLiteral("Recent settings &files"));
+    add(file, "saveSettingsAsAction", tr("Save settings &As"), QKeySequence(), &TMainForm::onSaveSettingsAs);
+    m_recentMenu = file->addMenu(tr("Recent settings &files"));
     m_recentMenu->setObjectName(QStringLiteral("recentMenu"));
     showRecentFiles();
     file->addSeparator();
-    add(file, "restoreOriginalAction", QStringLiteral("&Restore original settings"), QKeySequence(Qt::CTRL | Qt::Key_R),
+    add(file, "restoreOriginalAction", tr("&Restore original settings"), QKeySequence(Qt::CTRL | Qt::Key_R),
         &TMainForm::onRestoreOriginalSettings);
     file->addSeparator();
-    add(file, "saveChangesAsPatchAction", QStringLiteral("Save changes as &patch..."), QKeySequence(),
+    add(file, "saveChangesAsPatchAction", tr("Save changes as &patch..."), QKeySequence(),
         &TMainForm::onSaveChangesAsPatch);
-    add(file, "applyPatchAction", QStringLiteral("Appl&y patch..."), QKeySequence(), &TMainForm::onApplyPatch);
+    add(file, "applyPatchAction", tr("Appl&y patch..."), QKeySequence(), &TMainForm::onApplyPatch);
     file->addSeparator();
-    add(file, "exitAction", QStringLiteral("E&xit"), QKeySequence(Qt::CTRL | Qt::Key_X), &QWidget::close);
+    add(file, "exitAction", tr("E&xit"), QKeySequence(Qt::CTRL | Qt::Key_X), &QWidget::close);
 
-    QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    QMenu* edit = menuBar()->addMenu(tr("&Edit"));
     const QList<QAction*> undoRedo = m_document.createEditActions(this);
     undoRedo[0]->setObjectName(QStringLiteral("undoAction"));
     undoRedo[1]->setObjectName(QStringLiteral("redoAction"));
@@ -61,16 +60,15 @@ void TMainForm::buildMenus()
         m_actions[a->objectName()] = a;
     }
 
-    QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
-    add(options, "descriptionAction", QStringLiteral("&Settings description"), QKeySequence(),
-        &TMainForm::onSettingsDescription);
-    add(options, "importExportAction", QStringLiteral("&Import/Export"), QKeySequence(Qt::CTRL | Qt::Key_I),
+    QMenu* options = menuBar()->addMenu(tr("&Options"));
+    add(options, "descriptionAction", tr("&Settings description"), QKeySequence(), &TMainForm::onSettingsDescription);
+    add(options, "importExportAction", tr("&Import/Export"), QKeySequence(Qt::CTRL | Qt::Key_I),
         &TMainForm::onImportExport);
     for (const EditorButton& e : editorButtons()) {
         if (e.column != 0)
             continue;
         const QString name = QLatin1String(e.name);
-        QAction* a = options->addAction(QString::fromLatin1(e.label));
+        QAction* a = options->addAction(tr(e.label));
         a->setObjectName(name + QStringLiteral("Action"));
         a->setEnabled(e.window != nullptr);
         connect(a, &QAction::triggered, this, [this, name] { openEditor(name); });
@@ -90,13 +88,14 @@ void TMainForm::buildMenus()
         });
         m_actions[a->objectName()] = a;
     };
-    preview("previewAllDataAction", QStringLiteral("&Preview changes before Export all data"),
-            &EditorServices::previewAllData, true);
-    preview("previewEditorExportAction", QStringLiteral("Preview changes before an &editor's export"),
+    preview("previewAllDataAction", tr("&Preview changes before Export all data"), &EditorServices::previewAllData,
+            true);
+    preview("previewEditorExportAction", tr("Preview changes before an &editor's export"),
             &EditorServices::previewEditorExport, false);
     options->addSeparator();
-    add(options, "locateGameAction", QStringLiteral("&Locate the game again..."), QKeySequence(),
-        &TMainForm::onLocateGame);
+    buildLanguageMenu(options);
+    options->addSeparator();
+    add(options, "locateGameAction", tr("&Locate the game again..."), QKeySequence(), &TMainForm::onLocateGame);
 }
 
 void TMainForm::onSaveSettings()
@@ -114,7 +113,7 @@ void TMainForm::saveSettings(bool askForName)
     guarded([&] {
         // The description window's text is an edit of the record; the save itself is none.
         const std::string description = m_des->description();
-        m_document.change(QStringLiteral("Settings description"), [&](kvr::SettingsRecord& r) {
+        m_document.change(tr("Settings description"), [&](kvr::SettingsRecord& r) {
             r.setShortString(kvr::rec::kDescription, kvr::rec::kDescriptionChars, description);
         });
         // Save writes the file the record came from; from the game or the original
@@ -139,7 +138,7 @@ void TMainForm::loadSettings(const std::function<std::optional<std::string>()>& 
 {
     guarded([&] {
         bool loaded = false;
-        m_document.change(QStringLiteral("Load settings"), [&](kvr::SettingsRecord&) { loaded = load().has_value(); });
+        m_document.change(tr("Load settings"), [&](kvr::SettingsRecord&) { loaded = load().has_value(); });
         if (loaded) {
             // A loaded file carries its own track data, unless it was saved before any was read.
             m_document.setTrackDataKnown(kvr::holdsTrackData(m_document.record()));
@@ -180,8 +179,7 @@ void TMainForm::onRestoreOriginalSettings()
 {
     guarded([this] {
         // A restore that cannot read the original settings throws before anything changed.
-        m_document.change(QStringLiteral("Restore original settings"),
-                          [&](kvr::SettingsRecord&) { m_session.restoreOriginal(); });
+        m_document.change(tr("Restore original settings"), [&](kvr::SettingsRecord&) { m_session.restoreOriginal(); });
         m_document.setTrackDataKnown(true);
         m_document.setOrigin(RecordOrigin::originalSettings());
     });

@@ -2,9 +2,11 @@
 
 #include "core/errors.h"
 #include "core/input_file.h"
+#include "core/platform/path_text.h"
 #include "core/safe_write.h"
 #include "core/settings_file.h"
 #include "core/settings_record.h"
+#include "core/tr_marker.h"
 #include "core/user_prompt.h"
 #include "game/game_files.h"
 #include "game/import_export.h"
@@ -24,8 +26,9 @@ kvr::FileRequest patchDialog(kvr::FileRequest::Mode mode)
 {
     kvr::FileRequest r;
     r.mode = mode;
-    r.title = mode == kvr::FileRequest::Mode::Save ? "Save changes as patch" : "Apply patch";
-    r.filter = "Patches|*.kvpatch";
+    r.title = mode == kvr::FileRequest::Mode::Save ? KVR_TR_NOOP("Messages", "Save changes as patch")
+                                                   : KVR_TR_NOOP("Messages", "Apply patch");
+    r.filter = KVR_TR_NOOP("Messages", "Patches") "|*.kvpatch";
     r.defaultExtension = "kvpatch";
     std::error_code ec;
     r.initialDirectory = fs::current_path(ec);
@@ -41,9 +44,10 @@ std::span<const std::uint8_t> trackBytes(const kvr::SettingsRecord& r)
 
 std::optional<kvr::SettingsRecord> TMainForm::patchBase()
 {
-    const std::optional<int> base =
-        m_prompt.choose("Save the values in which the settings differ from:",
-                        {"The game as it is now", "The original settings (ORIGIN.SET)", "A settings file..."});
+    const std::optional<int> base = m_prompt.choose(
+        KVR_TR_NOOP("Messages", "Save the values in which the settings differ from:"),
+        {KVR_TR_NOOP("Messages", "The game as it is now"),
+         KVR_TR_NOOP("Messages", "The original settings (ORIGIN.SET)"), KVR_TR_NOOP("Messages", "A settings file...")});
     if (!base)
         return std::nullopt;
     kvr::SettingsRecord read = record();
@@ -54,23 +58,26 @@ std::optional<kvr::SettingsRecord> TMainForm::patchBase()
         // stay as the record has them.
         kvr::readGameValues(m_context, read, std::nullopt);
         return read;
-    case 1: file = m_home.data("ORIGIN.SET"); break;
+    case 1:
+        file = m_home.data("ORIGIN.SET");
+        break;
     default: {
         kvr::FileRequest request;
-        request.title = "Compare with settings";
-        request.filter = "All settings files|*.KVS";
+        request.title = KVR_TR_NOOP("Messages", "Compare with settings");
+        request.filter = KVR_TR_NOOP("Settings files", "All settings files") "|*.KVS";
         const auto chosen = m_prompt.chooseFile(request);
         if (!chosen)
             return std::nullopt;
         file = *chosen;
         if (const auto size = kvr::regularFileSize(file))
-            if (const auto note = kvr::oversizeSettingsNote(file.filename().string(), *size);
-                note && !m_prompt.confirm(*note + "\n\nCompare with it anyway?"))
+            if (const auto note = kvr::oversizeSettingsNote(kvr::platform::pathText(file.filename()), *size);
+                note && !m_prompt.confirm(*note + "\n\n" + KVR_TR_NOOP("Messages", "Compare with it anyway?")))
                 return std::nullopt;
     }
     }
     if (!kvr::readSettingsFile(file, read))
-        throw kvr::GeneralError("Cannot open the settings file " + file.string());
+        throw kvr::GeneralError(
+            kvr::fillIn(KVR_TR_NOOP("Settings files", "Cannot open the settings file %1"), {kvr::platform::pathText(file)}));
     return read;
 }
 
@@ -87,7 +94,7 @@ void TMainForm::onSaveChangesAsPatch()
                       mine.bytes().begin() + std::ptrdiff_t(kvr::rec::kTrackData));
         const kvr::RecordPatch patch = kvr::makePatch(*base, mine);
         if (patch.changes.empty()) {
-            m_prompt.inform("The settings hold the same values: there is no change to save.");
+            m_prompt.inform(KVR_TR_NOOP("Messages", "The settings hold the same values: there is no change to save."));
             return;
         }
         const auto file = m_prompt.chooseFile(patchDialog(kvr::FileRequest::Mode::Save));
@@ -96,13 +103,15 @@ void TMainForm::onSaveChangesAsPatch()
         for (const auto& game : {std::optional<fs::path>(m_context.gameDir()), kvr::gameFolderAround(*file)})
             if (game && !game->empty())
                 if (const auto gameFile = kvr::gameFileAt(*game, *file))
-                    throw kvr::GeneralError("Refusing to write " + file->string() + ": it is the game's " +
-                                            *gameFile + ". Choose another file.");
+                    throw kvr::GeneralError(kvr::fillIn(
+                        KVR_TR_NOOP("Messages", "Refusing to write %1: it is the game's %2. Choose another file."),
+                        {file->string(), *gameFile}));
         const std::string text = kvr::patchText(patch);
         try {
             kvr::writeOutputFile(*file, std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
         } catch (const kvr::WriteFailure& e) {
-            throw kvr::GeneralError("Cannot write the patch " + file->string() + ": " + e.reason());
+            throw kvr::GeneralError(
+                kvr::fillIn(KVR_TR_NOOP("Messages", "Cannot write the patch %1: %2"), {file->string(), e.reason()}));
         }
     });
 }
@@ -118,8 +127,9 @@ void TMainForm::onApplyPatch()
         try {
             patch = kvr::parsePatch(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
         } catch (const kvr::GeneralError& e) {
-            throw kvr::GeneralError("The patch " + file->filename().string() +
-                                    " cannot be applied; nothing was changed. " + e.what());
+            throw kvr::GeneralError(
+                kvr::fillIn(KVR_TR_NOOP("Messages", "The patch %1 cannot be applied; nothing was changed. %2"),
+                            {file->filename().string(), e.what()}));
         }
         const kvr::PatchOutcome outcome = kvr::applyPatches(record(), {patch});
         const std::string heading = kvr::patchPreviewHeading(record(), outcome);
@@ -128,13 +138,14 @@ void TMainForm::onApplyPatch()
             return;
         }
         if (!m_document.trackDataKnown() && !std::ranges::equal(trackBytes(record()), trackBytes(outcome.record))) {
-            m_prompt.warn("The patch changes track data, which has not been read from the game yet. Open the "
-                          "Track Editor once, then apply the patch again; nothing was changed.");
+            m_prompt.warn(KVR_TR_NOOP("Messages", "The patch changes track data, which has not been read from the game "
+                                                  "yet. Open the Track Editor once, then apply the patch again; "
+                                                  "nothing was changed."));
             return;
         }
-        if (!m_prompt.confirmList(heading, kvr::patchPreviewLines(record(), outcome), "Apply"))
+        if (!m_prompt.confirmList(heading, kvr::patchPreviewLines(record(), outcome), KVR_TR_NOOP("Messages", "Apply")))
             return;
-        m_document.change(QStringLiteral("Apply patch"), [&](kvr::SettingsRecord& r) { r = outcome.record; });
+        m_document.change(tr("Apply patch"), [&](kvr::SettingsRecord& r) { r = outcome.record; });
     });
 }
 

@@ -5,6 +5,7 @@
 #include "core/errors.h"
 #include "core/game_dir.h"
 #include "core/system_process_runner.h"
+#include "core/tr_marker.h"
 #include "core/version.h"
 #include "editors/jams/jam_window.h"
 #include "game/startup_load.h"
@@ -39,7 +40,7 @@ TMainForm::StartResult TMainForm::startUp(const std::optional<fs::path>& gameDir
         const fs::path exe = kvr::findInDir(*gameDir, "KVR.EXE");
         std::error_code ec;
         if (!fs::is_regular_file(exe, ec)) {
-            fatal("There is no KVR.EXE in " + gameDir->string());
+            fatal(kvr::fillIn(KVR_TR_NOOP("Messages", "There is no KVR.EXE in %1"), {gameDir->string()}));
             return StartResult::Fatal;
         }
         try {
@@ -109,7 +110,8 @@ bool TMainForm::loadGame()
         m_prompt.warn(trackDataProblem);
     m_document.reset(loaded);
     m_document.setTrackDataKnown(trackDataRead);
-    m_versionLabel->setText(QStringLiteral("KVR: ") + fromAnsi(kvr::versionName(m_context.version)));
+    followGameLanguage();
+    m_versionLabel->setText(versionText());
     m_palette = kvr::readGamePaletteAtStart(m_home, m_prompt);
     m_ie->showChoices();
     m_splash->setProgress(100);
@@ -125,15 +127,15 @@ void TMainForm::finishHelmetImport()
         import->task->finish();
         m_helmets = std::move(import->helmets);
     } catch (const kvr::GeneralError& e) {
-        m_prompt.warn(std::string(e.what()) +
-                      "\n\nThe editor starts without the helmet sheet; \"Import from game\" in the helmets "
-                      "window reads it again.");
+        m_prompt.warn(std::string(e.what()) + "\n\n" +
+                      KVR_TR_NOOP("Messages", "The editor starts without the helmet sheet; \"Import from game\" in "
+                                              "the helmets window reads it again."));
     }
 }
 
 void TMainForm::onLocateGame()
 {
-    if (!mayDiscardWork("another game is opened"))
+    if (!mayDiscardWork(KVR_TR_NOOP("Messages", "another game is opened")))
         return;
     const auto config = m_locator();
     if (!config)

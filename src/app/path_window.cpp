@@ -1,6 +1,7 @@
 #include "app/path_window.h"
 
 #include "core/errors.h"
+#include "core/tr_marker.h"
 #include "core/user_prompt.h"
 #include "game/startup_load.h"
 #include "widgets/enter_as_tab.h"
@@ -17,18 +18,18 @@ TPathForm::TPathForm(kvr::UserPrompt& prompt, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint), m_prompt(prompt)
 {
     setObjectName(QStringLiteral("PathForm"));
-    setWindowTitle(QStringLiteral("Locate KVR"));
+    setWindowTitle(tr("Locate KVR"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(16, 16, 16, 16);
     layout->setSpacing(10);
-    m_locate = new QPushButton(QStringLiteral("Locate kvr.exe file on your hard disk"), this);
+    m_locate = new QPushButton(tr("Locate kvr.exe file on your hard disk"), this);
     m_locate->setObjectName(QStringLiteral("Button1"));
     QFont big = m_locate->font();
     big.setBold(true);
     big.setPointSizeF(big.pointSizeF() * 1.3);
     m_locate->setFont(big);
     m_locate->setMinimumSize(360, 56);
-    m_cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    m_cancel = new QPushButton(tr("Cancel"), this);
     m_cancel->setObjectName(QStringLiteral("Button2"));
     layout->addWidget(m_locate);
     layout->addWidget(m_cancel, 0, Qt::AlignHCenter);
@@ -49,8 +50,8 @@ void TPathForm::locateClicked()
 {
     kvr::FileRequest request;
     request.mode = kvr::FileRequest::Mode::Open;
-    request.title = "Locate kvr.exe file";
-    request.filter = "KVR main executable|KVR.EXE";
+    request.title = KVR_TR_NOOP("Messages", "Locate kvr.exe file");
+    request.filter = KVR_TR_NOOP("Messages", "KVR main executable") "|KVR.EXE";
     request.fileName = "KVR.EXE";
     request.defaultExtension = "EXE";
     request.initialDirectory = std::filesystem::path("/");

@@ -19,7 +19,7 @@ TStartForm::TStartForm(QWidget* parent)
     auto* picture = new QLabel(this);
     picture->setPixmap(splashPicture());
     layout->addWidget(picture);
-    auto* text = new QLabel(QStringLiteral("Loading data..."), this);
+    auto* text = new QLabel(tr("Loading data..."), this);
     text->setAlignment(Qt::AlignCenter);
     QFont bold = text->font();
     bold.setBold(true);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/tr_marker.h"
 #include <stdexcept>
 #include <string>
 
@@ -8,14 +9,16 @@ namespace kvr {
 // A failed seek, read or write on a game file. The front ends show message() as a
 // warning and end the program with exit code 1; detail() says where it happened.
 class FileAccessError : public std::runtime_error {
-public:
+  public:
     explicit FileAccessError(std::string message = std::string(kDefaultText), std::string detail = {})
-        : std::runtime_error(message), m_detail(std::move(detail)) {}
+        : std::runtime_error(message), m_detail(std::move(detail))
+    {
+    }
     const std::string& detail() const { return m_detail; }
 
-    static constexpr const char* kDefaultText = " File access error! ";
+    static constexpr const char* kDefaultText = KVR_TR_NOOP("Game files", " File access error! ");
 
-private:
+  private:
     std::string m_detail;
 };
 
@@ -23,14 +26,14 @@ private:
 // game is as it was. Told like any failed game file, but the command line tells it apart
 // from a file that cannot be read.
 class FileWriteError : public FileAccessError {
-public:
+  public:
     using FileAccessError::FileAccessError;
 };
 
 // An error of the editor's own data or of user input: the action is abandoned, the
 // program goes on.
 class GeneralError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 

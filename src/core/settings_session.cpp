@@ -4,6 +4,7 @@
 #include "core/platform/path_text.h"
 #include "core/settings_file.h"
 #include "core/settings_record.h"
+#include "core/tr_marker.h"
 #include "core/user_prompt.h"
 
 #include <filesystem>
@@ -17,8 +18,9 @@ FileRequest settingsDialog(FileRequest::Mode mode)
 {
     FileRequest r;
     r.mode = mode;
-    r.title = mode == FileRequest::Mode::Save ? "Save settings" : "Load settings";
-    r.filter = "All settings files|*.KVS";
+    r.title = mode == FileRequest::Mode::Save ? KVR_TR_NOOP("Settings files", "Save settings")
+                                              : KVR_TR_NOOP("Settings files", "Load settings");
+    r.filter = KVR_TR_NOOP("Settings files", "All settings files") "|*.KVS";
     r.defaultExtension = "KVS";
     std::error_code ec;
     r.initialDirectory = fs::current_path(ec);
@@ -52,7 +54,7 @@ bool SettingsSession::nameFits(const std::string& path)
 {
     if (path.size() <= kNameChars)
         return true;
-    m_prompt.warn("The file name is longer than 255 characters: " + path);
+    m_prompt.warn(fillIn(KVR_TR_NOOP("Settings files", "The file name is longer than 255 characters: %1"), {path}));
     return false;
 }
 
@@ -65,7 +67,7 @@ std::optional<std::string> SettingsSession::saveThroughDialog()
     if (!nameFits(path))
         return std::nullopt;
     if (!writeSettingsFile(*chosen, m_record)) {
-        m_prompt.warn("Cannot write the settings file " + path);
+        m_prompt.warn(fillIn(KVR_TR_NOOP("Settings files", "Cannot write the settings file %1"), {path}));
         return std::nullopt;
     }
     m_wrote = true;
@@ -108,11 +110,11 @@ std::optional<std::string> SettingsSession::loadFrom(const fs::path& file)
         return std::nullopt;
     if (const auto size = regularFileSize(file)) {
         const auto note = oversizeSettingsNote(platform::pathText(file.filename()), *size);
-        if (note && !m_prompt.confirm(*note + "\n\nLoad it anyway?"))
+        if (note && !m_prompt.confirm(*note + "\n\n" + KVR_TR_NOOP("Settings files", "Load it anyway?")))
             return std::nullopt;
     }
     if (!readSettingsFile(file, m_record)) {
-        m_prompt.warn("Cannot open the settings file " + path);
+        m_prompt.warn(fillIn(KVR_TR_NOOP("Settings files", "Cannot open the settings file %1"), {path}));
         return std::nullopt;
     }
     m_currentName = path;
@@ -126,9 +128,11 @@ void SettingsSession::restoreOriginal()
     SettingsRecord read;
     try {
         if (!readSettingsFile(original, read))
-            throw GeneralError("Cannot open " + platform::pathText(original) + ".");
+            throw GeneralError(fillIn(KVR_TR_NOOP("Settings files", "Cannot open %1."), {platform::pathText(original)}));
     } catch (const GeneralError& e) {
-        throw GeneralError(std::string("The original settings cannot be restored; nothing was changed. ") + e.what());
+        throw GeneralError(
+            fillIn(KVR_TR_NOOP("Settings files", "The original settings cannot be restored; nothing was changed. %1"),
+                   {e.what()}));
     }
     m_record = read;
     m_currentName = platform::pathText(original);

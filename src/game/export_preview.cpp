@@ -1,6 +1,7 @@
 #include "game/export_preview.h"
 
 #include "core/settings_record.h"
+#include "core/tr_marker.h"
 #include "game/import_export.h"
 #include "game/record_fields.h"
 #include "game/track_files.h"
@@ -34,16 +35,21 @@ std::vector<ValueChange> exportChanges(const GameContext& context, const Setting
 std::string previewHeading(const ExportPreview& preview, std::optional<Editor> editor)
 {
     if (!preview.trackFilesMissing)
-        return preview.changes.empty() ? "Nothing to change: the game holds these values already."
-                                       : "These values will change in the game:";
+        return preview.changes.empty()
+                   ? KVR_TR_NOOP("Import and export", "Nothing to change: the game holds these values already.")
+                   : KVR_TR_NOOP("Import and export", "These values will change in the game:");
     if (editor)
-        return "The track files are missing from the game's CIRCUITS folder: this export will fail with "
-               "the track file error and change nothing.";
-    std::string text = "The track files are missing from the game's CIRCUITS folder, so the track data cannot be "
-                       "compared. After the other values, the export will ask to install the track files from the "
-                       "game CD, and without them it stops before the track data.\n\n";
-    text += preview.changes.empty() ? "Nothing else will change: the game holds the other values already."
-                                    : "These values will change in the game:";
+        return KVR_TR_NOOP("Import and export",
+                           "The track files are missing from the game's CIRCUITS folder: this export will fail "
+                           "with the track file error and change nothing.");
+    std::string text = KVR_TR_NOOP(
+        "Import and export", "The track files are missing from the game's CIRCUITS folder, so the track data "
+                             "cannot be compared. After the other values, the export will ask to install the track "
+                             "files from the game CD, and without them it stops before the track data.");
+    text += "\n\n";
+    text += preview.changes.empty()
+                ? KVR_TR_NOOP("Import and export", "Nothing else will change: the game holds the other values already.")
+                : KVR_TR_NOOP("Import and export", "These values will change in the game:");
     return text;
 }
 

@@ -5,6 +5,7 @@
 #include "core/game_file.h"
 #include "core/locked_action.h"
 #include "core/settings_record.h"
+#include "core/tr_marker.h"
 #include "core/user_prompt.h"
 #include "editors/track/track_data.h"
 #include "game/track_files.h"
@@ -186,7 +187,7 @@ SequenceEnd importAllData(const GameContext& context, SettingsRecord& record, Us
     readTrackBlock(context, loaded);
     record = loaded;
     trackDataKnown = true;
-    prompt.inform("All data has been imported!");
+    prompt.inform(KVR_TR_NOOP("Import and export", "All data has been imported!"));
     return SequenceEnd::Completed;
 }
 
@@ -238,7 +239,7 @@ SequenceEnd exportAllData(const GameContext& context, SettingsRecord& record, Us
     record = written;
     trackDataKnown = known;
     if (end == SequenceEnd::Completed)
-        prompt.inform("All data has been exported!");
+        prompt.inform(KVR_TR_NOOP("Import and export", "All data has been exported!"));
     return end;
 }
 
@@ -263,7 +264,7 @@ void importEditor(const GameContext& context, SettingsRecord& record, UserPrompt
         readTrackBlock(context, loaded);
         record = loaded;
         trackDataKnown = true;
-        prompt.inform("Tracks data has been imported!");
+        prompt.inform(KVR_TR_NOOP("Import and export", "Tracks data has been imported!"));
         return;
     }
     const Scope scope{editor};
@@ -276,7 +277,7 @@ void importEditor(const GameContext& context, SettingsRecord& record, UserPrompt
         readRows(context, io, exe, state ? &*state : nullptr, loaded, scope, {});
     }
     record = loaded;
-    prompt.inform("Data has been imported!");
+    prompt.inform(KVR_TR_NOOP("Import and export", "Data has been imported!"));
 }
 
 void exportEditor(const GameContext& context, const SettingsRecord& record, UserPrompt& prompt, Editor editor)
@@ -311,7 +312,8 @@ void exportEditors(const GameContext& context, const SettingsRecord& record, Use
         showWarnings(io, later);
     });
     for (const Editor editor : editors)
-        prompt.inform(editor == Editor::Tracks ? "Tracks data has been exported!" : "Data has been exported!");
+        prompt.inform(editor == Editor::Tracks ? KVR_TR_NOOP("Import and export", "Tracks data has been exported!")
+                                               : KVR_TR_NOOP("Import and export", "Data has been exported!"));
 }
 
 } // namespace kvr

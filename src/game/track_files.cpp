@@ -10,6 +10,7 @@
 #include "core/locked_action.h"
 #include "core/safe_write.h"
 #include "core/settings_record.h"
+#include "core/tr_marker.h"
 #include "editors/track/track_data.h"
 
 #include <array>
@@ -85,8 +86,8 @@ FileRequest cdFileRequest()
 {
     FileRequest r;
     r.mode = FileRequest::Mode::Open;
-    r.title = "Locate kvr.exe file on your KVR CD";
-    r.filter = "KVR.EXE on Your KVR CD|KVR.EXE";
+    r.title = KVR_TR_NOOP("Installers", "Locate kvr.exe file on your KVR CD");
+    r.filter = KVR_TR_NOOP("Installers", "KVR.EXE on Your KVR CD") "|KVR.EXE";
     r.defaultExtension = "EXE";
     r.initialDirectory = "/";
     return r;
@@ -123,7 +124,7 @@ TrackFilesPlan askForTrackFiles(const fs::path& gameDir, UserPrompt& prompt)
     const fs::path circuits = findInDir(gameDir, kCircuits);
     std::error_code ec;
     if (fs::exists(circuits, ec) && !fs::is_directory(circuits, ec))
-        throw GeneralError("Cannot create the folder " + circuits.string());
+        throw GeneralError(fillIn(KVR_TR_NOOP("Installers", "Cannot create the folder %1"), {circuits.string()}));
     if (trackFilesPresent(gameDir))
         return {};
     if (!prompt.confirm(trackfiles::kInstallQuestion))
@@ -139,7 +140,7 @@ SettledTrackFiles settleTrackFiles(const fs::path& gameDir, const TrackFilesPlan
     std::error_code ec;
     fs::create_directory(circuits, ec);
     if (!fs::is_directory(circuits))
-        throw GeneralError("Cannot create the folder " + circuits.string());
+        throw GeneralError(fillIn(KVR_TR_NOOP("Installers", "Cannot create the folder %1"), {circuits.string()}));
     if (plan.answer == TrackFiles::Declined)
         return {TrackFiles::Declined, {}};
     clearReadOnly(gameDir);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/tr_marker.h"
 #include "core/user_prompt.h"
 
 #include <cstdint>
@@ -14,12 +15,13 @@ namespace kvr {
 class GameFile;
 
 namespace trackfiles {
-inline constexpr const char* kInstallQuestion =
-    "You have not installed track files on your hard disk. You need them to work with track editor. "
-    "Would you like to install them now?";
-inline constexpr const char* kInsertCd = "Put \"Kavorra\" CD into CD drive, and hit \"OK\" when you are ready!";
-inline constexpr const char* kCannotCopy = "Cannot copy track file!";
-inline constexpr const char* kNotInstalled = "The track files were not installed.";
+inline constexpr const char* kInstallQuestion = KVR_TR_NOOP(
+    "Installers", "You have not installed track files on your hard disk. You need them to work with track editor. "
+                  "Would you like to install them now?");
+inline constexpr const char* kInsertCd =
+    KVR_TR_NOOP("Installers", "Put \"Kavorra\" CD into CD drive, and hit \"OK\" when you are ready!");
+inline constexpr const char* kCannotCopy = KVR_TR_NOOP("Installers", "Cannot copy track file!");
+inline constexpr const char* kNotInstalled = KVR_TR_NOOP("Installers", "The track files were not installed.");
 inline constexpr std::uint8_t kPatchByte = 0x90;
 } // namespace trackfiles
 
@@ -83,7 +85,7 @@ std::optional<std::string> trackFileProblem(std::span<const std::uint8_t> bytes)
 // files; nothing when any cannot be read or is not a sound track file, with `why` saying
 // which and why.
 std::optional<std::vector<std::vector<std::uint8_t>>> readCdTrackFiles(const std::filesystem::path& cdExe,
-                                                                      std::string& why);
+                                                                       std::string& why);
 
 // Blanks four instructions of KVR.EXE with 0x90 (14 bytes, the same in every language
 // version). Checks every position before the first write; the caller commits.

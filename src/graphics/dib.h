@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/tr_marker.h"
 #include "graphics/colour_table.h"
 
 #include <cstddef>
@@ -11,7 +12,7 @@
 
 namespace kvr {
 
-inline constexpr const char* kDibInvalid = "Bitmap image is not valid";
+inline constexpr const char* kDibInvalid = KVR_TR_NOOP("Pictures", "Bitmap image is not valid");
 
 // A bitmap kept as its file holds it: 40-byte info header, colour table and pixel rows
 // bottom-up, so that loading and saving a file stored that way changes nothing but the

@@ -3,6 +3,7 @@
 #include "core/editor_home.h"
 #include "core/errors.h"
 #include "core/input_file.h"
+#include "core/tr_marker.h"
 #include "core/user_prompt.h"
 
 #include <algorithm>
@@ -22,7 +23,7 @@ constexpr std::size_t kUsefulBytes = kPaletteHeaderSize + kColourCount * kPalett
 void loadGamePaletteBytes(std::span<const std::uint8_t> bytes, GamePalette& palette)
 {
     if (bytes.size() < kPaletteHeaderSize + kPaletteEntrySize)
-        throw GeneralError("it holds no colour");
+        throw GeneralError(KVR_TR_NOOP("Pictures", "it holds no colour"));
     const auto body = bytes.subspan(kPaletteHeaderSize);
     const std::size_t count = std::min<std::size_t>(body.size() / kPaletteEntrySize, kColourCount);
     for (std::size_t n = 0; n < count; ++n) {
@@ -38,19 +39,23 @@ void loadGamePalette(const std::filesystem::path& file, GamePalette& palette)
     try {
         bytes = readInputFile(file, kUsefulBytes, Longer::Cut);
     } catch (const InputFileError& e) {
-        throw GeneralError("The game palette " + file.string() + " cannot be " +
-                           (e.cannotOpen() ? "opened" : "read") + ": " + e.what());
+        throw GeneralError(fillIn(e.cannotOpen() ? KVR_TR_NOOP("Pictures", "The game palette %1 cannot be opened: %2")
+                                                 : KVR_TR_NOOP("Pictures", "The game palette %1 cannot be read: %2"),
+                                  {file.string(), e.what()}));
     }
     try {
         loadGamePaletteBytes(bytes, palette);
     } catch (const GeneralError& e) {
-        throw GeneralError("The game palette " + file.string() + " is not usable: " + e.what());
+        throw GeneralError(
+            fillIn(KVR_TR_NOOP("Pictures", "The game palette %1 is not usable: %2"), {file.string(), e.what()}));
     }
 }
 
 std::string gamePaletteWarning(const std::string& reason)
 {
-    return reason + ". The colour editors will mark colours using their pictures' own colours.";
+    return fillIn(
+        KVR_TR_NOOP("Pictures", "%1. The colour editors will mark colours using their pictures' own colours."),
+        {reason});
 }
 
 GamePalette readGamePaletteAtStart(const EditorHome& home, UserPrompt& prompt)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/tr_marker.h"
 #include "graphics/colour_table.h"
 #include "graphics/view_rect.h"
 #include "graphics/wing.h"
@@ -10,7 +11,7 @@
 
 namespace kvr {
 
-inline constexpr const char* kNoPicture = "(none)";
+inline constexpr const char* kNoPicture = KVR_TR_NOOP("Pictures", "(none)");
 
 // Where the shown rectangle lands on a control, in device pixels: enlarged by the
 // largest whole multiple that fits (at least 1) and centred, so every picture pixel

@@ -3,6 +3,7 @@
 #include "core/file_set.h"
 #include "core/game_dir.h"
 #include "core/locked_action.h"
+#include "core/tr_marker.h"
 #include "core/user_prompt.h"
 #include "game/game_context.h"
 #include "install/source_checks.h"
@@ -47,7 +48,8 @@ InstallOutcome installLocked(const GameContext& context, const GameFolderLock& l
             missing.push_back(name);
     }
     if (!missing.empty()) {
-        prompt.inform(listed("Missing from " + context.home.dataDir.string() + ":", missing));
+        prompt.inform(
+            listed(fillIn(KVR_TR_NOOP("Installers", "Missing from %1:"), {context.home.dataDir.string()}), missing));
         return InstallOutcome::BadSource;
     }
     const fs::path folder = findInDir(context.gameDir(), kFolder);
@@ -64,7 +66,8 @@ InstallOutcome installLocked(const GameContext& context, const GameFolderLock& l
     try {
         paintings.commit(lock);
     } catch (const SetWriteFailure& e) {
-        prompt.inform(listed("Not copied into " + folder.string() + ":", {e.target().filename().string()}) +
+        prompt.inform(listed(fillIn(KVR_TR_NOOP("Installers", "Not copied into %1:"), {folder.string()}),
+                             {e.target().filename().string()}) +
                       "\n" + e.what() + e.note());
         return InstallOutcome::CopyFailed;
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/tr_marker.h"
 #include "install/install_files.h"
 #include "install/install_outcome.h"
 
@@ -11,10 +12,10 @@ struct GameContext;
 class UserPrompt;
 
 namespace carset {
-inline constexpr const char* kCaption = "Car set manager";
-inline constexpr const char* kInstall = "Install '97 car set (only paintings now)";
-inline constexpr const char* kInstalled = "New carset installed!";
-inline constexpr const char* kCannotCopy = "Cannot copy carset files!";
+inline constexpr const char* kCaption = KVR_TR_NOOP("Installers", "Car set manager");
+inline constexpr const char* kInstall = KVR_TR_NOOP("Installers", "Install '97 car set (only paintings now)");
+inline constexpr const char* kInstalled = KVR_TR_NOOP("Installers", "New carset installed!");
+inline constexpr const char* kCannotCopy = KVR_TR_NOOP("Installers", "Cannot copy carset files!");
 inline constexpr const char* kFolder = "GAMEJAMS";
 } // namespace carset
 

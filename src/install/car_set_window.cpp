@@ -2,6 +2,7 @@
 
 #include "install/car_set.h"
 #include "widgets/editor_services.h"
+#include "widgets/translation_qt.h"
 
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -9,9 +10,9 @@
 namespace kvrgui {
 
 TInstCarSetForm::TInstCarSetForm(EditorServices& services, QWidget* parent)
-    : InstallerWindow(services, QString::fromLatin1(kvr::carset::kCaption), parent)
+    : InstallerWindow(services, coreText(kvr::carset::kCaption), parent)
 {
-    m_install = addButton(QString::fromLatin1(kvr::carset::kInstall), "installButton");
+    m_install = addButton(coreText(kvr::carset::kInstall), "installButton");
     m_install->setMinimumHeight(m_install->sizeHint().height() * 3 / 2);
     m_install->setMinimumWidth(260);
     auto* layout = new QVBoxLayout(this);

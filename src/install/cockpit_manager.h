@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/tr_marker.h"
 #include "install/install_files.h"
 #include "install/install_outcome.h"
 
@@ -21,11 +22,11 @@ struct CockpitSet {
 };
 
 namespace cockpitmanager {
-inline constexpr const char* kCaption = "Cockpit manager";
-inline constexpr const char* kSetsTitle = "'97 cockpits";
-inline constexpr const char* kInstall = "Install it!";
-inline constexpr const char* kInstalled = "New cockpit installed!";
-inline constexpr const char* kCannotCopy = "Cannot copy cockpit file!";
+inline constexpr const char* kCaption = KVR_TR_NOOP("Installers", "Cockpit manager");
+inline constexpr const char* kSetsTitle = KVR_TR_NOOP("Installers", "'97 cockpits");
+inline constexpr const char* kInstall = KVR_TR_NOOP("Installers", "Install it!");
+inline constexpr const char* kInstalled = KVR_TR_NOOP("Installers", "New cockpit installed!");
+inline constexpr const char* kCannotCopy = KVR_TR_NOOP("Installers", "Cannot copy cockpit file!");
 inline constexpr const char* kHighTarget = "BITMAPS/CPITHI.PCX";
 inline constexpr const char* kLowTarget = "BITMAPS/CPITLOW.PCX";
 } // namespace cockpitmanager

@@ -1,6 +1,7 @@
 #include "install/cockpit_manager_window.h"
 
 #include "widgets/editor_services.h"
+#include "widgets/translation_qt.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>
@@ -16,9 +17,9 @@ constexpr int kRowsPerColumn = 6;
 }
 
 TInstCForm::TInstCForm(EditorServices& services, QWidget* parent)
-    : InstallerWindow(services, QString::fromLatin1(kvr::cockpitmanager::kCaption), parent)
+    : InstallerWindow(services, coreText(kvr::cockpitmanager::kCaption), parent)
 {
-    auto* group = new QGroupBox(QString::fromLatin1(kvr::cockpitmanager::kSetsTitle), this);
+    auto* group = new QGroupBox(coreText(kvr::cockpitmanager::kSetsTitle), this);
     group->setObjectName(QStringLiteral("cockpitSets"));
     auto* grid = new QGridLayout(group);
     grid->setHorizontalSpacing(24);
@@ -33,7 +34,7 @@ TInstCForm::TInstCForm(EditorServices& services, QWidget* parent)
     }
     m_setButtons[0]->setChecked(true);
 
-    m_install = addButton(QString::fromLatin1(kvr::cockpitmanager::kInstall), "installButton");
+    m_install = addButton(coreText(kvr::cockpitmanager::kInstall), "installButton");
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(group);
     layout->addLayout(buttonRow({m_install}));

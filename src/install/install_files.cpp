@@ -1,5 +1,5 @@
 #include "install/install_files.h"
-
+#include "core/tr_marker.h"
 
 #include <fstream>
 #include <iterator>
@@ -7,7 +7,7 @@
 namespace kvr {
 namespace fs = std::filesystem;
 
-const char* const kNotEnoughSpace = "Not enough free space on the game's drive!";
+const char* const kNotEnoughSpace = KVR_TR_NOOP("Installers", "Not enough free space on the game's drive!");
 
 std::optional<std::uintmax_t> freeSpaceOf(const fs::path& dir)
 {
@@ -50,6 +50,9 @@ std::optional<Bytes> readSourceFile(const fs::path& file)
     return bytes;
 }
 
-std::string withFile(const std::string& text, const fs::path& file) { return text + "\n" + file.string(); }
+std::string withFile(const std::string& text, const fs::path& file)
+{
+    return text + "\n" + file.string();
+}
 
 } // namespace kvr

@@ -27,7 +27,7 @@ QPushButton* InstallerWindow::addButton(const QString& text, const char* name)
 QHBoxLayout* InstallerWindow::buttonRow(std::initializer_list<QPushButton*> buttons)
 {
     // Made after the dialog's own controls, so the keyboard reaches it last.
-    m_back = addButton(QStringLiteral("Back"), "backButton");
+    m_back = addButton(tr("Back"), "backButton");
     QFont bold = m_back->font();
     bold.setBold(true);
     m_back->setFont(bold);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/positions.h"
+#include "core/tr_marker.h"
 #include "game/addon_tracks.h"
 #include "install/install_outcome.h"
 
@@ -14,12 +15,12 @@ struct GameContext;
 class UserPrompt;
 
 namespace trackinstall {
-inline constexpr const char* kCaption = "Track manager";
-inline constexpr const char* kInstallPack = "Install track pack";
-inline constexpr const char* kInstallOriginal = "Install original tracks";
-inline constexpr const char* kPackInstalled = "Tracks installed!";
-inline constexpr const char* kOriginalInstalled = "Original tracks installed!";
-inline constexpr const char* kCannotReadBlock = "Cannot read track data file!";
+inline constexpr const char* kCaption = KVR_TR_NOOP("Installers", "Track manager");
+inline constexpr const char* kInstallPack = KVR_TR_NOOP("Installers", "Install track pack");
+inline constexpr const char* kInstallOriginal = KVR_TR_NOOP("Installers", "Install original tracks");
+inline constexpr const char* kPackInstalled = KVR_TR_NOOP("Installers", "Tracks installed!");
+inline constexpr const char* kOriginalInstalled = KVR_TR_NOOP("Installers", "Original tracks installed!");
+inline constexpr const char* kCannotReadBlock = KVR_TR_NOOP("Installers", "Cannot read track data file!");
 } // namespace trackinstall
 
 // A KVR.EXE block that the installations replace whole with an editor data file of

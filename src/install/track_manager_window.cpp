@@ -3,6 +3,7 @@
 #include "install/track_installer.h"
 #include "widgets/editor_services.h"
 #include "widgets/record_document.h"
+#include "widgets/translation_qt.h"
 
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -10,10 +11,10 @@
 namespace kvrgui {
 
 Tinsttform::Tinsttform(EditorServices& services, QWidget* parent)
-    : InstallerWindow(services, QString::fromLatin1(kvr::trackinstall::kCaption), parent)
+    : InstallerWindow(services, coreText(kvr::trackinstall::kCaption), parent)
 {
-    m_pack = addButton(QString::fromLatin1(kvr::trackinstall::kInstallPack), "installPackButton");
-    m_original = addButton(QString::fromLatin1(kvr::trackinstall::kInstallOriginal), "installOriginalButton");
+    m_pack = addButton(coreText(kvr::trackinstall::kInstallPack), "installPackButton");
+    m_original = addButton(coreText(kvr::trackinstall::kInstallOriginal), "installOriginalButton");
     auto* layout = new QVBoxLayout(this);
     for (QPushButton* b : {m_pack, m_original}) {
         b->setMinimumHeight(b->sizeHint().height() * 3 / 2);
@@ -44,6 +45,9 @@ void Tinsttform::onInstallOriginal()
     });
 }
 
-void Tinsttform::tracksReplaced() { services().document.setTrackDataKnown(false); }
+void Tinsttform::tracksReplaced()
+{
+    services().document.setTrackDataKnown(false);
+}
 
 } // namespace kvrgui

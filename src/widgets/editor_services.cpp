@@ -1,6 +1,7 @@
 #include "widgets/editor_services.h"
 
 #include "core/errors.h"
+#include "core/tr_marker.h"
 #include "core/user_prompt.h"
 #include "game/export_preview.h"
 #include "widgets/record_document.h"
@@ -26,7 +27,8 @@ bool confirmExport(EditorServices& services, std::optional<kvr::Editor> editor)
     std::vector<std::string> lines;
     for (const kvr::ValueChange& change : preview.changes)
         lines.push_back(change.line());
-    return services.prompt.confirmList(kvr::previewHeading(preview, editor), lines, "Export");
+    return services.prompt.confirmList(kvr::previewHeading(preview, editor), lines,
+                                       KVR_TR_NOOP("Import and export", "Export"));
 }
 
 } // namespace kvrgui

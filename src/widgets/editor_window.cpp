@@ -56,13 +56,13 @@ EditorWindow::EditorWindow(EditorServices& services, kvr::Editor editor, const Q
 {
     setWindowTitle(caption);
     setModal(true);
-    m_import = new QPushButton(QStringLiteral("Import data from game"), this);
+    m_import = new QPushButton(tr("Import data from game"), this);
     m_import->setObjectName(QStringLiteral("importButton"));
-    m_export = new QPushButton(QStringLiteral("Export data into game"), this);
+    m_export = new QPushButton(tr("Export data into game"), this);
     m_export->setObjectName(QStringLiteral("exportButton"));
-    m_restore = new QPushButton(QStringLiteral("Restore original data"), this);
+    m_restore = new QPushButton(tr("Restore original data"), this);
     m_restore->setObjectName(QStringLiteral("restoreButton"));
-    m_back = new QPushButton(QStringLiteral("Back"), this);
+    m_back = new QPushButton(tr("Back"), this);
     m_back->setObjectName(QStringLiteral("backButton"));
     QFont bold = m_back->font();
     bold.setBold(true);
@@ -76,7 +76,7 @@ EditorWindow::EditorWindow(EditorServices& services, kvr::Editor editor, const Q
     connect(m_back, &QPushButton::clicked, this, &QDialog::accept);
     // Undo and redo reach the whole record from every editor window.
     m_menuBar = new QMenuBar(this);
-    m_menuBar->addMenu(QStringLiteral("&Edit"))->addActions(services.document.createEditActions(this));
+    m_menuBar->addMenu(tr("&Edit"))->addActions(services.document.createEditActions(this));
 
     connect(&services.document, &RecordDocument::recordChanged, this, [this] {
         if (isVisible())
@@ -105,7 +105,10 @@ QLineEdit* shownValueBox(QWidget* parent, const QString& name)
     return box;
 }
 
-const kvr::SettingsRecord& EditorWindow::record() const { return m_services.document.record(); }
+const kvr::SettingsRecord& EditorWindow::record() const
+{
+    return m_services.document.record();
+}
 
 QHBoxLayout* EditorWindow::buttonRow()
 {
@@ -177,7 +180,10 @@ void EditorWindow::showText(QLineEdit* box, const QString& text)
         box->setText(text);
 }
 
-void EditorWindow::endMerge() { m_services.document.endMerge(); }
+void EditorWindow::endMerge()
+{
+    m_services.document.endMerge();
+}
 
 void EditorWindow::guarded(const std::function<void()>& action)
 {

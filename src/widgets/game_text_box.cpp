@@ -2,6 +2,7 @@
 
 #include "core/ansi.h"
 
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QToolTip>
 #include <QValidator>
@@ -11,7 +12,7 @@ namespace kvrgui {
 namespace {
 
 class GameTextValidator : public QValidator {
-public:
+  public:
     GameTextValidator(QLineEdit* box, int capacity) : QValidator(box), m_box(box), m_capacity(capacity) {}
 
     State validate(QString& input, int&) const override
@@ -23,7 +24,7 @@ public:
         return Invalid;
     }
 
-private:
+  private:
     QLineEdit* m_box;
     int m_capacity;
 };
@@ -34,11 +35,13 @@ QString gameTextProblem(const QString& text, int capacity)
 {
     for (const char32_t c : text.toUcs4())
         if (!kvr::isAnsiCharacter(c))
-            return QStringLiteral("The game cannot show \u201c%1\u201d; it knows only Western European letters "
-                                  "and signs.")
+            return QCoreApplication::translate("kvrgui::GameTextBox",
+                                               "The game cannot show \u201c%1\u201d; it knows only Western European "
+                                               "letters and signs.")
                 .arg(QString::fromUcs4(&c, 1));
     if (text.size() > capacity)
-        return QStringLiteral("The game keeps at most %1 characters here.").arg(capacity);
+        return QCoreApplication::translate("kvrgui::GameTextBox", "The game keeps at most %1 characters here.")
+            .arg(capacity);
     return {};
 }
 
@@ -48,7 +51,9 @@ void limitToGameText(QLineEdit* box, int capacity)
     // would cut the text without a word.
     box->setMaxLength(32767);
     box->setValidator(new GameTextValidator(box, capacity));
-    box->setToolTip(QStringLiteral("At most %1 characters, of those the game can show.").arg(capacity));
+    box->setToolTip(
+        QCoreApplication::translate("kvrgui::GameTextBox", "At most %1 characters, of those the game can show.")
+            .arg(capacity));
 }
 
 } // namespace kvrgui

@@ -2,16 +2,18 @@
 
 #include "core/ansi.h"
 #include "widgets/qt_paths.h"
+#include "widgets/translation_qt.h"
 
 #include <QApplication>
-#include <QFileDialog>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QFile>
+#include <QFileDialog>
 #include <QLabel>
 #include <QListWidget>
 #include <QMessageBox>
-#include <QVBoxLayout>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 namespace kvrgui {
 
@@ -25,16 +27,22 @@ struct NormalCursor {
 };
 } // namespace
 
-QString fromAnsi(const std::string& text) { return QString::fromStdString(kvr::ansiToUtf8(text)); }
+QString fromAnsi(const std::string& text)
+{
+    return QString::fromStdString(kvr::ansiToUtf8(text));
+}
 
-std::string toAnsi(const QString& text) { return kvr::utf8ToAnsi(text.toStdString()); }
+std::string toAnsi(const QString& text)
+{
+    return kvr::utf8ToAnsi(text.toStdString());
+}
 
 QString qtFilter(const std::string& filter)
 {
     const auto bar = filter.find('|');
     if (bar == std::string::npos)
         return QString::fromStdString(filter);
-    const QString name = QString::fromStdString(filter.substr(0, bar));
+    const QString name = translatedMessage(filter.substr(0, bar));
     const QString pattern = QString::fromStdString(filter.substr(bar + 1));
     QString patterns = pattern;
     if (pattern.toLower() != pattern)
@@ -54,20 +62,23 @@ QWidget* QtPrompt::owner() const
 bool QtPrompt::confirm(const std::string& text)
 {
     NormalCursor normal;
-    return QMessageBox::question(owner(), QStringLiteral("Confirm"), fromAnsi(text),
-                                 QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok) == QMessageBox::Ok;
+    return QMessageBox::question(owner(), QCoreApplication::translate("kvrgui::QtPrompt", "Confirm"),
+                                 translatedMessage(text), QMessageBox::Ok | QMessageBox::Cancel,
+                                 QMessageBox::Ok) == QMessageBox::Ok;
 }
 
 void QtPrompt::inform(const std::string& text)
 {
     NormalCursor normal;
-    QMessageBox::information(owner(), QStringLiteral("Information"), fromAnsi(text), QMessageBox::Ok);
+    QMessageBox::information(owner(), QCoreApplication::translate("kvrgui::QtPrompt", "Information"),
+                             translatedMessage(text), QMessageBox::Ok);
 }
 
 void QtPrompt::warn(const std::string& text)
 {
     NormalCursor normal;
-    QMessageBox::warning(owner(), QStringLiteral("Warning"), fromAnsi(text), QMessageBox::Ok);
+    QMessageBox::warning(owner(), QCoreApplication::translate("kvrgui::QtPrompt", "Warning"), translatedMessage(text),
+                         QMessageBox::Ok);
 }
 
 void QtPrompt::warnWithDetail(const std::string& text, const std::string& detail)
@@ -77,7 +88,8 @@ void QtPrompt::warnWithDetail(const std::string& text, const std::string& detail
         return;
     }
     NormalCursor normal;
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Warning"), fromAnsi(text), QMessageBox::Ok, owner());
+    QMessageBox box(QMessageBox::Warning, QCoreApplication::translate("kvrgui::QtPrompt", "Warning"),
+                    translatedMessage(text), QMessageBox::Ok, owner());
     box.setDetailedText(QString::fromStdString(detail));
     box.exec();
 }
@@ -86,9 +98,9 @@ bool QtPrompt::confirmList(const std::string& text, const std::vector<std::strin
 {
     NormalCursor normal;
     QDialog dialog(owner());
-    dialog.setWindowTitle(QStringLiteral("Confirm"));
+    dialog.setWindowTitle(QCoreApplication::translate("kvrgui::QtPrompt", "Confirm"));
     auto* layout = new QVBoxLayout(&dialog);
-    auto* label = new QLabel(fromAnsi(text), &dialog);
+    auto* label = new QLabel(translatedMessage(text), &dialog);
     label->setWordWrap(true);
     layout->addWidget(label);
     if (!lines.empty()) {
@@ -100,7 +112,7 @@ bool QtPrompt::confirmList(const std::string& text, const std::vector<std::strin
         layout->addWidget(list);
     }
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, &dialog);
-    QPushButton* go = buttons->addButton(fromAnsi(action), QDialogButtonBox::AcceptRole);
+    QPushButton* go = buttons->addButton(translatedMessage(action), QDialogButtonBox::AcceptRole);
     go->setDefault(true);
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
@@ -111,10 +123,11 @@ bool QtPrompt::confirmList(const std::string& text, const std::vector<std::strin
 std::optional<int> QtPrompt::choose(const std::string& text, const std::vector<std::string>& answers)
 {
     NormalCursor normal;
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Confirm"), fromAnsi(text), QMessageBox::NoButton, owner());
+    QMessageBox box(QMessageBox::Question, QCoreApplication::translate("kvrgui::QtPrompt", "Confirm"),
+                    translatedMessage(text), QMessageBox::NoButton, owner());
     std::vector<QAbstractButton*> buttons;
     for (const std::string& a : answers)
-        buttons.push_back(box.addButton(fromAnsi(a), QMessageBox::ActionRole));
+        buttons.push_back(box.addButton(translatedMessage(a), QMessageBox::ActionRole));
     QAbstractButton* cancel = box.addButton(QMessageBox::Cancel);
     if (!buttons.empty())
         box.setDefaultButton(qobject_cast<QPushButton*>(buttons.front()));
@@ -129,7 +142,7 @@ std::optional<int> QtPrompt::choose(const std::string& text, const std::vector<s
 std::optional<std::filesystem::path> QtPrompt::chooseFile(const kvr::FileRequest& request)
 {
     NormalCursor normal;
-    QFileDialog dialog(owner(), fromAnsi(request.title));
+    QFileDialog dialog(owner(), translatedMessage(request.title));
     dialog.setNameFilter(qtFilter(request.filter));
     if (!request.initialDirectory.empty())
         dialog.setDirectory(fromPath(request.initialDirectory));

@@ -25,7 +25,7 @@ void copyTrackData(const kvr::SettingsRecord& from, kvr::SettingsRecord& to)
 
 // One step: the whole state before and after (2846 bytes each way).
 class RecordChange : public QUndoCommand {
-public:
+  public:
     static constexpr int kId = 0x4B56;
 
     RecordChange(RecordDocument& document, const QString& what, const RecordState& before, const RecordState& after,
@@ -88,9 +88,9 @@ RecordDocument::~RecordDocument()
 
 QList<QAction*> RecordDocument::createEditActions(QObject* parent) const
 {
-    QAction* undo = m_undo->createUndoAction(parent, QStringLiteral("&Undo"));
+    QAction* undo = m_undo->createUndoAction(parent, tr("&Undo"));
     undo->setShortcuts(QKeySequence::Undo);
-    QAction* redo = m_undo->createRedoAction(parent, QStringLiteral("&Redo"));
+    QAction* redo = m_undo->createRedoAction(parent, tr("&Redo"));
     redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     return {undo, redo};
 }
@@ -108,8 +108,8 @@ void RecordDocument::change(const QString& what, const std::function<void(kvr::S
     push(before, what, mergeKey);
 }
 
-void RecordDocument::changeWithTrackData(
-    const QString& what, const std::function<void(kvr::SettingsRecord&, bool& trackDataKnown)>& edit)
+void RecordDocument::changeWithTrackData(const QString& what,
+                                         const std::function<void(kvr::SettingsRecord&, bool& trackDataKnown)>& edit)
 {
     RecordState before = current();
     bool known = m_trackDataKnown;
@@ -241,7 +241,7 @@ QString RecordDocument::title() const
         return program + QStringLiteral("- ") + QFileInfo(m_origin.file).fileName();
     case RecordOrigin::Kind::OriginalSettings:
         // Not a file name: a Save from here asks for one.
-        return program + QStringLiteral("- original settings");
+        return program + tr("- original settings");
     }
     return program;
 }

@@ -2,6 +2,7 @@
 
 #include "widgets/prompt_qt.h"
 
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -15,7 +16,7 @@ SessionTableControls sessionTableControls(QWidget* window, const StepBox& stepBo
                                           std::function<void(const QString&, bool qualEqualsOther)> copy)
 {
     SessionTableControls c{};
-    c.all = new QGroupBox(QStringLiteral("All"), window);
+    c.all = new QGroupBox(QCoreApplication::translate("kvrgui::SessionTables", "All"), window);
     c.plus = new QPushButton(QStringLiteral("+"), c.all);
     c.plus->setObjectName(QStringLiteral("plusButton"));
     c.minus = new QPushButton(QStringLiteral("-"), c.all);
@@ -30,24 +31,27 @@ SessionTableControls sessionTableControls(QWidget* window, const StepBox& stepBo
         b->setAutoDefault(false);
         c.allRow->addWidget(b);
     }
-    c.allRow->addWidget(new QLabel(QStringLiteral("by"), c.all));
+    c.allRow->addWidget(new QLabel(QCoreApplication::translate("kvrgui::SessionTables", "by"), c.all));
     c.allRow->addWidget(c.step);
     QLineEdit* step = c.step;
     for (QPushButton* b : {c.plus, c.minus}) {
         const bool up = b == c.plus;
         QObject::connect(b, &QPushButton::clicked, window, [shift, step, up] {
-            shift(up ? QStringLiteral("All +") : QStringLiteral("All -"), toAnsi(step->text()), up);
+            shift(up ? QCoreApplication::translate("kvrgui::SessionTables", "All +")
+                     : QCoreApplication::translate("kvrgui::SessionTables", "All -"),
+                  toAnsi(step->text()), up);
         });
     }
 
-    c.qualEqualsOther = new QPushButton(QStringLiteral("Qual=Other"), window);
+    c.qualEqualsOther = new QPushButton(QCoreApplication::translate("kvrgui::SessionTables", "Qual=Other"), window);
     c.qualEqualsOther->setObjectName(QStringLiteral("qualEqualsOtherButton"));
-    c.otherEqualsQual = new QPushButton(QStringLiteral("Other=Qual"), window);
+    c.otherEqualsQual = new QPushButton(QCoreApplication::translate("kvrgui::SessionTables", "Other=Qual"), window);
     c.otherEqualsQual->setObjectName(QStringLiteral("otherEqualsQualButton"));
     for (QPushButton* b : {c.qualEqualsOther, c.otherEqualsQual}) {
         b->setAutoDefault(false);
         const bool qualEqualsOther = b == c.qualEqualsOther;
-        QObject::connect(b, &QPushButton::clicked, window, [copy, b, qualEqualsOther] { copy(b->text(), qualEqualsOther); });
+        QObject::connect(b, &QPushButton::clicked, window,
+                         [copy, b, qualEqualsOther] { copy(b->text(), qualEqualsOther); });
     }
     return c;
 }

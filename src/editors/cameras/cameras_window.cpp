@@ -34,7 +34,7 @@ constexpr std::array<const char*, kWords> kBoxNames = {
 } // namespace
 
 TCameraForm::TCameraForm(EditorServices& services, QWidget* parent)
-    : EditorWindow(services, kvr::Editor::Cameras, QStringLiteral("Cameras editor"), parent)
+    : EditorWindow(services, kvr::Editor::Cameras, tr("Cameras editor"), parent)
 {
     for (int w = 0; w < kWords; ++w) {
         auto* b = new QLineEdit(this);
@@ -45,17 +45,17 @@ TCameraForm::TCameraForm(EditorServices& services, QWidget* parent)
         m_boxes[std::size_t(w)] = b;
     }
 
-    auto* cameraGroup = new QGroupBox(QStringLiteral(" Select car camera "), this);
+    auto* cameraGroup = new QGroupBox(tr(" Select car camera "), this);
     m_cameras = new QListWidget(cameraGroup);
     setSpokenName(m_cameras, cameraGroup->title());
     m_cameras->setObjectName(QStringLiteral("cameraList"));
     for (int c = 1; c <= kShown; ++c)
-        m_cameras->addItem(QStringLiteral("Camera %1").arg(c));
+        m_cameras->addItem(tr("Camera %1").arg(c));
     m_cameras->setFixedHeight(m_cameras->sizeHintForRow(0) * kShown + 2 * m_cameras->frameWidth());
     m_cameras->setFixedWidth(m_cameras->sizeHintForColumn(0) + 2 * m_cameras->frameWidth() + 16);
     (new QVBoxLayout(cameraGroup))->addWidget(m_cameras);
 
-    auto* viewGroup = new QGroupBox(QStringLiteral(" Default view "), this);
+    auto* viewGroup = new QGroupBox(tr(" Default view "), this);
     m_view = new kvr::TWinGImage(viewGroup);
     m_view->setObjectName(QStringLiteral("defaultView"));
     try {
@@ -66,12 +66,12 @@ TCameraForm::TCameraForm(EditorServices& services, QWidget* parent)
     (new QVBoxLayout(viewGroup))->addWidget(m_view, 0, Qt::AlignCenter);
     showView();
 
-    auto label = [this](const char* text) { return new QLabel(QString::fromLatin1(text), this); };
+    auto label = [this](const char* text) { return new QLabel(tr(text), this); };
     // A group of two boxes: the first with its one or two label lines, the second an angle
     // or the second tuning value.
     auto group = [&](const char* title, std::initializer_list<const char*> firstLines, int first,
                      const char* secondLabel, int second, bool degrees) {
-        auto* g = new QGroupBox(QString::fromLatin1(title), this);
+        auto* g = new QGroupBox(tr(title), this);
         auto* grid = new QGridLayout(g);
         auto* lines = new QVBoxLayout;
         lines->setSpacing(0);
@@ -82,14 +82,18 @@ TCameraForm::TCameraForm(EditorServices& services, QWidget* parent)
         grid->addWidget(label(secondLabel), 1, 0);
         grid->addWidget(box(second), 1, 1);
         if (degrees)
-            grid->addWidget(label("deg"), 1, 2);
+            grid->addWidget(label(QT_TR_NOOP("deg")), 1, 2);
         grid->setColumnStretch(0, 1);
         return g;
     };
-    QGroupBox* xAxis = group("X - axis", {" Distance from ", " centre of car "}, DistanceX, " Angle ", AngleX, true);
-    QGroupBox* yAxis = group("Y - axis", {" Distance from ", " centre of car "}, DistanceY, " Angle ", AngleY, true);
-    QGroupBox* zAxis = group("Z - axis", {" Height "}, Height, " Angle ", AngleZ, true);
-    QGroupBox* tuning = group("Img. tuning", {" Value 1 "}, Tuning1, " Value 2 ", Tuning2, false);
+    QGroupBox* xAxis = group(QT_TR_NOOP("X - axis"), {QT_TR_NOOP(" Distance from "), QT_TR_NOOP(" centre of car ")},
+                             DistanceX, QT_TR_NOOP(" Angle "), AngleX, true);
+    QGroupBox* yAxis = group(QT_TR_NOOP("Y - axis"), {QT_TR_NOOP(" Distance from "), QT_TR_NOOP(" centre of car ")},
+                             DistanceY, QT_TR_NOOP(" Angle "), AngleY, true);
+    QGroupBox* zAxis =
+        group(QT_TR_NOOP("Z - axis"), {QT_TR_NOOP(" Height ")}, Height, QT_TR_NOOP(" Angle "), AngleZ, true);
+    QGroupBox* tuning =
+        group(QT_TR_NOOP("Img. tuning"), {QT_TR_NOOP(" Value 1 ")}, Tuning1, QT_TR_NOOP(" Value 2 "), Tuning2, false);
 
     auto* left = new QVBoxLayout;
     left->addWidget(cameraGroup);
@@ -152,8 +156,7 @@ void TCameraForm::onBoxLeft(int word)
 {
     const std::string text = toAnsi(box(word)->text());
     const int record = m_camera - 1;
-    edit(QStringLiteral("Camera %1").arg(m_camera),
-         [&](kvr::SettingsRecord& r) { kvr::editCameraWord(r, record, word, text); });
+    edit(tr("Camera %1").arg(m_camera), [&](kvr::SettingsRecord& r) { kvr::editCameraWord(r, record, word, text); });
 }
 
 } // namespace kvrgui

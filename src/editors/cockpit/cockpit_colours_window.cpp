@@ -6,9 +6,7 @@ namespace kvrgui {
 
 TCColorsForm::TCColorsForm(EditorServices& services, QWidget* parent)
     : ColourPictureWindow(
-          services,
-          {kvr::Editor::Cockpit, QStringLiteral("Cockpit colours"), kvr::cockpitScheme(), "Dib1.dib", "cockpit"},
-          parent)
+          services, {kvr::Editor::Cockpit, tr("Cockpit colours"), kvr::cockpitScheme(), "Dib1.dib", "cockpit"}, parent)
 {
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/tr_marker.h"
 #include "graphics/pixel_area.h"
 
 #include <array>
@@ -56,9 +57,9 @@ struct ColourRun {
 };
 inline constexpr int kCockpitElements = 3;
 inline constexpr std::array<ColourRun, kCockpitElements> kCockpitRuns = {{
-    {"Cockpit", 42, 15},
-    {"Mirrors", 58, 16},
-    {"Front wing", 154, 14},
+    {KVR_TR_NOOP("Pictures", "Cockpit"), 42, 15},
+    {KVR_TR_NOOP("Pictures", "Mirrors"), 58, 16},
+    {KVR_TR_NOOP("Pictures", "Front wing"), 154, 14},
 }};
 inline constexpr int kCockpitTeams = 14;
 
@@ -71,8 +72,8 @@ RecolourTable cockpitRecolourTable(const CockpitBases& bases);
 // The element whose run holds a saved-picture index.
 std::optional<int> cockpitElementAt(std::uint8_t savedIndex);
 
-inline constexpr const char* kDetailNothing = "Detail: (nothing)";
-inline constexpr const char* kDetailPrefix = "Detail: ";
+inline constexpr const char* kDetailNothing = KVR_TR_NOOP("Pictures", "Detail: (nothing)");
+inline constexpr const char* kDetailPrefix = KVR_TR_NOOP("Pictures", "Detail: ");
 // ShowElement's label text for an element (or none) of the cockpit.
 std::string cockpitDetail(std::optional<int> element);
 

@@ -1,6 +1,7 @@
 #include "editors/cockpit/colour_picture.h"
 
 #include "core/settings_record.h"
+#include "core/tr_marker.h"
 #include "editors/cockpit/swatch_grid.h"
 
 #include <algorithm>
@@ -74,11 +75,11 @@ std::string pictureDetail(const SavedPicture& saved, const ColourScheme& scheme,
     if (onGrid(x, y)) {
         // Any run of one fits on every swatch, so this finds the swatch itself.
         if (const std::optional<int> index = swatchBaseAt(x, y, 1))
-            return std::string(kDetailPrefix) + "palette index " + std::to_string(*index);
+            return fillIn(KVR_TR_NOOP("Pictures", "Detail: palette index %1"), {std::to_string(*index)});
         return kDetailNothing;
     }
     if (const std::optional<int> element = elementClicked(saved, scheme, x, y))
-        return kDetailPrefix + scheme.caption(*element);
+        return fillIn(KVR_TR_NOOP("Pictures", "Detail: %1"), {scheme.caption(*element)});
     return kDetailNothing;
 }
 

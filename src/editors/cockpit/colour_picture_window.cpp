@@ -3,6 +3,7 @@
 #include "core/errors.h"
 #include "core/platform/path_text.h"
 #include "core/settings_record.h"
+#include "core/tr_marker.h"
 #include "core/user_prompt.h"
 #include "editors/cockpit/colour_picture.h"
 #include "editors/cockpit/swatch_grid.h"
@@ -13,6 +14,7 @@
 #include "widgets/prompt_qt.h"
 #include "widgets/qt_paths.h"
 #include "widgets/spoken_name.h"
+#include "widgets/translation_qt.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>
@@ -47,7 +49,7 @@ void writePng(const QImage& image, const std::filesystem::path& file)
     QSaveFile out(name);
     QImageWriter writer(&out, "png");
     if (!out.open(QIODevice::WriteOnly) || !writer.write(image) || !out.commit())
-        throw kvr::GeneralError("Cannot write " + toAnsi(name));
+        throw kvr::GeneralError(kvr::fillIn(KVR_TR_NOOP("Pictures", "Cannot write %1"), {toAnsi(name)}));
 }
 
 } // namespace
@@ -60,15 +62,15 @@ ColourPictureWindow::ColourPictureWindow(EditorServices& services, const Setup& 
     m_picture->setCursor(Qt::CrossCursor);
     loadPicture(setup.pictureFile);
 
-    m_detail = new QLabel(QString::fromLatin1(kvr::kDetailNothing), this);
+    m_detail = new QLabel(coreText(kvr::kDetailNothing), this);
     m_detail->setObjectName(QStringLiteral("detailLabel"));
-    m_save = new QPushButton(QStringLiteral("Save picture as PNG..."), this);
+    m_save = new QPushButton(tr("Save picture as PNG..."), this);
     m_save->setObjectName(QStringLiteral("savePictureButton"));
     m_save->setAutoDefault(false);
 
     m_teams = new QListWidget(this);
     m_teams->setObjectName(QStringLiteral("teamList"));
-    setSpokenName(m_teams, QStringLiteral("Teams"));
+    setSpokenName(m_teams, tr("Teams"));
     m_teams->setUniformItemSizes(true);
     m_teams->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_teams->setFixedWidth(m_teams->fontMetrics().averageCharWidth() * kListChars + 2 * m_teams->frameWidth());
@@ -77,7 +79,7 @@ ColourPictureWindow::ColourPictureWindow(EditorServices& services, const Setup& 
     auto* elementColumn = new QVBoxLayout(elementBox);
     m_elements = new QButtonGroup(this);
     for (int e = 0; e < m_scheme.elementCount(); ++e) {
-        auto* b = new QRadioButton(QString::fromStdString(m_scheme.caption(e)), elementBox);
+        auto* b = new QRadioButton(coreText(m_scheme.caption(e).c_str()), elementBox);
         b->setObjectName(QStringLiteral("elementButton%1").arg(e));
         m_elements->addButton(b, e);
         m_elementButtons.push_back(b);
@@ -131,7 +133,7 @@ void ColourPictureWindow::showEvent(QShowEvent* event)
 {
     // Each showing starts at the first team listed, with nothing under the pointer yet.
     m_team = 0;
-    m_detail->setText(QString::fromLatin1(kvr::kDetailNothing));
+    m_detail->setText(coreText(kvr::kDetailNothing));
     EditorWindow::showEvent(event);
 }
 
@@ -189,7 +191,7 @@ void ColourPictureWindow::onPicturePressed(int x, int y, Qt::MouseButton button)
         return;
     const int team = m_team;
     const int element = m_element;
-    edit(QString::fromStdString(m_scheme.caption(element)) + QStringLiteral(" colour"),
+    edit(coreText(m_scheme.caption(element).c_str()) + tr(" colour"),
          [&](kvr::SettingsRecord& r) { kvr::setColourFromSwatch(r, m_scheme, team, element, x, y); });
 }
 
@@ -197,7 +199,7 @@ void ColourPictureWindow::onPointerMoved(int x, int y)
 {
     const std::string detail =
         m_picture->wing().contains(x, y) ? kvr::pictureDetail(m_saved, m_scheme, x, y) : kvr::kDetailNothing;
-    m_detail->setText(QString::fromStdString(detail));
+    m_detail->setText(translatedMessage(detail));
 }
 
 void ColourPictureWindow::onSavePicture()

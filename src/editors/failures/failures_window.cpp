@@ -28,11 +28,11 @@ constexpr int kDefaultAmount = 100;
 } // namespace
 
 TFailuresForm::TFailuresForm(EditorServices& services, QWidget* parent)
-    : EditorWindow(services, kvr::Editor::Failures, QStringLiteral("Car failure"), parent)
+    : EditorWindow(services, kvr::Editor::Failures, tr("Car failure"), parent)
 {
     auto* table = new QGridLayout;
-    table->addWidget(new QLabel(QStringLiteral(" Team-Engine "), this), 0, 0);
-    table->addWidget(new QLabel(QStringLiteral(" Value "), this), 0, 1);
+    table->addWidget(new QLabel(tr(" Team-Engine "), this), 0, 0);
+    table->addWidget(new QLabel(tr(" Value "), this), 0, 1);
     auto* scale = new QHBoxLayout;
     scale->addWidget(new QLabel(QStringLiteral("0"), this));
     scale->addStretch();
@@ -43,8 +43,8 @@ TFailuresForm::TFailuresForm(EditorServices& services, QWidget* parent)
     m_teams->setObjectName(QStringLiteral("teamList"));
     m_values = new QListWidget(this);
     m_values->setObjectName(QStringLiteral("valueList"));
-    setSpokenName(m_teams, QStringLiteral("Teams"));
-    setSpokenName(m_values, QStringLiteral("Car failure values"));
+    setSpokenName(m_teams, tr("Teams"));
+    setSpokenName(m_values, tr("Car failure values"));
     for (QListWidget* list : {m_teams, m_values}) {
         list->setUniformItemSizes(true);
         list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -71,12 +71,12 @@ TFailuresForm::TFailuresForm(EditorServices& services, QWidget* parent)
     sliders->addStretch();
     table->addLayout(sliders, 1, 2);
 
-    auto* selected = new QGroupBox(QStringLiteral("Edit selected data"), this);
+    auto* selected = new QGroupBox(tr("Edit selected data"), this);
     m_valueEdit = new QLineEdit(selected);
     m_valueEdit->setObjectName(QStringLiteral("valueEdit"));
     (new QHBoxLayout(selected))->addWidget(m_valueEdit);
 
-    auto* all = new QGroupBox(QStringLiteral("All"), this);
+    auto* all = new QGroupBox(tr("All"), this);
     auto* allRow = new QHBoxLayout(all);
     m_plus = new QPushButton(QStringLiteral("+"), all);
     m_minus = new QPushButton(QStringLiteral("-"), all);
@@ -88,7 +88,7 @@ TFailuresForm::TFailuresForm(EditorServices& services, QWidget* parent)
         b->setAutoDefault(false);
         allRow->addWidget(b);
     }
-    allRow->addWidget(new QLabel(QStringLiteral("by"), all));
+    allRow->addWidget(new QLabel(tr("by"), all));
     allRow->addWidget(m_amountEdit);
 
     auto* groups = new QHBoxLayout;
@@ -149,7 +149,7 @@ void TFailuresForm::showRecord()
         s->setVisible(line < teams.size());
         if (line < teams.size()) {
             s->setValue(kvr::failureValue(r, teams[line]));
-            setSpokenName(s, fromAnsi(kvr::teamLine(r, teams[line])) + QStringLiteral(" car failure"));
+            setSpokenName(s, fromAnsi(kvr::teamLine(r, teams[line])) + tr(" car failure"));
         }
     }
 }
@@ -169,7 +169,7 @@ void TFailuresForm::onValueTyped()
 {
     const std::string text = toAnsi(m_valueEdit->text());
     const int team = m_selectedTeam;
-    edit(QStringLiteral("Failure value"), [&](kvr::SettingsRecord& r) { kvr::editFailureValue(r, team, text); });
+    edit(tr("Failure value"), [&](kvr::SettingsRecord& r) { kvr::editFailureValue(r, team, text); });
 }
 
 void TFailuresForm::onSliderMoved(int line, int value)
@@ -177,9 +177,9 @@ void TFailuresForm::onSliderMoved(int line, int value)
     if (refreshing() || std::size_t(line) >= m_lineTeams.size())
         return;
     const int team = m_lineTeams[std::size_t(line)];
-    edit(QStringLiteral("Failure value"),
-         [&](kvr::SettingsRecord& r) { kvr::setFailureValue(r, team, std::uint16_t(value)); },
-         m_sliders[std::size_t(line)]);
+    edit(
+        tr("Failure value"), [&](kvr::SettingsRecord& r) { kvr::setFailureValue(r, team, std::uint16_t(value)); },
+        m_sliders[std::size_t(line)]);
 }
 
 void TFailuresForm::onShift(int sign)
@@ -189,10 +189,9 @@ void TFailuresForm::onShift(int sign)
         guarded([&] { throw kvr::GeneralError(kvr::notANumberMessage(toAnsi(m_amountEdit->text()))); });
         return;
     }
-    const int step = int(std::clamp<std::int64_t>(*amount, -kvr::failures::kSliderMaximum,
-                                                  kvr::failures::kSliderMaximum)) * sign;
-    edit(sign > 0 ? QStringLiteral("All +") : QStringLiteral("All -"),
-         [&](kvr::SettingsRecord& r) { kvr::shiftFailureValues(r, step); });
+    const int step =
+        int(std::clamp<std::int64_t>(*amount, -kvr::failures::kSliderMaximum, kvr::failures::kSliderMaximum)) * sign;
+    edit(sign > 0 ? tr("All +") : tr("All -"), [&](kvr::SettingsRecord& r) { kvr::shiftFailureValues(r, step); });
 }
 
 } // namespace kvrgui

@@ -25,8 +25,7 @@ namespace {
 constexpr int kShownLines = 14;
 constexpr int kLineHeight = 18;
 constexpr int kStepChars = 5;
-constexpr kvr::GripTable kTables[] = {kvr::GripTable::Qualifying, kvr::GripTable::OtherSessions,
-                                      kvr::GripTable::Range};
+constexpr kvr::GripTable kTables[] = {kvr::GripTable::Qualifying, kvr::GripTable::OtherSessions, kvr::GripTable::Range};
 
 // Replaces the lines' texts in place, so the list keeps its scroll position.
 void showLines(QListWidget* list, const QStringList& lines)
@@ -52,21 +51,18 @@ void showSelection(QListWidget* list, int line)
 // A driver list and its value list scroll as one.
 void scrollTogether(QListWidget* a, QListWidget* b)
 {
-    QObject::connect(a->verticalScrollBar(), &QScrollBar::valueChanged, b->verticalScrollBar(),
-                     &QScrollBar::setValue);
-    QObject::connect(b->verticalScrollBar(), &QScrollBar::valueChanged, a->verticalScrollBar(),
-                     &QScrollBar::setValue);
+    QObject::connect(a->verticalScrollBar(), &QScrollBar::valueChanged, b->verticalScrollBar(), &QScrollBar::setValue);
+    QObject::connect(b->verticalScrollBar(), &QScrollBar::valueChanged, a->verticalScrollBar(), &QScrollBar::setValue);
 }
 
 } // namespace
 
 TGripForm::TGripForm(EditorServices& services, QWidget* parent)
-    : EditorWindow(services, kvr::Editor::Grip, QStringLiteral("Computer cars grip"), parent)
+    : EditorWindow(services, kvr::Editor::Grip, tr("Computer cars grip"), parent)
 {
-    auto* choose = new QGroupBox(QStringLiteral("Select data"), this);
+    auto* choose = new QGroupBox(tr("Select data"), this);
     auto* chooseRow = new QHBoxLayout(choose);
-    const QString captions[] = {QStringLiteral("Qualification"), QStringLiteral("Other sessions"),
-                                QStringLiteral("Random grip range")};
+    const QString captions[] = {tr("Qualification"), tr("Other sessions"), tr("Random grip range")};
     const QString names[] = {QStringLiteral("qualifyingChoice"), QStringLiteral("otherSessionsChoice"),
                              QStringLiteral("rangeChoice")};
     for (int i = 0; i < 3; ++i) {
@@ -98,10 +94,10 @@ TGripForm::TGripForm(EditorServices& services, QWidget* parent)
     for (QListWidget* list : {m_firstValues, m_secondValues})
         list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scrollTogether(m_firstDrivers, m_firstValues);
-    setSpokenName(m_firstDrivers, QStringLiteral("First drivers"));
-    setSpokenName(m_firstValues, QStringLiteral("First drivers' grip"));
-    setSpokenName(m_secondDrivers, QStringLiteral("Second drivers"));
-    setSpokenName(m_secondValues, QStringLiteral("Second drivers' grip"));
+    setSpokenName(m_firstDrivers, tr("First drivers"));
+    setSpokenName(m_firstValues, tr("First drivers' grip"));
+    setSpokenName(m_secondDrivers, tr("Second drivers"));
+    setSpokenName(m_secondValues, tr("Second drivers' grip"));
     scrollTogether(m_secondDrivers, m_secondValues);
     connect(m_firstDrivers, &QListWidget::currentRowChanged, this, [this](int line) { onLineChosen(false, line); });
     connect(m_firstValues, &QListWidget::currentRowChanged, this, [this](int line) { onLineChosen(false, line); });
@@ -110,17 +106,17 @@ TGripForm::TGripForm(EditorServices& services, QWidget* parent)
 
     auto* lists = new QGridLayout;
     lists->setHorizontalSpacing(2);
-    lists->addWidget(new QLabel(QStringLiteral(" 1st drivers "), this), 0, 0);
-    lists->addWidget(new QLabel(QStringLiteral(" GRIP "), this), 0, 1);
-    lists->addWidget(new QLabel(QStringLiteral(" 2nd drivers "), this), 0, 3);
-    lists->addWidget(new QLabel(QStringLiteral(" GRIP "), this), 0, 4);
+    lists->addWidget(new QLabel(tr(" 1st drivers "), this), 0, 0);
+    lists->addWidget(new QLabel(tr(" GRIP "), this), 0, 1);
+    lists->addWidget(new QLabel(tr(" 2nd drivers "), this), 0, 3);
+    lists->addWidget(new QLabel(tr(" GRIP "), this), 0, 4);
     lists->addWidget(m_firstDrivers, 1, 0);
     lists->addWidget(m_firstValues, 1, 1);
     lists->setColumnMinimumWidth(2, 10);
     lists->addWidget(m_secondDrivers, 1, 3);
     lists->addWidget(m_secondValues, 1, 4);
 
-    auto* selected = new QGroupBox(QStringLiteral("Edit selected grip data"), this);
+    auto* selected = new QGroupBox(tr("Edit selected grip data"), this);
     m_valueEdit = new QLineEdit(selected);
     m_valueEdit->setObjectName(QStringLiteral("valueEdit"));
     (new QHBoxLayout(selected))->addWidget(m_valueEdit);
@@ -235,7 +231,7 @@ void TGripForm::onValueTyped()
         return;
     const std::string text = toAnsi(m_valueEdit->text());
     const kvr::GripTable table = m_table;
-    edit(QStringLiteral("Grip"), [&](kvr::SettingsRecord& r) { kvr::editTypedGrip(r, table, car, text); });
+    edit(tr("Grip"), [&](kvr::SettingsRecord& r) { kvr::editTypedGrip(r, table, car, text); });
 }
 
 } // namespace kvrgui

@@ -1,4 +1,5 @@
 #include "editors/helmets/helmet_editor.h"
+#include "core/tr_marker.h"
 
 #include "core/errors.h"
 #include "core/user_prompt.h"
@@ -11,8 +12,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr const char* kLoadTitle = "Load helmet from bitmap";
-constexpr const char* kSaveTitle = "Save helmet as bitmap";
+constexpr const char* kLoadTitle = KVR_TR_NOOP("Pictures", "Load helmet from bitmap");
+constexpr const char* kSaveTitle = KVR_TR_NOOP("Pictures", "Save helmet as bitmap");
 constexpr const char* kSheetFileName = "HELMETS1.BMP";
 
 FileRequest bitmapDialog(FileRequest::Mode mode, std::string fileName = {})
@@ -20,7 +21,7 @@ FileRequest bitmapDialog(FileRequest::Mode mode, std::string fileName = {})
     FileRequest r;
     r.mode = mode;
     r.title = mode == FileRequest::Mode::Save ? kSaveTitle : kLoadTitle;
-    r.filter = "BMP files|*.BMP";
+    r.filter = KVR_TR_NOOP("Pictures", "BMP files") "|*.BMP";
     r.defaultExtension = "BMP";
     r.fileName = std::move(fileName);
     std::error_code ec;
@@ -34,10 +35,10 @@ TDIB loadChecked(const fs::path& file, std::optional<std::string> (*problemOf)(c
     try {
         bitmap.loadFromFile(file);
     } catch (const GeneralError& e) {
-        throw GeneralError("\"" + file.string() + "\" cannot be loaded: " + e.what());
+        throw GeneralError(fillIn(KVR_TR_NOOP("Pictures", "\"%1\" cannot be loaded: %2"), {file.string(), e.what()}));
     }
     if (const auto problem = problemOf(bitmap))
-        throw GeneralError("\"" + file.string() + "\" cannot be used. " + *problem);
+        throw GeneralError(fillIn(KVR_TR_NOOP("Pictures", "\"%1\" cannot be used. %2"), {file.string(), *problem}));
     return bitmap;
 }
 
@@ -163,7 +164,7 @@ void HelmetEditor::loadHelmet(const fs::path& file)
     if (!available())
         throw GeneralError(kHelmetSheetMissing);
     if (!hasHelmet(m_selected))
-        throw GeneralError("No helmet is selected.");
+        throw GeneralError(KVR_TR_NOOP("Pictures", "No helmet is selected."));
     m_single = loadChecked(file, helmetProblem);
     m_buffer = helmetPixels(m_single);
     pasteCell(m_sheet, m_selected, m_buffer);
@@ -175,7 +176,7 @@ void HelmetEditor::loadSheet(const fs::path& file)
     // The sheet goes into the game as it is held; an export is no time to learn that the
     // converter will not read it.
     if (const auto problem = textureBitmapProblem(sheet.saveToBytes()))
-        throw GeneralError("\"" + file.string() + "\" cannot be used. " + *problem);
+        throw GeneralError(fillIn(KVR_TR_NOOP("Pictures", "\"%1\" cannot be used. %2"), {file.string(), *problem}));
     takeSheet(sheet);
 }
 

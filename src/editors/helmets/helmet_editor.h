@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/tr_marker.h"
 #include "editors/helmets/helmet_sheet.h"
 #include "graphics/dib.h"
 
@@ -13,10 +14,10 @@ class Converter;
 class SettingsRecord;
 class UserPrompt;
 
-inline constexpr const char* kHelmetsExported = "Data has been exported!";
-inline constexpr const char* kHelmetsImported = "Data has been imported!";
+inline constexpr const char* kHelmetsExported = KVR_TR_NOOP("Pictures", "Data has been exported!");
+inline constexpr const char* kHelmetsImported = KVR_TR_NOOP("Pictures", "Data has been imported!");
 inline constexpr const char* kHelmetSheetMissing =
-    "The helmet sheet is not available. Use \"Import from game\" to read it from the game.";
+    KVR_TR_NOOP("Pictures", "The helmet sheet is not available. Use \"Import from game\" to read it from the game.");
 
 // Everything the helmets window does apart from drawing: the sheet, the single helmet
 // shown in the preview, the driver list (line n is helmet n), the selected line, the

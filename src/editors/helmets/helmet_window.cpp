@@ -10,6 +10,7 @@
 #include "widgets/record_document.h"
 #include "widgets/show_first_prompt.h"
 #include "widgets/spoken_name.h"
+#include "widgets/translation_qt.h"
 
 #include <QFrame>
 #include <QGridLayout>
@@ -52,12 +53,12 @@ QFrame* framed(QWidget* picture, QWidget* parent)
 // The sheet at its own size, so a point on it is a pixel of the sheet; without a
 // sheet it says that there is none.
 class SheetPicture : public QWidget {
-public:
+  public:
     explicit SheetPicture(QWidget* parent) : QWidget(parent), m_missing(new QLabel(this))
     {
         setFixedSize(kvr::helmets::kSheetWidth, kvr::helmets::kSheetHeight);
         m_missing->setObjectName(QStringLiteral("sheetMissingLabel"));
-        m_missing->setText(fromAnsi(kvr::kHelmetSheetMissing));
+        m_missing->setText(coreText(kvr::kHelmetSheetMissing));
         m_missing->setWordWrap(true);
         m_missing->setAlignment(Qt::AlignCenter);
         m_missing->setMargin(12);
@@ -74,7 +75,7 @@ public:
     std::function<void(QPoint)> pressed;
     std::function<void(QPoint)> released;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent*) override
     {
         QPainter painter(this);
@@ -94,7 +95,7 @@ protected:
             released(pixelAt(event));
     }
 
-private:
+  private:
     QImage m_image;
     QLabel* m_missing;
 };
@@ -105,7 +106,7 @@ THelmetForm::THelmetForm(EditorServices& services, QWidget* parent)
       m_helmets(services.helmets ? *services.helmets : *m_ownHelmets),
       m_runner(std::make_unique<QtProcessRunner>(this)), m_bound(kvr::kConverterBound)
 {
-    setWindowTitle(QStringLiteral("Helmets"));
+    setWindowTitle(tr("Helmets"));
     setModal(true);
 
     m_sheet = new SheetPicture(this);
@@ -116,31 +117,31 @@ THelmetForm::THelmetForm(EditorServices& services, QWidget* parent)
     m_preview->setObjectName(QStringLiteral("previewPicture"));
     m_preview->setFixedSize(kvr::helmets::kPreviewWidth, kvr::helmets::kPreviewHeight);
 
-    auto* drivers = new QGroupBox(QStringLiteral(" Drivers "), this);
+    auto* drivers = new QGroupBox(tr(" Drivers "), this);
     m_drivers = new QListWidget(drivers);
     m_drivers->setObjectName(QStringLiteral("driverList"));
     setSpokenName(m_drivers, drivers->title());
     m_drivers->setMinimumWidth(170);
-    const QString swapHint = QStringLiteral(
-        "Drag a helmet onto another to swap the two; or press Space on one driver, then Space on another.");
+    const QString swapHint =
+        tr("Drag a helmet onto another to swap the two; or press Space on one driver, then Space on another.");
     m_drivers->setToolTip(swapHint);
     m_sheet->setToolTip(swapHint);
     m_drivers->installEventFilter(this);
     (new QVBoxLayout(drivers))->addWidget(m_drivers);
 
     auto button = [this](const char* name, const char* text) {
-        auto* b = new QPushButton(QString::fromLatin1(text), this);
+        auto* b = new QPushButton(tr(text), this);
         b->setObjectName(QString::fromLatin1(name));
         b->setAutoDefault(false);
         return b;
     };
-    m_saveHelmet = button("saveHelmetButton", "Save helmet as bitmap");
-    m_loadHelmet = button("loadHelmetButton", "Load helmet from bitmap");
-    m_saveAll = button("saveAllButton", "Save all helmets as bitmap");
-    m_loadAll = button("loadAllButton", "Load all helmets from bitmap");
-    m_import = button("importButton", "Import from game");
-    m_export = button("exportButton", "Export into game");
-    m_back = button("backButton", "Back");
+    m_saveHelmet = button("saveHelmetButton", QT_TR_NOOP("Save helmet as bitmap"));
+    m_loadHelmet = button("loadHelmetButton", QT_TR_NOOP("Load helmet from bitmap"));
+    m_saveAll = button("saveAllButton", QT_TR_NOOP("Save all helmets as bitmap"));
+    m_loadAll = button("loadAllButton", QT_TR_NOOP("Load all helmets from bitmap"));
+    m_import = button("importButton", QT_TR_NOOP("Import from game"));
+    m_export = button("exportButton", QT_TR_NOOP("Export into game"));
+    m_back = button("backButton", QT_TR_NOOP("Back"));
     QFont bold = m_back->font();
     bold.setBold(true);
     m_back->setFont(bold);
@@ -188,9 +189,15 @@ THelmetForm::THelmetForm(EditorServices& services, QWidget* parent)
 
 THelmetForm::~THelmetForm() = default;
 
-QWidget* THelmetForm::sheetPicture() const { return m_sheet; }
+QWidget* THelmetForm::sheetPicture() const
+{
+    return m_sheet;
+}
 
-QLabel* THelmetForm::sheetMissingLabel() const { return m_sheet->missingLabel(); }
+QLabel* THelmetForm::sheetMissingLabel() const
+{
+    return m_sheet->missingLabel();
+}
 
 void THelmetForm::showEvent(QShowEvent* event)
 {

@@ -4,6 +4,7 @@
 #include "core/errors.h"
 #include "core/safe_write.h"
 #include "core/settings_record.h"
+#include "core/tr_marker.h"
 #include "core/user_prompt.h"
 #include "editors/names/names_rules.h"
 #include "textures/bitmap_check.h"
@@ -18,8 +19,9 @@ FileRequest bitmapDialog(FileRequest::Mode mode)
 {
     FileRequest r;
     r.mode = mode;
-    r.title = mode == FileRequest::Mode::Save ? "Save bitmap file" : "Load bitmap file";
-    r.filter = "BMP files|*.BMP";
+    r.title = mode == FileRequest::Mode::Save ? KVR_TR_NOOP("Pictures", "Save bitmap file")
+                                              : KVR_TR_NOOP("Pictures", "Load bitmap file");
+    r.filter = KVR_TR_NOOP("Pictures", "BMP files") "|*.BMP";
     r.defaultExtension = "BMP";
     std::error_code ec;
     r.initialDirectory = fs::current_path(ec);
@@ -88,7 +90,7 @@ void CarJamEditor::loadBitmap(const fs::path& file, std::optional<PaintingSize> 
 {
     std::vector<std::uint8_t> bytes = readPictureFile(file, kMaxPixelBytes * 4);
     if (const auto problem = textureBitmapProblem(bytes))
-        throw GeneralError(quoted(file) + " cannot be used. " + *problem);
+        throw GeneralError(fillIn(KVR_TR_NOOP("Pictures", "%1 cannot be used. %2"), {quoted(file), *problem}));
     TDIB256 picture;
     picture.loadFromBytes(bytes);
     const PaintingSize size{picture.width(), picture.height()};
@@ -135,7 +137,7 @@ void CarJamEditor::saveAsBitmap(UserPrompt& prompt)
         try {
             replaceFile(*file, m_bitmapFile);
         } catch (const WriteFailure& e) {
-            prompt.warn(std::string("Cannot save the bitmap: ") + e.what());
+            prompt.warn(fillIn(KVR_TR_NOOP("Pictures", "Cannot save the bitmap: %1"), {e.what()}));
         }
     }
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/tr_marker.h"
 #include "editors/jams/car_jam_files.h"
 #include "graphics/dib256.h"
 
@@ -18,8 +19,8 @@ class Converter;
 class SettingsRecord;
 class UserPrompt;
 
-inline constexpr const char* kBitmapImported = "Bitmap has been imported!";
-inline constexpr const char* kBitmapExported = "Bitmap has been exported!";
+inline constexpr const char* kBitmapImported = KVR_TR_NOOP("Pictures", "Bitmap has been imported!");
+inline constexpr const char* kBitmapExported = KVR_TR_NOOP("Pictures", "Bitmap has been exported!");
 
 struct PaintingSize {
     int width = 0;

@@ -30,20 +30,20 @@ TJamForm::TJamForm(EditorServices& services, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), m_services(services),
       m_runner(std::make_unique<QtProcessRunner>(this)), m_bound(kvr::kConverterBound)
 {
-    setWindowTitle(QStringLiteral("Car JAMs"));
+    setWindowTitle(tr("Car JAMs"));
     setModal(true);
 
     auto list = [this](const char* name, const char* heading) {
-        auto* group = new QGroupBox(QString::fromLatin1(heading), this);
+        auto* group = new QGroupBox(tr(heading), this);
         auto* l = new QListWidget(group);
         l->setObjectName(QString::fromLatin1(name));
-        setSpokenName(l, QString::fromLatin1(heading));
+        setSpokenName(l, tr(heading));
         l->setFixedWidth(kListWidth);
         (new QVBoxLayout(group))->addWidget(l);
         return std::pair{group, l};
     };
-    const auto [filesGroup, files] = list("fileList", " Car paintings ");
-    const auto [teamsGroup, teams] = list("teamList", " Available teams ");
+    const auto [filesGroup, files] = list("fileList", QT_TR_NOOP(" Car paintings "));
+    const auto [teamsGroup, teams] = list("teamList", QT_TR_NOOP(" Available teams "));
     m_files = files;
     m_teams = teams;
     for (std::string_view file : kvr::kCarJamFiles)
@@ -60,16 +60,16 @@ TJamForm::TJamForm(EditorServices& services, QWidget* parent)
     frameLayout->addWidget(m_picture);
 
     auto button = [this](const char* name, const char* text) {
-        auto* b = new QPushButton(QString::fromLatin1(text), this);
+        auto* b = new QPushButton(tr(text), this);
         b->setObjectName(QString::fromLatin1(name));
         b->setAutoDefault(false);
         return b;
     };
-    m_load = button("loadButton", "Load bitmap");
-    m_save = button("saveButton", "Save as bitmap");
-    m_import = button("importButton", "Import from game");
-    m_export = button("exportButton", "Export to game");
-    m_back = button("backButton", "Back");
+    m_load = button("loadButton", QT_TR_NOOP("Load bitmap"));
+    m_save = button("saveButton", QT_TR_NOOP("Save as bitmap"));
+    m_import = button("importButton", QT_TR_NOOP("Import from game"));
+    m_export = button("exportButton", QT_TR_NOOP("Export to game"));
+    m_back = button("backButton", QT_TR_NOOP("Back"));
     QFont bold = m_back->font();
     bold.setBold(true);
     m_back->setFont(bold);
@@ -96,12 +96,9 @@ TJamForm::TJamForm(EditorServices& services, QWidget* parent)
 
     connect(m_files, &QListWidget::currentRowChanged, this, &TJamForm::onFileChosen);
     connect(m_teams, &QListWidget::currentRowChanged, this, &TJamForm::onTeamChosen);
-    connect(m_load, &QPushButton::clicked, this,
-            [this] {
-                act([this](kvr::UserPrompt& prompt) {
-                    m_jams.loadBitmap(prompt, converter(), m_services.context.gameDir());
-                });
-            });
+    connect(m_load, &QPushButton::clicked, this, [this] {
+        act([this](kvr::UserPrompt& prompt) { m_jams.loadBitmap(prompt, converter(), m_services.context.gameDir()); });
+    });
     connect(m_save, &QPushButton::clicked, this,
             [this] { act([this](kvr::UserPrompt& prompt) { m_jams.saveAsBitmap(prompt); }); });
     connect(m_import, &QPushButton::clicked, this, [this] {

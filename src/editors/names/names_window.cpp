@@ -43,16 +43,19 @@ void showChoices(QComboBox* box, const QStringList& items, int current)
         line->setCursorPosition(cursor);
 }
 
-int itemOf(int carNumber) { return kvr::carNumberItem(carNumber).value_or(-1); }
+int itemOf(int carNumber)
+{
+    return kvr::carNumberItem(carNumber).value_or(-1);
+}
 
 } // namespace
 
 TNamesForm::TNamesForm(EditorServices& services, QWidget* parent)
-    : EditorWindow(services, kvr::Editor::Names, QStringLiteral("Names and numbers"), parent)
+    : EditorWindow(services, kvr::Editor::Names, tr("Names and numbers"), parent)
 {
     m_teams = new QListWidget(this);
     m_teams->setObjectName(QStringLiteral("teamList"));
-    setSpokenName(m_teams, QStringLiteral("Teams"));
+    setSpokenName(m_teams, tr("Teams"));
     m_teams->setUniformItemSizes(true);
     m_teams->setFixedSize(220, kRowHeight * rec::kTeams + 2 * m_teams->frameWidth());
     m_teams->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -79,19 +82,19 @@ TNamesForm::TNamesForm(EditorServices& services, QWidget* parent)
 
     auto* marksHeading = new QGridLayout;
     marksHeading->setSpacing(0);
-    marksHeading->addWidget(new QLabel(QStringLiteral(" Selected "), this), 0, 0, 1, 2);
-    marksHeading->addWidget(new QLabel(QStringLiteral("   drivers "), this), 1, 0, 1, 2);
-    marksHeading->addWidget(new QLabel(QStringLiteral(" 1st "), this), 2, 0, Qt::AlignCenter);
-    marksHeading->addWidget(new QLabel(QStringLiteral("2nd"), this), 2, 1, Qt::AlignCenter);
+    marksHeading->addWidget(new QLabel(tr(" Selected "), this), 0, 0, 1, 2);
+    marksHeading->addWidget(new QLabel(tr("   drivers "), this), 1, 0, 1, 2);
+    marksHeading->addWidget(new QLabel(tr(" 1st "), this), 2, 0, Qt::AlignCenter);
+    marksHeading->addWidget(new QLabel(tr("2nd"), this), 2, 1, Qt::AlignCenter);
 
     auto* roster = new QGridLayout;
     roster->setVerticalSpacing(2);
-    roster->addWidget(new QLabel(QStringLiteral(" Team-engine "), this), 0, 0, Qt::AlignBottom | Qt::AlignLeft);
+    roster->addWidget(new QLabel(tr(" Team-engine "), this), 0, 0, Qt::AlignBottom | Qt::AlignLeft);
     roster->addLayout(marksHeading, 0, 1);
     roster->addWidget(m_teams, 1, 0, Qt::AlignTop);
     roster->addLayout(marks, 1, 1, Qt::AlignTop);
 
-    auto* teamData = new QGroupBox(QStringLiteral(" Team data "), this);
+    auto* teamData = new QGroupBox(tr(" Team data "), this);
     m_teamName = makeNameBox(QStringLiteral("teamNameBox"), int(rec::kTeamNameChars));
     m_engineName = makeNameBox(QStringLiteral("engineNameBox"), int(rec::kTeamNameChars));
     m_firstDriver = makeNameBox(QStringLiteral("firstDriverBox"), int(rec::kDriverNameChars));
@@ -113,28 +116,28 @@ TNamesForm::TNamesForm(EditorServices& services, QWidget* parent)
             box->addItem(QString::number(car));
         box->setMaxVisibleItems(kvr::names::kLastCarNumber);
     }
-    setSpokenName(m_teamName, QStringLiteral("Team name"));
-    setSpokenName(m_engineName, QStringLiteral("Engine name"));
-    setSpokenName(m_firstDriver, QStringLiteral("1st driver name"));
-    setSpokenName(m_secondDriver, QStringLiteral("2nd driver name"));
-    setSpokenName(m_firstNumber, QStringLiteral("1st driver number"));
-    setSpokenName(m_secondNumber, QStringLiteral("2nd driver number"));
-    m_enabled = new QCheckBox(QStringLiteral("Enabled"), teamData);
+    setSpokenName(m_teamName, tr("Team name"));
+    setSpokenName(m_engineName, tr("Engine name"));
+    setSpokenName(m_firstDriver, tr("1st driver name"));
+    setSpokenName(m_secondDriver, tr("2nd driver name"));
+    setSpokenName(m_firstNumber, tr("1st driver number"));
+    setSpokenName(m_secondNumber, tr("2nd driver number"));
+    m_enabled = new QCheckBox(tr("Enabled"), teamData);
     m_enabled->setObjectName(QStringLiteral("enabledCheck"));
-    m_numberZero = new QCheckBox(QStringLiteral("First driver - '0'"), teamData);
+    m_numberZero = new QCheckBox(tr("First driver - '0'"), teamData);
     m_numberZero->setObjectName(QStringLiteral("numberZeroCheck"));
 
     auto* fields = new QGridLayout(teamData);
-    fields->addWidget(new QLabel(QStringLiteral("Team name"), teamData), 0, 0, 1, 2);
+    fields->addWidget(new QLabel(tr("Team name"), teamData), 0, 0, 1, 2);
     fields->addWidget(m_teamName, 1, 0, 1, 2);
-    fields->addWidget(new QLabel(QStringLiteral("Engine name"), teamData), 2, 0, 1, 2);
+    fields->addWidget(new QLabel(tr("Engine name"), teamData), 2, 0, 1, 2);
     fields->addWidget(m_engineName, 3, 0, 1, 2);
-    fields->addWidget(new QLabel(QStringLiteral("Number"), teamData), 4, 0);
-    fields->addWidget(new QLabel(QStringLiteral("1st driver name"), teamData), 4, 1);
+    fields->addWidget(new QLabel(tr("Number"), teamData), 4, 0);
+    fields->addWidget(new QLabel(tr("1st driver name"), teamData), 4, 1);
     fields->addWidget(m_firstNumber, 5, 0);
     fields->addWidget(m_firstDriver, 5, 1);
-    fields->addWidget(new QLabel(QStringLiteral("Number"), teamData), 6, 0);
-    fields->addWidget(new QLabel(QStringLiteral("2nd driver name"), teamData), 6, 1);
+    fields->addWidget(new QLabel(tr("Number"), teamData), 6, 0);
+    fields->addWidget(new QLabel(tr("2nd driver name"), teamData), 6, 1);
     fields->addWidget(m_secondNumber, 7, 0);
     fields->addWidget(m_secondDriver, 7, 1);
     fields->setRowMinimumHeight(8, 8);
@@ -144,12 +147,13 @@ TNamesForm::TNamesForm(EditorServices& services, QWidget* parent)
     fields->setColumnMinimumWidth(1, 220);
 
     connect(m_teamName, &QComboBox::editTextChanged, this, [this](const QString& text) {
-        edit(QStringLiteral("Team name"),
-             [&](kvr::SettingsRecord& r) { kvr::setTeamName(r, m_team, toAnsi(text)); }, m_teamName);
+        edit(
+            tr("Team name"), [&](kvr::SettingsRecord& r) { kvr::setTeamName(r, m_team, toAnsi(text)); }, m_teamName);
     });
     connect(m_engineName, &QComboBox::editTextChanged, this, [this](const QString& text) {
-        edit(QStringLiteral("Engine name"),
-             [&](kvr::SettingsRecord& r) { kvr::setEngineName(r, m_team, toAnsi(text)); }, m_engineName);
+        edit(
+            tr("Engine name"), [&](kvr::SettingsRecord& r) { kvr::setEngineName(r, m_team, toAnsi(text)); },
+            m_engineName);
     });
     // Leaving a name box ends its typing and shows the name as stored.
     for (QComboBox* box : {m_teamName, m_engineName})
@@ -160,8 +164,7 @@ TNamesForm::TNamesForm(EditorServices& services, QWidget* parent)
     connect(m_firstDriver->lineEdit(), &QLineEdit::editingFinished, this, [this] { onDriverNameTyped(true); });
     connect(m_secondDriver->lineEdit(), &QLineEdit::editingFinished, this, [this] { onDriverNameTyped(false); });
     connect(m_firstNumber, &QComboBox::currentIndexChanged, this, [this](int item) { onNumberChosen(true, item); });
-    connect(m_secondNumber, &QComboBox::currentIndexChanged, this,
-            [this](int item) { onNumberChosen(false, item); });
+    connect(m_secondNumber, &QComboBox::currentIndexChanged, this, [this](int item) { onNumberChosen(false, item); });
     connect(m_enabled, &QCheckBox::toggled, this, [this](bool on) {
         edit(m_enabled->text(), [&](kvr::SettingsRecord& r) { r.setByte(rec::teamEnabled(m_team), on ? 1 : 0); });
     });
@@ -180,7 +183,7 @@ TNamesForm::TNamesForm(EditorServices& services, QWidget* parent)
 
     // Tab goes from the list through the team's fields to the marks, then the common
     // buttons.
-    QWidget* order[] = {m_teams,        m_teamName,     m_engineName, m_firstNumber,     m_firstDriver,
+    QWidget* order[] = {m_teams,        m_teamName,     m_engineName, m_firstNumber, m_firstDriver,
                         m_secondNumber, m_secondDriver, m_enabled,    m_numberZero};
     QWidget* previous = order[0];
     for (QWidget* w : order) {
@@ -276,7 +279,7 @@ void TNamesForm::onDriverNameTyped(bool first)
 {
     const std::string text = toAnsi(driverNameBox(first)->currentText());
     const int slot = slotOf(first);
-    edit(first ? QStringLiteral("1st driver name") : QStringLiteral("2nd driver name"),
+    edit(first ? tr("1st driver name") : tr("2nd driver name"),
          [&](kvr::SettingsRecord& r) { kvr::renameDriverOfSlot(r, slot, text); });
 }
 
@@ -285,13 +288,13 @@ void TNamesForm::onNumberChosen(bool first, int item)
     if (item < 0)
         return;
     const int slot = slotOf(first);
-    edit(QStringLiteral("Number"),
+    edit(tr("Number"),
          [&](kvr::SettingsRecord& r) { kvr::setCarNumberOfSlot(r, slot, item + kvr::names::kFirstCarNumber); });
 }
 
 void TNamesForm::onSelectedToggled(int slot, bool on)
 {
-    edit(QStringLiteral("Selected"), [&](kvr::SettingsRecord& r) { r.setByte(rec::carSelected(slot), on ? 1 : 0); });
+    edit(tr("Selected"), [&](kvr::SettingsRecord& r) { r.setByte(rec::carSelected(slot), on ? 1 : 0); });
 }
 
 } // namespace kvrgui

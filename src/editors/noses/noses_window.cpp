@@ -17,9 +17,9 @@
 namespace kvrgui {
 
 TNosesForm::TNosesForm(EditorServices& services, QWidget* parent)
-    : EditorWindow(services, kvr::Editor::Noses, QStringLiteral("Nose cones "), parent)
+    : EditorWindow(services, kvr::Editor::Noses, tr("Nose cones "), parent)
 {
-    auto* teams = new QGroupBox(QStringLiteral(" Teams "), this);
+    auto* teams = new QGroupBox(tr(" Teams "), this);
     m_teams = new QListWidget(teams);
     setSpokenName(m_teams, teams->title());
     m_teams->setObjectName(QStringLiteral("teamList"));
@@ -28,10 +28,10 @@ TNosesForm::TNosesForm(EditorServices& services, QWidget* parent)
     m_teams->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     (new QVBoxLayout(teams))->addWidget(m_teams);
 
-    m_nose = new QGroupBox(QStringLiteral("Nose cones"), this);
-    m_raised = new QRadioButton(QStringLiteral("raised"), m_nose);
+    m_nose = new QGroupBox(tr("Nose cones"), this);
+    m_raised = new QRadioButton(tr("raised"), m_nose);
     m_raised->setObjectName(QStringLiteral("raisedButton"));
-    m_lowered = new QRadioButton(QStringLiteral("lowered"), m_nose);
+    m_lowered = new QRadioButton(tr("lowered"), m_nose);
     m_lowered->setObjectName(QStringLiteral("loweredButton"));
     auto* noseLayout = new QVBoxLayout(m_nose);
     noseLayout->addWidget(m_raised);
@@ -101,7 +101,7 @@ void TNosesForm::onNoseChosen(bool raised)
     const int team = m_selectedTeam;
     if (team == 0)
         return;
-    edit(QStringLiteral("Nose cone"), [&](kvr::SettingsRecord& r) { kvr::setNoseRaised(r, team, raised); });
+    edit(tr("Nose cone"), [&](kvr::SettingsRecord& r) { kvr::setNoseRaised(r, team, raised); });
 }
 
 } // namespace kvrgui

@@ -6,8 +6,7 @@ namespace kvrgui {
 
 TPCColorsForm::TPCColorsForm(EditorServices& services, QWidget* parent)
     : ColourPictureWindow(
-          services, {kvr::Editor::PitCrew, QStringLiteral("Pit crew colors"), kvr::crewScheme(), "DIB2.DIB", "pitcrew"},
-          parent)
+          services, {kvr::Editor::PitCrew, tr("Pit crew colors"), kvr::crewScheme(), "DIB2.DIB", "pitcrew"}, parent)
 {
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/tr_marker.h"
 #include "editors/cockpit/colour_picture.h"
 
 #include <array>
@@ -28,20 +29,20 @@ constexpr int crewRunFirst(int group)
 
 // Radio button captions of groups 2..15.
 inline constexpr std::array<const char*, kLastCrewGroup - kFirstCrewGroup + 1> kCrewGroupCaptions = {
-    "Feet",
-    "Legs/ Pit Monitor",
-    "Waist",
-    "Thin stripe",
-    "Left chest/Sign",
-    "Right chest",
-    "Epaulettes/Jack",
-    "Left upper arm",
-    "Left forearm",
-    "Right upper arm",
-    "Right forearm",
-    "Hands",
-    "Head",
-    "Team logo",
+    KVR_TR_NOOP("Pictures", "Feet"),
+    KVR_TR_NOOP("Pictures", "Legs/ Pit Monitor"),
+    KVR_TR_NOOP("Pictures", "Waist"),
+    KVR_TR_NOOP("Pictures", "Thin stripe"),
+    KVR_TR_NOOP("Pictures", "Left chest/Sign"),
+    KVR_TR_NOOP("Pictures", "Right chest"),
+    KVR_TR_NOOP("Pictures", "Epaulettes/Jack"),
+    KVR_TR_NOOP("Pictures", "Left upper arm"),
+    KVR_TR_NOOP("Pictures", "Left forearm"),
+    KVR_TR_NOOP("Pictures", "Right upper arm"),
+    KVR_TR_NOOP("Pictures", "Right forearm"),
+    KVR_TR_NOOP("Pictures", "Hands"),
+    KVR_TR_NOOP("Pictures", "Head"),
+    KVR_TR_NOOP("Pictures", "Team logo"),
 };
 const char* crewGroupCaption(int group);
 

@@ -20,26 +20,26 @@
 namespace kvrgui {
 
 TPitLineForm::TPitLineForm(EditorServices& services, QWidget* parent)
-    : EditorWindow(services, kvr::Editor::PitLine, QStringLiteral("Pit line settings"), parent)
+    : EditorWindow(services, kvr::Editor::PitLine, tr("Pit line settings"), parent)
 {
-    auto* order = new QGroupBox(QStringLiteral(" Pit order "), this);
+    auto* order = new QGroupBox(tr(" Pit order "), this);
     m_pitOrder = new ExchangeList(order);
     m_pitOrder->setObjectName(QStringLiteral("pitOrderList"));
     setSpokenName(m_pitOrder, order->title());
     m_pitOrder->setUniformItemSizes(true);
     m_pitOrder->setMinimumWidth(160);
-    m_pitOrder->setToolTip(QStringLiteral(
-        "Drag a team onto another to swap their pits; or press Alt+Up or Alt+Down to swap the chosen team with its "
-        "neighbour."));
+    m_pitOrder->setToolTip(
+        tr("Drag a team onto another to swap their pits; or press Alt+Up or Alt+Down to swap the chosen team with its "
+           "neighbour."));
     m_pitOrder->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     auto* orderLayout = new QVBoxLayout(order);
-    orderLayout->addWidget(new QLabel(QStringLiteral("pit line entry"), order));
+    orderLayout->addWidget(new QLabel(tr("pit line entry"), order));
     orderLayout->addWidget(m_pitOrder);
-    orderLayout->addWidget(new QLabel(QStringLiteral("pit line exit"), order));
+    orderLayout->addWidget(new QLabel(tr("pit line exit"), order));
 
-    auto* speed = new QGroupBox(QStringLiteral(" Pit line speed "), this);
+    auto* speed = new QGroupBox(tr(" Pit line speed "), this);
     auto* speedLayout = new QGridLayout(speed);
-    speedLayout->addWidget(new QLabel(QStringLiteral("Max. allowed pit line speed"), speed), 0, 0, 1, 2);
+    speedLayout->addWidget(new QLabel(tr("Max. allowed pit line speed"), speed), 0, 0, 1, 2);
     m_kph = shownValueBox(speed, QStringLiteral("kphText"));
     m_mph = shownValueBox(speed, QStringLiteral("mphText"));
     speedLayout->addWidget(m_kph, 1, 0);
@@ -52,7 +52,7 @@ TPitLineForm::TPitLineForm(EditorServices& services, QWidget* parent)
     m_speedBar->setMinimumWidth(200);
     speedLayout->addWidget(m_speedBar, 2, 0, 1, 2);
 
-    m_checkSpeed = new QCheckBox(QStringLiteral("Check speed in pit line"), this);
+    m_checkSpeed = new QCheckBox(tr("Check speed in pit line"), this);
     m_checkSpeed->setObjectName(QStringLiteral("checkSpeedBox"));
 
     auto* right = new QVBoxLayout;
@@ -93,13 +93,13 @@ void TPitLineForm::showRecord()
     const std::uint16_t limit = r.word(kvr::rec::kPitSpeedLimit);
     m_speedBar->setValue(kvr::pitSpeedBarPosition(limit));
     const kvr::PitSpeed shown = kvr::pitSpeedToKphMph(limit);
-    showText(m_kph, QStringLiteral("%1 kph").arg(shown.kph));
-    showText(m_mph, QStringLiteral("%1 mph").arg(shown.mph));
+    showText(m_kph, tr("%1 kph").arg(shown.kph));
+    showText(m_mph, tr("%1 mph").arg(shown.mph));
 }
 
 void TPitLineForm::onLinesDropped(int dragged, int target)
 {
-    edit(QStringLiteral("Pit order"), [&](kvr::SettingsRecord& r) { kvr::dropPitLine(r, dragged, target); });
+    edit(tr("Pit order"), [&](kvr::SettingsRecord& r) { kvr::dropPitLine(r, dragged, target); });
     // The dragged team now stands where it was dropped.
     if (target < m_pitOrder->count())
         m_pitOrder->setCurrentRow(target);
@@ -108,7 +108,7 @@ void TPitLineForm::onLinesDropped(int dragged, int target)
 void TPitLineForm::onSpeedBarMoved(int position)
 {
     edit(
-        QStringLiteral("Pit line speed"),
+        tr("Pit line speed"),
         [&](kvr::SettingsRecord& r) { r.setWord(kvr::rec::kPitSpeedLimit, kvr::pitSpeedFromBar(position)); },
         m_speedBar);
 }

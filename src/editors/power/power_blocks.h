@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/codecs.h"
+#include "core/tr_marker.h"
 
 #include <array>
 #include <cstdint>
@@ -26,8 +27,9 @@ inline constexpr std::uint32_t kSiteSize = 5;
 
 // Shown when the flag is on but the game's call could not be put back.
 inline constexpr const char* kRandomPowerNotRestored =
-    "Random engine power could not be switched on: the game's code at that place has been changed. "
-    "Put back KVR.EXE from KVR.EXE.orig and export again.";
+    KVR_TR_NOOP("Import and export",
+                "Random engine power could not be switched on: the game's code at that place has been changed. "
+                "Put back KVR.EXE from KVR.EXE.orig and export again.");
 
 using RandomPowerSite = std::array<std::uint8_t, power::kSiteSize>;
 

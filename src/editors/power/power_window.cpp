@@ -30,12 +30,12 @@ constexpr int kRowHeight = 24;
 } // namespace
 
 TEPowerForm::TEPowerForm(EditorServices& services, QWidget* parent)
-    : EditorWindow(services, kvr::Editor::Power, QStringLiteral("Engine power"), parent)
+    : EditorWindow(services, kvr::Editor::Power, tr("Engine power"), parent)
 {
     auto* table = new QGridLayout;
     table->setVerticalSpacing(2);
-    table->addWidget(new QLabel(QStringLiteral(" Team-engine "), this), 0, 0);
-    table->addWidget(new QLabel(QStringLiteral(" BHP "), this), 0, 1);
+    table->addWidget(new QLabel(tr(" Team-engine "), this), 0, 0);
+    table->addWidget(new QLabel(tr(" BHP "), this), 0, 1);
     auto* scale = new QHBoxLayout;
     scale->addWidget(new QLabel(QStringLiteral(" 0 "), this));
     scale->addStretch();
@@ -51,14 +51,14 @@ TEPowerForm::TEPowerForm(EditorServices& services, QWidget* parent)
 
         auto* bhp = new QLineEdit(this);
         bhp->setObjectName(QStringLiteral("bhpEdit%1").arg(team));
-        setSpokenName(bhp, QStringLiteral("Team %1 engine power in BHP").arg(team));
+        setSpokenName(bhp, tr("Team %1 engine power in BHP").arg(team));
         bhp->setMaxLength(kBhpChars);
         bhp->setFixedWidth(kBoxWidth);
         connect(bhp, &QLineEdit::editingFinished, this, [this, team] { onBhpTyped(team); });
 
         auto* slider = new QSlider(Qt::Horizontal, this);
         slider->setObjectName(QStringLiteral("bhpSlider%1").arg(team));
-        setSpokenName(slider, QStringLiteral("Team %1 engine power").arg(team));
+        setSpokenName(slider, tr("Team %1 engine power").arg(team));
         slider->setRange(0, kvr::power::kMaxBhp);
         slider->setMinimumWidth(260);
         slider->setFixedHeight(kRowHeight);
@@ -73,11 +73,11 @@ TEPowerForm::TEPowerForm(EditorServices& services, QWidget* parent)
         m_sliders[std::size_t(team - 1)] = slider;
     }
 
-    auto* choose = new QGroupBox(QStringLiteral("Choose"), this);
-    m_qualifying = new QRadioButton(QStringLiteral("Qualification"), choose);
+    auto* choose = new QGroupBox(tr("Choose"), this);
+    m_qualifying = new QRadioButton(tr("Qualification"), choose);
     m_qualifying->setObjectName(QStringLiteral("qualifyingChoice"));
     m_qualifying->setChecked(true);
-    m_otherSessions = new QRadioButton(QStringLiteral("Other sessions"), choose);
+    m_otherSessions = new QRadioButton(tr("Other sessions"), choose);
     m_otherSessions->setObjectName(QStringLiteral("otherSessionsChoice"));
     auto* chooseColumn = new QVBoxLayout(choose);
     chooseColumn->addWidget(m_qualifying);
@@ -91,21 +91,21 @@ TEPowerForm::TEPowerForm(EditorServices& services, QWidget* parent)
             onKindChosen(kvr::PowerKind::OtherSessions);
     });
 
-    auto* human = new QGroupBox(QStringLiteral("Human driver engine"), this);
+    auto* human = new QGroupBox(tr("Human driver engine"), this);
     m_humanPower = new QLineEdit(human);
     m_humanPower->setObjectName(QStringLiteral("humanPowerEdit"));
     m_humanPower->setMaxLength(kBhpChars);
     m_humanPower->setFixedWidth(kBoxWidth);
     auto* humanRow = new QHBoxLayout(human);
-    humanRow->addWidget(new QLabel(QStringLiteral("BHP"), human));
+    humanRow->addWidget(new QLabel(tr("BHP"), human));
     humanRow->addWidget(m_humanPower);
     humanRow->addStretch();
     connect(m_humanPower, &QLineEdit::editingFinished, this, &TEPowerForm::onHumanPowerTyped);
 
-    m_randomPower = new QCheckBox(QStringLiteral("Random engine power"), this);
+    m_randomPower = new QCheckBox(tr("Random engine power"), this);
     m_randomPower->setObjectName(QStringLiteral("randomPowerCheck"));
     connect(m_randomPower, &QCheckBox::toggled, this, [this](bool on) {
-        edit(QStringLiteral("Random engine power"),
+        edit(tr("Random engine power"),
              [&](kvr::SettingsRecord& r) { r.setByte(kvr::rec::kRandomEnginePower, on ? 1 : 0); });
     });
 
@@ -118,7 +118,7 @@ TEPowerForm::TEPowerForm(EditorServices& services, QWidget* parent)
         [this](const QString& what, bool qualEqualsOther) {
             edit(what, qualEqualsOther ? kvr::copyPowerQualifyingToOther : kvr::copyPowerOtherToQualifying);
         });
-    m_controls.allRow->addWidget(new QLabel(QStringLiteral("BHP"), m_controls.all));
+    m_controls.allRow->addWidget(new QLabel(tr("BHP"), m_controls.all));
     m_controls.allRow->addStretch();
     auto* copies = new QHBoxLayout;
     copies->addWidget(m_controls.qualEqualsOther);
@@ -163,24 +163,23 @@ void TEPowerForm::onBhpTyped(int team)
 {
     const std::string text = toAnsi(bhpEdit(team)->text());
     const kvr::PowerKind kind = m_kind;
-    edit(QStringLiteral("Engine power"),
-         [&](kvr::SettingsRecord& r) { kvr::editTypedTeamPower(r, kind, team, text); });
+    edit(tr("Engine power"), [&](kvr::SettingsRecord& r) { kvr::editTypedTeamPower(r, kind, team, text); });
 }
 
 void TEPowerForm::onSliderMoved(int team, int value)
 {
     const kvr::PowerKind kind = m_kind;
-    edit(QStringLiteral("Engine power"),
-         [&](kvr::SettingsRecord& r) { r.setWord(kvr::teamPowerOffset(kind, team), std::uint16_t(value)); },
-         bhpSlider(team));
+    edit(
+        tr("Engine power"),
+        [&](kvr::SettingsRecord& r) { r.setWord(kvr::teamPowerOffset(kind, team), std::uint16_t(value)); },
+        bhpSlider(team));
 }
 
 void TEPowerForm::onHumanPowerTyped()
 {
     const std::string text = toAnsi(m_humanPower->text());
     const kvr::PowerKind kind = m_kind;
-    edit(QStringLiteral("Human engine power"),
-         [&](kvr::SettingsRecord& r) { kvr::editTypedHumanPower(r, kind, text); });
+    edit(tr("Human engine power"), [&](kvr::SettingsRecord& r) { kvr::editTypedHumanPower(r, kind, text); });
 }
 
 void TEPowerForm::onKindChosen(kvr::PowerKind kind)

@@ -2,6 +2,7 @@
 
 #include "core/game_file.h"
 #include "core/settings_record.h"
+#include "core/tr_marker.h"
 #include "widgets/editor_services.h"
 #include "widgets/prompt_qt.h"
 #include "widgets/spoken_name.h"
@@ -24,7 +25,10 @@ namespace {
 constexpr int kBoxWidth = 64;
 
 const std::array<const char*, TTrackEdForm::kSetupFields> kSetupLabels = {
-    "Front wing", "Rear wing", "1st", "2nd", "3rd", "4th", "5th", "6th",
+    QT_TRANSLATE_NOOP("kvrgui::TTrackEdForm", "Front wing"), QT_TRANSLATE_NOOP("kvrgui::TTrackEdForm", "Rear wing"),
+    QT_TRANSLATE_NOOP("kvrgui::TTrackEdForm", "1st"),        QT_TRANSLATE_NOOP("kvrgui::TTrackEdForm", "2nd"),
+    QT_TRANSLATE_NOOP("kvrgui::TTrackEdForm", "3rd"),        QT_TRANSLATE_NOOP("kvrgui::TTrackEdForm", "4th"),
+    QT_TRANSLATE_NOOP("kvrgui::TTrackEdForm", "5th"),        QT_TRANSLATE_NOOP("kvrgui::TTrackEdForm", "6th"),
 };
 const std::array<const char*, TTrackEdForm::kSetupFields> kSetupNames = {
     "frontWingEdit", "rearWingEdit", "gear1Edit", "gear2Edit", "gear3Edit", "gear4Edit", "gear5Edit", "gear6Edit",
@@ -52,12 +56,12 @@ QLineEdit* numberBox(const char* name, QWidget* parent)
 } // namespace
 
 TTrackEdForm::TTrackEdForm(EditorServices& services, QWidget* parent)
-    : EditorWindow(services, kvr::Editor::Tracks, QStringLiteral("Track editor"), parent)
+    : EditorWindow(services, kvr::Editor::Tracks, tr("Track editor"), parent)
 {
     // The button has no action of its own here.
     restoreButton()->setEnabled(false);
 
-    auto* grandPrix = new QGroupBox(QStringLiteral(" Grand Prix "), this);
+    auto* grandPrix = new QGroupBox(tr(" Grand Prix "), this);
     m_tracks = new QListWidget(grandPrix);
     setSpokenName(m_tracks, grandPrix->title());
     m_tracks->setObjectName(QStringLiteral("trackList"));
@@ -68,21 +72,21 @@ TTrackEdForm::TTrackEdForm(EditorServices& services, QWidget* parent)
     m_tracks->setMinimumWidth(190);
     (new QVBoxLayout(grandPrix))->addWidget(m_tracks);
 
-    auto* setup = new QGroupBox(QStringLiteral(" Computer car setup "), this);
+    auto* setup = new QGroupBox(tr(" Computer car setup "), this);
     auto* wings = new QGridLayout;
     for (int field = 0; field < 2; ++field) {
         m_setupEdits[std::size_t(field)] = numberBox(kSetupNames[std::size_t(field)], setup);
-        wings->addWidget(new QLabel(QLatin1String(kSetupLabels[std::size_t(field)]), setup), field, 0);
+        wings->addWidget(new QLabel(tr(kSetupLabels[std::size_t(field)]), setup), field, 0);
         wings->addWidget(m_setupEdits[std::size_t(field)], field, 1);
-        wings->addWidget(new QLabel(QStringLiteral("deg"), setup), field, 2);
+        wings->addWidget(new QLabel(tr("deg"), setup), field, 2);
     }
     wings->setRowStretch(2, 1);
-    auto* gearbox = new QGroupBox(QStringLiteral("GEARBOX"), setup);
+    auto* gearbox = new QGroupBox(tr("GEARBOX"), setup);
     auto* gears = new QGridLayout(gearbox);
     for (int gear = 1; gear <= kvr::track::kGears; ++gear) {
         const std::size_t field = std::size_t(gear + 1);
         m_setupEdits[field] = numberBox(kSetupNames[field], gearbox);
-        gears->addWidget(new QLabel(QLatin1String(kSetupLabels[field]), gearbox), gear, 0);
+        gears->addWidget(new QLabel(tr(kSetupLabels[field]), gearbox), gear, 0);
         gears->addWidget(m_setupEdits[field], gear, 1);
     }
     auto* setupLayout = new QHBoxLayout(setup);
@@ -90,19 +94,19 @@ TTrackEdForm::TTrackEdForm(EditorServices& services, QWidget* parent)
     setupLayout->addSpacing(12);
     setupLayout->addWidget(gearbox);
 
-    auto* other = new QGroupBox(QStringLiteral(" Other track specific values "), this);
+    auto* other = new QGroupBox(tr(" Other track specific values "), this);
     auto* otherLayout = new QGridLayout(other);
     m_fuelEdit = numberBox("fuelConsumptionEdit", other);
     m_tyreWearEdit = numberBox("tyreConsumptionEdit", other);
     m_tyreCombo = new QComboBox(other);
     m_tyreCombo->setObjectName(QStringLiteral("tyreCombo"));
     for (const char* tyre : {"A", "B", "C", "D"})
-        m_tyreCombo->addItem(QStringLiteral("Tyre - \"%1\"").arg(QLatin1String(tyre)));
-    otherLayout->addWidget(new QLabel(QStringLiteral("Fuel consumption"), other), 0, 0);
+        m_tyreCombo->addItem(tr("Tyre - \"%1\"").arg(QLatin1String(tyre)));
+    otherLayout->addWidget(new QLabel(tr("Fuel consumption"), other), 0, 0);
     otherLayout->addWidget(m_fuelEdit, 0, 1);
-    otherLayout->addWidget(new QLabel(QStringLiteral("Tyre consumption"), other), 1, 0);
+    otherLayout->addWidget(new QLabel(tr("Tyre consumption"), other), 1, 0);
     otherLayout->addWidget(m_tyreWearEdit, 1, 1);
-    otherLayout->addWidget(new QLabel(QStringLiteral("Tyre type"), other), 2, 0);
+    otherLayout->addWidget(new QLabel(tr("Tyre type"), other), 2, 0);
     otherLayout->addWidget(m_tyreCombo, 2, 1, 1, 2);
     otherLayout->setColumnStretch(2, 1);
 
@@ -196,7 +200,7 @@ void TTrackEdForm::onSetupLeft(int field)
 {
     const std::string text = toAnsi(m_setupEdits[std::size_t(field)]->text());
     const int track = m_selectedTrack;
-    edit(QLatin1String(kSetupLabels[std::size_t(field)]), [&](kvr::SettingsRecord& r) {
+    edit(tr(kSetupLabels[std::size_t(field)]), [&](kvr::SettingsRecord& r) {
         kvr::TrackSetup s = kvr::trackSetup(r, track);
         std::uint8_t& value = setupByte(s, field);
         value = kvr::trackByteFromText(text, value);
@@ -214,14 +218,15 @@ void TTrackEdForm::onConsumptionTyped(QLineEdit* box)
         return;
     const int track = m_selectedTrack;
     // Stored at each keystroke; the typing in one box is one undo step.
-    edit(fuel ? QStringLiteral("Fuel consumption") : QStringLiteral("Tyre consumption"),
-         [&](kvr::SettingsRecord& r) {
-             kvr::TrackSetup s = kvr::trackSetup(r, track);
-             std::uint16_t& value = fuel ? s.fuelConsumption : s.tyreConsumption;
-             value = kvr::trackWordFromText(text, value);
-             kvr::setTrackSetup(r, track, s);
-         },
-         box);
+    edit(
+        fuel ? tr("Fuel consumption") : tr("Tyre consumption"),
+        [&](kvr::SettingsRecord& r) {
+            kvr::TrackSetup s = kvr::trackSetup(r, track);
+            std::uint16_t& value = fuel ? s.fuelConsumption : s.tyreConsumption;
+            value = kvr::trackWordFromText(text, value);
+            kvr::setTrackSetup(r, track, s);
+        },
+        box);
 }
 
 void TTrackEdForm::onTyreChosen(int index)
@@ -229,7 +234,7 @@ void TTrackEdForm::onTyreChosen(int index)
     if (index < 0)
         return;
     const int track = m_selectedTrack;
-    edit(QStringLiteral("Tyre type"), [&](kvr::SettingsRecord& r) {
+    edit(tr("Tyre type"), [&](kvr::SettingsRecord& r) {
         kvr::TrackSetup s = kvr::trackSetup(r, track);
         s.tyreType = std::uint8_t(index);
         kvr::setTrackSetup(r, track, s);

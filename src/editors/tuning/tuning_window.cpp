@@ -43,7 +43,7 @@ QLineEdit* numberBox(QWidget* parent, const QString& name)
 } // namespace
 
 TCTuningForm::TCTuningForm(EditorServices& services, QWidget* parent)
-    : EditorWindow(services, kvr::Editor::Tuning, QStringLiteral("Car tuning"), parent)
+    : EditorWindow(services, kvr::Editor::Tuning, tr("Car tuning"), parent)
 {
     auto* left = new QVBoxLayout;
     left->addWidget(buildWeights());
@@ -52,7 +52,7 @@ TCTuningForm::TCTuningForm(EditorServices& services, QWidget* parent)
     groups->addLayout(left);
     groups->addWidget(buildLeds(), 0, Qt::AlignTop);
 
-    m_teamPerformance = new QCheckBox(QStringLiteral("player's car performance depends on selected team"), this);
+    m_teamPerformance = new QCheckBox(tr("player's car performance depends on selected team"), this);
     m_teamPerformance->setObjectName(QStringLiteral("teamPerformanceBox"));
     connect(m_teamPerformance, &QCheckBox::toggled, this,
             [this](bool on) { onSwitchClicked(m_teamPerformance, rec::kTeamPerformanceSwitch, on); });
@@ -66,7 +66,7 @@ TCTuningForm::TCTuningForm(EditorServices& services, QWidget* parent)
 
 QWidget* TCTuningForm::buildWeights()
 {
-    auto* group = new QGroupBox(QStringLiteral(" Car weight "), this);
+    auto* group = new QGroupBox(tr(" Car weight "), this);
     auto* grid = new QGridLayout(group);
     auto addCar = [&](int row, bool human, const QString& label, const QString& name) {
         grid->addWidget(new QLabel(label, group), row, 0);
@@ -86,9 +86,9 @@ QWidget* TCTuningForm::buildWeights()
         (human ? m_humanPounds : m_computerPounds) = pounds;
         (human ? m_humanKilograms : m_computerKilograms) = kilograms;
     };
-    addCar(0, true, QStringLiteral("Human player car weight"), QStringLiteral("human"));
-    addCar(2, false, QStringLiteral("Computer car weight"), QStringLiteral("computer"));
-    m_linked = new QCheckBox(QStringLiteral("Linked"), group);
+    addCar(0, true, tr("Human player car weight"), QStringLiteral("human"));
+    addCar(2, false, tr("Computer car weight"), QStringLiteral("computer"));
+    m_linked = new QCheckBox(tr("Linked"), group);
     m_linked->setObjectName(QStringLiteral("linkedBox"));
     grid->addWidget(m_linked, 4, 0, 1, 3, Qt::AlignLeft);
     return group;
@@ -96,23 +96,23 @@ QWidget* TCTuningForm::buildWeights()
 
 QWidget* TCTuningForm::buildLeds()
 {
-    auto* group = new QGroupBox(QStringLiteral(" RPM LEDs "), this);
+    auto* group = new QGroupBox(tr(" RPM LEDs "), this);
     auto* grid = new QGridLayout(group);
-    grid->addWidget(new QLabel(QStringLiteral("RPM"), group), 0, 1, Qt::AlignHCenter);
+    grid->addWidget(new QLabel(tr("RPM"), group), 0, 1, Qt::AlignHCenter);
     // The highest LED stands at the top, as on the rev counter.
     for (int led = kvr::tuning::kLeds; led >= 1; --led) {
         const int row = kvr::tuning::kLeds - led + 1;
         auto* colour = new QComboBox(group);
         colour->setObjectName(QStringLiteral("ledColour%1").arg(led));
-        colour->addItems({QStringLiteral("Green"), QStringLiteral("Yellow"), QStringLiteral("Red")});
-        colour->setAccessibleName(QStringLiteral("LED %1").arg(led));
+        colour->addItems({tr("Green"), tr("Yellow"), tr("Red")});
+        colour->setAccessibleName(tr("LED %1").arg(led));
         grid->addWidget(colour, row, 0);
         connect(colour, &QComboBox::currentIndexChanged, this, [this, led](int item) { onLedColourChosen(led, item); });
         m_ledColours[std::size_t(led - 1)] = colour;
         if (led == 1)
             continue;
         QLineEdit* threshold = numberBox(group, QStringLiteral("threshold%1").arg(led));
-        threshold->setAccessibleName(QStringLiteral("LED %1 RPM").arg(led));
+        threshold->setAccessibleName(tr("LED %1 RPM").arg(led));
         grid->addWidget(threshold, row, 1);
         connect(threshold, &QLineEdit::editingFinished, this, [this, led] { onThresholdTyped(led); });
         m_thresholds[std::size_t(led - 1)] = threshold;
@@ -122,16 +122,16 @@ QWidget* TCTuningForm::buildLeds()
     m_preview->hide();
     grid->addWidget(m_preview, 1, 2, kvr::tuning::kLeds, 1, Qt::AlignCenter);
     grid->setColumnMinimumWidth(2, 110);
-    grid->addWidget(new QLabel(QStringLiteral("(colors works only with original cockpits)"), group),
-                    kvr::tuning::kLeds + 1, 0, 1, 3);
+    grid->addWidget(new QLabel(tr("(colors works only with original cockpits)"), group), kvr::tuning::kLeds + 1, 0, 1,
+                    3);
     return group;
 }
 
 QWidget* TCTuningForm::buildFuel()
 {
-    auto* group = new QGroupBox(QStringLiteral(" Fuel settings "), this);
+    auto* group = new QGroupBox(tr(" Fuel settings "), this);
     auto* grid = new QGridLayout(group);
-    m_opponentFuel = new QCheckBox(QStringLiteral("show opponents fuel load"), group);
+    m_opponentFuel = new QCheckBox(tr("show opponents fuel load"), group);
     m_opponentFuel->setObjectName(QStringLiteral("opponentFuelBox"));
     connect(m_opponentFuel, &QCheckBox::toggled, this,
             [this](bool on) { onSwitchClicked(m_opponentFuel, rec::kOpponentFuelSwitch, on); });
@@ -140,12 +140,12 @@ QWidget* TCTuningForm::buildFuel()
         QLineEdit* box = numberBox(group, name);
         grid->addWidget(new QLabel(label, group), row, 0);
         grid->addWidget(box, row, 1);
-        grid->addWidget(new QLabel(QStringLiteral("laps"), group), row, 2);
+        grid->addWidget(new QLabel(tr("laps"), group), row, 2);
         connect(box, &QLineEdit::editingFinished, this, [this, qualifying] { onFuelTyped(qualifying); });
         (qualifying ? m_qualifyingFuel : m_practiceFuel) = box;
     };
-    addLoad(1, false, QStringLiteral("Initial practice fuel load"), QStringLiteral("practiceFuel"));
-    addLoad(2, true, QStringLiteral("Initial qualifying fuel load"), QStringLiteral("qualifyingFuel"));
+    addLoad(1, false, tr("Initial practice fuel load"), QStringLiteral("practiceFuel"));
+    addLoad(2, true, tr("Initial qualifying fuel load"), QStringLiteral("qualifyingFuel"));
     return group;
 }
 
@@ -211,7 +211,7 @@ void TCTuningForm::onWeightBarMoved(bool human, int position)
     const bool both = m_linked->isChecked();
     QScrollBar* bar = human ? m_humanBar : m_computerBar;
     edit(
-        QStringLiteral("Car weight"),
+        tr("Car weight"),
         [&](kvr::SettingsRecord& r) {
             const std::uint16_t weight = kvr::weightFromBar(position);
             if (human || both)
@@ -226,7 +226,7 @@ void TCTuningForm::onLedColourChosen(int led, int item)
 {
     if (item < 0)
         return;
-    edit(QStringLiteral("LED colour"),
+    edit(tr("LED colour"),
          [&](kvr::SettingsRecord& r) { r.setByte(rec::kLedColour[led - 1], kvr::ledColourOfItem(item)); });
 }
 
@@ -238,7 +238,7 @@ void TCTuningForm::onThresholdTyped(int led)
         refresh();
         return;
     }
-    edit(QStringLiteral("LED threshold"),
+    edit(tr("LED threshold"),
          [&](kvr::SettingsRecord& r) { r.setWord(rec::kLedThreshold[led - 1], kvr::thresholdFromTyped(*typed)); });
 }
 
@@ -250,7 +250,7 @@ void TCTuningForm::onFuelTyped(bool qualifying)
         refresh();
         return;
     }
-    edit(QStringLiteral("Fuel load"), [&](kvr::SettingsRecord& r) {
+    edit(tr("Fuel load"), [&](kvr::SettingsRecord& r) {
         if (qualifying)
             r.setByte(rec::kQualifyingFuel, kvr::qualifyingFuelFromTyped(*typed));
         else

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <string>
+#include <vector>
+
+namespace kvrgui {
+
+// The languages the editor speaks, by their code ("en", "de", ...), in menu order.
+struct Language {
+    const char* code;
+    const char* name; // in its own language
+};
+const std::vector<Language>& languages();
+
+// The language of a game's language version (0..6): a German game opens a German editor.
+QString languageOfGame(int languageVersion);
+
+// Where the translations are: beside the program (translations/) or in the installed
+// shape's share/kvrdesk/translations; empty when neither exists.
+QString translationsFolder();
+
+// Makes `code` the language of every text from now on, Qt's own dialogs included; English
+// needs no file. False (and English) when its translation cannot be loaded.
+bool useLanguage(const QString& code);
+QString currentLanguage();
+
+// A core text (marked in the core) in the current language; the English when it has no
+// translation.
+QString coreText(const char* text);
+
+// A message from the core (Windows ANSI bytes) in the current language, line by line:
+// a line the core made from a pattern is translated as that pattern.
+QString translatedMessage(const std::string& text);
+
+} // namespace kvrgui

@@ -1,0 +1,160 @@
+// The editor speaks the game's language, switches on Options > Language while running and
+// remembers the choice.
+#include "app/main_window.h"
+#include "core/tr_marker.h"
+#include "gui_prompt.h"
+#include "main_window_fixture.h"
+#include "widgets/translation_qt.h"
+
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSettings>
+#include <QtTest>
+
+using kvrgui::TMainForm;
+
+namespace {
+
+QStringList menuTitles(TMainForm& form)
+{
+    QStringList titles;
+    for (QAction* a : form.menuBar()->actions())
+        titles << a->text();
+    return titles;
+}
+
+QString remembered(const Setup& s)
+{
+    return QSettings(QString::fromStdString((s.home.stateDir / "kvrdesk.ini").string()), QSettings::IniFormat)
+        .value(QStringLiteral("language"))
+        .toString();
+}
+
+void choose(TMainForm& form, const char* action)
+{
+    QAction* a = form.menuAction(QString::fromLatin1(action));
+    QVERIFY(a);
+    a->trigger();
+    // The switch runs once the menu's action has returned.
+    QCoreApplication::processEvents();
+}
+
+} // namespace
+
+class LanguageTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void cleanup() { kvrgui::useLanguage(QStringLiteral("en")); }
+
+    void theGameVersionChoosesTheLanguage_data()
+    {
+        QTest::addColumn<int>("version");
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("fileMenu");
+        QTest::newRow("English") << 0 << "en"
+                                 << "&File";
+        QTest::newRow("German") << 1 << "de"
+                                << "&Datei";
+        QTest::newRow("Dutch") << 6 << "nl"
+                               << "&Bestand";
+    }
+    void theGameVersionChoosesTheLanguage()
+    {
+        QFETCH(int, version);
+        QFETCH(QString, language);
+        QFETCH(QString, fileMenu);
+        Setup s;
+        s.makeGame(version);
+        s.configure();
+        GuiPrompt prompt;
+        TMainForm form(s.home, prompt);
+        QCOMPARE(form.startUp(), TMainForm::StartResult::Ready);
+        QCOMPARE(kvrgui::currentLanguage(), language);
+        QCOMPARE(menuTitles(form).value(0), fileMenu);
+        QVERIFY(form.menuAction(language + QStringLiteral("LanguageAction"))->isChecked());
+        // Following the game is no choice of the user's.
+        QCOMPARE(remembered(s), QString());
+    }
+
+    void theOtherEnglishVersionGivesEnglish()
+    {
+        // No demo game is made of it; its version byte names English as well.
+        QCOMPARE(kvrgui::languageOfGame(5), QStringLiteral("en"));
+        QCOMPARE(kvrgui::languageOfGame(7), QStringLiteral("en"));
+    }
+
+    void optionsLanguageSwitchesWhileRunningAndIsRemembered()
+    {
+        Setup s;
+        s.makeGame(1);
+        s.configure();
+        GuiPrompt prompt;
+        auto form = std::make_unique<TMainForm>(s.home, prompt);
+        QCOMPARE(form->startUp(), TMainForm::StartResult::Ready);
+        QCOMPARE(menuTitles(*form), (QStringList{"&Datei", "&Bearbeiten", "&Optionen"}));
+        // An edit made before the switch stays, with its undo step.
+        QDialog* names = form->editorWindow(QStringLiteral("names"));
+        QVERIFY(names);
+        const std::uint8_t before = form->record().byte(kvr::rec::carSelected(0));
+        const std::uint8_t edited = before ? 0 : 1;
+        form->document().change(QStringLiteral("Selected"),
+                                [&](kvr::SettingsRecord& r) { r.setByte(kvr::rec::carSelected(0), edited); });
+
+        choose(*form, "nlLanguageAction");
+        QCOMPARE(kvrgui::currentLanguage(), QStringLiteral("nl"));
+        QCOMPARE(menuTitles(*form), (QStringList{"&Bestand", "B&ewerken", "&Opties"}));
+        QCOMPARE(remembered(s), QStringLiteral("nl"));
+        QVERIFY(form->menuAction(QStringLiteral("nlLanguageAction"))->isChecked());
+        // The editor windows are made anew in the new language; the record is the same.
+        QVERIFY(form->editorWindow(QStringLiteral("names")) != nullptr);
+        QCOMPARE(form->record().byte(kvr::rec::carSelected(0)), edited);
+        QVERIFY(form->menuAction(QStringLiteral("undoAction"))->isEnabled());
+
+        choose(*form, "enLanguageAction");
+        QCOMPARE(menuTitles(*form), (QStringList{"&File", "&Edit", "&Options"}));
+        QCOMPARE(form->button(QStringLiteral("namesButton"))->toolTip(), QStringLiteral("Names + Numbers"));
+        QCOMPARE(remembered(s), QStringLiteral("en"));
+        form->menuAction(QStringLiteral("undoAction"))->trigger();
+        QCOMPARE(form->record().byte(kvr::rec::carSelected(0)), before);
+
+        // The choice outlives the program: the German game now opens an English editor.
+        form.reset();
+        kvrgui::useLanguage(QStringLiteral("de"));
+        TMainForm again(s.home, prompt);
+        QCOMPARE(again.startUp(), TMainForm::StartResult::Ready);
+        QCOMPARE(kvrgui::currentLanguage(), QStringLiteral("en"));
+        QCOMPARE(menuTitles(again).value(0), QStringLiteral("&File"));
+    }
+
+    void coreMessagesAreShownTranslated()
+    {
+        QVERIFY(kvrgui::useLanguage(QStringLiteral("de")));
+        // The file name is put into the German sentence as it is, "%2" and ANSI letters too.
+        const std::string english =
+            kvr::fillIn(KVR_TR_NOOP("Settings files", "Cannot open the settings file %1"), {"C:\\Sp\xE4t %2.KVS"});
+        QCOMPARE(english, std::string("Cannot open the settings file C:\\Sp\xE4t %2.KVS"));
+        QCOMPARE(kvrgui::translatedMessage(english),
+                 QString::fromUtf8("Die Einstellungsdatei C:\\Sp\u00e4t %2.KVS kann nicht ge\u00f6ffnet werden"));
+        // A message of several lines is translated line by line; a line without a
+        // translation stays English.
+        QCOMPARE(kvrgui::translatedMessage(english + "\nno translation here"),
+                 QString::fromUtf8("Die Einstellungsdatei C:\\Sp\u00e4t %2.KVS kann nicht ge\u00f6ffnet werden\n"
+                                   "no translation here"));
+        QVERIFY(kvrgui::useLanguage(QStringLiteral("en")));
+        QCOMPARE(kvrgui::translatedMessage(english),
+                 QString::fromUtf8("Cannot open the settings file C:\\Sp\u00e4t %2.KVS"));
+    }
+
+    void qtsOwnDialogsFollow()
+    {
+        QVERIFY(kvrgui::useLanguage(QStringLiteral("de")));
+        // A button of Qt's own, as its message boxes show it.
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Abbrechen"));
+        QVERIFY(kvrgui::useLanguage(QStringLiteral("en")));
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Cancel"));
+    }
+};
+
+QTEST_MAIN(LanguageTest)
+#include "language_test.moc"
