@@ -37,7 +37,8 @@ echo "== Installing $(basename "$setup") silently into $folder"
 bounded 600 "the silent installation" wine cmd /c "$(winepath -w "$setup") /S /D=$folder"
 bounded 300 "waiting for the installation to end" wineserver -w
 for f in bin/kvrdesk.exe bin/kvrdesk-cli.exe bin/kvrjam.exe bin/Qt6Widgets.dll bin/platforms/qwindows.dll \
-  bin/styles/qwindowsvistastyle.dll share/kvrdesk/DATA/ORIGIN.SET licences/LGPL-3.txt uninstall.exe; do
+  bin/styles/qwindowsvistastyle.dll bin/translations/kvrdesk_de.qm bin/translations/qtbase_de.qm \
+  share/kvrdesk/DATA/ORIGIN.SET licences/LGPL-3.txt uninstall.exe; do
   [ -f "$unix/$f" ] || fail "the installation has no $f"
 done
 [ -f "$menu" ] || fail "no Start Menu entry ($menu)"

@@ -35,7 +35,8 @@ dpkg-deb -x "$deb" "$unpacked"
 for f in usr/bin/kvrdesk usr/bin/kvrdesk-cli usr/bin/kvrjam \
   usr/share/applications/net.kvrdesk.kvrdesk.desktop usr/share/icons/hicolor/scalable/apps/kvrdesk.svg \
   usr/share/metainfo/net.kvrdesk.kvrdesk.metainfo.xml usr/share/doc/kvrdesk/copyright \
-  usr/share/doc/kvrdesk/changelog.gz usr/share/kvrdesk/DATA/ORIGIN.SET usr/share/kvrdesk/DATA/PLT.DAT; do
+  usr/share/doc/kvrdesk/changelog.gz usr/share/kvrdesk/DATA/ORIGIN.SET usr/share/kvrdesk/DATA/PLT.DAT \
+  usr/share/kvrdesk/translations/kvrdesk_de.qm usr/share/kvrdesk/translations/kvrdesk_nl.qm; do
   [ -f "$unpacked/$f" ] || { echo "the package has no /$f" >&2; exit 1; }
 done
 # The unpacked programs find their data beside them, as the installed ones will.

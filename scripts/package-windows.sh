@@ -37,6 +37,8 @@ built unchanged from Debian's source of its qt6-base package, and used under the
 Lesser General Public License version 3 (LGPL-3.txt, which adds to GPL-3.txt); their
 copyright holders and the licences of the libraries inside them are in Qt-copyright.txt.
 You may replace these DLLs with your own build of the same Qt version.
+bin\\translations\\qtbase_*.qm are Qt's own translations, from Debian's qt6-translations-l10n
+package of the same Qt, under the same licences.
 
 bin\\libstdc++-6.dll and bin\\libgcc_s_seh-1.dll are GCC's runtime (GPL-3 with the GCC
 Runtime Library Exception, see GCC-runtime-copyright.txt); bin\\libwinpthread-1.dll is
