@@ -5,470 +5,470 @@
     <name>Game files</name>
     <message>
         <source> File access error! </source>
-        <translation type="unfinished"></translation>
+        <translation> Fehler beim Dateizugriff! </translation>
     </message>
 </context>
 <context>
     <name>Import and export</name>
     <message>
         <source>Random engine power could not be switched on: the game&apos;s code at that place has been changed. Put back KVR.EXE from KVR.EXE.orig and export again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die zufällige Motorleistung konnte nicht eingeschaltet werden: Der Code des Spiels wurde an dieser Stelle verändert. Stellen Sie KVR.EXE aus KVR.EXE.orig wieder her und exportieren Sie erneut.</translation>
     </message>
     <message>
         <source>Nothing to change: the game holds these values already.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nichts zu ändern: Das Spiel enthält diese Werte bereits.</translation>
     </message>
     <message>
         <source>These values will change in the game:</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Werte werden im Spiel geändert:</translation>
     </message>
     <message>
         <source>The track files are missing from the game&apos;s CIRCUITS folder: this export will fail with the track file error and change nothing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Ordner CIRCUITS des Spiels fehlen die Streckendateien: Dieser Export scheitert mit dem Streckendateifehler und ändert nichts.</translation>
     </message>
     <message>
         <source>The track files are missing from the game&apos;s CIRCUITS folder, so the track data cannot be compared. After the other values, the export will ask to install the track files from the game CD, and without them it stops before the track data.</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Ordner CIRCUITS des Spiels fehlen die Streckendateien, daher können die Streckendaten nicht verglichen werden. Nach den übrigen Werten bittet der Export, die Streckendateien von der Spiel-CD zu installieren; ohne sie hält er vor den Streckendaten an.</translation>
     </message>
     <message>
         <source>Nothing else will change: the game holds the other values already.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonst ändert sich nichts: Das Spiel enthält die übrigen Werte bereits.</translation>
     </message>
     <message>
         <source>All data has been imported!</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Daten wurden importiert!</translation>
     </message>
     <message>
         <source>All data has been exported!</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Daten wurden exportiert!</translation>
     </message>
     <message>
         <source>Tracks data has been imported!</source>
-        <translation type="unfinished"></translation>
+        <translation>Streckendaten wurden importiert!</translation>
     </message>
     <message>
         <source>Data has been imported!</source>
-        <translation type="unfinished"></translation>
+        <translation>Daten wurden importiert!</translation>
     </message>
     <message>
         <source>Tracks data has been exported!</source>
-        <translation type="unfinished"></translation>
+        <translation>Streckendaten wurden exportiert!</translation>
     </message>
     <message>
         <source>Data has been exported!</source>
-        <translation type="unfinished"></translation>
+        <translation>Daten wurden exportiert!</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportieren</translation>
     </message>
 </context>
 <context>
     <name>Installers</name>
     <message>
         <source>Locate kvr.exe file on your KVR CD</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei kvr.exe auf Ihrer KVR-CD suchen</translation>
     </message>
     <message>
         <source>KVR.EXE on Your KVR CD</source>
-        <translation type="unfinished"></translation>
+        <translation>KVR.EXE auf Ihrer KVR-CD</translation>
     </message>
     <message>
         <source>You have not installed track files on your hard disk. You need them to work with track editor. Would you like to install them now?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Streckendateien sind nicht auf Ihrer Festplatte installiert. Sie werden für den Strecken-Editor gebraucht. Möchten Sie sie jetzt installieren?</translation>
     </message>
     <message>
         <source>Put &quot;Kavorra&quot; CD into CD drive, and hit &quot;OK&quot; when you are ready!</source>
-        <translation type="unfinished"></translation>
+        <translation>Legen Sie die „Kavorra“-CD ins CD-Laufwerk und klicken Sie auf „OK“, sobald Sie bereit sind!</translation>
     </message>
     <message>
         <source>Cannot copy track file!</source>
-        <translation type="unfinished"></translation>
+        <translation>Streckendatei kann nicht kopiert werden!</translation>
     </message>
     <message>
         <source>The track files were not installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Streckendateien wurden nicht installiert.</translation>
     </message>
     <message>
         <source>Car set manager</source>
-        <translation type="unfinished"></translation>
+        <translation>Wagensatz-Manager</translation>
     </message>
     <message>
         <source>Install &apos;97 car set (only paintings now)</source>
-        <translation type="unfinished"></translation>
+        <translation>Wagensatz &apos;97 installieren (vorerst nur Lackierungen)</translation>
     </message>
     <message>
         <source>New carset installed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuer Wagensatz installiert!</translation>
     </message>
     <message>
         <source>Cannot copy carset files!</source>
-        <translation type="unfinished"></translation>
+        <translation>Wagensatzdateien können nicht kopiert werden!</translation>
     </message>
     <message>
         <source>Cockpit manager</source>
-        <translation type="unfinished"></translation>
+        <translation>Cockpit-Manager</translation>
     </message>
     <message>
         <source>&apos;97 cockpits</source>
-        <translation type="unfinished"></translation>
+        <translation>Cockpits &apos;97</translation>
     </message>
     <message>
         <source>Install it!</source>
-        <translation type="unfinished"></translation>
+        <translation>Installieren!</translation>
     </message>
     <message>
         <source>New cockpit installed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues Cockpit installiert!</translation>
     </message>
     <message>
         <source>Cannot copy cockpit file!</source>
-        <translation type="unfinished"></translation>
+        <translation>Cockpitdatei kann nicht kopiert werden!</translation>
     </message>
     <message>
         <source>Not enough free space on the game&apos;s drive!</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht genug freier Platz auf dem Laufwerk des Spiels!</translation>
     </message>
     <message>
         <source>Track manager</source>
-        <translation type="unfinished"></translation>
+        <translation>Strecken-Manager</translation>
     </message>
     <message>
         <source>Install track pack</source>
-        <translation type="unfinished"></translation>
+        <translation>Streckenpaket installieren</translation>
     </message>
     <message>
         <source>Install original tracks</source>
-        <translation type="unfinished"></translation>
+        <translation>Originalstrecken installieren</translation>
     </message>
     <message>
         <source>Tracks installed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Strecken installiert!</translation>
     </message>
     <message>
         <source>Original tracks installed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Originalstrecken installiert!</translation>
     </message>
     <message>
         <source>Cannot read track data file!</source>
-        <translation type="unfinished"></translation>
+        <translation>Streckendatendatei kann nicht gelesen werden!</translation>
     </message>
     <message>
         <source>Cannot create the folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner %1 kann nicht angelegt werden</translation>
     </message>
     <message>
         <source>Missing from %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehlt in %1:</translation>
     </message>
     <message>
         <source>Not copied into %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht nach %1 kopiert:</translation>
     </message>
 </context>
 <context>
     <name>Messages</name>
     <message>
         <source>the editor closes</source>
-        <translation type="unfinished"></translation>
+        <translation>der Editor geschlossen wird</translation>
     </message>
     <message>
         <source>The settings have changes that no settings file holds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungen enthalten Änderungen, die in keiner Einstellungsdatei stehen.</translation>
     </message>
     <message>
         <source>The helmet sheet has changes that were not exported into the game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Helmtafel hat Änderungen, die nicht ins Spiel exportiert wurden.</translation>
     </message>
     <message>
         <source>The car painting for %1 has changes that were not exported into the game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Wagenlackierung für %1 hat Änderungen, die nicht ins Spiel exportiert wurden.</translation>
     </message>
     <message>
         <source>They are lost when %1, unless you Cancel and export them in their windows first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie gehen verloren, wenn %1, es sei denn, Sie klicken auf „Abbrechen“ und exportieren sie zuerst in ihren Fenstern.</translation>
     </message>
     <message>
         <source>Discard</source>
-        <translation type="unfinished"></translation>
+        <translation>Verwerfen</translation>
     </message>
     <message>
         <source>Save the settings before %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungen speichern, bevor %1?</translation>
     </message>
     <message>
         <source>(Pictures are kept only by an export in their windows: Cancel to go back.)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Bilder bleiben nur durch einen Export in ihren Fenstern erhalten: „Abbrechen“ führt zurück.)</translation>
     </message>
     <message>
         <source>Save settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen speichern</translation>
     </message>
     <message>
         <source>Save changes as patch</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderungen als Patch speichern</translation>
     </message>
     <message>
         <source>Apply patch</source>
-        <translation type="unfinished"></translation>
+        <translation>Patch anwenden</translation>
     </message>
     <message>
         <source>Patches</source>
-        <translation type="unfinished"></translation>
+        <translation>Patches</translation>
     </message>
     <message>
         <source>Save the values in which the settings differ from:</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Werte speichern, in denen sich die Einstellungen unterscheiden von:</translation>
     </message>
     <message>
         <source>The game as it is now</source>
-        <translation type="unfinished"></translation>
+        <translation>Dem Spiel, wie es jetzt ist</translation>
     </message>
     <message>
         <source>The original settings (ORIGIN.SET)</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Originaleinstellungen (ORIGIN.SET)</translation>
     </message>
     <message>
         <source>A settings file...</source>
-        <translation type="unfinished"></translation>
+        <translation>Einer Einstellungsdatei...</translation>
     </message>
     <message>
         <source>Compare with settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit Einstellungen vergleichen</translation>
     </message>
     <message>
         <source>Compare with it anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Trotzdem damit vergleichen?</translation>
     </message>
     <message>
         <source>The settings hold the same values: there is no change to save.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungen enthalten dieselben Werte: Es gibt keine Änderung zu speichern.</translation>
     </message>
     <message>
         <source>The patch changes track data, which has not been read from the game yet. Open the Track Editor once, then apply the patch again; nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Patch ändert Streckendaten, die noch nicht aus dem Spiel gelesen wurden. Öffnen Sie einmal den Strecken-Editor und wenden Sie den Patch dann erneut an; es wurde nichts geändert.</translation>
     </message>
     <message>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>Anwenden</translation>
     </message>
     <message>
         <source>There is no KVR.EXE in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>In %1 gibt es keine KVR.EXE</translation>
     </message>
     <message>
         <source>The editor starts without the helmet sheet; &quot;Import from game&quot; in the helmets window reads it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Editor startet ohne die Helmtafel; „Aus dem Spiel importieren“ im Helmfenster liest sie erneut ein.</translation>
     </message>
     <message>
         <source>another game is opened</source>
-        <translation type="unfinished"></translation>
+        <translation>ein anderes Spiel geöffnet wird</translation>
     </message>
     <message>
         <source>Locate kvr.exe file</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei kvr.exe suchen</translation>
     </message>
     <message>
         <source>KVR main executable</source>
-        <translation type="unfinished"></translation>
+        <translation>KVR-Hauptprogramm</translation>
     </message>
     <message>
         <source>Refusing to write %1: it is the game&apos;s %2. Choose another file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wird nicht geschrieben: Das ist die Spieldatei %2. Wählen Sie eine andere Datei.</translation>
     </message>
     <message>
         <source>Cannot write the patch %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Patch %1 kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
         <source>The patch %1 cannot be applied; nothing was changed. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Patch %1 kann nicht angewendet werden; es wurde nichts geändert. %2</translation>
     </message>
 </context>
 <context>
     <name>Pictures</name>
     <message>
         <source>Detail: (nothing)</source>
-        <translation type="unfinished"></translation>
+        <translation>Detail: (nichts)</translation>
     </message>
     <message>
         <source>Detail: </source>
-        <translation type="unfinished"></translation>
+        <translation>Detail: </translation>
     </message>
     <message>
         <source>Load helmet from bitmap</source>
-        <translation type="unfinished"></translation>
+        <translation>Helm aus Bitmap laden</translation>
     </message>
     <message>
         <source>Save helmet as bitmap</source>
-        <translation type="unfinished"></translation>
+        <translation>Helm als Bitmap speichern</translation>
     </message>
     <message>
         <source>BMP files</source>
-        <translation type="unfinished"></translation>
+        <translation>BMP-Dateien</translation>
     </message>
     <message>
         <source>No helmet is selected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es ist kein Helm gewählt.</translation>
     </message>
     <message>
         <source>Data has been exported!</source>
-        <translation type="unfinished"></translation>
+        <translation>Daten wurden exportiert!</translation>
     </message>
     <message>
         <source>Data has been imported!</source>
-        <translation type="unfinished"></translation>
+        <translation>Daten wurden importiert!</translation>
     </message>
     <message>
         <source>The helmet sheet is not available. Use &quot;Import from game&quot; to read it from the game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Helmtafel ist nicht verfügbar. Lesen Sie sie mit „Aus dem Spiel importieren“ aus dem Spiel ein.</translation>
     </message>
     <message>
         <source>Save bitmap file</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitmap-Datei speichern</translation>
     </message>
     <message>
         <source>Load bitmap file</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitmap-Datei laden</translation>
     </message>
     <message>
         <source>Bitmap has been imported!</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitmap wurde importiert!</translation>
     </message>
     <message>
         <source>Bitmap has been exported!</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitmap wurde exportiert!</translation>
     </message>
     <message>
         <source>Bitmap image is not valid</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Bitmap-Bild ist ungültig</translation>
     </message>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(kein Bild)</translation>
     </message>
     <message>
         <source>Cockpit</source>
-        <translation type="unfinished"></translation>
+        <translation>Cockpit</translation>
     </message>
     <message>
         <source>Mirrors</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiegel</translation>
     </message>
     <message>
         <source>Front wing</source>
-        <translation type="unfinished"></translation>
+        <translation>Frontflügel</translation>
     </message>
     <message>
         <source>Detail: palette index %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Detail: Palettenindex %1</translation>
     </message>
     <message>
         <source>Detail: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Detail: %1</translation>
     </message>
     <message>
         <source>&quot;%1&quot; cannot be loaded: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ kann nicht geladen werden: %2</translation>
     </message>
     <message>
         <source>&quot;%1&quot; cannot be used. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ kann nicht verwendet werden. %2</translation>
     </message>
     <message>
         <source>%1 cannot be used. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht verwendet werden. %2</translation>
     </message>
     <message>
         <source>Cannot save the bitmap: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Bitmap kann nicht gespeichert werden: %1</translation>
     </message>
     <message>
         <source>Feet</source>
-        <translation type="unfinished"></translation>
+        <translation>Füße</translation>
     </message>
     <message>
         <source>Legs/ Pit Monitor</source>
-        <translation type="unfinished"></translation>
+        <translation>Beine/ Boxenmonitor</translation>
     </message>
     <message>
         <source>Waist</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille</translation>
     </message>
     <message>
         <source>Thin stripe</source>
-        <translation type="unfinished"></translation>
+        <translation>Schmaler Streifen</translation>
     </message>
     <message>
         <source>Left chest/Sign</source>
-        <translation type="unfinished"></translation>
+        <translation>Linke Brust/Schild</translation>
     </message>
     <message>
         <source>Right chest</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechte Brust</translation>
     </message>
     <message>
         <source>Epaulettes/Jack</source>
-        <translation type="unfinished"></translation>
+        <translation>Schulterklappen/Wagenheber</translation>
     </message>
     <message>
         <source>Left upper arm</source>
-        <translation type="unfinished"></translation>
+        <translation>Linker Oberarm</translation>
     </message>
     <message>
         <source>Left forearm</source>
-        <translation type="unfinished"></translation>
+        <translation>Linker Unterarm</translation>
     </message>
     <message>
         <source>Right upper arm</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechter Oberarm</translation>
     </message>
     <message>
         <source>Right forearm</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechter Unterarm</translation>
     </message>
     <message>
         <source>Hands</source>
-        <translation type="unfinished"></translation>
+        <translation>Hände</translation>
     </message>
     <message>
         <source>Head</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopf</translation>
     </message>
     <message>
         <source>Team logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Teamlogo</translation>
     </message>
     <message>
         <source>Cannot write %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht geschrieben werden</translation>
     </message>
     <message>
         <source>it holds no colour</source>
-        <translation type="unfinished"></translation>
+        <translation>sie enthält keine Farbe</translation>
     </message>
     <message>
         <source>The game palette %1 cannot be opened: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Spielpalette %1 kann nicht geöffnet werden: %2</translation>
     </message>
     <message>
         <source>The game palette %1 cannot be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Spielpalette %1 kann nicht gelesen werden: %2</translation>
     </message>
     <message>
         <source>The game palette %1 is not usable: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Spielpalette %1 ist nicht verwendbar: %2</translation>
     </message>
     <message>
         <source>%1. The colour editors will mark colours using their pictures&apos; own colours.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. Die Farbeditoren markieren Farben mit den eigenen Farben ihrer Bilder.</translation>
     </message>
 </context>
 <context>
     <name>Settings files</name>
     <message>
         <source>All settings files</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Einstellungsdateien</translation>
     </message>
     <message>
         <source>Cannot open the settings file %1</source>
@@ -476,684 +476,684 @@
     </message>
     <message>
         <source>Save settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen speichern</translation>
     </message>
     <message>
         <source>Load settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen laden</translation>
     </message>
     <message>
         <source>The file name is longer than 255 characters: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Dateiname ist länger als 255 Zeichen: %1</translation>
     </message>
     <message>
         <source>Cannot write the settings file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungsdatei %1 kann nicht geschrieben werden</translation>
     </message>
     <message>
         <source>Load it anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Trotzdem laden?</translation>
     </message>
     <message>
         <source>Cannot open %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht geöffnet werden.</translation>
     </message>
     <message>
         <source>The original settings cannot be restored; nothing was changed. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Originaleinstellungen können nicht wiederhergestellt werden; es wurde nichts geändert. %1</translation>
     </message>
 </context>
 <context>
     <name>kvrgui::ButtonPicture</name>
     <message>
         <source>KVR Editor</source>
-        <translation type="unfinished"></translation>
+        <translation>KVR-Editor</translation>
     </message>
     <message>
         <source>for Kavorra</source>
-        <translation type="unfinished"></translation>
+        <translation>für Kavorra</translation>
     </message>
 </context>
 <context>
     <name>kvrgui::ColourPictureWindow</name>
     <message>
         <source>Save picture as PNG...</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild als PNG speichern...</translation>
     </message>
     <message>
         <source>Teams</source>
-        <translation type="unfinished"></translation>
+        <translation>Teams</translation>
     </message>
     <message>
         <source> colour</source>
-        <translation type="unfinished"></translation>
+        <translation> – Farbe</translation>
     </message>
 </context>
 <context>
     <name>kvrgui::EditorWindow</name>
     <message>
         <source>Import data from game</source>
-        <translation type="unfinished"></translation>
+        <translation>Daten aus dem Spiel importieren</translation>
     </message>
     <message>
         <source>Export data into game</source>
-        <translation type="unfinished"></translation>
+        <translation>Daten ins Spiel exportieren</translation>
     </message>
     <message>
         <source>Restore original data</source>
-        <translation type="unfinished"></translation>
+        <translation>Originaldaten wiederherstellen</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurück</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished">&amp;Bearbeiten</translation>
+        <translation>&amp;Bearbeiten</translation>
     </message>
 </context>
 <context>
     <name>kvrgui::GameTextBox</name>
     <message>
         <source>The game cannot show “%1”; it knows only Western European letters and signs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Spiel kann „%1“ nicht anzeigen; es kennt nur westeuropäische Buchstaben und Zeichen.</translation>
     </message>
     <message>
         <source>The game keeps at most %1 characters here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Spiel speichert hier höchstens %1 Zeichen.</translation>
     </message>
     <message>
         <source>At most %1 characters, of those the game can show.</source>
-        <translation type="unfinished"></translation>
+        <translation>Höchstens %1 Zeichen, und nur solche, die das Spiel anzeigen kann.</translation>
     </message>
 </context>
 <context>
     <name>kvrgui::InstallerWindow</name>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurück</translation>
     </message>
 </context>
 <context>
     <name>kvrgui::QtPrompt</name>
     <message>
         <source>Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestätigen</translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Information</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Warnung</translation>
     </message>
 </context>
 <context>
     <name>kvrgui::RecordDocument</name>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rückgängig</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wiederherstellen</translation>
     </message>
     <message>
         <source>- original settings</source>
-        <translation type="unfinished"></translation>
+        <translation>- Originaleinstellungen</translation>
     </message>
 </context>
 <context>
     <name>kvrgui::SessionTables</name>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle</translation>
     </message>
     <message>
         <source>by</source>
-        <translation type="unfinished"></translation>
+        <translation>um</translation>
     </message>
     <message>
         <source>All +</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle +</translation>
     </message>
     <message>
         <source>All -</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle -</translation>
     </message>
     <message>
         <source>Qual=Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Quali=Übrige</translation>
     </message>
     <message>
         <source>Other=Qual</source>
-        <translation type="unfinished"></translation>
+        <translation>Übrige=Quali</translation>
     </message>
 </context>
 <context>
     <name>kvrgui::TCColorsForm</name>
     <message>
         <source>Cockpit colours</source>
-        <translation type="unfinished"></translation>
+        <translation>Cockpitfarben</translation>
     </message>
 </context>
 <context>
     <name>kvrgui::TCTuningForm</name>
     <message>
         <source>Car tuning</source>
-        <translation type="unfinished"></translation>
+        <translation>Wagen-Tuning</translation>
     </message>
     <message>
         <source>player&apos;s car performance depends on selected team</source>
-        <translation type="unfinished"></translation>
+        <translation>Leistung des Spielerwagens hängt vom gewählten Team ab</translation>
     </message>
     <message>
         <source> Car weight </source>
-        <translation type="unfinished"></translation>
+        <translation> Wagengewicht </translation>
     </message>
     <message>
         <source>Human player car weight</source>
-        <translation type="unfinished"></translation>
+        <translation>Wagengewicht des Spielers</translation>
     </message>
     <message>
         <source>Computer car weight</source>
-        <translation type="unfinished"></translation>
+        <translation>Wagengewicht der Computerwagen</translation>
     </message>
     <message>
         <source>Linked</source>
-        <translation type="unfinished"></translation>
+        <translation>Gekoppelt</translation>
     </message>
     <message>
         <source> RPM LEDs </source>
-        <translation type="unfinished"></translation>
+        <translation> Drehzahl-LEDs </translation>
     </message>
     <message>
         <source>RPM</source>
-        <translation type="unfinished"></translation>
+        <translation>U/min</translation>
     </message>
     <message>
         <source>Green</source>
-        <translation type="unfinished"></translation>
+        <translation>Grün</translation>
     </message>
     <message>
         <source>Yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>Gelb</translation>
     </message>
     <message>
         <source>Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Rot</translation>
     </message>
     <message>
         <source>LED %1</source>
-        <translation type="unfinished"></translation>
+        <translation>LED %1</translation>
     </message>
     <message>
         <source>LED %1 RPM</source>
-        <translation type="unfinished"></translation>
+        <translation>LED %1 U/min</translation>
     </message>
     <message>
         <source>(colors works only with original cockpits)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Farben wirken nur bei Original-Cockpits)</translation>
     </message>
     <message>
         <source> Fuel settings </source>
-        <translation type="unfinished"></translation>
+        <translation> Tankfüllung </translation>
     </message>
     <message>
         <source>show opponents fuel load</source>
-        <translation type="unfinished"></translation>
+        <translation>Tankfüllung der Gegner anzeigen</translation>
     </message>
     <message>
         <source>laps</source>
-        <translation type="unfinished"></translation>
+        <translation>Runden</translation>
     </message>
     <message>
         <source>Initial practice fuel load</source>
-        <translation type="unfinished"></translation>
+        <translation>Anfängliche Tankfüllung im Training</translation>
     </message>
     <message>
         <source>Initial qualifying fuel load</source>
-        <translation type="unfinished"></translation>
+        <translation>Anfängliche Tankfüllung in der Qualifikation</translation>
     </message>
     <message>
         <source>Car weight</source>
-        <translation type="unfinished"></translation>
+        <translation>Wagengewicht</translation>
     </message>
     <message>
         <source>LED colour</source>
-        <translation type="unfinished"></translation>
+        <translation>LED-Farbe</translation>
     </message>
     <message>
         <source>LED threshold</source>
-        <translation type="unfinished"></translation>
+        <translation>LED-Schwelle</translation>
     </message>
     <message>
         <source>Fuel load</source>
-        <translation type="unfinished"></translation>
+        <translation>Tankfüllung</translation>
     </message>
 </context>
 <context>
     <name>kvrgui::TCameraForm</name>
     <message>
         <source>Cameras editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Kamera-Editor</translation>
     </message>
     <message>
         <source> Select car camera </source>
-        <translation type="unfinished"></translation>
+        <translation> Wagenkamera wählen </translation>
     </message>
     <message>
         <source>Camera %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kamera %1</translation>
     </message>
     <message>
         <source> Default view </source>
-        <translation type="unfinished"></translation>
+        <translation> Standardansicht </translation>
     </message>
     <message>
         <source>deg</source>
-        <translation type="unfinished"></translation>
+        <translation>Grad</translation>
     </message>
     <message>
         <source>X - axis</source>
-        <translation type="unfinished"></translation>
+        <translation>X - Achse</translation>
     </message>
     <message>
         <source> Distance from </source>
-        <translation type="unfinished"></translation>
+        <translation> Abstand zur </translation>
     </message>
     <message>
         <source> centre of car </source>
-        <translation type="unfinished"></translation>
+        <translation> Wagenmitte </translation>
     </message>
     <message>
         <source> Angle </source>
-        <translation type="unfinished"></translation>
+        <translation> Winkel </translation>
     </message>
     <message>
         <source>Y - axis</source>
-        <translation type="unfinished"></translation>
+        <translation>Y - Achse</translation>
     </message>
     <message>
         <source>Z - axis</source>
-        <translation type="unfinished"></translation>
+        <translation>Z - Achse</translation>
     </message>
     <message>
         <source> Height </source>
-        <translation type="unfinished"></translation>
+        <translation> Höhe </translation>
     </message>
     <message>
         <source>Img. tuning</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildtuning</translation>
     </message>
     <message>
         <source> Value 1 </source>
-        <translation type="unfinished"></translation>
+        <translation> Wert 1 </translation>
     </message>
     <message>
         <source> Value 2 </source>
-        <translation type="unfinished"></translation>
+        <translation> Wert 2 </translation>
     </message>
 </context>
 <context>
     <name>kvrgui::TDesForm</name>
     <message>
         <source>Settings description</source>
-        <translation type="unfinished"></translation>
+        <translation>Beschreibung der Einstellungen</translation>
     </message>
     <message>
         <source>no description</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Beschreibung</translation>
     </message>
     <message>
         <source>Save settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen speichern</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurück</translation>
     </message>
 </context>
 <context>
     <name>kvrgui::TEPowerForm</name>
     <message>
         <source>Engine power</source>
-        <translation type="unfinished"></translation>
+        <translation>Motorleistung</translation>
     </message>
     <message>
         <source> Team-engine </source>
-        <translation type="unfinished"></translation>
+        <translation> Team-Motor </translation>
     </message>
     <message>
         <source> BHP </source>
-        <translation type="unfinished"></translation>
+        <translation> BHP </translation>
     </message>
     <message>
         <source>Team %1 engine power in BHP</source>
-        <translation type="unfinished"></translation>
+        <translation>Motorleistung von Team %1 in BHP</translation>
     </message>
     <message>
         <source>Team %1 engine power</source>
-        <translation type="unfinished"></translation>
+        <translation>Motorleistung von Team %1</translation>
     </message>
     <message>
         <source>Choose</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswahl</translation>
     </message>
     <message>
         <source>Qualification</source>
-        <translation type="unfinished"></translation>
+        <translation>Qualifikation</translation>
     </message>
     <message>
         <source>Other sessions</source>
-        <translation type="unfinished"></translation>
+        <translation>Übrige Sessions</translation>
     </message>
     <message>
         <source>Human driver engine</source>
-        <translation type="unfinished"></translation>
+        <translation>Motor des Spielers</translation>
     </message>
     <message>
         <source>BHP</source>
-        <translation type="unfinished"></translation>
+        <translation>BHP</translation>
     </message>
     <message>
         <source>Random engine power</source>
-        <translation type="unfinished"></translation>
+        <translation>Zufällige Motorleistung</translation>
     </message>
     <message>
         <source>Human engine power</source>
-        <translation type="unfinished"></translation>
+        <translation>Motorleistung des Spielers</translation>
     </message>
 </context>
 <context>
     <name>kvrgui::TFailuresForm</name>
     <message>
         <source>Car failure</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausfallrate</translation>
     </message>
     <message>
         <source> Team-Engine </source>
-        <translation type="unfinished"></translation>
+        <translation> Team-Motor </translation>
     </message>
     <message>
         <source> Value </source>
-        <translation type="unfinished"></translation>
+        <translation> Wert </translation>
     </message>
     <message>
         <source>Teams</source>
-        <translation type="unfinished"></translation>
+        <translation>Teams</translation>
     </message>
     <message>
         <source>Car failure values</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausfallraten</translation>
     </message>
     <message>
         <source>Edit selected data</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewählte Werte ändern</translation>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle</translation>
     </message>
     <message>
         <source>by</source>
-        <translation type="unfinished"></translation>
+        <translation>um</translation>
     </message>
     <message>
         <source> car failure</source>
-        <translation type="unfinished"></translation>
+        <translation> – Ausfallrate</translation>
     </message>
     <message>
         <source>Failure value</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausfallwert</translation>
     </message>
     <message>
         <source>All +</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle +</translation>
     </message>
     <message>
         <source>All -</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle -</translation>
     </message>
 </context>
 <context>
     <name>kvrgui::TGripForm</name>
     <message>
         <source>Computer cars grip</source>
-        <translation type="unfinished"></translation>
+        <translation>Grip der Computerwagen</translation>
     </message>
     <message>
         <source>Select data</source>
-        <translation type="unfinished"></translation>
+        <translation>Werte wählen</translation>
     </message>
     <message>
         <source>Qualification</source>
-        <translation type="unfinished"></translation>
+        <translation>Qualifikation</translation>
     </message>
     <message>
         <source>Other sessions</source>
-        <translation type="unfinished"></translation>
+        <translation>Übrige Sessions</translation>
     </message>
     <message>
         <source>Random grip range</source>
-        <translation type="unfinished"></translation>
+        <translation>Zufallsbereich des Grips</translation>
     </message>
     <message>
         <source>First drivers</source>
-        <translation type="unfinished"></translation>
+        <translation>Erste Fahrer</translation>
     </message>
     <message>
         <source>First drivers&apos; grip</source>
-        <translation type="unfinished"></translation>
+        <translation>Grip der ersten Fahrer</translation>
     </message>
     <message>
         <source>Second drivers</source>
-        <translation type="unfinished"></translation>
+        <translation>Zweite Fahrer</translation>
     </message>
     <message>
         <source>Second drivers&apos; grip</source>
-        <translation type="unfinished"></translation>
+        <translation>Grip der zweiten Fahrer</translation>
     </message>
     <message>
         <source> 1st drivers </source>
-        <translation type="unfinished"></translation>
+        <translation> 1. Fahrer </translation>
     </message>
     <message>
         <source> GRIP </source>
-        <translation type="unfinished"></translation>
+        <translation> GRIP </translation>
     </message>
     <message>
         <source> 2nd drivers </source>
-        <translation type="unfinished"></translation>
+        <translation> 2. Fahrer </translation>
     </message>
     <message>
         <source>Edit selected grip data</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewählte Grip-Werte ändern</translation>
     </message>
     <message>
         <source>Grip</source>
-        <translation type="unfinished"></translation>
+        <translation>Grip</translation>
     </message>
 </context>
 <context>
     <name>kvrgui::THelmetForm</name>
     <message>
         <source>Helmets</source>
-        <translation type="unfinished"></translation>
+        <translation>Helme</translation>
     </message>
     <message>
         <source> Drivers </source>
-        <translation type="unfinished"></translation>
+        <translation> Fahrer </translation>
     </message>
     <message>
         <source>Drag a helmet onto another to swap the two; or press Space on one driver, then Space on another.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ziehen Sie einen Helm auf einen anderen, um beide zu tauschen, oder drücken Sie die Leertaste bei einem Fahrer und dann bei einem anderen.</translation>
     </message>
     <message>
         <source>Save helmet as bitmap</source>
-        <translation type="unfinished"></translation>
+        <translation>Helm als Bitmap speichern</translation>
     </message>
     <message>
         <source>Load helmet from bitmap</source>
-        <translation type="unfinished"></translation>
+        <translation>Helm aus Bitmap laden</translation>
     </message>
     <message>
         <source>Save all helmets as bitmap</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Helme als Bitmap speichern</translation>
     </message>
     <message>
         <source>Load all helmets from bitmap</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Helme aus Bitmap laden</translation>
     </message>
     <message>
         <source>Import from game</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus dem Spiel importieren</translation>
     </message>
     <message>
         <source>Export into game</source>
-        <translation type="unfinished"></translation>
+        <translation>Ins Spiel exportieren</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurück</translation>
     </message>
 </context>
 <context>
     <name>kvrgui::TIEForm</name>
     <message>
         <source>Import data</source>
-        <translation type="unfinished"></translation>
+        <translation>Daten importieren</translation>
     </message>
     <message>
         <source>Names and numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Namen und Nummern</translation>
     </message>
     <message>
         <source>Cockpit colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Cockpitfarben</translation>
     </message>
     <message>
         <source>Import all data</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Daten importieren</translation>
     </message>
     <message>
         <source>Export all data</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Daten exportieren</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurück</translation>
     </message>
     <message>
         <source>KVR.EXE file</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei KVR.EXE</translation>
     </message>
     <message>
         <source>F1GSTATE.SAV file</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei F1GSTATE.SAV</translation>
     </message>
 </context>
 <context>
     <name>kvrgui::TJamForm</name>
     <message>
         <source>Car JAMs</source>
-        <translation type="unfinished"></translation>
+        <translation>Wagen-JAMs</translation>
     </message>
     <message>
         <source> Car paintings </source>
-        <translation type="unfinished"></translation>
+        <translation> Wagenlackierungen </translation>
     </message>
     <message>
         <source> Available teams </source>
-        <translation type="unfinished"></translation>
+        <translation> Verfügbare Teams </translation>
     </message>
     <message>
         <source>Load bitmap</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitmap laden</translation>
     </message>
     <message>
         <source>Save as bitmap</source>
-        <translation type="unfinished"></translation>
+        <translation>Als Bitmap speichern</translation>
     </message>
     <message>
         <source>Import from game</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus dem Spiel importieren</translation>
     </message>
     <message>
         <source>Export to game</source>
-        <translation type="unfinished"></translation>
+        <translation>Ins Spiel exportieren</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurück</translation>
     </message>
 </context>
 <context>
     <name>kvrgui::TMainForm</name>
     <message>
         <source>Names + Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Namen + Nummern</translation>
     </message>
     <message>
         <source>Engine Power</source>
-        <translation type="unfinished"></translation>
+        <translation>Motorleistung</translation>
     </message>
     <message>
         <source>CC Grip</source>
-        <translation type="unfinished"></translation>
+        <translation>Computer-Grip</translation>
     </message>
     <message>
         <source>Car Failure</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausfallrate</translation>
     </message>
     <message>
         <source>Car Tuning</source>
-        <translation type="unfinished"></translation>
+        <translation>Wagen-Tuning</translation>
     </message>
     <message>
         <source>Nose Cones</source>
-        <translation type="unfinished"></translation>
+        <translation>Frontnasen</translation>
     </message>
     <message>
         <source>Pit Lane Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Boxengasse</translation>
     </message>
     <message>
         <source>Cockpit Colours</source>
-        <translation type="unfinished"></translation>
+        <translation>Cockpitfarben</translation>
     </message>
     <message>
         <source>Pit Crew Colours</source>
-        <translation type="unfinished"></translation>
+        <translation>Boxencrew-Farben</translation>
     </message>
     <message>
         <source>Car Jams</source>
-        <translation type="unfinished"></translation>
+        <translation>Wagen-JAMs</translation>
     </message>
     <message>
         <source>Helmets</source>
-        <translation type="unfinished"></translation>
+        <translation>Helme</translation>
     </message>
     <message>
         <source>Cameras</source>
-        <translation type="unfinished"></translation>
+        <translation>Kameras</translation>
     </message>
     <message>
         <source>Track Editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Strecken-Editor</translation>
     </message>
     <message>
         <source>Cockpit Manager</source>
-        <translation type="unfinished"></translation>
+        <translation>Cockpit-Manager</translation>
     </message>
     <message>
         <source>Track Manager</source>
-        <translation type="unfinished"></translation>
+        <translation>Strecken-Manager</translation>
     </message>
     <message>
         <source>Car set manager...</source>
-        <translation type="unfinished"></translation>
+        <translation>Wagensatz-Manager...</translation>
     </message>
     <message>
         <source>&amp;Language</source>
@@ -1161,7 +1161,7 @@
     </message>
     <message>
         <source>KVR: </source>
-        <translation type="unfinished"></translation>
+        <translation>KVR: </translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -1169,35 +1169,35 @@
     </message>
     <message>
         <source>&amp;Load settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen &amp;laden</translation>
     </message>
     <message>
         <source>&amp;Save settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen &amp;speichern</translation>
     </message>
     <message>
         <source>Save settings &amp;As</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen speichern &amp;unter</translation>
     </message>
     <message>
         <source>Recent settings &amp;files</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zuletzt benutzte Einstellungsdateien</translation>
     </message>
     <message>
         <source>&amp;Restore original settings</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Originaleinstellungen wiederherstellen</translation>
     </message>
     <message>
         <source>Save changes as &amp;patch...</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderungen als &amp;Patch speichern...</translation>
     </message>
     <message>
         <source>Appl&amp;y patch...</source>
-        <translation type="unfinished"></translation>
+        <translation>Patch &amp;anwenden...</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
@@ -1209,300 +1209,300 @@
     </message>
     <message>
         <source>&amp;Settings description</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beschreibung der Einstellungen</translation>
     </message>
     <message>
         <source>&amp;Import/Export</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Import/Export</translation>
     </message>
     <message>
         <source>&amp;Preview changes before Export all data</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vorschau der Änderungen vor „Alle Daten exportieren“</translation>
     </message>
     <message>
         <source>Preview changes before an &amp;editor&apos;s export</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorschau der Änderungen vor dem Export eines &amp;Editors</translation>
     </message>
     <message>
         <source>&amp;Locate the game again...</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiel &amp;neu suchen...</translation>
     </message>
     <message>
         <source>Settings description</source>
-        <translation type="unfinished"></translation>
+        <translation>Beschreibung der Einstellungen</translation>
     </message>
     <message>
         <source>Load settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen laden</translation>
     </message>
     <message>
         <source>Restore original settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Originaleinstellungen wiederherstellen</translation>
     </message>
     <message>
         <source>Apply patch</source>
-        <translation type="unfinished"></translation>
+        <translation>Patch anwenden</translation>
     </message>
     <message>
         <source>EXIT</source>
-        <translation type="unfinished"></translation>
+        <translation>ENDE</translation>
     </message>
 </context>
 <context>
     <name>kvrgui::TNamesForm</name>
     <message>
         <source>Names and numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Namen und Nummern</translation>
     </message>
     <message>
         <source>Teams</source>
-        <translation type="unfinished"></translation>
+        <translation>Teams</translation>
     </message>
     <message>
         <source> Selected </source>
-        <translation type="unfinished"></translation>
+        <translation> Gewählte </translation>
     </message>
     <message>
         <source>   drivers </source>
-        <translation type="unfinished"></translation>
+        <translation>   Fahrer </translation>
     </message>
     <message>
         <source> 1st </source>
-        <translation type="unfinished"></translation>
+        <translation> 1. </translation>
     </message>
     <message>
         <source>2nd</source>
-        <translation type="unfinished"></translation>
+        <translation>2.</translation>
     </message>
     <message>
         <source> Team-engine </source>
-        <translation type="unfinished"></translation>
+        <translation> Team-Motor </translation>
     </message>
     <message>
         <source> Team data </source>
-        <translation type="unfinished"></translation>
+        <translation> Teamdaten </translation>
     </message>
     <message>
         <source>Team name</source>
-        <translation type="unfinished"></translation>
+        <translation>Teamname</translation>
     </message>
     <message>
         <source>Engine name</source>
-        <translation type="unfinished"></translation>
+        <translation>Motorname</translation>
     </message>
     <message>
         <source>1st driver name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name des 1. Fahrers</translation>
     </message>
     <message>
         <source>2nd driver name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name des 2. Fahrers</translation>
     </message>
     <message>
         <source>1st driver number</source>
-        <translation type="unfinished"></translation>
+        <translation>Startnummer des 1. Fahrers</translation>
     </message>
     <message>
         <source>2nd driver number</source>
-        <translation type="unfinished"></translation>
+        <translation>Startnummer des 2. Fahrers</translation>
     </message>
     <message>
         <source>Enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktiv</translation>
     </message>
     <message>
         <source>First driver - &apos;0&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Erster Fahrer - &apos;0&apos;</translation>
     </message>
     <message>
         <source>Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Nummer</translation>
     </message>
     <message>
         <source>Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewählt</translation>
     </message>
 </context>
 <context>
     <name>kvrgui::TNosesForm</name>
     <message>
         <source>Nose cones </source>
-        <translation type="unfinished"></translation>
+        <translation>Frontnasen </translation>
     </message>
     <message>
         <source> Teams </source>
-        <translation type="unfinished"></translation>
+        <translation> Teams </translation>
     </message>
     <message>
         <source>Nose cones</source>
-        <translation type="unfinished"></translation>
+        <translation>Frontnasen</translation>
     </message>
     <message>
         <source>raised</source>
-        <translation type="unfinished"></translation>
+        <translation>angehoben</translation>
     </message>
     <message>
         <source>lowered</source>
-        <translation type="unfinished"></translation>
+        <translation>abgesenkt</translation>
     </message>
     <message>
         <source>Nose cone</source>
-        <translation type="unfinished"></translation>
+        <translation>Frontnase</translation>
     </message>
 </context>
 <context>
     <name>kvrgui::TPCColorsForm</name>
     <message>
         <source>Pit crew colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Farben der Boxencrew</translation>
     </message>
 </context>
 <context>
     <name>kvrgui::TPathForm</name>
     <message>
         <source>Locate KVR</source>
-        <translation type="unfinished"></translation>
+        <translation>KVR suchen</translation>
     </message>
     <message>
         <source>Locate kvr.exe file on your hard disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei kvr.exe auf Ihrer Festplatte suchen</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>kvrgui::TPitLineForm</name>
     <message>
         <source>Pit line settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen der Boxengasse</translation>
     </message>
     <message>
         <source> Pit order </source>
-        <translation type="unfinished"></translation>
+        <translation> Boxenreihenfolge </translation>
     </message>
     <message>
         <source>Drag a team onto another to swap their pits; or press Alt+Up or Alt+Down to swap the chosen team with its neighbour.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ziehen Sie ein Team auf ein anderes, um ihre Boxen zu tauschen, oder drücken Sie Alt+Pfeil hoch bzw. Alt+Pfeil runter, um das gewählte Team mit seinem Nachbarn zu tauschen.</translation>
     </message>
     <message>
         <source>pit line entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Boxeneinfahrt</translation>
     </message>
     <message>
         <source>pit line exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Boxenausfahrt</translation>
     </message>
     <message>
         <source> Pit line speed </source>
-        <translation type="unfinished"></translation>
+        <translation> Tempo in der Boxengasse </translation>
     </message>
     <message>
         <source>Max. allowed pit line speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Max. erlaubtes Tempo in der Boxengasse</translation>
     </message>
     <message>
         <source>Check speed in pit line</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo in der Boxengasse prüfen</translation>
     </message>
     <message>
         <source>%1 kph</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 km/h</translation>
     </message>
     <message>
         <source>%1 mph</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 mph</translation>
     </message>
     <message>
         <source>Pit order</source>
-        <translation type="unfinished"></translation>
+        <translation>Boxenreihenfolge</translation>
     </message>
     <message>
         <source>Pit line speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo in der Boxengasse</translation>
     </message>
 </context>
 <context>
     <name>kvrgui::TStartForm</name>
     <message>
         <source>Loading data...</source>
-        <translation type="unfinished"></translation>
+        <translation>Daten werden geladen...</translation>
     </message>
 </context>
 <context>
     <name>kvrgui::TTrackEdForm</name>
     <message>
         <source>Front wing</source>
-        <translation type="unfinished"></translation>
+        <translation>Frontflügel</translation>
     </message>
     <message>
         <source>Rear wing</source>
-        <translation type="unfinished"></translation>
+        <translation>Heckflügel</translation>
     </message>
     <message>
         <source>1st</source>
-        <translation type="unfinished"></translation>
+        <translation>1.</translation>
     </message>
     <message>
         <source>2nd</source>
-        <translation type="unfinished"></translation>
+        <translation>2.</translation>
     </message>
     <message>
         <source>3rd</source>
-        <translation type="unfinished"></translation>
+        <translation>3.</translation>
     </message>
     <message>
         <source>4th</source>
-        <translation type="unfinished"></translation>
+        <translation>4.</translation>
     </message>
     <message>
         <source>5th</source>
-        <translation type="unfinished"></translation>
+        <translation>5.</translation>
     </message>
     <message>
         <source>6th</source>
-        <translation type="unfinished"></translation>
+        <translation>6.</translation>
     </message>
     <message>
         <source>Track editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Strecken-Editor</translation>
     </message>
     <message>
         <source> Grand Prix </source>
-        <translation type="unfinished"></translation>
+        <translation> Grand Prix </translation>
     </message>
     <message>
         <source> Computer car setup </source>
-        <translation type="unfinished"></translation>
+        <translation> Abstimmung der Computerwagen </translation>
     </message>
     <message>
         <source>deg</source>
-        <translation type="unfinished"></translation>
+        <translation>Grad</translation>
     </message>
     <message>
         <source>GEARBOX</source>
-        <translation type="unfinished"></translation>
+        <translation>GETRIEBE</translation>
     </message>
     <message>
         <source> Other track specific values </source>
-        <translation type="unfinished"></translation>
+        <translation> Weitere streckenspezifische Werte </translation>
     </message>
     <message>
         <source>Tyre - &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Reifen - „%1“</translation>
     </message>
     <message>
         <source>Fuel consumption</source>
-        <translation type="unfinished"></translation>
+        <translation>Benzinverbrauch</translation>
     </message>
     <message>
         <source>Tyre consumption</source>
-        <translation type="unfinished"></translation>
+        <translation>Reifenverschleiß</translation>
     </message>
     <message>
         <source>Tyre type</source>
-        <translation type="unfinished"></translation>
+        <translation>Reifentyp</translation>
     </message>
 </context>
 </TS>
