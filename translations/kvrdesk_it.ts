@@ -702,7 +702,7 @@
     </message>
     <message>
         <source>show opponents fuel load</source>
-        <translation>mostra carico di carburante degli avversari</translation>
+        <translation>mostra il carico di carburante degli avversari</translation>
     </message>
     <message>
         <source>laps</source>
