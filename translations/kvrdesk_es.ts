@@ -5,1504 +5,1504 @@
     <name>Game files</name>
     <message>
         <source> File access error! </source>
-        <translation type="unfinished"></translation>
+        <translation> ¡Error de acceso al archivo! </translation>
     </message>
 </context>
 <context>
     <name>Import and export</name>
     <message>
         <source>Random engine power could not be switched on: the game&apos;s code at that place has been changed. Put back KVR.EXE from KVR.EXE.orig and export again.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo activar la potencia de motor aleatoria: el código del juego en ese punto ha sido modificado. Restaure KVR.EXE a partir de KVR.EXE.orig y vuelva a exportar.</translation>
     </message>
     <message>
         <source>Nothing to change: the game holds these values already.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nada que cambiar: el juego ya tiene estos valores.</translation>
     </message>
     <message>
         <source>These values will change in the game:</source>
-        <translation type="unfinished"></translation>
+        <translation>Estos valores cambiarán en el juego:</translation>
     </message>
     <message>
         <source>The track files are missing from the game&apos;s CIRCUITS folder: this export will fail with the track file error and change nothing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Faltan los archivos de circuito en la carpeta CIRCUITS del juego: esta exportación fallará con el error de archivo de circuito y no cambiará nada.</translation>
     </message>
     <message>
         <source>The track files are missing from the game&apos;s CIRCUITS folder, so the track data cannot be compared. After the other values, the export will ask to install the track files from the game CD, and without them it stops before the track data.</source>
-        <translation type="unfinished"></translation>
+        <translation>Faltan los archivos de circuito en la carpeta CIRCUITS del juego, así que los datos de los circuitos no se pueden comparar. Tras los demás valores, la exportación pedirá instalar los archivos de circuito desde el CD del juego; sin ellos se detendrá antes de los datos de los circuitos.</translation>
     </message>
     <message>
         <source>Nothing else will change: the game holds the other values already.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nada más cambiará: el juego ya tiene los demás valores.</translation>
     </message>
     <message>
         <source>All data has been imported!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Se han importado todos los datos!</translation>
     </message>
     <message>
         <source>All data has been exported!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Se han exportado todos los datos!</translation>
     </message>
     <message>
         <source>Tracks data has been imported!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Se han importado los datos de los circuitos!</translation>
     </message>
     <message>
         <source>Data has been imported!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Se han importado los datos!</translation>
     </message>
     <message>
         <source>Tracks data has been exported!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Se han exportado los datos de los circuitos!</translation>
     </message>
     <message>
         <source>Data has been exported!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Se han exportado los datos!</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar</translation>
     </message>
 </context>
 <context>
     <name>Installers</name>
     <message>
         <source>Locate kvr.exe file on your KVR CD</source>
-        <translation type="unfinished"></translation>
+        <translation>Localice el archivo kvr.exe en su CD de KVR</translation>
     </message>
     <message>
         <source>KVR.EXE on Your KVR CD</source>
-        <translation type="unfinished"></translation>
+        <translation>KVR.EXE en su CD de KVR</translation>
     </message>
     <message>
         <source>You have not installed track files on your hard disk. You need them to work with track editor. Would you like to install them now?</source>
-        <translation type="unfinished"></translation>
+        <translation>No ha instalado los archivos de circuito en el disco duro. Los necesita para trabajar con el editor de circuitos. ¿Desea instalarlos ahora?</translation>
     </message>
     <message>
         <source>Put &quot;Kavorra&quot; CD into CD drive, and hit &quot;OK&quot; when you are ready!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Introduzca el CD de &quot;Kavorra&quot; en la unidad de CD y pulse &quot;Aceptar&quot; cuando esté listo!</translation>
     </message>
     <message>
         <source>Cannot copy track file!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡No se puede copiar el archivo de circuito!</translation>
     </message>
     <message>
         <source>The track files were not installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los archivos de circuito no se han instalado.</translation>
     </message>
     <message>
         <source>Car set manager</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestor de juegos de coches</translation>
     </message>
     <message>
         <source>Install &apos;97 car set (only paintings now)</source>
-        <translation type="unfinished"></translation>
+        <translation>Instalar el juego de coches del &apos;97 (por ahora solo las decoraciones)</translation>
     </message>
     <message>
         <source>New carset installed!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Nuevo juego de coches instalado!</translation>
     </message>
     <message>
         <source>Cannot copy carset files!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡No se pueden copiar los archivos del juego de coches!</translation>
     </message>
     <message>
         <source>Cockpit manager</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestor de cabinas</translation>
     </message>
     <message>
         <source>&apos;97 cockpits</source>
-        <translation type="unfinished"></translation>
+        <translation>Cabinas del &apos;97</translation>
     </message>
     <message>
         <source>Install it!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Instalar!</translation>
     </message>
     <message>
         <source>New cockpit installed!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Nueva cabina instalada!</translation>
     </message>
     <message>
         <source>Cannot copy cockpit file!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡No se puede copiar el archivo de cabina!</translation>
     </message>
     <message>
         <source>Not enough free space on the game&apos;s drive!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡No hay suficiente espacio libre en la unidad del juego!</translation>
     </message>
     <message>
         <source>Track manager</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestor de circuitos</translation>
     </message>
     <message>
         <source>Install track pack</source>
-        <translation type="unfinished"></translation>
+        <translation>Instalar paquete de circuitos</translation>
     </message>
     <message>
         <source>Install original tracks</source>
-        <translation type="unfinished"></translation>
+        <translation>Instalar circuitos originales</translation>
     </message>
     <message>
         <source>Tracks installed!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Circuitos instalados!</translation>
     </message>
     <message>
         <source>Original tracks installed!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Circuitos originales instalados!</translation>
     </message>
     <message>
         <source>Cannot read track data file!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡No se puede leer el archivo de datos de circuitos!</translation>
     </message>
     <message>
         <source>Cannot create the folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear la carpeta %1</translation>
     </message>
     <message>
         <source>Missing from %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Faltan en %1:</translation>
     </message>
     <message>
         <source>Not copied into %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>No copiados en %1:</translation>
     </message>
 </context>
 <context>
     <name>Messages</name>
     <message>
         <source>the editor closes</source>
-        <translation type="unfinished"></translation>
+        <translation>se cierre el editor</translation>
     </message>
     <message>
         <source>The settings have changes that no settings file holds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los ajustes tienen cambios que no están guardados en ningún archivo de ajustes.</translation>
     </message>
     <message>
         <source>The helmet sheet has changes that were not exported into the game.</source>
-        <translation type="unfinished"></translation>
+        <translation>La hoja de cascos tiene cambios que no se han exportado al juego.</translation>
     </message>
     <message>
         <source>The car painting for %1 has changes that were not exported into the game.</source>
-        <translation type="unfinished"></translation>
+        <translation>La decoración del coche de %1 tiene cambios que no se han exportado al juego.</translation>
     </message>
     <message>
         <source>They are lost when %1, unless you Cancel and export them in their windows first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se perderán cuando %1, a menos que pulse Cancelar y antes los exporte en sus ventanas.</translation>
     </message>
     <message>
         <source>Discard</source>
-        <translation type="unfinished"></translation>
+        <translation>Descartar</translation>
     </message>
     <message>
         <source>Save the settings before %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Guardar los ajustes antes de que %1?</translation>
     </message>
     <message>
         <source>(Pictures are kept only by an export in their windows: Cancel to go back.)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Las imágenes solo se conservan exportándolas en sus ventanas: Cancelar para volver.)</translation>
     </message>
     <message>
         <source>Save settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar ajustes</translation>
     </message>
     <message>
         <source>Save changes as patch</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar cambios como parche</translation>
     </message>
     <message>
         <source>Apply patch</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicar parche</translation>
     </message>
     <message>
         <source>Patches</source>
-        <translation type="unfinished"></translation>
+        <translation>Parches</translation>
     </message>
     <message>
         <source>Save the values in which the settings differ from:</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar los valores en los que los ajustes difieren de:</translation>
     </message>
     <message>
         <source>The game as it is now</source>
-        <translation type="unfinished"></translation>
+        <translation>El juego tal como está ahora</translation>
     </message>
     <message>
         <source>The original settings (ORIGIN.SET)</source>
-        <translation type="unfinished"></translation>
+        <translation>Los ajustes originales (ORIGIN.SET)</translation>
     </message>
     <message>
         <source>A settings file...</source>
-        <translation type="unfinished"></translation>
+        <translation>Un archivo de ajustes...</translation>
     </message>
     <message>
         <source>Compare with settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparar con ajustes</translation>
     </message>
     <message>
         <source>Compare with it anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Comparar con él de todos modos?</translation>
     </message>
     <message>
         <source>The settings hold the same values: there is no change to save.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los ajustes tienen los mismos valores: no hay ningún cambio que guardar.</translation>
     </message>
     <message>
         <source>The patch changes track data, which has not been read from the game yet. Open the Track Editor once, then apply the patch again; nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>El parche cambia datos de circuitos que aún no se han leído del juego. Abra una vez el Editor de circuitos y vuelva a aplicar el parche; no se ha cambiado nada.</translation>
     </message>
     <message>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicar</translation>
     </message>
     <message>
         <source>There is no KVR.EXE in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ningún KVR.EXE en %1</translation>
     </message>
     <message>
         <source>The editor starts without the helmet sheet; &quot;Import from game&quot; in the helmets window reads it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>El editor se inicia sin la hoja de cascos; &quot;Importar del juego&quot; en la ventana de cascos la vuelve a leer.</translation>
     </message>
     <message>
         <source>another game is opened</source>
-        <translation type="unfinished"></translation>
+        <translation>se abra otro juego</translation>
     </message>
     <message>
         <source>Locate kvr.exe file</source>
-        <translation type="unfinished"></translation>
+        <translation>Localizar el archivo kvr.exe</translation>
     </message>
     <message>
         <source>KVR main executable</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejecutable principal de KVR</translation>
     </message>
     <message>
         <source>Refusing to write %1: it is the game&apos;s %2. Choose another file.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se escribirá %1: es el %2 del juego. Elija otro archivo.</translation>
     </message>
     <message>
         <source>Cannot write the patch %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir el parche %1: %2</translation>
     </message>
     <message>
         <source>The patch %1 cannot be applied; nothing was changed. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>El parche %1 no se puede aplicar; no se ha cambiado nada. %2</translation>
     </message>
 </context>
 <context>
     <name>Pictures</name>
     <message>
         <source>Detail: (nothing)</source>
-        <translation type="unfinished"></translation>
+        <translation>Detalle: (nada)</translation>
     </message>
     <message>
         <source>Detail: </source>
-        <translation type="unfinished"></translation>
+        <translation>Detalle: </translation>
     </message>
     <message>
         <source>Load helmet from bitmap</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargar casco desde mapa de bits</translation>
     </message>
     <message>
         <source>Save helmet as bitmap</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar casco como mapa de bits</translation>
     </message>
     <message>
         <source>BMP files</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos BMP</translation>
     </message>
     <message>
         <source>No helmet is selected.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ningún casco seleccionado.</translation>
     </message>
     <message>
         <source>Data has been exported!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Se han exportado los datos!</translation>
     </message>
     <message>
         <source>Data has been imported!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Se han importado los datos!</translation>
     </message>
     <message>
         <source>The helmet sheet is not available. Use &quot;Import from game&quot; to read it from the game.</source>
-        <translation type="unfinished"></translation>
+        <translation>La hoja de cascos no está disponible. Use &quot;Importar del juego&quot; para leerla del juego.</translation>
     </message>
     <message>
         <source>Save bitmap file</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar archivo de mapa de bits</translation>
     </message>
     <message>
         <source>Load bitmap file</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargar archivo de mapa de bits</translation>
     </message>
     <message>
         <source>Bitmap has been imported!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Se ha importado el mapa de bits!</translation>
     </message>
     <message>
         <source>Bitmap has been exported!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Se ha exportado el mapa de bits!</translation>
     </message>
     <message>
         <source>Bitmap image is not valid</source>
-        <translation type="unfinished"></translation>
+        <translation>La imagen de mapa de bits no es válida</translation>
     </message>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(ninguna)</translation>
     </message>
     <message>
         <source>Cockpit</source>
-        <translation type="unfinished"></translation>
+        <translation>Cabina</translation>
     </message>
     <message>
         <source>Mirrors</source>
-        <translation type="unfinished"></translation>
+        <translation>Retrovisores</translation>
     </message>
     <message>
         <source>Front wing</source>
-        <translation type="unfinished"></translation>
+        <translation>Alerón delantero</translation>
     </message>
     <message>
         <source>Detail: palette index %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Detalle: índice de paleta %1</translation>
     </message>
     <message>
         <source>Detail: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Detalle: %1</translation>
     </message>
     <message>
         <source>&quot;%1&quot; cannot be loaded: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede cargar &quot;%1&quot;: %2</translation>
     </message>
     <message>
         <source>&quot;%1&quot; cannot be used. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede usar &quot;%1&quot;. %2</translation>
     </message>
     <message>
         <source>%1 cannot be used. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede usar %1. %2</translation>
     </message>
     <message>
         <source>Cannot save the bitmap: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede guardar el mapa de bits: %1</translation>
     </message>
     <message>
         <source>Feet</source>
-        <translation type="unfinished"></translation>
+        <translation>Pies</translation>
     </message>
     <message>
         <source>Legs/ Pit Monitor</source>
-        <translation type="unfinished"></translation>
+        <translation>Piernas/ Monitor de boxes</translation>
     </message>
     <message>
         <source>Waist</source>
-        <translation type="unfinished"></translation>
+        <translation>Cintura</translation>
     </message>
     <message>
         <source>Thin stripe</source>
-        <translation type="unfinished"></translation>
+        <translation>Franja fina</translation>
     </message>
     <message>
         <source>Left chest/Sign</source>
-        <translation type="unfinished"></translation>
+        <translation>Pecho izquierdo/Cartel</translation>
     </message>
     <message>
         <source>Right chest</source>
-        <translation type="unfinished"></translation>
+        <translation>Pecho derecho</translation>
     </message>
     <message>
         <source>Epaulettes/Jack</source>
-        <translation type="unfinished"></translation>
+        <translation>Hombreras/Gato</translation>
     </message>
     <message>
         <source>Left upper arm</source>
-        <translation type="unfinished"></translation>
+        <translation>Brazo izquierdo</translation>
     </message>
     <message>
         <source>Left forearm</source>
-        <translation type="unfinished"></translation>
+        <translation>Antebrazo izquierdo</translation>
     </message>
     <message>
         <source>Right upper arm</source>
-        <translation type="unfinished"></translation>
+        <translation>Brazo derecho</translation>
     </message>
     <message>
         <source>Right forearm</source>
-        <translation type="unfinished"></translation>
+        <translation>Antebrazo derecho</translation>
     </message>
     <message>
         <source>Hands</source>
-        <translation type="unfinished"></translation>
+        <translation>Manos</translation>
     </message>
     <message>
         <source>Head</source>
-        <translation type="unfinished"></translation>
+        <translation>Cabeza</translation>
     </message>
     <message>
         <source>Team logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Logotipo del equipo</translation>
     </message>
     <message>
         <source>Cannot write %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir %1</translation>
     </message>
     <message>
         <source>it holds no colour</source>
-        <translation type="unfinished"></translation>
+        <translation>no contiene ningún color</translation>
     </message>
     <message>
         <source>The game palette %1 cannot be opened: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir la paleta del juego %1: %2</translation>
     </message>
     <message>
         <source>The game palette %1 cannot be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer la paleta del juego %1: %2</translation>
     </message>
     <message>
         <source>The game palette %1 is not usable: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>La paleta del juego %1 no se puede usar: %2</translation>
     </message>
     <message>
         <source>%1. The colour editors will mark colours using their pictures&apos; own colours.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. Los editores de colores marcarán los colores con los colores propios de sus imágenes.</translation>
     </message>
 </context>
 <context>
     <name>Settings files</name>
     <message>
         <source>All settings files</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los archivos de ajustes</translation>
     </message>
     <message>
         <source>Cannot open the settings file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir el archivo de ajustes %1</translation>
     </message>
     <message>
         <source>Save settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar ajustes</translation>
     </message>
     <message>
         <source>Load settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargar ajustes</translation>
     </message>
     <message>
         <source>The file name is longer than 255 characters: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>El nombre del archivo tiene más de 255 caracteres: %1</translation>
     </message>
     <message>
         <source>Cannot write the settings file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir el archivo de ajustes %1</translation>
     </message>
     <message>
         <source>Load it anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Cargarlo de todos modos?</translation>
     </message>
     <message>
         <source>Cannot open %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir %1.</translation>
     </message>
     <message>
         <source>The original settings cannot be restored; nothing was changed. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pueden restaurar los ajustes originales; no se ha cambiado nada. %1</translation>
     </message>
 </context>
 <context>
     <name>kvrgui::ButtonPicture</name>
     <message>
         <source>KVR Editor</source>
-        <translation type="unfinished"></translation>
+        <translation>KVR Editor</translation>
     </message>
     <message>
         <source>for Kavorra</source>
-        <translation type="unfinished"></translation>
+        <translation>para Kavorra</translation>
     </message>
 </context>
 <context>
     <name>kvrgui::ColourPictureWindow</name>
     <message>
         <source>Save picture as PNG...</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar imagen como PNG...</translation>
     </message>
     <message>
         <source>Teams</source>
-        <translation type="unfinished"></translation>
+        <translation>Equipos</translation>
     </message>
     <message>
         <source> colour</source>
-        <translation type="unfinished"></translation>
+        <translation> (color)</translation>
     </message>
 </context>
 <context>
     <name>kvrgui::EditorWindow</name>
     <message>
         <source>Import data from game</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar datos del juego</translation>
     </message>
     <message>
         <source>Export data into game</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar datos al juego</translation>
     </message>
     <message>
         <source>Restore original data</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurar datos originales</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Volver</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Edición</translation>
     </message>
 </context>
 <context>
     <name>kvrgui::GameTextBox</name>
     <message>
         <source>The game cannot show “%1”; it knows only Western European letters and signs.</source>
-        <translation type="unfinished"></translation>
+        <translation>El juego no puede mostrar «%1»; solo conoce las letras y signos de Europa occidental.</translation>
     </message>
     <message>
         <source>The game keeps at most %1 characters here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aquí el juego guarda como máximo %1 caracteres.</translation>
     </message>
     <message>
         <source>At most %1 characters, of those the game can show.</source>
-        <translation type="unfinished"></translation>
+        <translation>Como máximo %1 caracteres, de los que el juego puede mostrar.</translation>
     </message>
 </context>
 <context>
     <name>kvrgui::InstallerWindow</name>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Volver</translation>
     </message>
 </context>
 <context>
     <name>kvrgui::QtPrompt</name>
     <message>
         <source>Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmar</translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Información</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Aviso</translation>
     </message>
 </context>
 <context>
     <name>kvrgui::RecordDocument</name>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Deshacer</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rehacer</translation>
     </message>
     <message>
         <source>- original settings</source>
-        <translation type="unfinished"></translation>
+        <translation>- ajustes originales</translation>
     </message>
 </context>
 <context>
     <name>kvrgui::SessionTables</name>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos</translation>
     </message>
     <message>
         <source>by</source>
-        <translation type="unfinished"></translation>
+        <translation>en</translation>
     </message>
     <message>
         <source>All +</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos +</translation>
     </message>
     <message>
         <source>All -</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos -</translation>
     </message>
     <message>
         <source>Qual=Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Clas=Otras</translation>
     </message>
     <message>
         <source>Other=Qual</source>
-        <translation type="unfinished"></translation>
+        <translation>Otras=Clas</translation>
     </message>
 </context>
 <context>
     <name>kvrgui::TCColorsForm</name>
     <message>
         <source>Cockpit colours</source>
-        <translation type="unfinished"></translation>
+        <translation>Colores de la cabina</translation>
     </message>
 </context>
 <context>
     <name>kvrgui::TCTuningForm</name>
     <message>
         <source>Car tuning</source>
-        <translation type="unfinished"></translation>
+        <translation>Puesta a punto</translation>
     </message>
     <message>
         <source>player&apos;s car performance depends on selected team</source>
-        <translation type="unfinished"></translation>
+        <translation>el rendimiento del coche del jugador depende del equipo elegido</translation>
     </message>
     <message>
         <source> Car weight </source>
-        <translation type="unfinished"></translation>
+        <translation> Peso del coche </translation>
     </message>
     <message>
         <source>Human player car weight</source>
-        <translation type="unfinished"></translation>
+        <translation>Peso del coche del jugador</translation>
     </message>
     <message>
         <source>Computer car weight</source>
-        <translation type="unfinished"></translation>
+        <translation>Peso de los coches de la CPU</translation>
     </message>
     <message>
         <source>Linked</source>
-        <translation type="unfinished"></translation>
+        <translation>Vinculados</translation>
     </message>
     <message>
         <source> RPM LEDs </source>
-        <translation type="unfinished"></translation>
+        <translation> LED de RPM </translation>
     </message>
     <message>
         <source>RPM</source>
-        <translation type="unfinished"></translation>
+        <translation>RPM</translation>
     </message>
     <message>
         <source>Green</source>
-        <translation type="unfinished"></translation>
+        <translation>Verde</translation>
     </message>
     <message>
         <source>Yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>Amarillo</translation>
     </message>
     <message>
         <source>Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Rojo</translation>
     </message>
     <message>
         <source>LED %1</source>
-        <translation type="unfinished"></translation>
+        <translation>LED %1</translation>
     </message>
     <message>
         <source>LED %1 RPM</source>
-        <translation type="unfinished"></translation>
+        <translation>RPM del LED %1</translation>
     </message>
     <message>
         <source>(colors works only with original cockpits)</source>
-        <translation type="unfinished"></translation>
+        <translation>(los colores solo funcionan con las cabinas originales)</translation>
     </message>
     <message>
         <source> Fuel settings </source>
-        <translation type="unfinished"></translation>
+        <translation> Combustible </translation>
     </message>
     <message>
         <source>show opponents fuel load</source>
-        <translation type="unfinished"></translation>
+        <translation>mostrar la carga de combustible de los rivales</translation>
     </message>
     <message>
         <source>laps</source>
-        <translation type="unfinished"></translation>
+        <translation>vueltas</translation>
     </message>
     <message>
         <source>Initial practice fuel load</source>
-        <translation type="unfinished"></translation>
+        <translation>Combustible inicial en entrenamientos</translation>
     </message>
     <message>
         <source>Initial qualifying fuel load</source>
-        <translation type="unfinished"></translation>
+        <translation>Combustible inicial en clasificación</translation>
     </message>
     <message>
         <source>Car weight</source>
-        <translation type="unfinished"></translation>
+        <translation>Peso del coche</translation>
     </message>
     <message>
         <source>LED colour</source>
-        <translation type="unfinished"></translation>
+        <translation>Color del LED</translation>
     </message>
     <message>
         <source>LED threshold</source>
-        <translation type="unfinished"></translation>
+        <translation>Umbral del LED</translation>
     </message>
     <message>
         <source>Fuel load</source>
-        <translation type="unfinished"></translation>
+        <translation>Carga de combustible</translation>
     </message>
 </context>
 <context>
     <name>kvrgui::TCameraForm</name>
     <message>
         <source>Cameras editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Editor de cámaras</translation>
     </message>
     <message>
         <source> Select car camera </source>
-        <translation type="unfinished"></translation>
+        <translation> Cámara del coche </translation>
     </message>
     <message>
         <source>Camera %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cámara %1</translation>
     </message>
     <message>
         <source> Default view </source>
-        <translation type="unfinished"></translation>
+        <translation> Vista predeterminada </translation>
     </message>
     <message>
         <source>deg</source>
-        <translation type="unfinished"></translation>
+        <translation>grados</translation>
     </message>
     <message>
         <source>X - axis</source>
-        <translation type="unfinished"></translation>
+        <translation>Eje X</translation>
     </message>
     <message>
         <source> Distance from </source>
-        <translation type="unfinished"></translation>
+        <translation> Distancia desde el </translation>
     </message>
     <message>
         <source> centre of car </source>
-        <translation type="unfinished"></translation>
+        <translation> centro del coche </translation>
     </message>
     <message>
         <source> Angle </source>
-        <translation type="unfinished"></translation>
+        <translation> Ángulo </translation>
     </message>
     <message>
         <source>Y - axis</source>
-        <translation type="unfinished"></translation>
+        <translation>Eje Y</translation>
     </message>
     <message>
         <source>Z - axis</source>
-        <translation type="unfinished"></translation>
+        <translation>Eje Z</translation>
     </message>
     <message>
         <source> Height </source>
-        <translation type="unfinished"></translation>
+        <translation> Altura </translation>
     </message>
     <message>
         <source>Img. tuning</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuste img.</translation>
     </message>
     <message>
         <source> Value 1 </source>
-        <translation type="unfinished"></translation>
+        <translation> Valor 1 </translation>
     </message>
     <message>
         <source> Value 2 </source>
-        <translation type="unfinished"></translation>
+        <translation> Valor 2 </translation>
     </message>
 </context>
 <context>
     <name>kvrgui::TDesForm</name>
     <message>
         <source>Settings description</source>
-        <translation type="unfinished"></translation>
+        <translation>Descripción de los ajustes</translation>
     </message>
     <message>
         <source>no description</source>
-        <translation type="unfinished"></translation>
+        <translation>sin descripción</translation>
     </message>
     <message>
         <source>Save settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar ajustes</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Volver</translation>
     </message>
 </context>
 <context>
     <name>kvrgui::TEPowerForm</name>
     <message>
         <source>Engine power</source>
-        <translation type="unfinished"></translation>
+        <translation>Potencia del motor</translation>
     </message>
     <message>
         <source> Team-engine </source>
-        <translation type="unfinished"></translation>
+        <translation> Equipo-motor </translation>
     </message>
     <message>
         <source> BHP </source>
-        <translation type="unfinished"></translation>
+        <translation> BHP </translation>
     </message>
     <message>
         <source>Team %1 engine power in BHP</source>
-        <translation type="unfinished"></translation>
+        <translation>Potencia del motor del equipo %1 en BHP</translation>
     </message>
     <message>
         <source>Team %1 engine power</source>
-        <translation type="unfinished"></translation>
+        <translation>Potencia del motor del equipo %1</translation>
     </message>
     <message>
         <source>Choose</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir</translation>
     </message>
     <message>
         <source>Qualification</source>
-        <translation type="unfinished"></translation>
+        <translation>Clasificación</translation>
     </message>
     <message>
         <source>Other sessions</source>
-        <translation type="unfinished"></translation>
+        <translation>Otras sesiones</translation>
     </message>
     <message>
         <source>Human driver engine</source>
-        <translation type="unfinished"></translation>
+        <translation>Motor del jugador</translation>
     </message>
     <message>
         <source>BHP</source>
-        <translation type="unfinished"></translation>
+        <translation>BHP</translation>
     </message>
     <message>
         <source>Random engine power</source>
-        <translation type="unfinished"></translation>
+        <translation>Potencia de motor aleatoria</translation>
     </message>
     <message>
         <source>Human engine power</source>
-        <translation type="unfinished"></translation>
+        <translation>Potencia del motor del jugador</translation>
     </message>
 </context>
 <context>
     <name>kvrgui::TFailuresForm</name>
     <message>
         <source>Car failure</source>
-        <translation type="unfinished"></translation>
+        <translation>Averías</translation>
     </message>
     <message>
         <source> Team-Engine </source>
-        <translation type="unfinished"></translation>
+        <translation> Equipo-motor </translation>
     </message>
     <message>
         <source> Value </source>
-        <translation type="unfinished"></translation>
+        <translation> Valor </translation>
     </message>
     <message>
         <source>Teams</source>
-        <translation type="unfinished"></translation>
+        <translation>Equipos</translation>
     </message>
     <message>
         <source>Car failure values</source>
-        <translation type="unfinished"></translation>
+        <translation>Valores de averías</translation>
     </message>
     <message>
         <source>Edit selected data</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar datos seleccionados</translation>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos</translation>
     </message>
     <message>
         <source>by</source>
-        <translation type="unfinished"></translation>
+        <translation>en</translation>
     </message>
     <message>
         <source> car failure</source>
-        <translation type="unfinished"></translation>
+        <translation> (averías)</translation>
     </message>
     <message>
         <source>Failure value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor de averías</translation>
     </message>
     <message>
         <source>All +</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos +</translation>
     </message>
     <message>
         <source>All -</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos -</translation>
     </message>
 </context>
 <context>
     <name>kvrgui::TGripForm</name>
     <message>
         <source>Computer cars grip</source>
-        <translation type="unfinished"></translation>
+        <translation>Agarre de los coches de la CPU</translation>
     </message>
     <message>
         <source>Select data</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir datos</translation>
     </message>
     <message>
         <source>Qualification</source>
-        <translation type="unfinished"></translation>
+        <translation>Clasificación</translation>
     </message>
     <message>
         <source>Other sessions</source>
-        <translation type="unfinished"></translation>
+        <translation>Otras sesiones</translation>
     </message>
     <message>
         <source>Random grip range</source>
-        <translation type="unfinished"></translation>
+        <translation>Margen de agarre aleatorio</translation>
     </message>
     <message>
         <source>First drivers</source>
-        <translation type="unfinished"></translation>
+        <translation>Primeros pilotos</translation>
     </message>
     <message>
         <source>First drivers&apos; grip</source>
-        <translation type="unfinished"></translation>
+        <translation>Agarre de los primeros pilotos</translation>
     </message>
     <message>
         <source>Second drivers</source>
-        <translation type="unfinished"></translation>
+        <translation>Segundos pilotos</translation>
     </message>
     <message>
         <source>Second drivers&apos; grip</source>
-        <translation type="unfinished"></translation>
+        <translation>Agarre de los segundos pilotos</translation>
     </message>
     <message>
         <source> 1st drivers </source>
-        <translation type="unfinished"></translation>
+        <translation> Primeros pilotos </translation>
     </message>
     <message>
         <source> GRIP </source>
-        <translation type="unfinished"></translation>
+        <translation> AGARRE </translation>
     </message>
     <message>
         <source> 2nd drivers </source>
-        <translation type="unfinished"></translation>
+        <translation> Segundos pilotos </translation>
     </message>
     <message>
         <source>Edit selected grip data</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar agarre seleccionado</translation>
     </message>
     <message>
         <source>Grip</source>
-        <translation type="unfinished"></translation>
+        <translation>Agarre</translation>
     </message>
 </context>
 <context>
     <name>kvrgui::THelmetForm</name>
     <message>
         <source>Helmets</source>
-        <translation type="unfinished"></translation>
+        <translation>Cascos</translation>
     </message>
     <message>
         <source> Drivers </source>
-        <translation type="unfinished"></translation>
+        <translation> Pilotos </translation>
     </message>
     <message>
         <source>Drag a helmet onto another to swap the two; or press Space on one driver, then Space on another.</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrastre un casco sobre otro para intercambiarlos; o pulse Espacio en un piloto y luego Espacio en otro.</translation>
     </message>
     <message>
         <source>Save helmet as bitmap</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar casco como mapa de bits</translation>
     </message>
     <message>
         <source>Load helmet from bitmap</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargar casco desde mapa de bits</translation>
     </message>
     <message>
         <source>Save all helmets as bitmap</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar todos los cascos como mapa de bits</translation>
     </message>
     <message>
         <source>Load all helmets from bitmap</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargar todos los cascos desde mapa de bits</translation>
     </message>
     <message>
         <source>Import from game</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar del juego</translation>
     </message>
     <message>
         <source>Export into game</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar al juego</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Volver</translation>
     </message>
 </context>
 <context>
     <name>kvrgui::TIEForm</name>
     <message>
         <source>Import data</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar datos</translation>
     </message>
     <message>
         <source>Names and numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombres y números</translation>
     </message>
     <message>
         <source>Cockpit colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Colores de la cabina</translation>
     </message>
     <message>
         <source>Import all data</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar todos los datos</translation>
     </message>
     <message>
         <source>Export all data</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar todos los datos</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Volver</translation>
     </message>
     <message>
         <source>KVR.EXE file</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo KVR.EXE</translation>
     </message>
     <message>
         <source>F1GSTATE.SAV file</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo F1GSTATE.SAV</translation>
     </message>
 </context>
 <context>
     <name>kvrgui::TJamForm</name>
     <message>
         <source>Car JAMs</source>
-        <translation type="unfinished"></translation>
+        <translation>JAM de los coches</translation>
     </message>
     <message>
         <source> Car paintings </source>
-        <translation type="unfinished"></translation>
+        <translation> Decoraciones </translation>
     </message>
     <message>
         <source> Available teams </source>
-        <translation type="unfinished"></translation>
+        <translation> Equipos disponibles </translation>
     </message>
     <message>
         <source>Load bitmap</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargar mapa de bits</translation>
     </message>
     <message>
         <source>Save as bitmap</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar como mapa de bits</translation>
     </message>
     <message>
         <source>Import from game</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar del juego</translation>
     </message>
     <message>
         <source>Export to game</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar al juego</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Volver</translation>
     </message>
 </context>
 <context>
     <name>kvrgui::TMainForm</name>
     <message>
         <source>Names + Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombres + Números</translation>
     </message>
     <message>
         <source>Engine Power</source>
-        <translation type="unfinished"></translation>
+        <translation>Potencia motor</translation>
     </message>
     <message>
         <source>CC Grip</source>
-        <translation type="unfinished"></translation>
+        <translation>Agarre CPU</translation>
     </message>
     <message>
         <source>Car Failure</source>
-        <translation type="unfinished"></translation>
+        <translation>Averías</translation>
     </message>
     <message>
         <source>Car Tuning</source>
-        <translation type="unfinished"></translation>
+        <translation>Puesta a punto</translation>
     </message>
     <message>
         <source>Nose Cones</source>
-        <translation type="unfinished"></translation>
+        <translation>Morros</translation>
     </message>
     <message>
         <source>Pit Lane Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Calle de boxes</translation>
     </message>
     <message>
         <source>Cockpit Colours</source>
-        <translation type="unfinished"></translation>
+        <translation>Colores cabina</translation>
     </message>
     <message>
         <source>Pit Crew Colours</source>
-        <translation type="unfinished"></translation>
+        <translation>Colores mecánicos</translation>
     </message>
     <message>
         <source>Car Jams</source>
-        <translation type="unfinished"></translation>
+        <translation>JAM de coches</translation>
     </message>
     <message>
         <source>Helmets</source>
-        <translation type="unfinished"></translation>
+        <translation>Cascos</translation>
     </message>
     <message>
         <source>Cameras</source>
-        <translation type="unfinished"></translation>
+        <translation>Cámaras</translation>
     </message>
     <message>
         <source>Track Editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Editor de circuitos</translation>
     </message>
     <message>
         <source>Cockpit Manager</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestor de cabinas</translation>
     </message>
     <message>
         <source>Track Manager</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestor de circuitos</translation>
     </message>
     <message>
         <source>Car set manager...</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestor de juegos de coches...</translation>
     </message>
     <message>
         <source>&amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Idioma</translation>
     </message>
     <message>
         <source>KVR: </source>
-        <translation type="unfinished"></translation>
+        <translation>KVR: </translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Archivo</translation>
     </message>
     <message>
         <source>&amp;Load settings</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cargar ajustes</translation>
     </message>
     <message>
         <source>&amp;Save settings</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guardar ajustes</translation>
     </message>
     <message>
         <source>Save settings &amp;As</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar ajustes c&amp;omo</translation>
     </message>
     <message>
         <source>Recent settings &amp;files</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos de ajustes r&amp;ecientes</translation>
     </message>
     <message>
         <source>&amp;Restore original settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Res&amp;taurar ajustes originales</translation>
     </message>
     <message>
         <source>Save changes as &amp;patch...</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar cambios como &amp;parche...</translation>
     </message>
     <message>
         <source>Appl&amp;y patch...</source>
-        <translation type="unfinished"></translation>
+        <translation>Apl&amp;icar parche...</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Edición</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opciones</translation>
     </message>
     <message>
         <source>&amp;Settings description</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Descripción de los ajustes</translation>
     </message>
     <message>
         <source>&amp;Import/Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar/E&amp;xportar</translation>
     </message>
     <message>
         <source>&amp;Preview changes before Export all data</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Previsualizar cambios antes de Exportar todos los datos</translation>
     </message>
     <message>
         <source>Preview changes before an &amp;editor&apos;s export</source>
-        <translation type="unfinished"></translation>
+        <translation>Previsualizar cambios antes de exportar desde un &amp;editor</translation>
     </message>
     <message>
         <source>&amp;Locate the game again...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Localizar el juego de nuevo...</translation>
     </message>
     <message>
         <source>Settings description</source>
-        <translation type="unfinished"></translation>
+        <translation>Descripción de los ajustes</translation>
     </message>
     <message>
         <source>Load settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargar ajustes</translation>
     </message>
     <message>
         <source>Restore original settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurar ajustes originales</translation>
     </message>
     <message>
         <source>Apply patch</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicar parche</translation>
     </message>
     <message>
         <source>EXIT</source>
-        <translation type="unfinished"></translation>
+        <translation>SALIR</translation>
     </message>
 </context>
 <context>
     <name>kvrgui::TNamesForm</name>
     <message>
         <source>Names and numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombres y números</translation>
     </message>
     <message>
         <source>Teams</source>
-        <translation type="unfinished"></translation>
+        <translation>Equipos</translation>
     </message>
     <message>
         <source> Selected </source>
-        <translation type="unfinished"></translation>
+        <translation> Pilotos </translation>
     </message>
     <message>
         <source>   drivers </source>
-        <translation type="unfinished"></translation>
+        <translation>   elegidos </translation>
     </message>
     <message>
         <source> 1st </source>
-        <translation type="unfinished"></translation>
+        <translation> 1.º </translation>
     </message>
     <message>
         <source>2nd</source>
-        <translation type="unfinished"></translation>
+        <translation>2.º</translation>
     </message>
     <message>
         <source> Team-engine </source>
-        <translation type="unfinished"></translation>
+        <translation> Equipo-motor </translation>
     </message>
     <message>
         <source> Team data </source>
-        <translation type="unfinished"></translation>
+        <translation> Datos del equipo </translation>
     </message>
     <message>
         <source>Team name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre del equipo</translation>
     </message>
     <message>
         <source>Engine name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre del motor</translation>
     </message>
     <message>
         <source>1st driver name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre del 1.er piloto</translation>
     </message>
     <message>
         <source>2nd driver name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre del 2.º piloto</translation>
     </message>
     <message>
         <source>1st driver number</source>
-        <translation type="unfinished"></translation>
+        <translation>Número del 1.er piloto</translation>
     </message>
     <message>
         <source>2nd driver number</source>
-        <translation type="unfinished"></translation>
+        <translation>Número del 2.º piloto</translation>
     </message>
     <message>
         <source>Enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Activado</translation>
     </message>
     <message>
         <source>First driver - &apos;0&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Primer piloto - &apos;0&apos;</translation>
     </message>
     <message>
         <source>Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Número</translation>
     </message>
     <message>
         <source>Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegido</translation>
     </message>
 </context>
 <context>
     <name>kvrgui::TNosesForm</name>
     <message>
         <source>Nose cones </source>
-        <translation type="unfinished"></translation>
+        <translation>Morros </translation>
     </message>
     <message>
         <source> Teams </source>
-        <translation type="unfinished"></translation>
+        <translation> Equipos </translation>
     </message>
     <message>
         <source>Nose cones</source>
-        <translation type="unfinished"></translation>
+        <translation>Morros</translation>
     </message>
     <message>
         <source>raised</source>
-        <translation type="unfinished"></translation>
+        <translation>alto</translation>
     </message>
     <message>
         <source>lowered</source>
-        <translation type="unfinished"></translation>
+        <translation>bajo</translation>
     </message>
     <message>
         <source>Nose cone</source>
-        <translation type="unfinished"></translation>
+        <translation>Morro</translation>
     </message>
 </context>
 <context>
     <name>kvrgui::TPCColorsForm</name>
     <message>
         <source>Pit crew colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Colores de los mecánicos</translation>
     </message>
 </context>
 <context>
     <name>kvrgui::TPathForm</name>
     <message>
         <source>Locate KVR</source>
-        <translation type="unfinished"></translation>
+        <translation>Localizar KVR</translation>
     </message>
     <message>
         <source>Locate kvr.exe file on your hard disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Localice el archivo kvr.exe en el disco duro</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
     <name>kvrgui::TPitLineForm</name>
     <message>
         <source>Pit line settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustes de la calle de boxes</translation>
     </message>
     <message>
         <source> Pit order </source>
-        <translation type="unfinished"></translation>
+        <translation> Orden de boxes </translation>
     </message>
     <message>
         <source>Drag a team onto another to swap their pits; or press Alt+Up or Alt+Down to swap the chosen team with its neighbour.</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrastre un equipo sobre otro para intercambiar sus boxes; o pulse Alt+Arriba o Alt+Abajo para intercambiar el equipo elegido con su vecino.</translation>
     </message>
     <message>
         <source>pit line entry</source>
-        <translation type="unfinished"></translation>
+        <translation>entrada a boxes</translation>
     </message>
     <message>
         <source>pit line exit</source>
-        <translation type="unfinished"></translation>
+        <translation>salida de boxes</translation>
     </message>
     <message>
         <source> Pit line speed </source>
-        <translation type="unfinished"></translation>
+        <translation> Velocidad en boxes </translation>
     </message>
     <message>
         <source>Max. allowed pit line speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocidad máx. permitida en boxes</translation>
     </message>
     <message>
         <source>Check speed in pit line</source>
-        <translation type="unfinished"></translation>
+        <translation>Controlar la velocidad en boxes</translation>
     </message>
     <message>
         <source>%1 kph</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 km/h</translation>
     </message>
     <message>
         <source>%1 mph</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 mph</translation>
     </message>
     <message>
         <source>Pit order</source>
-        <translation type="unfinished"></translation>
+        <translation>Orden de boxes</translation>
     </message>
     <message>
         <source>Pit line speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocidad en boxes</translation>
     </message>
 </context>
 <context>
     <name>kvrgui::TStartForm</name>
     <message>
         <source>Loading data...</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargando datos...</translation>
     </message>
 </context>
 <context>
     <name>kvrgui::TTrackEdForm</name>
     <message>
         <source>Front wing</source>
-        <translation type="unfinished"></translation>
+        <translation>Alerón delantero</translation>
     </message>
     <message>
         <source>Rear wing</source>
-        <translation type="unfinished"></translation>
+        <translation>Alerón trasero</translation>
     </message>
     <message>
         <source>1st</source>
-        <translation type="unfinished"></translation>
+        <translation>1.ª</translation>
     </message>
     <message>
         <source>2nd</source>
-        <translation type="unfinished"></translation>
+        <translation>2.ª</translation>
     </message>
     <message>
         <source>3rd</source>
-        <translation type="unfinished"></translation>
+        <translation>3.ª</translation>
     </message>
     <message>
         <source>4th</source>
-        <translation type="unfinished"></translation>
+        <translation>4.ª</translation>
     </message>
     <message>
         <source>5th</source>
-        <translation type="unfinished"></translation>
+        <translation>5.ª</translation>
     </message>
     <message>
         <source>6th</source>
-        <translation type="unfinished"></translation>
+        <translation>6.ª</translation>
     </message>
     <message>
         <source>Track editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Editor de circuitos</translation>
     </message>
     <message>
         <source> Grand Prix </source>
-        <translation type="unfinished"></translation>
+        <translation> Gran Premio </translation>
     </message>
     <message>
         <source> Computer car setup </source>
-        <translation type="unfinished"></translation>
+        <translation> Reglaje de los coches de la CPU </translation>
     </message>
     <message>
         <source>deg</source>
-        <translation type="unfinished"></translation>
+        <translation>grados</translation>
     </message>
     <message>
         <source>GEARBOX</source>
-        <translation type="unfinished"></translation>
+        <translation>CAJA DE CAMBIOS</translation>
     </message>
     <message>
         <source> Other track specific values </source>
-        <translation type="unfinished"></translation>
+        <translation> Otros valores del circuito </translation>
     </message>
     <message>
         <source>Tyre - &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Neumático - &quot;%1&quot;</translation>
     </message>
     <message>
         <source>Fuel consumption</source>
-        <translation type="unfinished"></translation>
+        <translation>Consumo de combustible</translation>
     </message>
     <message>
         <source>Tyre consumption</source>
-        <translation type="unfinished"></translation>
+        <translation>Desgaste de neumáticos</translation>
     </message>
     <message>
         <source>Tyre type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de neumático</translation>
     </message>
 </context>
 </TS>
