@@ -5,1504 +5,1504 @@
     <name>Game files</name>
     <message>
         <source> File access error! </source>
-        <translation type="unfinished"></translation>
+        <translation> Erreur d&apos;accès au fichier ! </translation>
     </message>
 </context>
 <context>
     <name>Import and export</name>
     <message>
         <source>Random engine power could not be switched on: the game&apos;s code at that place has been changed. Put back KVR.EXE from KVR.EXE.orig and export again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;activer la puissance moteur aléatoire : le code du jeu à cet endroit a été modifié. Remettez KVR.EXE en place à partir de KVR.EXE.orig et exportez à nouveau.</translation>
     </message>
     <message>
         <source>Nothing to change: the game holds these values already.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien à changer : le jeu contient déjà ces valeurs.</translation>
     </message>
     <message>
         <source>These values will change in the game:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ces valeurs vont changer dans le jeu :</translation>
     </message>
     <message>
         <source>The track files are missing from the game&apos;s CIRCUITS folder: this export will fail with the track file error and change nothing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les fichiers des circuits manquent dans le dossier CIRCUITS du jeu : cet export échouera sur l&apos;erreur de fichier de circuit et ne changera rien.</translation>
     </message>
     <message>
         <source>The track files are missing from the game&apos;s CIRCUITS folder, so the track data cannot be compared. After the other values, the export will ask to install the track files from the game CD, and without them it stops before the track data.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les fichiers des circuits manquent dans le dossier CIRCUITS du jeu : les données des circuits ne peuvent donc pas être comparées. Après les autres valeurs, l&apos;export proposera d&apos;installer les fichiers des circuits depuis le CD du jeu ; sans eux, il s&apos;arrête avant les données des circuits.</translation>
     </message>
     <message>
         <source>Nothing else will change: the game holds the other values already.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien d&apos;autre ne changera : le jeu contient déjà les autres valeurs.</translation>
     </message>
     <message>
         <source>All data has been imported!</source>
-        <translation type="unfinished"></translation>
+        <translation>Toutes les données ont été importées !</translation>
     </message>
     <message>
         <source>All data has been exported!</source>
-        <translation type="unfinished"></translation>
+        <translation>Toutes les données ont été exportées !</translation>
     </message>
     <message>
         <source>Tracks data has been imported!</source>
-        <translation type="unfinished"></translation>
+        <translation>Les données des circuits ont été importées !</translation>
     </message>
     <message>
         <source>Data has been imported!</source>
-        <translation type="unfinished"></translation>
+        <translation>Les données ont été importées !</translation>
     </message>
     <message>
         <source>Tracks data has been exported!</source>
-        <translation type="unfinished"></translation>
+        <translation>Les données des circuits ont été exportées !</translation>
     </message>
     <message>
         <source>Data has been exported!</source>
-        <translation type="unfinished"></translation>
+        <translation>Les données ont été exportées !</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter</translation>
     </message>
 </context>
 <context>
     <name>Installers</name>
     <message>
         <source>Locate kvr.exe file on your KVR CD</source>
-        <translation type="unfinished"></translation>
+        <translation>Localisez le fichier kvr.exe sur votre CD KVR</translation>
     </message>
     <message>
         <source>KVR.EXE on Your KVR CD</source>
-        <translation type="unfinished"></translation>
+        <translation>KVR.EXE sur votre CD KVR</translation>
     </message>
     <message>
         <source>You have not installed track files on your hard disk. You need them to work with track editor. Would you like to install them now?</source>
-        <translation type="unfinished"></translation>
+        <translation>Les fichiers des circuits ne sont pas installés sur votre disque dur. Ils sont nécessaires à l&apos;éditeur de circuits. Voulez-vous les installer maintenant ?</translation>
     </message>
     <message>
         <source>Put &quot;Kavorra&quot; CD into CD drive, and hit &quot;OK&quot; when you are ready!</source>
-        <translation type="unfinished"></translation>
+        <translation>Insérez le CD « Kavorra » dans le lecteur de CD, puis cliquez sur « OK » quand vous êtes prêt !</translation>
     </message>
     <message>
         <source>Cannot copy track file!</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de copier le fichier du circuit !</translation>
     </message>
     <message>
         <source>The track files were not installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les fichiers des circuits n&apos;ont pas été installés.</translation>
     </message>
     <message>
         <source>Car set manager</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestion des jeux de voitures</translation>
     </message>
     <message>
         <source>Install &apos;97 car set (only paintings now)</source>
-        <translation type="unfinished"></translation>
+        <translation>Installer le jeu de voitures &apos;97 (livrées seulement pour l&apos;instant)</translation>
     </message>
     <message>
         <source>New carset installed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau jeu de voitures installé !</translation>
     </message>
     <message>
         <source>Cannot copy carset files!</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de copier les fichiers du jeu de voitures !</translation>
     </message>
     <message>
         <source>Cockpit manager</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestion des cockpits</translation>
     </message>
     <message>
         <source>&apos;97 cockpits</source>
-        <translation type="unfinished"></translation>
+        <translation>Cockpits &apos;97</translation>
     </message>
     <message>
         <source>Install it!</source>
-        <translation type="unfinished"></translation>
+        <translation>Installer !</translation>
     </message>
     <message>
         <source>New cockpit installed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau cockpit installé !</translation>
     </message>
     <message>
         <source>Cannot copy cockpit file!</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de copier le fichier du cockpit !</translation>
     </message>
     <message>
         <source>Not enough free space on the game&apos;s drive!</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas assez d&apos;espace libre sur le disque du jeu !</translation>
     </message>
     <message>
         <source>Track manager</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestion des circuits</translation>
     </message>
     <message>
         <source>Install track pack</source>
-        <translation type="unfinished"></translation>
+        <translation>Installer un pack de circuits</translation>
     </message>
     <message>
         <source>Install original tracks</source>
-        <translation type="unfinished"></translation>
+        <translation>Installer les circuits d&apos;origine</translation>
     </message>
     <message>
         <source>Tracks installed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Circuits installés !</translation>
     </message>
     <message>
         <source>Original tracks installed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Circuits d&apos;origine installés !</translation>
     </message>
     <message>
         <source>Cannot read track data file!</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire le fichier de données des circuits !</translation>
     </message>
     <message>
         <source>Cannot create the folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer le dossier %1</translation>
     </message>
     <message>
         <source>Missing from %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Manquant dans %1 :</translation>
     </message>
     <message>
         <source>Not copied into %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Non copié dans %1 :</translation>
     </message>
 </context>
 <context>
     <name>Messages</name>
     <message>
         <source>the editor closes</source>
-        <translation type="unfinished"></translation>
+        <translation>la fermeture de l&apos;éditeur</translation>
     </message>
     <message>
         <source>The settings have changes that no settings file holds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les paramètres contiennent des modifications qu&apos;aucun fichier de paramètres n&apos;enregistre.</translation>
     </message>
     <message>
         <source>The helmet sheet has changes that were not exported into the game.</source>
-        <translation type="unfinished"></translation>
+        <translation>La planche des casques contient des modifications qui n&apos;ont pas été exportées dans le jeu.</translation>
     </message>
     <message>
         <source>The car painting for %1 has changes that were not exported into the game.</source>
-        <translation type="unfinished"></translation>
+        <translation>La livrée de %1 contient des modifications qui n&apos;ont pas été exportées dans le jeu.</translation>
     </message>
     <message>
         <source>They are lost when %1, unless you Cancel and export them in their windows first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elles seront perdues à %1, sauf si vous choisissez Annuler pour d&apos;abord les exporter dans leurs fenêtres.</translation>
     </message>
     <message>
         <source>Discard</source>
-        <translation type="unfinished"></translation>
+        <translation>Abandonner</translation>
     </message>
     <message>
         <source>Save the settings before %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer les paramètres avant %1 ?</translation>
     </message>
     <message>
         <source>(Pictures are kept only by an export in their windows: Cancel to go back.)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Les images ne sont conservées que par un export dans leurs fenêtres : Annuler pour revenir.)</translation>
     </message>
     <message>
         <source>Save settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer les paramètres</translation>
     </message>
     <message>
         <source>Save changes as patch</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer les modifications comme patch</translation>
     </message>
     <message>
         <source>Apply patch</source>
-        <translation type="unfinished"></translation>
+        <translation>Appliquer un patch</translation>
     </message>
     <message>
         <source>Patches</source>
-        <translation type="unfinished"></translation>
+        <translation>Patchs</translation>
     </message>
     <message>
         <source>Save the values in which the settings differ from:</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer les valeurs où les paramètres diffèrent de :</translation>
     </message>
     <message>
         <source>The game as it is now</source>
-        <translation type="unfinished"></translation>
+        <translation>Le jeu dans son état actuel</translation>
     </message>
     <message>
         <source>The original settings (ORIGIN.SET)</source>
-        <translation type="unfinished"></translation>
+        <translation>Les paramètres d&apos;origine (ORIGIN.SET)</translation>
     </message>
     <message>
         <source>A settings file...</source>
-        <translation type="unfinished"></translation>
+        <translation>Un fichier de paramètres...</translation>
     </message>
     <message>
         <source>Compare with settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparer avec des paramètres</translation>
     </message>
     <message>
         <source>Compare with it anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparer quand même ?</translation>
     </message>
     <message>
         <source>The settings hold the same values: there is no change to save.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les paramètres contiennent les mêmes valeurs : il n&apos;y a aucune modification à enregistrer.</translation>
     </message>
     <message>
         <source>The patch changes track data, which has not been read from the game yet. Open the Track Editor once, then apply the patch again; nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le patch modifie des données de circuits qui n&apos;ont pas encore été lues dans le jeu. Ouvrez une fois l&apos;éditeur de circuits, puis appliquez de nouveau le patch ; rien n&apos;a été modifié.</translation>
     </message>
     <message>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>Appliquer</translation>
     </message>
     <message>
         <source>There is no KVR.EXE in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun KVR.EXE dans %1</translation>
     </message>
     <message>
         <source>The editor starts without the helmet sheet; &quot;Import from game&quot; in the helmets window reads it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;éditeur démarre sans la planche des casques ; « Importer du jeu » dans la fenêtre des casques la relit.</translation>
     </message>
     <message>
         <source>another game is opened</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;ouverture d&apos;un autre jeu</translation>
     </message>
     <message>
         <source>Locate kvr.exe file</source>
-        <translation type="unfinished"></translation>
+        <translation>Localisez le fichier kvr.exe</translation>
     </message>
     <message>
         <source>KVR main executable</source>
-        <translation type="unfinished"></translation>
+        <translation>Programme principal de KVR</translation>
     </message>
     <message>
         <source>Refusing to write %1: it is the game&apos;s %2. Choose another file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Refus d&apos;écrire %1 : c&apos;est le fichier %2 du jeu. Choisissez un autre fichier.</translation>
     </message>
     <message>
         <source>Cannot write the patch %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire le patch %1 : %2</translation>
     </message>
     <message>
         <source>The patch %1 cannot be applied; nothing was changed. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Le patch %1 ne peut pas être appliqué ; rien n&apos;a été modifié. %2</translation>
     </message>
 </context>
 <context>
     <name>Pictures</name>
     <message>
         <source>Detail: (nothing)</source>
-        <translation type="unfinished"></translation>
+        <translation>Détail : (rien)</translation>
     </message>
     <message>
         <source>Detail: </source>
-        <translation type="unfinished"></translation>
+        <translation>Détail : </translation>
     </message>
     <message>
         <source>Load helmet from bitmap</source>
-        <translation type="unfinished"></translation>
+        <translation>Charger le casque depuis un bitmap</translation>
     </message>
     <message>
         <source>Save helmet as bitmap</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le casque en bitmap</translation>
     </message>
     <message>
         <source>BMP files</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers BMP</translation>
     </message>
     <message>
         <source>No helmet is selected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun casque n&apos;est sélectionné.</translation>
     </message>
     <message>
         <source>Data has been exported!</source>
-        <translation type="unfinished"></translation>
+        <translation>Les données ont été exportées !</translation>
     </message>
     <message>
         <source>Data has been imported!</source>
-        <translation type="unfinished"></translation>
+        <translation>Les données ont été importées !</translation>
     </message>
     <message>
         <source>The helmet sheet is not available. Use &quot;Import from game&quot; to read it from the game.</source>
-        <translation type="unfinished"></translation>
+        <translation>La planche des casques n&apos;est pas disponible. Utilisez « Importer du jeu » pour la lire dans le jeu.</translation>
     </message>
     <message>
         <source>Save bitmap file</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le fichier bitmap</translation>
     </message>
     <message>
         <source>Load bitmap file</source>
-        <translation type="unfinished"></translation>
+        <translation>Charger un fichier bitmap</translation>
     </message>
     <message>
         <source>Bitmap has been imported!</source>
-        <translation type="unfinished"></translation>
+        <translation>Le bitmap a été importé !</translation>
     </message>
     <message>
         <source>Bitmap has been exported!</source>
-        <translation type="unfinished"></translation>
+        <translation>Le bitmap a été exporté !</translation>
     </message>
     <message>
         <source>Bitmap image is not valid</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;image bitmap n&apos;est pas valide</translation>
     </message>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(aucun)</translation>
     </message>
     <message>
         <source>Cockpit</source>
-        <translation type="unfinished"></translation>
+        <translation>Cockpit</translation>
     </message>
     <message>
         <source>Mirrors</source>
-        <translation type="unfinished"></translation>
+        <translation>Rétroviseurs</translation>
     </message>
     <message>
         <source>Front wing</source>
-        <translation type="unfinished"></translation>
+        <translation>Aileron avant</translation>
     </message>
     <message>
         <source>Detail: palette index %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Détail : couleur %1 de la palette</translation>
     </message>
     <message>
         <source>Detail: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Détail : %1</translation>
     </message>
     <message>
         <source>&quot;%1&quot; cannot be loaded: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » ne peut pas être chargé : %2</translation>
     </message>
     <message>
         <source>&quot;%1&quot; cannot be used. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » ne peut pas être utilisé. %2</translation>
     </message>
     <message>
         <source>%1 cannot be used. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne peut pas être utilisé. %2</translation>
     </message>
     <message>
         <source>Cannot save the bitmap: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;enregistrer le bitmap : %1</translation>
     </message>
     <message>
         <source>Feet</source>
-        <translation type="unfinished"></translation>
+        <translation>Pieds</translation>
     </message>
     <message>
         <source>Legs/ Pit Monitor</source>
-        <translation type="unfinished"></translation>
+        <translation>Jambes/ Écran des stands</translation>
     </message>
     <message>
         <source>Waist</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille</translation>
     </message>
     <message>
         <source>Thin stripe</source>
-        <translation type="unfinished"></translation>
+        <translation>Liseré</translation>
     </message>
     <message>
         <source>Left chest/Sign</source>
-        <translation type="unfinished"></translation>
+        <translation>Poitrine gauche/Panneau</translation>
     </message>
     <message>
         <source>Right chest</source>
-        <translation type="unfinished"></translation>
+        <translation>Poitrine droite</translation>
     </message>
     <message>
         <source>Epaulettes/Jack</source>
-        <translation type="unfinished"></translation>
+        <translation>Épaulettes/Cric</translation>
     </message>
     <message>
         <source>Left upper arm</source>
-        <translation type="unfinished"></translation>
+        <translation>Bras gauche</translation>
     </message>
     <message>
         <source>Left forearm</source>
-        <translation type="unfinished"></translation>
+        <translation>Avant-bras gauche</translation>
     </message>
     <message>
         <source>Right upper arm</source>
-        <translation type="unfinished"></translation>
+        <translation>Bras droit</translation>
     </message>
     <message>
         <source>Right forearm</source>
-        <translation type="unfinished"></translation>
+        <translation>Avant-bras droit</translation>
     </message>
     <message>
         <source>Hands</source>
-        <translation type="unfinished"></translation>
+        <translation>Mains</translation>
     </message>
     <message>
         <source>Head</source>
-        <translation type="unfinished"></translation>
+        <translation>Tête</translation>
     </message>
     <message>
         <source>Team logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Logo de l&apos;écurie</translation>
     </message>
     <message>
         <source>Cannot write %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire %1</translation>
     </message>
     <message>
         <source>it holds no colour</source>
-        <translation type="unfinished"></translation>
+        <translation>elle ne contient aucune couleur</translation>
     </message>
     <message>
         <source>The game palette %1 cannot be opened: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>La palette du jeu %1 ne peut pas être ouverte : %2</translation>
     </message>
     <message>
         <source>The game palette %1 cannot be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>La palette du jeu %1 ne peut pas être lue : %2</translation>
     </message>
     <message>
         <source>The game palette %1 is not usable: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>La palette du jeu %1 est inutilisable : %2</translation>
     </message>
     <message>
         <source>%1. The colour editors will mark colours using their pictures&apos; own colours.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. Les éditeurs de couleurs marqueront les couleurs d&apos;après les couleurs propres de leurs images.</translation>
     </message>
 </context>
 <context>
     <name>Settings files</name>
     <message>
         <source>All settings files</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les fichiers de paramètres</translation>
     </message>
     <message>
         <source>Cannot open the settings file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir le fichier de paramètres %1</translation>
     </message>
     <message>
         <source>Save settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer les paramètres</translation>
     </message>
     <message>
         <source>Load settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Charger des paramètres</translation>
     </message>
     <message>
         <source>The file name is longer than 255 characters: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom du fichier dépasse 255 caractères : %1</translation>
     </message>
     <message>
         <source>Cannot write the settings file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire le fichier de paramètres %1</translation>
     </message>
     <message>
         <source>Load it anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Le charger quand même ?</translation>
     </message>
     <message>
         <source>Cannot open %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir %1.</translation>
     </message>
     <message>
         <source>The original settings cannot be restored; nothing was changed. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Les paramètres d&apos;origine ne peuvent pas être restaurés ; rien n&apos;a été modifié. %1</translation>
     </message>
 </context>
 <context>
     <name>kvrgui::ButtonPicture</name>
     <message>
         <source>KVR Editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Éditeur KVR</translation>
     </message>
     <message>
         <source>for Kavorra</source>
-        <translation type="unfinished"></translation>
+        <translation>pour Kavorra</translation>
     </message>
 </context>
 <context>
     <name>kvrgui::ColourPictureWindow</name>
     <message>
         <source>Save picture as PNG...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer l&apos;image en PNG...</translation>
     </message>
     <message>
         <source>Teams</source>
-        <translation type="unfinished"></translation>
+        <translation>Écuries</translation>
     </message>
     <message>
         <source> colour</source>
-        <translation type="unfinished"></translation>
+        <translation> : couleur</translation>
     </message>
 </context>
 <context>
     <name>kvrgui::EditorWindow</name>
     <message>
         <source>Import data from game</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer les données du jeu</translation>
     </message>
     <message>
         <source>Export data into game</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter les données vers le jeu</translation>
     </message>
     <message>
         <source>Restore original data</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurer les données d&apos;origine</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Retour</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>É&amp;dition</translation>
     </message>
 </context>
 <context>
     <name>kvrgui::GameTextBox</name>
     <message>
         <source>The game cannot show “%1”; it knows only Western European letters and signs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le jeu ne peut pas afficher « %1 » ; il ne connaît que les lettres et signes d&apos;Europe occidentale.</translation>
     </message>
     <message>
         <source>The game keeps at most %1 characters here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le jeu garde au plus %1 caractères ici.</translation>
     </message>
     <message>
         <source>At most %1 characters, of those the game can show.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 caractères au plus, parmi ceux que le jeu peut afficher.</translation>
     </message>
 </context>
 <context>
     <name>kvrgui::InstallerWindow</name>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Retour</translation>
     </message>
 </context>
 <context>
     <name>kvrgui::QtPrompt</name>
     <message>
         <source>Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmation</translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Information</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Avertissement</translation>
     </message>
 </context>
 <context>
     <name>kvrgui::RecordDocument</name>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rétablir</translation>
     </message>
     <message>
         <source>- original settings</source>
-        <translation type="unfinished"></translation>
+        <translation>- paramètres d&apos;origine</translation>
     </message>
 </context>
 <context>
     <name>kvrgui::SessionTables</name>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Toutes</translation>
     </message>
     <message>
         <source>by</source>
-        <translation type="unfinished"></translation>
+        <translation>de</translation>
     </message>
     <message>
         <source>All +</source>
-        <translation type="unfinished"></translation>
+        <translation>Toutes +</translation>
     </message>
     <message>
         <source>All -</source>
-        <translation type="unfinished"></translation>
+        <translation>Toutes -</translation>
     </message>
     <message>
         <source>Qual=Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Qualif=Autres</translation>
     </message>
     <message>
         <source>Other=Qual</source>
-        <translation type="unfinished"></translation>
+        <translation>Autres=Qualif</translation>
     </message>
 </context>
 <context>
     <name>kvrgui::TCColorsForm</name>
     <message>
         <source>Cockpit colours</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleurs du cockpit</translation>
     </message>
 </context>
 <context>
     <name>kvrgui::TCTuningForm</name>
     <message>
         <source>Car tuning</source>
-        <translation type="unfinished"></translation>
+        <translation>Mise au point de la voiture</translation>
     </message>
     <message>
         <source>player&apos;s car performance depends on selected team</source>
-        <translation type="unfinished"></translation>
+        <translation>les performances de la voiture du joueur dépendent de l&apos;écurie choisie</translation>
     </message>
     <message>
         <source> Car weight </source>
-        <translation type="unfinished"></translation>
+        <translation> Poids de la voiture </translation>
     </message>
     <message>
         <source>Human player car weight</source>
-        <translation type="unfinished"></translation>
+        <translation>Poids de la voiture du joueur</translation>
     </message>
     <message>
         <source>Computer car weight</source>
-        <translation type="unfinished"></translation>
+        <translation>Poids des voitures de l&apos;ordinateur</translation>
     </message>
     <message>
         <source>Linked</source>
-        <translation type="unfinished"></translation>
+        <translation>Liés</translation>
     </message>
     <message>
         <source> RPM LEDs </source>
-        <translation type="unfinished"></translation>
+        <translation> LED de régime </translation>
     </message>
     <message>
         <source>RPM</source>
-        <translation type="unfinished"></translation>
+        <translation>tr/min</translation>
     </message>
     <message>
         <source>Green</source>
-        <translation type="unfinished"></translation>
+        <translation>Vert</translation>
     </message>
     <message>
         <source>Yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>Jaune</translation>
     </message>
     <message>
         <source>Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Rouge</translation>
     </message>
     <message>
         <source>LED %1</source>
-        <translation type="unfinished"></translation>
+        <translation>LED %1</translation>
     </message>
     <message>
         <source>LED %1 RPM</source>
-        <translation type="unfinished"></translation>
+        <translation>LED %1 tr/min</translation>
     </message>
     <message>
         <source>(colors works only with original cockpits)</source>
-        <translation type="unfinished"></translation>
+        <translation>(les couleurs ne valent qu&apos;avec les cockpits d&apos;origine)</translation>
     </message>
     <message>
         <source> Fuel settings </source>
-        <translation type="unfinished"></translation>
+        <translation> Réglages du carburant </translation>
     </message>
     <message>
         <source>show opponents fuel load</source>
-        <translation type="unfinished"></translation>
+        <translation>afficher la charge de carburant des adversaires</translation>
     </message>
     <message>
         <source>laps</source>
-        <translation type="unfinished"></translation>
+        <translation>tours</translation>
     </message>
     <message>
         <source>Initial practice fuel load</source>
-        <translation type="unfinished"></translation>
+        <translation>Charge de carburant initiale aux essais</translation>
     </message>
     <message>
         <source>Initial qualifying fuel load</source>
-        <translation type="unfinished"></translation>
+        <translation>Charge de carburant initiale en qualifications</translation>
     </message>
     <message>
         <source>Car weight</source>
-        <translation type="unfinished"></translation>
+        <translation>Poids de la voiture</translation>
     </message>
     <message>
         <source>LED colour</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur de LED</translation>
     </message>
     <message>
         <source>LED threshold</source>
-        <translation type="unfinished"></translation>
+        <translation>Seuil de LED</translation>
     </message>
     <message>
         <source>Fuel load</source>
-        <translation type="unfinished"></translation>
+        <translation>Charge de carburant</translation>
     </message>
 </context>
 <context>
     <name>kvrgui::TCameraForm</name>
     <message>
         <source>Cameras editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Éditeur de caméras</translation>
     </message>
     <message>
         <source> Select car camera </source>
-        <translation type="unfinished"></translation>
+        <translation> Choix de la caméra </translation>
     </message>
     <message>
         <source>Camera %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Caméra %1</translation>
     </message>
     <message>
         <source> Default view </source>
-        <translation type="unfinished"></translation>
+        <translation> Vue par défaut </translation>
     </message>
     <message>
         <source>deg</source>
-        <translation type="unfinished"></translation>
+        <translation>°</translation>
     </message>
     <message>
         <source>X - axis</source>
-        <translation type="unfinished"></translation>
+        <translation>Axe X</translation>
     </message>
     <message>
         <source> Distance from </source>
-        <translation type="unfinished"></translation>
+        <translation> Distance au </translation>
     </message>
     <message>
         <source> centre of car </source>
-        <translation type="unfinished"></translation>
+        <translation> centre de la voiture </translation>
     </message>
     <message>
         <source> Angle </source>
-        <translation type="unfinished"></translation>
+        <translation> Angle </translation>
     </message>
     <message>
         <source>Y - axis</source>
-        <translation type="unfinished"></translation>
+        <translation>Axe Y</translation>
     </message>
     <message>
         <source>Z - axis</source>
-        <translation type="unfinished"></translation>
+        <translation>Axe Z</translation>
     </message>
     <message>
         <source> Height </source>
-        <translation type="unfinished"></translation>
+        <translation> Hauteur </translation>
     </message>
     <message>
         <source>Img. tuning</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglage image</translation>
     </message>
     <message>
         <source> Value 1 </source>
-        <translation type="unfinished"></translation>
+        <translation> Valeur 1 </translation>
     </message>
     <message>
         <source> Value 2 </source>
-        <translation type="unfinished"></translation>
+        <translation> Valeur 2 </translation>
     </message>
 </context>
 <context>
     <name>kvrgui::TDesForm</name>
     <message>
         <source>Settings description</source>
-        <translation type="unfinished"></translation>
+        <translation>Description des paramètres</translation>
     </message>
     <message>
         <source>no description</source>
-        <translation type="unfinished"></translation>
+        <translation>pas de description</translation>
     </message>
     <message>
         <source>Save settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer les paramètres</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Retour</translation>
     </message>
 </context>
 <context>
     <name>kvrgui::TEPowerForm</name>
     <message>
         <source>Engine power</source>
-        <translation type="unfinished"></translation>
+        <translation>Puissance moteur</translation>
     </message>
     <message>
         <source> Team-engine </source>
-        <translation type="unfinished"></translation>
+        <translation> Écurie-moteur </translation>
     </message>
     <message>
         <source> BHP </source>
-        <translation type="unfinished"></translation>
+        <translation> ch </translation>
     </message>
     <message>
         <source>Team %1 engine power in BHP</source>
-        <translation type="unfinished"></translation>
+        <translation>Puissance moteur de l&apos;écurie %1 en ch</translation>
     </message>
     <message>
         <source>Team %1 engine power</source>
-        <translation type="unfinished"></translation>
+        <translation>Puissance moteur de l&apos;écurie %1</translation>
     </message>
     <message>
         <source>Choose</source>
-        <translation type="unfinished"></translation>
+        <translation>Séance</translation>
     </message>
     <message>
         <source>Qualification</source>
-        <translation type="unfinished"></translation>
+        <translation>Qualifications</translation>
     </message>
     <message>
         <source>Other sessions</source>
-        <translation type="unfinished"></translation>
+        <translation>Autres séances</translation>
     </message>
     <message>
         <source>Human driver engine</source>
-        <translation type="unfinished"></translation>
+        <translation>Moteur du pilote humain</translation>
     </message>
     <message>
         <source>BHP</source>
-        <translation type="unfinished"></translation>
+        <translation>ch</translation>
     </message>
     <message>
         <source>Random engine power</source>
-        <translation type="unfinished"></translation>
+        <translation>Puissance moteur aléatoire</translation>
     </message>
     <message>
         <source>Human engine power</source>
-        <translation type="unfinished"></translation>
+        <translation>Puissance moteur du joueur</translation>
     </message>
 </context>
 <context>
     <name>kvrgui::TFailuresForm</name>
     <message>
         <source>Car failure</source>
-        <translation type="unfinished"></translation>
+        <translation>Pannes</translation>
     </message>
     <message>
         <source> Team-Engine </source>
-        <translation type="unfinished"></translation>
+        <translation> Écurie-moteur </translation>
     </message>
     <message>
         <source> Value </source>
-        <translation type="unfinished"></translation>
+        <translation> Valeur </translation>
     </message>
     <message>
         <source>Teams</source>
-        <translation type="unfinished"></translation>
+        <translation>Écuries</translation>
     </message>
     <message>
         <source>Car failure values</source>
-        <translation type="unfinished"></translation>
+        <translation>Taux de panne</translation>
     </message>
     <message>
         <source>Edit selected data</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier la valeur choisie</translation>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Toutes</translation>
     </message>
     <message>
         <source>by</source>
-        <translation type="unfinished"></translation>
+        <translation>de</translation>
     </message>
     <message>
         <source> car failure</source>
-        <translation type="unfinished"></translation>
+        <translation> : taux de panne</translation>
     </message>
     <message>
         <source>Failure value</source>
-        <translation type="unfinished"></translation>
+        <translation>Taux de panne</translation>
     </message>
     <message>
         <source>All +</source>
-        <translation type="unfinished"></translation>
+        <translation>Toutes +</translation>
     </message>
     <message>
         <source>All -</source>
-        <translation type="unfinished"></translation>
+        <translation>Toutes -</translation>
     </message>
 </context>
 <context>
     <name>kvrgui::TGripForm</name>
     <message>
         <source>Computer cars grip</source>
-        <translation type="unfinished"></translation>
+        <translation>Adhérence des voitures de l&apos;ordinateur</translation>
     </message>
     <message>
         <source>Select data</source>
-        <translation type="unfinished"></translation>
+        <translation>Choix des données</translation>
     </message>
     <message>
         <source>Qualification</source>
-        <translation type="unfinished"></translation>
+        <translation>Qualifications</translation>
     </message>
     <message>
         <source>Other sessions</source>
-        <translation type="unfinished"></translation>
+        <translation>Autres séances</translation>
     </message>
     <message>
         <source>Random grip range</source>
-        <translation type="unfinished"></translation>
+        <translation>Plage d&apos;adhérence aléatoire</translation>
     </message>
     <message>
         <source>First drivers</source>
-        <translation type="unfinished"></translation>
+        <translation>Premiers pilotes</translation>
     </message>
     <message>
         <source>First drivers&apos; grip</source>
-        <translation type="unfinished"></translation>
+        <translation>Adhérence des premiers pilotes</translation>
     </message>
     <message>
         <source>Second drivers</source>
-        <translation type="unfinished"></translation>
+        <translation>Seconds pilotes</translation>
     </message>
     <message>
         <source>Second drivers&apos; grip</source>
-        <translation type="unfinished"></translation>
+        <translation>Adhérence des seconds pilotes</translation>
     </message>
     <message>
         <source> 1st drivers </source>
-        <translation type="unfinished"></translation>
+        <translation> 1ers pilotes </translation>
     </message>
     <message>
         <source> GRIP </source>
-        <translation type="unfinished"></translation>
+        <translation> ADHÉRENCE </translation>
     </message>
     <message>
         <source> 2nd drivers </source>
-        <translation type="unfinished"></translation>
+        <translation> 2es pilotes </translation>
     </message>
     <message>
         <source>Edit selected grip data</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier l&apos;adhérence choisie</translation>
     </message>
     <message>
         <source>Grip</source>
-        <translation type="unfinished"></translation>
+        <translation>Adhérence</translation>
     </message>
 </context>
 <context>
     <name>kvrgui::THelmetForm</name>
     <message>
         <source>Helmets</source>
-        <translation type="unfinished"></translation>
+        <translation>Casques</translation>
     </message>
     <message>
         <source> Drivers </source>
-        <translation type="unfinished"></translation>
+        <translation> Pilotes </translation>
     </message>
     <message>
         <source>Drag a helmet onto another to swap the two; or press Space on one driver, then Space on another.</source>
-        <translation type="unfinished"></translation>
+        <translation>Faites glisser un casque sur un autre pour échanger les deux ; ou appuyez sur Espace sur un pilote, puis sur Espace sur un autre.</translation>
     </message>
     <message>
         <source>Save helmet as bitmap</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le casque en bitmap</translation>
     </message>
     <message>
         <source>Load helmet from bitmap</source>
-        <translation type="unfinished"></translation>
+        <translation>Charger le casque depuis un bitmap</translation>
     </message>
     <message>
         <source>Save all helmets as bitmap</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer tous les casques en bitmap</translation>
     </message>
     <message>
         <source>Load all helmets from bitmap</source>
-        <translation type="unfinished"></translation>
+        <translation>Charger tous les casques depuis un bitmap</translation>
     </message>
     <message>
         <source>Import from game</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer du jeu</translation>
     </message>
     <message>
         <source>Export into game</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter vers le jeu</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Retour</translation>
     </message>
 </context>
 <context>
     <name>kvrgui::TIEForm</name>
     <message>
         <source>Import data</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer des données</translation>
     </message>
     <message>
         <source>Names and numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Noms et numéros</translation>
     </message>
     <message>
         <source>Cockpit colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleurs du cockpit</translation>
     </message>
     <message>
         <source>Import all data</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer toutes les données</translation>
     </message>
     <message>
         <source>Export all data</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter toutes les données</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Retour</translation>
     </message>
     <message>
         <source>KVR.EXE file</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier KVR.EXE</translation>
     </message>
     <message>
         <source>F1GSTATE.SAV file</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier F1GSTATE.SAV</translation>
     </message>
 </context>
 <context>
     <name>kvrgui::TJamForm</name>
     <message>
         <source>Car JAMs</source>
-        <translation type="unfinished"></translation>
+        <translation>JAM des voitures</translation>
     </message>
     <message>
         <source> Car paintings </source>
-        <translation type="unfinished"></translation>
+        <translation> Livrées </translation>
     </message>
     <message>
         <source> Available teams </source>
-        <translation type="unfinished"></translation>
+        <translation> Écuries disponibles </translation>
     </message>
     <message>
         <source>Load bitmap</source>
-        <translation type="unfinished"></translation>
+        <translation>Charger un bitmap</translation>
     </message>
     <message>
         <source>Save as bitmap</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer en bitmap</translation>
     </message>
     <message>
         <source>Import from game</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer du jeu</translation>
     </message>
     <message>
         <source>Export to game</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter vers le jeu</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Retour</translation>
     </message>
 </context>
 <context>
     <name>kvrgui::TMainForm</name>
     <message>
         <source>Names + Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Noms + numéros</translation>
     </message>
     <message>
         <source>Engine Power</source>
-        <translation type="unfinished"></translation>
+        <translation>Puissance moteur</translation>
     </message>
     <message>
         <source>CC Grip</source>
-        <translation type="unfinished"></translation>
+        <translation>Adhérence ordinateur</translation>
     </message>
     <message>
         <source>Car Failure</source>
-        <translation type="unfinished"></translation>
+        <translation>Pannes</translation>
     </message>
     <message>
         <source>Car Tuning</source>
-        <translation type="unfinished"></translation>
+        <translation>Mise au point</translation>
     </message>
     <message>
         <source>Nose Cones</source>
-        <translation type="unfinished"></translation>
+        <translation>Museaux</translation>
     </message>
     <message>
         <source>Pit Lane Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Voie des stands</translation>
     </message>
     <message>
         <source>Cockpit Colours</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleurs du cockpit</translation>
     </message>
     <message>
         <source>Pit Crew Colours</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleurs des mécaniciens</translation>
     </message>
     <message>
         <source>Car Jams</source>
-        <translation type="unfinished"></translation>
+        <translation>JAM des voitures</translation>
     </message>
     <message>
         <source>Helmets</source>
-        <translation type="unfinished"></translation>
+        <translation>Casques</translation>
     </message>
     <message>
         <source>Cameras</source>
-        <translation type="unfinished"></translation>
+        <translation>Caméras</translation>
     </message>
     <message>
         <source>Track Editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Éditeur de circuits</translation>
     </message>
     <message>
         <source>Cockpit Manager</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestion des cockpits</translation>
     </message>
     <message>
         <source>Track Manager</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestion des circuits</translation>
     </message>
     <message>
         <source>Car set manager...</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestion des jeux de voitures...</translation>
     </message>
     <message>
         <source>&amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Langue</translation>
     </message>
     <message>
         <source>KVR: </source>
-        <translation type="unfinished"></translation>
+        <translation>KVR : </translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
         <source>&amp;Load settings</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Charger des paramètres</translation>
     </message>
     <message>
         <source>&amp;Save settings</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enregistrer les paramètres</translation>
     </message>
     <message>
         <source>Save settings &amp;As</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer les paramètres &amp;sous</translation>
     </message>
     <message>
         <source>Recent settings &amp;files</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers de paramètres &amp;récents</translation>
     </message>
     <message>
         <source>&amp;Restore original settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurer les paramètres d&apos;&amp;origine</translation>
     </message>
     <message>
         <source>Save changes as &amp;patch...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer les modifications comme &amp;patch...</translation>
     </message>
     <message>
         <source>Appl&amp;y patch...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Appliquer un patch...</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>É&amp;dition</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Options</translation>
     </message>
     <message>
         <source>&amp;Settings description</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Description des paramètres</translation>
     </message>
     <message>
         <source>&amp;Import/Export</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Import/Export</translation>
     </message>
     <message>
         <source>&amp;Preview changes before Export all data</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;perçu des modifications avant « Exporter toutes les données »</translation>
     </message>
     <message>
         <source>Preview changes before an &amp;editor&apos;s export</source>
-        <translation type="unfinished"></translation>
+        <translation>Aperçu des modifications avant l&apos;&amp;export d&apos;un éditeur</translation>
     </message>
     <message>
         <source>&amp;Locate the game again...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Retrouver le jeu...</translation>
     </message>
     <message>
         <source>Settings description</source>
-        <translation type="unfinished"></translation>
+        <translation>Description des paramètres</translation>
     </message>
     <message>
         <source>Load settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Charger des paramètres</translation>
     </message>
     <message>
         <source>Restore original settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurer les paramètres d&apos;origine</translation>
     </message>
     <message>
         <source>Apply patch</source>
-        <translation type="unfinished"></translation>
+        <translation>Appliquer un patch</translation>
     </message>
     <message>
         <source>EXIT</source>
-        <translation type="unfinished"></translation>
+        <translation>QUITTER</translation>
     </message>
 </context>
 <context>
     <name>kvrgui::TNamesForm</name>
     <message>
         <source>Names and numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Noms et numéros</translation>
     </message>
     <message>
         <source>Teams</source>
-        <translation type="unfinished"></translation>
+        <translation>Écuries</translation>
     </message>
     <message>
         <source> Selected </source>
-        <translation type="unfinished"></translation>
+        <translation> Pilotes </translation>
     </message>
     <message>
         <source>   drivers </source>
-        <translation type="unfinished"></translation>
+        <translation>   retenus </translation>
     </message>
     <message>
         <source> 1st </source>
-        <translation type="unfinished"></translation>
+        <translation> 1er </translation>
     </message>
     <message>
         <source>2nd</source>
-        <translation type="unfinished"></translation>
+        <translation>2e</translation>
     </message>
     <message>
         <source> Team-engine </source>
-        <translation type="unfinished"></translation>
+        <translation> Écurie-moteur </translation>
     </message>
     <message>
         <source> Team data </source>
-        <translation type="unfinished"></translation>
+        <translation> Données de l&apos;écurie </translation>
     </message>
     <message>
         <source>Team name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom de l&apos;écurie</translation>
     </message>
     <message>
         <source>Engine name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du moteur</translation>
     </message>
     <message>
         <source>1st driver name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du 1er pilote</translation>
     </message>
     <message>
         <source>2nd driver name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du 2e pilote</translation>
     </message>
     <message>
         <source>1st driver number</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro du 1er pilote</translation>
     </message>
     <message>
         <source>2nd driver number</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro du 2e pilote</translation>
     </message>
     <message>
         <source>Enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Active</translation>
     </message>
     <message>
         <source>First driver - &apos;0&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>1er pilote - &apos;0&apos;</translation>
     </message>
     <message>
         <source>Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro</translation>
     </message>
     <message>
         <source>Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Pilotes retenus</translation>
     </message>
 </context>
 <context>
     <name>kvrgui::TNosesForm</name>
     <message>
         <source>Nose cones </source>
-        <translation type="unfinished"></translation>
+        <translation>Museaux </translation>
     </message>
     <message>
         <source> Teams </source>
-        <translation type="unfinished"></translation>
+        <translation> Écuries </translation>
     </message>
     <message>
         <source>Nose cones</source>
-        <translation type="unfinished"></translation>
+        <translation>Museaux</translation>
     </message>
     <message>
         <source>raised</source>
-        <translation type="unfinished"></translation>
+        <translation>relevé</translation>
     </message>
     <message>
         <source>lowered</source>
-        <translation type="unfinished"></translation>
+        <translation>abaissé</translation>
     </message>
     <message>
         <source>Nose cone</source>
-        <translation type="unfinished"></translation>
+        <translation>Museau</translation>
     </message>
 </context>
 <context>
     <name>kvrgui::TPCColorsForm</name>
     <message>
         <source>Pit crew colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleurs des mécaniciens</translation>
     </message>
 </context>
 <context>
     <name>kvrgui::TPathForm</name>
     <message>
         <source>Locate KVR</source>
-        <translation type="unfinished"></translation>
+        <translation>Localiser KVR</translation>
     </message>
     <message>
         <source>Locate kvr.exe file on your hard disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Localisez le fichier kvr.exe sur votre disque dur</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
     <name>kvrgui::TPitLineForm</name>
     <message>
         <source>Pit line settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglages de la voie des stands</translation>
     </message>
     <message>
         <source> Pit order </source>
-        <translation type="unfinished"></translation>
+        <translation> Ordre des stands </translation>
     </message>
     <message>
         <source>Drag a team onto another to swap their pits; or press Alt+Up or Alt+Down to swap the chosen team with its neighbour.</source>
-        <translation type="unfinished"></translation>
+        <translation>Faites glisser une écurie sur une autre pour échanger leurs stands ; ou appuyez sur Alt+Haut ou Alt+Bas pour échanger l&apos;écurie choisie avec sa voisine.</translation>
     </message>
     <message>
         <source>pit line entry</source>
-        <translation type="unfinished"></translation>
+        <translation>entrée de la voie des stands</translation>
     </message>
     <message>
         <source>pit line exit</source>
-        <translation type="unfinished"></translation>
+        <translation>sortie de la voie des stands</translation>
     </message>
     <message>
         <source> Pit line speed </source>
-        <translation type="unfinished"></translation>
+        <translation> Vitesse dans la voie des stands </translation>
     </message>
     <message>
         <source>Max. allowed pit line speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Vitesse max. autorisée dans la voie des stands</translation>
     </message>
     <message>
         <source>Check speed in pit line</source>
-        <translation type="unfinished"></translation>
+        <translation>Contrôler la vitesse dans la voie des stands</translation>
     </message>
     <message>
         <source>%1 kph</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 km/h</translation>
     </message>
     <message>
         <source>%1 mph</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 mph</translation>
     </message>
     <message>
         <source>Pit order</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordre des stands</translation>
     </message>
     <message>
         <source>Pit line speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Vitesse dans la voie des stands</translation>
     </message>
 </context>
 <context>
     <name>kvrgui::TStartForm</name>
     <message>
         <source>Loading data...</source>
-        <translation type="unfinished"></translation>
+        <translation>Chargement des données...</translation>
     </message>
 </context>
 <context>
     <name>kvrgui::TTrackEdForm</name>
     <message>
         <source>Front wing</source>
-        <translation type="unfinished"></translation>
+        <translation>Aileron avant</translation>
     </message>
     <message>
         <source>Rear wing</source>
-        <translation type="unfinished"></translation>
+        <translation>Aileron arrière</translation>
     </message>
     <message>
         <source>1st</source>
-        <translation type="unfinished"></translation>
+        <translation>1re</translation>
     </message>
     <message>
         <source>2nd</source>
-        <translation type="unfinished"></translation>
+        <translation>2e</translation>
     </message>
     <message>
         <source>3rd</source>
-        <translation type="unfinished"></translation>
+        <translation>3e</translation>
     </message>
     <message>
         <source>4th</source>
-        <translation type="unfinished"></translation>
+        <translation>4e</translation>
     </message>
     <message>
         <source>5th</source>
-        <translation type="unfinished"></translation>
+        <translation>5e</translation>
     </message>
     <message>
         <source>6th</source>
-        <translation type="unfinished"></translation>
+        <translation>6e</translation>
     </message>
     <message>
         <source>Track editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Éditeur de circuits</translation>
     </message>
     <message>
         <source> Grand Prix </source>
-        <translation type="unfinished"></translation>
+        <translation> Grand Prix </translation>
     </message>
     <message>
         <source> Computer car setup </source>
-        <translation type="unfinished"></translation>
+        <translation> Réglages des voitures de l&apos;ordinateur </translation>
     </message>
     <message>
         <source>deg</source>
-        <translation type="unfinished"></translation>
+        <translation>°</translation>
     </message>
     <message>
         <source>GEARBOX</source>
-        <translation type="unfinished"></translation>
+        <translation>BOÎTE DE VITESSES</translation>
     </message>
     <message>
         <source> Other track specific values </source>
-        <translation type="unfinished"></translation>
+        <translation> Autres valeurs propres au circuit </translation>
     </message>
     <message>
         <source>Tyre - &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Pneus - « %1 »</translation>
     </message>
     <message>
         <source>Fuel consumption</source>
-        <translation type="unfinished"></translation>
+        <translation>Consommation de carburant</translation>
     </message>
     <message>
         <source>Tyre consumption</source>
-        <translation type="unfinished"></translation>
+        <translation>Usure des pneus</translation>
     </message>
     <message>
         <source>Tyre type</source>
-        <translation type="unfinished"></translation>
+        <translation>Type de pneus</translation>
     </message>
 </context>
 </TS>
