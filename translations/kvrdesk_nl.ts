@@ -1101,7 +1101,7 @@
     </message>
     <message>
         <source>CC Grip</source>
-        <translation>Grip computerauto&apos;s</translation>
+        <translation>Computergrip</translation>
     </message>
     <message>
         <source>Car Failure</source>
@@ -1117,7 +1117,7 @@
     </message>
     <message>
         <source>Pit Lane Settings</source>
-        <translation>Pitstraatinstellingen</translation>
+        <translation>Pitstraat</translation>
     </message>
     <message>
         <source>Cockpit Colours</source>
