@@ -2,6 +2,8 @@
 #include "app/main_window.h"
 #include "app/start_window.h"
 #include "core/editor_home.h"
+#include "widgets/launch_clock.h"
+#include "widgets/launch_clock.h"
 #include "widgets/prompt_qt.h"
 
 #include <QApplication>
@@ -88,7 +90,10 @@ int main(int argc, char** argv)
         return form.saveScreenshots(parser.value(screenshots)) ? 0 : 3;
     form.show();
     if (parser.isSet(startupOnly))
-        QTimer::singleShot(0, &app, &QApplication::quit);
+        QTimer::singleShot(0, &app, [&app] {
+            kvrgui::printTimeSinceLaunch("shown after");
+            app.quit();
+        });
     const int result = app.exec();
     return form.exitCode() ? form.exitCode() : result;
 }
