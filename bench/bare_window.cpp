@@ -1,3 +1,5 @@
+#include "widgets/launch_clock.h"
+
 #include <QApplication>
 #include <QMainWindow>
 #include <QMenuBar>
@@ -11,6 +13,9 @@ int main(int argc, char** argv)
     window.resize(521, 383);
     window.show();
     // Quit once the first frame is painted, as kvrdesk --startup-only does.
-    QTimer::singleShot(0, &app, &QApplication::quit);
+    QTimer::singleShot(0, &app, [&app] {
+        kvrgui::printTimeSinceLaunch("shown after");
+        app.quit();
+    });
     return app.exec();
 }

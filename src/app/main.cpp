@@ -3,6 +3,7 @@
 #include "app/start_window.h"
 #include "core/editor_home.h"
 #include "core/platform/program_arguments.h"
+#include "widgets/launch_clock.h"
 #include "widgets/prompt_qt.h"
 #include "widgets/qt_paths.h"
 
@@ -91,7 +92,10 @@ int main(int argc, char** argv)
         return form.saveScreenshots(parser.value(screenshots)) ? 0 : 3;
     form.show();
     if (parser.isSet(startupOnly))
-        QTimer::singleShot(0, &app, &QApplication::quit);
+        QTimer::singleShot(0, &app, [&app] {
+            kvrgui::printTimeSinceLaunch("shown after");
+            app.quit();
+        });
     const int result = app.exec();
     return form.exitCode() ? form.exitCode() : result;
 }
