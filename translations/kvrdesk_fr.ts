@@ -1161,7 +1161,7 @@
     </message>
     <message>
         <source>KVR: </source>
-        <translation>KVR : </translation>
+        <translation>KVR: </translation>
     </message>
     <message>
         <source>&amp;File</source>
