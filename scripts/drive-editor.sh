@@ -46,8 +46,11 @@ export DISPLAY=":$(head -1 "$display_file")"
 
 target=$game
 [ "${command[0]}" != wine ] || target=$(winepath -w "$game")
-"${command[@]}" "$target" > /dev/null 2>&1 &
-editor=$!
+start_editor() {
+  "${command[@]}" "$target" > /dev/null 2>&1 &
+  editor=$!
+}
+start_editor
 
 window() { xdotool search --onlyvisible --name "$1" 2> /dev/null | head -1; }
 found() { [ -n "$(window "$1")" ]; }
@@ -56,10 +59,20 @@ found() { [ -n "$(window "$1")" ]; }
 show_screen() {
   import -window root "${screenshot%.png}-screen.png" 2> /dev/null || true
   xdotool search --onlyvisible --name . 2> /dev/null | while read -r w; do
-    echo "drive-editor: a window \"$(xdotool getwindowname "$w" 2> /dev/null)\" is shown" >&2; done
+    echo "drive-editor: a window \"$(xdotool getwindowname "$w" 2> /dev/null)\" is shown" >&2; done || true
 }
-wait_for 300 found 'Morvane Softcrafts KVR Editor' || { show_screen;
-  fail "the main window never appeared (waited 300 s for a window titled \"* Morvane Softcrafts KVR Editor *\")"; }
+# Under wine the first start after other programs sometimes shows nothing at all: one more
+# start, in a fresh wine session, before the step fails.
+if ! wait_for 150 found 'Morvane Softcrafts KVR Editor'; then
+  show_screen
+  echo "drive-editor: no main window after 150 s; starting the editor once more" >&2
+  kill "$editor" 2> /dev/null || true
+  [ "${command[0]}" != wine ] || timeout 30 wineserver -k 2> /dev/null || true
+  wait "$editor" 2> /dev/null || true
+  start_editor
+  wait_for 150 found 'Morvane Softcrafts KVR Editor' || { show_screen;
+    fail "the main window never appeared (twice 150 s for a window titled \"* Morvane Softcrafts KVR Editor *\")"; }
+fi
 main=$(window 'Morvane Softcrafts KVR Editor')
 # The splash window closes and the buttons are painted once the window is on screen.
 sleep 3
