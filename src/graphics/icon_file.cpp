@@ -1,5 +1,7 @@
 #include "graphics/icon_file.h"
 
+#include "core/byte_reader.h"
+
 #include <stdexcept>
 
 namespace kvr {
@@ -9,18 +11,6 @@ constexpr std::size_t kDirectoryBytes = 6;
 constexpr std::size_t kEntryBytes = 16;
 constexpr std::size_t kHeaderBytes = 40;
 constexpr std::uint8_t kOpaqueFrom = 128;
-
-void put16(std::vector<std::uint8_t>& out, std::uint32_t v)
-{
-    out.push_back(std::uint8_t(v));
-    out.push_back(std::uint8_t(v >> 8));
-}
-
-void put32(std::vector<std::uint8_t>& out, std::uint32_t v)
-{
-    put16(out, v & 0xFFFF);
-    put16(out, v >> 16);
-}
 
 // Mask rows are one bit a pixel, padded to whole 32-bit words.
 std::size_t maskStride(int size)
@@ -37,15 +27,15 @@ std::size_t imageBytes(int size)
 void putImage(std::vector<std::uint8_t>& out, const IconImage& image)
 {
     const std::size_t n = std::size_t(image.size);
-    put32(out, kHeaderBytes);
-    put32(out, std::uint32_t(n));
-    put32(out, std::uint32_t(2 * n));
-    put16(out, 1);
-    put16(out, 32);
-    put32(out, 0);
-    put32(out, std::uint32_t(imageBytes(image.size) - kHeaderBytes));
+    putLe32(out, kHeaderBytes);
+    putLe32(out, std::uint32_t(n));
+    putLe32(out, std::uint32_t(2 * n));
+    putLe16(out, 1);
+    putLe16(out, 32);
+    putLe32(out, 0);
+    putLe32(out, std::uint32_t(imageBytes(image.size) - kHeaderBytes));
     for (int i = 0; i < 4; ++i)
-        put32(out, 0);
+        putLe32(out, 0);
     for (std::size_t y = n; y-- > 0;)
         out.insert(out.end(), image.bgra.begin() + std::ptrdiff_t(y * n * 4),
                    image.bgra.begin() + std::ptrdiff_t((y + 1) * n * 4));
@@ -68,9 +58,9 @@ std::vector<std::uint8_t> encodeIconFile(const std::vector<IconImage>& images)
             image.bgra.size() != std::size_t(image.size) * std::size_t(image.size) * 4)
             throw std::invalid_argument("an icon picture must be square, 1 to 256 pixels a side, 4 bytes a pixel");
     std::vector<std::uint8_t> out;
-    put16(out, 0);
-    put16(out, 1);
-    put16(out, std::uint32_t(images.size()));
+    putLe16(out, 0);
+    putLe16(out, 1);
+    putLe16(out, std::uint32_t(images.size()));
     std::size_t offset = kDirectoryBytes + kEntryBytes * images.size();
     for (const IconImage& image : images) {
         // 256 does not fit the directory's byte and is written as 0.
@@ -78,10 +68,10 @@ std::vector<std::uint8_t> encodeIconFile(const std::vector<IconImage>& images)
         out.push_back(std::uint8_t(image.size & 0xFF));
         out.push_back(0);
         out.push_back(0);
-        put16(out, 1);
-        put16(out, 32);
-        put32(out, std::uint32_t(imageBytes(image.size)));
-        put32(out, std::uint32_t(offset));
+        putLe16(out, 1);
+        putLe16(out, 32);
+        putLe32(out, std::uint32_t(imageBytes(image.size)));
+        putLe32(out, std::uint32_t(offset));
         offset += imageBytes(image.size);
     }
     for (const IconImage& image : images)
