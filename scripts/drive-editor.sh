@@ -45,12 +45,14 @@ wait_for 30 test -s "$display_file" || fail "the X server did not start"
 export DISPLAY=":$(head -1 "$display_file")"
 
 target=$game
-[ "${command[0]}" != wine ] || target=$(winepath -w "$game")
-start_editor() {
-  "${command[@]}" "$target" > /dev/null 2>&1 &
-  editor=$!
-}
-start_editor
+if [ "${command[0]}" = wine ]; then
+  target=$(winepath -w "$game")
+  # wine's desktop belongs to the session that began it: one begun without an X server (a
+  # command-line run just before) never shows a window on this one. The editor begins its own.
+  timeout 60 wineserver -w 2> /dev/null || timeout 30 wineserver -k 2> /dev/null || true
+fi
+"${command[@]}" "$target" > /dev/null 2>&1 &
+editor=$!
 
 window() { xdotool search --onlyvisible --name "$1" 2> /dev/null | head -1; }
 found() { [ -n "$(window "$1")" ]; }
@@ -61,18 +63,8 @@ show_screen() {
   xdotool search --onlyvisible --name . 2> /dev/null | while read -r w; do
     echo "drive-editor: a window \"$(xdotool getwindowname "$w" 2> /dev/null)\" is shown" >&2; done || true
 }
-# Under wine the first start after other programs sometimes shows nothing at all: one more
-# start, in a fresh wine session, before the step fails.
-if ! wait_for 150 found 'Morvane Softcrafts KVR Editor'; then
-  show_screen
-  echo "drive-editor: no main window after 150 s; starting the editor once more" >&2
-  kill "$editor" 2> /dev/null || true
-  [ "${command[0]}" != wine ] || timeout 30 wineserver -k 2> /dev/null || true
-  wait "$editor" 2> /dev/null || true
-  start_editor
-  wait_for 150 found 'Morvane Softcrafts KVR Editor' || { show_screen;
-    fail "the main window never appeared (twice 150 s for a window titled \"* Morvane Softcrafts KVR Editor *\")"; }
-fi
+wait_for 150 found 'Morvane Softcrafts KVR Editor' || { show_screen;
+  fail "the main window never appeared (150 s for a window titled \"* Morvane Softcrafts KVR Editor *\")"; }
 main=$(window 'Morvane Softcrafts KVR Editor')
 # The splash window closes and the buttons are painted once the window is on screen.
 sleep 3

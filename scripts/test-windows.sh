@@ -156,11 +156,10 @@ if [ "$different" -ne 0 ] || [ -z "$passed" ] || [ "$gui_failed" -ne 0 ]; then
   exit 1
 fi
 
-# The real window and the installer: KVR_WINDOWS_DESKTOP=1. Not yet in the test command: under
-# wine the editor's first real window after the tests now and then never appears.
-if [ "${KVR_WINDOWS_DESKTOP:-0}" != 1 ]; then
+# The real window and the installer; KVR_WINDOWS_DESKTOP=0 leaves them out while iterating.
+if [ "${KVR_WINDOWS_DESKTOP:-1}" = 0 ]; then
   echo "windows: ${passed} core tests passed, 0 failed, ${skipped:-0} skipped; window tests: $gui_programs programs," \
-    "$gui_passed passed, 0 failed, $gui_skipped skipped (real window and installer: KVR_WINDOWS_DESKTOP=1)"
+    "$gui_passed passed, 0 failed, $gui_skipped skipped (real window and installer left out)"
   exit 0
 fi
 
