@@ -72,8 +72,8 @@ TMainForm::TMainForm(kvr::EditorHome home, kvr::UserPrompt& prompt, QWidget* par
                                                                   m_palette,
                                                                   [this] { onRestoreOriginalSettings(); },
                                                                   [this](const kvr::FileAccessError& e) { fatal(e); }},
-      m_settings(fromPath(m_home.stateDir / "kvrdesk.ini"), QSettings::IniFormat),
-      m_splash(makeSplash()), m_descriptionForNewWindow(TDesForm::defaultDescription()), m_ie(new TIEForm(m_services, this))
+      m_settings(fromPath(m_home.stateDir / "kvrdesk.ini"), QSettings::IniFormat), m_splash(makeSplash()),
+      m_descriptionForNewWindow(TDesForm::defaultDescription()), m_ie(new TIEForm(m_services, this))
 {
     setObjectName(QStringLiteral("mainWindow"));
     m_services.helmets = &m_helmets;
