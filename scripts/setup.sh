@@ -6,7 +6,7 @@ packages=(
   build-essential cmake ninja-build g++ clang libclang-rt-14-dev
   libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev nlohmann-json3-dev
   qt6-base-dev libgl-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
-  xvfb xauth imagemagick fonts-dejavu-core
+  libfontconfig-dev xvfb xauth imagemagick fonts-dejavu-core
   desktop-file-utils appstream
 )
 # Other scripts name their own packages.

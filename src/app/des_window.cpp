@@ -67,6 +67,11 @@ TDesForm::TDesForm(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::MSWindows
     EnterAsTab::enable(this);
 }
 
+std::string TDesForm::defaultDescription()
+{
+    return ansiWithCrLf(tr("no description"));
+}
+
 std::string TDesForm::description() const
 {
     return ansiWithCrLf(m_memo->toPlainText());

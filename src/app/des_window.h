@@ -18,6 +18,9 @@ public:
 
     explicit TDesForm(QWidget* parent = nullptr);
 
+    // What a new window's memo holds, in the current language, as the record stores it.
+    static std::string defaultDescription();
+
     // The memo's text as the record stores it: Windows ANSI, lines joined by CR LF.
     std::string description() const;
     void setDescription(const std::string& ansi);

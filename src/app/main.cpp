@@ -3,6 +3,7 @@
 #include "app/start_window.h"
 #include "core/editor_home.h"
 #include "core/platform/program_arguments.h"
+#include "widgets/font_warm_up.h"
 #include "widgets/launch_clock.h"
 #include "widgets/prompt_qt.h"
 #include "widgets/qt_paths.h"
@@ -57,6 +58,8 @@ int main(int argc, char** argv)
     if (answeredWithoutWindows(argc, argv, code))
         return code;
 
+    // The font configuration is read while the window system starts.
+    const kvrgui::FontWarmUp fonts;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("kvrdesk"));
     QApplication::setApplicationVersion(QStringLiteral(KVR_VERSION));

@@ -72,8 +72,8 @@ TMainForm::TMainForm(kvr::EditorHome home, kvr::UserPrompt& prompt, QWidget* par
                                                                   m_palette,
                                                                   [this] { onRestoreOriginalSettings(); },
                                                                   [this](const kvr::FileAccessError& e) { fatal(e); }},
-      m_settings(fromPath(m_home.stateDir / "kvrdesk.ini"), QSettings::IniFormat),
-      m_splash(makeSplash()), m_des(new TDesForm(this)), m_ie(new TIEForm(m_services, this))
+      m_settings(fromPath(m_home.stateDir / "kvrdesk.ini"), QSettings::IniFormat), m_splash(makeSplash()),
+      m_descriptionForNewWindow(TDesForm::defaultDescription()), m_ie(new TIEForm(m_services, this))
 {
     setObjectName(QStringLiteral("mainWindow"));
     m_services.helmets = &m_helmets;
@@ -89,7 +89,6 @@ TMainForm::TMainForm(kvr::EditorHome home, kvr::UserPrompt& prompt, QWidget* par
     buildMenus();
     // The menu bar sits above the fixed client area.
     setFixedSize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
-    m_des->setSaveAction([this] { onSaveSettings(); });
     EnterAsTab::enable(this);
 }
 
@@ -137,6 +136,16 @@ void TMainForm::buildButtons()
     bold.setBold(true);
     bold.setPointSizeF(bold.pointSizeF() * 1.15);
     m_versionLabel->setFont(bold);
+}
+
+TDesForm* TMainForm::descriptionForm()
+{
+    if (!m_des) {
+        m_des = new TDesForm(this);
+        m_des->setDescription(m_descriptionForNewWindow);
+        m_des->setSaveAction([this] { onSaveSettings(); });
+    }
+    return m_des;
 }
 
 QPushButton* TMainForm::button(const QString& name) const

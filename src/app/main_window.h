@@ -74,7 +74,8 @@ class TMainForm : public QMainWindow {
     void finishHelmetImport();
     bool helmetImportRunning() const { return m_helmetImport != nullptr; }
     TStartForm* splash() const { return m_splash; }
-    TDesForm* descriptionForm() const { return m_des; }
+    // The settings description window, made when first needed: few starts open it.
+    TDesForm* descriptionForm();
     TIEForm* importExportForm() const { return m_ie; }
     QLabel* versionLabel() const { return m_versionLabel; }
     QPushButton* button(const QString& name) const;
@@ -167,7 +168,11 @@ class TMainForm : public QMainWindow {
     int m_exitCode = 0;
 
     TStartForm* m_splash;
-    TDesForm* m_des;
+    TDesForm* m_des = nullptr;
+    // The text the description window starts with when it is made: the default of the
+    // language the main window was built in, or what the window held before a language
+    // switch rebuilt it.
+    std::string m_descriptionForNewWindow;
     TIEForm* m_ie;
     QMenu* m_recentMenu = nullptr;
     QSize m_clientSize;

@@ -105,7 +105,7 @@ bool TMainForm::saveScreenshots(const QString& dir)
     }
     grab(m_ie, QStringLiteral("importExport"));
     m_ie->hide();
-    grab(m_des, QStringLiteral("description"));
+    grab(descriptionForm(), QStringLiteral("description"));
     m_des->hide();
     return saved;
 }

@@ -90,11 +90,11 @@ void TMainForm::retranslate()
     setFixedSize(m_clientSize.width(), m_clientSize.height() + menuBar()->sizeHint().height());
     setWindowTitle(m_document.title() + QStringLiteral("[*]"));
 
-    const std::string description = m_des->description();
-    delete m_des;
-    m_des = new TDesForm(this);
-    m_des->setDescription(description);
-    m_des->setSaveAction([this] { onSaveSettings(); });
+    if (m_des) {
+        m_descriptionForNewWindow = m_des->description();
+        delete m_des;
+        m_des = nullptr;
+    }
     delete m_ie;
     m_ie = new TIEForm(m_services, this);
     m_ie->showChoices();

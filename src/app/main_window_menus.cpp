@@ -112,7 +112,7 @@ void TMainForm::saveSettings(bool askForName)
 {
     guarded([&] {
         // The description window's text is an edit of the record; the save itself is none.
-        const std::string description = m_des->description();
+        const std::string description = descriptionForm()->description();
         m_document.change(tr("Settings description"), [&](kvr::SettingsRecord& r) {
             r.setShortString(kvr::rec::kDescription, kvr::rec::kDescriptionChars, description);
         });
@@ -145,7 +145,7 @@ void TMainForm::loadSettings(const std::function<std::optional<std::string>()>& 
             settingsFileDone();
         }
     });
-    m_des->setDescription(m_session.description());
+    descriptionForm()->setDescription(m_session.description());
 }
 
 void TMainForm::settingsFileDone()
@@ -187,7 +187,7 @@ void TMainForm::onRestoreOriginalSettings()
 
 void TMainForm::onSettingsDescription()
 {
-    m_des->exec();
+    descriptionForm()->exec();
 }
 
 void TMainForm::onImportExport()

@@ -1,6 +1,7 @@
 #include "app/start_window.h"
 
 #include "app/button_picture.h"
+#include "widgets/font_warm_up.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -14,6 +15,12 @@ TStartForm::TStartForm(QWidget* parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
 {
     setObjectName(QStringLiteral("StartForm"));
+    // The hourglass is read from the cursor theme when the window is made: made first, it
+    // is read while the font configuration still is, and both are ready before the first
+    // text is measured.
+    create();
+    setCursor(Qt::WaitCursor);
+    FontWarmUp::await();
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 6, 6, 8);
     auto* picture = new QLabel(this);
@@ -31,7 +38,6 @@ TStartForm::TStartForm(QWidget* parent)
     m_bar->setTextVisible(false);
     m_bar->setFixedHeight(14);
     layout->addWidget(m_bar);
-    setCursor(Qt::WaitCursor);
     m_bar->setCursor(Qt::WaitCursor);
     // A palette rather than a style sheet: the bar paints often and should paint cheaply.
     QPalette dark = palette();

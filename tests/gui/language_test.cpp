@@ -1,5 +1,6 @@
 // The editor speaks the game's language, switches on Options > Language while running and
 // remembers the choice.
+#include "app/des_window.h"
 #include "app/main_window.h"
 #include "core/tr_marker.h"
 #include "gui_prompt.h"
@@ -7,6 +8,7 @@
 #include "widgets/translation_qt.h"
 
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSettings>
 #include <QtTest>
@@ -125,6 +127,40 @@ class LanguageTest : public QObject {
         QCOMPARE(again.startUp(), TMainForm::StartResult::Ready);
         QCOMPARE(kvrgui::currentLanguage(), QStringLiteral("en"));
         QCOMPARE(menuTitles(again).value(0), QStringLiteral("&File"));
+    }
+
+    void theDescriptionWindowIsMadeInTheCurrentLanguage_data()
+    {
+        QTest::addColumn<int>("version");
+        QTest::addColumn<bool>("typedBefore");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("text");
+        // The window's default text is the one of the language the editor started in,
+        // whether the window was made before the game's language took over or after.
+        QTest::newRow("German game, made late") << 1 << false << "Beschreibung der Einstellungen"
+                                                << "no description";
+        QTest::newRow("English game, typed in, then Dutch") << 0 << true << "Instellingenbeschrijving"
+                                                            << "mine";
+    }
+    void theDescriptionWindowIsMadeInTheCurrentLanguage()
+    {
+        QFETCH(int, version);
+        QFETCH(bool, typedBefore);
+        QFETCH(QString, title);
+        QFETCH(QString, text);
+        Setup s;
+        s.makeGame(version);
+        s.configure();
+        GuiPrompt prompt;
+        TMainForm form(s.home, prompt);
+        QCOMPARE(form.startUp(), TMainForm::StartResult::Ready);
+        if (typedBefore) {
+            form.descriptionForm()->memo()->setPlainText(QStringLiteral("mine"));
+            choose(form, "nlLanguageAction");
+        }
+        QCOMPARE(form.descriptionForm()->windowTitle(), title);
+        QCOMPARE(form.descriptionForm()->memo()->toPlainText(), text);
+        QCOMPARE(form.descriptionForm()->description(), text.toStdString());
     }
 
     void coreMessagesAreShownTranslated()

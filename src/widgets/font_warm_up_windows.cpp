@@ -1,0 +1,12 @@
+#include "widgets/font_warm_up.h"
+
+namespace kvrgui {
+
+// The system's own font service is running already: nothing to read ahead.
+FontWarmUp::FontWarmUp() = default;
+
+FontWarmUp::~FontWarmUp() = default;
+
+void FontWarmUp::await() {}
+
+} // namespace kvrgui
