@@ -1,6 +1,7 @@
 #include "graphics/bitmap_file.h"
 
 #include "core/byte_reader.h"
+#include "core/tr_marker.h"
 #include "graphics/colour_table.h"
 #include "graphics/graphic_error.h"
 #include "graphics/rle8.h"
@@ -22,7 +23,7 @@ constexpr std::uint32_t kRle4 = 2;
 
 [[noreturn]] void endsInHeaders()
 {
-    refuse("the file ends inside its headers");
+    refuse(KVR_TR_NOOP("Pictures", "the file ends inside its headers"));
 }
 
 bool knownBitDepth(std::uint16_t bits)
@@ -76,9 +77,9 @@ void checkCompression(std::uint32_t compression, std::uint16_t bits)
     if (compression == kBitFields && bits != 16 && bits != 32)
         refuse("colour bit fields in a " + std::to_string(bits) + "-bit bitmap (only 16 and 32 bits have them)");
     if (compression == kRle4)
-        refuse("4-bit run-length compression is not supported");
+        refuse(KVR_TR_NOOP("Pictures", "4-bit run-length compression is not supported"));
     if (compression != bmp::kRle8 && compression != kBitFields)
-        refuse("compression type " + std::to_string(compression) + " is not supported");
+        refuse(fillIn(KVR_TR_NOOP("Pictures", "compression type %1 is not supported"), {std::to_string(compression)}));
 }
 
 } // namespace
@@ -86,9 +87,9 @@ void checkCompression(std::uint32_t compression, std::uint16_t bits)
 BitmapImage readBitmapFile(std::span<const std::uint8_t> bytes)
 {
     if (bytes.empty())
-        refuse("the file is empty");
+        refuse(KVR_TR_NOOP("Pictures", "the file is empty"));
     if (bytes.size() < 2 || le16(bytes, 0) != bmp::kSignature)
-        refuse("it is not a bitmap file (it does not start with \"BM\")");
+        refuse(KVR_TR_NOOP("Pictures", "it is not a bitmap file (it does not start with \"BM\")"));
     ByteReader in(bytes, [] { endsInHeaders(); });
     const auto fileHeader = in.take(bmp::kFileHeaderSize);
     const std::uint32_t headerSize = le32(in.peek(4), 0);
@@ -124,19 +125,21 @@ BitmapImage readBitmapFile(std::span<const std::uint8_t> bytes)
     if (image.width < 0)
         refuse("its width is negative (" + std::to_string(image.width) + ")");
     if (height > std::numeric_limits<std::int32_t>::max())
-        refuse("its height is out of range");
+        refuse(KVR_TR_NOOP("Pictures", "its height is out of range"));
     image.height = std::int32_t(height);
     if (!knownBitDepth(image.bitsPerPixel))
-        refuse(std::to_string(image.bitsPerPixel) + " bits per pixel is not a bitmap depth (1, 4, 8, 16, 24 or 32)");
+        refuse(fillIn(KVR_TR_NOOP("Pictures", "%1 bits per pixel is not a bitmap depth (1, 4, 8, 16, 24 or 32)"),
+                      {std::to_string(image.bitsPerPixel)}));
     checkCompression(compression, image.bitsPerPixel);
     if (colours > std::uint32_t(kColourCount))
-        refuse("its colour table claims " + std::to_string(colours) + " colours; at most 256 are read");
+        refuse(fillIn(KVR_TR_NOOP("Pictures", "its colour table claims %1 colours; at most 256 are read"),
+                      {std::to_string(colours)}));
     if (std::uint64_t(image.width) * std::uint64_t(image.height) > kMaxPixelBytes)
         refuse(sizeText(image.width, image.height) + " pixels are more than a picture may have (4096 x 4096)");
 
     const std::size_t entry = headerSize == bmp::kCoreHeaderSize ? bmp::kTripleSize : bmp::kQuadSize;
     if (!in.has(std::uint64_t(colours) * entry))
-        refuse("the file ends inside its colour table");
+        refuse(KVR_TR_NOOP("Pictures", "the file ends inside its colour table"));
     const auto table = in.take(std::uint64_t(colours) * entry);
     for (std::uint32_t i = 0; i < colours; ++i) {
         const auto e = table.subspan(i * entry, entry);
