@@ -1,6 +1,7 @@
 // The editor speaks the game's language, switches on Options > Language while running and
 // remembers the choice.
 #include "app/main_window.h"
+#include "core/folder_lock.h"
 #include "core/tr_marker.h"
 #include "gui_prompt.h"
 #include "main_window_fixture.h"
@@ -10,6 +11,10 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QtTest>
+
+#include <chrono>
+#include <fstream>
+#include <functional>
 
 using kvrgui::TMainForm;
 
@@ -144,6 +149,91 @@ class LanguageTest : public QObject {
         QVERIFY(kvrgui::useLanguage(QStringLiteral("en")));
         QCOMPARE(kvrgui::translatedMessage(english),
                  QString::fromUtf8("Cannot open the settings file C:\\Sp\u00e4t %2.KVS"));
+    }
+
+    void coreErrorsAreShownTranslated()
+    {
+        // Real errors of the core, as the editor's message boxes show them in German: the
+        // file names stay as they are, messages inside messages are translated too.
+        struct Case {
+            const char* name;
+            std::function<std::string(Setup&, GuiPrompt&)> provoke;
+            std::function<QString(const Setup&)> german;
+        };
+        const auto started = [](Setup& s, GuiPrompt& prompt) {
+            s.configure();
+            auto form = std::make_unique<TMainForm>(s.home, prompt);
+            if (form->startUp() != TMainForm::StartResult::Ready)
+                return std::unique_ptr<TMainForm>();
+            return form;
+        };
+        const auto text = [](const fs::path& p) { return QString::fromStdString(p.string()); };
+        const std::vector<Case> cases = {
+            {"a damaged settings file",
+             [&](Setup& s, GuiPrompt& prompt) {
+                 std::ofstream(s.root() / "BROKEN.KVS") << "0123456789";
+                 const auto form = started(s, prompt);
+                 prompt.fileAnswers = {s.root() / "BROKEN.KVS"};
+                 form->menuAction(QStringLiteral("loadSettingsAction"))->trigger();
+                 return prompt.warned.empty() ? std::string() : prompt.warned.back();
+             },
+             [](const Setup&) {
+                 return QString::fromUtf8(
+                     "Keine Einstellungsdatei: BROKEN.KVS enthält 10 Bytes, eine Einstellungsdatei enthält 2846.");
+             }},
+            {"a patch naming an unknown field",
+             [&](Setup& s, GuiPrompt& prompt) {
+                 std::ofstream(s.root() / "odd.kvpatch")
+                     << R"({"kvpatch": 1, "changes": [{"field": "nope", "from": 1, "to": 2}]})";
+                 const auto form = started(s, prompt);
+                 prompt.fileAnswers = {s.root() / "odd.kvpatch"};
+                 form->menuAction(QStringLiteral("applyPatchAction"))->trigger();
+                 return prompt.warned.empty() ? std::string() : prompt.warned.back();
+             },
+             [](const Setup&) {
+                 return QString::fromUtf8("Der Patch %1 kann nicht angewendet werden; es wurde nichts geändert. "
+                                          "Feld nope: Dieses Feld gibt es nicht")
+                     .arg(QStringLiteral("odd.kvpatch"));
+             }},
+            {"a track file cut short",
+             [&](Setup& s, GuiPrompt& prompt) {
+                 fs::resize_file(s.game() / "CIRCUITS" / "F1CT03.DAT", 100);
+                 started(s, prompt);
+                 return prompt.warned.empty() ? std::string() : prompt.warned.front();
+             },
+             [&](const Setup& s) {
+                 return QString::fromUtf8(
+                            "2) Fehler beim Dateizugriff! \n%1: Sprung hinter das Ende (4116) an Position 0\n\n"
+                            "Die Streckendaten wurden nicht gelesen, daher schreibt nichts Streckenwerte "
+                            "ins Spiel. Der Strecken-Editor öffnet sich, sobald jede Streckendatei "
+                            "gelesen werden kann.")
+                     .arg(text(s.game() / "CIRCUITS" / "F1CT03.DAT"));
+             }},
+            {"a game another program is writing to",
+             [](Setup& s, GuiPrompt&) {
+                 const kvr::GameFolderLock held(s.game());
+                 try {
+                     kvr::GameFolderLock(s.game(), std::chrono::milliseconds(0));
+                 } catch (const kvr::FolderLockError& e) {
+                     return std::string(e.what());
+                 }
+                 return std::string();
+             },
+             [&](const Setup& s) {
+                 return QString::fromUtf8("Ein anderes Programm schreibt gerade in das Spiel in %1; versuchen Sie es "
+                                          "erneut, wenn es fertig ist.")
+                     .arg(text(s.game()));
+             }},
+        };
+        for (const Case& c : cases) {
+            Setup s;
+            s.makeGame(1);
+            GuiPrompt prompt;
+            const std::string english = c.provoke(s, prompt);
+            QVERIFY2(!english.empty(), c.name);
+            QVERIFY(kvrgui::useLanguage(QStringLiteral("de")));
+            QCOMPARE(kvrgui::translatedMessage(english), c.german(s));
+        }
     }
 
     void qtsOwnDialogsFollow()
