@@ -3,6 +3,7 @@
 #include "app/main_window.h"
 #include "core/folder_lock.h"
 #include "core/tr_marker.h"
+#include "editors/tuning/patch_list.h"
 #include "gui_prompt.h"
 #include "main_window_fixture.h"
 #include "widgets/translation_qt.h"
@@ -208,6 +209,20 @@ class LanguageTest : public QObject {
                             "ins Spiel. Der Strecken-Editor öffnet sich, sobald jede Streckendatei "
                             "gelesen werden kann.")
                      .arg(text(s.game() / "CIRCUITS" / "F1CT03.DAT"));
+             }},
+            {"a patch list that cannot be written",
+             [](Setup& s, GuiPrompt&) {
+                 try {
+                     kvr::writePatchList(s.root() / "gone" / "PATCH.LST", kvr::defaultPatchList());
+                 } catch (const kvr::GeneralError& e) {
+                     return std::string(e.what());
+                 }
+                 return std::string();
+             },
+             // "%1: %2" reads the same in German; its second part does not.
+             [&](const Setup& s) {
+                 return QString::fromUtf8("%1: kann in seinem Ordner keine Datei anlegen: No such file or directory")
+                     .arg(text(s.root() / "gone" / "PATCH.LST"));
              }},
             {"a game another program is writing to",
              [](Setup& s, GuiPrompt&) {
