@@ -21,6 +21,17 @@ using kvrgui::TMainForm;
 
 namespace {
 
+// Keeps each warning as a message box would show it, in the language of that moment.
+class ShowingPrompt : public GuiPrompt {
+  public:
+    QStringList shown;
+    void warn(const std::string& text) override
+    {
+        GuiPrompt::warn(text);
+        shown << kvrgui::translatedMessage(text);
+    }
+};
+
 QStringList menuTitles(TMainForm& form)
 {
     QStringList titles;
@@ -158,10 +169,11 @@ class LanguageTest : public QObject {
         // file names stay as they are, messages inside messages are translated too.
         struct Case {
             const char* name;
-            std::function<std::string(Setup&, GuiPrompt&)> provoke;
+            std::function<QString(Setup&, ShowingPrompt&)> provoke; // the text shown
             std::function<QString(const Setup&)> german;
         };
-        const auto started = [](Setup& s, GuiPrompt& prompt) {
+        // The language the editor speaks then is the game's; no test sets it beforehand.
+        const auto started = [](Setup& s, ShowingPrompt& prompt) {
             s.configure();
             auto form = std::make_unique<TMainForm>(s.home, prompt);
             if (form->startUp() != TMainForm::StartResult::Ready)
@@ -169,27 +181,30 @@ class LanguageTest : public QObject {
             return form;
         };
         const auto text = [](const fs::path& p) { return QString::fromStdString(p.string()); };
+        const auto inGerman = [](const std::string& english) {
+            return kvrgui::useLanguage(QStringLiteral("de")) ? kvrgui::translatedMessage(english) : QString();
+        };
         const std::vector<Case> cases = {
             {"a damaged settings file",
-             [&](Setup& s, GuiPrompt& prompt) {
+             [&](Setup& s, ShowingPrompt& prompt) {
                  std::ofstream(s.root() / "BROKEN.KVS") << "0123456789";
                  const auto form = started(s, prompt);
                  prompt.fileAnswers = {s.root() / "BROKEN.KVS"};
                  form->menuAction(QStringLiteral("loadSettingsAction"))->trigger();
-                 return prompt.warned.empty() ? std::string() : prompt.warned.back();
+                 return prompt.shown.value(0);
              },
              [](const Setup&) {
                  return QString::fromUtf8(
                      "Keine Einstellungsdatei: BROKEN.KVS enthält 10 Bytes, eine Einstellungsdatei enthält 2846.");
              }},
             {"a patch naming an unknown field",
-             [&](Setup& s, GuiPrompt& prompt) {
+             [&](Setup& s, ShowingPrompt& prompt) {
                  std::ofstream(s.root() / "odd.kvpatch")
                      << R"({"kvpatch": 1, "changes": [{"field": "nope", "from": 1, "to": 2}]})";
                  const auto form = started(s, prompt);
                  prompt.fileAnswers = {s.root() / "odd.kvpatch"};
                  form->menuAction(QStringLiteral("applyPatchAction"))->trigger();
-                 return prompt.warned.empty() ? std::string() : prompt.warned.back();
+                 return prompt.shown.value(0);
              },
              [](const Setup&) {
                  return QString::fromUtf8("Der Patch %1 kann nicht angewendet werden; es wurde nichts geändert. "
@@ -197,10 +212,10 @@ class LanguageTest : public QObject {
                      .arg(QStringLiteral("odd.kvpatch"));
              }},
             {"a track file cut short",
-             [&](Setup& s, GuiPrompt& prompt) {
+             [&](Setup& s, ShowingPrompt& prompt) {
                  fs::resize_file(s.game() / "CIRCUITS" / "F1CT03.DAT", 100);
                  started(s, prompt);
-                 return prompt.warned.empty() ? std::string() : prompt.warned.front();
+                 return prompt.shown.value(0);
              },
              [&](const Setup& s) {
                  return QString::fromUtf8(
@@ -211,13 +226,13 @@ class LanguageTest : public QObject {
                      .arg(text(s.game() / "CIRCUITS" / "F1CT03.DAT"));
              }},
             {"a patch list that cannot be written",
-             [](Setup& s, GuiPrompt&) {
+             [&](Setup& s, ShowingPrompt&) {
                  try {
                      kvr::writePatchList(s.root() / "gone" / "PATCH.LST", kvr::defaultPatchList());
                  } catch (const kvr::GeneralError& e) {
-                     return std::string(e.what());
+                     return inGerman(e.what());
                  }
-                 return std::string();
+                 return QString();
              },
              // "%1: %2" reads the same in German; its second part does not.
              [&](const Setup& s) {
@@ -225,14 +240,14 @@ class LanguageTest : public QObject {
                      .arg(text(s.root() / "gone" / "PATCH.LST"));
              }},
             {"a game another program is writing to",
-             [](Setup& s, GuiPrompt&) {
+             [&](Setup& s, ShowingPrompt&) {
                  const kvr::GameFolderLock held(s.game());
                  try {
                      kvr::GameFolderLock(s.game(), std::chrono::milliseconds(0));
                  } catch (const kvr::FolderLockError& e) {
-                     return std::string(e.what());
+                     return inGerman(e.what());
                  }
-                 return std::string();
+                 return QString();
              },
              [&](const Setup& s) {
                  return QString::fromUtf8("Ein anderes Programm schreibt gerade in das Spiel in %1; versuchen Sie es "
@@ -241,13 +256,13 @@ class LanguageTest : public QObject {
              }},
         };
         for (const Case& c : cases) {
+            QVERIFY(kvrgui::useLanguage(QStringLiteral("en")));
             Setup s;
             s.makeGame(1);
-            GuiPrompt prompt;
-            const std::string english = c.provoke(s, prompt);
-            QVERIFY2(!english.empty(), c.name);
-            QVERIFY(kvrgui::useLanguage(QStringLiteral("de")));
-            QCOMPARE(kvrgui::translatedMessage(english), c.german(s));
+            ShowingPrompt prompt;
+            const QString shown = c.provoke(s, prompt);
+            QVERIFY2(prompt.unexpected.empty(), c.name);
+            QCOMPARE(shown, c.german(s));
         }
     }
 
