@@ -931,6 +931,30 @@
         <source>Cannot write the exchange file: %1</source>
         <translation>Die Austauschdatei kann nicht geschrieben werden: %1</translation>
     </message>
+    <message>
+        <source>8-bit run-length compression in a %1-bit bitmap</source>
+        <translation>8-Bit-Lauflängenkompression in einer %1-Bit-Bitmap</translation>
+    </message>
+    <message>
+        <source>colour bit fields in a %1-bit bitmap (only 16 and 32 bits have them)</source>
+        <translation>Farb-Bitfelder in einer %1-Bit-Bitmap (nur 16 und 32 Bits haben sie)</translation>
+    </message>
+    <message>
+        <source>its header is %1 bytes long; bitmaps with a 40- or 12-byte header are read</source>
+        <translation>ihr Kopf ist %1 Bytes lang; gelesen werden Bitmaps mit einem Kopf von 40 oder 12 Bytes</translation>
+    </message>
+    <message>
+        <source>its width is negative (%1)</source>
+        <translation>ihre Breite ist negativ (%1)</translation>
+    </message>
+    <message>
+        <source>%1 pixels are more than a picture may have (4096 x 4096)</source>
+        <translation>%1 Pixel sind mehr, als ein Bild haben darf (4096 x 4096)</translation>
+    </message>
+    <message>
+        <source>the pixel rows are cut short: %1 pixels need %2 bytes from byte %3, the file holds %4</source>
+        <translation>die Pixelzeilen sind abgeschnitten: %1 Pixel brauchen %2 Bytes ab Byte %3, die Datei enthält %4</translation>
+    </message>
 </context>
 <context>
     <name>Settings files</name>

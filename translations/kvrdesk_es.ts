@@ -931,6 +931,30 @@
         <source>Cannot write the exchange file: %1</source>
         <translation>No se puede escribir el archivo de intercambio: %1</translation>
     </message>
+    <message>
+        <source>8-bit run-length compression in a %1-bit bitmap</source>
+        <translation>compresión por longitud de series de 8 bits en un mapa de bits de %1 bits</translation>
+    </message>
+    <message>
+        <source>colour bit fields in a %1-bit bitmap (only 16 and 32 bits have them)</source>
+        <translation>campos de bits de color en un mapa de bits de %1 bits (solo los de 16 y 32 bits los tienen)</translation>
+    </message>
+    <message>
+        <source>its header is %1 bytes long; bitmaps with a 40- or 12-byte header are read</source>
+        <translation>su cabecera tiene %1 bytes; se leen mapas de bits con una cabecera de 40 o 12 bytes</translation>
+    </message>
+    <message>
+        <source>its width is negative (%1)</source>
+        <translation>su anchura es negativa (%1)</translation>
+    </message>
+    <message>
+        <source>%1 pixels are more than a picture may have (4096 x 4096)</source>
+        <translation>%1 píxeles son más de los que puede tener una imagen (4096 x 4096)</translation>
+    </message>
+    <message>
+        <source>the pixel rows are cut short: %1 pixels need %2 bytes from byte %3, the file holds %4</source>
+        <translation>las filas de píxeles están cortadas: %1 píxeles necesitan %2 bytes desde el byte %3, el archivo contiene %4</translation>
+    </message>
 </context>
 <context>
     <name>Settings files</name>

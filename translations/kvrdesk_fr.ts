@@ -931,6 +931,30 @@
         <source>Cannot write the exchange file: %1</source>
         <translation>Impossible d&apos;écrire le fichier d&apos;échange : %1</translation>
     </message>
+    <message>
+        <source>8-bit run-length compression in a %1-bit bitmap</source>
+        <translation>compression par plages 8 bits dans un bitmap %1 bits</translation>
+    </message>
+    <message>
+        <source>colour bit fields in a %1-bit bitmap (only 16 and 32 bits have them)</source>
+        <translation>champs de bits de couleur dans un bitmap %1 bits (seuls 16 et 32 bits en ont)</translation>
+    </message>
+    <message>
+        <source>its header is %1 bytes long; bitmaps with a 40- or 12-byte header are read</source>
+        <translation>son en-tête fait %1 octets ; les bitmaps lus ont un en-tête de 40 ou 12 octets</translation>
+    </message>
+    <message>
+        <source>its width is negative (%1)</source>
+        <translation>sa largeur est négative (%1)</translation>
+    </message>
+    <message>
+        <source>%1 pixels are more than a picture may have (4096 x 4096)</source>
+        <translation>%1 pixels, c&apos;est plus qu&apos;une image ne peut en avoir (4096 x 4096)</translation>
+    </message>
+    <message>
+        <source>the pixel rows are cut short: %1 pixels need %2 bytes from byte %3, the file holds %4</source>
+        <translation>les lignes de pixels sont tronquées : %1 pixels demandent %2 octets à partir de l&apos;octet %3, le fichier en contient %4</translation>
+    </message>
 </context>
 <context>
     <name>Settings files</name>

@@ -931,6 +931,30 @@
         <source>Cannot write the exchange file: %1</source>
         <translation>Impossibile scrivere il file di scambio: %1</translation>
     </message>
+    <message>
+        <source>8-bit run-length compression in a %1-bit bitmap</source>
+        <translation>compressione RLE a 8 bit in una bitmap a %1 bit</translation>
+    </message>
+    <message>
+        <source>colour bit fields in a %1-bit bitmap (only 16 and 32 bits have them)</source>
+        <translation>campi di bit del colore in una bitmap a %1 bit (solo 16 e 32 bit li hanno)</translation>
+    </message>
+    <message>
+        <source>its header is %1 bytes long; bitmaps with a 40- or 12-byte header are read</source>
+        <translation>la sua intestazione è lunga %1 byte; si leggono bitmap con intestazione di 40 o 12 byte</translation>
+    </message>
+    <message>
+        <source>its width is negative (%1)</source>
+        <translation>la sua larghezza è negativa (%1)</translation>
+    </message>
+    <message>
+        <source>%1 pixels are more than a picture may have (4096 x 4096)</source>
+        <translation>%1 pixel sono più di quanti un&apos;immagine possa averne (4096 x 4096)</translation>
+    </message>
+    <message>
+        <source>the pixel rows are cut short: %1 pixels need %2 bytes from byte %3, the file holds %4</source>
+        <translation>le righe di pixel sono troncate: %1 pixel richiedono %2 byte dal byte %3, il file ne contiene %4</translation>
+    </message>
 </context>
 <context>
     <name>Settings files</name>

@@ -931,6 +931,30 @@
         <source>Cannot write the exchange file: %1</source>
         <translation>Kan het uitwisselbestand niet schrijven: %1</translation>
     </message>
+    <message>
+        <source>8-bit run-length compression in a %1-bit bitmap</source>
+        <translation>8-bits run-length-compressie in een %1-bits bitmap</translation>
+    </message>
+    <message>
+        <source>colour bit fields in a %1-bit bitmap (only 16 and 32 bits have them)</source>
+        <translation>kleurbitvelden in een %1-bits bitmap (alleen 16 en 32 bits hebben die)</translation>
+    </message>
+    <message>
+        <source>its header is %1 bytes long; bitmaps with a 40- or 12-byte header are read</source>
+        <translation>de kop is %1 bytes lang; bitmaps met een kop van 40 of 12 bytes worden gelezen</translation>
+    </message>
+    <message>
+        <source>its width is negative (%1)</source>
+        <translation>de breedte is negatief (%1)</translation>
+    </message>
+    <message>
+        <source>%1 pixels are more than a picture may have (4096 x 4096)</source>
+        <translation>%1 pixels is meer dan een afbeelding mag hebben (4096 x 4096)</translation>
+    </message>
+    <message>
+        <source>the pixel rows are cut short: %1 pixels need %2 bytes from byte %3, the file holds %4</source>
+        <translation>de pixelrijen zijn afgekapt: %1 pixels hebben %2 bytes nodig vanaf byte %3, het bestand bevat er %4</translation>
+    </message>
 </context>
 <context>
     <name>Settings files</name>
