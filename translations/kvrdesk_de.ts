@@ -7,6 +7,186 @@
         <source> File access error! </source>
         <translation> Fehler beim Dateizugriff! </translation>
     </message>
+    <message>
+        <source>%1 is too short to hold a checksum</source>
+        <translation>%1 ist zu kurz für eine Prüfsumme</translation>
+    </message>
+    <message>
+        <source>The other files of this change are in place already; the next change of the game puts in the rest.</source>
+        <translation>Die übrigen Dateien dieser Änderung sind bereits an ihrem Platz; die nächste Änderung des Spiels setzt den Rest ein.</translation>
+    </message>
+    <message>
+        <source>%1 is not a file</source>
+        <translation>%1 ist keine Datei</translation>
+    </message>
+    <message>
+        <source>Cannot finish the last change of the game (%1): %2</source>
+        <translation>Die letzte Änderung des Spiels kann nicht abgeschlossen werden (%1): %2</translation>
+    </message>
+    <message>
+        <source>Cannot write to the game in %1: it lies on a read-only disk.</source>
+        <translation>In das Spiel in %1 kann nicht geschrieben werden: Es liegt auf einem schreibgeschützten Datenträger.</translation>
+    </message>
+    <message>
+        <source>Cannot write to the game in %1: you may not make files in that folder (%2), so neither its lock nor the game&apos;s new files can be written.</source>
+        <translation>In das Spiel in %1 kann nicht geschrieben werden: Sie dürfen in diesem Ordner keine Dateien anlegen (%2), daher können weder seine Sperre noch die neuen Dateien des Spiels geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Cannot write to the game in %1: its lock file %2 cannot be opened (%3); another user&apos;s editor may be writing to the game.</source>
+        <translation>In das Spiel in %1 kann nicht geschrieben werden: Seine Sperrdatei %2 kann nicht geöffnet werden (%3); vielleicht schreibt gerade der Editor eines anderen Benutzers in das Spiel.</translation>
+    </message>
+    <message>
+        <source>Cannot write to the game in %1: its lock file %2 cannot be made: %3</source>
+        <translation>In das Spiel in %1 kann nicht geschrieben werden: Seine Sperrdatei %2 kann nicht angelegt werden: %3</translation>
+    </message>
+    <message>
+        <source>Cannot write to the game in %1: its lock file %2 is %3, not a regular file; remove it, then try again.</source>
+        <translation>In das Spiel in %1 kann nicht geschrieben werden: Seine Sperrdatei %2 ist %3, keine gewöhnliche Datei; entfernen Sie sie und versuchen Sie es dann erneut.</translation>
+    </message>
+    <message>
+        <source>Another program is writing to the game in %1; try again when it has finished.</source>
+        <translation>Ein anderes Programm schreibt gerade in das Spiel in %1; versuchen Sie es erneut, wenn es fertig ist.</translation>
+    </message>
+    <message>
+        <source>%1: cannot create a file in the game folder: %2</source>
+        <translation>%1: Im Spielordner kann keine Datei angelegt werden: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 at position %3</source>
+        <translation>%1: %2 an Position %3</translation>
+    </message>
+    <message>
+        <source>%1: position %2 + %3 lies beyond the end (%4 bytes)</source>
+        <translation>%1: Position %2 + %3 liegt hinter dem Ende (%4 Bytes)</translation>
+    </message>
+    <message>
+        <source>seek beyond the end (%1)</source>
+        <translation>Sprung hinter das Ende (%1)</translation>
+    </message>
+    <message>
+        <source>skip beyond the end</source>
+        <translation>Überspringen hinter das Ende</translation>
+    </message>
+    <message>
+        <source>read beyond the end</source>
+        <translation>Lesen hinter dem Ende</translation>
+    </message>
+    <message>
+        <source>cannot be read</source>
+        <translation>nicht lesbar</translation>
+    </message>
+    <message>
+        <source>write beyond the end</source>
+        <translation>Schreiben hinter dem Ende</translation>
+    </message>
+    <message>
+        <source>too short for a checksum</source>
+        <translation>zu kurz für eine Prüfsumme</translation>
+    </message>
+    <message>
+        <source>cannot write: %1</source>
+        <translation>kann nicht schreiben: %1</translation>
+    </message>
+    <message>
+        <source>cannot create a file in its folder: %1</source>
+        <translation>kann in seinem Ordner keine Datei anlegen: %1</translation>
+    </message>
+    <message>
+        <source>cannot flush to disk: %1</source>
+        <translation>kann nicht auf den Datenträger geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>cannot put the new file in place: %1</source>
+        <translation>die neue Datei kann nicht an ihren Platz gesetzt werden: %1</translation>
+    </message>
+    <message>
+        <source>cannot keep a copy of %1: %2</source>
+        <translation>von %1 kann keine Kopie behalten werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot finish the last change of the game: %1 %2. Look at the game&apos;s files, then remove it.</source>
+        <translation>Die letzte Änderung des Spiels kann nicht abgeschlossen werden: %1 %2. Prüfen Sie die Dateien des Spiels und entfernen Sie sie dann.</translation>
+    </message>
+    <message>
+        <source>cannot be read: %1</source>
+        <translation>kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>is not a note of this program</source>
+        <translation>ist keine Notiz dieses Programms</translation>
+    </message>
+    <message>
+        <source>is damaged</source>
+        <translation>ist beschädigt</translation>
+    </message>
+    <message>
+        <source>names a file that is not one of its own: %1</source>
+        <translation>nennt eine Datei, die nicht zu ihr gehört: %1</translation>
+    </message>
+    <message>
+        <source>is cut short</source>
+        <translation>ist abgeschnitten</translation>
+    </message>
+    <message>
+        <source>Read beyond end of file: %1 is too short to be the game&apos;s executable.</source>
+        <translation>Lesen hinter dem Dateiende: %1 ist zu kurz, um das Programm des Spiels zu sein.</translation>
+    </message>
+    <message>
+        <source>%1: the tyre table lies beyond the end</source>
+        <translation>%1: Die Reifentabelle liegt hinter dem Ende</translation>
+    </message>
+    <message>
+        <source>%1: the tyre table runs past the end</source>
+        <translation>%1: Die Reifentabelle reicht über das Ende hinaus</translation>
+    </message>
+    <message>
+        <source>the setup values run into the checksum or past the end</source>
+        <translation>die Abstimmungswerte reichen in die Prüfsumme oder über das Ende hinaus</translation>
+    </message>
+    <message>
+        <source>the setup values overlap the setup position word</source>
+        <translation>die Abstimmungswerte überlappen das Positionswort der Abstimmung</translation>
+    </message>
+    <message>
+        <source>The patch list %1 is damaged: it must hold whole records of %2 bytes.</source>
+        <translation>Die Patchliste %1 ist beschädigt: Sie muss ganze Datensätze von %2 Bytes enthalten.</translation>
+    </message>
+    <message>
+        <source>The patch list is empty.</source>
+        <translation>Die Patchliste ist leer.</translation>
+    </message>
+    <message>
+        <source>%1: patch position %2 lies before the start</source>
+        <translation>%1: Patchposition %2 liegt vor dem Anfang</translation>
+    </message>
+    <message>
+        <source>The track data was not read, so nothing writes track values into the game. The track editor opens once every track file can be read.</source>
+        <translation>Die Streckendaten wurden nicht gelesen, daher schreibt nichts Streckenwerte ins Spiel. Der Strecken-Editor öffnet sich, sobald jede Streckendatei gelesen werden kann.</translation>
+    </message>
+    <message>
+        <source>%1 is not the game&apos;s executable: %2</source>
+        <translation>%1 ist nicht das Programm des Spiels: %2</translation>
+    </message>
+    <message>
+        <source>0) File access error! </source>
+        <translation>0) Fehler beim Dateizugriff! </translation>
+    </message>
+    <message>
+        <source>1) File access error! </source>
+        <translation>1) Fehler beim Dateizugriff! </translation>
+    </message>
+    <message>
+        <source>2) File access error! </source>
+        <translation>2) Fehler beim Dateizugriff! </translation>
+    </message>
+    <message>
+        <source>3) File access error! </source>
+        <translation>3) Fehler beim Dateizugriff! </translation>
+    </message>
 </context>
 <context>
     <name>Import and export</name>
@@ -61,6 +241,82 @@
     <message>
         <source>Export</source>
         <translation>Exportieren</translation>
+    </message>
+    <message>
+        <source>field %1: %2</source>
+        <translation>Feld %1: %2</translation>
+    </message>
+    <message>
+        <source>expected text</source>
+        <translation>Text erwartet</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a character of the game&apos;s code page (Windows-1252)</source>
+        <translation>„%1“ ist kein Zeichen der Codepage des Spiels (Windows-1252)</translation>
+    </message>
+    <message>
+        <source>%1 characters, the field holds at most %2</source>
+        <translation>%1 Zeichen, das Feld fasst höchstens %2</translation>
+    </message>
+    <message>
+        <source>expected a whole number from 0 to %1</source>
+        <translation>ganze Zahl von 0 bis %1 erwartet</translation>
+    </message>
+    <message>
+        <source>expected true or false</source>
+        <translation>true oder false erwartet</translation>
+    </message>
+    <message>
+        <source>field %1: no such field</source>
+        <translation>Feld %1: Dieses Feld gibt es nicht</translation>
+    </message>
+    <message>
+        <source>not JSON: %1</source>
+        <translation>kein JSON: %1</translation>
+    </message>
+    <message>
+        <source>not a patch: expected an object with &quot;kvpatch&quot; and &quot;changes&quot;</source>
+        <translation>kein Patch: Objekt mit „kvpatch“ und „changes“ erwartet</translation>
+    </message>
+    <message>
+        <source>unknown key &quot;%1&quot;: a patch holds only &quot;kvpatch&quot; and &quot;changes&quot;</source>
+        <translation>unbekannter Schlüssel „%1“: Ein Patch enthält nur „kvpatch“ und „changes“</translation>
+    </message>
+    <message>
+        <source>patch format %1: this editor reads format %2</source>
+        <translation>Patchformat %1: Dieser Editor liest Format %2</translation>
+    </message>
+    <message>
+        <source>&quot;changes&quot;: expected an array</source>
+        <translation>„changes“: Array erwartet</translation>
+    </message>
+    <message>
+        <source>change %1: expected an object with &quot;field&quot;, &quot;from&quot; and &quot;to&quot;</source>
+        <translation>Änderung %1: Objekt mit „field“, „from“ und „to“ erwartet</translation>
+    </message>
+    <message>
+        <source>change %1: &quot;field&quot; must be a name</source>
+        <translation>Änderung %1: „field“ muss ein Name sein</translation>
+    </message>
+    <message>
+        <source>field %1: named twice in the patch</source>
+        <translation>Feld %1: im Patch zweimal genannt</translation>
+    </message>
+    <message>
+        <source>Nothing to change: the settings hold these values already.</source>
+        <translation>Nichts zu ändern: Die Einstellungen enthalten diese Werte bereits.</translation>
+    </message>
+    <message>
+        <source>These values will change:</source>
+        <translation>Diese Werte werden geändert:</translation>
+    </message>
+    <message>
+        <source>These values will change. The marked one holds something other than the value the patch expects to replace; it changes all the same:</source>
+        <translation>Diese Werte werden geändert. Der markierte enthält etwas anderes als den Wert, den der Patch zu ersetzen erwartet; er wird trotzdem geändert:</translation>
+    </message>
+    <message>
+        <source>These values will change. The %1 marked ones hold something other than the values the patch expects to replace; they change all the same:</source>
+        <translation>Diese Werte werden geändert. Die %1 markierten enthalten etwas anderes als die Werte, die der Patch zu ersetzen erwartet; sie werden trotzdem geändert:</translation>
     </message>
 </context>
 <context>
@@ -164,6 +420,74 @@
     <message>
         <source>Not copied into %1:</source>
         <translation>Nicht nach %1 kopiert:</translation>
+    </message>
+    <message>
+        <source>%1: the file cannot be read</source>
+        <translation>%1: Die Datei kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>There is no cockpit set &quot;%1&quot;.</source>
+        <translation>Es gibt keinen Cockpitsatz „%1“.</translation>
+    </message>
+    <message>
+        <source>%1 byte</source>
+        <translation>%1 Byte</translation>
+    </message>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1 Bytes</translation>
+    </message>
+    <message>
+        <source>it is %1 long; a PCX picture&apos;s header alone takes 128</source>
+        <translation>sie ist %1 lang; allein der Kopf eines PCX-Bilds belegt 128</translation>
+    </message>
+    <message>
+        <source>it is not a PCX picture (it does not start with the byte 0x0A)</source>
+        <translation>sie ist kein PCX-Bild (sie beginnt nicht mit dem Byte 0x0A)</translation>
+    </message>
+    <message>
+        <source>it is a PCX picture of %1 bits in %2 planes; the cockpit needs 256 colours (8 bits, 1 plane)</source>
+        <translation>sie ist ein PCX-Bild mit %1 Bits in %2 Ebenen; das Cockpit braucht 256 Farben (8 Bits, 1 Ebene)</translation>
+    </message>
+    <message>
+        <source>its rows are not run-length coded, as the game&apos;s cockpit pictures are</source>
+        <translation>ihre Zeilen sind nicht lauflängenkodiert, wie es die Cockpitbilder des Spiels sind</translation>
+    </message>
+    <message>
+        <source>it is a picture of %1 pixels; this cockpit picture must be %2</source>
+        <translation>sie ist ein Bild von %1 Pixeln; dieses Cockpitbild muss %2 groß sein</translation>
+    </message>
+    <message>
+        <source>its header gives rows of %1 for a width of %2</source>
+        <translation>ihr Kopf gibt Zeilen von %1 für eine Breite von %2 an</translation>
+    </message>
+    <message>
+        <source>the 256-colour palette at its end is missing</source>
+        <translation>die 256-Farben-Palette an ihrem Ende fehlt</translation>
+    </message>
+    <message>
+        <source>its pixel data ends after %1 of its %2 rows</source>
+        <translation>ihre Pixeldaten enden nach %1 ihrer %2 Zeilen</translation>
+    </message>
+    <message>
+        <source>it is not a texture the converter can read: %1</source>
+        <translation>sie ist keine Textur, die der Konverter lesen kann: %1</translation>
+    </message>
+    <message>
+        <source>it is a texture of %1 pixels, but %2 is %3; a replacement must have the same size</source>
+        <translation>sie ist eine Textur von %1 Pixeln, aber %2 ist %3 groß; ein Ersatz muss dieselbe Größe haben</translation>
+    </message>
+    <message>
+        <source>it is %1 long; its block is exactly %2</source>
+        <translation>sie ist %1 lang; ihr Block ist genau %2 lang</translation>
+    </message>
+    <message>
+        <source>%1: %2 bytes, but the block has room for %3</source>
+        <translation>%1: %2 Bytes, aber der Block hat Platz für %3</translation>
     </message>
 </context>
 <context>
@@ -283,6 +607,46 @@
     <message>
         <source>The patch %1 cannot be applied; nothing was changed. %2</source>
         <translation>Der Patch %1 kann nicht angewendet werden; es wurde nichts geändert. %2</translation>
+    </message>
+    <message>
+        <source>Cannot open file &quot;%1&quot;</source>
+        <translation>Die Datei „%1“ kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>The path of the game is longer than 255 characters: %1</source>
+        <translation>Der Pfad des Spiels ist länger als 255 Zeichen: %1</translation>
+    </message>
+    <message>
+        <source>The configuration file %1 is damaged (shorter than %2 bytes). Locate the game again; the file is written anew when the editor closes.</source>
+        <translation>Die Konfigurationsdatei %1 ist beschädigt (kürzer als %2 Bytes). Suchen Sie das Spiel erneut; die Datei wird beim Schließen des Editors neu geschrieben.</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: %2</source>
+        <translation>%1 kann nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: it is %2, not a regular file</source>
+        <translation>%1 kann nicht gelesen werden: Es ist %2, keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: it is larger than %2</source>
+        <translation>%1 kann nicht gelesen werden: Es ist größer als %2</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2</source>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid number.</source>
+        <translation>„%1“ ist keine gültige Zahl.</translation>
+    </message>
+    <message>
+        <source>The angle %1 is too large.</source>
+        <translation>Der Winkel %1 ist zu groß.</translation>
+    </message>
+    <message>
+        <source>File not found: %1</source>
+        <translation>Datei nicht gefunden: %1</translation>
     </message>
 </context>
 <context>
@@ -463,6 +827,134 @@
         <source>%1. The colour editors will mark colours using their pictures&apos; own colours.</source>
         <translation>%1. Die Farbeditoren markieren Farben mit den eigenen Farben ihrer Bilder.</translation>
     </message>
+    <message>
+        <source>The converter %1 made a sheet that cannot be used. %2</source>
+        <translation>Der Konverter %1 hat eine Tafel erzeugt, die nicht verwendet werden kann. %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used. The texture %2 is %3 pixels, and so must its painting be; this bitmap is %4.</source>
+        <translation>%1 kann nicht verwendet werden. Die Textur %2 ist %3 Pixel groß, und so muss auch ihre Lackierung sein; diese Bitmap ist %4 groß.</translation>
+    </message>
+    <message>
+        <source>the file ends inside its headers</source>
+        <translation>die Datei endet innerhalb ihrer Köpfe</translation>
+    </message>
+    <message>
+        <source>4-bit run-length compression is not supported</source>
+        <translation>4-Bit-Lauflängenkompression wird nicht unterstützt</translation>
+    </message>
+    <message>
+        <source>compression type %1 is not supported</source>
+        <translation>Kompressionsart %1 wird nicht unterstützt</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>die Datei ist leer</translation>
+    </message>
+    <message>
+        <source>it is not a bitmap file (it does not start with &quot;BM&quot;)</source>
+        <translation>sie ist keine Bitmap-Datei (sie beginnt nicht mit „BM“)</translation>
+    </message>
+    <message>
+        <source>its height is out of range</source>
+        <translation>ihre Höhe liegt außerhalb des Bereichs</translation>
+    </message>
+    <message>
+        <source>%1 bits per pixel is not a bitmap depth (1, 4, 8, 16, 24 or 32)</source>
+        <translation>%1 Bits pro Pixel ist keine Bitmap-Farbtiefe (1, 4, 8, 16, 24 oder 32)</translation>
+    </message>
+    <message>
+        <source>its colour table claims %1 colours; at most 256 are read</source>
+        <translation>ihre Farbtabelle gibt %1 Farben an; höchstens 256 werden gelesen</translation>
+    </message>
+    <message>
+        <source>the file ends inside its colour table</source>
+        <translation>die Datei endet innerhalb ihrer Farbtabelle</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write the bitmap: %1</source>
+        <translation>Die Bitmap kann nicht geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>it is a %1-bit bitmap; the picture needs 8 bits per pixel</source>
+        <translation>sie ist eine %1-Bit-Bitmap; das Bild braucht 8 Bits pro Pixel</translation>
+    </message>
+    <message>
+        <source>it has %1 colour planes; bitmaps have 1</source>
+        <translation>sie hat %1 Farbebenen; Bitmaps haben 1</translation>
+    </message>
+    <message>
+        <source>a picture of %1 x %2 pixels cannot be shown</source>
+        <translation>ein Bild von %1 x %2 Pixeln kann nicht angezeigt werden</translation>
+    </message>
+    <message>
+        <source>Bitmap Image is not valid</source>
+        <translation>Das Bitmap-Bild ist ungültig</translation>
+    </message>
+    <message>
+        <source>The converter %1 converted %2 into %3, but the editor cannot load that file as an 8-bit bitmap: %4</source>
+        <translation>Der Konverter %1 hat %2 in %3 umgewandelt, aber der Editor kann diese Datei nicht als 8-Bit-Bitmap laden: %4</translation>
+    </message>
+    <message>
+        <source>Cannot make the editor&apos;s TEMP folder %1: %2.</source>
+        <translation>Der TEMP-Ordner des Editors %1 kann nicht angelegt werden: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot remove the old exchange file %1: %2.</source>
+        <translation>Die alte Austauschdatei %1 kann nicht entfernt werden: %2.</translation>
+    </message>
+    <message>
+        <source>The converter %1 could not convert %2 into %3: it cannot be started (%4). Install kvrjam beside kvrdesk, or name a converter in %5.</source>
+        <translation>Der Konverter %1 konnte %2 nicht in %3 umwandeln: Er kann nicht gestartet werden (%4). Installieren Sie kvrjam neben kvrdesk oder nennen Sie einen Konverter in %5.</translation>
+    </message>
+    <message>
+        <source>The converter %1 could not convert %2 into %3: it had not finished after %4 and was stopped.</source>
+        <translation>Der Konverter %1 konnte %2 nicht in %3 umwandeln: Er war nach %4 nicht fertig und wurde angehalten.</translation>
+    </message>
+    <message>
+        <source>The converter %1 could not convert %2 into %3: it was ended by signal %4%5</source>
+        <translation>Der Konverter %1 konnte %2 nicht in %3 umwandeln: Er wurde durch Signal %4 beendet%5</translation>
+    </message>
+    <message>
+        <source>The converter %1 could not convert %2 into %3: it ended with exit code %4%5</source>
+        <translation>Der Konverter %1 konnte %2 nicht in %3 umwandeln: Er endete mit dem Rückgabewert %4%5</translation>
+    </message>
+    <message>
+        <source>The converter %1 could not convert %2 into %3: it ended without writing the file.</source>
+        <translation>Der Konverter %1 konnte %2 nicht in %3 umwandeln: Er endete, ohne die Datei zu schreiben.</translation>
+    </message>
+    <message>
+        <source>Cannot write the exchange file: %1</source>
+        <translation>Die Austauschdatei kann nicht geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>8-bit run-length compression in a %1-bit bitmap</source>
+        <translation>8-Bit-Lauflängenkompression in einer %1-Bit-Bitmap</translation>
+    </message>
+    <message>
+        <source>colour bit fields in a %1-bit bitmap (only 16 and 32 bits have them)</source>
+        <translation>Farb-Bitfelder in einer %1-Bit-Bitmap (nur 16 und 32 Bits haben sie)</translation>
+    </message>
+    <message>
+        <source>its header is %1 bytes long; bitmaps with a 40- or 12-byte header are read</source>
+        <translation>ihr Kopf ist %1 Bytes lang; gelesen werden Bitmaps mit einem Kopf von 40 oder 12 Bytes</translation>
+    </message>
+    <message>
+        <source>its width is negative (%1)</source>
+        <translation>ihre Breite ist negativ (%1)</translation>
+    </message>
+    <message>
+        <source>%1 pixels are more than a picture may have (4096 x 4096)</source>
+        <translation>%1 Pixel sind mehr, als ein Bild haben darf (4096 x 4096)</translation>
+    </message>
+    <message>
+        <source>the pixel rows are cut short: %1 pixels need %2 bytes from byte %3, the file holds %4</source>
+        <translation>die Pixelzeilen sind abgeschnitten: %1 Pixel brauchen %2 Bytes ab Byte %3, die Datei enthält %4</translation>
+    </message>
 </context>
 <context>
     <name>Settings files</name>
@@ -501,6 +993,10 @@
     <message>
         <source>The original settings cannot be restored; nothing was changed. %1</source>
         <translation>Die Originaleinstellungen können nicht wiederhergestellt werden; es wurde nichts geändert. %1</translation>
+    </message>
+    <message>
+        <source>Not a settings file: %1 holds %2 bytes, a settings file holds %3.</source>
+        <translation>Keine Einstellungsdatei: %1 enthält %2 Bytes, eine Einstellungsdatei enthält %3.</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,186 @@
         <source> File access error! </source>
         <translation> ¡Error de acceso al archivo! </translation>
     </message>
+    <message>
+        <source>%1 is too short to hold a checksum</source>
+        <translation>%1 es demasiado corto para contener una suma de comprobación</translation>
+    </message>
+    <message>
+        <source>The other files of this change are in place already; the next change of the game puts in the rest.</source>
+        <translation>Los demás archivos de este cambio ya están en su sitio; el próximo cambio del juego coloca el resto.</translation>
+    </message>
+    <message>
+        <source>%1 is not a file</source>
+        <translation>%1 no es un archivo</translation>
+    </message>
+    <message>
+        <source>Cannot finish the last change of the game (%1): %2</source>
+        <translation>No se puede completar el último cambio del juego (%1): %2</translation>
+    </message>
+    <message>
+        <source>Cannot write to the game in %1: it lies on a read-only disk.</source>
+        <translation>No se puede escribir en el juego de %1: está en un disco de solo lectura.</translation>
+    </message>
+    <message>
+        <source>Cannot write to the game in %1: you may not make files in that folder (%2), so neither its lock nor the game&apos;s new files can be written.</source>
+        <translation>No se puede escribir en el juego de %1: no tiene permiso para crear archivos en esa carpeta (%2), así que no se pueden escribir ni su bloqueo ni los archivos nuevos del juego.</translation>
+    </message>
+    <message>
+        <source>Cannot write to the game in %1: its lock file %2 cannot be opened (%3); another user&apos;s editor may be writing to the game.</source>
+        <translation>No se puede escribir en el juego de %1: su archivo de bloqueo %2 no se puede abrir (%3); puede que el editor de otro usuario esté escribiendo en el juego.</translation>
+    </message>
+    <message>
+        <source>Cannot write to the game in %1: its lock file %2 cannot be made: %3</source>
+        <translation>No se puede escribir en el juego de %1: su archivo de bloqueo %2 no se puede crear: %3</translation>
+    </message>
+    <message>
+        <source>Cannot write to the game in %1: its lock file %2 is %3, not a regular file; remove it, then try again.</source>
+        <translation>No se puede escribir en el juego de %1: su archivo de bloqueo %2 es %3, no un archivo normal; elimínelo y vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <source>Another program is writing to the game in %1; try again when it has finished.</source>
+        <translation>Otro programa está escribiendo en el juego de %1; vuelva a intentarlo cuando haya terminado.</translation>
+    </message>
+    <message>
+        <source>%1: cannot create a file in the game folder: %2</source>
+        <translation>%1: no se puede crear un archivo en la carpeta del juego: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 at position %3</source>
+        <translation>%1: %2 en la posición %3</translation>
+    </message>
+    <message>
+        <source>%1: position %2 + %3 lies beyond the end (%4 bytes)</source>
+        <translation>%1: la posición %2 + %3 está más allá del final (%4 bytes)</translation>
+    </message>
+    <message>
+        <source>seek beyond the end (%1)</source>
+        <translation>búsqueda más allá del final (%1)</translation>
+    </message>
+    <message>
+        <source>skip beyond the end</source>
+        <translation>salto más allá del final</translation>
+    </message>
+    <message>
+        <source>read beyond the end</source>
+        <translation>lectura más allá del final</translation>
+    </message>
+    <message>
+        <source>cannot be read</source>
+        <translation>no se puede leer</translation>
+    </message>
+    <message>
+        <source>write beyond the end</source>
+        <translation>escritura más allá del final</translation>
+    </message>
+    <message>
+        <source>too short for a checksum</source>
+        <translation>demasiado corto para una suma de comprobación</translation>
+    </message>
+    <message>
+        <source>cannot write: %1</source>
+        <translation>no se puede escribir: %1</translation>
+    </message>
+    <message>
+        <source>cannot create a file in its folder: %1</source>
+        <translation>no se puede crear un archivo en su carpeta: %1</translation>
+    </message>
+    <message>
+        <source>cannot flush to disk: %1</source>
+        <translation>no se puede volcar al disco: %1</translation>
+    </message>
+    <message>
+        <source>cannot put the new file in place: %1</source>
+        <translation>no se puede poner el archivo nuevo en su sitio: %1</translation>
+    </message>
+    <message>
+        <source>cannot keep a copy of %1: %2</source>
+        <translation>no se puede guardar una copia de %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot finish the last change of the game: %1 %2. Look at the game&apos;s files, then remove it.</source>
+        <translation>No se puede completar el último cambio del juego: %1 %2. Revise los archivos del juego y después elimínelo.</translation>
+    </message>
+    <message>
+        <source>cannot be read: %1</source>
+        <translation>no se puede leer: %1</translation>
+    </message>
+    <message>
+        <source>is not a note of this program</source>
+        <translation>no es una nota de este programa</translation>
+    </message>
+    <message>
+        <source>is damaged</source>
+        <translation>está dañado</translation>
+    </message>
+    <message>
+        <source>names a file that is not one of its own: %1</source>
+        <translation>nombra un archivo que no es suyo: %1</translation>
+    </message>
+    <message>
+        <source>is cut short</source>
+        <translation>está cortado</translation>
+    </message>
+    <message>
+        <source>Read beyond end of file: %1 is too short to be the game&apos;s executable.</source>
+        <translation>Lectura más allá del final del archivo: %1 es demasiado corto para ser el ejecutable del juego.</translation>
+    </message>
+    <message>
+        <source>%1: the tyre table lies beyond the end</source>
+        <translation>%1: la tabla de neumáticos está más allá del final</translation>
+    </message>
+    <message>
+        <source>%1: the tyre table runs past the end</source>
+        <translation>%1: la tabla de neumáticos sobrepasa el final</translation>
+    </message>
+    <message>
+        <source>the setup values run into the checksum or past the end</source>
+        <translation>los valores de reglaje invaden la suma de comprobación o sobrepasan el final</translation>
+    </message>
+    <message>
+        <source>the setup values overlap the setup position word</source>
+        <translation>los valores de reglaje se solapan con la palabra de posición del reglaje</translation>
+    </message>
+    <message>
+        <source>The patch list %1 is damaged: it must hold whole records of %2 bytes.</source>
+        <translation>La lista de parches %1 está dañada: debe contener registros completos de %2 bytes.</translation>
+    </message>
+    <message>
+        <source>The patch list is empty.</source>
+        <translation>La lista de parches está vacía.</translation>
+    </message>
+    <message>
+        <source>%1: patch position %2 lies before the start</source>
+        <translation>%1: la posición del parche %2 está antes del principio</translation>
+    </message>
+    <message>
+        <source>The track data was not read, so nothing writes track values into the game. The track editor opens once every track file can be read.</source>
+        <translation>Los datos de los circuitos no se han leído, así que nada escribe valores de circuito en el juego. El editor de circuitos se abre cuando se puede leer cada archivo de circuito.</translation>
+    </message>
+    <message>
+        <source>%1 is not the game&apos;s executable: %2</source>
+        <translation>%1 no es el ejecutable del juego: %2</translation>
+    </message>
+    <message>
+        <source>0) File access error! </source>
+        <translation>0) ¡Error de acceso al archivo! </translation>
+    </message>
+    <message>
+        <source>1) File access error! </source>
+        <translation>1) ¡Error de acceso al archivo! </translation>
+    </message>
+    <message>
+        <source>2) File access error! </source>
+        <translation>2) ¡Error de acceso al archivo! </translation>
+    </message>
+    <message>
+        <source>3) File access error! </source>
+        <translation>3) ¡Error de acceso al archivo! </translation>
+    </message>
 </context>
 <context>
     <name>Import and export</name>
@@ -61,6 +241,82 @@
     <message>
         <source>Export</source>
         <translation>Exportar</translation>
+    </message>
+    <message>
+        <source>field %1: %2</source>
+        <translation>campo %1: %2</translation>
+    </message>
+    <message>
+        <source>expected text</source>
+        <translation>se esperaba un texto</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a character of the game&apos;s code page (Windows-1252)</source>
+        <translation>«%1» no es un carácter de la página de códigos del juego (Windows-1252)</translation>
+    </message>
+    <message>
+        <source>%1 characters, the field holds at most %2</source>
+        <translation>%1 caracteres, el campo admite como máximo %2</translation>
+    </message>
+    <message>
+        <source>expected a whole number from 0 to %1</source>
+        <translation>se esperaba un número entero de 0 a %1</translation>
+    </message>
+    <message>
+        <source>expected true or false</source>
+        <translation>se esperaba true o false</translation>
+    </message>
+    <message>
+        <source>field %1: no such field</source>
+        <translation>campo %1: no existe ese campo</translation>
+    </message>
+    <message>
+        <source>not JSON: %1</source>
+        <translation>no es JSON: %1</translation>
+    </message>
+    <message>
+        <source>not a patch: expected an object with &quot;kvpatch&quot; and &quot;changes&quot;</source>
+        <translation>no es un parche: se esperaba un objeto con «kvpatch» y «changes»</translation>
+    </message>
+    <message>
+        <source>unknown key &quot;%1&quot;: a patch holds only &quot;kvpatch&quot; and &quot;changes&quot;</source>
+        <translation>clave desconocida «%1»: un parche solo contiene «kvpatch» y «changes»</translation>
+    </message>
+    <message>
+        <source>patch format %1: this editor reads format %2</source>
+        <translation>formato de parche %1: este editor lee el formato %2</translation>
+    </message>
+    <message>
+        <source>&quot;changes&quot;: expected an array</source>
+        <translation>«changes»: se esperaba una matriz</translation>
+    </message>
+    <message>
+        <source>change %1: expected an object with &quot;field&quot;, &quot;from&quot; and &quot;to&quot;</source>
+        <translation>cambio %1: se esperaba un objeto con «field», «from» y «to»</translation>
+    </message>
+    <message>
+        <source>change %1: &quot;field&quot; must be a name</source>
+        <translation>cambio %1: «field» debe ser un nombre</translation>
+    </message>
+    <message>
+        <source>field %1: named twice in the patch</source>
+        <translation>campo %1: nombrado dos veces en el parche</translation>
+    </message>
+    <message>
+        <source>Nothing to change: the settings hold these values already.</source>
+        <translation>Nada que cambiar: los ajustes ya contienen estos valores.</translation>
+    </message>
+    <message>
+        <source>These values will change:</source>
+        <translation>Estos valores cambiarán:</translation>
+    </message>
+    <message>
+        <source>These values will change. The marked one holds something other than the value the patch expects to replace; it changes all the same:</source>
+        <translation>Estos valores cambiarán. El marcado contiene algo distinto del valor que el parche espera reemplazar; cambia de todos modos:</translation>
+    </message>
+    <message>
+        <source>These values will change. The %1 marked ones hold something other than the values the patch expects to replace; they change all the same:</source>
+        <translation>Estos valores cambiarán. Los %1 marcados contienen algo distinto de los valores que el parche espera reemplazar; cambian de todos modos:</translation>
     </message>
 </context>
 <context>
@@ -164,6 +420,74 @@
     <message>
         <source>Not copied into %1:</source>
         <translation>No copiados en %1:</translation>
+    </message>
+    <message>
+        <source>%1: the file cannot be read</source>
+        <translation>%1: no se puede leer el archivo</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>There is no cockpit set &quot;%1&quot;.</source>
+        <translation>No existe el juego de cabinas «%1».</translation>
+    </message>
+    <message>
+        <source>%1 byte</source>
+        <translation>%1 byte</translation>
+    </message>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1 bytes</translation>
+    </message>
+    <message>
+        <source>it is %1 long; a PCX picture&apos;s header alone takes 128</source>
+        <translation>tiene %1; solo la cabecera de una imagen PCX ocupa 128</translation>
+    </message>
+    <message>
+        <source>it is not a PCX picture (it does not start with the byte 0x0A)</source>
+        <translation>no es una imagen PCX (no empieza por el byte 0x0A)</translation>
+    </message>
+    <message>
+        <source>it is a PCX picture of %1 bits in %2 planes; the cockpit needs 256 colours (8 bits, 1 plane)</source>
+        <translation>es una imagen PCX de %1 bits en %2 planos; la cabina necesita 256 colores (8 bits, 1 plano)</translation>
+    </message>
+    <message>
+        <source>its rows are not run-length coded, as the game&apos;s cockpit pictures are</source>
+        <translation>sus filas no están codificadas por longitud de series, como lo están las imágenes de cabina del juego</translation>
+    </message>
+    <message>
+        <source>it is a picture of %1 pixels; this cockpit picture must be %2</source>
+        <translation>es una imagen de %1 píxeles; esta imagen de cabina debe ser de %2</translation>
+    </message>
+    <message>
+        <source>its header gives rows of %1 for a width of %2</source>
+        <translation>su cabecera indica filas de %1 para una anchura de %2</translation>
+    </message>
+    <message>
+        <source>the 256-colour palette at its end is missing</source>
+        <translation>falta la paleta de 256 colores al final</translation>
+    </message>
+    <message>
+        <source>its pixel data ends after %1 of its %2 rows</source>
+        <translation>sus datos de píxeles terminan tras %1 de sus %2 filas</translation>
+    </message>
+    <message>
+        <source>it is not a texture the converter can read: %1</source>
+        <translation>no es una textura que el conversor pueda leer: %1</translation>
+    </message>
+    <message>
+        <source>it is a texture of %1 pixels, but %2 is %3; a replacement must have the same size</source>
+        <translation>es una textura de %1 píxeles, pero %2 es de %3; un reemplazo debe tener el mismo tamaño</translation>
+    </message>
+    <message>
+        <source>it is %1 long; its block is exactly %2</source>
+        <translation>tiene %1; su bloque tiene exactamente %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 bytes, but the block has room for %3</source>
+        <translation>%1: %2 bytes, pero el bloque tiene sitio para %3</translation>
     </message>
 </context>
 <context>
@@ -283,6 +607,46 @@
     <message>
         <source>The patch %1 cannot be applied; nothing was changed. %2</source>
         <translation>El parche %1 no se puede aplicar; no se ha cambiado nada. %2</translation>
+    </message>
+    <message>
+        <source>Cannot open file &quot;%1&quot;</source>
+        <translation>No se puede abrir el archivo «%1»</translation>
+    </message>
+    <message>
+        <source>The path of the game is longer than 255 characters: %1</source>
+        <translation>La ruta del juego tiene más de 255 caracteres: %1</translation>
+    </message>
+    <message>
+        <source>The configuration file %1 is damaged (shorter than %2 bytes). Locate the game again; the file is written anew when the editor closes.</source>
+        <translation>El archivo de configuración %1 está dañado (tiene menos de %2 bytes). Vuelva a localizar el juego; el archivo se escribe de nuevo al cerrar el editor.</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: %2</source>
+        <translation>No se puede abrir %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: it is %2, not a regular file</source>
+        <translation>No se puede leer %1: es %2, no un archivo normal</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: it is larger than %2</source>
+        <translation>No se puede leer %1: es mayor que %2</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2</source>
+        <translation>No se puede leer %1: %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid number.</source>
+        <translation>&apos;%1&apos; no es un número válido.</translation>
+    </message>
+    <message>
+        <source>The angle %1 is too large.</source>
+        <translation>El ángulo %1 es demasiado grande.</translation>
+    </message>
+    <message>
+        <source>File not found: %1</source>
+        <translation>Archivo no encontrado: %1</translation>
     </message>
 </context>
 <context>
@@ -463,6 +827,134 @@
         <source>%1. The colour editors will mark colours using their pictures&apos; own colours.</source>
         <translation>%1. Los editores de colores marcarán los colores con los colores propios de sus imágenes.</translation>
     </message>
+    <message>
+        <source>The converter %1 made a sheet that cannot be used. %2</source>
+        <translation>El conversor %1 ha generado una hoja que no se puede usar. %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used. The texture %2 is %3 pixels, and so must its painting be; this bitmap is %4.</source>
+        <translation>No se puede usar %1. La textura %2 es de %3 píxeles, y así debe ser su decoración; este mapa de bits es de %4.</translation>
+    </message>
+    <message>
+        <source>the file ends inside its headers</source>
+        <translation>el archivo termina dentro de sus cabeceras</translation>
+    </message>
+    <message>
+        <source>4-bit run-length compression is not supported</source>
+        <translation>la compresión por longitud de series de 4 bits no es compatible</translation>
+    </message>
+    <message>
+        <source>compression type %1 is not supported</source>
+        <translation>el tipo de compresión %1 no es compatible</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>el archivo está vacío</translation>
+    </message>
+    <message>
+        <source>it is not a bitmap file (it does not start with &quot;BM&quot;)</source>
+        <translation>no es un archivo de mapa de bits (no empieza por «BM»)</translation>
+    </message>
+    <message>
+        <source>its height is out of range</source>
+        <translation>su altura está fuera de rango</translation>
+    </message>
+    <message>
+        <source>%1 bits per pixel is not a bitmap depth (1, 4, 8, 16, 24 or 32)</source>
+        <translation>%1 bits por píxel no es una profundidad de mapa de bits (1, 4, 8, 16, 24 o 32)</translation>
+    </message>
+    <message>
+        <source>its colour table claims %1 colours; at most 256 are read</source>
+        <translation>su tabla de colores declara %1 colores; se leen como máximo 256</translation>
+    </message>
+    <message>
+        <source>the file ends inside its colour table</source>
+        <translation>el archivo termina dentro de su tabla de colores</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write the bitmap: %1</source>
+        <translation>No se puede escribir el mapa de bits: %1</translation>
+    </message>
+    <message>
+        <source>it is a %1-bit bitmap; the picture needs 8 bits per pixel</source>
+        <translation>es un mapa de bits de %1 bits; la imagen necesita 8 bits por píxel</translation>
+    </message>
+    <message>
+        <source>it has %1 colour planes; bitmaps have 1</source>
+        <translation>tiene %1 planos de color; los mapas de bits tienen 1</translation>
+    </message>
+    <message>
+        <source>a picture of %1 x %2 pixels cannot be shown</source>
+        <translation>una imagen de %1 x %2 píxeles no se puede mostrar</translation>
+    </message>
+    <message>
+        <source>Bitmap Image is not valid</source>
+        <translation>La imagen de mapa de bits no es válida</translation>
+    </message>
+    <message>
+        <source>The converter %1 converted %2 into %3, but the editor cannot load that file as an 8-bit bitmap: %4</source>
+        <translation>El conversor %1 ha convertido %2 en %3, pero el editor no puede cargar ese archivo como mapa de bits de 8 bits: %4</translation>
+    </message>
+    <message>
+        <source>Cannot make the editor&apos;s TEMP folder %1: %2.</source>
+        <translation>No se puede crear la carpeta TEMP del editor %1: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot remove the old exchange file %1: %2.</source>
+        <translation>No se puede eliminar el archivo de intercambio antiguo %1: %2.</translation>
+    </message>
+    <message>
+        <source>The converter %1 could not convert %2 into %3: it cannot be started (%4). Install kvrjam beside kvrdesk, or name a converter in %5.</source>
+        <translation>El conversor %1 no ha podido convertir %2 en %3: no se puede iniciar (%4). Instale kvrjam junto a kvrdesk o indique un conversor en %5.</translation>
+    </message>
+    <message>
+        <source>The converter %1 could not convert %2 into %3: it had not finished after %4 and was stopped.</source>
+        <translation>El conversor %1 no ha podido convertir %2 en %3: no había terminado tras %4 y se ha detenido.</translation>
+    </message>
+    <message>
+        <source>The converter %1 could not convert %2 into %3: it was ended by signal %4%5</source>
+        <translation>El conversor %1 no ha podido convertir %2 en %3: lo ha terminado la señal %4%5</translation>
+    </message>
+    <message>
+        <source>The converter %1 could not convert %2 into %3: it ended with exit code %4%5</source>
+        <translation>El conversor %1 no ha podido convertir %2 en %3: ha terminado con el código de salida %4%5</translation>
+    </message>
+    <message>
+        <source>The converter %1 could not convert %2 into %3: it ended without writing the file.</source>
+        <translation>El conversor %1 no ha podido convertir %2 en %3: ha terminado sin escribir el archivo.</translation>
+    </message>
+    <message>
+        <source>Cannot write the exchange file: %1</source>
+        <translation>No se puede escribir el archivo de intercambio: %1</translation>
+    </message>
+    <message>
+        <source>8-bit run-length compression in a %1-bit bitmap</source>
+        <translation>compresión por longitud de series de 8 bits en un mapa de bits de %1 bits</translation>
+    </message>
+    <message>
+        <source>colour bit fields in a %1-bit bitmap (only 16 and 32 bits have them)</source>
+        <translation>campos de bits de color en un mapa de bits de %1 bits (solo los de 16 y 32 bits los tienen)</translation>
+    </message>
+    <message>
+        <source>its header is %1 bytes long; bitmaps with a 40- or 12-byte header are read</source>
+        <translation>su cabecera tiene %1 bytes; se leen mapas de bits con una cabecera de 40 o 12 bytes</translation>
+    </message>
+    <message>
+        <source>its width is negative (%1)</source>
+        <translation>su anchura es negativa (%1)</translation>
+    </message>
+    <message>
+        <source>%1 pixels are more than a picture may have (4096 x 4096)</source>
+        <translation>%1 píxeles son más de los que puede tener una imagen (4096 x 4096)</translation>
+    </message>
+    <message>
+        <source>the pixel rows are cut short: %1 pixels need %2 bytes from byte %3, the file holds %4</source>
+        <translation>las filas de píxeles están cortadas: %1 píxeles necesitan %2 bytes desde el byte %3, el archivo contiene %4</translation>
+    </message>
 </context>
 <context>
     <name>Settings files</name>
@@ -501,6 +993,10 @@
     <message>
         <source>The original settings cannot be restored; nothing was changed. %1</source>
         <translation>No se pueden restaurar los ajustes originales; no se ha cambiado nada. %1</translation>
+    </message>
+    <message>
+        <source>Not a settings file: %1 holds %2 bytes, a settings file holds %3.</source>
+        <translation>No es un archivo de ajustes: %1 contiene %2 bytes, un archivo de ajustes contiene %3.</translation>
     </message>
 </context>
 <context>

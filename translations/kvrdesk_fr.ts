@@ -7,6 +7,186 @@
         <source> File access error! </source>
         <translation> Erreur d&apos;accès au fichier ! </translation>
     </message>
+    <message>
+        <source>%1 is too short to hold a checksum</source>
+        <translation>%1 est trop court pour contenir une somme de contrôle</translation>
+    </message>
+    <message>
+        <source>The other files of this change are in place already; the next change of the game puts in the rest.</source>
+        <translation>Les autres fichiers de cette modification sont déjà en place ; la prochaine modification du jeu mettra le reste.</translation>
+    </message>
+    <message>
+        <source>%1 is not a file</source>
+        <translation>%1 n&apos;est pas un fichier</translation>
+    </message>
+    <message>
+        <source>Cannot finish the last change of the game (%1): %2</source>
+        <translation>Impossible de terminer la dernière modification du jeu (%1) : %2</translation>
+    </message>
+    <message>
+        <source>Cannot write to the game in %1: it lies on a read-only disk.</source>
+        <translation>Impossible d&apos;écrire dans le jeu dans %1 : il se trouve sur un disque en lecture seule.</translation>
+    </message>
+    <message>
+        <source>Cannot write to the game in %1: you may not make files in that folder (%2), so neither its lock nor the game&apos;s new files can be written.</source>
+        <translation>Impossible d&apos;écrire dans le jeu dans %1 : vous ne pouvez pas créer de fichiers dans ce dossier (%2), donc ni son verrou ni les nouveaux fichiers du jeu ne peuvent être écrits.</translation>
+    </message>
+    <message>
+        <source>Cannot write to the game in %1: its lock file %2 cannot be opened (%3); another user&apos;s editor may be writing to the game.</source>
+        <translation>Impossible d&apos;écrire dans le jeu dans %1 : son fichier de verrou %2 ne peut pas être ouvert (%3) ; l&apos;éditeur d&apos;un autre utilisateur écrit peut-être dans le jeu.</translation>
+    </message>
+    <message>
+        <source>Cannot write to the game in %1: its lock file %2 cannot be made: %3</source>
+        <translation>Impossible d&apos;écrire dans le jeu dans %1 : son fichier de verrou %2 ne peut pas être créé : %3</translation>
+    </message>
+    <message>
+        <source>Cannot write to the game in %1: its lock file %2 is %3, not a regular file; remove it, then try again.</source>
+        <translation>Impossible d&apos;écrire dans le jeu dans %1 : son fichier de verrou %2 est %3, pas un fichier ordinaire ; supprimez-le, puis réessayez.</translation>
+    </message>
+    <message>
+        <source>Another program is writing to the game in %1; try again when it has finished.</source>
+        <translation>Un autre programme écrit dans le jeu dans %1 ; réessayez quand il aura terminé.</translation>
+    </message>
+    <message>
+        <source>%1: cannot create a file in the game folder: %2</source>
+        <translation>%1 : impossible de créer un fichier dans le dossier du jeu : %2</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 at position %3</source>
+        <translation>%1 : %2 à la position %3</translation>
+    </message>
+    <message>
+        <source>%1: position %2 + %3 lies beyond the end (%4 bytes)</source>
+        <translation>%1 : la position %2 + %3 se trouve au-delà de la fin (%4 octets)</translation>
+    </message>
+    <message>
+        <source>seek beyond the end (%1)</source>
+        <translation>déplacement au-delà de la fin (%1)</translation>
+    </message>
+    <message>
+        <source>skip beyond the end</source>
+        <translation>saut au-delà de la fin</translation>
+    </message>
+    <message>
+        <source>read beyond the end</source>
+        <translation>lecture au-delà de la fin</translation>
+    </message>
+    <message>
+        <source>cannot be read</source>
+        <translation>illisible</translation>
+    </message>
+    <message>
+        <source>write beyond the end</source>
+        <translation>écriture au-delà de la fin</translation>
+    </message>
+    <message>
+        <source>too short for a checksum</source>
+        <translation>trop court pour une somme de contrôle</translation>
+    </message>
+    <message>
+        <source>cannot write: %1</source>
+        <translation>impossible d&apos;écrire : %1</translation>
+    </message>
+    <message>
+        <source>cannot create a file in its folder: %1</source>
+        <translation>impossible de créer un fichier dans son dossier : %1</translation>
+    </message>
+    <message>
+        <source>cannot flush to disk: %1</source>
+        <translation>impossible de vider sur le disque : %1</translation>
+    </message>
+    <message>
+        <source>cannot put the new file in place: %1</source>
+        <translation>impossible de mettre le nouveau fichier en place : %1</translation>
+    </message>
+    <message>
+        <source>cannot keep a copy of %1: %2</source>
+        <translation>impossible de garder une copie de %1 : %2</translation>
+    </message>
+    <message>
+        <source>Cannot finish the last change of the game: %1 %2. Look at the game&apos;s files, then remove it.</source>
+        <translation>Impossible de terminer la dernière modification du jeu : %1 %2. Vérifiez les fichiers du jeu, puis supprimez-le.</translation>
+    </message>
+    <message>
+        <source>cannot be read: %1</source>
+        <translation>ne peut pas être lu : %1</translation>
+    </message>
+    <message>
+        <source>is not a note of this program</source>
+        <translation>n&apos;est pas une note de ce programme</translation>
+    </message>
+    <message>
+        <source>is damaged</source>
+        <translation>est endommagé</translation>
+    </message>
+    <message>
+        <source>names a file that is not one of its own: %1</source>
+        <translation>nomme un fichier qui n&apos;est pas l&apos;un des siens : %1</translation>
+    </message>
+    <message>
+        <source>is cut short</source>
+        <translation>est tronqué</translation>
+    </message>
+    <message>
+        <source>Read beyond end of file: %1 is too short to be the game&apos;s executable.</source>
+        <translation>Lecture au-delà de la fin du fichier : %1 est trop court pour être l&apos;exécutable du jeu.</translation>
+    </message>
+    <message>
+        <source>%1: the tyre table lies beyond the end</source>
+        <translation>%1 : la table des pneus se trouve au-delà de la fin</translation>
+    </message>
+    <message>
+        <source>%1: the tyre table runs past the end</source>
+        <translation>%1 : la table des pneus dépasse la fin</translation>
+    </message>
+    <message>
+        <source>the setup values run into the checksum or past the end</source>
+        <translation>les valeurs de réglage empiètent sur la somme de contrôle ou dépassent la fin</translation>
+    </message>
+    <message>
+        <source>the setup values overlap the setup position word</source>
+        <translation>les valeurs de réglage chevauchent le mot de position du réglage</translation>
+    </message>
+    <message>
+        <source>The patch list %1 is damaged: it must hold whole records of %2 bytes.</source>
+        <translation>La liste de patchs %1 est endommagée : elle doit contenir des enregistrements entiers de %2 octets.</translation>
+    </message>
+    <message>
+        <source>The patch list is empty.</source>
+        <translation>La liste de patchs est vide.</translation>
+    </message>
+    <message>
+        <source>%1: patch position %2 lies before the start</source>
+        <translation>%1 : la position de patch %2 se trouve avant le début</translation>
+    </message>
+    <message>
+        <source>The track data was not read, so nothing writes track values into the game. The track editor opens once every track file can be read.</source>
+        <translation>Les données des circuits n&apos;ont pas été lues, donc rien n&apos;écrit de valeurs de circuit dans le jeu. L&apos;éditeur de circuits s&apos;ouvre dès que chaque fichier de circuit peut être lu.</translation>
+    </message>
+    <message>
+        <source>%1 is not the game&apos;s executable: %2</source>
+        <translation>%1 n&apos;est pas l&apos;exécutable du jeu : %2</translation>
+    </message>
+    <message>
+        <source>0) File access error! </source>
+        <translation>0) Erreur d&apos;accès au fichier ! </translation>
+    </message>
+    <message>
+        <source>1) File access error! </source>
+        <translation>1) Erreur d&apos;accès au fichier ! </translation>
+    </message>
+    <message>
+        <source>2) File access error! </source>
+        <translation>2) Erreur d&apos;accès au fichier ! </translation>
+    </message>
+    <message>
+        <source>3) File access error! </source>
+        <translation>3) Erreur d&apos;accès au fichier ! </translation>
+    </message>
 </context>
 <context>
     <name>Import and export</name>
@@ -61,6 +241,82 @@
     <message>
         <source>Export</source>
         <translation>Exporter</translation>
+    </message>
+    <message>
+        <source>field %1: %2</source>
+        <translation>champ %1 : %2</translation>
+    </message>
+    <message>
+        <source>expected text</source>
+        <translation>texte attendu</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a character of the game&apos;s code page (Windows-1252)</source>
+        <translation>« %1 » n&apos;est pas un caractère de la page de codes du jeu (Windows-1252)</translation>
+    </message>
+    <message>
+        <source>%1 characters, the field holds at most %2</source>
+        <translation>%1 caractères, le champ en contient au plus %2</translation>
+    </message>
+    <message>
+        <source>expected a whole number from 0 to %1</source>
+        <translation>nombre entier de 0 à %1 attendu</translation>
+    </message>
+    <message>
+        <source>expected true or false</source>
+        <translation>true ou false attendu</translation>
+    </message>
+    <message>
+        <source>field %1: no such field</source>
+        <translation>champ %1 : ce champ n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>not JSON: %1</source>
+        <translation>pas du JSON : %1</translation>
+    </message>
+    <message>
+        <source>not a patch: expected an object with &quot;kvpatch&quot; and &quot;changes&quot;</source>
+        <translation>pas un patch : objet avec « kvpatch » et « changes » attendu</translation>
+    </message>
+    <message>
+        <source>unknown key &quot;%1&quot;: a patch holds only &quot;kvpatch&quot; and &quot;changes&quot;</source>
+        <translation>clé inconnue « %1 » : un patch ne contient que « kvpatch » et « changes »</translation>
+    </message>
+    <message>
+        <source>patch format %1: this editor reads format %2</source>
+        <translation>format de patch %1 : cet éditeur lit le format %2</translation>
+    </message>
+    <message>
+        <source>&quot;changes&quot;: expected an array</source>
+        <translation>« changes » : tableau attendu</translation>
+    </message>
+    <message>
+        <source>change %1: expected an object with &quot;field&quot;, &quot;from&quot; and &quot;to&quot;</source>
+        <translation>modification %1 : objet avec « field », « from » et « to » attendu</translation>
+    </message>
+    <message>
+        <source>change %1: &quot;field&quot; must be a name</source>
+        <translation>modification %1 : « field » doit être un nom</translation>
+    </message>
+    <message>
+        <source>field %1: named twice in the patch</source>
+        <translation>champ %1 : nommé deux fois dans le patch</translation>
+    </message>
+    <message>
+        <source>Nothing to change: the settings hold these values already.</source>
+        <translation>Rien à changer : les paramètres contiennent déjà ces valeurs.</translation>
+    </message>
+    <message>
+        <source>These values will change:</source>
+        <translation>Ces valeurs vont changer :</translation>
+    </message>
+    <message>
+        <source>These values will change. The marked one holds something other than the value the patch expects to replace; it changes all the same:</source>
+        <translation>Ces valeurs vont changer. Celle qui est marquée contient autre chose que la valeur que le patch s&apos;attend à remplacer ; elle change quand même :</translation>
+    </message>
+    <message>
+        <source>These values will change. The %1 marked ones hold something other than the values the patch expects to replace; they change all the same:</source>
+        <translation>Ces valeurs vont changer. Les %1 valeurs marquées contiennent autre chose que les valeurs que le patch s&apos;attend à remplacer ; elles changent quand même :</translation>
     </message>
 </context>
 <context>
@@ -164,6 +420,74 @@
     <message>
         <source>Not copied into %1:</source>
         <translation>Non copié dans %1 :</translation>
+    </message>
+    <message>
+        <source>%1: the file cannot be read</source>
+        <translation>%1 : le fichier ne peut pas être lu</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>There is no cockpit set &quot;%1&quot;.</source>
+        <translation>Il n&apos;y a pas de jeu de cockpits « %1 ».</translation>
+    </message>
+    <message>
+        <source>%1 byte</source>
+        <translation>%1 octet</translation>
+    </message>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1 octets</translation>
+    </message>
+    <message>
+        <source>it is %1 long; a PCX picture&apos;s header alone takes 128</source>
+        <translation>il fait %1 ; l&apos;en-tête d&apos;une image PCX occupe à lui seul 128</translation>
+    </message>
+    <message>
+        <source>it is not a PCX picture (it does not start with the byte 0x0A)</source>
+        <translation>ce n&apos;est pas une image PCX (elle ne commence pas par l&apos;octet 0x0A)</translation>
+    </message>
+    <message>
+        <source>it is a PCX picture of %1 bits in %2 planes; the cockpit needs 256 colours (8 bits, 1 plane)</source>
+        <translation>c&apos;est une image PCX de %1 bits sur %2 plans ; le cockpit demande 256 couleurs (8 bits, 1 plan)</translation>
+    </message>
+    <message>
+        <source>its rows are not run-length coded, as the game&apos;s cockpit pictures are</source>
+        <translation>ses lignes ne sont pas codées par plages, comme le sont les images de cockpit du jeu</translation>
+    </message>
+    <message>
+        <source>it is a picture of %1 pixels; this cockpit picture must be %2</source>
+        <translation>c&apos;est une image de %1 pixels ; cette image de cockpit doit faire %2</translation>
+    </message>
+    <message>
+        <source>its header gives rows of %1 for a width of %2</source>
+        <translation>son en-tête indique des lignes de %1 pour une largeur de %2</translation>
+    </message>
+    <message>
+        <source>the 256-colour palette at its end is missing</source>
+        <translation>la palette de 256 couleurs à la fin manque</translation>
+    </message>
+    <message>
+        <source>its pixel data ends after %1 of its %2 rows</source>
+        <translation>ses données de pixels s&apos;arrêtent après %1 de ses %2 lignes</translation>
+    </message>
+    <message>
+        <source>it is not a texture the converter can read: %1</source>
+        <translation>ce n&apos;est pas une texture que le convertisseur sait lire : %1</translation>
+    </message>
+    <message>
+        <source>it is a texture of %1 pixels, but %2 is %3; a replacement must have the same size</source>
+        <translation>c&apos;est une texture de %1 pixels, mais %2 fait %3 ; un remplacement doit avoir la même taille</translation>
+    </message>
+    <message>
+        <source>it is %1 long; its block is exactly %2</source>
+        <translation>il fait %1 ; son bloc fait exactement %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 bytes, but the block has room for %3</source>
+        <translation>%1 : %2 octets, mais le bloc a de la place pour %3</translation>
     </message>
 </context>
 <context>
@@ -283,6 +607,46 @@
     <message>
         <source>The patch %1 cannot be applied; nothing was changed. %2</source>
         <translation>Le patch %1 ne peut pas être appliqué ; rien n&apos;a été modifié. %2</translation>
+    </message>
+    <message>
+        <source>Cannot open file &quot;%1&quot;</source>
+        <translation>Impossible d&apos;ouvrir le fichier « %1 »</translation>
+    </message>
+    <message>
+        <source>The path of the game is longer than 255 characters: %1</source>
+        <translation>Le chemin du jeu dépasse 255 caractères : %1</translation>
+    </message>
+    <message>
+        <source>The configuration file %1 is damaged (shorter than %2 bytes). Locate the game again; the file is written anew when the editor closes.</source>
+        <translation>Le fichier de configuration %1 est endommagé (plus court que %2 octets). Localisez à nouveau le jeu ; le fichier est réécrit à la fermeture de l&apos;éditeur.</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: %2</source>
+        <translation>Impossible d&apos;ouvrir %1 : %2</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: it is %2, not a regular file</source>
+        <translation>Impossible de lire %1 : c&apos;est %2, pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: it is larger than %2</source>
+        <translation>Impossible de lire %1 : il dépasse %2</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2</source>
+        <translation>Impossible de lire %1 : %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid number.</source>
+        <translation>« %1 » n&apos;est pas un nombre valide.</translation>
+    </message>
+    <message>
+        <source>The angle %1 is too large.</source>
+        <translation>L&apos;angle %1 est trop grand.</translation>
+    </message>
+    <message>
+        <source>File not found: %1</source>
+        <translation>Fichier introuvable : %1</translation>
     </message>
 </context>
 <context>
@@ -463,6 +827,134 @@
         <source>%1. The colour editors will mark colours using their pictures&apos; own colours.</source>
         <translation>%1. Les éditeurs de couleurs marqueront les couleurs d&apos;après les couleurs propres de leurs images.</translation>
     </message>
+    <message>
+        <source>The converter %1 made a sheet that cannot be used. %2</source>
+        <translation>Le convertisseur %1 a produit une planche inutilisable. %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used. The texture %2 is %3 pixels, and so must its painting be; this bitmap is %4.</source>
+        <translation>%1 ne peut pas être utilisé. La texture %2 fait %3 pixels, et sa livrée doit faire de même ; ce bitmap fait %4.</translation>
+    </message>
+    <message>
+        <source>the file ends inside its headers</source>
+        <translation>le fichier s&apos;arrête dans ses en-têtes</translation>
+    </message>
+    <message>
+        <source>4-bit run-length compression is not supported</source>
+        <translation>la compression par plages 4 bits n&apos;est pas prise en charge</translation>
+    </message>
+    <message>
+        <source>compression type %1 is not supported</source>
+        <translation>le type de compression %1 n&apos;est pas pris en charge</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>le fichier est vide</translation>
+    </message>
+    <message>
+        <source>it is not a bitmap file (it does not start with &quot;BM&quot;)</source>
+        <translation>ce n&apos;est pas un fichier bitmap (il ne commence pas par « BM »)</translation>
+    </message>
+    <message>
+        <source>its height is out of range</source>
+        <translation>sa hauteur est hors limites</translation>
+    </message>
+    <message>
+        <source>%1 bits per pixel is not a bitmap depth (1, 4, 8, 16, 24 or 32)</source>
+        <translation>%1 bits par pixel n&apos;est pas une profondeur de bitmap (1, 4, 8, 16, 24 ou 32)</translation>
+    </message>
+    <message>
+        <source>its colour table claims %1 colours; at most 256 are read</source>
+        <translation>sa table de couleurs annonce %1 couleurs ; 256 au plus sont lues</translation>
+    </message>
+    <message>
+        <source>the file ends inside its colour table</source>
+        <translation>le fichier s&apos;arrête dans sa table de couleurs</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>Cannot write the bitmap: %1</source>
+        <translation>Impossible d&apos;écrire le bitmap : %1</translation>
+    </message>
+    <message>
+        <source>it is a %1-bit bitmap; the picture needs 8 bits per pixel</source>
+        <translation>c&apos;est un bitmap %1 bits ; l&apos;image demande 8 bits par pixel</translation>
+    </message>
+    <message>
+        <source>it has %1 colour planes; bitmaps have 1</source>
+        <translation>il a %1 plans de couleur ; les bitmaps en ont 1</translation>
+    </message>
+    <message>
+        <source>a picture of %1 x %2 pixels cannot be shown</source>
+        <translation>une image de %1 x %2 pixels ne peut pas être affichée</translation>
+    </message>
+    <message>
+        <source>Bitmap Image is not valid</source>
+        <translation>L&apos;image bitmap n&apos;est pas valide</translation>
+    </message>
+    <message>
+        <source>The converter %1 converted %2 into %3, but the editor cannot load that file as an 8-bit bitmap: %4</source>
+        <translation>Le convertisseur %1 a converti %2 en %3, mais l&apos;éditeur ne peut pas charger ce fichier comme bitmap 8 bits : %4</translation>
+    </message>
+    <message>
+        <source>Cannot make the editor&apos;s TEMP folder %1: %2.</source>
+        <translation>Impossible de créer le dossier TEMP de l&apos;éditeur %1 : %2.</translation>
+    </message>
+    <message>
+        <source>Cannot remove the old exchange file %1: %2.</source>
+        <translation>Impossible de supprimer l&apos;ancien fichier d&apos;échange %1 : %2.</translation>
+    </message>
+    <message>
+        <source>The converter %1 could not convert %2 into %3: it cannot be started (%4). Install kvrjam beside kvrdesk, or name a converter in %5.</source>
+        <translation>Le convertisseur %1 n&apos;a pas pu convertir %2 en %3 : il ne peut pas être lancé (%4). Installez kvrjam à côté de kvrdesk, ou nommez un convertisseur dans %5.</translation>
+    </message>
+    <message>
+        <source>The converter %1 could not convert %2 into %3: it had not finished after %4 and was stopped.</source>
+        <translation>Le convertisseur %1 n&apos;a pas pu convertir %2 en %3 : il n&apos;avait pas fini après %4 et a été arrêté.</translation>
+    </message>
+    <message>
+        <source>The converter %1 could not convert %2 into %3: it was ended by signal %4%5</source>
+        <translation>Le convertisseur %1 n&apos;a pas pu convertir %2 en %3 : il a été terminé par le signal %4%5</translation>
+    </message>
+    <message>
+        <source>The converter %1 could not convert %2 into %3: it ended with exit code %4%5</source>
+        <translation>Le convertisseur %1 n&apos;a pas pu convertir %2 en %3 : il s&apos;est terminé avec le code de sortie %4%5</translation>
+    </message>
+    <message>
+        <source>The converter %1 could not convert %2 into %3: it ended without writing the file.</source>
+        <translation>Le convertisseur %1 n&apos;a pas pu convertir %2 en %3 : il s&apos;est terminé sans écrire le fichier.</translation>
+    </message>
+    <message>
+        <source>Cannot write the exchange file: %1</source>
+        <translation>Impossible d&apos;écrire le fichier d&apos;échange : %1</translation>
+    </message>
+    <message>
+        <source>8-bit run-length compression in a %1-bit bitmap</source>
+        <translation>compression par plages 8 bits dans un bitmap %1 bits</translation>
+    </message>
+    <message>
+        <source>colour bit fields in a %1-bit bitmap (only 16 and 32 bits have them)</source>
+        <translation>champs de bits de couleur dans un bitmap %1 bits (seuls 16 et 32 bits en ont)</translation>
+    </message>
+    <message>
+        <source>its header is %1 bytes long; bitmaps with a 40- or 12-byte header are read</source>
+        <translation>son en-tête fait %1 octets ; les bitmaps lus ont un en-tête de 40 ou 12 octets</translation>
+    </message>
+    <message>
+        <source>its width is negative (%1)</source>
+        <translation>sa largeur est négative (%1)</translation>
+    </message>
+    <message>
+        <source>%1 pixels are more than a picture may have (4096 x 4096)</source>
+        <translation>%1 pixels, c&apos;est plus qu&apos;une image ne peut en avoir (4096 x 4096)</translation>
+    </message>
+    <message>
+        <source>the pixel rows are cut short: %1 pixels need %2 bytes from byte %3, the file holds %4</source>
+        <translation>les lignes de pixels sont tronquées : %1 pixels demandent %2 octets à partir de l&apos;octet %3, le fichier en contient %4</translation>
+    </message>
 </context>
 <context>
     <name>Settings files</name>
@@ -501,6 +993,10 @@
     <message>
         <source>The original settings cannot be restored; nothing was changed. %1</source>
         <translation>Les paramètres d&apos;origine ne peuvent pas être restaurés ; rien n&apos;a été modifié. %1</translation>
+    </message>
+    <message>
+        <source>Not a settings file: %1 holds %2 bytes, a settings file holds %3.</source>
+        <translation>Pas un fichier de paramètres : %1 contient %2 octets, un fichier de paramètres en contient %3.</translation>
     </message>
 </context>
 <context>

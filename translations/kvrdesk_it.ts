@@ -7,6 +7,186 @@
         <source> File access error! </source>
         <translation> Errore di accesso al file! </translation>
     </message>
+    <message>
+        <source>%1 is too short to hold a checksum</source>
+        <translation>%1 è troppo corto per contenere una somma di controllo</translation>
+    </message>
+    <message>
+        <source>The other files of this change are in place already; the next change of the game puts in the rest.</source>
+        <translation>Gli altri file di questa modifica sono già al loro posto; la prossima modifica del gioco inserisce il resto.</translation>
+    </message>
+    <message>
+        <source>%1 is not a file</source>
+        <translation>%1 non è un file</translation>
+    </message>
+    <message>
+        <source>Cannot finish the last change of the game (%1): %2</source>
+        <translation>Impossibile completare l&apos;ultima modifica del gioco (%1): %2</translation>
+    </message>
+    <message>
+        <source>Cannot write to the game in %1: it lies on a read-only disk.</source>
+        <translation>Impossibile scrivere nel gioco in %1: si trova su un disco di sola lettura.</translation>
+    </message>
+    <message>
+        <source>Cannot write to the game in %1: you may not make files in that folder (%2), so neither its lock nor the game&apos;s new files can be written.</source>
+        <translation>Impossibile scrivere nel gioco in %1: non è consentito creare file in quella cartella (%2), quindi non si possono scrivere né il suo blocco né i nuovi file del gioco.</translation>
+    </message>
+    <message>
+        <source>Cannot write to the game in %1: its lock file %2 cannot be opened (%3); another user&apos;s editor may be writing to the game.</source>
+        <translation>Impossibile scrivere nel gioco in %1: il suo file di blocco %2 non può essere aperto (%3); forse l&apos;editor di un altro utente sta scrivendo nel gioco.</translation>
+    </message>
+    <message>
+        <source>Cannot write to the game in %1: its lock file %2 cannot be made: %3</source>
+        <translation>Impossibile scrivere nel gioco in %1: il suo file di blocco %2 non può essere creato: %3</translation>
+    </message>
+    <message>
+        <source>Cannot write to the game in %1: its lock file %2 is %3, not a regular file; remove it, then try again.</source>
+        <translation>Impossibile scrivere nel gioco in %1: il suo file di blocco %2 è %3, non un file normale; rimuovilo, poi riprova.</translation>
+    </message>
+    <message>
+        <source>Another program is writing to the game in %1; try again when it has finished.</source>
+        <translation>Un altro programma sta scrivendo nel gioco in %1; riprova quando ha finito.</translation>
+    </message>
+    <message>
+        <source>%1: cannot create a file in the game folder: %2</source>
+        <translation>%1: impossibile creare un file nella cartella del gioco: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 at position %3</source>
+        <translation>%1: %2 alla posizione %3</translation>
+    </message>
+    <message>
+        <source>%1: position %2 + %3 lies beyond the end (%4 bytes)</source>
+        <translation>%1: la posizione %2 + %3 è oltre la fine (%4 byte)</translation>
+    </message>
+    <message>
+        <source>seek beyond the end (%1)</source>
+        <translation>spostamento oltre la fine (%1)</translation>
+    </message>
+    <message>
+        <source>skip beyond the end</source>
+        <translation>salto oltre la fine</translation>
+    </message>
+    <message>
+        <source>read beyond the end</source>
+        <translation>lettura oltre la fine</translation>
+    </message>
+    <message>
+        <source>cannot be read</source>
+        <translation>illeggibile</translation>
+    </message>
+    <message>
+        <source>write beyond the end</source>
+        <translation>scrittura oltre la fine</translation>
+    </message>
+    <message>
+        <source>too short for a checksum</source>
+        <translation>troppo corto per una somma di controllo</translation>
+    </message>
+    <message>
+        <source>cannot write: %1</source>
+        <translation>impossibile scrivere: %1</translation>
+    </message>
+    <message>
+        <source>cannot create a file in its folder: %1</source>
+        <translation>impossibile creare un file nella sua cartella: %1</translation>
+    </message>
+    <message>
+        <source>cannot flush to disk: %1</source>
+        <translation>impossibile scaricare su disco: %1</translation>
+    </message>
+    <message>
+        <source>cannot put the new file in place: %1</source>
+        <translation>impossibile mettere al suo posto il nuovo file: %1</translation>
+    </message>
+    <message>
+        <source>cannot keep a copy of %1: %2</source>
+        <translation>impossibile conservare una copia di %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot finish the last change of the game: %1 %2. Look at the game&apos;s files, then remove it.</source>
+        <translation>Impossibile completare l&apos;ultima modifica del gioco: %1 %2. Controlla i file del gioco, poi rimuovilo.</translation>
+    </message>
+    <message>
+        <source>cannot be read: %1</source>
+        <translation>non può essere letto: %1</translation>
+    </message>
+    <message>
+        <source>is not a note of this program</source>
+        <translation>non è una nota di questo programma</translation>
+    </message>
+    <message>
+        <source>is damaged</source>
+        <translation>è danneggiato</translation>
+    </message>
+    <message>
+        <source>names a file that is not one of its own: %1</source>
+        <translation>indica un file che non è uno dei suoi: %1</translation>
+    </message>
+    <message>
+        <source>is cut short</source>
+        <translation>è troncato</translation>
+    </message>
+    <message>
+        <source>Read beyond end of file: %1 is too short to be the game&apos;s executable.</source>
+        <translation>Lettura oltre la fine del file: %1 è troppo corto per essere l&apos;eseguibile del gioco.</translation>
+    </message>
+    <message>
+        <source>%1: the tyre table lies beyond the end</source>
+        <translation>%1: la tabella delle gomme è oltre la fine</translation>
+    </message>
+    <message>
+        <source>%1: the tyre table runs past the end</source>
+        <translation>%1: la tabella delle gomme va oltre la fine</translation>
+    </message>
+    <message>
+        <source>the setup values run into the checksum or past the end</source>
+        <translation>i valori di assetto invadono la somma di controllo o vanno oltre la fine</translation>
+    </message>
+    <message>
+        <source>the setup values overlap the setup position word</source>
+        <translation>i valori di assetto si sovrappongono alla parola di posizione dell&apos;assetto</translation>
+    </message>
+    <message>
+        <source>The patch list %1 is damaged: it must hold whole records of %2 bytes.</source>
+        <translation>L&apos;elenco delle patch %1 è danneggiato: deve contenere record interi di %2 byte.</translation>
+    </message>
+    <message>
+        <source>The patch list is empty.</source>
+        <translation>L&apos;elenco delle patch è vuoto.</translation>
+    </message>
+    <message>
+        <source>%1: patch position %2 lies before the start</source>
+        <translation>%1: la posizione della patch %2 è prima dell&apos;inizio</translation>
+    </message>
+    <message>
+        <source>The track data was not read, so nothing writes track values into the game. The track editor opens once every track file can be read.</source>
+        <translation>I dati dei circuiti non sono stati letti, quindi nulla scrive valori dei circuiti nel gioco. L&apos;editor dei circuiti si apre quando ogni file dei circuiti può essere letto.</translation>
+    </message>
+    <message>
+        <source>%1 is not the game&apos;s executable: %2</source>
+        <translation>%1 non è l&apos;eseguibile del gioco: %2</translation>
+    </message>
+    <message>
+        <source>0) File access error! </source>
+        <translation>0) Errore di accesso al file! </translation>
+    </message>
+    <message>
+        <source>1) File access error! </source>
+        <translation>1) Errore di accesso al file! </translation>
+    </message>
+    <message>
+        <source>2) File access error! </source>
+        <translation>2) Errore di accesso al file! </translation>
+    </message>
+    <message>
+        <source>3) File access error! </source>
+        <translation>3) Errore di accesso al file! </translation>
+    </message>
 </context>
 <context>
     <name>Import and export</name>
@@ -61,6 +241,82 @@
     <message>
         <source>Export</source>
         <translation>Esporta</translation>
+    </message>
+    <message>
+        <source>field %1: %2</source>
+        <translation>campo %1: %2</translation>
+    </message>
+    <message>
+        <source>expected text</source>
+        <translation>atteso un testo</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a character of the game&apos;s code page (Windows-1252)</source>
+        <translation>&quot;%1&quot; non è un carattere della tabella codici del gioco (Windows-1252)</translation>
+    </message>
+    <message>
+        <source>%1 characters, the field holds at most %2</source>
+        <translation>%1 caratteri, il campo ne contiene al massimo %2</translation>
+    </message>
+    <message>
+        <source>expected a whole number from 0 to %1</source>
+        <translation>atteso un numero intero da 0 a %1</translation>
+    </message>
+    <message>
+        <source>expected true or false</source>
+        <translation>atteso true o false</translation>
+    </message>
+    <message>
+        <source>field %1: no such field</source>
+        <translation>campo %1: campo inesistente</translation>
+    </message>
+    <message>
+        <source>not JSON: %1</source>
+        <translation>non è JSON: %1</translation>
+    </message>
+    <message>
+        <source>not a patch: expected an object with &quot;kvpatch&quot; and &quot;changes&quot;</source>
+        <translation>non è una patch: atteso un oggetto con &quot;kvpatch&quot; e &quot;changes&quot;</translation>
+    </message>
+    <message>
+        <source>unknown key &quot;%1&quot;: a patch holds only &quot;kvpatch&quot; and &quot;changes&quot;</source>
+        <translation>chiave sconosciuta &quot;%1&quot;: una patch contiene solo &quot;kvpatch&quot; e &quot;changes&quot;</translation>
+    </message>
+    <message>
+        <source>patch format %1: this editor reads format %2</source>
+        <translation>formato patch %1: questo editor legge il formato %2</translation>
+    </message>
+    <message>
+        <source>&quot;changes&quot;: expected an array</source>
+        <translation>&quot;changes&quot;: atteso un array</translation>
+    </message>
+    <message>
+        <source>change %1: expected an object with &quot;field&quot;, &quot;from&quot; and &quot;to&quot;</source>
+        <translation>modifica %1: atteso un oggetto con &quot;field&quot;, &quot;from&quot; e &quot;to&quot;</translation>
+    </message>
+    <message>
+        <source>change %1: &quot;field&quot; must be a name</source>
+        <translation>modifica %1: &quot;field&quot; deve essere un nome</translation>
+    </message>
+    <message>
+        <source>field %1: named twice in the patch</source>
+        <translation>campo %1: indicato due volte nella patch</translation>
+    </message>
+    <message>
+        <source>Nothing to change: the settings hold these values already.</source>
+        <translation>Niente da modificare: le impostazioni contengono già questi valori.</translation>
+    </message>
+    <message>
+        <source>These values will change:</source>
+        <translation>Questi valori cambieranno:</translation>
+    </message>
+    <message>
+        <source>These values will change. The marked one holds something other than the value the patch expects to replace; it changes all the same:</source>
+        <translation>Questi valori cambieranno. Quello segnato contiene qualcosa di diverso dal valore che la patch si aspetta di sostituire; cambia comunque:</translation>
+    </message>
+    <message>
+        <source>These values will change. The %1 marked ones hold something other than the values the patch expects to replace; they change all the same:</source>
+        <translation>Questi valori cambieranno. I %1 segnati contengono qualcosa di diverso dai valori che la patch si aspetta di sostituire; cambiano comunque:</translation>
     </message>
 </context>
 <context>
@@ -164,6 +420,74 @@
     <message>
         <source>Not copied into %1:</source>
         <translation>Non copiati in %1:</translation>
+    </message>
+    <message>
+        <source>%1: the file cannot be read</source>
+        <translation>%1: impossibile leggere il file</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>There is no cockpit set &quot;%1&quot;.</source>
+        <translation>Non esiste alcun set di abitacoli &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>%1 byte</source>
+        <translation>%1 byte</translation>
+    </message>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1 byte</translation>
+    </message>
+    <message>
+        <source>it is %1 long; a PCX picture&apos;s header alone takes 128</source>
+        <translation>è lungo %1; la sola intestazione di un&apos;immagine PCX ne occupa 128</translation>
+    </message>
+    <message>
+        <source>it is not a PCX picture (it does not start with the byte 0x0A)</source>
+        <translation>non è un&apos;immagine PCX (non inizia con il byte 0x0A)</translation>
+    </message>
+    <message>
+        <source>it is a PCX picture of %1 bits in %2 planes; the cockpit needs 256 colours (8 bits, 1 plane)</source>
+        <translation>è un&apos;immagine PCX a %1 bit in %2 piani; l&apos;abitacolo richiede 256 colori (8 bit, 1 piano)</translation>
+    </message>
+    <message>
+        <source>its rows are not run-length coded, as the game&apos;s cockpit pictures are</source>
+        <translation>le sue righe non sono codificate RLE, come lo sono le immagini dell&apos;abitacolo del gioco</translation>
+    </message>
+    <message>
+        <source>it is a picture of %1 pixels; this cockpit picture must be %2</source>
+        <translation>è un&apos;immagine di %1 pixel; questa immagine dell&apos;abitacolo deve essere %2</translation>
+    </message>
+    <message>
+        <source>its header gives rows of %1 for a width of %2</source>
+        <translation>la sua intestazione indica righe di %1 per una larghezza di %2</translation>
+    </message>
+    <message>
+        <source>the 256-colour palette at its end is missing</source>
+        <translation>manca la tavolozza a 256 colori alla fine</translation>
+    </message>
+    <message>
+        <source>its pixel data ends after %1 of its %2 rows</source>
+        <translation>i suoi dati dei pixel finiscono dopo %1 delle sue %2 righe</translation>
+    </message>
+    <message>
+        <source>it is not a texture the converter can read: %1</source>
+        <translation>non è una texture che il convertitore sa leggere: %1</translation>
+    </message>
+    <message>
+        <source>it is a texture of %1 pixels, but %2 is %3; a replacement must have the same size</source>
+        <translation>è una texture di %1 pixel, ma %2 è %3; un sostituto deve avere le stesse dimensioni</translation>
+    </message>
+    <message>
+        <source>it is %1 long; its block is exactly %2</source>
+        <translation>è lungo %1; il suo blocco è esattamente %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 bytes, but the block has room for %3</source>
+        <translation>%1: %2 byte, ma il blocco ha spazio per %3</translation>
     </message>
 </context>
 <context>
@@ -283,6 +607,46 @@
     <message>
         <source>The patch %1 cannot be applied; nothing was changed. %2</source>
         <translation>Impossibile applicare la patch %1; non è stato modificato nulla. %2</translation>
+    </message>
+    <message>
+        <source>Cannot open file &quot;%1&quot;</source>
+        <translation>Impossibile aprire il file &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>The path of the game is longer than 255 characters: %1</source>
+        <translation>Il percorso del gioco supera i 255 caratteri: %1</translation>
+    </message>
+    <message>
+        <source>The configuration file %1 is damaged (shorter than %2 bytes). Locate the game again; the file is written anew when the editor closes.</source>
+        <translation>Il file di configurazione %1 è danneggiato (più corto di %2 byte). Individua di nuovo il gioco; il file viene riscritto alla chiusura dell&apos;editor.</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: %2</source>
+        <translation>Impossibile aprire %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: it is %2, not a regular file</source>
+        <translation>Impossibile leggere %1: è %2, non un file normale</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: it is larger than %2</source>
+        <translation>Impossibile leggere %1: è più grande di %2</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2</source>
+        <translation>Impossibile leggere %1: %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid number.</source>
+        <translation>&apos;%1&apos; non è un numero valido.</translation>
+    </message>
+    <message>
+        <source>The angle %1 is too large.</source>
+        <translation>L&apos;angolo %1 è troppo grande.</translation>
+    </message>
+    <message>
+        <source>File not found: %1</source>
+        <translation>File non trovato: %1</translation>
     </message>
 </context>
 <context>
@@ -463,6 +827,134 @@
         <source>%1. The colour editors will mark colours using their pictures&apos; own colours.</source>
         <translation>%1. Gli editor dei colori segneranno i colori usando i colori propri delle loro immagini.</translation>
     </message>
+    <message>
+        <source>The converter %1 made a sheet that cannot be used. %2</source>
+        <translation>Il convertitore %1 ha prodotto una tavola che non si può usare. %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used. The texture %2 is %3 pixels, and so must its painting be; this bitmap is %4.</source>
+        <translation>Impossibile usare %1. La texture %2 è di %3 pixel, e così deve essere la sua livrea; questa bitmap è di %4.</translation>
+    </message>
+    <message>
+        <source>the file ends inside its headers</source>
+        <translation>il file finisce dentro le sue intestazioni</translation>
+    </message>
+    <message>
+        <source>4-bit run-length compression is not supported</source>
+        <translation>la compressione RLE a 4 bit non è supportata</translation>
+    </message>
+    <message>
+        <source>compression type %1 is not supported</source>
+        <translation>il tipo di compressione %1 non è supportato</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>il file è vuoto</translation>
+    </message>
+    <message>
+        <source>it is not a bitmap file (it does not start with &quot;BM&quot;)</source>
+        <translation>non è un file bitmap (non inizia con &quot;BM&quot;)</translation>
+    </message>
+    <message>
+        <source>its height is out of range</source>
+        <translation>la sua altezza è fuori intervallo</translation>
+    </message>
+    <message>
+        <source>%1 bits per pixel is not a bitmap depth (1, 4, 8, 16, 24 or 32)</source>
+        <translation>%1 bit per pixel non è una profondità bitmap (1, 4, 8, 16, 24 o 32)</translation>
+    </message>
+    <message>
+        <source>its colour table claims %1 colours; at most 256 are read</source>
+        <translation>la sua tabella dei colori dichiara %1 colori; se ne leggono al massimo 256</translation>
+    </message>
+    <message>
+        <source>the file ends inside its colour table</source>
+        <translation>il file finisce dentro la sua tabella dei colori</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write the bitmap: %1</source>
+        <translation>Impossibile scrivere la bitmap: %1</translation>
+    </message>
+    <message>
+        <source>it is a %1-bit bitmap; the picture needs 8 bits per pixel</source>
+        <translation>è una bitmap a %1 bit; l&apos;immagine richiede 8 bit per pixel</translation>
+    </message>
+    <message>
+        <source>it has %1 colour planes; bitmaps have 1</source>
+        <translation>ha %1 piani di colore; le bitmap ne hanno 1</translation>
+    </message>
+    <message>
+        <source>a picture of %1 x %2 pixels cannot be shown</source>
+        <translation>un&apos;immagine di %1 x %2 pixel non può essere mostrata</translation>
+    </message>
+    <message>
+        <source>Bitmap Image is not valid</source>
+        <translation>Immagine bitmap non valida</translation>
+    </message>
+    <message>
+        <source>The converter %1 converted %2 into %3, but the editor cannot load that file as an 8-bit bitmap: %4</source>
+        <translation>Il convertitore %1 ha convertito %2 in %3, ma l&apos;editor non riesce a caricare quel file come bitmap a 8 bit: %4</translation>
+    </message>
+    <message>
+        <source>Cannot make the editor&apos;s TEMP folder %1: %2.</source>
+        <translation>Impossibile creare la cartella TEMP dell&apos;editor %1: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot remove the old exchange file %1: %2.</source>
+        <translation>Impossibile rimuovere il vecchio file di scambio %1: %2.</translation>
+    </message>
+    <message>
+        <source>The converter %1 could not convert %2 into %3: it cannot be started (%4). Install kvrjam beside kvrdesk, or name a converter in %5.</source>
+        <translation>Il convertitore %1 non ha potuto convertire %2 in %3: non si avvia (%4). Installa kvrjam accanto a kvrdesk, o indica un convertitore in %5.</translation>
+    </message>
+    <message>
+        <source>The converter %1 could not convert %2 into %3: it had not finished after %4 and was stopped.</source>
+        <translation>Il convertitore %1 non ha potuto convertire %2 in %3: non aveva finito dopo %4 ed è stato fermato.</translation>
+    </message>
+    <message>
+        <source>The converter %1 could not convert %2 into %3: it was ended by signal %4%5</source>
+        <translation>Il convertitore %1 non ha potuto convertire %2 in %3: è stato terminato dal segnale %4%5</translation>
+    </message>
+    <message>
+        <source>The converter %1 could not convert %2 into %3: it ended with exit code %4%5</source>
+        <translation>Il convertitore %1 non ha potuto convertire %2 in %3: è terminato con il codice di uscita %4%5</translation>
+    </message>
+    <message>
+        <source>The converter %1 could not convert %2 into %3: it ended without writing the file.</source>
+        <translation>Il convertitore %1 non ha potuto convertire %2 in %3: è terminato senza scrivere il file.</translation>
+    </message>
+    <message>
+        <source>Cannot write the exchange file: %1</source>
+        <translation>Impossibile scrivere il file di scambio: %1</translation>
+    </message>
+    <message>
+        <source>8-bit run-length compression in a %1-bit bitmap</source>
+        <translation>compressione RLE a 8 bit in una bitmap a %1 bit</translation>
+    </message>
+    <message>
+        <source>colour bit fields in a %1-bit bitmap (only 16 and 32 bits have them)</source>
+        <translation>campi di bit del colore in una bitmap a %1 bit (solo 16 e 32 bit li hanno)</translation>
+    </message>
+    <message>
+        <source>its header is %1 bytes long; bitmaps with a 40- or 12-byte header are read</source>
+        <translation>la sua intestazione è lunga %1 byte; si leggono bitmap con intestazione di 40 o 12 byte</translation>
+    </message>
+    <message>
+        <source>its width is negative (%1)</source>
+        <translation>la sua larghezza è negativa (%1)</translation>
+    </message>
+    <message>
+        <source>%1 pixels are more than a picture may have (4096 x 4096)</source>
+        <translation>%1 pixel sono più di quanti un&apos;immagine possa averne (4096 x 4096)</translation>
+    </message>
+    <message>
+        <source>the pixel rows are cut short: %1 pixels need %2 bytes from byte %3, the file holds %4</source>
+        <translation>le righe di pixel sono troncate: %1 pixel richiedono %2 byte dal byte %3, il file ne contiene %4</translation>
+    </message>
 </context>
 <context>
     <name>Settings files</name>
@@ -501,6 +993,10 @@
     <message>
         <source>The original settings cannot be restored; nothing was changed. %1</source>
         <translation>Impossibile ripristinare le impostazioni originali; non è stato modificato nulla. %1</translation>
+    </message>
+    <message>
+        <source>Not a settings file: %1 holds %2 bytes, a settings file holds %3.</source>
+        <translation>Non è un file di impostazioni: %1 contiene %2 byte, un file di impostazioni ne contiene %3.</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,186 @@
         <source> File access error! </source>
         <translation> Fout bij bestandstoegang! </translation>
     </message>
+    <message>
+        <source>%1 is too short to hold a checksum</source>
+        <translation>%1 is te kort voor een controlesom</translation>
+    </message>
+    <message>
+        <source>The other files of this change are in place already; the next change of the game puts in the rest.</source>
+        <translation>De andere bestanden van deze wijziging staan al op hun plaats; de volgende wijziging van het spel zet de rest erin.</translation>
+    </message>
+    <message>
+        <source>%1 is not a file</source>
+        <translation>%1 is geen bestand</translation>
+    </message>
+    <message>
+        <source>Cannot finish the last change of the game (%1): %2</source>
+        <translation>Kan de laatste wijziging van het spel niet voltooien (%1): %2</translation>
+    </message>
+    <message>
+        <source>Cannot write to the game in %1: it lies on a read-only disk.</source>
+        <translation>Kan niet naar het spel in %1 schrijven: het staat op een alleen-lezen schijf.</translation>
+    </message>
+    <message>
+        <source>Cannot write to the game in %1: you may not make files in that folder (%2), so neither its lock nor the game&apos;s new files can be written.</source>
+        <translation>Kan niet naar het spel in %1 schrijven: u mag in die map geen bestanden aanmaken (%2), dus kunnen noch de vergrendeling noch de nieuwe bestanden van het spel worden geschreven.</translation>
+    </message>
+    <message>
+        <source>Cannot write to the game in %1: its lock file %2 cannot be opened (%3); another user&apos;s editor may be writing to the game.</source>
+        <translation>Kan niet naar het spel in %1 schrijven: het vergrendelbestand %2 kan niet worden geopend (%3); misschien schrijft de editor van een andere gebruiker naar het spel.</translation>
+    </message>
+    <message>
+        <source>Cannot write to the game in %1: its lock file %2 cannot be made: %3</source>
+        <translation>Kan niet naar het spel in %1 schrijven: het vergrendelbestand %2 kan niet worden aangemaakt: %3</translation>
+    </message>
+    <message>
+        <source>Cannot write to the game in %1: its lock file %2 is %3, not a regular file; remove it, then try again.</source>
+        <translation>Kan niet naar het spel in %1 schrijven: het vergrendelbestand %2 is %3, geen gewoon bestand; verwijder het en probeer het opnieuw.</translation>
+    </message>
+    <message>
+        <source>Another program is writing to the game in %1; try again when it has finished.</source>
+        <translation>Een ander programma schrijft naar het spel in %1; probeer het opnieuw als het klaar is.</translation>
+    </message>
+    <message>
+        <source>%1: cannot create a file in the game folder: %2</source>
+        <translation>%1: kan geen bestand aanmaken in de spelmap: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 at position %3</source>
+        <translation>%1: %2 op positie %3</translation>
+    </message>
+    <message>
+        <source>%1: position %2 + %3 lies beyond the end (%4 bytes)</source>
+        <translation>%1: positie %2 + %3 ligt voorbij het einde (%4 bytes)</translation>
+    </message>
+    <message>
+        <source>seek beyond the end (%1)</source>
+        <translation>zoeken voorbij het einde (%1)</translation>
+    </message>
+    <message>
+        <source>skip beyond the end</source>
+        <translation>overslaan voorbij het einde</translation>
+    </message>
+    <message>
+        <source>read beyond the end</source>
+        <translation>lezen voorbij het einde</translation>
+    </message>
+    <message>
+        <source>cannot be read</source>
+        <translation>niet leesbaar</translation>
+    </message>
+    <message>
+        <source>write beyond the end</source>
+        <translation>schrijven voorbij het einde</translation>
+    </message>
+    <message>
+        <source>too short for a checksum</source>
+        <translation>te kort voor een controlesom</translation>
+    </message>
+    <message>
+        <source>cannot write: %1</source>
+        <translation>kan niet schrijven: %1</translation>
+    </message>
+    <message>
+        <source>cannot create a file in its folder: %1</source>
+        <translation>kan geen bestand aanmaken in de map: %1</translation>
+    </message>
+    <message>
+        <source>cannot flush to disk: %1</source>
+        <translation>kan niet naar schijf wegschrijven: %1</translation>
+    </message>
+    <message>
+        <source>cannot put the new file in place: %1</source>
+        <translation>kan het nieuwe bestand niet op zijn plaats zetten: %1</translation>
+    </message>
+    <message>
+        <source>cannot keep a copy of %1: %2</source>
+        <translation>kan geen kopie van %1 bewaren: %2</translation>
+    </message>
+    <message>
+        <source>Cannot finish the last change of the game: %1 %2. Look at the game&apos;s files, then remove it.</source>
+        <translation>Kan de laatste wijziging van het spel niet voltooien: %1 %2. Controleer de bestanden van het spel en verwijder het daarna.</translation>
+    </message>
+    <message>
+        <source>cannot be read: %1</source>
+        <translation>kan niet worden gelezen: %1</translation>
+    </message>
+    <message>
+        <source>is not a note of this program</source>
+        <translation>is geen notitie van dit programma</translation>
+    </message>
+    <message>
+        <source>is damaged</source>
+        <translation>is beschadigd</translation>
+    </message>
+    <message>
+        <source>names a file that is not one of its own: %1</source>
+        <translation>noemt een bestand dat niet van haar is: %1</translation>
+    </message>
+    <message>
+        <source>is cut short</source>
+        <translation>is afgekapt</translation>
+    </message>
+    <message>
+        <source>Read beyond end of file: %1 is too short to be the game&apos;s executable.</source>
+        <translation>Lezen voorbij het einde van het bestand: %1 is te kort om het programma van het spel te zijn.</translation>
+    </message>
+    <message>
+        <source>%1: the tyre table lies beyond the end</source>
+        <translation>%1: de bandentabel ligt voorbij het einde</translation>
+    </message>
+    <message>
+        <source>%1: the tyre table runs past the end</source>
+        <translation>%1: de bandentabel loopt voorbij het einde</translation>
+    </message>
+    <message>
+        <source>the setup values run into the checksum or past the end</source>
+        <translation>de afstelwaarden lopen in de controlesom of voorbij het einde</translation>
+    </message>
+    <message>
+        <source>the setup values overlap the setup position word</source>
+        <translation>de afstelwaarden overlappen het positiewoord van de afstelling</translation>
+    </message>
+    <message>
+        <source>The patch list %1 is damaged: it must hold whole records of %2 bytes.</source>
+        <translation>De patchlijst %1 is beschadigd: ze moet hele records van %2 bytes bevatten.</translation>
+    </message>
+    <message>
+        <source>The patch list is empty.</source>
+        <translation>De patchlijst is leeg.</translation>
+    </message>
+    <message>
+        <source>%1: patch position %2 lies before the start</source>
+        <translation>%1: patchpositie %2 ligt vóór het begin</translation>
+    </message>
+    <message>
+        <source>The track data was not read, so nothing writes track values into the game. The track editor opens once every track file can be read.</source>
+        <translation>De circuitgegevens zijn niet gelezen, dus niets schrijft circuitwaarden naar het spel. De circuiteditor opent zodra elk circuitbestand kan worden gelezen.</translation>
+    </message>
+    <message>
+        <source>%1 is not the game&apos;s executable: %2</source>
+        <translation>%1 is niet het programma van het spel: %2</translation>
+    </message>
+    <message>
+        <source>0) File access error! </source>
+        <translation>0) Fout bij bestandstoegang! </translation>
+    </message>
+    <message>
+        <source>1) File access error! </source>
+        <translation>1) Fout bij bestandstoegang! </translation>
+    </message>
+    <message>
+        <source>2) File access error! </source>
+        <translation>2) Fout bij bestandstoegang! </translation>
+    </message>
+    <message>
+        <source>3) File access error! </source>
+        <translation>3) Fout bij bestandstoegang! </translation>
+    </message>
 </context>
 <context>
     <name>Import and export</name>
@@ -61,6 +241,82 @@
     <message>
         <source>Export</source>
         <translation>Exporteren</translation>
+    </message>
+    <message>
+        <source>field %1: %2</source>
+        <translation>veld %1: %2</translation>
+    </message>
+    <message>
+        <source>expected text</source>
+        <translation>tekst verwacht</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a character of the game&apos;s code page (Windows-1252)</source>
+        <translation>&quot;%1&quot; is geen teken van de codetabel van het spel (Windows-1252)</translation>
+    </message>
+    <message>
+        <source>%1 characters, the field holds at most %2</source>
+        <translation>%1 tekens, het veld bevat er hoogstens %2</translation>
+    </message>
+    <message>
+        <source>expected a whole number from 0 to %1</source>
+        <translation>geheel getal van 0 tot %1 verwacht</translation>
+    </message>
+    <message>
+        <source>expected true or false</source>
+        <translation>true of false verwacht</translation>
+    </message>
+    <message>
+        <source>field %1: no such field</source>
+        <translation>veld %1: dit veld bestaat niet</translation>
+    </message>
+    <message>
+        <source>not JSON: %1</source>
+        <translation>geen JSON: %1</translation>
+    </message>
+    <message>
+        <source>not a patch: expected an object with &quot;kvpatch&quot; and &quot;changes&quot;</source>
+        <translation>geen patch: object met &quot;kvpatch&quot; en &quot;changes&quot; verwacht</translation>
+    </message>
+    <message>
+        <source>unknown key &quot;%1&quot;: a patch holds only &quot;kvpatch&quot; and &quot;changes&quot;</source>
+        <translation>onbekende sleutel &quot;%1&quot;: een patch bevat alleen &quot;kvpatch&quot; en &quot;changes&quot;</translation>
+    </message>
+    <message>
+        <source>patch format %1: this editor reads format %2</source>
+        <translation>patchformaat %1: deze editor leest formaat %2</translation>
+    </message>
+    <message>
+        <source>&quot;changes&quot;: expected an array</source>
+        <translation>&quot;changes&quot;: array verwacht</translation>
+    </message>
+    <message>
+        <source>change %1: expected an object with &quot;field&quot;, &quot;from&quot; and &quot;to&quot;</source>
+        <translation>wijziging %1: object met &quot;field&quot;, &quot;from&quot; en &quot;to&quot; verwacht</translation>
+    </message>
+    <message>
+        <source>change %1: &quot;field&quot; must be a name</source>
+        <translation>wijziging %1: &quot;field&quot; moet een naam zijn</translation>
+    </message>
+    <message>
+        <source>field %1: named twice in the patch</source>
+        <translation>veld %1: twee keer genoemd in de patch</translation>
+    </message>
+    <message>
+        <source>Nothing to change: the settings hold these values already.</source>
+        <translation>Niets te wijzigen: de instellingen bevatten deze waarden al.</translation>
+    </message>
+    <message>
+        <source>These values will change:</source>
+        <translation>Deze waarden veranderen:</translation>
+    </message>
+    <message>
+        <source>These values will change. The marked one holds something other than the value the patch expects to replace; it changes all the same:</source>
+        <translation>Deze waarden veranderen. De gemarkeerde bevat iets anders dan de waarde die de patch verwacht te vervangen; ze verandert toch:</translation>
+    </message>
+    <message>
+        <source>These values will change. The %1 marked ones hold something other than the values the patch expects to replace; they change all the same:</source>
+        <translation>Deze waarden veranderen. De %1 gemarkeerde bevatten iets anders dan de waarden die de patch verwacht te vervangen; ze veranderen toch:</translation>
     </message>
 </context>
 <context>
@@ -164,6 +420,74 @@
     <message>
         <source>Not copied into %1:</source>
         <translation>Niet gekopieerd naar %1:</translation>
+    </message>
+    <message>
+        <source>%1: the file cannot be read</source>
+        <translation>%1: het bestand kan niet worden gelezen</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>There is no cockpit set &quot;%1&quot;.</source>
+        <translation>Er is geen cockpitset &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>%1 byte</source>
+        <translation>%1 byte</translation>
+    </message>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1 bytes</translation>
+    </message>
+    <message>
+        <source>it is %1 long; a PCX picture&apos;s header alone takes 128</source>
+        <translation>het is %1 lang; de kop van een PCX-afbeelding alleen neemt 128 in</translation>
+    </message>
+    <message>
+        <source>it is not a PCX picture (it does not start with the byte 0x0A)</source>
+        <translation>het is geen PCX-afbeelding (het begint niet met de byte 0x0A)</translation>
+    </message>
+    <message>
+        <source>it is a PCX picture of %1 bits in %2 planes; the cockpit needs 256 colours (8 bits, 1 plane)</source>
+        <translation>het is een PCX-afbeelding van %1 bits in %2 vlakken; de cockpit heeft 256 kleuren nodig (8 bits, 1 vlak)</translation>
+    </message>
+    <message>
+        <source>its rows are not run-length coded, as the game&apos;s cockpit pictures are</source>
+        <translation>de rijen zijn niet run-length-gecodeerd, zoals de cockpitafbeeldingen van het spel</translation>
+    </message>
+    <message>
+        <source>it is a picture of %1 pixels; this cockpit picture must be %2</source>
+        <translation>het is een afbeelding van %1 pixels; deze cockpitafbeelding moet %2 zijn</translation>
+    </message>
+    <message>
+        <source>its header gives rows of %1 for a width of %2</source>
+        <translation>de kop geeft rijen van %1 voor een breedte van %2</translation>
+    </message>
+    <message>
+        <source>the 256-colour palette at its end is missing</source>
+        <translation>het palet van 256 kleuren aan het einde ontbreekt</translation>
+    </message>
+    <message>
+        <source>its pixel data ends after %1 of its %2 rows</source>
+        <translation>de pixelgegevens eindigen na %1 van de %2 rijen</translation>
+    </message>
+    <message>
+        <source>it is not a texture the converter can read: %1</source>
+        <translation>het is geen textuur die de converter kan lezen: %1</translation>
+    </message>
+    <message>
+        <source>it is a texture of %1 pixels, but %2 is %3; a replacement must have the same size</source>
+        <translation>het is een textuur van %1 pixels, maar %2 is %3; een vervanging moet even groot zijn</translation>
+    </message>
+    <message>
+        <source>it is %1 long; its block is exactly %2</source>
+        <translation>het is %1 lang; het blok is precies %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 bytes, but the block has room for %3</source>
+        <translation>%1: %2 bytes, maar het blok heeft ruimte voor %3</translation>
     </message>
 </context>
 <context>
@@ -283,6 +607,46 @@
     <message>
         <source>The patch %1 cannot be applied; nothing was changed. %2</source>
         <translation>De patch %1 kan niet worden toegepast; er is niets gewijzigd. %2</translation>
+    </message>
+    <message>
+        <source>Cannot open file &quot;%1&quot;</source>
+        <translation>Kan het bestand &quot;%1&quot; niet openen</translation>
+    </message>
+    <message>
+        <source>The path of the game is longer than 255 characters: %1</source>
+        <translation>Het pad van het spel is langer dan 255 tekens: %1</translation>
+    </message>
+    <message>
+        <source>The configuration file %1 is damaged (shorter than %2 bytes). Locate the game again; the file is written anew when the editor closes.</source>
+        <translation>Het configuratiebestand %1 is beschadigd (korter dan %2 bytes). Zoek het spel opnieuw; het bestand wordt opnieuw geschreven als de editor sluit.</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: %2</source>
+        <translation>Kan %1 niet openen: %2</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: it is %2, not a regular file</source>
+        <translation>Kan %1 niet lezen: het is %2, geen gewoon bestand</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: it is larger than %2</source>
+        <translation>Kan %1 niet lezen: het is groter dan %2</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2</source>
+        <translation>Kan %1 niet lezen: %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid number.</source>
+        <translation>&apos;%1&apos; is geen geldig getal.</translation>
+    </message>
+    <message>
+        <source>The angle %1 is too large.</source>
+        <translation>De hoek %1 is te groot.</translation>
+    </message>
+    <message>
+        <source>File not found: %1</source>
+        <translation>Bestand niet gevonden: %1</translation>
     </message>
 </context>
 <context>
@@ -463,6 +827,134 @@
         <source>%1. The colour editors will mark colours using their pictures&apos; own colours.</source>
         <translation>%1. De kleureneditors markeren kleuren met de eigen kleuren van hun afbeeldingen.</translation>
     </message>
+    <message>
+        <source>The converter %1 made a sheet that cannot be used. %2</source>
+        <translation>De converter %1 heeft een blad gemaakt dat niet kan worden gebruikt. %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used. The texture %2 is %3 pixels, and so must its painting be; this bitmap is %4.</source>
+        <translation>%1 kan niet worden gebruikt. De textuur %2 is %3 pixels, en zo groot moet de beschildering ook zijn; deze bitmap is %4.</translation>
+    </message>
+    <message>
+        <source>the file ends inside its headers</source>
+        <translation>het bestand eindigt binnen de koppen</translation>
+    </message>
+    <message>
+        <source>4-bit run-length compression is not supported</source>
+        <translation>4-bits run-length-compressie wordt niet ondersteund</translation>
+    </message>
+    <message>
+        <source>compression type %1 is not supported</source>
+        <translation>compressietype %1 wordt niet ondersteund</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>het bestand is leeg</translation>
+    </message>
+    <message>
+        <source>it is not a bitmap file (it does not start with &quot;BM&quot;)</source>
+        <translation>het is geen bitmapbestand (het begint niet met &quot;BM&quot;)</translation>
+    </message>
+    <message>
+        <source>its height is out of range</source>
+        <translation>de hoogte valt buiten het bereik</translation>
+    </message>
+    <message>
+        <source>%1 bits per pixel is not a bitmap depth (1, 4, 8, 16, 24 or 32)</source>
+        <translation>%1 bits per pixel is geen bitmapdiepte (1, 4, 8, 16, 24 of 32)</translation>
+    </message>
+    <message>
+        <source>its colour table claims %1 colours; at most 256 are read</source>
+        <translation>de kleurentabel noemt %1 kleuren; er worden er hoogstens 256 gelezen</translation>
+    </message>
+    <message>
+        <source>the file ends inside its colour table</source>
+        <translation>het bestand eindigt binnen de kleurentabel</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write the bitmap: %1</source>
+        <translation>Kan de bitmap niet schrijven: %1</translation>
+    </message>
+    <message>
+        <source>it is a %1-bit bitmap; the picture needs 8 bits per pixel</source>
+        <translation>het is een %1-bits bitmap; de afbeelding heeft 8 bits per pixel nodig</translation>
+    </message>
+    <message>
+        <source>it has %1 colour planes; bitmaps have 1</source>
+        <translation>het heeft %1 kleurvlakken; bitmaps hebben er 1</translation>
+    </message>
+    <message>
+        <source>a picture of %1 x %2 pixels cannot be shown</source>
+        <translation>een afbeelding van %1 x %2 pixels kan niet worden getoond</translation>
+    </message>
+    <message>
+        <source>Bitmap Image is not valid</source>
+        <translation>Bitmapafbeelding is ongeldig</translation>
+    </message>
+    <message>
+        <source>The converter %1 converted %2 into %3, but the editor cannot load that file as an 8-bit bitmap: %4</source>
+        <translation>De converter %1 heeft %2 omgezet in %3, maar de editor kan dat bestand niet laden als 8-bits bitmap: %4</translation>
+    </message>
+    <message>
+        <source>Cannot make the editor&apos;s TEMP folder %1: %2.</source>
+        <translation>Kan de TEMP-map van de editor %1 niet aanmaken: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot remove the old exchange file %1: %2.</source>
+        <translation>Kan het oude uitwisselbestand %1 niet verwijderen: %2.</translation>
+    </message>
+    <message>
+        <source>The converter %1 could not convert %2 into %3: it cannot be started (%4). Install kvrjam beside kvrdesk, or name a converter in %5.</source>
+        <translation>De converter %1 kon %2 niet omzetten in %3: hij kan niet worden gestart (%4). Installeer kvrjam naast kvrdesk, of noem een converter in %5.</translation>
+    </message>
+    <message>
+        <source>The converter %1 could not convert %2 into %3: it had not finished after %4 and was stopped.</source>
+        <translation>De converter %1 kon %2 niet omzetten in %3: hij was na %4 niet klaar en is gestopt.</translation>
+    </message>
+    <message>
+        <source>The converter %1 could not convert %2 into %3: it was ended by signal %4%5</source>
+        <translation>De converter %1 kon %2 niet omzetten in %3: hij is beëindigd door signaal %4%5</translation>
+    </message>
+    <message>
+        <source>The converter %1 could not convert %2 into %3: it ended with exit code %4%5</source>
+        <translation>De converter %1 kon %2 niet omzetten in %3: hij eindigde met afsluitcode %4%5</translation>
+    </message>
+    <message>
+        <source>The converter %1 could not convert %2 into %3: it ended without writing the file.</source>
+        <translation>De converter %1 kon %2 niet omzetten in %3: hij eindigde zonder het bestand te schrijven.</translation>
+    </message>
+    <message>
+        <source>Cannot write the exchange file: %1</source>
+        <translation>Kan het uitwisselbestand niet schrijven: %1</translation>
+    </message>
+    <message>
+        <source>8-bit run-length compression in a %1-bit bitmap</source>
+        <translation>8-bits run-length-compressie in een %1-bits bitmap</translation>
+    </message>
+    <message>
+        <source>colour bit fields in a %1-bit bitmap (only 16 and 32 bits have them)</source>
+        <translation>kleurbitvelden in een %1-bits bitmap (alleen 16 en 32 bits hebben die)</translation>
+    </message>
+    <message>
+        <source>its header is %1 bytes long; bitmaps with a 40- or 12-byte header are read</source>
+        <translation>de kop is %1 bytes lang; bitmaps met een kop van 40 of 12 bytes worden gelezen</translation>
+    </message>
+    <message>
+        <source>its width is negative (%1)</source>
+        <translation>de breedte is negatief (%1)</translation>
+    </message>
+    <message>
+        <source>%1 pixels are more than a picture may have (4096 x 4096)</source>
+        <translation>%1 pixels is meer dan een afbeelding mag hebben (4096 x 4096)</translation>
+    </message>
+    <message>
+        <source>the pixel rows are cut short: %1 pixels need %2 bytes from byte %3, the file holds %4</source>
+        <translation>de pixelrijen zijn afgekapt: %1 pixels hebben %2 bytes nodig vanaf byte %3, het bestand bevat er %4</translation>
+    </message>
 </context>
 <context>
     <name>Settings files</name>
@@ -501,6 +993,10 @@
     <message>
         <source>The original settings cannot be restored; nothing was changed. %1</source>
         <translation>De originele instellingen kunnen niet worden hersteld; er is niets gewijzigd. %1</translation>
+    </message>
+    <message>
+        <source>Not a settings file: %1 holds %2 bytes, a settings file holds %3.</source>
+        <translation>Geen instellingenbestand: %1 bevat %2 bytes, een instellingenbestand bevat er %3.</translation>
     </message>
 </context>
 <context>

@@ -93,6 +93,7 @@ bool TMainForm::loadGame()
     kvr::SettingsRecord loaded = m_document.record();
     bool trackDataRead = false;
     std::string trackDataProblem;
+    std::string loadProblem;
     try {
         trackDataRead = kvr::startupLoad(
             m_context, loaded, [this](int bar) { m_splash->setProgress(bar); }, &trackDataProblem);
@@ -104,13 +105,15 @@ bool TMainForm::loadGame()
         // The rest of the load is skipped, the helmet sheet too; the program goes on
         // with what it has.
         m_helmetImport.reset();
-        m_prompt.warn(e.what());
+        loadProblem = e.what();
     }
-    if (!trackDataProblem.empty())
-        m_prompt.warn(trackDataProblem);
     m_document.reset(loaded);
     m_document.setTrackDataKnown(trackDataRead);
+    // Told in the game's language, which is known once its executable has been read.
     followGameLanguage();
+    for (const std::string* problem : {&loadProblem, &trackDataProblem})
+        if (!problem->empty())
+            m_prompt.warn(*problem);
     m_versionLabel->setText(versionText());
     m_palette = kvr::readGamePaletteAtStart(m_home, m_prompt);
     m_ie->showChoices();

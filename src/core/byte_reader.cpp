@@ -11,7 +11,7 @@ std::vector<std::uint8_t> readPictureFile(const std::filesystem::path& file, std
         return readInputFile(file, limit);
     } catch (const InputFileError& e) {
         if (e.cannotOpen())
-            throw GeneralError("Cannot open file \"" + file.string() + "\"");
+            throw GeneralError(fillIn(KVR_TR_NOOP("Messages", "Cannot open file \"%1\""), {file.string()}));
         throw;
     }
 }

@@ -56,7 +56,7 @@ std::vector<std::uint8_t> readWhole(const std::filesystem::path& path)
 {
     std::vector<std::uint8_t> bytes = readInputFile(path, kMaxGameFileBytes);
     if (bytes.size() < kChecksumSize)
-        throw GeneralError(path.string() + " is too short to hold a checksum");
+        throw GeneralError(fillIn(KVR_TR_NOOP("Game files", "%1 is too short to hold a checksum"), {path.string()}));
     return bytes;
 }
 } // namespace

@@ -79,7 +79,8 @@ Configuration Configuration::forExecutable(const fs::path& executable)
         dir += char(fs::path::preferred_separator);
     const std::string exe = platform::pathText(absolute);
     if (dir.size() > kPathChars || exe.size() > kPathChars)
-        throw GeneralError("The path of the game is longer than 255 characters: " + exe);
+        throw GeneralError(
+            fillIn(KVR_TR_NOOP("Messages", "The path of the game is longer than 255 characters: %1"), {exe}));
     Configuration c;
     c.gameDirectory = dir;
     c.executablePath = exe;
@@ -100,8 +101,11 @@ std::optional<Configuration> readConfiguration(const fs::path& file)
     }
     std::array<std::uint8_t, Configuration::kSize> bytes{};
     if (read.size() < bytes.size())
-        throw GeneralError("The configuration file " + file.string() + " is damaged (shorter than " +
-                           std::to_string(Configuration::kSize) + " bytes). Locate the game again; the file is written anew when the editor closes.");
+        throw GeneralError(
+            fillIn(KVR_TR_NOOP("Messages", "The configuration file %1 is damaged (shorter than %2 bytes). "
+                                           "Locate the game again; the file is written anew when the "
+                                           "editor closes."),
+                   {file.string(), std::to_string(Configuration::kSize)}));
     std::copy(read.begin(), read.end(), bytes.begin());
     return Configuration::fromBytes(bytes);
 }

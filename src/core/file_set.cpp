@@ -26,8 +26,9 @@ void flushFolders(const std::vector<StagedFile>& files)
 
 std::string SetWriteFailure::note() const
 {
-    return m_unfinished ? "\nThe other files of this change are in place already; the next change of the game "
-                          "puts in the rest."
+    return m_unfinished ? std::string("\n") + KVR_TR_NOOP("Game files", "The other files of this change are in place "
+                                                                        "already; the next change of the game puts in "
+                                                                        "the rest.")
                         : "";
 }
 
@@ -114,11 +115,11 @@ void finishInterruptedSet(const fs::path& folder)
         const StagedFile staged{e.target, e.temp};
         try {
             if (ec || status.type() != fs::file_type::regular)
-                throw WriteFailure(e.temp.string() + " is not a file");
+                throw WriteFailure(fillIn(KVR_TR_NOOP("Game files", "%1 is not a file"), {e.temp.string()}));
             placeStagedFile(staged);
         } catch (const WriteFailure& failure) {
-            throw GeneralError("Cannot finish the last change of the game (" + journalPath(folder).string() +
-                               "): " + failure.what());
+            throw GeneralError(fillIn(KVR_TR_NOOP("Game files", "Cannot finish the last change of the game (%1): %2"),
+                                      {journalPath(folder).string(), failure.what()}));
         }
         placed.push_back(staged);
     }

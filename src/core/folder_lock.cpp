@@ -3,6 +3,7 @@
 #include "core/file_set.h"
 #include "core/game_dir.h"
 #include "core/safe_write.h"
+#include "core/tr_marker.h"
 
 #include <cerrno>
 #include <cstring>
@@ -18,18 +19,23 @@ constexpr std::chrono::milliseconds kPoll{50};
 // Why the lock file cannot be used, in the words of a game folder.
 std::string cannotLock(const fs::path& dir, const fs::path& file, int error)
 {
-    const std::string start = "Cannot write to the game in " + dir.string() + ": ";
+    const std::string folder = dir.string();
+    const std::string lock = file.filename().string();
     std::error_code ec;
     const bool exists = fs::exists(fs::symlink_status(file, ec));
     if (error == EROFS)
-        return start + "it lies on a read-only disk.";
+        return fillIn(KVR_TR_NOOP("Game files", "Cannot write to the game in %1: it lies on a read-only disk."),
+                      {folder});
     if ((error == EACCES || error == EPERM) && !exists)
-        return start + "you may not make files in that folder (" + std::strerror(error) +
-               "), so neither its lock nor the game's new files can be written.";
+        return fillIn(KVR_TR_NOOP("Game files", "Cannot write to the game in %1: you may not make files in that folder "
+                                                "(%2), so neither its lock nor the game's new files can be written."),
+                      {folder, std::strerror(error)});
     if (error == EACCES || error == EPERM)
-        return start + "its lock file " + file.filename().string() + " cannot be opened (" + std::strerror(error) +
-               "); another user's editor may be writing to the game.";
-    return start + "its lock file " + file.filename().string() + " cannot be made: " + std::strerror(error);
+        return fillIn(KVR_TR_NOOP("Game files", "Cannot write to the game in %1: its lock file %2 cannot be opened "
+                                                "(%3); another user's editor may be writing to the game."),
+                      {folder, lock, std::strerror(error)});
+    return fillIn(KVR_TR_NOOP("Game files", "Cannot write to the game in %1: its lock file %2 cannot be made: %3"),
+                  {folder, lock, std::strerror(error)});
 }
 
 } // namespace
@@ -46,8 +52,10 @@ GameFolderLock::GameFolderLock(const fs::path& gameDir, std::chrono::millisecond
         // Read access is all a lock needs, so other users of a shared game can take it too.
         const int error = m_lock.open(m_file);
         if (error == platform::LockFile::kNotRegularFile)
-            throw FolderLockError("Cannot write to the game in " + m_dir.string() + ": its lock file " + kFileName +
-                                  " is " + m_lock.refusedKind() + ", not a regular file; remove it, then try again.");
+            throw FolderLockError(fillIn(KVR_TR_NOOP("Game files", "Cannot write to the game in %1: its lock file %2 "
+                                                                   "is %3, not a regular file; remove it, then try "
+                                                                   "again."),
+                                         {m_dir.string(), kFileName, m_lock.refusedKind()}));
         if (error == EBUSY && std::chrono::steady_clock::now() < deadline) {
             std::this_thread::sleep_for(kPoll);
             continue;
@@ -61,8 +69,10 @@ GameFolderLock::GameFolderLock(const fs::path& gameDir, std::chrono::millisecond
         }
         if (!locked) {
             m_lock.close();
-            throw FolderLockError("Another program is writing to the game in " + m_dir.string() +
-                                  "; try again when it has finished.");
+            throw FolderLockError(
+                fillIn(KVR_TR_NOOP("Game files",
+                                   "Another program is writing to the game in %1; try again when it has finished."),
+                       {m_dir.string()}));
         }
         // The holder before us may have removed the file we opened: lock the one named.
         if (m_lock.isNamed(m_file)) {

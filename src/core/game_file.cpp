@@ -22,8 +22,9 @@ std::string writeFailureDetail(const WriteFailure& e)
     if (e.file().empty())
         return e.what();
     if (e.step() == WriteStep::Create)
-        return e.file().string() + ": cannot create a file in the game folder: " + std::strerror(e.error());
-    return e.file().string() + ": " + e.reason();
+        return fillIn(KVR_TR_NOOP("Game files", "%1: cannot create a file in the game folder: %2"),
+                      {e.file().string(), std::strerror(e.error())});
+    return fillIn(KVR_TR_NOOP("Game files", "%1: %2"), {e.file().string(), e.reason()});
 }
 
 } // namespace
@@ -123,39 +124,41 @@ GameFile GameFile::create(const fs::path& path, std::vector<std::uint8_t> bytes)
 
 void GameFile::fail(const std::string& why) const
 {
-    throw FileAccessError(m_errorText, m_path.string() + ": " + why + " at position " + std::to_string(m_pos));
+    throw FileAccessError(m_errorText, fillIn(KVR_TR_NOOP("Game files", "%1: %2 at position %3"),
+                                              {m_path.string(), why, std::to_string(m_pos)}));
 }
 
 void GameFile::require(std::uint32_t position, std::uint32_t count) const
 {
     if (std::uint64_t(position) + count > size())
-        throw FileAccessError(m_errorText, m_path.string() + ": position " + std::to_string(position) +
-                                               " + " + std::to_string(count) + " lies beyond the end (" +
-                                               std::to_string(size()) + " bytes)");
+        throw FileAccessError(
+            m_errorText,
+            fillIn(KVR_TR_NOOP("Game files", "%1: position %2 + %3 lies beyond the end (%4 bytes)"),
+                   {m_path.string(), std::to_string(position), std::to_string(count), std::to_string(size())}));
 }
 
 void GameFile::seek(std::uint32_t position)
 {
     if (position > size())
-        fail("seek beyond the end (" + std::to_string(position) + ")");
+        fail(fillIn(KVR_TR_NOOP("Game files", "seek beyond the end (%1)"), {std::to_string(position)}));
     m_pos = position;
 }
 
 void GameFile::skip(std::uint32_t count)
 {
     if (std::uint64_t(m_pos) + count > size())
-        fail("skip beyond the end");
+        fail(KVR_TR_NOOP("Game files", "skip beyond the end"));
     m_pos += count;
 }
 
 std::uint8_t GameFile::readByte()
 {
     if (m_pos >= size())
-        fail("read beyond the end");
+        fail(KVR_TR_NOOP("Game files", "read beyond the end"));
     if (m_unread) {
         const std::vector<std::uint8_t>& part = m_unread->partAt(m_pos);
         if (part.empty())
-            fail("cannot be read");
+            fail(KVR_TR_NOOP("Game files", "cannot be read"));
         return part[m_pos++ % Unread::kPart];
     }
     return m_bytes[m_pos++];
@@ -172,7 +175,7 @@ void GameFile::writeByte(std::uint8_t value)
 {
     readWhole();
     if (m_pos >= m_bytes.size())
-        fail("write beyond the end");
+        fail(KVR_TR_NOOP("Game files", "write beyond the end"));
     if (m_bytes[m_pos] != value) {
         m_bytes[m_pos] = value;
         m_modified = true;
@@ -191,7 +194,7 @@ void GameFile::updateChecksum()
 {
     readWhole();
     if (m_bytes.size() < kChecksumSize)
-        fail("too short for a checksum");
+        fail(KVR_TR_NOOP("Game files", "too short for a checksum"));
     if (writeChecksumTrailer(m_bytes))
         m_modified = true;
 }

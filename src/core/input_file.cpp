@@ -1,6 +1,7 @@
 #include "core/input_file.h"
 
 #include "core/platform/native_file.h"
+#include "core/tr_marker.h"
 
 #include <algorithm>
 #include <cstring>
@@ -26,15 +27,18 @@ std::vector<std::uint8_t> readInputFile(const std::filesystem::path& file, std::
     // Never blocks, so that opening a FIFO without a writer returns at once.
     platform::NativeFile in;
     if (const int error = in.openToRead(file); error != 0)
-        throw InputFileError("Cannot open " + name + ": " + std::strerror(error), true);
+        throw InputFileError(fillIn(KVR_TR_NOOP("Messages", "Cannot open %1: %2"), {name, std::strerror(error)}), true);
     platform::FileKind kind;
     if (const int error = in.kind(kind); error != 0)
-        throw InputFileError("Cannot open " + name + ": " + std::strerror(error), true);
+        throw InputFileError(fillIn(KVR_TR_NOOP("Messages", "Cannot open %1: %2"), {name, std::strerror(error)}), true);
     if (!kind.regular)
-        throw InputFileError("Cannot read " + name + ": it is " + kind.otherKind + ", not a regular file", false);
+        throw InputFileError(
+            fillIn(KVR_TR_NOOP("Messages", "Cannot read %1: it is %2, not a regular file"), {name, kind.otherKind}),
+            false);
     const std::uint64_t size = kind.size;
     if (longer == Longer::Refuse && size > limit)
-        throw InputFileError("Cannot read " + name + ": it is larger than " + sizeText(limit), false);
+        throw InputFileError(
+            fillIn(KVR_TR_NOOP("Messages", "Cannot read %1: it is larger than %2"), {name, sizeText(limit)}), false);
 
     // One byte past the limit shows a file that grew while we read it.
     const std::uint64_t want = longer == Longer::Refuse ? limit + 1 : limit;
@@ -53,14 +57,16 @@ std::vector<std::uint8_t> readInputFile(const std::filesystem::path& file, std::
         }
         std::size_t n = 0;
         if (const int error = in.readSome(std::span(bytes).subspan(got), n); error != 0)
-            throw InputFileError("Cannot read " + name + ": " + std::strerror(error), false);
+            throw InputFileError(fillIn(KVR_TR_NOOP("Messages", "Cannot read %1: %2"), {name, std::strerror(error)}),
+                                 false);
         if (n == 0)
             break;
         got += n;
     }
     bytes.resize(got);
     if (longer == Longer::Refuse && got > limit)
-        throw InputFileError("Cannot read " + name + ": it is larger than " + sizeText(limit), false);
+        throw InputFileError(
+            fillIn(KVR_TR_NOOP("Messages", "Cannot read %1: it is larger than %2"), {name, sizeText(limit)}), false);
     return bytes;
 }
 

@@ -55,14 +55,7 @@ std::optional<double> parseDecimalNumber(std::string_view text)
 
 std::string notANumberMessage(std::string_view text)
 {
-    // Appended in order: prepending a literal to a string moves its bytes within one
-    // buffer, which GCC 12 at -O3 takes for an overlapping copy.
-    std::string message;
-    message.reserve(text.size() + 26);
-    message += '\'';
-    message += text;
-    message += "' is not a valid number.";
-    return message;
+    return fillIn(KVR_TR_NOOP("Messages", "'%1' is not a valid number."), {std::string(text)});
 }
 
 std::int64_t typedWholeNumber(std::string_view text)

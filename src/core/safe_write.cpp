@@ -2,6 +2,7 @@
 
 #include "core/input_file.h"
 #include "core/platform/native_file.h"
+#include "core/tr_marker.h"
 
 #include <cerrno>
 #include <cstring>
@@ -124,21 +125,29 @@ bool writeBeside(const fs::path& final, std::span<const std::uint8_t> data, cons
 
 std::string stepReason(WriteStep step, int error)
 {
-    const char* action = "cannot write";
+    const char* action = KVR_TR_NOOP("Game files", "cannot write: %1");
     switch (step) {
-    case WriteStep::Create: action = "cannot create a file in its folder"; break;
-    case WriteStep::Write: action = "cannot write"; break;
-    case WriteStep::Flush: action = "cannot flush to disk"; break;
-    case WriteStep::Rename: action = "cannot put the new file in place"; break;
+    case WriteStep::Create:
+        action = KVR_TR_NOOP("Game files", "cannot create a file in its folder: %1");
+        break;
+    case WriteStep::Write:
+        action = KVR_TR_NOOP("Game files", "cannot write: %1");
+        break;
+    case WriteStep::Flush:
+        action = KVR_TR_NOOP("Game files", "cannot flush to disk: %1");
+        break;
+    case WriteStep::Rename:
+        action = KVR_TR_NOOP("Game files", "cannot put the new file in place: %1");
+        break;
     }
-    return std::string(action) + ": " + std::strerror(error);
+    return fillIn(action, {std::strerror(error)});
 }
 
 } // namespace
 
 WriteFailure::WriteFailure(WriteStep step, fs::path file, int error)
-    : std::runtime_error(file.string() + ": " + stepReason(step, error)), m_step(step), m_file(std::move(file)),
-      m_error(error)
+    : std::runtime_error(fillIn(KVR_TR_NOOP("Game files", "%1: %2"), {file.string(), stepReason(step, error)})),
+      m_step(step), m_file(std::move(file)), m_error(error)
 {
 }
 
@@ -232,7 +241,8 @@ void keepOriginalCopy(const fs::path& target)
     try {
         bytes = readInputFile(target, kMaxGameFileBytes);
     } catch (const InputFileError& e) {
-        throw WriteFailure("cannot keep a copy of " + target.string() + ": " + e.what());
+        throw WriteFailure(
+            fillIn(KVR_TR_NOOP("Game files", "cannot keep a copy of %1: %2"), {target.string(), e.what()}));
     }
     writeBeside(copy, bytes, platform::permissionsOf(target), Finish::KeepExisting);
 }

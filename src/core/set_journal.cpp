@@ -88,8 +88,10 @@ bool isTempOf(const fs::path& temp, const fs::path& target)
 
 [[noreturn]] void damaged(const fs::path& folder, const std::string& why)
 {
-    throw GeneralError("Cannot finish the last change of the game: " + journalPath(folder).string() + " " + why +
-                       ". Look at the game's files, then remove it.");
+    throw GeneralError(fillIn(
+        KVR_TR_NOOP("Game files",
+                    "Cannot finish the last change of the game: %1 %2. Look at the game's files, then remove it."),
+        {journalPath(folder).string(), why}));
 }
 
 } // namespace
@@ -115,32 +117,33 @@ std::optional<std::vector<JournalEntry>> readJournal(const fs::path& folder)
     try {
         bytes = readInputFile(file, kMaxJournalBytes);
     } catch (const InputFileError& e) {
-        damaged(folder, std::string("cannot be read: ") + e.what());
+        damaged(folder, fillIn(KVR_TR_NOOP("Game files", "cannot be read: %1"), {e.what()}));
     }
     std::istringstream in(std::string(bytes.begin(), bytes.end()));
     std::string line;
     if (!std::getline(in, line) || line != kHeading)
-        damaged(folder, "is not a note of this program");
+        damaged(folder, KVR_TR_NOOP("Game files", "is not a note of this program"));
     std::vector<JournalEntry> entries;
     while (std::getline(in, line)) {
         if (line.starts_with("end ")) {
             if (line != "end " + std::to_string(entries.size()) || in.peek() != std::char_traits<char>::eof())
-                damaged(folder, "is damaged");
+                damaged(folder, KVR_TR_NOOP("Game files", "is damaged"));
             return entries;
         }
         const std::size_t tab = line.find('\t');
         const auto target = unescaped(line.substr(0, tab));
         const auto temp = tab == std::string::npos ? std::nullopt : unescaped(line.substr(tab + 1));
         if (!target || !temp || target->empty() || temp->has_parent_path())
-            damaged(folder, "is damaged");
+            damaged(folder, KVR_TR_NOOP("Game files", "is damaged"));
         JournalEntry e;
         e.target = target->is_absolute() ? *target : folder / *target;
         e.temp = e.target.parent_path() / *temp;
         if (!isTempOf(e.temp, e.target))
-            damaged(folder, "names a file that is not one of its own: " + e.temp.string());
+            damaged(folder, fillIn(KVR_TR_NOOP("Game files", "names a file that is not one of its own: %1"),
+                                   {e.temp.string()}));
         entries.push_back(std::move(e));
     }
-    damaged(folder, "is cut short");
+    damaged(folder, KVR_TR_NOOP("Game files", "is cut short"));
 }
 
 void removeJournal(const fs::path& folder)

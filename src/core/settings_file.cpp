@@ -20,9 +20,9 @@ bool readSettingsFile(const std::filesystem::path& file, SettingsRecord& record)
         throw;
     }
     if (bytes.size() != rec::kSize)
-        throw GeneralError("Not a settings file: " + file.filename().string() + " holds " +
-                           std::to_string(bytes.size()) + " bytes, a settings file holds " +
-                           std::to_string(rec::kSize) + ".");
+        throw GeneralError(
+            fillIn(KVR_TR_NOOP("Settings files", "Not a settings file: %1 holds %2 bytes, a settings file holds %3."),
+                   {file.filename().string(), std::to_string(bytes.size()), std::to_string(rec::kSize)}));
     std::copy(bytes.begin(), bytes.end(), record.bytes().begin());
     return true;
 }

@@ -38,8 +38,9 @@ int versionForByte(unsigned char byte)
 int detectVersion(GameFile& exe, int current)
 {
     if (exe.size() <= kVersionBytePosition)
-        throw GeneralError("Read beyond end of file: " + exe.path().string() +
-                           " is too short to be the game's executable.");
+        throw GeneralError(
+            fillIn(KVR_TR_NOOP("Game files", "Read beyond end of file: %1 is too short to be the game's executable."),
+                   {exe.path().string()}));
     exe.seek(kVersionBytePosition);
     const int found = versionForByte(exe.readByte());
     return found >= 0 ? found : current;

@@ -13,7 +13,7 @@ namespace {
 
 [[noreturn]] void refuse(const RecordField& field, const std::string& why)
 {
-    throw GeneralError("field " + fieldName(field) + ": " + why);
+    throw GeneralError(fillIn(KVR_TR_NOOP("Import and export", "field %1: %2"), {fieldName(field), why}));
 }
 
 // The text as the game's code page, refused rather than changed: a character the game
@@ -21,14 +21,16 @@ namespace {
 std::string fieldText(const RecordField& field, const nlohmann::json& v)
 {
     if (!v.is_string())
-        refuse(field, "expected text");
+        refuse(field, KVR_TR_NOOP("Import and export", "expected text"));
     std::string outside;
     const std::optional<std::string> text = utf8ToAnsiExactly(v.get<std::string>(), &outside);
     if (!text)
-        refuse(field, "\"" + outside + "\" is not a character of the game's code page (Windows-1252)");
+        refuse(field, fillIn(KVR_TR_NOOP("Import and export",
+                                         "\"%1\" is not a character of the game's code page (Windows-1252)"),
+                             {outside}));
     if (text->size() > field.capacity)
-        refuse(field, std::to_string(text->size()) + " characters, the field holds at most " +
-                          std::to_string(field.capacity));
+        refuse(field, fillIn(KVR_TR_NOOP("Import and export", "%1 characters, the field holds at most %2"),
+                             {std::to_string(text->size()), std::to_string(field.capacity)}));
     return *text;
 }
 
@@ -49,7 +51,8 @@ void setFieldJson(SettingsRecord& record, const RecordField& field, const nlohma
 {
     auto number = [&](long max) {
         if (!v.is_number_integer() || v.get<long>() < 0 || v.get<long>() > max)
-            refuse(field, "expected a whole number from 0 to " + std::to_string(max));
+            refuse(field, fillIn(KVR_TR_NOOP("Import and export", "expected a whole number from 0 to %1"),
+                                 {std::to_string(max)}));
         return v.get<long>();
     };
     switch (field.kind) {
@@ -62,7 +65,7 @@ void setFieldJson(SettingsRecord& record, const RecordField& field, const nlohma
         else if (v.is_number_integer() && (v.get<long>() == 0 || v.get<long>() == 1))
             record.setByte(field.offset, std::uint8_t(v.get<long>()));
         else
-            refuse(field, "expected true or false");
+            refuse(field, KVR_TR_NOOP("Import and export", "expected true or false"));
         break;
     case FieldKind::Text: record.setShortString(field.offset, field.capacity, fieldText(field, v)); break;
     }

@@ -39,7 +39,10 @@ struct Target {
         else if (value.is_number_integer() && value.get<long>() >= 0 && value.get<long>() <= 255)
             r.setByte(offset, std::uint8_t(value.get<long>()));
         else
-            throw GeneralError("field " + rawName(offset) + ": expected a whole number from 0 to 255");
+            throw GeneralError(
+                fillIn(KVR_TR_NOOP("Import and export", "field %1: %2"),
+                       {rawName(offset),
+                        fillIn(KVR_TR_NOOP("Import and export", "expected a whole number from 0 to %1"), {"255"})}));
     }
     std::string label() const
     {
@@ -83,7 +86,7 @@ Target knownTarget(const std::string& name)
 {
     const auto target = targetOf(name);
     if (!target)
-        throw GeneralError("field " + name + ": no such field");
+        throw GeneralError(fillIn(KVR_TR_NOOP("Import and export", "field %1: no such field"), {name}));
     return *target;
 }
 
@@ -134,33 +137,39 @@ RecordPatch parsePatch(std::string_view text)
     try {
         j = json::parse(text.begin(), text.end());
     } catch (const json::exception& e) {
-        throw GeneralError(std::string("not JSON: ") + e.what());
+        throw GeneralError(fillIn(KVR_TR_NOOP("Import and export", "not JSON: %1"), {e.what()}));
     }
     if (!j.is_object() || !j.contains("kvpatch") || !j.contains("changes"))
-        throw GeneralError("not a patch: expected an object with \"kvpatch\" and \"changes\"");
+        throw GeneralError(
+            KVR_TR_NOOP("Import and export", "not a patch: expected an object with \"kvpatch\" and \"changes\""));
     for (const auto& item : j.items())
         if (item.key() != "kvpatch" && item.key() != "changes")
-            throw GeneralError("unknown key \"" + item.key() + "\": a patch holds only \"kvpatch\" and \"changes\"");
+            throw GeneralError(fillIn(
+                KVR_TR_NOOP("Import and export", "unknown key \"%1\": a patch holds only \"kvpatch\" and \"changes\""),
+                {item.key()}));
     if (j["kvpatch"] != kPatchFormatVersion)
-        throw GeneralError("patch format " + j["kvpatch"].dump() + ": this editor reads format " +
-                           std::to_string(kPatchFormatVersion));
+        throw GeneralError(fillIn(KVR_TR_NOOP("Import and export", "patch format %1: this editor reads format %2"),
+                                  {j["kvpatch"].dump(), std::to_string(kPatchFormatVersion)}));
     const json& changes = j["changes"];
     if (!changes.is_array())
-        throw GeneralError("\"changes\": expected an array");
+        throw GeneralError(KVR_TR_NOOP("Import and export", "\"changes\": expected an array"));
     RecordPatch patch;
     std::set<std::string> named;
     for (std::size_t i = 0; i < changes.size(); ++i) {
         const json& c = changes[i];
-        const std::string where = "change " + std::to_string(i + 1);
+        const std::string number = std::to_string(i + 1);
         if (!c.is_object() || c.size() != 3 || !c.contains("field") || !c.contains("from") || !c.contains("to"))
-            throw GeneralError(where + ": expected an object with \"field\", \"from\" and \"to\"");
+            throw GeneralError(fillIn(
+                KVR_TR_NOOP("Import and export", "change %1: expected an object with \"field\", \"from\" and \"to\""),
+                {number}));
         if (!c["field"].is_string())
-            throw GeneralError(where + ": \"field\" must be a name");
+            throw GeneralError(
+                fillIn(KVR_TR_NOOP("Import and export", "change %1: \"field\" must be a name"), {number}));
         const Target target = knownTarget(c["field"].get<std::string>());
         // One spelling per byte, so that "0x74b" and "0x074B" meet as the same value.
         const std::string name = target.field ? fieldName(*target.field) : rawName(target.offset);
         if (!named.insert(name).second)
-            throw GeneralError("field " + name + ": named twice in the patch");
+            throw GeneralError(fillIn(KVR_TR_NOOP("Import and export", "field %1: named twice in the patch"), {name}));
         patch.changes.push_back({name, target.canonical(c["from"]), target.canonical(c["to"])});
     }
     return patch;
@@ -243,18 +252,19 @@ std::vector<std::string> patchPreviewLines(const SettingsRecord& current, const 
 std::string patchPreviewHeading(const SettingsRecord& current, const PatchOutcome& outcome)
 {
     if (current == outcome.record)
-        return "Nothing to change: the settings hold these values already.";
+        return KVR_TR_NOOP("Import and export", "Nothing to change: the settings hold these values already.");
     std::size_t marked = 0;
     for (const PreviewLine& line : previewOf(current, outcome))
         marked += line.unexpected ? 1 : 0;
     if (marked == 0)
-        return "These values will change:";
+        return KVR_TR_NOOP("Import and export", "These values will change:");
     if (marked == 1)
-        return "These values will change. The marked one holds something other than the value the patch expects "
-               "to replace; it changes all the same:";
-    return "These values will change. The " + std::to_string(marked) +
-           " marked ones hold something other than the values the patch expects to replace; they change all the "
-           "same:";
+        return KVR_TR_NOOP("Import and export", "These values will change. The marked one holds something other than "
+                                                "the value the patch expects to replace; it changes all the same:");
+    return fillIn(KVR_TR_NOOP("Import and export", "These values will change. The %1 marked ones hold something other "
+                                                   "than the values the patch expects to replace; they change all the "
+                                                   "same:"),
+                  {std::to_string(marked)});
 }
 
 std::string conflictText(const PatchConflict& conflict, const std::vector<std::string>& patchNames)

@@ -53,9 +53,9 @@ bool startupLoad(GameContext& context, SettingsRecord& record, const std::functi
 
 std::string trackDataUnread(const FileAccessError& error)
 {
-    return std::string(error.what()) + "\n" + error.detail() +
-           "\n\nThe track data was not read, so nothing writes track values into the game. The track editor "
-           "opens once every track file can be read.";
+    return std::string(error.what()) + "\n" + error.detail() + "\n\n" +
+           KVR_TR_NOOP("Game files", "The track data was not read, so nothing writes track values into the game. The "
+                                     "track editor opens once every track file can be read.");
 }
 
 std::optional<std::string> executableProblem(const std::filesystem::path& exe)
@@ -72,7 +72,7 @@ std::optional<std::string> executableProblem(const std::filesystem::path& exe)
             // The editor's own patch list, not the executable.
         }
     } catch (const FileAccessError& e) {
-        return exe.string() + " is not the game's executable: " + e.detail();
+        return fillIn(KVR_TR_NOOP("Game files", "%1 is not the game's executable: %2"), {exe.string(), e.detail()});
     } catch (const GeneralError& e) {
         return e.what();
     }

@@ -1,6 +1,7 @@
 #include "graphics/bitmap_file.h"
 
 #include "core/byte_reader.h"
+#include "core/tr_marker.h"
 #include "graphics/colour_table.h"
 #include "graphics/graphic_error.h"
 #include "graphics/rle8.h"
@@ -22,7 +23,7 @@ constexpr std::uint32_t kRle4 = 2;
 
 [[noreturn]] void endsInHeaders()
 {
-    refuse("the file ends inside its headers");
+    refuse(KVR_TR_NOOP("Pictures", "the file ends inside its headers"));
 }
 
 bool knownBitDepth(std::uint16_t bits)
@@ -72,13 +73,15 @@ void checkCompression(std::uint32_t compression, std::uint16_t bits)
     if (compression == bmp::kUncompressed)
         return;
     if (compression == bmp::kRle8 && bits != 8)
-        refuse("8-bit run-length compression in a " + std::to_string(bits) + "-bit bitmap");
+        refuse(
+            fillIn(KVR_TR_NOOP("Pictures", "8-bit run-length compression in a %1-bit bitmap"), {std::to_string(bits)}));
     if (compression == kBitFields && bits != 16 && bits != 32)
-        refuse("colour bit fields in a " + std::to_string(bits) + "-bit bitmap (only 16 and 32 bits have them)");
+        refuse(fillIn(KVR_TR_NOOP("Pictures", "colour bit fields in a %1-bit bitmap (only 16 and 32 bits have them)"),
+                      {std::to_string(bits)}));
     if (compression == kRle4)
-        refuse("4-bit run-length compression is not supported");
+        refuse(KVR_TR_NOOP("Pictures", "4-bit run-length compression is not supported"));
     if (compression != bmp::kRle8 && compression != kBitFields)
-        refuse("compression type " + std::to_string(compression) + " is not supported");
+        refuse(fillIn(KVR_TR_NOOP("Pictures", "compression type %1 is not supported"), {std::to_string(compression)}));
 }
 
 } // namespace
@@ -86,9 +89,9 @@ void checkCompression(std::uint32_t compression, std::uint16_t bits)
 BitmapImage readBitmapFile(std::span<const std::uint8_t> bytes)
 {
     if (bytes.empty())
-        refuse("the file is empty");
+        refuse(KVR_TR_NOOP("Pictures", "the file is empty"));
     if (bytes.size() < 2 || le16(bytes, 0) != bmp::kSignature)
-        refuse("it is not a bitmap file (it does not start with \"BM\")");
+        refuse(KVR_TR_NOOP("Pictures", "it is not a bitmap file (it does not start with \"BM\")"));
     ByteReader in(bytes, [] { endsInHeaders(); });
     const auto fileHeader = in.take(bmp::kFileHeaderSize);
     const std::uint32_t headerSize = le32(in.peek(4), 0);
@@ -116,27 +119,31 @@ BitmapImage readBitmapFile(std::span<const std::uint8_t> bytes)
         if (colours == 0)
             colours = bmp::defaultColours(image.bitsPerPixel);
     } else {
-        refuse("its header is " + std::to_string(headerSize) +
-               " bytes long; bitmaps with a 40- or 12-byte header are read");
+        refuse(fillIn(
+            KVR_TR_NOOP("Pictures", "its header is %1 bytes long; bitmaps with a 40- or 12-byte header are read"),
+            {std::to_string(headerSize)}));
     }
     const bool topDown = height < 0;
     height = topDown ? -height : height;
     if (image.width < 0)
-        refuse("its width is negative (" + std::to_string(image.width) + ")");
+        refuse(fillIn(KVR_TR_NOOP("Pictures", "its width is negative (%1)"), {std::to_string(image.width)}));
     if (height > std::numeric_limits<std::int32_t>::max())
-        refuse("its height is out of range");
+        refuse(KVR_TR_NOOP("Pictures", "its height is out of range"));
     image.height = std::int32_t(height);
     if (!knownBitDepth(image.bitsPerPixel))
-        refuse(std::to_string(image.bitsPerPixel) + " bits per pixel is not a bitmap depth (1, 4, 8, 16, 24 or 32)");
+        refuse(fillIn(KVR_TR_NOOP("Pictures", "%1 bits per pixel is not a bitmap depth (1, 4, 8, 16, 24 or 32)"),
+                      {std::to_string(image.bitsPerPixel)}));
     checkCompression(compression, image.bitsPerPixel);
     if (colours > std::uint32_t(kColourCount))
-        refuse("its colour table claims " + std::to_string(colours) + " colours; at most 256 are read");
+        refuse(fillIn(KVR_TR_NOOP("Pictures", "its colour table claims %1 colours; at most 256 are read"),
+                      {std::to_string(colours)}));
     if (std::uint64_t(image.width) * std::uint64_t(image.height) > kMaxPixelBytes)
-        refuse(sizeText(image.width, image.height) + " pixels are more than a picture may have (4096 x 4096)");
+        refuse(fillIn(KVR_TR_NOOP("Pictures", "%1 pixels are more than a picture may have (4096 x 4096)"),
+                      {sizeText(image.width, image.height)}));
 
     const std::size_t entry = headerSize == bmp::kCoreHeaderSize ? bmp::kTripleSize : bmp::kQuadSize;
     if (!in.has(std::uint64_t(colours) * entry))
-        refuse("the file ends inside its colour table");
+        refuse(KVR_TR_NOOP("Pictures", "the file ends inside its colour table"));
     const auto table = in.take(std::uint64_t(colours) * entry);
     for (std::uint32_t i = 0; i < colours; ++i) {
         const auto e = table.subspan(i * entry, entry);
@@ -155,9 +162,10 @@ BitmapImage readBitmapFile(std::span<const std::uint8_t> bytes)
         expandRle8(data, image.rows, std::size_t(rowBytes));
     } else {
         if (data.size() < area)
-            refuse("the pixel rows are cut short: " + sizeText(image.width, image.height) + " pixels need " +
-                   std::to_string(area) + " bytes from byte " + std::to_string(start) + ", the file holds " +
-                   std::to_string(data.size()));
+            refuse(fillIn(KVR_TR_NOOP("Pictures", "the pixel rows are cut short: %1 pixels need %2 bytes from byte %3, "
+                                                  "the file holds %4"),
+                          {sizeText(image.width, image.height), std::to_string(area), std::to_string(start),
+                           std::to_string(data.size())}));
         image.rows.assign(data.begin(), data.begin() + std::ptrdiff_t(area));
     }
     if (topDown)

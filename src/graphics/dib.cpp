@@ -2,6 +2,7 @@
 
 #include "core/byte_reader.h"
 #include "core/safe_write.h"
+#include "core/tr_marker.h"
 #include "graphics/bitmap_file.h"
 #include "graphics/bitmap_header.h"
 #include "graphics/graphic_error.h"
@@ -68,7 +69,7 @@ void TDIB::loadFromBytes(std::span<const std::uint8_t> bytes)
     try {
         file = readBitmapFile(bytes);
     } catch (const InvalidGraphic& e) {
-        throw InvalidGraphic(std::string(kDibInvalid) + ": " + e.what());
+        throw InvalidGraphic(fillIn(KVR_TR_NOOP("Pictures", "%1: %2"), {kDibInvalid, e.what()}));
     }
     auto image = std::make_shared<ImageRecord>();
     image->memory = std::move(file.info);
@@ -106,7 +107,7 @@ void TDIB::saveToFile(const std::filesystem::path& file) const
     try {
         replaceFile(file, saveToBytes());
     } catch (const WriteFailure& e) {
-        throw GeneralError(std::string("Cannot write the bitmap: ") + e.what());
+        throw GeneralError(fillIn(KVR_TR_NOOP("Pictures", "Cannot write the bitmap: %1"), {e.what()}));
     }
 }
 

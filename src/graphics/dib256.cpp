@@ -1,6 +1,7 @@
 #include "graphics/dib256.h"
 
 #include "core/byte_reader.h"
+#include "core/tr_marker.h"
 #include "graphics/bitmap_file.h"
 #include "graphics/graphic_error.h"
 
@@ -13,7 +14,7 @@ namespace {
 
 [[noreturn]] void refuse(const std::string& why)
 {
-    throw InvalidGraphic(std::string(kDib256Invalid) + ": " + why);
+    throw InvalidGraphic(fillIn(KVR_TR_NOOP("Pictures", "%1: %2"), {kDib256Invalid, why}));
 }
 
 constexpr std::uint16_t kPlanes = 1;
@@ -37,14 +38,16 @@ void TDIB256::loadFromBytes(std::span<const std::uint8_t> bytes)
         refuse(e.what());
     }
     if (file.bitsPerPixel != kBitsPerPixel)
-        refuse("it is a " + std::to_string(file.bitsPerPixel) + "-bit bitmap; the picture needs 8 bits per pixel");
+        refuse(fillIn(KVR_TR_NOOP("Pictures", "it is a %1-bit bitmap; the picture needs 8 bits per pixel"),
+                      {std::to_string(file.bitsPerPixel)}));
     if (file.planes != kPlanes)
-        refuse("it has " + std::to_string(file.planes) + " colour planes; bitmaps have 1");
+        refuse(
+            fillIn(KVR_TR_NOOP("Pictures", "it has %1 colour planes; bitmaps have 1"), {std::to_string(file.planes)}));
     // Sizes are kept as 16-bit values.
     if (file.width == 0 || file.height == 0 || file.width > std::numeric_limits<std::uint16_t>::max() ||
         file.height > std::numeric_limits<std::uint16_t>::max())
-        refuse("a picture of " + std::to_string(file.width) + " x " + std::to_string(file.height) +
-               " pixels cannot be shown");
+        refuse(fillIn(KVR_TR_NOOP("Pictures", "a picture of %1 x %2 pixels cannot be shown"),
+                      {std::to_string(file.width), std::to_string(file.height)}));
 
     // Stored bottom-up; we keep row 0 at the top.
     const std::size_t stride = file.rowSize();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/tr_marker.h"
 #include "graphics/bitmap_file.h"
 #include "graphics/colour_table.h"
 
@@ -11,7 +12,7 @@
 
 namespace kvr {
 
-inline constexpr const char* kDib256Invalid = "Bitmap Image is not valid";
+inline constexpr const char* kDib256Invalid = KVR_TR_NOOP("Pictures", "Bitmap Image is not valid");
 
 // One 8-bit bitmap file loaded for the image view: 256 colour entries and top-down
 // rows, each `stride()` bytes long.

@@ -1,6 +1,7 @@
 #include "install/cockpit_definition.h"
 
 #include "core/number_text.h"
+#include "core/tr_marker.h"
 
 #include <fstream>
 #include <iterator>
@@ -82,10 +83,12 @@ CockpitDefinition readCockpitDefinition(const fs::path& file)
 {
     std::ifstream in(file, std::ios::binary);
     if (!in)
-        throw CockpitDefinitionError(file.string() + ": the file cannot be read", 0);
+        throw CockpitDefinitionError(fillIn(KVR_TR_NOOP("Installers", "%1: the file cannot be read"), {file.string()}),
+                                     0);
     const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     if (in.bad())
-        throw CockpitDefinitionError(file.string() + ": the file cannot be read", 0);
+        throw CockpitDefinitionError(fillIn(KVR_TR_NOOP("Installers", "%1: the file cannot be read"), {file.string()}),
+                                     0);
     return parseCockpitDefinition(text, file.string());
 }
 

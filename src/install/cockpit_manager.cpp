@@ -95,7 +95,7 @@ InstallOutcome installLocked(const GameContext& context, const CockpitSet& set, 
     // Past the end of a KVR.EXE cut short, KVR.EXE is at fault (its patching says so);
     // past the end of a whole one, only the table can be.
     if (const auto problem = xyTableProblem(table, exe.size()); problem && exe.size() > kVersionBytePosition) {
-        prompt.warn(sources.xyTables.string() + ": " + *problem);
+        prompt.warn(fillIn(KVR_TR_NOOP("Installers", "%1: %2"), {sources.xyTables.string(), *problem}));
         return InstallOutcome::BadSource;
     }
     cockPatcher(exe, definition, table);
@@ -124,7 +124,7 @@ InstallOutcome installCockpit(const GameContext& context, std::string_view stem,
 {
     const CockpitSet* set = findCockpitSet(stem);
     if (!set)
-        throw GeneralError("There is no cockpit set \"" + std::string(stem) + "\".");
+        throw GeneralError(fillIn(KVR_TR_NOOP("Installers", "There is no cockpit set \"%1\"."), {std::string(stem)}));
     return whileLocked(context.gameDir(), prompt, [&](const GameFolderLock& lock, UserPrompt& later) {
         return installLocked(context, *set, lock, later, freeSpace);
     });

@@ -1,6 +1,7 @@
 #include "install/source_checks.h"
 
 #include "core/byte_reader.h"
+#include "core/tr_marker.h"
 #include "textures/jam_file.h"
 
 #include <algorithm>
@@ -27,7 +28,8 @@ constexpr std::uint8_t kRunCount = 0x3F;
 
 std::string byteCount(std::size_t n)
 {
-    return std::to_string(n) + (n == 1 ? " byte" : " bytes");
+    return fillIn(n == 1 ? KVR_TR_NOOP("Installers", "%1 byte") : KVR_TR_NOOP("Installers", "%1 bytes"),
+                  {std::to_string(n)});
 }
 
 std::string sizeText(long width, long height)
@@ -58,28 +60,33 @@ std::size_t pcxRowsHeld(std::span<const std::uint8_t> data, std::size_t bytesPer
 std::optional<std::string> cockpitPictureProblem(std::span<const std::uint8_t> bytes, int width, int height)
 {
     if (bytes.size() < pcx::kHeaderSize)
-        return "it is " + byteCount(bytes.size()) + " long; a PCX picture's header alone takes 128";
+        return fillIn(KVR_TR_NOOP("Installers", "it is %1 long; a PCX picture's header alone takes 128"),
+                      {byteCount(bytes.size())});
     if (bytes[0] != pcx::kManufacturer)
-        return std::string("it is not a PCX picture (it does not start with the byte 0x0A)");
+        return std::string(KVR_TR_NOOP("Installers", "it is not a PCX picture (it does not start with the byte 0x0A)"));
     if (bytes[pcx::kBitsAt] != 8 || bytes[pcx::kPlanesAt] != 1)
-        return "it is a PCX picture of " + std::to_string(bytes[pcx::kBitsAt]) + " bits in " +
-               std::to_string(bytes[pcx::kPlanesAt]) + " planes; the cockpit needs 256 colours (8 bits, 1 plane)";
+        return fillIn(KVR_TR_NOOP("Installers", "it is a PCX picture of %1 bits in %2 planes; the cockpit needs 256 "
+                                                "colours (8 bits, 1 plane)"),
+                      {std::to_string(bytes[pcx::kBitsAt]), std::to_string(bytes[pcx::kPlanesAt])});
     if (bytes[pcx::kEncodingAt] != pcx::kRunLength)
-        return std::string("its rows are not run-length coded, as the game's cockpit pictures are");
+        return std::string(
+            KVR_TR_NOOP("Installers", "its rows are not run-length coded, as the game's cockpit pictures are"));
     const long w = long(le16(bytes, pcx::kWindowAt + 4)) - le16(bytes, pcx::kWindowAt) + 1;
     const long h = long(le16(bytes, pcx::kWindowAt + 6)) - le16(bytes, pcx::kWindowAt + 2) + 1;
     if (w != width || h != height)
-        return "it is a picture of " + sizeText(w, h) + " pixels; this cockpit picture must be " +
-               sizeText(width, height);
+        return fillIn(KVR_TR_NOOP("Installers", "it is a picture of %1 pixels; this cockpit picture must be %2"),
+                      {sizeText(w, h), sizeText(width, height)});
     const std::size_t bytesPerLine = le16(bytes, pcx::kBytesPerLineAt);
     if (bytesPerLine < std::size_t(width))
-        return "its header gives rows of " + byteCount(bytesPerLine) + " for a width of " + std::to_string(width);
+        return fillIn(KVR_TR_NOOP("Installers", "its header gives rows of %1 for a width of %2"),
+                      {byteCount(bytesPerLine), std::to_string(width)});
     if (bytes.size() < pcx::kHeaderSize + pcx::kPaletteSize ||
         bytes[bytes.size() - pcx::kPaletteSize] != pcx::kPaletteMarker)
-        return std::string("the 256-colour palette at its end is missing");
+        return std::string(KVR_TR_NOOP("Installers", "the 256-colour palette at its end is missing"));
     const auto data = bytes.subspan(pcx::kHeaderSize, bytes.size() - pcx::kHeaderSize - pcx::kPaletteSize);
     if (const std::size_t rows = pcxRowsHeld(data, bytesPerLine, std::size_t(height)); rows < std::size_t(height))
-        return "its pixel data ends after " + std::to_string(rows) + " of its " + std::to_string(height) + " rows";
+        return fillIn(KVR_TR_NOOP("Installers", "its pixel data ends after %1 of its %2 rows"),
+                      {std::to_string(rows), std::to_string(height)});
     return std::nullopt;
 }
 
@@ -89,7 +96,7 @@ std::optional<std::string> carTextureProblem(std::span<const std::uint8_t> bytes
     try {
         texture = decodeJam(bytes);
     } catch (const InvalidJam& e) {
-        return std::string("it is not a texture the converter can read: ") + e.what();
+        return fillIn(KVR_TR_NOOP("Installers", "it is not a texture the converter can read: %1"), {e.what()});
     }
     std::error_code ec;
     if (!fs::exists(replaced, ec))
@@ -102,8 +109,9 @@ std::optional<std::string> carTextureProblem(std::span<const std::uint8_t> bytes
         return std::nullopt;
     }
     if (old.width != texture.width || old.height != texture.height)
-        return "it is a texture of " + sizeText(texture.width, texture.height) + " pixels, but " + replaced.string() +
-               " is " + sizeText(old.width, old.height) + "; a replacement must have the same size";
+        return fillIn(KVR_TR_NOOP("Installers", "it is a texture of %1 pixels, but %2 is %3; a replacement must have "
+                                                "the same size"),
+                      {sizeText(texture.width, texture.height), replaced.string(), sizeText(old.width, old.height)});
     return std::nullopt;
 }
 
@@ -111,12 +119,13 @@ std::optional<std::string> blockFileProblem(std::span<const std::uint8_t> bytes,
 {
     if (bytes.size() == length)
         return std::nullopt;
-    return "it is " + byteCount(bytes.size()) + " long; its block is exactly " + byteCount(length);
+    return fillIn(KVR_TR_NOOP("Installers", "it is %1 long; its block is exactly %2"),
+                  {byteCount(bytes.size()), byteCount(length)});
 }
 
 std::string badSourceText(const std::string& heading, const fs::path& file, const std::string& problem)
 {
-    return heading + "\n" + file.string() + ": " + problem;
+    return heading + "\n" + fillIn(KVR_TR_NOOP("Installers", "%1: %2"), {file.string(), problem});
 }
 
 } // namespace kvr

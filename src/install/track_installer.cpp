@@ -74,8 +74,9 @@ std::optional<std::vector<Block>> readBlocks(const GameContext& context, bool pa
         }
         const std::optional<std::uint32_t> room = trackBlockRoom(b.row, context.version);
         if (room && bytes->size() > *room) {
-            prompt.warn(withFile(kCannotReadBlock, source) + ": " + std::to_string(bytes->size()) +
-                        " bytes, but the block has room for " + std::to_string(*room));
+            prompt.warn(kCannotReadBlock + std::string("\n") +
+                        fillIn(KVR_TR_NOOP("Installers", "%1: %2 bytes, but the block has room for %3"),
+                               {source.string(), std::to_string(bytes->size()), std::to_string(*room)}));
             return std::nullopt;
         }
         blocks.push_back({b.row, source, std::move(*bytes)});

@@ -174,10 +174,10 @@ XyTables readXyTables(const fs::path& file)
 {
     std::ifstream in(file, std::ios::binary);
     if (!in)
-        throw GeneralError(file.string() + ": the file cannot be read");
+        throw GeneralError(fillIn(KVR_TR_NOOP("Installers", "%1: the file cannot be read"), {file.string()}));
     const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     if (in.bad())
-        throw GeneralError(file.string() + ": the file cannot be read");
+        throw GeneralError(fillIn(KVR_TR_NOOP("Installers", "%1: the file cannot be read"), {file.string()}));
     return parseXyTables(text, file.string());
 }
 

@@ -72,10 +72,11 @@ Converter::Converter(fs::path program, fs::path tempDir, ProcessRunner& runner, 
 {
 }
 
-std::string Converter::unloadable(const fs::path& jam, const fs::path& bitmap) const
+std::string Converter::unloadable(const fs::path& jam, const fs::path& bitmap, const std::string& why) const
 {
-    return "The converter " + quoted(m_program) + " converted " + quoted(jam) + " into " + quoted(bitmap) +
-           ", but the editor cannot load that file as an 8-bit bitmap: ";
+    return fillIn(KVR_TR_NOOP("Pictures", "The converter %1 converted %2 into %3, but the editor cannot load that "
+                                          "file as an 8-bit bitmap: %4"),
+                  {quoted(m_program), quoted(jam), quoted(bitmap), why});
 }
 
 void Converter::prepareTemp() const
@@ -83,7 +84,8 @@ void Converter::prepareTemp() const
     std::error_code ec;
     fs::create_directories(m_tempDir, ec);
     if (ec)
-        throw GeneralError("Cannot make the editor's TEMP folder " + quoted(m_tempDir) + ": " + ec.message() + ".");
+        throw GeneralError(fillIn(KVR_TR_NOOP("Pictures", "Cannot make the editor's TEMP folder %1: %2."),
+                                  {quoted(m_tempDir), ec.message()}));
 }
 
 void Converter::removeExchangeFile(const fs::path& file) const
@@ -91,7 +93,8 @@ void Converter::removeExchangeFile(const fs::path& file) const
     std::error_code ec;
     fs::remove(file, ec);
     if (ec && fs::exists(file))
-        throw GeneralError("Cannot remove the old exchange file " + quoted(file) + ": " + ec.message() + ".");
+        throw GeneralError(fillIn(KVR_TR_NOOP("Pictures", "Cannot remove the old exchange file %1: %2."),
+                                  {quoted(file), ec.message()}));
 }
 
 void Converter::run(const fs::path& jam, const fs::path& bitmap, bool toBitmap) const
@@ -101,28 +104,39 @@ void Converter::run(const fs::path& jam, const fs::path& bitmap, bool toBitmap) 
     const std::vector<std::string> arguments = toBitmap ? std::vector{jamArgument, bitmapArgument, std::string("-y")}
                                                         : std::vector{bitmapArgument, jamArgument, std::string("-y")};
     const fs::path& made = toBitmap ? bitmap : jam;
-    const std::string failed = "The converter " + quoted(m_program) + " could not convert " +
-                               quoted(toBitmap ? jam : bitmap) + " into " + quoted(made) + ": ";
+    const std::string program = quoted(m_program);
+    const std::string from = quoted(toBitmap ? jam : bitmap);
+    const std::string into = quoted(made);
 
     // An export replaces a texture that is there already: it must be a new file then.
     // Times alone would not tell, where the system keeps them to the second.
     const platform::FileVersion before = platform::versionOf(made);
     const ProcessResult r = m_runner.run(m_program, arguments, m_bound);
     if (!r.started)
-        throw GeneralError(failed + "it cannot be started (" + r.startError +
-                           "). Install kvrjam beside kvrdesk, or name a converter in " + kConverterVariable + ".");
+        throw GeneralError(fillIn(KVR_TR_NOOP("Pictures", "The converter %1 could not convert %2 into %3: it cannot be "
+                                                          "started (%4). Install kvrjam beside kvrdesk, or name a "
+                                                          "converter in %5."),
+                                  {program, from, into, r.startError, kConverterVariable}));
     if (r.stoppedAtBound)
-        throw GeneralError(failed + "it had not finished after " + boundText(m_bound) + " and was stopped.");
+        throw GeneralError(fillIn(KVR_TR_NOOP("Pictures", "The converter %1 could not convert %2 into %3: it had not "
+                                                          "finished after %4 and was stopped."),
+                                  {program, from, into, boundText(m_bound)}));
     const std::string reason = reasonFrom(r.errorOutput);
     const std::string said = reason.empty() ? "." : " (" + reason + ").";
     if (r.signal != 0)
-        throw GeneralError(failed + "it was ended by signal " + std::to_string(r.signal) + said);
+        throw GeneralError(fillIn(KVR_TR_NOOP("Pictures", "The converter %1 could not convert %2 into %3: it was "
+                                                          "ended by signal %4%5"),
+                                  {program, from, into, std::to_string(r.signal), said}));
     if (r.exitCode != 0)
-        throw GeneralError(failed + "it ended with exit code " + std::to_string(r.exitCode) + said);
+        throw GeneralError(fillIn(KVR_TR_NOOP("Pictures", "The converter %1 could not convert %2 into %3: it ended "
+                                                          "with exit code %4%5"),
+                                  {program, from, into, std::to_string(r.exitCode), said}));
     std::error_code ec;
     const bool written = fs::is_regular_file(made, ec) && (!before.exists || platform::versionOf(made) != before);
     if (!written)
-        throw GeneralError(failed + "it ended without writing the file.");
+        throw GeneralError(fillIn(KVR_TR_NOOP("Pictures", "The converter %1 could not convert %2 into %3: it ended "
+                                                          "without writing the file."),
+                                  {program, from, into}));
 }
 
 TDIB Converter::importHelmets(const fs::path& gameDir) const
@@ -136,7 +150,7 @@ TDIB Converter::importHelmets(const fs::path& gameDir) const
     try {
         sheet.loadFromFile(bitmap);
     } catch (const GeneralError& e) {
-        throw GeneralError(unloadable(jam, bitmap) + e.what());
+        throw GeneralError(unloadable(jam, bitmap, e.what()));
     }
     return sheet;
 }
@@ -164,7 +178,7 @@ std::vector<std::uint8_t> Converter::importCarJam(const fs::path& gameDir, std::
         TDIB256().loadFromBytes(bytes);
     } catch (const GeneralError& e) {
         removeCarExchangeFile();
-        throw GeneralError(unloadable(jam, bitmap) + e.what());
+        throw GeneralError(unloadable(jam, bitmap, e.what()));
     }
     removeExchangeFile(bitmap);
     return bytes;
@@ -178,7 +192,7 @@ void Converter::exportCarJam(const fs::path& gameDir, std::string_view jamName,
     try {
         replaceFile(bitmap, bitmapFile);
     } catch (const WriteFailure& e) {
-        throw GeneralError(std::string("Cannot write the exchange file: ") + e.what());
+        throw GeneralError(fillIn(KVR_TR_NOOP("Pictures", "Cannot write the exchange file: %1"), {e.what()}));
     }
     const GameFolderLock lock(gameDir);
     run(gameJam(gameDir, jamName), bitmap, false);

@@ -55,18 +55,18 @@ QString translatedLine(const std::string& line)
         return *found;
     if (const auto filled = kvr::filledFrom(line)) {
         const QString pattern = fromAnsi(filled->pattern);
-        const std::optional<QString> translated = lookUp(pattern.toStdString());
-        if (!translated)
-            return utf8;
+        // A pattern that reads the same in every language ("%1: %2") still has its
+        // arguments translated.
+        const QString translated = lookUp(pattern.toStdString()).value_or(pattern);
         // One pass, so that a file name holding "%2" stays what it is.
         QString text;
-        for (qsizetype i = 0; i < translated->size(); ++i) {
-            const QChar c = translated->at(i);
-            const qsizetype n = i + 1 < translated->size() ? translated->at(i + 1).digitValue() - 1 : -1;
+        for (qsizetype i = 0; i < translated.size(); ++i) {
+            const QChar c = translated.at(i);
+            const qsizetype n = i + 1 < translated.size() ? translated.at(i + 1).digitValue() - 1 : -1;
             if (c == QLatin1Char('%') && n >= 0 && std::size_t(n) < filled->args.size()) {
                 const std::string& arg = filled->args[std::size_t(n)];
                 // An argument may be a message of its own.
-                text += arg == line ? fromAnsi(arg) : translatedLine(arg);
+                text += arg == line ? fromAnsi(arg) : translatedMessage(arg);
                 ++i;
             } else {
                 text += c;

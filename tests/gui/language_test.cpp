@@ -2,7 +2,9 @@
 // remembers the choice.
 #include "app/des_window.h"
 #include "app/main_window.h"
+#include "core/folder_lock.h"
 #include "core/tr_marker.h"
+#include "editors/tuning/patch_list.h"
 #include "gui_prompt.h"
 #include "main_window_fixture.h"
 #include "widgets/translation_qt.h"
@@ -13,9 +15,24 @@
 #include <QSettings>
 #include <QtTest>
 
+#include <chrono>
+#include <fstream>
+#include <functional>
+
 using kvrgui::TMainForm;
 
 namespace {
+
+// Keeps each warning as a message box would show it, in the language of that moment.
+class ShowingPrompt : public GuiPrompt {
+  public:
+    QStringList shown;
+    void warn(const std::string& text) override
+    {
+        GuiPrompt::warn(text);
+        shown << kvrgui::translatedMessage(text);
+    }
+};
 
 QStringList menuTitles(TMainForm& form)
 {
@@ -180,6 +197,109 @@ class LanguageTest : public QObject {
         QVERIFY(kvrgui::useLanguage(QStringLiteral("en")));
         QCOMPARE(kvrgui::translatedMessage(english),
                  QString::fromUtf8("Cannot open the settings file C:\\Sp\u00e4t %2.KVS"));
+    }
+
+    void coreErrorsAreShownTranslated()
+    {
+        // Real errors of the core, as the editor's message boxes show them in German: the
+        // file names stay as they are, messages inside messages are translated too.
+        struct Case {
+            const char* name;
+            std::function<QString(Setup&, ShowingPrompt&)> provoke; // the text shown
+            std::function<QString(const Setup&)> german;
+        };
+        // The language the editor speaks then is the game's; no test sets it beforehand.
+        const auto started = [](Setup& s, ShowingPrompt& prompt) {
+            s.configure();
+            auto form = std::make_unique<TMainForm>(s.home, prompt);
+            if (form->startUp() != TMainForm::StartResult::Ready)
+                return std::unique_ptr<TMainForm>();
+            return form;
+        };
+        const auto text = [](const fs::path& p) { return QString::fromStdString(p.string()); };
+        const auto inGerman = [](const std::string& english) {
+            return kvrgui::useLanguage(QStringLiteral("de")) ? kvrgui::translatedMessage(english) : QString();
+        };
+        const std::vector<Case> cases = {
+            {"a damaged settings file",
+             [&](Setup& s, ShowingPrompt& prompt) {
+                 std::ofstream(s.root() / "BROKEN.KVS") << "0123456789";
+                 const auto form = started(s, prompt);
+                 prompt.fileAnswers = {s.root() / "BROKEN.KVS"};
+                 form->menuAction(QStringLiteral("loadSettingsAction"))->trigger();
+                 return prompt.shown.value(0);
+             },
+             [](const Setup&) {
+                 return QString::fromUtf8(
+                     "Keine Einstellungsdatei: BROKEN.KVS enthält 10 Bytes, eine Einstellungsdatei enthält 2846.");
+             }},
+            {"a patch naming an unknown field",
+             [&](Setup& s, ShowingPrompt& prompt) {
+                 std::ofstream(s.root() / "odd.kvpatch")
+                     << R"({"kvpatch": 1, "changes": [{"field": "nope", "from": 1, "to": 2}]})";
+                 const auto form = started(s, prompt);
+                 prompt.fileAnswers = {s.root() / "odd.kvpatch"};
+                 form->menuAction(QStringLiteral("applyPatchAction"))->trigger();
+                 return prompt.shown.value(0);
+             },
+             [](const Setup&) {
+                 return QString::fromUtf8("Der Patch %1 kann nicht angewendet werden; es wurde nichts geändert. "
+                                          "Feld nope: Dieses Feld gibt es nicht")
+                     .arg(QStringLiteral("odd.kvpatch"));
+             }},
+            {"a track file cut short",
+             [&](Setup& s, ShowingPrompt& prompt) {
+                 fs::resize_file(s.game() / "CIRCUITS" / "F1CT03.DAT", 100);
+                 started(s, prompt);
+                 return prompt.shown.value(0);
+             },
+             [&](const Setup& s) {
+                 return QString::fromUtf8(
+                            "2) Fehler beim Dateizugriff! \n%1: Sprung hinter das Ende (4116) an Position 0\n\n"
+                            "Die Streckendaten wurden nicht gelesen, daher schreibt nichts Streckenwerte "
+                            "ins Spiel. Der Strecken-Editor öffnet sich, sobald jede Streckendatei "
+                            "gelesen werden kann.")
+                     .arg(text(s.game() / "CIRCUITS" / "F1CT03.DAT"));
+             }},
+            {"a patch list that cannot be written",
+             [&](Setup& s, ShowingPrompt&) {
+                 try {
+                     kvr::writePatchList(s.root() / "gone" / "PATCH.LST", kvr::defaultPatchList());
+                 } catch (const kvr::GeneralError& e) {
+                     return inGerman(e.what());
+                 }
+                 return QString();
+             },
+             // "%1: %2" reads the same in German; its second part does not.
+             [&](const Setup& s) {
+                 return QString::fromUtf8("%1: kann in seinem Ordner keine Datei anlegen: No such file or directory")
+                     .arg(text(s.root() / "gone" / "PATCH.LST"));
+             }},
+            {"a game another program is writing to",
+             [&](Setup& s, ShowingPrompt&) {
+                 const kvr::GameFolderLock held(s.game());
+                 try {
+                     kvr::GameFolderLock(s.game(), std::chrono::milliseconds(0));
+                 } catch (const kvr::FolderLockError& e) {
+                     return inGerman(e.what());
+                 }
+                 return QString();
+             },
+             [&](const Setup& s) {
+                 return QString::fromUtf8("Ein anderes Programm schreibt gerade in das Spiel in %1; versuchen Sie es "
+                                          "erneut, wenn es fertig ist.")
+                     .arg(text(s.game()));
+             }},
+        };
+        for (const Case& c : cases) {
+            QVERIFY(kvrgui::useLanguage(QStringLiteral("en")));
+            Setup s;
+            s.makeGame(1);
+            ShowingPrompt prompt;
+            const QString shown = c.provoke(s, prompt);
+            QVERIFY2(prompt.unexpected.empty(), c.name);
+            QCOMPARE(shown, c.german(s));
+        }
     }
 
     void qtsOwnDialogsFollow()

@@ -56,7 +56,7 @@ std::uint16_t cameraAngleWord(double degrees)
 {
     const double units = degrees / kHalfTurn * kHalfTurnUnits;
     if (!std::isfinite(units) || std::fabs(units) >= kLargestRoundable)
-        throw GeneralError("The angle " + cameraAngleText(degrees) + " is too large.");
+        throw GeneralError(fillIn(KVR_TR_NOOP("Messages", "The angle %1 is too large."), {cameraAngleText(degrees)}));
     // nearbyint rounds half to even in the default rounding mode.
     double wrapped = std::fmod(std::nearbyint(units), kWordModulus);
     if (wrapped < 0)

@@ -75,8 +75,8 @@ void HelmetEditor::importSheet(const Converter& converter, const fs::path& gameD
 {
     const TDIB sheet = converter.importHelmets(gameDir);
     if (const auto problem = sheetProblem(sheet))
-        throw GeneralError("The converter " + converter.program().string() + " made a sheet that cannot be used. " +
-                           *problem);
+        throw GeneralError(fillIn(KVR_TR_NOOP("Pictures", "The converter %1 made a sheet that cannot be used. %2"),
+                                  {converter.program().string(), *problem}));
     takeSheet(sheet);
     m_gameImage = m_sheet.saveToBytes();
 }

@@ -96,9 +96,9 @@ void CarJamEditor::loadBitmap(const fs::path& file, std::optional<PaintingSize> 
     const PaintingSize size{picture.width(), picture.height()};
     auto sizeText = [](PaintingSize s) { return std::to_string(s.width) + " x " + std::to_string(s.height); };
     if (textureSize && size != *textureSize)
-        throw GeneralError(quoted(file) + " cannot be used. The texture " + std::string(selectedFile()) + " is " +
-                           sizeText(*textureSize) + " pixels, and so must its painting be; this bitmap is " +
-                           sizeText(size) + ".");
+        throw GeneralError(fillIn(KVR_TR_NOOP("Pictures", "%1 cannot be used. The texture %2 is %3 pixels, and so "
+                                                          "must its painting be; this bitmap is %4."),
+                                  {quoted(file), std::string(selectedFile()), sizeText(*textureSize), sizeText(size)}));
     m_picture = std::move(picture);
     m_bitmapFile = std::move(bytes);
 }

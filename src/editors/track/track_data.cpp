@@ -33,11 +33,13 @@ std::uint32_t tyreTable(const GameFile& exe, int version)
 {
     const std::uint32_t at = positionOf(Row::TrackDataWords, version);
     if (at > exe.size())
-        throw FileAccessError(track::errorText(kTyreTableSeekStep),
-                              exe.path().string() + ": the tyre table lies beyond the end");
+        throw FileAccessError(
+            track::errorText(kTyreTableSeekStep),
+            fillIn(KVR_TR_NOOP("Game files", "%1: the tyre table lies beyond the end"), {exe.path().string()}));
     if (std::uint64_t(at) + kTyreTableBytes > exe.size())
-        throw FileAccessError(track::errorText(kTyreTableStep),
-                              exe.path().string() + ": the tyre table runs past the end");
+        throw FileAccessError(
+            track::errorText(kTyreTableStep),
+            fillIn(KVR_TR_NOOP("Game files", "%1: the tyre table runs past the end"), {exe.path().string()}));
     return at;
 }
 
@@ -60,7 +62,8 @@ OpenTrack findSetup(GameFile& file)
     file.seek(setup);
     file.setErrorText(track::errorText(kSetupStep));
     if (const auto problem = trackSetupProblem(setup, file.size()))
-        throw FileAccessError(file.errorText(), file.path().string() + ": " + *problem);
+        throw FileAccessError(file.errorText(),
+                              fillIn(KVR_TR_NOOP("Game files", "%1: %2"), {file.path().string(), *problem}));
     return {&file, setup};
 }
 
@@ -104,7 +107,17 @@ void writeTrackFile(OpenTrack& t, const TrackSetup& s)
 
 } // namespace
 
-std::string track::errorText(int step) { return std::to_string(step) + ") File access error! "; }
+std::string track::errorText(int step)
+{
+    // Whole texts rather than a pattern: the message is made when a file is opened and
+    // shown long after, when a pattern may have been forgotten.
+    static constexpr const char* kTexts[] = {
+        KVR_TR_NOOP("Game files", "0) File access error! "), KVR_TR_NOOP("Game files", "1) File access error! "),
+        KVR_TR_NOOP("Game files", "2) File access error! "), KVR_TR_NOOP("Game files", "3) File access error! ")};
+    if (step >= 0 && step < int(std::size(kTexts)))
+        return kTexts[step];
+    return std::to_string(step) + ") File access error! ";
+}
 
 std::string trackFileName(int track)
 {
@@ -127,9 +140,9 @@ std::optional<std::string> trackSetupProblem(std::uint32_t setup, std::uint64_t 
     const std::uint32_t fuel = setup + track::kFuelOffset;
     const std::uint64_t usable = size > kChecksumSize ? size - kChecksumSize : 0;
     if (std::uint64_t(setup) + setupCount > usable || std::uint64_t(fuel) + 2 > usable)
-        return std::string("the setup values run into the checksum or past the end");
+        return std::string(KVR_TR_NOOP("Game files", "the setup values run into the checksum or past the end"));
     if (overlaps(setup, setupCount, track::kSetupWordPosition, 2) || overlaps(fuel, 2, track::kSetupWordPosition, 2))
-        return std::string("the setup values overlap the setup position word");
+        return std::string(KVR_TR_NOOP("Game files", "the setup values overlap the setup position word"));
     return std::nullopt;
 }
 

@@ -19,12 +19,13 @@ std::vector<PatchRecord> readPatchList(const std::filesystem::path& file)
         bytes = readInputFile(file, kMaxPatchListBytes);
     } catch (const InputFileError& e) {
         if (e.cannotOpen())
-            throw GeneralError("File not found: " + file.string());
+            throw GeneralError(fillIn(KVR_TR_NOOP("Messages", "File not found: %1"), {file.string()}));
         throw;
     }
     if (bytes.empty() || bytes.size() % kPatchRecordSize != 0)
-        throw GeneralError("The patch list " + file.string() + " is damaged: it must hold whole records of " +
-                           std::to_string(kPatchRecordSize) + " bytes.");
+        throw GeneralError(
+            fillIn(KVR_TR_NOOP("Game files", "The patch list %1 is damaged: it must hold whole records of %2 bytes."),
+                   {file.string(), std::to_string(kPatchRecordSize)}));
     std::vector<PatchRecord> records;
     for (std::size_t i = 0; i < bytes.size(); i += kPatchRecordSize) {
         PatchRecord r;

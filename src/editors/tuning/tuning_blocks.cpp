@@ -23,11 +23,12 @@ constexpr PlacedValue kComputerWeightPlace[] = {placedWord(Row::ComputerWeight, 
 void requirePatchPlaces(const GameFile& exe, const std::vector<PatchRecord>& list)
 {
     if (list.empty())
-        throw GeneralError("The patch list is empty.");
+        throw GeneralError(KVR_TR_NOOP("Game files", "The patch list is empty."));
     for (const PatchRecord& r : list) {
         if (r.position < 0)
-            throw FileAccessError(exe.errorText(), exe.path().string() + ": patch position " +
-                                                       std::to_string(r.position) + " lies before the start");
+            throw FileAccessError(exe.errorText(),
+                                  fillIn(KVR_TR_NOOP("Game files", "%1: patch position %2 lies before the start"),
+                                         {exe.path().string(), std::to_string(r.position)}));
         exe.require(std::uint32_t(r.position), 1);
     }
 }
