@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QLibraryInfo>
+#include <QStringDecoder>
 #include <QTranslator>
 
 #include <memory>
@@ -45,16 +46,25 @@ std::optional<QString> lookUp(const std::string& text)
     return std::nullopt;
 }
 
+// The core's messages hold names as the system spells them (UTF-8 here) beside game
+// texts in the game's code page: text that reads as UTF-8 is taken as such.
+QString fromCore(const std::string& text)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString decoded = utf8(QByteArrayView(text.data(), qsizetype(text.size())));
+    return utf8.hasError() ? fromAnsi(text) : decoded;
+}
+
 QString translatedLine(const std::string& line)
 {
     if (line.empty())
         return {};
     // Translations are looked up by their UTF-8 source; a line with ANSI letters has none.
-    const QString utf8 = fromAnsi(line);
+    const QString utf8 = fromCore(line);
     if (auto found = lookUp(utf8.toStdString()))
         return *found;
     if (const auto filled = kvr::filledFrom(line)) {
-        const QString pattern = fromAnsi(filled->pattern);
+        const QString pattern = fromCore(filled->pattern);
         // A pattern that reads the same in every language ("%1: %2") still has its
         // arguments translated.
         const QString translated = lookUp(pattern.toStdString()).value_or(pattern);
@@ -66,7 +76,7 @@ QString translatedLine(const std::string& line)
             if (c == QLatin1Char('%') && n >= 0 && std::size_t(n) < filled->args.size()) {
                 const std::string& arg = filled->args[std::size_t(n)];
                 // An argument may be a message of its own.
-                text += arg == line ? fromAnsi(arg) : translatedMessage(arg);
+                text += arg == line ? fromCore(arg) : translatedMessage(arg);
                 ++i;
             } else {
                 text += c;
@@ -148,7 +158,7 @@ QString coreText(const char* text)
 
 QString translatedMessage(const std::string& text)
 {
-    if (const QString whole = translatedLine(text); whole != fromAnsi(text))
+    if (const QString whole = translatedLine(text); whole != fromCore(text))
         return whole;
     QStringList lines;
     std::size_t start = 0;

@@ -264,7 +264,9 @@ class LanguageTest : public QObject {
             {"a patch list that cannot be written",
              [&](Setup& s, ShowingPrompt&) {
                  try {
-                     kvr::writePatchList(s.root() / "gone" / "PATCH.LST", kvr::defaultPatchList());
+                     // A folder as a French desktop names its downloads: the name stays readable.
+                     kvr::writePatchList(s.root() / "T\xc3\xa9l\xc3\xa9" "chargements" / "PATCH.LST",
+                                         kvr::defaultPatchList());
                  } catch (const kvr::GeneralError& e) {
                      return inGerman(e.what());
                  }
@@ -273,7 +275,7 @@ class LanguageTest : public QObject {
              // "%1: %2" reads the same in German; its second part does not.
              [&](const Setup& s) {
                  return QString::fromUtf8("%1: kann in seinem Ordner keine Datei anlegen: No such file or directory")
-                     .arg(text(s.root() / "gone" / "PATCH.LST"));
+                     .arg(text(s.root() / "T\xc3\xa9l\xc3\xa9" "chargements" / "PATCH.LST"));
              }},
             {"a game another program is writing to",
              [&](Setup& s, ShowingPrompt&) {
