@@ -259,7 +259,7 @@ class LanguageTest : public QObject {
                             "Die Streckendaten wurden nicht gelesen, daher schreibt nichts Streckenwerte "
                             "ins Spiel. Der Strecken-Editor öffnet sich, sobald jede Streckendatei "
                             "gelesen werden kann.")
-                     .arg(text(s.game() / "CIRCUITS" / "F1CT03.DAT"));
+                     .arg(text((s.game() / "CIRCUITS" / "F1CT03.DAT").make_preferred()));
              }},
             {"a patch list that cannot be written",
              [&](Setup& s, ShowingPrompt&) {
