@@ -153,10 +153,6 @@ private slots:
         QFETCH(bool, textures);
         QFETCH(QString, converter);
         QFETCH(QString, said);
-#ifdef _WIN32
-        if (!textures)
-            QSKIP("throws under wine when the textures are copied in afterwards; not yet understood");
-#endif
         Setup s;
         s.makeGame(0, textures);
         GuiPrompt prompt;
@@ -180,9 +176,13 @@ private slots:
         QVERIFY(window->sheetMissingLabel()->isVisible());
         QCOMPARE(window->sheetMissingLabel()->text(), kvrgui::fromAnsi(kvr::kHelmetSheetMissing));
         QVERIFY(window->importButton()->isEnabled());
-        if (!textures)
-            fs::copy(s.home.data("DEMOJAMS"), s.game() / "GAMEJAMS",
-                     fs::copy_options::overwrite_existing | fs::copy_options::recursive);
+        if (!textures) {
+            // File by file: a recursive copy into the game throws under wine.
+            fs::create_directories(s.game() / "GAMEJAMS");
+            for (const auto& jam : fs::directory_iterator(s.home.data("DEMOJAMS")))
+                fs::copy_file(jam.path(), s.game() / "GAMEJAMS" / jam.path().filename(),
+                              fs::copy_options::overwrite_existing);
+        }
         QTest::mouseClick(window->importButton(), Qt::LeftButton);
         QCOMPARE(prompt.informed, std::vector<std::string>{"Data has been imported!"});
         QVERIFY(form.helmets().available());
