@@ -183,14 +183,14 @@ void TMainForm::showEvent(QShowEvent* event)
     QMainWindow::showEvent(event);
     if (m_splash->isVisible())
         m_splash->hide();
-    // A helmet import that ended before the window showed is taken once it is painted.
-    QMetaObject::invokeMethod(
-        this,
-        [this] {
-            if (m_helmetImport && m_helmetImport->task->done())
-                finishHelmetImport();
-        },
-        Qt::QueuedConnection);
+}
+
+void TMainForm::paintEvent(QPaintEvent* event)
+{
+    QMainWindow::paintEvent(event);
+    // The window is on screen now; the helmet import waits no longer.
+    if (m_helmetImport && !m_helmetImport->task)
+        QMetaObject::invokeMethod(this, &TMainForm::startHelmetImport, Qt::QueuedConnection);
 }
 
 void TMainForm::closeEvent(QCloseEvent* event)

@@ -105,6 +105,7 @@ class TMainForm : public QMainWindow {
 
   protected:
     void showEvent(QShowEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
   private:
@@ -152,13 +153,17 @@ class TMainForm : public QMainWindow {
     kvr::GamePalette m_palette;
     // The sheet the helmets window shows, imported at start-up.
     kvr::HelmetEditor m_helmets;
-    // The sheet the converter is making for the game being loaded.
+    // The sheet the converter is making for the game being loaded. The converter starts
+    // once the main window is painted, or when something asks for the sheet before that:
+    // until then it would take the second core from the window being made.
     struct HelmetImport {
         kvr::HelmetEditor helmets;
         int number = 0;
+        std::function<void()> work;
         // Last, so that it is waited for before the sheet it writes goes.
         std::unique_ptr<BackgroundTask> task;
     };
+    void startHelmetImport();
     std::unique_ptr<HelmetImport> m_helmetImport;
     int m_helmetImports = 0;
     EditorServices m_services;

@@ -71,25 +71,20 @@ bool TMainForm::loadGame()
     m_splash->show();
     QApplication::processEvents();
     m_splash->setProgress(kvr::kProgressAtStart);
-    // The converter is a program of its own: it makes the helmet sheet while the game
-    // files are read and the window shows. An import for a game opened before is dropped.
+    // The converter is a program of its own: it makes the helmet sheet while the user
+    // looks at the window. An import for a game opened before is dropped.
     m_helmetImport.reset();
     m_helmets = kvr::HelmetEditor();
     auto import = std::make_unique<HelmetImport>();
     import->number = ++m_helmetImports;
-    import->task = std::make_unique<BackgroundTask>(
-        [&sheet = import->helmets, program = kvr::converterProgram(), gameDir = m_context.gameDir(),
-         tempDir = m_home.tempDir()] {
-            kvr::SystemProcessRunner runner;
-            sheet.importSheet(kvr::Converter(program, tempDir, runner, kStartupConverterBound), gameDir);
-        },
-        this,
-        [this, number = import->number] {
-            // Its result waits for the window, so that no warning pops up amid the load.
-            if (isVisible() && m_helmetImport && m_helmetImport->number == number)
-                finishHelmetImport();
-        });
+    import->work = [&sheet = import->helmets, program = kvr::converterProgram(), gameDir = m_context.gameDir(),
+                    tempDir = m_home.tempDir()] {
+        kvr::SystemProcessRunner runner;
+        sheet.importSheet(kvr::Converter(program, tempDir, runner, kStartupConverterBound), gameDir);
+    };
     m_helmetImport = std::move(import);
+    if (isVisible())
+        startHelmetImport();
     kvr::SettingsRecord loaded = m_document.record();
     bool trackDataRead = false;
     std::string trackDataProblem;
@@ -121,10 +116,23 @@ bool TMainForm::loadGame()
     return true;
 }
 
+void TMainForm::startHelmetImport()
+{
+    if (!m_helmetImport || m_helmetImport->task)
+        return;
+    m_helmetImport->task = std::make_unique<BackgroundTask>(
+        std::move(m_helmetImport->work), this, [this, number = m_helmetImport->number] {
+            // Its result waits for the window, so that no warning pops up amid the load.
+            if (isVisible() && m_helmetImport && m_helmetImport->number == number)
+                finishHelmetImport();
+        });
+}
+
 void TMainForm::finishHelmetImport()
 {
     if (!m_helmetImport)
         return;
+    startHelmetImport();
     const std::unique_ptr<HelmetImport> import = std::move(m_helmetImport);
     try {
         import->task->finish();

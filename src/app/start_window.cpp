@@ -69,6 +69,8 @@ void TStartForm::showEvent(QShowEvent* event)
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
     QWidget::showEvent(event);
+    // Shown, the whole window paints, the bar with it: its next paint can wait a frame.
+    m_sincePainted.start();
 }
 
 } // namespace kvrgui

@@ -193,8 +193,11 @@ private slots:
     void theWindowDoesNotWaitForTheHelmetImport_data()
     {
         QTest::addColumn<bool>("helmetsWindowFirst");
-        QTest::newRow("sheet arrives by itself") << false;
-        QTest::newRow("helmets window opened before") << true;
+        QTest::addColumn<bool>("mainWindowShown");
+        QTest::newRow("sheet arrives by itself") << false << true;
+        QTest::newRow("helmets window opened before") << true << true;
+        // The converter waits for the main window's first paint, unless asked for sooner.
+        QTest::newRow("sheet asked for before the main window shows") << true << false;
     }
 
     void theWindowDoesNotWaitForTheHelmetImport()
@@ -203,6 +206,7 @@ private slots:
         QSKIP("the slow converter is a shell script");
 #else
         QFETCH(bool, helmetsWindowFirst);
+        QFETCH(bool, mainWindowShown);
         Setup s;
         s.makeGame();
         const fs::path slow = s.root() / "slow-kvrjam";
@@ -215,7 +219,8 @@ private slots:
         qunsetenv(kvr::kConverterVariable);
         QCOMPARE(started, TMainForm::StartResult::Ready);
         QVERIFY2(form.helmetImportRunning(), "the start-up load does not wait for the converter");
-        form.show();
+        if (mainWindowShown)
+            form.show();
         if (helmetsWindowFirst) {
             // The window must never offer a missing sheet, nor export one, while the game's is coming.
             auto* window = qobject_cast<kvrgui::THelmetForm*>(form.editorWindow("helmets"));
