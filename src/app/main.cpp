@@ -58,9 +58,10 @@ int main(int argc, char** argv)
     if (answeredWithoutWindows(argc, argv, code))
         return code;
 
-    // The font configuration is read while the window system starts.
-    const kvrgui::FontWarmUp fonts;
+    // The fonts are read while the window system starts and the first window is made.
+    kvrgui::FontWarmUp fonts;
     QApplication app(argc, argv);
+    fonts.windowSystemStarted();
     QApplication::setApplicationName(QStringLiteral("kvrdesk"));
     QApplication::setApplicationVersion(QStringLiteral(KVR_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral("net.kvrdesk.kvrdesk"));

@@ -16,8 +16,8 @@ TStartForm::TStartForm(QWidget* parent)
 {
     setObjectName(QStringLiteral("StartForm"));
     // The hourglass is read from the cursor theme when the window is made: made first, it
-    // is read while the font configuration still is, and both are ready before the first
-    // text is measured.
+    // is read while the fonts still are, and both are ready before the first text is
+    // measured.
     create();
     setCursor(Qt::WaitCursor);
     FontWarmUp::await();

@@ -7,6 +7,8 @@ FontWarmUp::FontWarmUp() = default;
 
 FontWarmUp::~FontWarmUp() = default;
 
+void FontWarmUp::tell(bool) {}
+
 void FontWarmUp::await() {}
 
 } // namespace kvrgui

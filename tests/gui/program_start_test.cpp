@@ -54,6 +54,14 @@ private slots:
         {
             const kvrgui::FontWarmUp fonts;
         }
+        // Told that the window system runs, it fills the font database: waited for, or at its end.
+        for (const bool waited : {true, false}) {
+            kvrgui::FontWarmUp fonts;
+            fonts.windowSystemStarted();
+            fonts.windowSystemStarted();
+            if (waited)
+                kvrgui::FontWarmUp::await();
+        }
         QVERIFY(!QFontDatabase::families().isEmpty());
     }
 
