@@ -1,6 +1,12 @@
 #include "cli/cli_input.h"
 
+#include "cli/commands.h"
+
 #include "core/errors.h"
+#include "core/game_dir.h"
+#include "core/game_file.h"
+#include "core/positions.h"
+#include "core/version.h"
 #include "core/platform/path_text.h"
 #include "core/settings_file.h"
 
@@ -17,6 +23,21 @@ kvr::SettingsRecord readSettingsInput(const std::string& file, bool anySize)
     if (!kvr::readSettingsFile(path, record))
         throw kvr::GeneralError("Cannot open " + file);
     return record;
+}
+
+kvr::GameContext gameContext(const std::string& game, const std::string& home)
+{
+    kvr::GameContext c;
+    const std::filesystem::path exe = kvr::findInDir(argumentPath(game), "KVR.EXE");
+    c.config = kvr::Configuration::forExecutable(exe);
+    c.home = home.empty() ? kvr::EditorHome::forProgram(kvr::runningProgram(programPath()))
+                          : kvr::EditorHome::inFolder(argumentPath(home));
+    kvr::GameFile file = kvr::GameFile::open(exe);
+    // A file too short for the version byte keeps index 0; its blocks then report the
+    // file access error.
+    if (file.size() > kvr::kVersionBytePosition)
+        c.version = kvr::detectVersion(file, 0);
+    return c;
 }
 
 } // namespace kvrcli

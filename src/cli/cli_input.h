@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/settings_record.h"
+#include "game/game_context.h"
 
 #include <string>
 
@@ -9,5 +10,9 @@ namespace kvrcli {
 // Reads a settings file the user named. One that is not exactly one record long is
 // refused (GeneralError) unless `anySize`, which reads the first record of a longer one.
 kvr::SettingsRecord readSettingsInput(const std::string& file, bool anySize);
+
+// The game named by --game with its detected version, the editor's data in --home (or
+// beside the program when none is given), and the configuration's source choices.
+kvr::GameContext gameContext(const std::string& game, const std::string& home);
 
 } // namespace kvrcli

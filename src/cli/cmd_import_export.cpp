@@ -4,13 +4,9 @@
 #include "cli/commands.h"
 
 #include "core/errors.h"
-#include "core/game_dir.h"
-#include "core/game_file.h"
 #include "core/platform/path_text.h"
-#include "core/positions.h"
 #include "core/settings_file.h"
 #include "core/settings_record.h"
-#include "core/version.h"
 #include "editors/track/track_data.h"
 #include "game/export_preview.h"
 #include "game/import_export.h"
@@ -76,18 +72,9 @@ std::vector<kvr::Editor> onlyEditors(const Options& o)
 
 kvr::GameContext contextFor(const Options& o)
 {
-    kvr::GameContext c;
-    const fs::path exe = kvr::findInDir(argumentPath(o.game), "KVR.EXE");
-    c.config = kvr::Configuration::forExecutable(exe);
+    kvr::GameContext c = gameContext(o.game, o.home);
     c.config.namesInStateFile = o.names == "state";
     c.config.cockpitColoursInStateFile = o.cockpit == "state";
-    c.home = o.home.empty() ? kvr::EditorHome::forProgram(kvr::runningProgram(programPath()))
-                            : kvr::EditorHome::inFolder(argumentPath(o.home));
-    kvr::GameFile file = kvr::GameFile::open(exe);
-    // A file too short for the version byte keeps index 0; its blocks then report the
-    // file access error.
-    if (file.size() > kvr::kVersionBytePosition)
-        c.version = kvr::detectVersion(file, 0);
     return c;
 }
 

@@ -1,12 +1,7 @@
+#include "cli/cli_input.h"
 #include "cli/cli_prompt.h"
 #include "cli/commands.h"
 
-#include "core/configuration.h"
-#include "core/editor_home.h"
-#include "core/game_dir.h"
-#include "core/game_file.h"
-#include "core/positions.h"
-#include "core/version.h"
 #include "game/game_context.h"
 #include "install/car_set.h"
 #include "install/cockpit_manager.h"
@@ -29,21 +24,6 @@ void addCommon(CLI::App* cmd, InstallOptions& o)
 {
     cmd->add_option("--game", o.game, "Game directory (holds KVR.EXE)")->required();
     cmd->add_option("--home", o.home, "The editor's home (a folder holding DATA)");
-}
-
-kvr::GameContext contextFor(const InstallOptions& o)
-{
-    kvr::GameContext c;
-    const fs::path exe = kvr::findInDir(argumentPath(o.game), "KVR.EXE");
-    c.config = kvr::Configuration::forExecutable(exe);
-    c.home = o.home.empty() ? kvr::EditorHome::forProgram(kvr::runningProgram(programPath()))
-                            : kvr::EditorHome::inFolder(argumentPath(o.home));
-    kvr::GameFile file = kvr::GameFile::open(exe);
-    // A file too short for the version byte keeps index 0; its blocks then report the
-    // file access error.
-    if (file.size() > kvr::kVersionBytePosition)
-        c.version = kvr::detectVersion(file, 0);
-    return c;
 }
 
 // Cancelling is the user's choice, as a declined question is for import and export.
@@ -93,7 +73,7 @@ CommandRegistration cockpitCommand([](CLI::App& app, Action& chosen) {
     cmd->add_option("SET", *set, "The cockpit set's stem")->required()->check(CLI::IsMember(stems, CLI::ignore_case));
     cmd->callback([&chosen, o, set] {
         chosen = [o, set] {
-            const kvr::GameContext context = contextFor(*o);
+            const kvr::GameContext context = gameContext(o->game, o->home);
             CliPrompt prompt(false, std::nullopt);
             return runInstaller(prompt, [&] { return kvr::installCockpit(context, *set, prompt); });
         };
@@ -114,7 +94,7 @@ CommandRegistration tracksCommand([](CLI::App& app, Action& chosen) {
         if (!*pack && !*original)
             throw CLI::ValidationError("install-tracks", "give --pack or --original");
         chosen = [o, pack] {
-            const kvr::GameContext context = contextFor(*o);
+            const kvr::GameContext context = gameContext(o->game, o->home);
             CliPrompt prompt(false, cdFolder(*o));
             return runInstaller(prompt, [&] {
                 return *pack ? kvr::installTrackPack(context, prompt) : kvr::installOriginalTracks(context, prompt);
@@ -129,7 +109,7 @@ CommandRegistration carSetCommand([](CLI::App& app, Action& chosen) {
     addCommon(cmd, *o);
     cmd->callback([&chosen, o] {
         chosen = [o] {
-            const kvr::GameContext context = contextFor(*o);
+            const kvr::GameContext context = gameContext(o->game, o->home);
             CliPrompt prompt(false, std::nullopt);
             return runInstaller(prompt, [&] { return kvr::installCarSet(context, prompt); });
         };

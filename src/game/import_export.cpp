@@ -7,6 +7,7 @@
 #include "core/settings_record.h"
 #include "core/tr_marker.h"
 #include "core/user_prompt.h"
+#include "editors/cockpit/cockpit_colour_blocks.h"
 #include "editors/track/track_data.h"
 #include "game/track_files.h"
 
@@ -48,7 +49,7 @@ GameFile* fileFor(const BlockRow& row, const GameContext& context, GameFile& exe
         stateSide = context.config.namesInStateFile;
         return stateSide ? state : &exe;
     case BlockFile::CockpitSource:
-        stateSide = state && context.config.cockpitColoursInStateFile;
+        stateSide = cockpitColoursUseStateFile(state != nullptr, context.config.cockpitColoursInStateFile);
         return stateSide ? state : &exe;
     case BlockFile::TrackFiles:
         return &exe;
