@@ -7,7 +7,7 @@
 #include "core/errors.h"
 #include "core/game_file.h"
 #include "core/user_prompt.h"
-#include "editors/track/track_data.h"
+#include "game/import_export.h"
 #include "game/startup_load.h"
 #include "game/track_files.h"
 
@@ -56,24 +56,18 @@ bool TMainForm::enterTrackEditor()
     bool ready = false;
     guarded([&] {
         // It locks the game only to copy from the CD, after its questions.
-        switch (kvr::ensureTrackFiles(m_context.gameDir(), m_prompt)) {
-        case kvr::TrackFiles::Declined:
+        if (!kvr::tellTrackFiles(kvr::ensureTrackFiles(m_context.gameDir(), m_prompt), m_prompt))
             return;
-        case kvr::TrackFiles::Cancelled:
-            m_prompt.inform(kvr::trackfiles::kNotInstalled);
-            return;
-        case kvr::TrackFiles::Missing:
-            m_prompt.warn(kvr::track::errorText(kvr::track::kTrackOpenStep));
-            return;
-        case kvr::TrackFiles::Present:
-            break;
-        }
         if (!m_document.trackDataKnown()) {
             // The game's own values, not an edit: no undo step, no change to the title.
             kvr::SettingsRecord read = m_document.record();
             kvr::GameFile exe = kvr::GameFile::open(m_context.executable());
             try {
-                kvr::readTrackData(exe, m_context.gameDir(), read, m_context.version);
+                // Gone again since they were found: as if they had never been there.
+                if (!kvr::readTrackFileBlocks(m_context, exe, read)) {
+                    kvr::tellTrackFiles(kvr::TrackFiles::Missing, m_prompt);
+                    return;
+                }
             } catch (const kvr::FileAccessError& e) {
                 m_prompt.warn(kvr::trackDataUnread(e));
                 return;

@@ -5,10 +5,10 @@
 #include "core/errors.h"
 #include "core/game_dir.h"
 #include "core/game_file.h"
-#include "core/positions.h"
-#include "core/version.h"
 #include "core/platform/path_text.h"
+#include "core/positions.h"
 #include "core/settings_file.h"
+#include "core/version.h"
 
 namespace kvrcli {
 

@@ -7,11 +7,9 @@
 #include "core/platform/path_text.h"
 #include "core/settings_file.h"
 #include "core/settings_record.h"
-#include "editors/track/track_data.h"
 #include "game/export_preview.h"
 #include "game/import_export.h"
 
-#include <algorithm>
 #include <iostream>
 #include <iterator>
 #include <sstream>
@@ -155,17 +153,17 @@ CommandRegistration importCommand([](CLI::App& app, Action& chosen) {
             const kvr::GameContext context = contextFor(*o);
             CliPrompt prompt = promptFor(*o);
             kvr::SettingsRecord record;
-            bool trackDataKnown = false;
+            bool known = false;
             int code = kDone;
             prompt.holdInformation();
             if (o->only.empty()) {
                 // Unread fields (the description, the track data when declined) start empty.
                 record.setShortString(kvr::rec::kDescription, kvr::rec::kDescriptionChars, "no description");
-                code = finish(kvr::importAllData(context, record, prompt, trackDataKnown));
+                code = finish(kvr::importAllData(context, record, prompt, known));
             } else {
                 record = readSettingsInput(o->input, o->anySize);
                 for (kvr::Editor e : onlyEditors(*o))
-                    kvr::importEditor(context, record, prompt, e, trackDataKnown);
+                    kvr::importEditor(context, record, prompt, e, known);
             }
             writeOutput(o->output, record.bytes());
             prompt.releaseInformation(isStdout(o->output) ? std::cerr : std::cout);
@@ -193,18 +191,18 @@ CommandRegistration exportCommand([](CLI::App& app, Action& chosen) {
             CliPrompt prompt = promptFor(*o);
             if (!o->only.empty()) {
                 const auto editors = onlyEditors(*o);
-                if (std::find(editors.begin(), editors.end(), kvr::Editor::Tracks) != editors.end() &&
-                    !kvr::holdsTrackData(record)) {
-                    std::cerr << o->input << " holds no track data (it was saved before the track data was read); "
-                              << "nothing was exported\n";
-                    return int(kOtherError);
-                }
+                for (kvr::Editor e : editors)
+                    if (const kvr::BlockRow* row = kvr::firstUnheldRow(record, e)) {
+                        std::cerr << o->input << " holds no " << row->name << " (it was saved before the " << row->name
+                                  << " was read); nothing was exported\n";
+                        return int(kOtherError);
+                    }
                 kvr::exportEditors(context, record, prompt, editors);
                 return int(kDone);
             }
-            // A settings file carries the track data the user chose, unless it holds none.
-            bool trackDataKnown = kvr::holdsTrackData(record);
-            return finish(kvr::exportAllData(context, record, prompt, trackDataKnown));
+            // A settings file carries the values the user chose, unless it holds none of a block.
+            bool known = !kvr::firstUnheldRow(record);
+            return finish(kvr::exportAllData(context, record, prompt, known));
         };
     });
 });

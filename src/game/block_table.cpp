@@ -1,7 +1,9 @@
 #include "game/block_table.h"
 
 #include "core/game_file.h"
+#include "core/positions.h"
 #include "core/settings_record.h"
+#include "core/tr_marker.h"
 #include "editors/cameras/camera_blocks.h"
 #include "editors/cockpit/cockpit_colour_blocks.h"
 #include "editors/failures/failure_blocks.h"
@@ -14,17 +16,11 @@
 #include "editors/track/track_data.h"
 #include "editors/tuning/patch_list.h"
 #include "editors/tuning/tuning_blocks.h"
+#include "game/track_files.h"
 
 #include <array>
 
 namespace kvr {
-
-const std::vector<PatchRecord>& BlockIo::patchList() const
-{
-    if (!m_patchList)
-        m_patchList = readPatchList(m_patchListFile);
-    return *m_patchList;
-}
 
 namespace {
 
@@ -64,9 +60,11 @@ void fixed(GameFile& f, const SettingsRecord& r, const BlockIo&)
     F(f, r);
 }
 
+// Switching random engine power on again puts back the call the untouched game has.
 void writeEnginePowerRow(GameFile& exe, const SettingsRecord& r, const BlockIo& io)
 {
-    if (!writeEnginePower(exe, r, io.version(), savedRandomPowerSite(exe.path(), io.version())))
+    const auto saved = io.savedExecutableBytes(positionOf(Row::RandomEnginePower, io.version()), power::kSiteSize);
+    if (!writeEnginePower(exe, r, io.version(), saved ? siteCall(*saved) : std::nullopt))
         io.warn(kRandomPowerNotRestored);
 }
 
@@ -82,8 +80,17 @@ void writeSplitSwitchRow(GameFile& exe, const SettingsRecord& r, const BlockIo& 
 
 void readTrackDataRow(GameFile& exe, SettingsRecord& r, const BlockIo& io)
 {
-    readTrackData(exe, io.gameDir(), r, io.version());
+    readTrackData(exe, io.trackFiles(), r, io.version());
 }
+
+// The tyre table into KVR.EXE, the setups into the track files, each with a fresh
+// checksum; the action commits them all as one set.
+void writeTrackDataRow(GameFile& exe, const SettingsRecord& r, const BlockIo& io)
+{
+    writeTrackData(exe, io.trackFiles(), r, io.version());
+}
+
+void trackPatchRow(GameFile& exe, const SettingsRecord&, const BlockIo&) { trackPatch(exe); }
 
 using enum BlockFile;
 
@@ -215,13 +222,22 @@ const BlockRow kRows[] = {
      .ownReadIn = kPatchListVersion,
      .writeIn = kPatchListVersion,
      .advancesProgress = false},
-    // Written with its track files as one set by the sequences themselves.
     {.name = "track data",
      .editor = Editor::Tracks,
      .file = TrackFiles,
      .readExe = readTrackDataRow,
-     .writeExe = nullptr,
-     .advancesProgress = false},
+     .writeExe = writeTrackDataRow,
+     .advancesProgress = false,
+     .heldBy = holdsTrackData},
+    // Goes with every write of track data, and with "Export all data" even when the
+    // track files are not there.
+    {.name = "track patch",
+     .editor = Editor::Tracks,
+     .file = Executable,
+     .readExe = nullptr,
+     .writeExe = trackPatchRow,
+     .advancesProgress = false,
+     .codePatch = true},
 };
 
 } // namespace
@@ -244,6 +260,26 @@ std::optional<Editor> editorNamed(std::string_view name)
     return std::nullopt;
 }
 
+const char* importedText(Editor editor)
+{
+    return editor == Editor::Tracks ? KVR_TR_NOOP("Import and export", "Tracks data has been imported!")
+                                    : KVR_TR_NOOP("Import and export", "Data has been imported!");
+}
+
+const char* exportedText(Editor editor)
+{
+    return editor == Editor::Tracks ? KVR_TR_NOOP("Import and export", "Tracks data has been exported!")
+                                    : KVR_TR_NOOP("Import and export", "Data has been exported!");
+}
+
 std::span<const BlockRow> blockTable() { return kRows; }
+
+const BlockRow* firstUnheldRow(const SettingsRecord& record, std::optional<Editor> editor)
+{
+    for (const BlockRow& row : kRows)
+        if ((!editor || row.editor == *editor) && row.heldBy && !row.heldBy(record))
+            return &row;
+    return nullptr;
+}
 
 } // namespace kvr

@@ -1,14 +1,12 @@
 #pragma once
 
-#include "editors/tuning/patch_list.h"
+#include "game/block_io.h"
 
 #include <cstdint>
-#include <filesystem>
 #include <optional>
 #include <span>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace kvr {
 
@@ -24,37 +22,17 @@ std::span<const Editor> allEditors();
 // "cockpit", "pitcrew", "tracks".
 std::string_view editorName(Editor editor);
 std::optional<Editor> editorNamed(std::string_view name);
+// The messages of the editor's own "Import data from game" and "Export data into game".
+const char* importedText(Editor editor);
+const char* exportedText(Editor editor);
 
 // Which game file a block moves through.
 enum class BlockFile {
     Executable,    // KVR.EXE
     NamesSource,   // only while F1GSTATE.SAV exists: it when names live there, else KVR.EXE
     CockpitSource, // F1GSTATE.SAV when it exists and cockpit colours live there, else KVR.EXE
-    TrackFiles,    // the tyre table of KVR.EXE and the 16 track files
-};
-
-// What a block reader or writer may need besides its file and the record.
-class BlockIo {
-public:
-    BlockIo(int version, std::filesystem::path gameDir, std::filesystem::path patchList)
-        : m_version(version), m_gameDir(std::move(gameDir)), m_patchListFile(std::move(patchList))
-    {
-    }
-
-    int version() const { return m_version; }
-    const std::filesystem::path& gameDir() const { return m_gameDir; }
-    // DATA/PLT.DAT, read on first use (GeneralError when it is missing or damaged).
-    const std::vector<PatchRecord>& patchList() const;
-    // Warnings a writer raises that do not stop the action (shown once it is done).
-    void warn(std::string text) const { m_warnings.push_back(std::move(text)); }
-    const std::vector<std::string>& warnings() const { return m_warnings; }
-
-private:
-    int m_version;
-    std::filesystem::path m_gameDir;
-    std::filesystem::path m_patchListFile;
-    mutable std::optional<std::vector<PatchRecord>> m_patchList;
-    mutable std::vector<std::string> m_warnings;
+    TrackFiles,    // KVR.EXE and the 16 track files (BlockIo::trackFiles()), which a game
+                   // may lack: such a row waits until they are there
 };
 
 using BlockReader = void (*)(GameFile& file, SettingsRecord& record, const BlockIo& io);
@@ -68,7 +46,9 @@ struct Versions {
 inline constexpr Versions kEveryVersion{0x7F};
 
 // One block of the game: who owns it, where it lives, how it moves. The rows stand in
-// the order of the game's start-up load and of import and export of all data.
+// the order of the game's start-up load and of import and export of all data; those in
+// the track files come after the others there, once the track files are there. Rows are
+// filled by name: a field left out keeps the default below.
 struct BlockRow {
     const char* name;
     Editor editor;
@@ -82,8 +62,17 @@ struct BlockRow {
     Versions writeIn = kEveryVersion;
     bool advancesProgress = true;       // the splash bar moves after it at start-up
     bool allDataOnly = false;           // moved by "Export all data" only
+    bool codePatch = false;             // changes the game's code, none of the record's values:
+                                        // a game as delivered lacks it
+    // Whether a record holds this block's values; none: every record does. A settings
+    // file saved while the block was unread holds none of them.
+    bool (*heldBy)(const SettingsRecord& record) = nullptr;
 };
 
 std::span<const BlockRow> blockTable();
+
+// The first row of `editor` (of every editor when none is given) whose values `record`
+// does not hold, or none.
+const BlockRow* firstUnheldRow(const SettingsRecord& record, std::optional<Editor> editor = std::nullopt);
 
 } // namespace kvr

@@ -68,8 +68,8 @@ GameContext demoContext(const fs::path& exePath, int v, const fs::path& patchLis
     return c;
 }
 
-// KVR.EXE with every block of the record written at the version's places, and the
-// state file's blocks into `state` when given.
+// KVR.EXE with every block of the record written at the version's places, the state
+// file's blocks into `state` when given, and the track data into the track files.
 GameFile makeExecutable(const fs::path& path, int v, const SettingsRecord& r, const fs::path& patchList,
                         GameFile* state = nullptr)
 {
@@ -94,7 +94,10 @@ GameFile makeExecutable(const fs::path& path, int v, const SettingsRecord& r, co
         for (std::uint8_t b : instruction.code)
             exe.writeByte(b);
     }
-    writeAllBlocks(demoContext(path, v, patchList), exe, state, r);
+    // The track files are there already; a new game is no set a kill could leave
+    // half-done, so each file goes on its own.
+    for (GameFile& track : writeAllBlocks(demoContext(path, v, patchList), exe, state, r).trackFiles)
+        track.commit();
     // A delivered game carries the split switch's code in every version, not only the one
     // the editor writes it into.
     if (!splitSwitchWritable(v))
@@ -115,15 +118,6 @@ void writeTrackFiles(const fs::path& circuits)
     makeFolder(circuits);
     for (int t = 0; t < rec::kTracks; ++t)
         replaceFile(circuits / trackFileName(t), makeDemoTrackFile(t));
-}
-
-// A new game is no set a kill could leave half-done: each file goes on its own.
-void writeTrackDataInto(GameFile& exe, const fs::path& dir, const SettingsRecord& r, int v)
-{
-    std::vector<GameFile> tracks = openTrackFiles(dir);
-    writeTrackData(exe, tracks, r, v);
-    for (GameFile& t : tracks)
-        t.commit();
 }
 
 void copyTextures(const fs::path& from, const fs::path& gameJams)
@@ -173,12 +167,10 @@ void makeDemoGame(const fs::path& dir, int v, const fs::path& patchList, const f
     makeFolder(dir);
     const SettingsRecord r = demoRecord();
 
+    writeTrackFiles(dir / "CIRCUITS");
     GameFile state = GameFile::create(dir / "F1GSTATE.SAV", std::vector<std::uint8_t>(demoStateFileSize(), 0));
     GameFile exe = makeExecutable(dir / "KVR.EXE", v, r, patchList, &state);
     state.updateChecksum();
-
-    writeTrackFiles(dir / "CIRCUITS");
-    writeTrackDataInto(exe, dir, r, v);
     exe.commit();
     state.commit();
     makeFolder(dir / "GAMEJAMS");
@@ -198,9 +190,8 @@ void makeDemoCd(const fs::path& dir, int v, const fs::path& patchList)
     requireNoGameFiles(dir);
     makeFolder(dir);
     const SettingsRecord r = demoRecord();
-    GameFile exe = makeExecutable(dir / "KVR.EXE", v, r, patchList);
     writeTrackFiles(dir / "CIRCUITS");
-    writeTrackDataInto(exe, dir, r, v);
+    GameFile exe = makeExecutable(dir / "KVR.EXE", v, r, patchList);
     exe.commit();
 }
 

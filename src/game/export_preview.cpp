@@ -4,7 +4,6 @@
 #include "core/tr_marker.h"
 #include "game/import_export.h"
 #include "game/record_fields.h"
-#include "game/track_files.h"
 
 namespace kvr {
 
@@ -22,7 +21,7 @@ ExportPreview previewExport(const GameContext& context, const SettingsRecord& re
         if (before != after)
             preview.changes.push_back({fieldName(field), field.label, before, after, field.unit});
     }
-    preview.trackFilesMissing = (!editor || *editor == Editor::Tracks) && !trackFilesPresent(context.gameDir());
+    preview.trackFilesMissing = lacksTrackFiles(context, editor);
     return preview;
 }
 

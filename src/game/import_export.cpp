@@ -8,7 +8,6 @@
 #include "core/tr_marker.h"
 #include "core/user_prompt.h"
 #include "editors/cockpit/cockpit_colour_blocks.h"
-#include "editors/track/track_data.h"
 #include "game/track_files.h"
 
 #include <optional>
@@ -17,24 +16,32 @@ namespace kvr {
 
 namespace {
 
+// The rows in the track files wait until those are there; all data moves them last.
+enum class Files {
+    Any,
+    Always,     // the rows in files every game has
+    TrackFiles, // the rows in the track files
+};
+
 // Which rows a transfer moves.
 struct Scope {
-    std::optional<Editor> editor; // none: every editor's ("all data")
+    std::optional<Editor> editor = std::nullopt; // none: every editor's ("all data")
+    Files files = Files::Any;
+    bool codePatches = true;
+
     bool allData() const { return !editor; }
     bool has(const BlockRow& row) const
     {
-        if (row.file == BlockFile::TrackFiles)
-            return false; // moved on its own, once the track files are there
+        const bool inTrackFiles = row.file == BlockFile::TrackFiles;
+        if ((files == Files::Always && inTrackFiles) || (files == Files::TrackFiles && !inTrackFiles))
+            return false;
+        if (row.codePatch && !codePatches)
+            return false;
         if (editor)
             return row.editor == *editor && !row.allDataOnly;
         return true;
     }
 };
-
-BlockIo ioFor(const GameContext& context)
-{
-    return BlockIo(context.version, context.gameDir(), context.patchList());
-}
 
 // The file a row moves through, or none when it has none this time.
 GameFile* fileFor(const BlockRow& row, const GameContext& context, GameFile& exe, GameFile* state, bool& stateSide)
@@ -42,6 +49,7 @@ GameFile* fileFor(const BlockRow& row, const GameContext& context, GameFile& exe
     stateSide = false;
     switch (row.file) {
     case BlockFile::Executable:
+    case BlockFile::TrackFiles:
         return &exe;
     case BlockFile::NamesSource:
         if (!state)
@@ -51,14 +59,12 @@ GameFile* fileFor(const BlockRow& row, const GameContext& context, GameFile& exe
     case BlockFile::CockpitSource:
         stateSide = cockpitColoursUseStateFile(state != nullptr, context.config.cockpitColoursInStateFile);
         return stateSide ? state : &exe;
-    case BlockFile::TrackFiles:
-        return &exe;
     }
     return nullptr;
 }
 
 void readRows(const GameContext& context, const BlockIo& io, GameFile& exe, GameFile* state, SettingsRecord& record,
-              Scope scope, const std::function<void()>& progress)
+              Scope scope, const std::function<void()>& progress = {})
 {
     for (const BlockRow& row : blockTable()) {
         if (!scope.has(row) || !row.readExe)
@@ -85,13 +91,27 @@ void writeRows(const GameContext& context, const BlockIo& io, GameFile& exe, Gam
     }
 }
 
+// Whether some row of the scope is there.
+bool anyRow(Scope scope, bool (*test)(const BlockRow&))
+{
+    for (const BlockRow& row : blockTable())
+        if (scope.has(row) && test(row))
+            return true;
+    return false;
+}
+
 // Whether the editor's blocks touch F1GSTATE.SAV at all.
 bool usesStateFile(Scope scope)
 {
-    for (const BlockRow& row : blockTable())
-        if (scope.has(row) && (row.file == BlockFile::NamesSource || row.file == BlockFile::CockpitSource))
-            return true;
-    return false;
+    return anyRow(scope, [](const BlockRow& row) {
+        return row.file == BlockFile::NamesSource || row.file == BlockFile::CockpitSource;
+    });
+}
+
+// Whether reading the scope reads blocks a record may lack (see BlockRow::heldBy).
+bool readsUnheldRows(Scope scope)
+{
+    return anyRow(scope, [](const BlockRow& row) { return row.heldBy && row.readExe; });
 }
 
 std::optional<GameFile> openStateFile(const GameContext& context)
@@ -107,53 +127,23 @@ void showWarnings(const BlockIo& io, UserPrompt& prompt)
         prompt.warn(w);
 }
 
-// The track step of both sequences: the track files must be there first.
-std::optional<SequenceEnd> trackFilesMissing(const GameContext& context, UserPrompt& prompt)
+// How a sequence ends when the track files it came to cannot be used.
+std::optional<SequenceEnd> endWithout(TrackFiles state, UserPrompt& prompt)
 {
-    switch (ensureTrackFiles(context.gameDir(), prompt)) {
-    case TrackFiles::Present:
+    if (tellTrackFiles(state, prompt))
         return std::nullopt;
-    case TrackFiles::Declined:
-        return SequenceEnd::TrackFilesDeclined;
-    case TrackFiles::Cancelled:
-        prompt.inform(trackfiles::kNotInstalled);
-        return SequenceEnd::TrackFilesDeclined;
-    case TrackFiles::Missing:
-        break;
-    }
-    prompt.warn(track::errorText(track::kTrackOpenStep));
-    return SequenceEnd::TrackFilesMissing;
-}
-
-void readTrackBlock(const GameContext& context, SettingsRecord& record)
-{
-    GameFile exe = GameFile::open(context.executable());
-    readTrackData(exe, context.gameDir(), record, context.version);
-}
-
-// The track files the track data goes into: the CD's when this action copies them,
-// else the game's own.
-std::vector<GameFile> trackFilesFor(const GameContext& context, SettledTrackFiles& settled)
-{
-    if (settled.fromCd.empty())
-        return openTrackFiles(context.gameDir());
-    std::vector<GameFile> files;
-    for (int t = 0; t < rec::kTracks; ++t)
-        files.push_back(
-            GameFile::create(trackFilePath(context.gameDir(), t), std::move(settled.fromCd[std::size_t(t)])));
-    return files;
+    return state == TrackFiles::Missing ? SequenceEnd::TrackFilesMissing : SequenceEnd::TrackFilesDeclined;
 }
 
 // One set: a file is only in it when its bytes changed.
-void commitTogether(const GameFolderLock& lock, GameFile* state, const GameFile& exe,
-                    const std::vector<GameFile>& tracks)
+void commitTogether(const GameFolderLock& lock, GameFile* state, const GameFile& exe, const BlockIo& io)
 {
     FileSet set;
     if (state)
         set.add(*state);
     set.add(exe);
-    for (const GameFile& t : tracks)
-        set.add(t);
+    for (const GameFile& file : io.openedTrackFiles())
+        set.add(file);
     commitGameFiles(set, lock);
 }
 
@@ -162,15 +152,30 @@ void commitTogether(const GameFolderLock& lock, GameFile* state, const GameFile&
 void readAllBlocks(const GameContext& context, GameFile& exe, GameFile* state, SettingsRecord& record,
                    const std::function<void()>& progress)
 {
-    readRows(context, ioFor(context), exe, state, record, Scope{}, progress);
+    readRows(context, BlockIo(context), exe, state, record, Scope{.files = Files::Always}, progress);
 }
 
-std::vector<std::string> writeAllBlocks(const GameContext& context, GameFile& exe, GameFile* state,
-                                        const SettingsRecord& record)
+bool readTrackFileBlocks(const GameContext& context, GameFile& exe, SettingsRecord& record)
 {
-    const BlockIo io = ioFor(context);
-    writeRows(context, io, exe, state, record, Scope{});
-    return io.warnings();
+    if (!trackFilesPresent(context.gameDir()))
+        return false;
+    SettingsRecord read = record;
+    readRows(context, BlockIo(context), exe, nullptr, read, Scope{.files = Files::TrackFiles});
+    record = read;
+    return true;
+}
+
+WrittenBlocks writeAllBlocks(const GameContext& context, GameFile& exe, GameFile* state, const SettingsRecord& record)
+{
+    BlockIo io(context);
+    writeRows(context, io, exe, state, record, Scope{.codePatches = false});
+    return {io.takeTrackFiles(), io.warnings()};
+}
+
+bool lacksTrackFiles(const GameContext& context, std::optional<Editor> editor)
+{
+    const Scope scope{.editor = editor, .files = Files::TrackFiles};
+    return anyRow(scope, [](const BlockRow&) { return true; }) && !trackFilesPresent(context.gameDir());
 }
 
 SequenceEnd importAllData(const GameContext& context, SettingsRecord& record, UserPrompt& prompt, bool& trackDataKnown)
@@ -183,9 +188,12 @@ SequenceEnd importAllData(const GameContext& context, SettingsRecord& record, Us
     }
     record = loaded;
     // It may copy the track files from the CD, locking the game for that only.
-    if (const auto end = trackFilesMissing(context, prompt))
+    if (const auto end = endWithout(ensureTrackFiles(context.gameDir(), prompt), prompt))
         return *end;
-    readTrackBlock(context, loaded);
+    {
+        GameFile exe = GameFile::open(context.executable());
+        readRows(context, BlockIo(context), exe, nullptr, loaded, Scope{.files = Files::TrackFiles});
+    }
     record = loaded;
     trackDataKnown = true;
     prompt.inform(KVR_TR_NOOP("Import and export", "All data has been imported!"));
@@ -199,86 +207,69 @@ SequenceEnd exportAllData(const GameContext& context, SettingsRecord& record, Us
     const TrackFilesPlan plan = askForTrackFiles(context.gameDir(), prompt);
     SettingsRecord written = record;
     bool known = trackDataKnown;
-    const SequenceEnd end = whileLocked(context.gameDir(), prompt, [&](const GameFolderLock& lock, UserPrompt& later) {
+    const auto end = whileLocked(context.gameDir(), prompt, [&](const GameFolderLock& lock, UserPrompt& later) {
         // Every file is read now that the game is ours. All blocks go into memory first, so
         // a damaged patch list (the editor's own file) stops it with nothing written; then
         // KVR.EXE, F1GSTATE.SAV and the track files are replaced as one set.
-        const BlockIo io = ioFor(context);
+        BlockIo io(context);
         std::optional<GameFile> state = openStateFile(context);
         GameFile exe = GameFile::open(context.executable());
-        writeRows(context, io, exe, state ? &*state : nullptr, written, Scope{});
-        trackPatch(exe);
+        writeRows(context, io, exe, state ? &*state : nullptr, written, Scope{.files = Files::Always});
         if (state)
             state->updateChecksum();
 
         SettledTrackFiles settled = settleTrackFiles(context.gameDir(), plan, later);
-        std::vector<GameFile> tracks;
         if (settled.state == TrackFiles::Present) {
-            tracks = trackFilesFor(context, settled);
+            io.useTrackFiles(takeCdTrackFiles(context.gameDir(), settled));
+            const Scope inTrackFiles{.files = Files::TrackFiles};
+            // Values nobody read or typed never reach the game: the game's own go back.
             if (!known) {
-                readTrackData(exe, tracks, written, context.version);
+                readRows(context, io, exe, nullptr, written, inTrackFiles);
                 known = true;
             }
-            writeTrackData(exe, tracks, written, context.version);
+            writeRows(context, io, exe, nullptr, written, inTrackFiles);
         }
-        commitTogether(lock, state ? &*state : nullptr, exe, tracks);
+        commitTogether(lock, state ? &*state : nullptr, exe, io);
         showWarnings(io, later);
-        switch (settled.state) {
-        case TrackFiles::Present:
-            return SequenceEnd::Completed;
-        case TrackFiles::Declined:
-            return SequenceEnd::TrackFilesDeclined;
-        case TrackFiles::Cancelled:
-            later.inform(trackfiles::kNotInstalled);
-            return SequenceEnd::TrackFilesDeclined;
-        case TrackFiles::Missing:
-            break;
-        }
-        later.warn(track::errorText(track::kTrackOpenStep));
-        return SequenceEnd::TrackFilesMissing;
+        return endWithout(settled.state, later);
     });
     record = written;
     trackDataKnown = known;
-    if (end == SequenceEnd::Completed)
-        prompt.inform(KVR_TR_NOOP("Import and export", "All data has been exported!"));
-    return end;
+    if (end)
+        return *end;
+    prompt.inform(KVR_TR_NOOP("Import and export", "All data has been exported!"));
+    return SequenceEnd::Completed;
 }
 
 void readGameValues(const GameContext& context, SettingsRecord& record, std::optional<Editor> editor)
 {
-    const Scope scope{editor};
-    const BlockIo io = ioFor(context);
+    const Scope scope{.editor = editor};
     GameFile exe = GameFile::open(context.executable());
     std::optional<GameFile> state;
     if (!editor || usesStateFile(scope))
         state = openStateFile(context);
-    readRows(context, io, exe, state ? &*state : nullptr, record, scope, {});
-    if ((!editor || *editor == Editor::Tracks) && trackFilesPresent(context.gameDir()))
-        readTrackData(exe, context.gameDir(), record, context.version);
+    readRows(context, BlockIo(context), exe, state ? &*state : nullptr, record,
+             Scope{.editor = editor, .files = Files::Always});
+    if (trackFilesPresent(context.gameDir()))
+        readRows(context, BlockIo(context), exe, nullptr, record, Scope{.editor = editor, .files = Files::TrackFiles});
 }
 
 void importEditor(const GameContext& context, SettingsRecord& record, UserPrompt& prompt, Editor editor,
                   bool& trackDataKnown)
 {
+    const Scope scope{.editor = editor};
     SettingsRecord loaded = record;
-    if (editor == Editor::Tracks) {
-        readTrackBlock(context, loaded);
-        record = loaded;
-        trackDataKnown = true;
-        prompt.inform(KVR_TR_NOOP("Import and export", "Tracks data has been imported!"));
-        return;
-    }
-    const Scope scope{editor};
-    const BlockIo io = ioFor(context);
     {
         GameFile exe = GameFile::open(context.executable());
         std::optional<GameFile> state;
         if (usesStateFile(scope))
             state = openStateFile(context);
-        readRows(context, io, exe, state ? &*state : nullptr, loaded, scope, {});
+        readRows(context, BlockIo(context), exe, state ? &*state : nullptr, loaded, scope);
     }
     record = loaded;
-    prompt.inform(KVR_TR_NOOP("Import and export", "Data has been imported!"));
+    if (readsUnheldRows(scope))
+        trackDataKnown = true;
+    prompt.inform(importedText(editor));
 }
 
 void exportEditor(const GameContext& context, const SettingsRecord& record, UserPrompt& prompt, Editor editor)
@@ -290,18 +281,11 @@ void exportEditors(const GameContext& context, const SettingsRecord& record, Use
                    std::span<const Editor> editors)
 {
     whileLocked(context.gameDir(), prompt, [&](const GameFolderLock& lock, UserPrompt& later) {
-        const BlockIo io = ioFor(context);
+        const BlockIo io(context);
         GameFile exe = GameFile::open(context.executable());
         std::optional<GameFile> state;
-        std::vector<GameFile> tracks;
         for (const Editor editor : editors) {
-            if (editor == Editor::Tracks) {
-                tracks = openTrackFiles(context.gameDir());
-                writeTrackData(exe, tracks, record, context.version);
-                trackPatch(exe);
-                continue;
-            }
-            const Scope scope{editor};
+            const Scope scope{.editor = editor};
             if (!state && usesStateFile(scope))
                 state = openStateFile(context);
             writeRows(context, io, exe, state ? &*state : nullptr, record, scope);
@@ -309,12 +293,11 @@ void exportEditors(const GameContext& context, const SettingsRecord& record, Use
         // The state file gets a fresh checksum whichever file received the block.
         if (state)
             state->updateChecksum();
-        commitTogether(lock, state ? &*state : nullptr, exe, tracks);
+        commitTogether(lock, state ? &*state : nullptr, exe, io);
         showWarnings(io, later);
     });
     for (const Editor editor : editors)
-        prompt.inform(editor == Editor::Tracks ? KVR_TR_NOOP("Import and export", "Tracks data has been exported!")
-                                               : KVR_TR_NOOP("Import and export", "Data has been exported!"));
+        prompt.inform(exportedText(editor));
 }
 
 } // namespace kvr

@@ -1,15 +1,17 @@
 #pragma once
 
+#include "core/game_file.h"
 #include "game/block_table.h"
 #include "game/game_context.h"
 
 #include <functional>
 #include <optional>
 #include <span>
+#include <string>
+#include <vector>
 
 namespace kvr {
 
-class GameFile;
 class SettingsRecord;
 class UserPrompt;
 
@@ -23,14 +25,28 @@ enum class SequenceEnd {
 
 // Reads the blocks the start-up load reads, in their order, from the open KVR.EXE and,
 // when given, F1GSTATE.SAV. `progress` is called after each step that advances the
-// splash bar. The track data is not among them (it needs the track files).
+// splash bar. The rows in the track files are not among them (see below).
 void readAllBlocks(const GameContext& context, GameFile& exe, GameFile* state, SettingsRecord& record,
                    const std::function<void()>& progress = {});
 
-// Writes every block but the track data into the open files, as "Export all data" does,
-// and returns the warnings raised on the way.
-std::vector<std::string> writeAllBlocks(const GameContext& context, GameFile& exe, GameFile* state,
-                                        const SettingsRecord& record);
+// Reads the rows in the track files (BlockFile::TrackFiles) from the open KVR.EXE and the
+// game's track files when all 16 are there, and returns whether it did. On a
+// FileAccessError the record is as it was.
+bool readTrackFileBlocks(const GameContext& context, GameFile& exe, SettingsRecord& record);
+
+// Every row but the code patches (a delivered game lacks them) written into the open
+// files and the game's track files, all in memory: the track files for the caller to
+// commit, and the warnings raised on the way.
+struct WrittenBlocks {
+    std::vector<GameFile> trackFiles;
+    std::vector<std::string> warnings;
+};
+WrittenBlocks writeAllBlocks(const GameContext& context, GameFile& exe, GameFile* state,
+                             const SettingsRecord& record);
+
+// Whether the rows of every editor (none given) or of one need the track files and the
+// game lacks some of them now.
+bool lacksTrackFiles(const GameContext& context, std::optional<Editor> editor);
 
 // "Import all data": every block, then the track data once the track files are there.
 // Works on a copy: a failure leaves the record as it was. Sets `trackDataKnown` once the

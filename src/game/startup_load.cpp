@@ -5,9 +5,7 @@
 #include "core/input_file.h"
 #include "core/settings_record.h"
 #include "core/version.h"
-#include "editors/track/track_data.h"
 #include "game/import_export.h"
-#include "game/track_files.h"
 
 #include <optional>
 
@@ -36,14 +34,11 @@ bool startupLoad(GameContext& context, SettingsRecord& record, const std::functi
     // Read now, so that nothing exports or saves track values nobody read. A damaged
     // track file leaves them unread rather than keeping every editor from starting.
     bool trackDataRead = false;
-    if (trackFilesPresent(context.gameDir())) {
-        try {
-            readTrackData(exe, context.gameDir(), record, context.version);
-            trackDataRead = true;
-        } catch (const FileAccessError& e) {
-            if (trackDataProblem)
-                *trackDataProblem = trackDataUnread(e);
-        }
+    try {
+        trackDataRead = readTrackFileBlocks(context, exe, record);
+    } catch (const FileAccessError& e) {
+        if (trackDataProblem)
+            *trackDataProblem = trackDataUnread(e);
     }
     bar = kProgressFilesClosed;
     if (progress)

@@ -160,6 +160,32 @@ SettledTrackFiles settleTrackFiles(const fs::path& gameDir, const TrackFilesPlan
     return {TrackFiles::Present, std::move(*fromCd)};
 }
 
+std::vector<GameFile> takeCdTrackFiles(const fs::path& gameDir, SettledTrackFiles& settled)
+{
+    std::vector<GameFile> files;
+    for (std::size_t t = 0; t < settled.fromCd.size(); ++t)
+        files.push_back(GameFile::create(trackFilePath(gameDir, int(t)), std::move(settled.fromCd[t])));
+    settled.fromCd.clear();
+    return files;
+}
+
+bool tellTrackFiles(TrackFiles state, UserPrompt& prompt)
+{
+    switch (state) {
+    case TrackFiles::Present:
+        return true;
+    case TrackFiles::Declined:
+        break;
+    case TrackFiles::Cancelled:
+        prompt.inform(trackfiles::kNotInstalled);
+        break;
+    case TrackFiles::Missing:
+        prompt.warn(track::errorText(track::kTrackOpenStep));
+        break;
+    }
+    return false;
+}
+
 TrackFiles ensureTrackFiles(const fs::path& gameDir, UserPrompt& prompt)
 {
     const TrackFilesPlan plan = askForTrackFiles(gameDir, prompt);

@@ -64,6 +64,16 @@ struct SettledTrackFiles {
 SettledTrackFiles settleTrackFiles(const std::filesystem::path& gameDir, const TrackFilesPlan& plan,
                                    UserPrompt& prompt);
 
+// The CD's track files that settling read, as new files of the game for the caller to
+// commit (taken out of `settled`); none when it read none.
+std::vector<GameFile> takeCdTrackFiles(const std::filesystem::path& gameDir, SettledTrackFiles& settled);
+
+// Tells the user why track files in `state` cannot be used: nothing when declined (the
+// user's own answer), "The track files were not installed." when the CD dialog was
+// cancelled, "2) File access error! " when they are missing. Returns whether they are
+// there.
+bool tellTrackFiles(TrackFiles state, UserPrompt& prompt);
+
 // Makes sure the 16 track files are in the game's CIRCUITS folder, creating the folder
 // and offering to copy them from the game CD when any of them is missing. Clears the
 // read-only state of the track files. The game is locked only to write, after the

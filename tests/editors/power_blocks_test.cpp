@@ -3,7 +3,6 @@
 #include "core/errors.h"
 #include "core/game_file.h"
 #include "core/positions.h"
-#include "core/safe_write.h"
 #include "core/settings_record.h"
 #include "editors/block_test_file.h"
 
@@ -165,48 +164,11 @@ TEST(PowerBlocks, OffThenImportShowsOffEvenIfSwitchedOnMeanwhile)
     EXPECT_EQ(record.byte(rec::kRandomEnginePower), 0);
 }
 
-TEST(PowerBlocks, SavedSiteComesFromThePristineCopy)
+TEST(PowerBlocks, OnlyFiveBytesThatAreTheCallAreASavedSite)
 {
-    TempDir dir;
-    const auto exe = dir / "KVR.EXE";
-    EXPECT_EQ(savedRandomPowerSite(exe, 0), std::nullopt) << "no copy yet";
-
-    std::vector<std::uint8_t> pristine = patternBytes(kExeSize);
-    put(pristine, kSiteAt, kCall);
-    writeFile(originalCopyPath(exe), pristine);
-    EXPECT_EQ(savedRandomPowerSite(exe, 6), std::optional<RandomPowerSite>(kCall));
-
-    put(pristine, kSiteAt, kNops);
-    writeFile(originalCopyPath(exe), pristine);
-    EXPECT_EQ(savedRandomPowerSite(exe, 0), std::nullopt) << "a copy without the call is no help";
-
-    writeFile(originalCopyPath(exe), patternBytes(kSiteAt + 3));
-    EXPECT_EQ(savedRandomPowerSite(exe, 0), std::nullopt) << "a short copy";
-}
-
-TEST(PowerBlocks, SwitchOffAndOnAgainThroughTheFiles)
-{
-    TempDir dir;
-    const auto exePath = dir / "KVR.EXE";
-    std::vector<std::uint8_t> game = patternBytes(kExeSize);
-    put(game, kSiteAt, kCall);
-    writeFile(exePath, game);
-
-    SettingsRecord record;
-    {
-        GameFile exe = GameFile::open(exePath);
-        writeEnginePower(exe, record, 0);  // flag off
-        exe.commit();                      // keeps the pristine copy
-    }
-    record.setByte(rec::kRandomEnginePower, 1);
-    {
-        GameFile exe = GameFile::open(exePath);
-        EXPECT_TRUE(writeEnginePower(exe, record, 0, savedRandomPowerSite(exePath, 0)));
-        exe.commit();
-    }
-    const std::vector<std::uint8_t> now = readFile(exePath);
-    EXPECT_EQ(std::vector<std::uint8_t>(now.begin() + kSiteAt, now.begin() + kSiteAt + 5),
-              std::vector<std::uint8_t>(kCall.begin(), kCall.end()));
+    EXPECT_EQ(siteCall(kCall), std::optional<RandomPowerSite>(kCall));
+    EXPECT_EQ(siteCall(kNops), std::nullopt) << "a copy without the call is no help";
+    EXPECT_EQ(siteCall(std::span(kCall).first(4)), std::nullopt) << "a short copy";
 }
 
 TEST(PowerBlocks, HumanWordsWithoutBiasInEveryVersion)

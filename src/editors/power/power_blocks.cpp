@@ -1,9 +1,7 @@
 #include "editors/power/power_blocks.h"
 
-#include "core/input_file.h"
 #include "core/placed_values.h"
 #include "core/positions.h"
-#include "core/safe_write.h"
 #include "core/settings_record.h"
 
 #include <algorithm>
@@ -94,21 +92,15 @@ std::optional<RandomPowerSite> readRandomPowerSite(GameFile& exe, int version)
     return bytes;
 }
 
-std::optional<RandomPowerSite> savedRandomPowerSite(const std::filesystem::path& exePath, int version)
+std::optional<RandomPowerSite> siteCall(std::span<const std::uint8_t> siteBytes)
 {
-    try {
-        const std::uint32_t at = positionOf(Row::RandomEnginePower, version);
-        const std::vector<std::uint8_t> copy = readInputFile(originalCopyPath(exePath), at + power::kSiteSize, Longer::Cut);
-        if (copy.size() < at + power::kSiteSize)
-            return std::nullopt;
-        RandomPowerSite site{};
-        std::copy_n(copy.begin() + at, site.size(), site.begin());
-        if (!holdsCall(site))
-            return std::nullopt;
-        return site;
-    } catch (const std::exception&) {
+    RandomPowerSite site{};
+    if (siteBytes.size() != site.size())
         return std::nullopt;
-    }
+    std::copy_n(siteBytes.begin(), site.size(), site.begin());
+    if (!holdsCall(site))
+        return std::nullopt;
+    return site;
 }
 
 void readHumanPower(GameFile& exe, SettingsRecord& record, int version)

@@ -5,8 +5,8 @@
 
 #include <array>
 #include <cstdint>
-#include <filesystem>
 #include <optional>
+#include <span>
 
 namespace kvr {
 
@@ -48,9 +48,9 @@ bool writeEnginePower(GameFile& exe, const SettingsRecord& record, int version,
 // The five site bytes when they hold the call; none otherwise.
 std::optional<RandomPowerSite> readRandomPowerSite(GameFile& exe, int version);
 
-// The site from the pristine copy the editor keeps beside the executable (see
-// GameFile::commit), if that copy exists and still holds the call. Never throws.
-std::optional<RandomPowerSite> savedRandomPowerSite(const std::filesystem::path& exePath, int version);
+// The five site bytes as a copy of the game holds them, when they are the call (fewer
+// or other bytes are none).
+std::optional<RandomPowerSite> siteCall(std::span<const std::uint8_t> siteBytes);
 
 // The other-sessions word, then the qualifying word; no bias.
 void readHumanPower(GameFile& exe, SettingsRecord& record, int version);
