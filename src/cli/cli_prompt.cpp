@@ -40,12 +40,9 @@ std::optional<std::filesystem::path> CliPrompt::chooseFile(const kvr::FileReques
         std::cerr << request.title << ": cancelled (give the game CD folder with --cd)\n";
         return std::nullopt;
     }
-    const auto exe = kvr::findInDir(*m_cd, request.fileName.empty() ? "KVR.EXE" : request.fileName);
-    if (!std::filesystem::exists(exe)) {
-        std::cerr << request.title << ": " << exe.string() << " does not exist; cancelled\n";
-        return std::nullopt;
-    }
-    return exe;
+    // Named, as if typed into the dialog: whether it can serve is for its reader to say.
+    // Only a missing --cd is a cancelled dialog.
+    return kvr::findInDir(*m_cd, request.fileName.empty() ? "KVR.EXE" : request.fileName);
 }
 
 } // namespace kvrcli

@@ -11,7 +11,8 @@
 namespace kvrcli {
 
 // Answers the program's questions from the command line's options: OK only with --yes,
-// the CD's KVR.EXE only when --cd names a folder. Information goes to stdout, warnings
+// the CD's KVR.EXE only when --cd names a folder (a folder without it is an error of the
+// file's reader, not a cancelled dialog). Information goes to stdout, warnings
 // and declined questions to stderr.
 class CliPrompt : public kvr::UserPrompt {
 public:

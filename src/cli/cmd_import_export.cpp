@@ -4,11 +4,13 @@
 #include "cli/commands.h"
 
 #include "core/errors.h"
+#include "core/game_dir.h"
 #include "core/platform/path_text.h"
 #include "core/settings_file.h"
 #include "core/settings_record.h"
 #include "game/export_preview.h"
 #include "game/import_export.h"
+#include "game/track_files.h"
 
 #include <iostream>
 #include <iterator>
@@ -111,6 +113,10 @@ std::string missingTrackFilesNote(const Options& o, const kvr::GameContext& cont
     if (o.cd.empty())
         return note + "with no --cd there is nothing to copy them from, and it would stop there without the track "
                       "data (exit 0).";
+    std::string why;
+    if (!kvr::readCdTrackFiles(kvr::findInDir(argumentPath(o.cd), "KVR.EXE"), why))
+        return note + "the folder " + o.cd + " cannot serve (" + why +
+               "), so it would stop there with the track file error (exit 1).";
     return note + "it would copy them from " + o.cd + " and write the track data into them.";
 }
 

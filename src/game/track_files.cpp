@@ -105,6 +105,11 @@ std::optional<std::string> trackFileProblem(std::span<const std::uint8_t> bytes)
 
 std::optional<std::vector<std::vector<std::uint8_t>>> readCdTrackFiles(const fs::path& cdExe, std::string& why)
 {
+    std::error_code ec;
+    if (!fs::is_regular_file(cdExe, ec)) {
+        why = cdExe.string() + ": there is no such file, so this is not the game CD";
+        return std::nullopt;
+    }
     std::vector<std::vector<std::uint8_t>> contents;
     for (int t = 0; t < rec::kTracks; ++t) {
         const fs::path source = trackFilePath(cdExe.parent_path(), t);

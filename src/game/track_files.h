@@ -92,8 +92,8 @@ inline constexpr std::size_t kMaxTrackFileBytes = 1024 * 1024;
 std::optional<std::string> trackFileProblem(std::span<const std::uint8_t> bytes);
 
 // The 16 track files of the CD whose KVR.EXE is named, read whole and checked as track
-// files; nothing when any cannot be read or is not a sound track file, with `why` saying
-// which and why.
+// files; nothing when that KVR.EXE is not there (no game CD), or a track file cannot be
+// read or is not a sound track file, with `why` saying which and why.
 std::optional<std::vector<std::vector<std::uint8_t>>> readCdTrackFiles(const std::filesystem::path& cdExe,
                                                                        std::string& why);
 

@@ -57,6 +57,56 @@ TEST_F(Cli, DeclinedTrackQuestionStopsWithANoteAndExitZero)
     EXPECT_TRUE(fs::exists(game() / "CIRCUITS" / "F1CT16.DAT"));
 }
 
+// Only a missing --cd is a cancelled CD dialog: a folder named with --cd that does not
+// hold the game CD stops before the track data with the track file error.
+TEST_F(Cli, ACdFolderThatCannotServeIsAnError)
+{
+    const char* kInsertCd = "Put \"Kavorra\" CD into CD drive, and hit \"OK\" when you are ready!\n";
+    makeGame();
+    fs::remove_all(game() / "CIRCUITS");
+    const auto made = cli({"demo-game", file("other").string(), "--cd-folder", file("cd").string(), "--home",
+                           home().string()});
+    ASSERT_EQ(made.exitCode, 0) << made.err;
+    fs::create_directories(file("empty"));
+    fs::create_directories(file("exe-only"));
+    fs::copy_file(file("cd") / "KVR.EXE", file("exe-only") / "KVR.EXE");
+    fs::copy(file("cd"), file("damaged"), fs::copy_options::recursive);
+    fs::resize_file(file("damaged") / "CIRCUITS" / "F1CT05.DAT", 100);
+    const fs::path pristine = file("pristine");
+    fs::copy(game(), pristine, fs::copy_options::recursive);
+    auto imp = cli({"import", "--game", game().string(), "--output", file("a.KVS").string(), "--home",
+                    home().string()});
+    ASSERT_EQ(imp.exitCode, 0) << imp.err;
+
+    struct Case {
+        const char* what;
+        fs::path cd;
+        std::string says;
+    };
+    const Case cases[] = {
+        {"an empty folder", file("empty"), "KVR.EXE: there is no such file, so this is not the game CD"},
+        {"no such folder", file("nowhere"), "KVR.EXE: there is no such file, so this is not the game CD"},
+        {"KVR.EXE without CIRCUITS", file("exe-only"), "F1CT01.DAT: the file cannot be read"},
+        {"a cut track file", file("damaged"), "F1CT05.DAT: it is 100 bytes long"},
+    };
+    for (const Case& c : cases) {
+        for (const std::string command : {"import", "export"}) {
+            fs::remove_all(game());
+            fs::copy(pristine, game(), fs::copy_options::recursive);
+            const std::string settings = file(command == "import" ? "b.KVS" : "a.KVS").string();
+            const auto r = cli({command, "--game", game().string(), command == "import" ? "--output" : "--input",
+                                settings, "--home", home().string(), "--yes", "--cd", c.cd.string()});
+            EXPECT_EQ(r.exitCode, 1) << command << ", " << c.what << ": " << r.err;
+            EXPECT_NE(r.err.find("Cannot copy track file!\n"), std::string::npos) << c.what << ": " << r.err;
+            EXPECT_NE(r.err.find(c.says), std::string::npos) << c.what << ": " << r.err;
+            EXPECT_NE(r.err.find("Stopped before the track data: the track files are missing."), std::string::npos)
+                << c.what << ": " << r.err;
+            EXPECT_EQ(r.out, std::string(kInsertCd)) << c.what << ": no final message";
+            EXPECT_FALSE(fs::exists(game() / "CIRCUITS" / "F1CT01.DAT")) << c.what;
+        }
+    }
+}
+
 // A settings file saved while the track data was unread holds none: its export reads the
 // game's track data instead of writing zeros into the track files.
 TEST_F(Cli, ASettingsFileWithoutTrackDataLeavesTheTrackFilesAlone)

@@ -182,6 +182,7 @@ TEST_F(Refusals, DryRunTellsWhatTheExportDoesWithoutTrackFiles)
 {
     makeGameAndRecords({"--cd-folder", file("cd").string()});
     fs::remove_all(game() / "CIRCUITS");
+    fs::create_directories(file("empty"));
     const fs::path pristine = file("pristine");
     fs::copy(game(), pristine, fs::copy_options::recursive);
     const std::string missing = "The track files are missing from " + (game() / "CIRCUITS").string() +
@@ -205,6 +206,11 @@ TEST_F(Refusals, DryRunTellsWhatTheExportDoesWithoutTrackFiles)
         {{"--yes", "--cd", file("cd").string()},
          allData + "it would copy them from " + file("cd").string() + " and write the track data into them.\n" + grip,
          0, true},
+        {{"--yes", "--cd", file("empty").string()},
+         allData + "the folder " + file("empty").string() + " cannot serve (" + (file("empty") / "KVR.EXE").string() +
+             ": there is no such file, so this is not the game CD), so it would stop there with the track file "
+             "error (exit 1).\n" + grip,
+         1, false},
         {{"--only", "tracks"},
          missing + "The export of the track data would stop with the track file error (exit 1).\n"
                    "Nothing else to change: the game holds the other values already.\n",
