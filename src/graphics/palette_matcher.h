@@ -1,0 +1,56 @@
+#pragma once
+
+#include "graphics/colour_space.h"
+#include "graphics/colour_table.h"
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+namespace kvr {
+
+// A 256-colour palette made ready for finding the entry nearest to any colour.
+class PaletteMatcher {
+  public:
+    explicit PaletteMatcher(const ColourTable& palette);
+
+    const ColourTable& palette() const { return m_palette; }
+    const Lab& lab(int index) const { return m_lab[std::size_t(index)]; }
+    const OkLab& okLab(int index) const { return m_okLab[std::size_t(index)]; }
+
+    // The lowest index that holds exactly this colour.
+    std::optional<std::uint8_t> exactIndex(std::uint8_t red, std::uint8_t green, std::uint8_t blue) const;
+
+    // The entry nearest in Oklab to the colour moved into the box around sRGB's colours
+    // (clampToGamutBox); ties go to the lower index.
+    std::uint8_t nearest(const OkLab& colour) const;
+
+    // The colour moved into the Oklab box that holds every sRGB colour.
+    static OkLab clampToGamutBox(const OkLab& colour);
+
+    // The entry nearest in CIEDE2000 among the few nearest in Oklab, which hold it for
+    // all but a few colours in a thousand (and then one a hair further off).
+    std::uint8_t nearestDeltaE(const Lab& lab, const OkLab& okLab) const;
+
+  private:
+    template <int Count> void nearestInOkLab(const OkLab& colour, std::array<int, Count>& found) const;
+
+    void buildCells();
+
+    ColourTable m_palette;
+    // For each cell of a grid over the gamut box, the entries that can be nearest to a
+    // colour inside it: m_cellEntries[m_cellStart[c] .. m_cellStart[c + 1]).
+    std::vector<std::uint32_t> m_cellStart;
+    std::vector<std::uint8_t> m_cellEntries;
+    std::array<Lab, kColourCount> m_lab{};
+    std::array<OkLab, kColourCount> m_okLab{};
+    // The entries by Oklab lightness, for searching outwards from a colour's lightness.
+    std::array<OkLab, kColourCount> m_sorted{};
+    std::array<std::uint8_t, kColourCount> m_sortedIndex{};
+    std::array<float, kColourCount> m_sortedL{};
+    // 0xRRGGBB << 8 | index, sorted, for exact colours.
+    std::array<std::uint32_t, kColourCount> m_exact{};
+};
+
+} // namespace kvr
