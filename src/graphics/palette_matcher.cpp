@@ -2,33 +2,24 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numeric>
 
 namespace kvr {
 namespace {
-
-// How many Oklab neighbours CIEDE2000 chooses from.
-constexpr int kCandidates = 4;
 
 // The box around sRGB's colours in Oklab, and the grid laid over it.
 constexpr float kBoxLow[3] = {0.0f, -0.24f, -0.32f};
 constexpr float kBoxHigh[3] = {1.0f, 0.28f, 0.20f};
 constexpr int kCells[3] = {20, 12, 12};
 
-float cellSize(int axis)
+constexpr float cellSize(int axis)
 {
     return (kBoxHigh[axis] - kBoxLow[axis]) / float(kCells[axis]);
 }
 
-int cellOf(float value, int axis)
+int cellOn(float value, int axis)
 {
     const int c = int((value - kBoxLow[axis]) / cellSize(axis));
     return std::clamp(c, 0, kCells[axis] - 1);
-}
-
-float component(const OkLab& c, int axis)
-{
-    return axis == 0 ? c.L : axis == 1 ? c.a : c.b;
 }
 
 std::uint32_t key(std::uint8_t red, std::uint8_t green, std::uint8_t blue)
@@ -47,15 +38,6 @@ PaletteMatcher::PaletteMatcher(const ColourTable& palette) : m_palette(palette)
         m_exact[std::size_t(i)] = key(c.red, c.green, c.blue) << 8 | std::uint32_t(i);
     }
     std::sort(m_exact.begin(), m_exact.end());
-    std::array<int, kColourCount> order{};
-    std::iota(order.begin(), order.end(), 0);
-    std::stable_sort(order.begin(), order.end(),
-                     [&](int x, int y) { return m_okLab[std::size_t(x)].L < m_okLab[std::size_t(y)].L; });
-    for (std::size_t s = 0; s < order.size(); ++s) {
-        m_sorted[s] = m_okLab[std::size_t(order[s])];
-        m_sortedL[s] = m_sorted[s].L;
-        m_sortedIndex[s] = std::uint8_t(order[s]);
-    }
     buildCells();
 }
 
@@ -65,37 +47,55 @@ OkLab PaletteMatcher::clampToGamutBox(const OkLab& c)
             std::clamp(c.b, kBoxLow[2], kBoxHigh[2])};
 }
 
+int PaletteMatcher::cellOf(const OkLab& colour)
+{
+    return (cellOn(colour.L, 0) * kCells[1] + cellOn(colour.a, 1)) * kCells[2] + cellOn(colour.b, 2);
+}
+
 void PaletteMatcher::buildCells()
 {
-    // An entry can be nearest to some colour of a cell only when its nearest point of the
-    // cell is no further than the best farthest point of any entry.
+    // An entry can be among the k nearest to some colour of a cell only when its nearest
+    // point of the cell is no further than the k-th best of the entries' farthest points.
+    std::array<std::array<float, kColourCount>, 3> component{};
+    for (std::size_t i = 0; i < kColourCount; ++i) {
+        component[0][i] = m_okLab[i].L;
+        component[1][i] = m_okLab[i].a;
+        component[2][i] = m_okLab[i].b;
+    }
     const int count = kCells[0] * kCells[1] * kCells[2];
-    m_cellStart.assign(std::size_t(count) + 1, 0);
-    m_cellEntries.clear();
-    std::array<float, kColourCount> nearD{};
+    for (CellLists* lists : {&m_nearest, &m_candidates}) {
+        lists->start.assign(std::size_t(count) + 1, 0);
+        lists->entries.clear();
+    }
+    std::array<float, kColourCount> nearD{}, farD{}, sorted{};
     for (int cell = 0; cell < count; ++cell) {
         const int at[3] = {cell / (kCells[1] * kCells[2]), cell / kCells[2] % kCells[1], cell % kCells[2]};
-        float bound = INFINITY;
-        for (int i = 0; i < kColourCount; ++i) {
-            float nearSum = 0, farSum = 0;
-            for (int axis = 0; axis < 3; ++axis) {
-                const float low = kBoxLow[axis] + float(at[axis]) * cellSize(axis);
-                const float high = low + cellSize(axis);
-                const float v = component(m_okLab[std::size_t(i)], axis);
-                const float outside = v < low ? low - v : v > high ? v - high : 0.0f;
-                const float far = std::max(v - low, high - v);
-                nearSum += outside * outside;
-                farSum += far * far;
+        nearD.fill(0);
+        farD.fill(0);
+        for (int axis = 0; axis < 3; ++axis) {
+            const float low = kBoxLow[axis] + float(at[axis]) * cellSize(axis);
+            const float high = low + cellSize(axis);
+            const auto& v = component[std::size_t(axis)];
+            for (std::size_t i = 0; i < kColourCount; ++i) {
+                const float outside = std::max(low - v[i], 0.0f) + std::max(v[i] - high, 0.0f);
+                const float far = std::max(v[i] - low, high - v[i]);
+                nearD[i] += outside * outside;
+                farD[i] += far * far;
             }
-            nearD[std::size_t(i)] = nearSum;
-            bound = std::min(bound, farSum);
         }
+        sorted = farD;
+        std::nth_element(sorted.begin(), sorted.begin() + kCandidates - 1, sorted.end());
         // A little slack for the rounding of the distances compared later.
-        bound = bound * 1.0001f + 1e-9f;
-        for (int i = 0; i < kColourCount; ++i)
-            if (nearD[std::size_t(i)] <= bound)
-                m_cellEntries.push_back(std::uint8_t(i));
-        m_cellStart[std::size_t(cell) + 1] = std::uint32_t(m_cellEntries.size());
+        const float candidateBound = sorted[kCandidates - 1] * 1.0001f + 1e-9f;
+        const float nearestBound = *std::min_element(sorted.begin(), sorted.begin() + kCandidates) * 1.0001f + 1e-9f;
+        for (std::size_t i = 0; i < kColourCount; ++i) {
+            if (nearD[i] <= nearestBound)
+                m_nearest.entries.push_back(std::uint8_t(i));
+            if (nearD[i] <= candidateBound)
+                m_candidates.entries.push_back(std::uint8_t(i));
+        }
+        m_nearest.start[std::size_t(cell) + 1] = std::uint32_t(m_nearest.entries.size());
+        m_candidates.start[std::size_t(cell) + 1] = std::uint32_t(m_candidates.entries.size());
     }
 }
 
@@ -108,52 +108,13 @@ std::optional<std::uint8_t> PaletteMatcher::exactIndex(std::uint8_t red, std::ui
     return std::uint8_t(*at & 0xFF);
 }
 
-template <int Count> void PaletteMatcher::nearestInOkLab(const OkLab& colour, std::array<int, Count>& found) const
-{
-    std::array<float, Count> bestD;
-    bestD.fill(INFINITY);
-    found.fill(-1);
-    const auto consider = [&](int s) {
-        const float d = squaredDistance(m_sorted[std::size_t(s)], colour);
-        const int index = m_sortedIndex[std::size_t(s)];
-        // Equal distances keep the lower index first.
-        const auto before = [&](int k) {
-            return bestD[std::size_t(k)] > d || (bestD[std::size_t(k)] == d && found[std::size_t(k)] > index);
-        };
-        if (!before(Count - 1))
-            return;
-        int k = Count - 1;
-        for (; k > 0 && before(k - 1); --k) {
-            bestD[std::size_t(k)] = bestD[std::size_t(k - 1)];
-            found[std::size_t(k)] = found[std::size_t(k - 1)];
-        }
-        bestD[std::size_t(k)] = d;
-        found[std::size_t(k)] = index;
-    };
-    // Outwards from the colour's lightness, until the lightness alone is further off than
-    // the entries found.
-    int up = int(std::lower_bound(m_sortedL.begin(), m_sortedL.end(), colour.L) - m_sortedL.begin());
-    int down = up - 1;
-    while (up < kColourCount || down >= 0) {
-        const float du = up < kColourCount ? m_sortedL[std::size_t(up)] - colour.L : INFINITY;
-        const float dd = down >= 0 ? colour.L - m_sortedL[std::size_t(down)] : INFINITY;
-        const float dl = std::min(du, dd);
-        if (dl * dl > bestD[Count - 1])
-            break;
-        if (du <= dd)
-            consider(up++);
-        else
-            consider(down--);
-    }
-}
-
 std::uint8_t PaletteMatcher::nearest(const OkLab& wanted) const
 {
     const OkLab colour = clampToGamutBox(wanted);
-    const int cell = (cellOf(colour.L, 0) * kCells[1] + cellOf(colour.a, 1)) * kCells[2] + cellOf(colour.b, 2);
-    const std::uint8_t* entry = m_cellEntries.data() + m_cellStart[std::size_t(cell)];
-    const std::uint8_t* const end = m_cellEntries.data() + m_cellStart[std::size_t(cell) + 1];
-    // The entries are in index order, so the first of equal distances is kept.
+    const std::size_t cell = std::size_t(cellOf(colour));
+    const std::uint8_t* entry = m_nearest.entries.data() + m_nearest.start[cell];
+    const std::uint8_t* const end = m_nearest.entries.data() + m_nearest.start[cell + 1];
+    // In index order, so the first of equal distances is kept.
     std::uint8_t best = *entry;
     float bestD = squaredDistance(m_okLab[best], colour);
     for (++entry; entry != end; ++entry) {
@@ -168,11 +129,29 @@ std::uint8_t PaletteMatcher::nearest(const OkLab& wanted) const
 
 std::uint8_t PaletteMatcher::nearestDeltaE(const Lab& lab, const OkLab& okLab) const
 {
+    const OkLab colour = clampToGamutBox(okLab);
+    const std::size_t cell = std::size_t(cellOf(colour));
+    std::array<float, kCandidates> bestD;
     std::array<int, kCandidates> found;
-    nearestInOkLab<kCandidates>(okLab, found);
+    bestD.fill(INFINITY);
+    found.fill(0);
+    for (std::uint32_t n = m_candidates.start[cell]; n < m_candidates.start[cell + 1]; ++n) {
+        const int index = m_candidates.entries[n];
+        const float d = squaredDistance(m_okLab[std::size_t(index)], colour);
+        // In index order: an equal distance stays behind the earlier entry.
+        if (d >= bestD[kCandidates - 1])
+            continue;
+        int k = kCandidates - 1;
+        for (; k > 0 && bestD[std::size_t(k - 1)] > d; --k) {
+            bestD[std::size_t(k)] = bestD[std::size_t(k - 1)];
+            found[std::size_t(k)] = found[std::size_t(k - 1)];
+        }
+        bestD[std::size_t(k)] = d;
+        found[std::size_t(k)] = index;
+    }
     int best = found[0];
     double bestE = deltaE2000(lab, m_lab[std::size_t(best)]);
-    for (int k = 1; k < kCandidates; ++k) {
+    for (int k = 1; k < kCandidates && bestD[std::size_t(k)] < INFINITY; ++k) {
         const int index = found[std::size_t(k)];
         const double e = deltaE2000(lab, m_lab[std::size_t(index)]);
         if (e < bestE || (e == bestE && index < best)) {
@@ -180,7 +159,7 @@ std::uint8_t PaletteMatcher::nearestDeltaE(const Lab& lab, const OkLab& okLab) c
             bestE = e;
         }
     }
-    return std::uint8_t(best);
+    return best;
 }
 
 } // namespace kvr

@@ -26,29 +26,31 @@ class PaletteMatcher {
     // (clampToGamutBox); ties go to the lower index.
     std::uint8_t nearest(const OkLab& colour) const;
 
+    // The entry nearest in CIEDE2000 among the few nearest in Oklab, which hold it for
+    // nearly every colour (and otherwise one a little further off).
+    std::uint8_t nearestDeltaE(const Lab& lab, const OkLab& okLab) const;
+
     // The colour moved into the Oklab box that holds every sRGB colour.
     static OkLab clampToGamutBox(const OkLab& colour);
 
-    // The entry nearest in CIEDE2000 among the few nearest in Oklab, which hold it for
-    // all but a few colours in a thousand (and then one a hair further off).
-    std::uint8_t nearestDeltaE(const Lab& lab, const OkLab& okLab) const;
+    // How many Oklab neighbours nearestDeltaE chooses from.
+    static constexpr int kCandidates = 4;
 
   private:
-    template <int Count> void nearestInOkLab(const OkLab& colour, std::array<int, Count>& found) const;
-
+    // For each cell of a grid over the gamut box, the entries that can be among the
+    // nearest one (or kCandidates) to a colour inside it, in index order.
+    struct CellLists {
+        std::vector<std::uint32_t> start; // cell c: entries[start[c] .. start[c + 1])
+        std::vector<std::uint8_t> entries;
+    };
     void buildCells();
+    static int cellOf(const OkLab& colour);
 
     ColourTable m_palette;
-    // For each cell of a grid over the gamut box, the entries that can be nearest to a
-    // colour inside it: m_cellEntries[m_cellStart[c] .. m_cellStart[c + 1]).
-    std::vector<std::uint32_t> m_cellStart;
-    std::vector<std::uint8_t> m_cellEntries;
     std::array<Lab, kColourCount> m_lab{};
     std::array<OkLab, kColourCount> m_okLab{};
-    // The entries by Oklab lightness, for searching outwards from a colour's lightness.
-    std::array<OkLab, kColourCount> m_sorted{};
-    std::array<std::uint8_t, kColourCount> m_sortedIndex{};
-    std::array<float, kColourCount> m_sortedL{};
+    CellLists m_nearest;
+    CellLists m_candidates;
     // 0xRRGGBB << 8 | index, sorted, for exact colours.
     std::array<std::uint32_t, kColourCount> m_exact{};
 };

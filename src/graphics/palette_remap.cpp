@@ -17,9 +17,34 @@ constexpr float kOtherArea = 0.15f;
 
 float shareAcross(const OkLab& from, const OkLab& to)
 {
-    const float d = std::sqrt(squaredDistance(from, to));
-    return std::clamp((kOtherArea - d) / (kOtherArea - kSameArea), 0.0f, 1.0f);
+    const float d2 = squaredDistance(from, to);
+    if (d2 <= kSameArea * kSameArea)
+        return 1;
+    if (d2 >= kOtherArea * kOtherArea)
+        return 0;
+    return (kOtherArea - std::sqrt(d2)) / (kOtherArea - kSameArea);
 }
+
+// The differences already worked out, by colour and entry: one slot each, the last one
+// asked for kept.
+class DifferenceCache {
+  public:
+    DifferenceCache() : m_keys(kSlots, ~0ull), m_values(kSlots) {}
+    template <typename Work> float get(std::uint64_t key, Work work)
+    {
+        const std::size_t at = std::size_t((key * 0x9E3779B97F4A7C15ull) >> 52);
+        if (m_keys[at] != key) {
+            m_keys[at] = key;
+            m_values[at] = work();
+        }
+        return m_values[at];
+    }
+
+  private:
+    static constexpr std::size_t kSlots = 4096;
+    std::vector<std::uint64_t> m_keys;
+    std::vector<float> m_values;
+};
 
 bool sameColour(const ColourEntry& e, std::uint8_t red, std::uint8_t green, std::uint8_t blue)
 {
@@ -95,21 +120,16 @@ PaletteRemap::PaletteRemap(const PaintedPicture& painting, std::shared_ptr<const
         throw GeneralError(KVR_TR_NOOP("Pictures", "The picture holds no pixels"));
     const ColourTable& palette = m_matcher->palette();
     m_pixels.resize(count);
-    ColourMemo<Pixel> memo(count);
     for (std::size_t i = 0; i < count; ++i) {
         const std::uint8_t* c = painting.pixel(i);
         Pixel& p = m_pixels[i];
-        auto [known, found] = memo.find(rgbKey(c[0], c[1], c[2]));
-        if (!found) {
-            known->red = c[0];
-            known->green = c[1];
-            known->blue = c[2];
-            const auto exact = m_matcher->exactIndex(c[0], c[1], c[2]);
-            known->exact = exact ? std::int16_t(*exact) : std::int16_t(-1);
-            known->lab = labFromSrgb(c[0], c[1], c[2]);
-            known->okLab = okLabFromSrgb(c[0], c[1], c[2]);
-        }
-        p = *known;
+        p.red = c[0];
+        p.green = c[1];
+        p.blue = c[2];
+        const auto exact = m_matcher->exactIndex(c[0], c[1], c[2]);
+        p.exact = exact ? std::int16_t(*exact) : std::int16_t(-1);
+        p.lab = labFromSrgb(c[0], c[1], c[2]);
+        p.okLab = okLabFromSrgb(c[0], c[1], c[2]);
         p.alpha = c[3];
         // An 8-bit picture keeps its own number where the palette has the same colour
         // there: a palette may hold one colour twice.
@@ -213,7 +233,7 @@ RemapFigures PaletteRemap::measure(const std::vector<std::uint8_t>& out, std::ui
 {
     RemapFigures f;
     double sum = 0;
-    ColourMemo<float> memo(m_pixels.size());
+    DifferenceCache cache;
     const ColourTable& palette = m_matcher->palette();
     for (std::size_t i = 0; i < m_pixels.size(); ++i) {
         const Pixel p = shown(m_pixels[i], background);
@@ -225,11 +245,10 @@ RemapFigures PaletteRemap::measure(const std::vector<std::uint8_t>& out, std::ui
         if (sameColour(palette[out[i]], p.red, p.green, p.blue))
             continue;
         ++f.changed;
-        auto [e, found] = memo.find(std::uint64_t(rgbKey(p.red, p.green, p.blue)) << 8 | out[i]);
-        if (!found)
-            *e = float(deltaE2000(p.lab, m_matcher->lab(out[i])));
-        sum += *e;
-        f.largestDeltaE = std::max(f.largestDeltaE, double(*e));
+        const float e = cache.get(std::uint64_t(rgbKey(p.red, p.green, p.blue)) << 8 | out[i],
+                                  [&] { return float(deltaE2000(p.lab, m_matcher->lab(out[i]))); });
+        sum += e;
+        f.largestDeltaE = std::max(f.largestDeltaE, double(e));
     }
     f.meanDeltaE = f.pixels > 0 ? sum / double(f.pixels) : 0.0;
     return f;
