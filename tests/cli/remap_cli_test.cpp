@@ -154,17 +154,6 @@ TEST_F(RemapCommand, TakesThePaletteOfABitmapAndConvertsAForeignOneByColour)
     EXPECT_EQ(indicesOf(kvrtest::readFile(m_dir / "o.bmp")), (std::vector<int>{22, 20, 7}));
 }
 
-TEST_F(RemapCommand, ScalesFirst)
-{
-    const auto r = remap({at("p.bmp"), "-o", at("o.bmp"), "--palette", at("game.pal"), "--size", "12X8"});
-    if (!withQt(r))
-        GTEST_SKIP() << "this build reads no pictures";
-    ASSERT_EQ(r.exitCode, 0) << r.err;
-    const kvr::BitmapImage b = kvr::readBitmapFile(kvrtest::readFile(m_dir / "o.bmp"));
-    EXPECT_EQ(b.width, 12);
-    EXPECT_EQ(b.height, 8);
-    EXPECT_NE(r.err.find(" of 96 pixels changed colour"), std::string::npos) << r.err;
-}
 
 TEST_F(RemapCommand, RefusesWhatItCannotDoAndWritesNothing)
 {
@@ -215,17 +204,6 @@ TEST_F(RemapCommand, RefusesWhatItCannotDoAndWritesNothing)
     EXPECT_FALSE(fs::exists(m_dir / "out.bmp"));
 }
 
-TEST_F(RemapCommand, TakesTheEditorsPaletteByDefault)
-{
-    const auto r = remap({at("p.bmp"), "-o", at("o.bmp")});
-    if (!withQt(r))
-        GTEST_SKIP() << "this build reads no pictures";
-    ASSERT_EQ(r.exitCode, 0) << r.err;
-    const kvr::BitmapImage b = kvr::readBitmapFile(kvrtest::readFile(m_dir / "o.bmp"));
-    const Bytes pal = kvrtest::readFile(fs::path(KVR_DATA_DIR) / "KVR.PAL");
-    for (std::size_t i = 0; i < 256; ++i)
-        ASSERT_EQ(b.colourTable[i * 4 + 2], pal[12 + i * 4]) << i;
-}
 
 } // namespace
 

@@ -154,14 +154,6 @@ TEST(PaletteMatcher, FindsTheTrueNearestInOklabAndNeverWorseInDeltaE)
     }
 }
 
-TEST(PaletteMatcher, ExactColoursTakeTheLowestIndex)
-{
-    const kvr::PaletteMatcher matcher(smallPalette());
-    EXPECT_EQ(matcher.exactIndex(255, 255, 255), 1);
-    EXPECT_EQ(matcher.exactIndex(0, 0, 0), 0);
-    EXPECT_EQ(matcher.exactIndex(0, 160, 0), 3);
-    EXPECT_EQ(matcher.exactIndex(0, 161, 0), std::nullopt);
-}
 
 // One painted colour each, converted without dithering.
 struct ColourCase {
@@ -346,12 +338,5 @@ TEST(ScalePicture, AveragesInLinearLightAndKeepsTheSameSizeAsItIs)
     EXPECT_TRUE(kvr::scalePicture(indexed, 4, 4).indices.empty());
 }
 
-TEST(PaletteRemap, RefusesAPictureWithoutPixels)
-{
-    EXPECT_THROW(kvr::PaletteRemap(PaintedPicture{}, smallPalette()), kvr::GeneralError);
-    PaintedPicture cut = flat(4, 4, {1, 2, 3});
-    cut.rgba.resize(10);
-    EXPECT_THROW(kvr::PaletteRemap(cut, smallPalette()), kvr::GeneralError);
-}
 
 } // namespace

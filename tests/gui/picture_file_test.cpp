@@ -88,14 +88,6 @@ class PictureFileTest : public QObject {
             QCOMPARE(p.pixel(i)[3], std::uint8_t(255));
     }
 
-    void readsAJpegCloseToItsColours()
-    {
-        QImage flat(16, 16, QImage::Format_RGB32);
-        flat.fill(qRgb(200, 60, 40));
-        const kvr::PaintedPicture p = kvrgui::readPictureBytes(bytesOf(flat, "JPEG"));
-        QCOMPARE(p.width, 16);
-        QVERIFY(std::abs(p.pixel(100)[0] - 200) <= 4 && std::abs(p.pixel(100)[1] - 60) <= 4);
-    }
 
     void keepsTheAlphaOfATransparentPng()
     {
@@ -210,24 +202,6 @@ class PictureFileTest : public QObject {
             QCOMPARE(p.pixel(i)[3], std::uint8_t(255));
     }
 
-    void refusesAColourMappedTgaWithAMessage()
-    {
-#ifdef _WIN32
-        QSKIP("the Linux build makes these files with ImageMagick");
-#endif
-        if (!QFile::exists("/usr/bin/convert"))
-            QSKIP("ImageMagick's convert is not installed");
-        QTemporaryDir dir;
-        trueColour(QImage::Format_RGB32).save(dir.filePath("in.png"));
-        const QString out = dir.filePath("mapped.tga");
-        QCOMPARE(QProcess::execute("/usr/bin/convert", {dir.filePath("in.png"), "-type", "Palette", out}), 0);
-        try {
-            const kvr::PaintedPicture p = kvrgui::readPicture(out.toStdString());
-            QCOMPARE(rgbOf(p), kTrueColours); // a reader that knows them reads them right
-        } catch (const kvr::InvalidGraphic& e) {
-            QVERIFY2(std::string(e.what()).find("mapped.tga is not usable") != std::string::npos, e.what());
-        }
-    }
 
     void refusesWhatIsNoPictureOrTooLarge()
     {
@@ -252,13 +226,6 @@ class PictureFileTest : public QObject {
         }
     }
 
-    void offersThePaintersFormatsInFileDialogs()
-    {
-        const QStringList patterns = kvrgui::pictureNamePatterns();
-        for (const char* p : {"*.png", "*.bmp", "*.jpg", "*.gif"})
-            QVERIFY2(patterns.contains(p), p);
-        QVERIFY(!patterns.contains("*.svg"));
-    }
 };
 
 int main(int argc, char** argv)
