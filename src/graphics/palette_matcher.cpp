@@ -127,7 +127,7 @@ std::uint8_t PaletteMatcher::nearest(const OkLab& wanted) const
     return best;
 }
 
-std::uint8_t PaletteMatcher::nearestDeltaE(const Lab& lab, const OkLab& okLab) const
+std::uint8_t PaletteMatcher::nearestDeltaE(const Lab& lab, const OkLab& okLab, double* difference) const
 {
     const OkLab colour = clampToGamutBox(okLab);
     const std::size_t cell = std::size_t(cellOf(colour));
@@ -159,6 +159,8 @@ std::uint8_t PaletteMatcher::nearestDeltaE(const Lab& lab, const OkLab& okLab) c
             bestE = e;
         }
     }
+    if (difference)
+        *difference = bestE;
     return best;
 }
 

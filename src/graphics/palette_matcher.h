@@ -28,7 +28,8 @@ class PaletteMatcher {
 
     // The entry nearest in CIEDE2000 among the few nearest in Oklab, which hold it for
     // nearly every colour (and otherwise one a little further off).
-    std::uint8_t nearestDeltaE(const Lab& lab, const OkLab& okLab) const;
+    // `difference`, when given, takes its CIEDE2000 from the colour.
+    std::uint8_t nearestDeltaE(const Lab& lab, const OkLab& okLab, double* difference = nullptr) const;
 
     // The colour moved into the Oklab box that holds every sRGB colour.
     static OkLab clampToGamutBox(const OkLab& colour);

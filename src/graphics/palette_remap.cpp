@@ -165,9 +165,15 @@ PaletteRemap::Pixel PaletteRemap::shown(const Pixel& p, std::uint8_t background)
     return s;
 }
 
-void PaletteRemap::convertPlain(const RemapOptions& options, std::vector<std::uint8_t>& out) const
+void PaletteRemap::convertPlain(const RemapOptions& options, std::vector<std::uint8_t>& out,
+                                std::vector<float>& known) const
 {
-    ColourMemo<std::uint8_t> memo(m_pixels.size());
+    struct Match {
+        std::uint8_t index = 0;
+        float difference = 0;
+    };
+    ColourMemo<Match> memo(m_pixels.size());
+    known.assign(m_pixels.size(), -1.0f);
     for (std::size_t i = 0; i < m_pixels.size(); ++i) {
         const Pixel p = shown(m_pixels[i], options.background);
         if (p.alpha == 0) {
@@ -175,10 +181,14 @@ void PaletteRemap::convertPlain(const RemapOptions& options, std::vector<std::ui
         } else if (p.exact >= 0) {
             out[i] = std::uint8_t(p.exact);
         } else {
-            auto [index, found] = memo.find(rgbKey(p.red, p.green, p.blue));
-            if (!found)
-                *index = m_matcher->nearestDeltaE(p.lab, p.okLab);
-            out[i] = *index;
+            auto [match, found] = memo.find(rgbKey(p.red, p.green, p.blue));
+            if (!found) {
+                double difference = 0;
+                match->index = m_matcher->nearestDeltaE(p.lab, p.okLab, &difference);
+                match->difference = float(difference);
+            }
+            out[i] = match->index;
+            known[i] = match->difference;
         }
     }
 }
@@ -229,7 +239,8 @@ void PaletteRemap::convertDiffused(const RemapOptions& options, std::vector<std:
     }
 }
 
-RemapFigures PaletteRemap::measure(const std::vector<std::uint8_t>& out, std::uint8_t background) const
+RemapFigures PaletteRemap::measure(const std::vector<std::uint8_t>& out, std::uint8_t background,
+                                   const std::vector<float>& known) const
 {
     RemapFigures f;
     double sum = 0;
@@ -245,8 +256,10 @@ RemapFigures PaletteRemap::measure(const std::vector<std::uint8_t>& out, std::ui
         if (sameColour(palette[out[i]], p.red, p.green, p.blue))
             continue;
         ++f.changed;
-        const float e = cache.get(std::uint64_t(rgbKey(p.red, p.green, p.blue)) << 8 | out[i],
-                                  [&] { return float(deltaE2000(p.lab, m_matcher->lab(out[i]))); });
+        const float e = !known.empty() && known[i] >= 0
+                            ? known[i]
+                            : cache.get(std::uint64_t(rgbKey(p.red, p.green, p.blue)) << 8 | out[i],
+                                        [&] { return float(deltaE2000(p.lab, m_matcher->lab(out[i]))); });
         sum += e;
         f.largestDeltaE = std::max(f.largestDeltaE, double(e));
     }
@@ -257,8 +270,9 @@ RemapFigures PaletteRemap::measure(const std::vector<std::uint8_t>& out, std::ui
 RemapResult PaletteRemap::convert(const RemapOptions& options) const
 {
     std::vector<std::uint8_t> out(m_pixels.size());
+    std::vector<float> known;
     if (options.dithering == Dithering::None)
-        convertPlain(options, out);
+        convertPlain(options, out, known);
     else
         convertDiffused(options, out);
     RemapResult r;
@@ -267,7 +281,7 @@ RemapResult PaletteRemap::convert(const RemapOptions& options) const
     for (std::size_t y = 0; y < std::size_t(m_height); ++y)
         std::copy_n(out.begin() + std::ptrdiff_t(y * std::size_t(m_width)), m_width,
                     r.picture.pixels.begin() + std::ptrdiff_t(y * r.picture.stride));
-    r.figures = measure(out, options.background);
+    r.figures = measure(out, options.background, known);
     return r;
 }
 

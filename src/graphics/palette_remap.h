@@ -77,9 +77,11 @@ class PaletteRemap {
     };
     // The pixel as it shows over the background: its colour, exact entry and spaces.
     Pixel shown(const Pixel& p, std::uint8_t background) const;
-    void convertPlain(const RemapOptions& options, std::vector<std::uint8_t>& out) const;
+    // Also the CIEDE2000 of each pixel it matched (or -1).
+    void convertPlain(const RemapOptions& options, std::vector<std::uint8_t>& out, std::vector<float>& known) const;
     void convertDiffused(const RemapOptions& options, std::vector<std::uint8_t>& out) const;
-    RemapFigures measure(const std::vector<std::uint8_t>& out, std::uint8_t background) const;
+    RemapFigures measure(const std::vector<std::uint8_t>& out, std::uint8_t background,
+                         const std::vector<float>& known) const;
 
     std::shared_ptr<const PaletteMatcher> m_matcher;
     int m_width = 0;
