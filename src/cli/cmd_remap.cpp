@@ -4,6 +4,7 @@
 #include "core/editor_home.h"
 #include "core/errors.h"
 #include "core/input_file.h"
+#include "core/platform/path_text.h"
 #include "graphics/bitmap_file.h"
 #include "graphics/bitmap_writer.h"
 #include "graphics/game_palette.h"
@@ -111,7 +112,8 @@ int runRemap(const RemapCommand& o)
     const auto [width, height] = scale ? parseSize(o.size) : std::pair{0, 0};
     const std::string paletteName =
         o.palette.empty()
-            ? kvr::EditorHome::forProgram(kvr::runningProgram(programPath())).data(kvr::kGamePaletteFile).string()
+            ? kvr::platform::pathText(
+                  kvr::EditorHome::forProgram(kvr::runningProgram(programPath())).data(kvr::kGamePaletteFile))
             : o.palette;
     guardOutput(o.out, {o.picture, paletteName});
 #ifdef KVR_HAVE_QT_GUI
