@@ -23,6 +23,9 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "kvrdesk developers <maintainers@kvrdesk.net
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Qt's readers of TGA, TIFF and WebP pictures, which a painter may save; PNG, JPEG, GIF and
+# BMP need nothing more.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-image-formats-plugins")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "editor for the data of the racing game Kavorra")
 # CPack puts the summary first and indents these lines itself; an empty line parts paragraphs.

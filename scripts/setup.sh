@@ -7,6 +7,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev nlohmann-json3-dev
   qt6-base-dev libgl-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   libfontconfig-dev xvfb xauth imagemagick fonts-dejavu-core
+  qt6-image-formats-plugins pkg-config liblcms2-dev
   desktop-file-utils appstream
 )
 # Other scripts name their own packages.

@@ -955,6 +955,46 @@
         <source>the pixel rows are cut short: %1 pixels need %2 bytes from byte %3, the file holds %4</source>
         <translation>die Pixelzeilen sind abgeschnitten: %1 Pixel brauchen %2 Bytes ab Byte %3, die Datei enthält %4</translation>
     </message>
+    <message>
+        <source>A picture of %1 x %2 pixels cannot be made</source>
+        <translation>Ein Bild von %1 x %2 Pixeln kann nicht erzeugt werden</translation>
+    </message>
+    <message>
+        <source>An empty picture cannot be scaled</source>
+        <translation>Ein leeres Bild kann nicht skaliert werden</translation>
+    </message>
+    <message>
+        <source>The picture holds no pixels</source>
+        <translation>Das Bild enthält keine Pixel</translation>
+    </message>
+    <message>
+        <source>it has %1 x %2 pixels, more than the %3 pixels that are read</source>
+        <translation>es hat %1 x %2 Pixel, mehr als die %3 Pixel, die gelesen werden</translation>
+    </message>
+    <message>
+        <source>it is not a picture in a format this program reads</source>
+        <translation>es ist kein Bild in einem Format, das dieses Programm liest</translation>
+    </message>
+    <message>
+        <source>it cannot be read as a picture: %1</source>
+        <translation>es kann nicht als Bild gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>The picture %1 cannot be read: %2</source>
+        <translation>Das Bild %1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>The picture %1 is not usable: %2</source>
+        <translation>Das Bild %1 ist nicht verwendbar: %2</translation>
+    </message>
+    <message>
+        <source>The PNG picture cannot be made</source>
+        <translation>Das PNG-Bild kann nicht erzeugt werden</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
 </context>
 <context>
     <name>Settings files</name>

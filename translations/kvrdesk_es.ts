@@ -955,6 +955,46 @@
         <source>the pixel rows are cut short: %1 pixels need %2 bytes from byte %3, the file holds %4</source>
         <translation>las filas de píxeles están cortadas: %1 píxeles necesitan %2 bytes desde el byte %3, el archivo contiene %4</translation>
     </message>
+    <message>
+        <source>A picture of %1 x %2 pixels cannot be made</source>
+        <translation>No se puede crear una imagen de %1 x %2 píxeles</translation>
+    </message>
+    <message>
+        <source>An empty picture cannot be scaled</source>
+        <translation>Una imagen vacía no se puede escalar</translation>
+    </message>
+    <message>
+        <source>The picture holds no pixels</source>
+        <translation>La imagen no contiene píxeles</translation>
+    </message>
+    <message>
+        <source>it has %1 x %2 pixels, more than the %3 pixels that are read</source>
+        <translation>tiene %1 x %2 píxeles, más de los %3 píxeles que se leen</translation>
+    </message>
+    <message>
+        <source>it is not a picture in a format this program reads</source>
+        <translation>no es una imagen en un formato que este programa lea</translation>
+    </message>
+    <message>
+        <source>it cannot be read as a picture: %1</source>
+        <translation>no se puede leer como imagen: %1</translation>
+    </message>
+    <message>
+        <source>The picture %1 cannot be read: %2</source>
+        <translation>La imagen %1 no se puede leer: %2</translation>
+    </message>
+    <message>
+        <source>The picture %1 is not usable: %2</source>
+        <translation>La imagen %1 no se puede usar: %2</translation>
+    </message>
+    <message>
+        <source>The PNG picture cannot be made</source>
+        <translation>No se puede crear la imagen PNG</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>%1 no se puede escribir: %2</translation>
+    </message>
 </context>
 <context>
     <name>Settings files</name>

@@ -955,6 +955,46 @@
         <source>the pixel rows are cut short: %1 pixels need %2 bytes from byte %3, the file holds %4</source>
         <translation>les lignes de pixels sont tronquées : %1 pixels demandent %2 octets à partir de l&apos;octet %3, le fichier en contient %4</translation>
     </message>
+    <message>
+        <source>A picture of %1 x %2 pixels cannot be made</source>
+        <translation>Impossible de créer une image de %1 x %2 pixels</translation>
+    </message>
+    <message>
+        <source>An empty picture cannot be scaled</source>
+        <translation>Une image vide ne peut pas être mise à l&apos;échelle</translation>
+    </message>
+    <message>
+        <source>The picture holds no pixels</source>
+        <translation>L&apos;image ne contient aucun pixel</translation>
+    </message>
+    <message>
+        <source>it has %1 x %2 pixels, more than the %3 pixels that are read</source>
+        <translation>elle a %1 x %2 pixels, plus que les %3 pixels lus</translation>
+    </message>
+    <message>
+        <source>it is not a picture in a format this program reads</source>
+        <translation>ce n&apos;est pas une image dans un format que ce programme lit</translation>
+    </message>
+    <message>
+        <source>it cannot be read as a picture: %1</source>
+        <translation>elle ne peut pas être lue comme image : %1</translation>
+    </message>
+    <message>
+        <source>The picture %1 cannot be read: %2</source>
+        <translation>L&apos;image %1 ne peut pas être lue : %2</translation>
+    </message>
+    <message>
+        <source>The picture %1 is not usable: %2</source>
+        <translation>L&apos;image %1 n&apos;est pas utilisable : %2</translation>
+    </message>
+    <message>
+        <source>The PNG picture cannot be made</source>
+        <translation>Impossible de créer l&apos;image PNG</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>%1 ne peut pas être écrit : %2</translation>
+    </message>
 </context>
 <context>
     <name>Settings files</name>

@@ -955,6 +955,46 @@
         <source>the pixel rows are cut short: %1 pixels need %2 bytes from byte %3, the file holds %4</source>
         <translation>le righe di pixel sono troncate: %1 pixel richiedono %2 byte dal byte %3, il file ne contiene %4</translation>
     </message>
+    <message>
+        <source>A picture of %1 x %2 pixels cannot be made</source>
+        <translation>Non si può creare un&apos;immagine di %1 x %2 pixel</translation>
+    </message>
+    <message>
+        <source>An empty picture cannot be scaled</source>
+        <translation>Un&apos;immagine vuota non può essere ridimensionata</translation>
+    </message>
+    <message>
+        <source>The picture holds no pixels</source>
+        <translation>L&apos;immagine non contiene pixel</translation>
+    </message>
+    <message>
+        <source>it has %1 x %2 pixels, more than the %3 pixels that are read</source>
+        <translation>ha %1 x %2 pixel, più dei %3 pixel che vengono letti</translation>
+    </message>
+    <message>
+        <source>it is not a picture in a format this program reads</source>
+        <translation>non è un&apos;immagine in un formato che questo programma legge</translation>
+    </message>
+    <message>
+        <source>it cannot be read as a picture: %1</source>
+        <translation>non può essere letta come immagine: %1</translation>
+    </message>
+    <message>
+        <source>The picture %1 cannot be read: %2</source>
+        <translation>L&apos;immagine %1 non può essere letta: %2</translation>
+    </message>
+    <message>
+        <source>The picture %1 is not usable: %2</source>
+        <translation>L&apos;immagine %1 non è utilizzabile: %2</translation>
+    </message>
+    <message>
+        <source>The PNG picture cannot be made</source>
+        <translation>L&apos;immagine PNG non può essere creata</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>%1 non può essere scritto: %2</translation>
+    </message>
 </context>
 <context>
     <name>Settings files</name>

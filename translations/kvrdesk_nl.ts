@@ -955,6 +955,46 @@
         <source>the pixel rows are cut short: %1 pixels need %2 bytes from byte %3, the file holds %4</source>
         <translation>de pixelrijen zijn afgekapt: %1 pixels hebben %2 bytes nodig vanaf byte %3, het bestand bevat er %4</translation>
     </message>
+    <message>
+        <source>A picture of %1 x %2 pixels cannot be made</source>
+        <translation>Een afbeelding van %1 x %2 pixels kan niet worden gemaakt</translation>
+    </message>
+    <message>
+        <source>An empty picture cannot be scaled</source>
+        <translation>Een lege afbeelding kan niet worden geschaald</translation>
+    </message>
+    <message>
+        <source>The picture holds no pixels</source>
+        <translation>De afbeelding bevat geen pixels</translation>
+    </message>
+    <message>
+        <source>it has %1 x %2 pixels, more than the %3 pixels that are read</source>
+        <translation>ze heeft %1 x %2 pixels, meer dan de %3 pixels die worden gelezen</translation>
+    </message>
+    <message>
+        <source>it is not a picture in a format this program reads</source>
+        <translation>het is geen afbeelding in een indeling die dit programma leest</translation>
+    </message>
+    <message>
+        <source>it cannot be read as a picture: %1</source>
+        <translation>ze kan niet als afbeelding worden gelezen: %1</translation>
+    </message>
+    <message>
+        <source>The picture %1 cannot be read: %2</source>
+        <translation>De afbeelding %1 kan niet worden gelezen: %2</translation>
+    </message>
+    <message>
+        <source>The picture %1 is not usable: %2</source>
+        <translation>De afbeelding %1 is niet bruikbaar: %2</translation>
+    </message>
+    <message>
+        <source>The PNG picture cannot be made</source>
+        <translation>De PNG-afbeelding kan niet worden gemaakt</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>%1 kan niet worden geschreven: %2</translation>
+    </message>
 </context>
 <context>
     <name>Settings files</name>
