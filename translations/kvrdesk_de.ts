@@ -187,6 +187,26 @@
         <source>3) File access error! </source>
         <translation>3) Fehler beim Dateizugriff! </translation>
     </message>
+    <message>
+        <source>names a file outside the game folder: %1</source>
+        <translation>nennt eine Datei außerhalb des Spielordners: %1</translation>
+    </message>
+    <message>
+        <source>names a file that no change of the game writes: %1</source>
+        <translation>nennt eine Datei, die keine Änderung des Spiels schreibt: %1</translation>
+    </message>
+    <message>
+        <source>names a file through a link out of the game folder: %1</source>
+        <translation>nennt eine Datei über eine Verknüpfung aus dem Spielordner hinaus: %1</translation>
+    </message>
+    <message>
+        <source>names a link, not a file: %1</source>
+        <translation>nennt eine Verknüpfung, keine Datei: %1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be replaced together with other files of the game: files that change together must be the game&apos;s own, in %2 (is it a link to elsewhere?)</source>
+        <translation>%1 kann nicht zusammen mit anderen Dateien des Spiels ersetzt werden: Dateien, die sich gemeinsam ändern, müssen die eigenen des Spiels in %2 sein (ist es eine Verknüpfung an einen anderen Ort?)</translation>
+    </message>
 </context>
 <context>
     <name>Import and export</name>

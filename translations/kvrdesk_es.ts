@@ -187,6 +187,26 @@
         <source>3) File access error! </source>
         <translation>3) ¡Error de acceso al archivo! </translation>
     </message>
+    <message>
+        <source>names a file outside the game folder: %1</source>
+        <translation>nombra un archivo fuera de la carpeta del juego: %1</translation>
+    </message>
+    <message>
+        <source>names a file that no change of the game writes: %1</source>
+        <translation>nombra un archivo que ningún cambio del juego escribe: %1</translation>
+    </message>
+    <message>
+        <source>names a file through a link out of the game folder: %1</source>
+        <translation>nombra un archivo a través de un enlace que sale de la carpeta del juego: %1</translation>
+    </message>
+    <message>
+        <source>names a link, not a file: %1</source>
+        <translation>nombra un enlace, no un archivo: %1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be replaced together with other files of the game: files that change together must be the game&apos;s own, in %2 (is it a link to elsewhere?)</source>
+        <translation>%1 no se puede sustituir junto con otros archivos del juego: los archivos que cambian juntos deben ser los del propio juego, en %2 (¿es un enlace a otro lugar?)</translation>
+    </message>
 </context>
 <context>
     <name>Import and export</name>

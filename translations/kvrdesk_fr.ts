@@ -187,6 +187,26 @@
         <source>3) File access error! </source>
         <translation>3) Erreur d&apos;accès au fichier ! </translation>
     </message>
+    <message>
+        <source>names a file outside the game folder: %1</source>
+        <translation>nomme un fichier hors du dossier du jeu : %1</translation>
+    </message>
+    <message>
+        <source>names a file that no change of the game writes: %1</source>
+        <translation>nomme un fichier qu&apos;aucune modification du jeu n&apos;écrit : %1</translation>
+    </message>
+    <message>
+        <source>names a file through a link out of the game folder: %1</source>
+        <translation>nomme un fichier par un lien qui sort du dossier du jeu : %1</translation>
+    </message>
+    <message>
+        <source>names a link, not a file: %1</source>
+        <translation>nomme un lien, pas un fichier : %1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be replaced together with other files of the game: files that change together must be the game&apos;s own, in %2 (is it a link to elsewhere?)</source>
+        <translation>%1 ne peut pas être remplacé avec d&apos;autres fichiers du jeu : les fichiers qui changent ensemble doivent être ceux du jeu, dans %2 (est-ce un lien vers un autre endroit ?)</translation>
+    </message>
 </context>
 <context>
     <name>Import and export</name>

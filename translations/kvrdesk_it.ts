@@ -187,6 +187,26 @@
         <source>3) File access error! </source>
         <translation>3) Errore di accesso al file! </translation>
     </message>
+    <message>
+        <source>names a file outside the game folder: %1</source>
+        <translation>indica un file fuori dalla cartella del gioco: %1</translation>
+    </message>
+    <message>
+        <source>names a file that no change of the game writes: %1</source>
+        <translation>indica un file che nessuna modifica del gioco scrive: %1</translation>
+    </message>
+    <message>
+        <source>names a file through a link out of the game folder: %1</source>
+        <translation>indica un file tramite un collegamento che esce dalla cartella del gioco: %1</translation>
+    </message>
+    <message>
+        <source>names a link, not a file: %1</source>
+        <translation>indica un collegamento, non un file: %1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be replaced together with other files of the game: files that change together must be the game&apos;s own, in %2 (is it a link to elsewhere?)</source>
+        <translation>%1 non può essere sostituito insieme ad altri file del gioco: i file che cambiano insieme devono essere quelli del gioco, in %2 (è un collegamento verso un altro posto?)</translation>
+    </message>
 </context>
 <context>
     <name>Import and export</name>

@@ -187,6 +187,26 @@
         <source>3) File access error! </source>
         <translation>3) Fout bij bestandstoegang! </translation>
     </message>
+    <message>
+        <source>names a file outside the game folder: %1</source>
+        <translation>noemt een bestand buiten de spelmap: %1</translation>
+    </message>
+    <message>
+        <source>names a file that no change of the game writes: %1</source>
+        <translation>noemt een bestand dat geen wijziging van het spel schrijft: %1</translation>
+    </message>
+    <message>
+        <source>names a file through a link out of the game folder: %1</source>
+        <translation>noemt een bestand via een koppeling buiten de spelmap: %1</translation>
+    </message>
+    <message>
+        <source>names a link, not a file: %1</source>
+        <translation>noemt een koppeling, geen bestand: %1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be replaced together with other files of the game: files that change together must be the game&apos;s own, in %2 (is it a link to elsewhere?)</source>
+        <translation>%1 kan niet samen met andere bestanden van het spel worden vervangen: bestanden die samen veranderen moeten die van het spel zelf zijn, in %2 (is het een koppeling naar elders?)</translation>
+    </message>
 </context>
 <context>
     <name>Import and export</name>
