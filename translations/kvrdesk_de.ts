@@ -207,6 +207,14 @@
         <source>%1 cannot be replaced together with other files of the game: files that change together must be the game&apos;s own, in %2 (is it a link to elsewhere?)</source>
         <translation>%1 kann nicht zusammen mit anderen Dateien des Spiels ersetzt werden: Dateien, die sich gemeinsam ändern, müssen die eigenen des Spiels in %2 sein (ist es eine Verknüpfung an einen anderen Ort?)</translation>
     </message>
+    <message>
+        <source>The game in %1 is not read: the last change of its files was cut short (%2 is there), and it cannot be finished now, so the files may be part old, part new. %3</source>
+        <translation>Das Spiel in %1 wird nicht gelesen: Die letzte Änderung seiner Dateien wurde abgebrochen (%2 liegt dort) und kann jetzt nicht abgeschlossen werden; die Dateien können also teils alt, teils neu sein. %3</translation>
+    </message>
+    <message>
+        <source>The game in %1 is not read, as its files may be part old, part new. %2</source>
+        <translation>Das Spiel in %1 wird nicht gelesen, da seine Dateien teils alt, teils neu sein können. %2</translation>
+    </message>
 </context>
 <context>
     <name>Import and export</name>

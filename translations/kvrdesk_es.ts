@@ -207,6 +207,14 @@
         <source>%1 cannot be replaced together with other files of the game: files that change together must be the game&apos;s own, in %2 (is it a link to elsewhere?)</source>
         <translation>%1 no se puede sustituir junto con otros archivos del juego: los archivos que cambian juntos deben ser los del propio juego, en %2 (¿es un enlace a otro lugar?)</translation>
     </message>
+    <message>
+        <source>The game in %1 is not read: the last change of its files was cut short (%2 is there), and it cannot be finished now, so the files may be part old, part new. %3</source>
+        <translation>El juego de %1 no se lee: el último cambio de sus archivos quedó interrumpido (está %2) y ahora no se puede completar, así que los archivos pueden ser en parte antiguos, en parte nuevos. %3</translation>
+    </message>
+    <message>
+        <source>The game in %1 is not read, as its files may be part old, part new. %2</source>
+        <translation>El juego de %1 no se lee, porque sus archivos pueden ser en parte antiguos, en parte nuevos. %2</translation>
+    </message>
 </context>
 <context>
     <name>Import and export</name>

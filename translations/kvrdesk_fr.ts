@@ -207,6 +207,14 @@
         <source>%1 cannot be replaced together with other files of the game: files that change together must be the game&apos;s own, in %2 (is it a link to elsewhere?)</source>
         <translation>%1 ne peut pas être remplacé avec d&apos;autres fichiers du jeu : les fichiers qui changent ensemble doivent être ceux du jeu, dans %2 (est-ce un lien vers un autre endroit ?)</translation>
     </message>
+    <message>
+        <source>The game in %1 is not read: the last change of its files was cut short (%2 is there), and it cannot be finished now, so the files may be part old, part new. %3</source>
+        <translation>Le jeu dans %1 n&apos;est pas lu : la dernière modification de ses fichiers a été interrompue (%2 est présent) et ne peut pas être terminée maintenant ; les fichiers peuvent donc être en partie anciens, en partie nouveaux. %3</translation>
+    </message>
+    <message>
+        <source>The game in %1 is not read, as its files may be part old, part new. %2</source>
+        <translation>Le jeu dans %1 n&apos;est pas lu, car ses fichiers peuvent être en partie anciens, en partie nouveaux. %2</translation>
+    </message>
 </context>
 <context>
     <name>Import and export</name>

@@ -207,6 +207,14 @@
         <source>%1 cannot be replaced together with other files of the game: files that change together must be the game&apos;s own, in %2 (is it a link to elsewhere?)</source>
         <translation>%1 non può essere sostituito insieme ad altri file del gioco: i file che cambiano insieme devono essere quelli del gioco, in %2 (è un collegamento verso un altro posto?)</translation>
     </message>
+    <message>
+        <source>The game in %1 is not read: the last change of its files was cut short (%2 is there), and it cannot be finished now, so the files may be part old, part new. %3</source>
+        <translation>Il gioco in %1 non viene letto: l&apos;ultima modifica dei suoi file è stata interrotta (c&apos;è %2) e ora non può essere completata, quindi i file possono essere in parte vecchi, in parte nuovi. %3</translation>
+    </message>
+    <message>
+        <source>The game in %1 is not read, as its files may be part old, part new. %2</source>
+        <translation>Il gioco in %1 non viene letto, perché i suoi file possono essere in parte vecchi, in parte nuovi. %2</translation>
+    </message>
 </context>
 <context>
     <name>Import and export</name>

@@ -207,6 +207,14 @@
         <source>%1 cannot be replaced together with other files of the game: files that change together must be the game&apos;s own, in %2 (is it a link to elsewhere?)</source>
         <translation>%1 kan niet samen met andere bestanden van het spel worden vervangen: bestanden die samen veranderen moeten die van het spel zelf zijn, in %2 (is het een koppeling naar elders?)</translation>
     </message>
+    <message>
+        <source>The game in %1 is not read: the last change of its files was cut short (%2 is there), and it cannot be finished now, so the files may be part old, part new. %3</source>
+        <translation>Het spel in %1 wordt niet gelezen: de laatste wijziging van zijn bestanden is afgebroken (%2 staat er) en kan nu niet worden voltooid, dus de bestanden kunnen deels oud, deels nieuw zijn. %3</translation>
+    </message>
+    <message>
+        <source>The game in %1 is not read, as its files may be part old, part new. %2</source>
+        <translation>Het spel in %1 wordt niet gelezen, omdat zijn bestanden deels oud, deels nieuw kunnen zijn. %2</translation>
+    </message>
 </context>
 <context>
     <name>Import and export</name>

@@ -18,6 +18,12 @@ CommandRegistration reg([](CLI::App& app, Action& chosen) {
         chosen = [file, verify] {
             const std::filesystem::path path = argumentPath(*file);
             if (*verify) {
+                // A set half put in place is finished first, in the game of the link and of its file.
+                std::error_code ec;
+                const std::filesystem::path real = std::filesystem::weakly_canonical(path, ec);
+                kvr::finishBeforeReading(kvr::gameFolderOf(path));
+                if (!ec)
+                    kvr::finishBeforeReading(kvr::gameFolderOf(real));
                 const bool ok = kvr::verifyChecksumFile(path);
                 std::cout << (ok ? "checksum matches" : "checksum does not match") << '\n';
                 return int(ok ? kDone : kChecksumMismatch);

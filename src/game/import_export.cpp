@@ -174,6 +174,7 @@ std::vector<std::string> writeAllBlocks(const GameContext& context, GameFile& ex
 
 SequenceEnd importAllData(const GameContext& context, SettingsRecord& record, UserPrompt& prompt, bool& trackDataKnown)
 {
+    finishBeforeReading(context.gameDir());
     SettingsRecord loaded = record;
     {
         GameFile exe = GameFile::open(context.executable());
@@ -245,6 +246,7 @@ SequenceEnd exportAllData(const GameContext& context, SettingsRecord& record, Us
 
 void readGameValues(const GameContext& context, SettingsRecord& record, std::optional<Editor> editor)
 {
+    finishBeforeReading(context.gameDir());
     const Scope scope{editor};
     const BlockIo io = ioFor(context);
     GameFile exe = GameFile::open(context.executable());
@@ -259,6 +261,7 @@ void readGameValues(const GameContext& context, SettingsRecord& record, std::opt
 void importEditor(const GameContext& context, SettingsRecord& record, UserPrompt& prompt, Editor editor,
                   bool& trackDataKnown)
 {
+    finishBeforeReading(context.gameDir());
     SettingsRecord loaded = record;
     if (editor == Editor::Tracks) {
         readTrackBlock(context, loaded);
