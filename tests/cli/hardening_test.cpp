@@ -811,4 +811,72 @@ TEST_F(Hardening, AReaderThatMayNotWriteTheGameReadsItOnlyWhileNoSetIsPending)
 #endif
 }
 
+#ifndef _WIN32
+// `checksum` through a link writes the file where it really is: under that game's lock
+// (and the lock of the game the link lies in), with the backup beside the file, never
+// beside the link.
+TEST_F(Hardening, AChecksumThroughALinkLocksAndBacksUpWhereTheFileIs)
+{
+    ASSERT_EQ(cli({"demo-game", game().string(), "--home", home().string()}).exitCode, 0);
+    const fs::path track = game() / "CIRCUITS" / "F1CT01.DAT";
+    const fs::path links = file("links");
+    const fs::path other = file("other");
+    Bytes spoiled = readFile(track);
+    const Bytes right = spoiled;
+    spoiled.back() ^= 0xFF;
+    const auto busy = [](const fs::path& g) {
+        return "kvrdesk-cli: Another program is writing to the game in " + g.string() +
+               "; try again when it has finished.\n";
+    };
+    const struct {
+        const char* what;
+        fs::path link;   // made to point at the track file (or, for CIRCUITS, its folder)
+        fs::path given;  // the name given to checksum
+        fs::path locked; // a folder another writer holds; empty: none
+        int exitCode;
+        std::string err;
+    } cases[] = {
+        {"a link outside any game", links / "T.DAT", links / "T.DAT", {}, 0, ""},
+        {"a link outside, its game held", links / "T.DAT", links / "T.DAT", game(), 3, busy(game())},
+        {"through a linked folder", links / "CIRCUITS", links / "CIRCUITS" / "F1CT01.DAT", {}, 0, ""},
+        {"through a linked folder, its game held", links / "CIRCUITS", links / "CIRCUITS" / "F1CT01.DAT", game(), 3,
+         busy(game())},
+        {"a link in another game", other / "F1GSTATE.SAV", other / "F1GSTATE.SAV", {}, 0, ""},
+        {"a link in another game, that game held", other / "F1GSTATE.SAV", other / "F1GSTATE.SAV", other, 3,
+         busy(other)},
+    };
+    for (const auto& c : cases) {
+        fs::remove_all(links);
+        fs::remove_all(other);
+        fs::remove(track.string() + ".orig");
+        fs::create_directories(links);
+        fs::create_directories(other);
+        writeFile(other / "KVR.EXE", {'x'});
+        writeFile(track, spoiled);
+        if (c.link.filename() == "CIRCUITS")
+            fs::create_directory_symlink(track.parent_path(), c.link);
+        else
+            fs::create_symlink(track, c.link);
+        std::optional<kvr::GameFolderLock> held;
+        if (!c.locked.empty())
+            held.emplace(c.locked);
+        const auto r = cli({"checksum", c.given.string()});
+        held.reset();
+        EXPECT_EQ(r.exitCode, c.exitCode) << c.what << ": " << r.err;
+        EXPECT_EQ(r.err, c.err) << c.what;
+        EXPECT_EQ(readFile(track), c.exitCode == 0 ? right : spoiled) << c.what;
+        std::set<std::string> backups;
+        for (const auto& e : fs::recursive_directory_iterator(m_dir.path()))
+            if (e.path().extension() == ".orig")
+                backups.insert(fs::relative(e.path(), m_dir.path()).generic_string());
+        EXPECT_EQ(backups,
+                  c.exitCode == 0 ? std::set<std::string>{"game/CIRCUITS/F1CT01.DAT.orig"} : std::set<std::string>{})
+            << c.what;
+        if (backups.count("game/CIRCUITS/F1CT01.DAT.orig")) {
+            EXPECT_EQ(readFile(track.string() + ".orig"), spoiled) << c.what << ": the file as it was";
+        }
+        EXPECT_TRUE(fs::is_symlink(c.link)) << c.what << ": the link stays";
+    }
+}
+#endif
 } // namespace
