@@ -5,6 +5,7 @@
 #include "app/ie_window.h"
 #include "app/start_window.h"
 #include "core/errors.h"
+#include "core/folder_lock.h"
 #include "core/game_file.h"
 #include "core/user_prompt.h"
 #include "game/import_export.h"
@@ -55,6 +56,7 @@ bool TMainForm::enterTrackEditor()
 {
     bool ready = false;
     guarded([&] {
+        kvr::finishBeforeReading(m_context.gameDir());
         // It locks the game only to copy from the CD, after its questions.
         if (!kvr::tellTrackFiles(kvr::ensureTrackFiles(m_context.gameDir(), m_prompt), m_prompt))
             return;

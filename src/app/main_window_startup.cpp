@@ -3,6 +3,7 @@
 #include "app/ie_window.h"
 #include "app/start_window.h"
 #include "core/errors.h"
+#include "core/folder_lock.h"
 #include "core/game_dir.h"
 #include "core/system_process_runner.h"
 #include "core/tr_marker.h"
@@ -95,6 +96,11 @@ bool TMainForm::loadGame()
     } catch (const kvr::FileAccessError& e) {
         m_helmetImport.reset();
         fatal(e);
+        return false;
+    } catch (const kvr::UnfinishedSetError& e) {
+        // Nothing was read: a window on a game half old, half new could write it back.
+        m_helmetImport.reset();
+        fatal(e.what());
         return false;
     } catch (const kvr::GeneralError& e) {
         // The rest of the load is skipped, the helmet sheet too; the program goes on

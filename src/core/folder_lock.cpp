@@ -3,6 +3,7 @@
 #include "core/file_set.h"
 #include "core/game_dir.h"
 #include "core/safe_write.h"
+#include "core/set_journal.h"
 #include "core/tr_marker.h"
 
 #include <cerrno>
@@ -38,14 +39,20 @@ std::string cannotLock(const fs::path& dir, const fs::path& file, int error)
                   {folder, lock, std::strerror(error)});
 }
 
+// "/games/kvr/" as the configuration keeps it names the folder "/games/kvr".
+fs::path lockedFolder(const fs::path& gameDir)
+{
+    fs::path dir = gameDir.empty() ? fs::path(".") : gameDir;
+    if (!dir.has_filename() && dir.has_relative_path())
+        dir = dir.parent_path();
+    return dir;
+}
+
 } // namespace
 
 GameFolderLock::GameFolderLock(const fs::path& gameDir, std::chrono::milliseconds wait)
 {
-    // "/games/kvr/" as the configuration keeps it names the folder "/games/kvr".
-    m_dir = gameDir.empty() ? fs::path(".") : gameDir;
-    if (!m_dir.has_filename() && m_dir.has_relative_path())
-        m_dir = m_dir.parent_path();
+    m_dir = lockedFolder(gameDir);
     m_file = m_dir / kFileName;
     const auto deadline = std::chrono::steady_clock::now() + wait;
     for (;;) {
@@ -96,6 +103,27 @@ GameFolderLock::~GameFolderLock()
 {
     if (m_held)
         m_lock.releaseAndRemove(m_file);
+}
+
+void finishBeforeReading(const fs::path& gameDir)
+{
+    const fs::path dir = lockedFolder(gameDir);
+    std::error_code ec;
+    if (fs::symlink_status(journalPath(dir), ec).type() == fs::file_type::not_found)
+        return;
+    try {
+        const GameFolderLock lock(dir);
+    } catch (const FolderLockError& e) {
+        throw UnfinishedSetError(fillIn(KVR_TR_NOOP("Game files", "The game in %1 is not read: the last change of its "
+                                                                  "files was cut short (%2 is there), and it cannot "
+                                                                  "be finished now, so the files may be part old, "
+                                                                  "part new. %3"),
+                                        {dir.string(), kJournalFileName, e.what()}));
+    } catch (const GeneralError& e) {
+        throw UnfinishedSetError(
+            fillIn(KVR_TR_NOOP("Game files", "The game in %1 is not read, as its files may be part old, part new. %2"),
+                   {dir.string(), e.what()}));
+    }
 }
 
 fs::path gameFolderOf(const fs::path& file)

@@ -46,6 +46,21 @@ private:
     bool m_held = false;
 };
 
+// A set of files that a killed writer left half put in place cannot be finished now, so
+// the game is not read: its files may be part old, part new.
+class UnfinishedSetError : public GeneralError {
+public:
+    using GeneralError::GeneralError;
+};
+
+// For every reader of the game in `gameDir`, before it reads: a set of files a killed
+// writer left half put in place is finished first, holding the lock, as the next writer
+// would finish it, so that nothing reads a mix of old and new files (and writes it back
+// for good). Without a journal it does nothing at all, so a game the user may only read
+// can still be read. Throws UnfinishedSetError saying why when the set cannot be finished
+// (the lock held by another writer or not to be had, a journal that cannot be trusted).
+void finishBeforeReading(const std::filesystem::path& gameDir);
+
 // The folder whose lock guards `file`: the one holding KVR.EXE, the file's own folder
 // or the one above it (for a track file in CIRCUITS); else the file's own folder.
 std::filesystem::path gameFolderOf(const std::filesystem::path& file);

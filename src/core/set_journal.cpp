@@ -1,6 +1,7 @@
 #include "core/set_journal.h"
 
 #include "core/errors.h"
+#include "core/game_dir.h"
 #include "core/input_file.h"
 #include "core/platform/native_file.h"
 #include "core/safe_write.h"
@@ -9,6 +10,7 @@
 #include <span>
 #include <sstream>
 #include <string>
+#include <string_view>
 
 namespace kvr {
 namespace fs = std::filesystem;
@@ -86,6 +88,63 @@ bool isTempOf(const fs::path& temp, const fs::path& target)
            name.compare(0, start.size(), start) == 0;
 }
 
+bool endsWithNoCase(std::string_view s, std::string_view end)
+{
+    return s.size() > end.size() && asciiEqualNoCase(s.substr(s.size() - end.size()), end);
+}
+
+// The names a set of files writes, in the game folder ("") and the folders in it. Never
+// a backup, the lock, the journal or a temp file: none of them is ever renamed into place.
+bool isSetFileName(std::string_view folder, std::string_view name)
+{
+    if (name.empty() || name[0] == '.')
+        return false;
+    if (folder.empty())
+        return asciiEqualNoCase(name, "KVR.EXE") || asciiEqualNoCase(name, "F1GSTATE.SAV");
+    if (asciiEqualNoCase(folder, "CIRCUITS")) {
+        for (int t = 1; t <= 16; ++t) {
+            char track[16];
+            std::snprintf(track, sizeof track, "F1CT%02d.DAT", t);
+            if (asciiEqualNoCase(name, track))
+                return true;
+        }
+        return false;
+    }
+    if (asciiEqualNoCase(folder, "BITMAPS"))
+        return asciiEqualNoCase(name, "CPITHI.PCX") || asciiEqualNoCase(name, "CPITLOW.PCX");
+    return asciiEqualNoCase(folder, "GAMEJAMS") && endsWithNoCase(name, ".JAM");
+}
+
+// Why the journal of `folder` may not name `kept` (as the journal keeps it): a note left
+// in a game folder must not make the next writer rename files anywhere else.
+std::optional<std::string> notAGameFile(const fs::path& given, const fs::path& kept)
+{
+    const fs::path folder = given.empty() ? fs::path(".") : given;
+    const std::string shown = (kept.has_root_path() ? kept : folder / kept).string();
+    if (kept.has_root_path())
+        return fillIn(KVR_TR_NOOP("Game files", "names a file outside the game folder: %1"), {shown});
+    std::vector<std::string> parts;
+    for (const fs::path& part : kept) {
+        if (part == "..")
+            return fillIn(KVR_TR_NOOP("Game files", "names a file outside the game folder: %1"), {shown});
+        parts.push_back(part.string());
+    }
+    const bool named =
+        (parts.size() == 1 && isSetFileName("", parts[0])) || (parts.size() == 2 && isSetFileName(parts[0], parts[1]));
+    if (!named)
+        return fillIn(KVR_TR_NOOP("Game files", "names a file that no change of the game writes: %1"), {shown});
+    std::error_code ec;
+    if (parts.size() == 2 && fs::is_symlink(fs::symlink_status(folder / parts[0], ec))) {
+        std::error_code linkError;
+        const fs::path real = fs::canonical(folder / parts[0], ec);
+        if (ec || real.parent_path() != fs::canonical(folder, linkError) || linkError)
+            return fillIn(KVR_TR_NOOP("Game files", "names a file through a link out of the game folder: %1"), {shown});
+    }
+    if (fs::is_symlink(fs::symlink_status(folder / kept, ec)))
+        return fillIn(KVR_TR_NOOP("Game files", "names a link, not a file: %1"), {shown});
+    return std::nullopt;
+}
+
 [[noreturn]] void damaged(const fs::path& folder, const std::string& why)
 {
     throw GeneralError(fillIn(
@@ -101,8 +160,18 @@ fs::path journalPath(const fs::path& folder) { return (folder.empty() ? fs::path
 void writeJournal(const fs::path& folder, const std::vector<JournalEntry>& entries)
 {
     std::string text = std::string(kHeading) + "\n";
-    for (const JournalEntry& e : entries)
-        text += escaped(keptName(folder, e.target)) + "\t" + escaped(e.temp.filename()) + "\n";
+    for (const JournalEntry& e : entries) {
+        const fs::path kept = keptName(folder, e.target);
+        // What the next writer would refuse to finish is never begun.
+        if (notAGameFile(folder, kept))
+            throw WriteFailure(
+                fillIn(KVR_TR_NOOP("Game files", "%1 cannot be replaced together with other files of "
+                                                 "the game: files that change together must be the "
+                                                 "game's own, in %2 (is it a link to "
+                                                 "elsewhere?)"),
+                       {absoluteOf(e.target).string(), (folder.empty() ? fs::path(".") : folder).string()}));
+        text += escaped(kept) + "\t" + escaped(e.temp.filename()) + "\n";
+    }
     text += "end " + std::to_string(entries.size()) + "\n";
     replaceFile(journalPath(folder), std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
 }
@@ -135,8 +204,10 @@ std::optional<std::vector<JournalEntry>> readJournal(const fs::path& folder)
         const auto temp = tab == std::string::npos ? std::nullopt : unescaped(line.substr(tab + 1));
         if (!target || !temp || target->empty() || temp->has_parent_path())
             damaged(folder, KVR_TR_NOOP("Game files", "is damaged"));
+        if (const auto why = notAGameFile(folder, *target))
+            damaged(folder, *why);
         JournalEntry e;
-        e.target = target->is_absolute() ? *target : folder / *target;
+        e.target = folder / *target;
         e.temp = e.target.parent_path() / *temp;
         if (!isTempOf(e.temp, e.target))
             damaged(folder, fillIn(KVR_TR_NOOP("Game files", "names a file that is not one of its own: %1"),

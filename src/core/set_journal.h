@@ -20,11 +20,15 @@ inline constexpr const char* kJournalFileName = ".kvrdesk.journal";
 std::filesystem::path journalPath(const std::filesystem::path& folder);
 
 // Writes the note into `folder` as every file is written: temp, flush, rename, and the
-// folder flushed. Targets inside `folder` are kept relative to it. Throws WriteFailure.
+// folder flushed. Targets are kept relative to `folder`. Throws WriteFailure, also
+// before writing anything when a target is one readJournal() would refuse.
 void writeJournal(const std::filesystem::path& folder, const std::vector<JournalEntry>& entries);
 
-// The note in `folder`, nothing when there is none. Throws GeneralError naming the note
-// when it is damaged or names a temp file that is not ours beside its target.
+// The note in `folder`, nothing when there is none. It may name only files a set writes,
+// by their names: KVR.EXE and F1GSTATE.SAV in `folder`, the track files in CIRCUITS, the
+// cockpit pictures in BITMAPS, textures in GAMEJAMS; none through a link out of `folder`,
+// none a link itself, never a backup, the lock or the note. Throws GeneralError naming
+// the note when it is damaged, names any other file, or a temp file not ours beside it.
 std::optional<std::vector<JournalEntry>> readJournal(const std::filesystem::path& folder);
 
 void removeJournal(const std::filesystem::path& folder);

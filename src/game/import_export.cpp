@@ -180,6 +180,7 @@ bool lacksTrackFiles(const GameContext& context, std::optional<Editor> editor)
 
 SequenceEnd importAllData(const GameContext& context, SettingsRecord& record, UserPrompt& prompt, bool& trackDataKnown)
 {
+    finishBeforeReading(context.gameDir());
     SettingsRecord loaded = record;
     {
         GameFile exe = GameFile::open(context.executable());
@@ -243,6 +244,7 @@ SequenceEnd exportAllData(const GameContext& context, SettingsRecord& record, Us
 
 void readGameValues(const GameContext& context, SettingsRecord& record, std::optional<Editor> editor)
 {
+    finishBeforeReading(context.gameDir());
     const Scope scope{.editor = editor};
     GameFile exe = GameFile::open(context.executable());
     std::optional<GameFile> state;
@@ -257,6 +259,7 @@ void readGameValues(const GameContext& context, SettingsRecord& record, std::opt
 void importEditor(const GameContext& context, SettingsRecord& record, UserPrompt& prompt, Editor editor,
                   bool& trackDataKnown)
 {
+    finishBeforeReading(context.gameDir());
     const Scope scope{.editor = editor};
     SettingsRecord loaded = record;
     {

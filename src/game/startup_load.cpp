@@ -1,6 +1,7 @@
 #include "game/startup_load.h"
 
 #include "core/errors.h"
+#include "core/folder_lock.h"
 #include "core/game_file.h"
 #include "core/input_file.h"
 #include "core/settings_record.h"
@@ -14,6 +15,7 @@ namespace kvr {
 bool startupLoad(GameContext& context, SettingsRecord& record, const std::function<void(int)>& progress,
                  std::string* trackDataProblem)
 {
+    finishBeforeReading(context.gameDir());
     int bar = kProgressAtStart;
     auto advance = [&] {
         bar += kProgressStep;

@@ -4,6 +4,7 @@
 #include "core/checksum.h"
 #include "core/errors.h"
 #include "core/file_set.h"
+#include "core/folder_lock.h"
 #include "core/game_dir.h"
 #include "core/game_file.h"
 #include "core/input_file.h"
@@ -126,6 +127,8 @@ std::optional<std::vector<std::vector<std::uint8_t>>> readCdTrackFiles(const fs:
 
 TrackFilesPlan askForTrackFiles(const fs::path& gameDir, UserPrompt& prompt)
 {
+    // Track files a killed copy left half in place are no reason to ask for the CD.
+    finishBeforeReading(gameDir);
     const fs::path circuits = findInDir(gameDir, kCircuits);
     std::error_code ec;
     if (fs::exists(circuits, ec) && !fs::is_directory(circuits, ec))

@@ -1,20 +1,27 @@
 // kvrdesk-cli tried as a hostile or unlucky user would: odd inputs and outputs, full
 // disks, two writers, kills in the middle of an export.
 #include "cli/cli_fixture.h"
+#include "core/configuration.h"
+#include "core/editor_home.h"
 #include "core/folder_lock.h"
 #include "core/game_file.h"
 #include "core/positions.h"
 #include "core/settings_file.h"
 #include "core/settings_record.h"
 #include "editors/track/track_data.h"
+#include "game/game_context.h"
+#include "game/startup_load.h"
 
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <csignal>
+#include <deque>
 #include <fcntl.h>
 #include <functional>
 #include <iostream>
+#include <map>
+#include <optional>
 #include <random>
 #include <set>
 #ifdef __linux__
@@ -332,18 +339,27 @@ public:
     }
     ~JournalWatch() { ::close(m_fd); }
     // Waits (a bounded time) until the journal has appeared.
-    bool waitForJournal()
+    bool waitForJournal() { return waitForName(".kvrdesk.journal"); }
+    // Waits (a bounded time) until a file of this name has been put in place since the
+    // last name waited for.
+    bool waitForName(const std::string& name)
     {
         alignas(inotify_event) char events[4096];
         for (;;) {
+            while (!m_seen.empty()) {
+                const bool found = m_seen.front() == name;
+                m_seen.pop_front();
+                if (found)
+                    return true;
+            }
             pollfd p{m_fd, POLLIN, 0};
             if (::poll(&p, 1, 10000) != 1)
                 return false;
             const ssize_t n = ::read(m_fd, events, sizeof events);
             for (ssize_t at = 0; at < n;) {
                 const auto* e = reinterpret_cast<const inotify_event*>(events + at);
-                if (e->len > 0 && std::string(e->name) == ".kvrdesk.journal")
-                    return true;
+                if (e->len > 0)
+                    m_seen.emplace_back(e->name);
                 at += ssize_t(sizeof(inotify_event) + e->len);
             }
         }
@@ -351,6 +367,7 @@ public:
 
 private:
     int m_fd;
+    std::deque<std::string> m_seen;
 };
 #endif
 
@@ -621,4 +638,245 @@ TEST_F(Hardening, KilledSetsEndWhollyOldOrWhollyNewOnceTheNextWriterCame)
 #endif
 }
 
+// A reader that finds a set a killed writer left half put in place finishes it first, as
+// the next writer would, and sees the game wholly new: the import (all, --only), the
+// export's dry run and the editor's start-up load. Nothing is left for a later export to
+// make permanent.
+TEST_F(Hardening, ReadersAfterAKillBetweenTheRenamesSeeTheSetWhollyNew)
+{
+#ifndef __linux__
+    GTEST_SKIP() << "the kills are aimed with inotify";
+#else
+    kvrtest::TempDir fast(kvrtest::memoryBackedFolder(256ull << 20));
+    const fs::path pristine = fast / "pristine";
+    const fs::path reference = fast / "reference";
+    const fs::path killed = fast / "killed";
+    const fs::path copy = fast / "copy";
+    makeGameAndChangedRecord(pristine);
+    fs::copy(pristine, reference, fs::copy_options::recursive);
+    ASSERT_EQ(run(exportArgs(reference)).exitCode, 0);
+    const auto written = snapshot(reference);
+    std::set<std::string> set;
+    for (const auto& [name, bytes] : snapshot(pristine))
+        if (written.at(name) != bytes)
+            set.insert(name);
+    ASSERT_EQ(set.size(), 18u);
+
+    const auto text = [](const Bytes& b) { return std::string(b.begin(), b.end()); };
+    const struct {
+        const char* name;
+        std::function<std::string(const fs::path& game)> read;
+    } readers[] = {
+        {"import",
+         [&](const fs::path& g) {
+             const auto r =
+                 cli({"import", "--game", g.string(), "-o", file("out.KVS").string(), "--home", home().string()});
+             return std::to_string(r.exitCode) + r.err + text(readFile(file("out.KVS")));
+         }},
+        {"import --only",
+         [&](const fs::path& g) {
+             const auto r = cli({"import", "--game", g.string(), "--only", "names,grip,tracks", "-i",
+                                 file("a.KVS").string(), "-o", file("out.KVS").string(), "--home", home().string()});
+             return std::to_string(r.exitCode) + r.err + text(readFile(file("out.KVS")));
+         }},
+        {"export --dry-run",
+         [&](const fs::path& g) {
+             const auto r = cli({"export", "--game", g.string(), "-i", file("b.KVS").string(), "--dry-run", "--home",
+                                 home().string()});
+             return std::to_string(r.exitCode) + r.err + r.out;
+         }},
+        {"start-up load",
+         [&](const fs::path& g) {
+             kvr::GameContext context;
+             context.config = kvr::Configuration::forExecutable(g / "KVR.EXE");
+             context.home = kvr::EditorHome::inFolder(home());
+             kvr::SettingsRecord record;
+             const bool trackData = kvr::startupLoad(context, record);
+             return std::to_string(trackData) + text(Bytes(record.bytes().begin(), record.bytes().end()));
+         }},
+    };
+    std::map<std::string, std::string> expected;
+    for (const auto& reader : readers) {
+        fs::remove_all(copy);
+        fs::copy(reference, copy, fs::copy_options::recursive);
+        expected[reader.name] = reader.read(copy);
+    }
+    EXPECT_EQ(expected["export --dry-run"], "0Nothing to change: the game holds these values already.\n");
+
+    int pending = 0;
+    int halfDone = 0;
+    for (int attempt = 0; attempt < 40 && pending < 4; ++attempt) {
+        fs::remove_all(killed);
+        fs::copy(pristine, killed, fs::copy_options::recursive);
+        {
+            JournalWatch watch(killed);
+            const pid_t pid = start(exportArgs(killed));
+            // F1GSTATE.SAV goes in first and the track files last: killed now, the set is
+            // most likely part in place, part still staged.
+            const bool aimed = watch.waitForJournal() && watch.waitForName("F1GSTATE.SAV");
+            ::kill(pid, SIGKILL);
+            waitFor(pid);
+            ASSERT_TRUE(aimed);
+        }
+        if (!fs::exists(killed / ".kvrdesk.journal"))
+            continue; // the export ran to its end first
+        ++pending;
+        const auto state = snapshot(killed);
+        const auto fresh =
+            std::count_if(set.begin(), set.end(), [&](const std::string& n) { return state.at(n) == written.at(n); });
+        halfDone += fresh > 0 && fresh < std::ptrdiff_t(set.size());
+        for (const auto& reader : readers) {
+            fs::remove_all(copy);
+            fs::copy(killed, copy, fs::copy_options::recursive);
+            EXPECT_EQ(reader.read(copy), expected[reader.name])
+                << reader.name << " after a kill with " << fresh << " of 18 files in place";
+            const auto after = snapshot(copy);
+            for (const std::string& name : set)
+                EXPECT_TRUE(after.at(name) == written.at(name)) << name << " is not new after " << reader.name;
+            EXPECT_FALSE(fs::exists(copy / ".kvrdesk.journal")) << reader.name;
+        }
+    }
+    EXPECT_GT(pending, 0) << "no kill left a set half put in place";
+    std::cout << "[          ] " << pending << " kills left a journal, " << halfDone
+              << " of them with the set part in place; every reader saw it wholly new\n";
+#endif
+}
+
+// A reader that cannot finish a pending set (a game the user may only read) refuses and
+// says why, changing nothing; with nothing pending it reads the game without any lock.
+TEST_F(Hardening, AReaderThatMayNotWriteTheGameReadsItOnlyWhileNoSetIsPending)
+{
+#ifdef _WIN32
+    GTEST_SKIP() << "owners and modes are POSIX";
+#else
+    makeGameAndChangedRecord();
+    const bool root = ::geteuid() == 0;
+    const fs::path out = file("out");
+    fs::create_directory(out);
+    if (root) {
+        // Root may write anywhere: read as another user, who may not write in the game.
+        fs::permissions(m_dir.path(), fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
+                                          fs::perms::others_read | fs::perms::others_exec);
+        ASSERT_EQ(::chown(out.c_str(), kvrtest::kNobody, kvrtest::kNobody), 0);
+    }
+    const auto setWritable = [&](bool writable) {
+        if (root)
+            return;
+        for (const fs::path& dir : {game(), game() / "CIRCUITS"})
+            fs::permissions(dir, fs::perms::owner_write, writable ? fs::perm_options::add : fs::perm_options::remove);
+    };
+    const std::string journal = "kvrdesk file set 1\nF1GSTATE.SAV\t.F1GSTATE.SAV.kvrtmp-abcdef\nend 1\n";
+    const std::string refused =
+        "kvrdesk-cli: The game in " + game().string() +
+        " is not read: the last change of its files was cut short (.kvrdesk.journal is there), and it cannot be "
+        "finished now, so the files may be part old, part new. Cannot write to the game in " +
+        game().string() +
+        ": you may not make files in that folder (Permission denied), so neither its lock nor the game's new files "
+        "can be written.\n";
+    const std::string home = this->home().string();
+    const std::string kvs = (out / "a.KVS").string();
+    const struct {
+        bool pending;
+        std::vector<std::string> args;
+        int exitCode;
+        std::string err;
+    } cases[] = {
+        {false, {"import", "-o", kvs, "--home", home}, 0, ""},
+        {false, {"import", "--only", "power", "-i", file("a.KVS").string(), "-o", kvs, "--home", home}, 0, ""},
+        {false, {"export", "--dry-run", "-i", file("b.KVS").string(), "--home", home}, 0, ""},
+        {true, {"import", "-o", kvs, "--home", home}, 3, refused},
+        {true, {"import", "--only", "power", "-i", file("a.KVS").string(), "-o", kvs, "--home", home}, 3, refused},
+        {true, {"export", "--dry-run", "-i", file("b.KVS").string(), "--home", home}, 3, refused},
+    };
+    for (const auto& c : cases) {
+        setWritable(true);
+        fs::remove(game() / ".kvrdesk.journal");
+        fs::remove(game() / ".F1GSTATE.SAV.kvrtmp-abcdef");
+        if (c.pending) {
+            writeFile(game() / ".kvrdesk.journal", Bytes(journal.begin(), journal.end()));
+            writeFile(game() / ".F1GSTATE.SAV.kvrtmp-abcdef", {1, 2, 3, 4});
+        }
+        setWritable(false);
+        const auto before = snapshot(game());
+        std::vector<std::string> args = {c.args[0], "--game", game().string()};
+        args.insert(args.end(), c.args.begin() + 1, c.args.end());
+        RunOptions options;
+        options.asNobody = root;
+        const auto r = cli(args, options);
+        EXPECT_EQ(r.exitCode, c.exitCode) << c.args[0] << (c.pending ? ", pending: " : ": ") << r.err;
+        EXPECT_EQ(r.err, c.err) << c.args[0];
+        EXPECT_TRUE(snapshot(game()) == before) << c.args[0];
+    }
+    setWritable(true);
+#endif
+}
+
+#ifndef _WIN32
+// `checksum` through a link writes the file where it really is: under that game's lock
+// (and the lock of the game the link lies in), with the backup beside the file, never
+// beside the link.
+TEST_F(Hardening, AChecksumThroughALinkLocksAndBacksUpWhereTheFileIs)
+{
+    ASSERT_EQ(cli({"demo-game", game().string(), "--home", home().string()}).exitCode, 0);
+    const fs::path track = game() / "CIRCUITS" / "F1CT01.DAT";
+    const fs::path links = file("links");
+    const fs::path other = file("other");
+    Bytes spoiled = readFile(track);
+    const Bytes right = spoiled;
+    spoiled.back() ^= 0xFF;
+    const auto busy = [](const fs::path& g) {
+        return "kvrdesk-cli: Another program is writing to the game in " + g.string() +
+               "; try again when it has finished.\n";
+    };
+    const struct {
+        const char* what;
+        fs::path link;   // made to point at the track file (or, for CIRCUITS, its folder)
+        fs::path given;  // the name given to checksum
+        fs::path locked; // a folder another writer holds; empty: none
+        int exitCode;
+        std::string err;
+    } cases[] = {
+        {"a link outside any game", links / "T.DAT", links / "T.DAT", {}, 0, ""},
+        {"a link outside, its game held", links / "T.DAT", links / "T.DAT", game(), 3, busy(game())},
+        {"through a linked folder", links / "CIRCUITS", links / "CIRCUITS" / "F1CT01.DAT", {}, 0, ""},
+        {"through a linked folder, its game held", links / "CIRCUITS", links / "CIRCUITS" / "F1CT01.DAT", game(), 3,
+         busy(game())},
+        {"a link in another game", other / "F1GSTATE.SAV", other / "F1GSTATE.SAV", {}, 0, ""},
+        {"a link in another game, that game held", other / "F1GSTATE.SAV", other / "F1GSTATE.SAV", other, 3,
+         busy(other)},
+    };
+    for (const auto& c : cases) {
+        fs::remove_all(links);
+        fs::remove_all(other);
+        fs::remove(track.string() + ".orig");
+        fs::create_directories(links);
+        fs::create_directories(other);
+        writeFile(other / "KVR.EXE", {'x'});
+        writeFile(track, spoiled);
+        if (c.link.filename() == "CIRCUITS")
+            fs::create_directory_symlink(track.parent_path(), c.link);
+        else
+            fs::create_symlink(track, c.link);
+        std::optional<kvr::GameFolderLock> held;
+        if (!c.locked.empty())
+            held.emplace(c.locked);
+        const auto r = cli({"checksum", c.given.string()});
+        held.reset();
+        EXPECT_EQ(r.exitCode, c.exitCode) << c.what << ": " << r.err;
+        EXPECT_EQ(r.err, c.err) << c.what;
+        EXPECT_EQ(readFile(track), c.exitCode == 0 ? right : spoiled) << c.what;
+        std::set<std::string> backups;
+        for (const auto& e : fs::recursive_directory_iterator(m_dir.path()))
+            if (e.path().extension() == ".orig")
+                backups.insert(fs::relative(e.path(), m_dir.path()).generic_string());
+        EXPECT_EQ(backups,
+                  c.exitCode == 0 ? std::set<std::string>{"game/CIRCUITS/F1CT01.DAT.orig"} : std::set<std::string>{})
+            << c.what;
+        if (backups.count("game/CIRCUITS/F1CT01.DAT.orig")) {
+            EXPECT_EQ(readFile(track.string() + ".orig"), spoiled) << c.what << ": the file as it was";
+        }
+        EXPECT_TRUE(fs::is_symlink(c.link)) << c.what << ": the link stays";
+    }
+}
+#endif
 } // namespace

@@ -9,7 +9,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <functional>
+#include <map>
 #include <system_error>
 #ifndef _WIN32
 #include <sys/wait.h>
@@ -181,38 +184,190 @@ TEST(FileSet, ARenameThatFailsHalfWayIsFinishedByTheNextWriter)
     }
 }
 
-TEST(FileSet, AJournalThatCannotBeTrustedStopsTheNextWriterAndChangesNothing)
+// Everything below `dir`, links told apart from what they point to.
+std::map<std::string, std::string> tree(const fs::path& dir)
+{
+    std::map<std::string, std::string> t;
+    for (auto it = fs::recursive_directory_iterator(dir); it != fs::recursive_directory_iterator(); ++it) {
+        const std::string name = fs::relative(it->path(), dir).generic_string();
+        if (it->is_symlink()) {
+            t[name] = "link to " + fs::read_symlink(it->path()).generic_string();
+        } else if (it->is_regular_file()) {
+            const Bytes b = readFile(it->path());
+            t[name] = std::string(b.begin(), b.end());
+        } else {
+            t[name] = "folder";
+        }
+    }
+    return t;
+}
+
+void writeText(const fs::path& file, const std::string& text)
+{
+    writeFile(file, Bytes(text.begin(), text.end()));
+}
+
+// A journal is a note anyone may leave in a game folder (a shared mod may carry one): the
+// next writer finishes it only while it names the game's own files by the names the
+// editor writes, in the game's folders; anything else stops it with nothing changed,
+// inside the game or outside it.
+TEST(FileSet, AJournalMayNameOnlyTheGamesOwnFilesAndStopsTheNextWriterOtherwise)
 {
     const std::string head = "kvrdesk file set 1\n";
+    const std::string temp = ".kvrtmp-abcdef";
+    kvrtest::TempDir root;
+    const fs::path game = root / "game";
+    const fs::path other = root / "other";
     const struct {
-        std::string text;
-        const char* says;
+        std::string journal;
+        std::function<void()> setup; // links, where a case needs them
+        std::string says;            // empty: the set is finished
+        std::vector<std::string> madeNew;
     } cases[] = {
-        {"whatever\n", "is not a note of this program"},
-        {head + "KVR.EXE\t.KVR.EXE.kvrtmp-abcdef\n", "is cut short"},
-        {head + "KVR.EXE\t.KVR.EXE.kvrtmp-abcdef\nend 2\n", "is damaged"},
-        {head + "KVR.EXE\t../.KVR.EXE.kvrtmp-abcdef\nend 1\n", "is damaged"},
-        {head + "KVR.EXE%4\t.KVR.EXE.kvrtmp-abcdef\nend 1\n", "is damaged"},
-        {head + "KVR.EXE\t.F1GSTATE.SAV.kvrtmp-abcdef\nend 1\n", "names a file that is not one of its own"},
-        {head + "KVR.EXE\tKVR.EXE.orig\nend 1\n", "names a file that is not one of its own"},
+        {head + "KVR.EXE\t.KVR.EXE" + temp + "\nCIRCUITS/F1CT01.DAT\t.F1CT01.DAT" + temp + "\nend 2\n",
+         {},
+         "",
+         {"game/KVR.EXE", "game/CIRCUITS/F1CT01.DAT"}},
+        {head + "CIRCUITS/F1CT01.DAT\t.F1CT01.DAT" + temp + "\nend 1\n",
+         [&] {
+             fs::rename(game / "CIRCUITS", game / "tracks");
+             fs::create_directory_symlink("tracks", game / "CIRCUITS");
+         },
+         "",
+         {"game/tracks/F1CT01.DAT"}},
+        {"whatever\n", {}, "is not a note of this program", {}},
+        {head + "KVR.EXE\t.KVR.EXE" + temp + "\n", {}, "is cut short", {}},
+        {head + "KVR.EXE\t.KVR.EXE" + temp + "\nend 2\n", {}, "is damaged", {}},
+        {head + "KVR.EXE\t../.KVR.EXE" + temp + "\nend 1\n", {}, "is damaged", {}},
+        {head + "KVR.EXE%4\t.KVR.EXE" + temp + "\nend 1\n", {}, "is damaged", {}},
+        {head + "KVR.EXE\t.F1GSTATE.SAV" + temp + "\nend 1\n", {}, "names a file that is not one of its own", {}},
+        {head + "KVR.EXE\tKVR.EXE.orig\nend 1\n", {}, "names a file that is not one of its own", {}},
+        {head + "../other/notes.txt\t.notes.txt" + temp + "\nend 1\n",
+         {},
+         "names a file outside the game folder: " + (game / "../other/notes.txt").string(),
+         {}},
+        {head + (other / "notes.txt").generic_string() + "\t.notes.txt" + temp + "\nend 1\n",
+         {},
+         "names a file outside the game folder: " + (other / "notes.txt").generic_string(),
+         {}},
+        {head + "CIRCUITS/../../other/notes.txt\t.notes.txt" + temp + "\nend 1\n",
+         {},
+         "names a file outside the game folder",
+         {}},
+        {head + "KVR.EXE\t.KVR.EXE" + temp + "\n../other/notes.txt\t.notes.txt" + temp + "\nend 2\n",
+         {},
+         "names a file outside the game folder",
+         {}},
+        {head + "GAMEJAMS/CAR.JAM\t.CAR.JAM" + temp + "\nend 1\n",
+         [&] {
+             fs::remove_all(game / "GAMEJAMS");
+             fs::create_directory_symlink("../other", game / "GAMEJAMS");
+         },
+         "names a file through a link out of the game folder: " + (game / "GAMEJAMS/CAR.JAM").string(),
+         {}},
+        {head + "linked/notes.txt\t.notes.txt" + temp + "\nend 1\n",
+         [&] { fs::create_directory_symlink("../other", game / "linked"); },
+         "names a file that no change of the game writes: " + (game / "linked/notes.txt").string(),
+         {}},
+        {head + "F1GSTATE.SAV\t.F1GSTATE.SAV" + temp + "\nend 1\n",
+         [&] {
+             fs::remove(game / "F1GSTATE.SAV");
+             fs::create_symlink("../other/notes.txt", game / "F1GSTATE.SAV");
+         },
+         "names a link, not a file: " + (game / "F1GSTATE.SAV").string(),
+         {}},
+        {head + "KVR.EXE.orig\t.KVR.EXE.orig" + temp + "\nend 1\n",
+         {},
+         "names a file that no change of the game writes: " + (game / "KVR.EXE.orig").string(),
+         {}},
+        {head + ".kvrdesk.lock\t..kvrdesk.lock" + temp + "\nend 1\n",
+         {},
+         "names a file that no change of the game writes",
+         {}},
+        {head + ".kvrdesk.journal\t..kvrdesk.journal" + temp + "\nend 1\n",
+         {},
+         "names a file that no change of the game writes",
+         {}},
+        {head + "CIRCUITS/F1CT17.DAT\t.F1CT17.DAT" + temp + "\nend 1\n",
+         {},
+         "names a file that no change of the game writes",
+         {}},
     };
     for (const auto& c : cases) {
-        SetFolder f;
-        writeFile(f.dir / ".F1GSTATE.SAV.kvrtmp-abcdef", {1});
-        writeFile(f.dir / "KVR.EXE.orig", {2});
-        writeFile(kvr::journalPath(f.dir.path()), Bytes(c.text.begin(), c.text.end()));
+#ifdef _WIN32
+        if (c.setup)
+            continue; // links need privileges on Windows
+#endif
+        fs::remove_all(game);
+        fs::remove_all(other);
+        fs::create_directories(game / "CIRCUITS");
+        fs::create_directories(game / "GAMEJAMS");
+        fs::create_directories(other);
+        for (const char* name : {"KVR.EXE", "F1GSTATE.SAV", "KVR.EXE.orig", "CIRCUITS/F1CT01.DAT", "GAMEJAMS/CAR.JAM"})
+            writeText(game / name, std::string("old ") + name);
+        writeText(other / "notes.txt", "notes");
+        writeText(other / "CAR.JAM", "a texture of another game");
+        for (const fs::path& stale :
+             {game / ".KVR.EXE", game / ".F1GSTATE.SAV", game / ".KVR.EXE.orig", game / "..kvrdesk.lock",
+              game / "..kvrdesk.journal", game / "CIRCUITS/.F1CT01.DAT", game / "CIRCUITS/.F1CT17.DAT",
+              other / ".notes.txt", other / ".CAR.JAM"})
+            writeText(stale.string() + temp, "new");
+        if (c.setup)
+            c.setup();
+        writeText(kvr::journalPath(game), c.journal);
+        const auto before = tree(root.path());
         try {
-            const GameFolderLock lock(f.dir.path());
-            ADD_FAILURE() << "took the lock past " << c.text;
+            const GameFolderLock lock(game);
+            EXPECT_TRUE(c.says.empty()) << "took the lock past " << c.journal;
         } catch (const kvr::GeneralError& e) {
             const std::string what = e.what();
-            EXPECT_NE(what.find(kvr::journalPath(f.dir.path()).string() + " " + c.says), std::string::npos) << what;
+            EXPECT_NE(what.find(kvr::journalPath(game).string() + " " + c.says), std::string::npos)
+                << c.journal << " says " << what;
         }
-        EXPECT_EQ(f.state(), "ooo") << c.text;
-        EXPECT_EQ(readFile(f.dir / "KVR.EXE.orig"), Bytes{2}) << c.text;
-        EXPECT_TRUE(fs::exists(kvr::journalPath(f.dir.path()))) << "kept for the user to look at";
-        EXPECT_FALSE(fs::exists(f.dir / GameFolderLock::kFileName)) << "the lock is let go";
+        const auto after = tree(root.path());
+        if (!c.says.empty()) {
+            EXPECT_TRUE(after == before) << "something changed past " << c.journal;
+            continue;
+        }
+        for (const auto& [name, content] : before) {
+            const bool isNew = std::find(c.madeNew.begin(), c.madeNew.end(), name) != c.madeNew.end();
+            if (name.starts_with("other/") || name == "game/KVR.EXE.orig" || isNew) {
+                EXPECT_EQ(after.count(name) ? after.at(name) : "gone", isNew ? "new" : content) << name;
+            }
+        }
+        EXPECT_FALSE(fs::exists(kvr::journalPath(game))) << c.journal;
     }
+}
+
+// What the next writer would refuse is never begun: a set whose file is a link out of the
+// game is stopped before its first byte.
+TEST(FileSet, ASetWithAFileOutsideTheGameIsNotBegun)
+{
+#ifdef _WIN32
+    GTEST_SKIP() << "links need privileges on Windows";
+#else
+    kvrtest::TempDir root;
+    fs::create_directories(root / "game");
+    fs::create_directories(root / "other");
+    writeText(root / "other" / "KVR.EXE", "old exe");
+    writeText(root / "game" / "F1GSTATE.SAV", "old state");
+    fs::create_symlink("../other/KVR.EXE", root / "game" / "KVR.EXE");
+    const auto before = tree(root.path());
+    kvr::FileSet set;
+    set.replace(root / "game" / "KVR.EXE", {1});
+    set.replace(root / "game" / "F1GSTATE.SAV", {2});
+    try {
+        const GameFolderLock lock(root / "game");
+        set.commit(lock);
+        ADD_FAILURE() << "a set went out of the game";
+    } catch (const kvr::SetWriteFailure& e) {
+        EXPECT_NE(std::string(e.what()).find((root / "other" / "KVR.EXE").string() + " cannot be replaced together"),
+                  std::string::npos)
+            << e.what();
+        EXPECT_FALSE(e.unfinished());
+    }
+    EXPECT_TRUE(tree(root.path()) == before);
+#endif
 }
 
 } // namespace

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #ifdef _WIN32
 #include <future>
 #include <thread>
@@ -155,6 +157,75 @@ TEST(GameFolderLock, GuardsTheFolderHoldingTheGame)
     EXPECT_EQ(kvr::gameFolderOf(dir / "F1GSTATE.SAV"), dir.path());
     EXPECT_EQ(kvr::gameFolderOf(dir / "CIRCUITS" / "F1CT01.DAT"), dir.path());
     EXPECT_EQ(kvr::gameFolderOf(dir / "a" / "b" / "S.SAV"), dir / "a" / "b") << "no game near: its own folder";
+}
+
+// A reader finishes the set a killed writer left, as the next writer would, before it
+// reads; where it cannot, it refuses and says why. With nothing pending it takes no lock,
+// so a game the user may only read (or one another writer holds) can still be read.
+TEST(GameFolderLock, AReaderFinishesAHalfDoneSetFirstOrSaysWhyItCannot)
+{
+    const std::string set = "kvrdesk file set 1\nKVR.EXE\t.KVR.EXE.kvrtmp-abcdef\n"
+                            "F1GSTATE.SAV\t.F1GSTATE.SAV.kvrtmp-abcdef\nend 2\n";
+    const std::string outside = "kvrdesk file set 1\n../F1GSTATE.SAV\t.F1GSTATE.SAV.kvrtmp-abcdef\nend 1\n";
+    enum class Lock { Free, HeldByAnother, AFolder };
+    const std::string notRead = "The game in %1 is not read: the last change of its files was cut short "
+                                "(.kvrdesk.journal is there), and it cannot be finished now, so the files may be "
+                                "part old, part new. ";
+    const struct {
+        const char* what;
+        std::string journal; // empty: none
+        Lock lock;
+        const char* state; // KVR.EXE, F1GSTATE.SAV: o(ld) or n(ew) afterwards
+        std::string says;  // %1 the game folder, %2 the journal, %3 ../F1GSTATE.SAV; empty: nothing refused
+    } cases[] = {
+        {"nothing pending", "", Lock::Free, "no", ""},
+        {"nothing pending, another writer at work", "", Lock::HeldByAnother, "no", ""},
+        {"nothing pending, no lock to be had", "", Lock::AFolder, "no", ""},
+        {"a set half put in place", set, Lock::Free, "nn", ""},
+        {"a set half put in place, another writer at work", set, Lock::HeldByAnother, "no",
+         notRead + "Another program is writing to the game in %1; try again when it has finished."},
+        {"a set half put in place, no lock to be had", set, Lock::AFolder, "no",
+         notRead + "Cannot write to the game in %1: its lock file .kvrdesk.lock is "},
+        {"a journal naming a file outside", outside, Lock::Free, "no",
+         "The game in %1 is not read, as its files may be part old, part new. Cannot finish the last change of the "
+         "game: %2 names a file outside the game folder: %3."},
+    };
+    for (const auto& c : cases) {
+        TempDir dir;
+        std::optional<OtherWriter> other;
+        if (c.lock == Lock::HeldByAnother)
+            other.emplace(dir.path());
+        // Killed between the renames: KVR.EXE is new already, F1GSTATE.SAV still staged.
+        kvrtest::writeFile(dir / "KVR.EXE", {'n'});
+        kvrtest::writeFile(dir / "F1GSTATE.SAV", {'o'});
+        kvrtest::writeFile(dir / ".F1GSTATE.SAV.kvrtmp-abcdef", {'n'});
+        if (!c.journal.empty())
+            kvrtest::writeFile(dir / ".kvrdesk.journal", std::vector<std::uint8_t>(c.journal.begin(), c.journal.end()));
+        if (c.lock == Lock::AFolder)
+            fs::create_directory(dir / kLockName);
+        std::string said;
+        try {
+            kvr::finishBeforeReading(dir.path());
+        } catch (const kvr::UnfinishedSetError& e) {
+            said = e.what();
+        }
+        std::string says = c.says;
+        const std::string fills[] = {dir.path().string(), (dir / ".kvrdesk.journal").string(),
+                                     (dir / "../F1GSTATE.SAV").string()};
+        for (int n = 0; n < 3; ++n)
+            for (std::size_t at; (at = says.find("%" + std::to_string(n + 1))) != std::string::npos;)
+                says.replace(at, 2, fills[n]);
+        EXPECT_EQ(said.substr(0, says.size()), says) << c.what;
+        EXPECT_EQ(said.empty(), says.empty()) << c.what;
+        other.reset();
+        const std::string state = {char(kvrtest::readFile(dir / "KVR.EXE").at(0)),
+                                   char(kvrtest::readFile(dir / "F1GSTATE.SAV").at(0))};
+        EXPECT_EQ(state, c.state) << c.what;
+        const bool finished = !c.journal.empty() && says.empty();
+        EXPECT_EQ(fs::exists(dir / ".kvrdesk.journal"), !c.journal.empty() && !finished) << c.what;
+        EXPECT_EQ(fs::exists(dir / ".F1GSTATE.SAV.kvrtmp-abcdef"), !finished) << c.what << ": untouched";
+        EXPECT_EQ(fs::exists(dir / kLockName), c.lock == Lock::AFolder) << c.what << ": no lock file made or left";
+    }
 }
 
 } // namespace

@@ -249,6 +249,30 @@ private slots:
         QCOMPARE(prompt.warned, std::vector<std::string>{" File access error! "});
         QCOMPARE(form.exitCode(), 1);
     }
+
+    // A window on a game whose last change cannot be finished would show, and could
+    // write back, a mix of old and new files: the editor does not open on it.
+    void aGameWhoseLastChangeCannotBeFinishedDoesNotOpen()
+    {
+        Setup s;
+        s.makeGame();
+        const std::string journal = "kvrdesk file set 1\n../notes.txt\t.notes.txt.kvrtmp-abcdef\nend 1\n";
+        std::ofstream(s.game() / ".kvrdesk.journal", std::ios::binary) << journal;
+        const auto state = bytesOf(s.game() / "F1GSTATE.SAV");
+        GuiPrompt prompt;
+        TMainForm form(s.home, prompt);
+        QCOMPARE(form.startUp(s.game()), TMainForm::StartResult::Fatal);
+        QCOMPARE(prompt.warned,
+                 std::vector<std::string>{
+                     "The game in " + s.game().string() + " is not read, as its files may be part old, part new. " +
+                     "Cannot finish the last change of the game: " + (s.game() / ".kvrdesk.journal").string() +
+                     " names a file outside the game folder: " + (s.game() / "../notes.txt").string() +
+                     ". Look at the game's files, then remove it."});
+        QCOMPARE(form.exitCode(), 1);
+        QVERIFY2(form.record() == kvr::SettingsRecord(), "nothing was read");
+        QVERIFY(bytesOf(s.game() / "F1GSTATE.SAV") == state);
+        QVERIFY2(fs::exists(s.game() / ".kvrdesk.journal"), "kept for the user to look at");
+    }
 };
 
 QTEST_MAIN(MainWindowStartUpTest)

@@ -2,6 +2,7 @@
 
 #include "core/byte_reader.h"
 #include "core/errors.h"
+#include "core/folder_lock.h"
 #include "core/safe_write.h"
 #include "core/settings_record.h"
 #include "core/tr_marker.h"
@@ -145,6 +146,7 @@ void CarJamEditor::saveAsBitmap(UserPrompt& prompt)
 void CarJamEditor::importFromGame(UserPrompt& prompt, const Converter& converter, const fs::path& gameDir)
 {
     try {
+        finishBeforeReading(gameDir);
         take(converter.importCarJam(gameDir, selectedFile()));
     } catch (const GeneralError& e) {
         prompt.warn(e.what());
