@@ -15,11 +15,14 @@ fail() {
 }
 command -v man > /dev/null || { echo "no man (Debian: man-db)"; exit 77; }
 
-shown() { man --warnings -l "$pages/$1.1" 2> "$pages/$1.warnings" | col -b; }
+# The formatter's warnings go to a scratch folder, not beside the pages that are installed.
+warnings=$(mktemp -d)
+trap 'rm -rf "$warnings"' EXIT
+shown() { man --warnings -l "$pages/$1.1" 2> "$warnings/$1" | col -b; }
 for page in kvrdesk kvrdesk-cli kvrjam; do
   [ -f "$pages/$page.1" ] || { fail "no manual page $page.1"; continue; }
   text=$(shown "$page")
-  [ ! -s "$pages/$page.warnings" ] || fail "$page.1: $(head -3 "$pages/$page.warnings")"
+  [ ! -s "$warnings/$page" ] || fail "$page.1: $(head -3 "$warnings/$page")"
   for section in NAME SYNOPSIS DESCRIPTION 'SEE ALSO'; do
     grep -q "^$section" <<< "$text" || fail "$page.1 has no $section"
   done
