@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev libgl-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   libfontconfig-dev xvfb xauth imagemagick fonts-dejavu-core
   qt6-image-formats-plugins pkg-config liblcms2-dev
-  desktop-file-utils appstream
+  desktop-file-utils appstream help2man man-db bash shared-mime-info xdg-utils
 )
 # Other scripts name their own packages.
 [ $# -eq 0 ] || packages=("$@")

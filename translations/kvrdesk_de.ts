@@ -676,6 +676,22 @@
             <source>File not found: %1</source>
             <translation>Datei nicht gefunden: %1</translation>
         </message>
+        <message>
+            <source>another settings file is loaded</source>
+            <translation>eine andere Einstellungsdatei geladen wird</translation>
+        </message>
+        <message>
+            <source>There is no file or folder %1.</source>
+            <translation>Es gibt keine Datei und keinen Ordner %1.</translation>
+        </message>
+        <message>
+            <source>kvrdesk opens a game folder or its KVR.EXE, settings files (*.KVS) and patches (*.kvpatch), not %1.</source>
+            <translation>kvrdesk öffnet einen Spielordner oder seine KVR.EXE, Einstellungsdateien (*.KVS) und Patches (*.kvpatch), nicht %1.</translation>
+        </message>
+        <message>
+            <source>kvrdesk opens one game at a time, not both %1 and %2.</source>
+            <translation>kvrdesk öffnet ein Spiel auf einmal, nicht %1 und %2 zugleich.</translation>
+        </message>
     </context>
     <context>
         <name>Pictures</name>
@@ -1788,10 +1804,6 @@
             <translation>Vorschau der Änderungen vor dem Export eines &amp;Editors</translation>
         </message>
         <message>
-            <source>&amp;Locate the game again...</source>
-            <translation>Spiel &amp;neu suchen...</translation>
-        </message>
-        <message>
             <source>Settings description</source>
             <translation>Beschreibung der Einstellungen</translation>
         </message>
@@ -1810,6 +1822,22 @@
         <message>
             <source>EXIT</source>
             <translation>ENDE</translation>
+        </message>
+        <message>
+            <source>Locate the &amp;game again...</source>
+            <translation>Spiel &amp;neu suchen...</translation>
+        </message>
+        <message>
+            <source>&amp;Help</source>
+            <translation>&amp;Hilfe</translation>
+        </message>
+        <message>
+            <source>&amp;Keyboard shortcuts</source>
+            <translation>&amp;Tastenkürzel</translation>
+        </message>
+        <message>
+            <source>&amp;About kvrdesk</source>
+            <translation>Ü&amp;ber kvrdesk</translation>
         </message>
     </context>
     <context>
@@ -2067,6 +2095,108 @@
         <message>
             <source>Tyre type</source>
             <translation>Reifentyp</translation>
+        </message>
+    </context>
+    <context>
+        <name>kvrgui::TAboutForm</name>
+        <message>
+            <source>About kvrdesk</source>
+            <translation>Über kvrdesk</translation>
+        </message>
+        <message>
+            <source>Editor for the data of the racing game Kavorra.</source>
+            <translation>Editor für die Daten des Rennspiels Kavorra.</translation>
+        </message>
+        <message>
+            <source>the licence</source>
+            <translation>die Lizenz</translation>
+        </message>
+        <message>
+            <source>kvrdesk is free software: you may share and change it under the terms of the GNU General Public License, version 3 or (at your option) any later version (%1). It comes with no warranty.</source>
+            <translation>kvrdesk ist freie Software: Sie dürfen es unter den Bedingungen der GNU General Public License, Version 3 oder (nach Ihrer Wahl) jeder späteren Version, weitergeben und ändern (%1). Es kommt ohne jede Gewährleistung.</translation>
+        </message>
+        <message>
+            <source>It runs on Qt %1 (built with Qt %2).</source>
+            <translation>Es läuft mit Qt %1 (gebaut mit Qt %2).</translation>
+        </message>
+        <message>
+            <source>Your configuration (kvrdesk.set, kvrdesk.ini) lives in %1.</source>
+            <translation>Ihre Konfiguration (kvrdesk.set, kvrdesk.ini) liegt in %1.</translation>
+        </message>
+        <message>
+            <source>How to use it: the README (README.md) of kvrdesk's sources.</source>
+            <translation>Wie man es benutzt: das README (README.md) in den Quellen von kvrdesk.</translation>
+        </message>
+        <message>
+            <source>How to use it: %1.</source>
+            <translation>Wie man es benutzt: %1.</translation>
+        </message>
+        <message>
+            <source>the README</source>
+            <translation>das README</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>Schließen</translation>
+        </message>
+    </context>
+    <context>
+        <name>kvrgui::TShortcutsForm</name>
+        <message>
+            <source>Keyboard shortcuts</source>
+            <translation>Tastenkürzel</translation>
+        </message>
+        <message>
+            <source>Keys</source>
+            <translation>Tasten</translation>
+        </message>
+        <message>
+            <source>What they do</source>
+            <translation>Was sie tun</translation>
+        </message>
+        <message>
+            <source>Enter</source>
+            <translation>Eingabe</translation>
+        </message>
+        <message>
+            <source>Moves to the next field, as Tab does (in the main window and the editor windows)</source>
+            <translation>Geht zum nächsten Feld, wie Tab (im Hauptfenster und in den Editorfenstern)</translation>
+        </message>
+        <message>
+            <source>Esc</source>
+            <translation>Esc</translation>
+        </message>
+        <message>
+            <source>Closes an editor window, keeping its changes, as "Back" does</source>
+            <translation>Schließt ein Editorfenster und behält seine Änderungen, wie „Zurück“</translation>
+        </message>
+        <message>
+            <source>Alt+underlined letter</source>
+            <translation>Alt+unterstrichener Buchstabe</translation>
+        </message>
+        <message>
+            <source>Opens that menu, or presses that button</source>
+            <translation>Öffnet dieses Menü oder drückt diese Schaltfläche</translation>
+        </message>
+        <message>
+            <source>Pit line: exchanges the selected team with the one above or below</source>
+            <translation>Boxengasse: tauscht das gewählte Team mit dem darüber oder darunter</translation>
+        </message>
+        <message>
+            <source>Space</source>
+            <translation>Leertaste</translation>
+        </message>
+        <message>
+            <source>Helmets: picks up the selected driver's helmet; on another driver, swaps the two</source>
+            <translation>Helme: nimmt den Helm des gewählten Fahrers auf; bei einem anderen Fahrer tauscht sie die beiden</translation>
+        </message>
+        <message>
+            <source>Helmets: puts a picked-up helmet down again</source>
+            <translation>Helme: legt einen aufgenommenen Helm wieder ab</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>Schließen</translation>
         </message>
     </context>
 </TS>

@@ -676,6 +676,22 @@
             <source>File not found: %1</source>
             <translation>Archivo no encontrado: %1</translation>
         </message>
+        <message>
+            <source>another settings file is loaded</source>
+            <translation>se cargue otro archivo de ajustes</translation>
+        </message>
+        <message>
+            <source>There is no file or folder %1.</source>
+            <translation>No existe ningún archivo ni carpeta %1.</translation>
+        </message>
+        <message>
+            <source>kvrdesk opens a game folder or its KVR.EXE, settings files (*.KVS) and patches (*.kvpatch), not %1.</source>
+            <translation>kvrdesk abre una carpeta del juego o su KVR.EXE, archivos de ajustes (*.KVS) y parches (*.kvpatch), no %1.</translation>
+        </message>
+        <message>
+            <source>kvrdesk opens one game at a time, not both %1 and %2.</source>
+            <translation>kvrdesk abre un juego cada vez, no %1 y %2 a la vez.</translation>
+        </message>
     </context>
     <context>
         <name>Pictures</name>
@@ -1788,10 +1804,6 @@
             <translation>Previsualizar cambios antes de exportar desde un &amp;editor</translation>
         </message>
         <message>
-            <source>&amp;Locate the game again...</source>
-            <translation>&amp;Localizar el juego de nuevo...</translation>
-        </message>
-        <message>
             <source>Settings description</source>
             <translation>Descripción de los ajustes</translation>
         </message>
@@ -1810,6 +1822,22 @@
         <message>
             <source>EXIT</source>
             <translation>SALIR</translation>
+        </message>
+        <message>
+            <source>Locate the &amp;game again...</source>
+            <translation>&amp;Localizar el juego de nuevo...</translation>
+        </message>
+        <message>
+            <source>&amp;Help</source>
+            <translation>Ay&amp;uda</translation>
+        </message>
+        <message>
+            <source>&amp;Keyboard shortcuts</source>
+            <translation>&amp;Atajos de teclado</translation>
+        </message>
+        <message>
+            <source>&amp;About kvrdesk</source>
+            <translation>Acerca &amp;de kvrdesk</translation>
         </message>
     </context>
     <context>
@@ -2067,6 +2095,108 @@
         <message>
             <source>Tyre type</source>
             <translation>Tipo de neumático</translation>
+        </message>
+    </context>
+    <context>
+        <name>kvrgui::TAboutForm</name>
+        <message>
+            <source>About kvrdesk</source>
+            <translation>Acerca de kvrdesk</translation>
+        </message>
+        <message>
+            <source>Editor for the data of the racing game Kavorra.</source>
+            <translation>Editor de los datos del juego de carreras Kavorra.</translation>
+        </message>
+        <message>
+            <source>the licence</source>
+            <translation>la licencia</translation>
+        </message>
+        <message>
+            <source>kvrdesk is free software: you may share and change it under the terms of the GNU General Public License, version 3 or (at your option) any later version (%1). It comes with no warranty.</source>
+            <translation>kvrdesk es software libre: puede compartirlo y modificarlo según los términos de la GNU General Public License, versión 3 o (a su elección) cualquier versión posterior (%1). Se ofrece sin ninguna garantía.</translation>
+        </message>
+        <message>
+            <source>It runs on Qt %1 (built with Qt %2).</source>
+            <translation>Funciona con Qt %1 (compilado con Qt %2).</translation>
+        </message>
+        <message>
+            <source>Your configuration (kvrdesk.set, kvrdesk.ini) lives in %1.</source>
+            <translation>Su configuración (kvrdesk.set, kvrdesk.ini) está en %1.</translation>
+        </message>
+        <message>
+            <source>How to use it: the README (README.md) of kvrdesk's sources.</source>
+            <translation>Cómo usarlo: el README (README.md) de las fuentes de kvrdesk.</translation>
+        </message>
+        <message>
+            <source>How to use it: %1.</source>
+            <translation>Cómo usarlo: %1.</translation>
+        </message>
+        <message>
+            <source>the README</source>
+            <translation>el README</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>Cerrar</translation>
+        </message>
+    </context>
+    <context>
+        <name>kvrgui::TShortcutsForm</name>
+        <message>
+            <source>Keyboard shortcuts</source>
+            <translation>Atajos de teclado</translation>
+        </message>
+        <message>
+            <source>Keys</source>
+            <translation>Teclas</translation>
+        </message>
+        <message>
+            <source>What they do</source>
+            <translation>Qué hacen</translation>
+        </message>
+        <message>
+            <source>Enter</source>
+            <translation>Intro</translation>
+        </message>
+        <message>
+            <source>Moves to the next field, as Tab does (in the main window and the editor windows)</source>
+            <translation>Pasa al campo siguiente, como Tab (en la ventana principal y en las ventanas de los editores)</translation>
+        </message>
+        <message>
+            <source>Esc</source>
+            <translation>Esc</translation>
+        </message>
+        <message>
+            <source>Closes an editor window, keeping its changes, as "Back" does</source>
+            <translation>Cierra una ventana del editor conservando sus cambios, como «Volver»</translation>
+        </message>
+        <message>
+            <source>Alt+underlined letter</source>
+            <translation>Alt+letra subrayada</translation>
+        </message>
+        <message>
+            <source>Opens that menu, or presses that button</source>
+            <translation>Abre ese menú o pulsa ese botón</translation>
+        </message>
+        <message>
+            <source>Pit line: exchanges the selected team with the one above or below</source>
+            <translation>Calle de boxes: intercambia el equipo elegido con el de arriba o el de abajo</translation>
+        </message>
+        <message>
+            <source>Space</source>
+            <translation>Espacio</translation>
+        </message>
+        <message>
+            <source>Helmets: picks up the selected driver's helmet; on another driver, swaps the two</source>
+            <translation>Cascos: toma el casco del piloto elegido; en otro piloto, intercambia los dos</translation>
+        </message>
+        <message>
+            <source>Helmets: puts a picked-up helmet down again</source>
+            <translation>Cascos: vuelve a dejar un casco tomado</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>Cerrar</translation>
         </message>
     </context>
 </TS>

@@ -676,6 +676,22 @@
             <source>File not found: %1</source>
             <translation>Fichier introuvable : %1</translation>
         </message>
+        <message>
+            <source>another settings file is loaded</source>
+            <translation>le chargement d'un autre fichier de paramètres</translation>
+        </message>
+        <message>
+            <source>There is no file or folder %1.</source>
+            <translation>Il n'existe aucun fichier ni dossier %1.</translation>
+        </message>
+        <message>
+            <source>kvrdesk opens a game folder or its KVR.EXE, settings files (*.KVS) and patches (*.kvpatch), not %1.</source>
+            <translation>kvrdesk ouvre un dossier de jeu ou son KVR.EXE, des fichiers de paramètres (*.KVS) et des patchs (*.kvpatch), pas %1.</translation>
+        </message>
+        <message>
+            <source>kvrdesk opens one game at a time, not both %1 and %2.</source>
+            <translation>kvrdesk ouvre un jeu à la fois, pas %1 et %2 ensemble.</translation>
+        </message>
     </context>
     <context>
         <name>Pictures</name>
@@ -1788,10 +1804,6 @@
             <translation>Aperçu des modifications avant l'&amp;export d'un éditeur</translation>
         </message>
         <message>
-            <source>&amp;Locate the game again...</source>
-            <translation>&amp;Retrouver le jeu...</translation>
-        </message>
-        <message>
             <source>Settings description</source>
             <translation>Description des paramètres</translation>
         </message>
@@ -1810,6 +1822,22 @@
         <message>
             <source>EXIT</source>
             <translation>QUITTER</translation>
+        </message>
+        <message>
+            <source>Locate the &amp;game again...</source>
+            <translation>&amp;Retrouver le jeu...</translation>
+        </message>
+        <message>
+            <source>&amp;Help</source>
+            <translation>&amp;Aide</translation>
+        </message>
+        <message>
+            <source>&amp;Keyboard shortcuts</source>
+            <translation>&amp;Raccourcis clavier</translation>
+        </message>
+        <message>
+            <source>&amp;About kvrdesk</source>
+            <translation>À &amp;propos de kvrdesk</translation>
         </message>
     </context>
     <context>
@@ -2067,6 +2095,108 @@
         <message>
             <source>Tyre type</source>
             <translation>Type de pneus</translation>
+        </message>
+    </context>
+    <context>
+        <name>kvrgui::TAboutForm</name>
+        <message>
+            <source>About kvrdesk</source>
+            <translation>À propos de kvrdesk</translation>
+        </message>
+        <message>
+            <source>Editor for the data of the racing game Kavorra.</source>
+            <translation>Éditeur des données du jeu de course Kavorra.</translation>
+        </message>
+        <message>
+            <source>the licence</source>
+            <translation>la licence</translation>
+        </message>
+        <message>
+            <source>kvrdesk is free software: you may share and change it under the terms of the GNU General Public License, version 3 or (at your option) any later version (%1). It comes with no warranty.</source>
+            <translation>kvrdesk est un logiciel libre : vous pouvez le partager et le modifier selon les termes de la GNU General Public License, version 3 ou (à votre choix) toute version ultérieure (%1). Il est fourni sans aucune garantie.</translation>
+        </message>
+        <message>
+            <source>It runs on Qt %1 (built with Qt %2).</source>
+            <translation>Il fonctionne avec Qt %1 (compilé avec Qt %2).</translation>
+        </message>
+        <message>
+            <source>Your configuration (kvrdesk.set, kvrdesk.ini) lives in %1.</source>
+            <translation>Votre configuration (kvrdesk.set, kvrdesk.ini) se trouve dans %1.</translation>
+        </message>
+        <message>
+            <source>How to use it: the README (README.md) of kvrdesk's sources.</source>
+            <translation>Comment l'utiliser : le README (README.md) des sources de kvrdesk.</translation>
+        </message>
+        <message>
+            <source>How to use it: %1.</source>
+            <translation>Comment l'utiliser : %1.</translation>
+        </message>
+        <message>
+            <source>the README</source>
+            <translation>le README</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>Fermer</translation>
+        </message>
+    </context>
+    <context>
+        <name>kvrgui::TShortcutsForm</name>
+        <message>
+            <source>Keyboard shortcuts</source>
+            <translation>Raccourcis clavier</translation>
+        </message>
+        <message>
+            <source>Keys</source>
+            <translation>Touches</translation>
+        </message>
+        <message>
+            <source>What they do</source>
+            <translation>Ce qu'elles font</translation>
+        </message>
+        <message>
+            <source>Enter</source>
+            <translation>Entrée</translation>
+        </message>
+        <message>
+            <source>Moves to the next field, as Tab does (in the main window and the editor windows)</source>
+            <translation>Passe au champ suivant, comme Tab (dans la fenêtre principale et les fenêtres des éditeurs)</translation>
+        </message>
+        <message>
+            <source>Esc</source>
+            <translation>Échap</translation>
+        </message>
+        <message>
+            <source>Closes an editor window, keeping its changes, as "Back" does</source>
+            <translation>Ferme une fenêtre d'éditeur en gardant ses modifications, comme « Retour »</translation>
+        </message>
+        <message>
+            <source>Alt+underlined letter</source>
+            <translation>Alt+lettre soulignée</translation>
+        </message>
+        <message>
+            <source>Opens that menu, or presses that button</source>
+            <translation>Ouvre ce menu ou appuie sur ce bouton</translation>
+        </message>
+        <message>
+            <source>Pit line: exchanges the selected team with the one above or below</source>
+            <translation>Voie des stands : échange l'écurie choisie avec celle du dessus ou du dessous</translation>
+        </message>
+        <message>
+            <source>Space</source>
+            <translation>Espace</translation>
+        </message>
+        <message>
+            <source>Helmets: picks up the selected driver's helmet; on another driver, swaps the two</source>
+            <translation>Casques : prend le casque du pilote choisi ; sur un autre pilote, échange les deux</translation>
+        </message>
+        <message>
+            <source>Helmets: puts a picked-up helmet down again</source>
+            <translation>Casques : repose un casque pris</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>Fermer</translation>
         </message>
     </context>
 </TS>

@@ -676,6 +676,22 @@
             <source>File not found: %1</source>
             <translation>File non trovato: %1</translation>
         </message>
+        <message>
+            <source>another settings file is loaded</source>
+            <translation>caricare un altro file di impostazioni</translation>
+        </message>
+        <message>
+            <source>There is no file or folder %1.</source>
+            <translation>Non esiste alcun file o cartella %1.</translation>
+        </message>
+        <message>
+            <source>kvrdesk opens a game folder or its KVR.EXE, settings files (*.KVS) and patches (*.kvpatch), not %1.</source>
+            <translation>kvrdesk apre una cartella di gioco o il suo KVR.EXE, file di impostazioni (*.KVS) e patch (*.kvpatch), non %1.</translation>
+        </message>
+        <message>
+            <source>kvrdesk opens one game at a time, not both %1 and %2.</source>
+            <translation>kvrdesk apre un gioco alla volta, non insieme %1 e %2.</translation>
+        </message>
     </context>
     <context>
         <name>Pictures</name>
@@ -1788,10 +1804,6 @@
             <translation>Anteprima delle modifiche prima dell'esportazione di un &amp;editor</translation>
         </message>
         <message>
-            <source>&amp;Locate the game again...</source>
-            <translation>&amp;Trova di nuovo il gioco...</translation>
-        </message>
-        <message>
             <source>Settings description</source>
             <translation>Descrizione impostazioni</translation>
         </message>
@@ -1810,6 +1822,22 @@
         <message>
             <source>EXIT</source>
             <translation>ESCI</translation>
+        </message>
+        <message>
+            <source>Locate the &amp;game again...</source>
+            <translation>&amp;Trova di nuovo il gioco...</translation>
+        </message>
+        <message>
+            <source>&amp;Help</source>
+            <translation>&amp;Aiuto</translation>
+        </message>
+        <message>
+            <source>&amp;Keyboard shortcuts</source>
+            <translation>&amp;Scorciatoie da tastiera</translation>
+        </message>
+        <message>
+            <source>&amp;About kvrdesk</source>
+            <translation>&amp;Informazioni su kvrdesk</translation>
         </message>
     </context>
     <context>
@@ -2067,6 +2095,108 @@
         <message>
             <source>Tyre type</source>
             <translation>Tipo di gomme</translation>
+        </message>
+    </context>
+    <context>
+        <name>kvrgui::TAboutForm</name>
+        <message>
+            <source>About kvrdesk</source>
+            <translation>Informazioni su kvrdesk</translation>
+        </message>
+        <message>
+            <source>Editor for the data of the racing game Kavorra.</source>
+            <translation>Editor dei dati del gioco di corse Kavorra.</translation>
+        </message>
+        <message>
+            <source>the licence</source>
+            <translation>la licenza</translation>
+        </message>
+        <message>
+            <source>kvrdesk is free software: you may share and change it under the terms of the GNU General Public License, version 3 or (at your option) any later version (%1). It comes with no warranty.</source>
+            <translation>kvrdesk è software libero: puoi condividerlo e modificarlo secondo i termini della GNU General Public License, versione 3 o (a tua scelta) qualsiasi versione successiva (%1). Non è fornito alcun tipo di garanzia.</translation>
+        </message>
+        <message>
+            <source>It runs on Qt %1 (built with Qt %2).</source>
+            <translation>Funziona con Qt %1 (compilato con Qt %2).</translation>
+        </message>
+        <message>
+            <source>Your configuration (kvrdesk.set, kvrdesk.ini) lives in %1.</source>
+            <translation>La tua configurazione (kvrdesk.set, kvrdesk.ini) si trova in %1.</translation>
+        </message>
+        <message>
+            <source>How to use it: the README (README.md) of kvrdesk's sources.</source>
+            <translation>Come usarlo: il README (README.md) dei sorgenti di kvrdesk.</translation>
+        </message>
+        <message>
+            <source>How to use it: %1.</source>
+            <translation>Come usarlo: %1.</translation>
+        </message>
+        <message>
+            <source>the README</source>
+            <translation>il README</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>Chiudi</translation>
+        </message>
+    </context>
+    <context>
+        <name>kvrgui::TShortcutsForm</name>
+        <message>
+            <source>Keyboard shortcuts</source>
+            <translation>Scorciatoie da tastiera</translation>
+        </message>
+        <message>
+            <source>Keys</source>
+            <translation>Tasti</translation>
+        </message>
+        <message>
+            <source>What they do</source>
+            <translation>Che cosa fanno</translation>
+        </message>
+        <message>
+            <source>Enter</source>
+            <translation>Invio</translation>
+        </message>
+        <message>
+            <source>Moves to the next field, as Tab does (in the main window and the editor windows)</source>
+            <translation>Passa al campo successivo, come Tab (nella finestra principale e nelle finestre degli editor)</translation>
+        </message>
+        <message>
+            <source>Esc</source>
+            <translation>Esc</translation>
+        </message>
+        <message>
+            <source>Closes an editor window, keeping its changes, as "Back" does</source>
+            <translation>Chiude una finestra dell'editor mantenendo le modifiche, come «Indietro»</translation>
+        </message>
+        <message>
+            <source>Alt+underlined letter</source>
+            <translation>Alt+lettera sottolineata</translation>
+        </message>
+        <message>
+            <source>Opens that menu, or presses that button</source>
+            <translation>Apre quel menu o preme quel pulsante</translation>
+        </message>
+        <message>
+            <source>Pit line: exchanges the selected team with the one above or below</source>
+            <translation>Corsia box: scambia la scuderia scelta con quella sopra o sotto</translation>
+        </message>
+        <message>
+            <source>Space</source>
+            <translation>Spazio</translation>
+        </message>
+        <message>
+            <source>Helmets: picks up the selected driver's helmet; on another driver, swaps the two</source>
+            <translation>Caschi: prende il casco del pilota scelto; su un altro pilota, scambia i due</translation>
+        </message>
+        <message>
+            <source>Helmets: puts a picked-up helmet down again</source>
+            <translation>Caschi: rimette giù un casco preso</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>Chiudi</translation>
         </message>
     </context>
 </TS>

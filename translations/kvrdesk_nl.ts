@@ -676,6 +676,22 @@
             <source>File not found: %1</source>
             <translation>Bestand niet gevonden: %1</translation>
         </message>
+        <message>
+            <source>another settings file is loaded</source>
+            <translation>een ander instellingenbestand wordt geladen</translation>
+        </message>
+        <message>
+            <source>There is no file or folder %1.</source>
+            <translation>Er bestaat geen bestand of map %1.</translation>
+        </message>
+        <message>
+            <source>kvrdesk opens a game folder or its KVR.EXE, settings files (*.KVS) and patches (*.kvpatch), not %1.</source>
+            <translation>kvrdesk opent een spelmap of de KVR.EXE daarin, instellingenbestanden (*.KVS) en patches (*.kvpatch), niet %1.</translation>
+        </message>
+        <message>
+            <source>kvrdesk opens one game at a time, not both %1 and %2.</source>
+            <translation>kvrdesk opent één spel tegelijk, niet zowel %1 als %2.</translation>
+        </message>
     </context>
     <context>
         <name>Pictures</name>
@@ -1788,10 +1804,6 @@
             <translation>Wijzigingen vooraf tonen bij export van een &amp;editor</translation>
         </message>
         <message>
-            <source>&amp;Locate the game again...</source>
-            <translation>Het spel opnieuw &amp;zoeken...</translation>
-        </message>
-        <message>
             <source>Settings description</source>
             <translation>Instellingenbeschrijving</translation>
         </message>
@@ -1810,6 +1822,22 @@
         <message>
             <source>EXIT</source>
             <translation>AFSLUITEN</translation>
+        </message>
+        <message>
+            <source>Locate the &amp;game again...</source>
+            <translation>Het spel opnieuw &amp;zoeken...</translation>
+        </message>
+        <message>
+            <source>&amp;Help</source>
+            <translation>&amp;Help</translation>
+        </message>
+        <message>
+            <source>&amp;Keyboard shortcuts</source>
+            <translation>&amp;Sneltoetsen</translation>
+        </message>
+        <message>
+            <source>&amp;About kvrdesk</source>
+            <translation>&amp;Over kvrdesk</translation>
         </message>
     </context>
     <context>
@@ -2067,6 +2095,108 @@
         <message>
             <source>Tyre type</source>
             <translation>Bandtype</translation>
+        </message>
+    </context>
+    <context>
+        <name>kvrgui::TAboutForm</name>
+        <message>
+            <source>About kvrdesk</source>
+            <translation>Over kvrdesk</translation>
+        </message>
+        <message>
+            <source>Editor for the data of the racing game Kavorra.</source>
+            <translation>Editor voor de gegevens van het racespel Kavorra.</translation>
+        </message>
+        <message>
+            <source>the licence</source>
+            <translation>de licentie</translation>
+        </message>
+        <message>
+            <source>kvrdesk is free software: you may share and change it under the terms of the GNU General Public License, version 3 or (at your option) any later version (%1). It comes with no warranty.</source>
+            <translation>kvrdesk is vrije software: u mag het delen en wijzigen onder de voorwaarden van de GNU General Public License, versie 3 of (naar uw keuze) elke latere versie (%1). Er wordt geen enkele garantie gegeven.</translation>
+        </message>
+        <message>
+            <source>It runs on Qt %1 (built with Qt %2).</source>
+            <translation>Het draait op Qt %1 (gebouwd met Qt %2).</translation>
+        </message>
+        <message>
+            <source>Your configuration (kvrdesk.set, kvrdesk.ini) lives in %1.</source>
+            <translation>Uw configuratie (kvrdesk.set, kvrdesk.ini) staat in %1.</translation>
+        </message>
+        <message>
+            <source>How to use it: the README (README.md) of kvrdesk's sources.</source>
+            <translation>Hoe u het gebruikt: de README (README.md) in de broncode van kvrdesk.</translation>
+        </message>
+        <message>
+            <source>How to use it: %1.</source>
+            <translation>Hoe u het gebruikt: %1.</translation>
+        </message>
+        <message>
+            <source>the README</source>
+            <translation>de README</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>Sluiten</translation>
+        </message>
+    </context>
+    <context>
+        <name>kvrgui::TShortcutsForm</name>
+        <message>
+            <source>Keyboard shortcuts</source>
+            <translation>Sneltoetsen</translation>
+        </message>
+        <message>
+            <source>Keys</source>
+            <translation>Toetsen</translation>
+        </message>
+        <message>
+            <source>What they do</source>
+            <translation>Wat ze doen</translation>
+        </message>
+        <message>
+            <source>Enter</source>
+            <translation>Enter</translation>
+        </message>
+        <message>
+            <source>Moves to the next field, as Tab does (in the main window and the editor windows)</source>
+            <translation>Gaat naar het volgende veld, zoals Tab (in het hoofdvenster en de editorvensters)</translation>
+        </message>
+        <message>
+            <source>Esc</source>
+            <translation>Esc</translation>
+        </message>
+        <message>
+            <source>Closes an editor window, keeping its changes, as "Back" does</source>
+            <translation>Sluit een editorvenster en houdt de wijzigingen, zoals „Terug”</translation>
+        </message>
+        <message>
+            <source>Alt+underlined letter</source>
+            <translation>Alt+onderstreepte letter</translation>
+        </message>
+        <message>
+            <source>Opens that menu, or presses that button</source>
+            <translation>Opent dat menu of drukt op die knop</translation>
+        </message>
+        <message>
+            <source>Pit line: exchanges the selected team with the one above or below</source>
+            <translation>Pitstraat: verwisselt het gekozen team met het team erboven of eronder</translation>
+        </message>
+        <message>
+            <source>Space</source>
+            <translation>Spatie</translation>
+        </message>
+        <message>
+            <source>Helmets: picks up the selected driver's helmet; on another driver, swaps the two</source>
+            <translation>Helmen: pakt de helm van de gekozen coureur op; bij een andere coureur verwisselt hij de twee</translation>
+        </message>
+        <message>
+            <source>Helmets: puts a picked-up helmet down again</source>
+            <translation>Helmen: legt een opgepakte helm weer neer</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>Sluiten</translation>
         </message>
     </context>
 </TS>

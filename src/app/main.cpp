@@ -2,7 +2,10 @@
 #include "app/main_window.h"
 #include "app/start_window.h"
 #include "core/editor_home.h"
+#include "core/errors.h"
 #include "core/platform/program_arguments.h"
+#include "core/platform/running_mark.h"
+#include "game/launch_files.h"
 #include "widgets/font_warm_up.h"
 #include "widgets/launch_clock.h"
 #include "widgets/prompt_qt.h"
@@ -18,7 +21,7 @@
 namespace {
 
 constexpr const char* kUsage =
-    "Usage: kvrdesk [options] [GAME_DIR]\n"
+    "Usage: kvrdesk [options] [GAME_DIR | KVR.EXE] [FILE.KVS | FILE.kvpatch]...\n"
     "Editor for the data of the racing game Kavorra.\n"
     "\n"
     "Options:\n"
@@ -28,7 +31,17 @@ constexpr const char* kUsage =
     "  --startup-only         Quit as soon as the main window is on screen (for timing).\n"
     "\n"
     "Arguments:\n"
-    "  GAME_DIR               The game folder to open (holds KVR.EXE).\n";
+    "  GAME_DIR, KVR.EXE      The game to open (a folder holding KVR.EXE, or the file itself)\n"
+    "                         instead of the configured one.\n"
+    "  FILE.KVS               A settings file, loaded as File > Load settings does (asking\n"
+    "                         first when the settings have unsaved changes).\n"
+    "  FILE.kvpatch           A patch, opened as File > Apply patch... does, with its preview.\n"
+    "                         Files are opened one after another in the order given; each\n"
+    "                         start is an editor of its own.\n"
+    "\n"
+    "Exit status:\n"
+    "  0 when the editor was closed, 1 when a game file failed, 2 for a wrong command line,\n"
+    "  3 when --screenshots could not save a picture.\n";
 
 // Help and version need no display, so they are answered before the window system starts.
 bool answeredWithoutWindows(int argc, char** argv, int& code)
@@ -67,8 +80,9 @@ int main(int argc, char** argv)
     QGuiApplication::setDesktopFileName(QStringLiteral("net.kvrdesk.kvrdesk"));
 
     QCommandLineParser parser;
-    parser.addPositionalArgument(QStringLiteral("GAME_DIR"), QStringLiteral("The game folder to open (holds KVR.EXE)"),
-                                 QStringLiteral("[GAME_DIR]"));
+    parser.addPositionalArgument(QStringLiteral("FILE"),
+                                 QStringLiteral("The game folder or its KVR.EXE, settings files and patches"),
+                                 QStringLiteral("[GAME_DIR | KVR.EXE] [FILE.KVS | FILE.kvpatch]..."));
     QCommandLineOption screenshots(QStringLiteral("screenshots"),
                                    QStringLiteral("Save pictures of every window into DIR, then quit"),
                                    QStringLiteral("DIR"));
@@ -78,16 +92,31 @@ int main(int argc, char** argv)
     parser.addOption(startupOnly);
     parser.process(app);
 
-    std::optional<std::filesystem::path> gameDir;
-    if (!parser.positionalArguments().isEmpty())
-        gameDir = kvrgui::toPath(parser.positionalArguments().first());
-
+    // Until it ends, the Windows installer asks that the editor be closed first.
+    const kvr::platform::RunningMark running;
     const kvr::EditorHome home = kvr::EditorHome::forProgram(kvr::runningProgram(argv[0]));
     kvrgui::setPictureCache(kvrgui::fromPath(home.stateDir / "cache"));
     kvrgui::QtPrompt prompt;
     kvrgui::TMainForm form(home, prompt);
     prompt.setParent(&form);
-    switch (form.startUp(gameDir)) {
+
+    std::vector<std::filesystem::path> named;
+    for (const QString& argument : parser.positionalArguments()) {
+        // Whole names, so that the recent files find them from anywhere.
+        std::error_code ec;
+        const std::filesystem::path path = kvrgui::toPath(argument);
+        const std::filesystem::path whole = std::filesystem::absolute(path, ec);
+        named.push_back(ec ? path : whole);
+    }
+    kvr::LaunchRequest launch;
+    try {
+        launch = kvr::sortLaunchArguments(named);
+    } catch (const kvr::GeneralError& e) {
+        // Told in a window: a file manager's start has no console.
+        prompt.warn(e.what());
+        return 2;
+    }
+    switch (form.startUp(launch.gameDir)) {
     case kvrgui::TMainForm::StartResult::Cancelled: return 0;
     case kvrgui::TMainForm::StartResult::Fatal: return 1;
     case kvrgui::TMainForm::StartResult::Ready: break;
@@ -95,6 +124,8 @@ int main(int argc, char** argv)
     if (parser.isSet(screenshots))
         return form.saveScreenshots(parser.value(screenshots)) ? 0 : 3;
     form.show();
+    if (!launch.files.empty())
+        QTimer::singleShot(0, &form, [&form, files = launch.files] { form.openLaunchFiles(files); });
     if (parser.isSet(startupOnly))
         QTimer::singleShot(0, &app, [&app] {
             kvrgui::printTimeSinceLaunch("shown after");

@@ -17,6 +17,7 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <vector>
 
 class QDialog;
 class QLabel;
@@ -25,6 +26,7 @@ class QPushButton;
 namespace kvr {
 class FileAccessError;
 class UserPrompt;
+struct LaunchFile;
 } // namespace kvr
 
 namespace kvrgui {
@@ -39,8 +41,9 @@ class TStartForm;
 // Its parts live beside it: main_window_startup.cpp (the start-up sequence),
 // main_window_menus.cpp (the menus, settings files and recent files) and
 // main_window_editors.cpp (opening the editors, the track editor's entry) and
-// main_window_patches.cpp (saving and applying patches) and main_window_language.cpp
-// (Options > Language).
+// main_window_patches.cpp (saving and applying patches), main_window_language.cpp
+// (Options > Language) and main_window_open.cpp (the files given on the command line and
+// the Help menu).
 class TMainForm : public QMainWindow {
     Q_OBJECT
   public:
@@ -92,6 +95,12 @@ class TMainForm : public QMainWindow {
     // Set when a game file failed during an action: the program ends with this code.
     int exitCode() const { return m_exitCode; }
 
+    // Opens the settings files and patches the editor was started with, one after another,
+    // as their menu items do (main_window_open.cpp).
+    void openLaunchFiles(const std::vector<kvr::LaunchFile>& files);
+    // Applies one patch file, after its preview, as "Apply patch..." does once a file is chosen.
+    void applyPatchFile(const std::filesystem::path& file);
+
   public slots:
     void onLoadSettings();
     void onSaveSettings();
@@ -102,6 +111,8 @@ class TMainForm : public QMainWindow {
     void onSettingsDescription();
     void onImportExport();
     void onLocateGame();
+    void onAbout();
+    void onKeyboardShortcuts();
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -113,6 +124,8 @@ class TMainForm : public QMainWindow {
     void buildMenus();
     // Options > Language, and the switch it makes (main_window_language.cpp).
     void buildLanguageMenu(QMenu* options);
+    // The Help menu (main_window_open.cpp).
+    void buildHelpMenu();
     void chooseLanguage(const QString& code);
     // The splash window, in the language the user chose before (the first window built).
     TStartForm* makeSplash();
@@ -135,6 +148,9 @@ class TMainForm : public QMainWindow {
     // editor closes, another game is opened): says what would be lost and asks. False
     // when the user keeps it.
     bool mayDiscardWork(const std::string& when);
+    // Before a settings file given on the command line replaces settings with unsaved
+    // changes: asks whether to save them first. False when the user keeps them.
+    bool mayReplaceSettings();
     // The car JAMs window, when it was opened: it holds a painting of its own.
     TJamForm* jamWindow() const;
     // The record a patch's changes are taken against, as the user chooses it; none when

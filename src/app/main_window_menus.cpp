@@ -95,7 +95,8 @@ void TMainForm::buildMenus()
     options->addSeparator();
     buildLanguageMenu(options);
     options->addSeparator();
-    add(options, "locateGameAction", tr("&Locate the game again..."), QKeySequence(), &TMainForm::onLocateGame);
+    add(options, "locateGameAction", tr("Locate the &game again..."), QKeySequence(), &TMainForm::onLocateGame);
+    buildHelpMenu();
 }
 
 void TMainForm::onSaveSettings()

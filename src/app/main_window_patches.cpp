@@ -118,18 +118,22 @@ void TMainForm::onSaveChangesAsPatch()
 
 void TMainForm::onApplyPatch()
 {
-    guarded([this] {
-        const auto file = m_prompt.chooseFile(patchDialog(kvr::FileRequest::Mode::Open));
-        if (!file)
-            return;
-        const std::vector<std::uint8_t> bytes = kvr::readInputFile(*file, kMaxPatchBytes);
+    const auto file = m_prompt.chooseFile(patchDialog(kvr::FileRequest::Mode::Open));
+    if (file)
+        applyPatchFile(*file);
+}
+
+void TMainForm::applyPatchFile(const fs::path& file)
+{
+    guarded([this, &file] {
+        const std::vector<std::uint8_t> bytes = kvr::readInputFile(file, kMaxPatchBytes);
         kvr::RecordPatch patch;
         try {
             patch = kvr::parsePatch(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
         } catch (const kvr::GeneralError& e) {
             throw kvr::GeneralError(
                 kvr::fillIn(KVR_TR_NOOP("Messages", "The patch %1 cannot be applied; nothing was changed. %2"),
-                            {file->filename().string(), e.what()}));
+                            {kvr::platform::pathText(file.filename()), e.what()}));
         }
         const kvr::PatchOutcome outcome = kvr::applyPatches(record(), {patch});
         const std::string heading = kvr::patchPreviewHeading(record(), outcome);

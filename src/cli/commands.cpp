@@ -35,6 +35,19 @@ std::filesystem::path argumentPath(const std::string& text)
 
 namespace {
 
+// Shown under --help, and so in the manual page, which is made from it.
+constexpr const char* kExitCodes =
+    "Exit codes:\n"
+    "  0  done; diff: the files are the same\n"
+    "  1  a game file that cannot be read (\" File access error! \" and the file's name on stderr);\n"
+    "     diff: the files differ\n"
+    "  2  wrong usage, an unknown command included\n"
+    "  3  any other error: an input that cannot be read, an output that cannot be written or is\n"
+    "     refused, another program writing to the game, a game file that cannot be written\n"
+    "     (the game is left as it was)\n"
+    "  4  checksum --verify: the trailer does not match\n"
+    "  5  apply: two patches set one value to different values; nothing was written\n";
+
 // CLI11 calls an unknown first word a missing subcommand; say which word it was.
 std::optional<std::string> unknownCommand(CLI::App& app, int argc, char** argv)
 {
@@ -86,6 +99,8 @@ int runCli(int argc, char** argv)
     // command line means the same on both systems. Set before the commands inherit it.
     app.allow_windows_style_options(false);
     app.set_version_flag("--version", std::string("kvrdesk-cli ") + KVR_VERSION);
+    app.set_help_all_flag("--help-all", "Print the help of every command and exit");
+    app.footer(kExitCodes);
     Action chosen;
     for (auto& add : registry())
         add(app, chosen);

@@ -36,6 +36,9 @@ int main(int argc, char** argv)
         case kvr::JamCommand::Kind::Help:
             std::fputs(kvr::jamUsage().c_str(), stdout);
             break;
+        case kvr::JamCommand::Kind::Version:
+            std::fputs("kvrjam " KVR_VERSION "\n", stdout);
+            break;
         case kvr::JamCommand::Kind::JamToBitmap:
             kvr::convertJamToBitmap(command.jam, command.bitmap);
             break;

@@ -90,11 +90,15 @@ JamTexture readTexture(const fs::path& jam)
 
 std::string jamUsage()
 {
-    return "usage: kvrjam -j<file.jam> -b<file.bmp> [-y]   texture to 8-bit bitmap\n"
-           "       kvrjam -b<file.bmp> -j<file.jam> [-y]   8-bit bitmap to texture\n"
+    return "Usage: kvrjam -j<file.jam> -b<file.bmp> [-y]\n"
+           "  or:  kvrjam -b<file.bmp> -j<file.jam> [-y]\n"
+           "  or:  kvrjam --help | --version\n"
+           "Converts a texture to an 8-bit bitmap (-j first) or an 8-bit bitmap to a texture (-b first).\n"
+           "\n"
            "The option given first names the input; each file name follows its letter without a blank.\n"
            "-y is accepted for compatibility: kvrjam never asks. Only a texture of kvrjam's own format and\n"
            "of the bitmap's size is replaced; it keeps a .orig copy.\n"
+           "\n"
            "Exit code 0 on success; 1 when the conversion fails and 2 for a wrong command line, each with\n"
            "a one-line message on stderr. Nothing is written when a conversion fails.\n";
 }
@@ -107,6 +111,8 @@ JamCommand parseJamCommand(std::span<const std::string> arguments)
     for (const std::string& a : arguments) {
         if (a == "--help" || a == "-h")
             return JamCommand{};
+        if (a == "--version")
+            return JamCommand{JamCommand::Kind::Version, {}, {}};
         if (a == "-y")
             continue;
         const bool isJam = a.starts_with("-j");

@@ -14,7 +14,7 @@ namespace kvr {
 // "-j<jam> -b<bmp> -y" turns the texture into a bitmap, "-b<bmp> -j<jam> -y" the other
 // way. "-y" (answer yes) is accepted anywhere; the converter never asks anything.
 struct JamCommand {
-    enum class Kind { Help, JamToBitmap, BitmapToJam };
+    enum class Kind { Help, JamToBitmap, BitmapToJam, Version };
     Kind kind = Kind::Help;
     std::filesystem::path jam;
     std::filesystem::path bitmap;

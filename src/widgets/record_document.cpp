@@ -92,6 +92,9 @@ QList<QAction*> RecordDocument::createEditActions(QObject* parent) const
     undo->setShortcuts(QKeySequence::Undo);
     QAction* redo = m_undo->createRedoAction(parent, tr("&Redo"));
     redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    // Their texts name the change to undo; the list of shortcuts names the action.
+    undo->setProperty(kActionName, tr("&Undo"));
+    redo->setProperty(kActionName, tr("&Redo"));
     return {undo, redo};
 }
 

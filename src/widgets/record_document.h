@@ -90,7 +90,9 @@ public:
     QString title() const;
 
     // The Edit menu's two actions, for a window's menu (Ctrl+Z; Ctrl+Shift+Z and Ctrl+Y).
+    // Their texts name the change; the property kActionName holds the action's own name.
     QList<QAction*> createEditActions(QObject* parent) const;
+    static constexpr const char* kActionName = "kvrActionName";
 
     // Whether the track data in the record came from the game, a settings file or the
     // user, rather than being left unread. Setting it speaks of the record as it is now.

@@ -111,7 +111,7 @@ class LanguageTest : public QObject {
         GuiPrompt prompt;
         auto form = std::make_unique<TMainForm>(s.home, prompt);
         QCOMPARE(form->startUp(), TMainForm::StartResult::Ready);
-        QCOMPARE(menuTitles(*form), (QStringList{"&Datei", "&Bearbeiten", "&Optionen"}));
+        QCOMPARE(menuTitles(*form), (QStringList{"&Datei", "&Bearbeiten", "&Optionen", "&Hilfe"}));
         // An edit made before the switch stays, with its undo step.
         QDialog* names = form->editorWindow(QStringLiteral("names"));
         QVERIFY(names);
@@ -122,7 +122,7 @@ class LanguageTest : public QObject {
 
         choose(*form, "nlLanguageAction");
         QCOMPARE(kvrgui::currentLanguage(), QStringLiteral("nl"));
-        QCOMPARE(menuTitles(*form), (QStringList{"&Bestand", "B&ewerken", "&Opties"}));
+        QCOMPARE(menuTitles(*form), (QStringList{"&Bestand", "B&ewerken", "&Opties", "&Help"}));
         QCOMPARE(remembered(s), QStringLiteral("nl"));
         QVERIFY(form->menuAction(QStringLiteral("nlLanguageAction"))->isChecked());
         // The editor windows are made anew in the new language; the record is the same.
@@ -131,7 +131,7 @@ class LanguageTest : public QObject {
         QVERIFY(form->menuAction(QStringLiteral("undoAction"))->isEnabled());
 
         choose(*form, "enLanguageAction");
-        QCOMPARE(menuTitles(*form), (QStringList{"&File", "&Edit", "&Options"}));
+        QCOMPARE(menuTitles(*form), (QStringList{"&File", "&Edit", "&Options", "&Help"}));
         QCOMPARE(form->button(QStringLiteral("namesButton"))->toolTip(), QStringLiteral("Names + Numbers"));
         QCOMPARE(remembered(s), QStringLiteral("en"));
         form->menuAction(QStringLiteral("undoAction"))->trigger();

@@ -1,9 +1,11 @@
 // No window clips a text: every label, button, check box, group box title and tab fits
 // its widget, in each of the editor's languages. `layout_test --lang de` checks one.
+#include "app/about_window.h"
 #include "app/des_window.h"
 #include "app/ie_window.h"
 #include "app/main_window.h"
 #include "app/path_window.h"
+#include "app/shortcuts_window.h"
 #include "app/start_window.h"
 #include "gui_prompt.h"
 #include "main_window_fixture.h"
@@ -14,6 +16,7 @@
 #include <QDialog>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
@@ -155,7 +158,10 @@ class LayoutTest : public QObject {
         QCOMPARE(form.startUp(), TMainForm::StartResult::Ready);
         QCOMPARE(kvrgui::currentLanguage(), language);
         kvrgui::TPathForm path(prompt);
-        std::vector<QWidget*> windows{&form, form.splash(), form.descriptionForm(), form.importExportForm(), &path};
+        kvrgui::TAboutForm about(s.home);
+        kvrgui::TShortcutsForm shortcuts(form.menuBar());
+        std::vector<QWidget*> windows{&form,  form.splash(), form.descriptionForm(), form.importExportForm(), &path,
+                                      &about, &shortcuts};
         for (const auto& e : std::initializer_list<const char*>{
                  "names", "power", "grip", "failures", "tuning", "noses", "pitline", "cockpit", "pitcrew", "jams",
                  "helmets", "cameras", "tracks", "cockpitManager", "trackManager", "carSetManager"}) {

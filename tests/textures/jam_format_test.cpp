@@ -123,6 +123,7 @@ TEST(JamCommandLine, OrderDecidesDirection)
         EXPECT_EQ(cmd.bitmap, "C;D.BMP");
     }
     EXPECT_EQ(kvr::parseJamCommand(std::vector<std::string>{"-jx", "--help"}).kind, Kind::Help);
+    EXPECT_EQ(kvr::parseJamCommand(std::vector<std::string>{"--version", "-jx"}).kind, Kind::Version);
 
     const std::vector<std::string> wrong[] = {
         {}, {"-jA.JAM", "-y"}, {"-j", "-bB.BMP"}, {"-jA", "-jB", "-bC"}, {"-jA", "-bB", "-x"}, {"jA", "-bB"},

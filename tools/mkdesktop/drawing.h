@@ -23,6 +23,10 @@ struct Shape {
 
 std::vector<Shape> iconDrawing();
 
+// The icons of the editor's files in the file manager, on the same canvas.
+enum class DocumentKind { Settings, Patch };
+std::vector<Shape> documentDrawing(DocumentKind kind);
+
 std::string svgOf(const std::vector<Shape>& drawing);
 
 // The drawing at `size` x `size` pixels, each pixel's cover sampled on a fine grid: rows

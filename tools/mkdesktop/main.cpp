@@ -1,5 +1,6 @@
 // Makes the editor's desktop icon (SVG, so every size is sharp) and, when asked, the
-// Windows icon with the same drawing at the sizes Windows shows.
+// Windows icon with the same drawing at the sizes Windows shows, and the icons of the
+// settings files and patches in the file manager.
 #include "drawing.h"
 #include "graphics/icon_file.h"
 
@@ -25,14 +26,19 @@ bool writeFile(const char* name, const std::string& bytes)
 
 int main(int argc, char** argv)
 {
-    if (argc != 2 && argc != 3) {
-        std::cerr << "usage: kvr-mkdesktop ICON.svg [ICON.ico]\n";
+    if (argc != 2 && argc != 3 && argc != 5) {
+        std::cerr << "usage: kvr-mkdesktop ICON.svg [ICON.ico [SETTINGS.svg PATCH.svg]]\n";
         return 2;
     }
     const auto drawing = kvrdesktop::iconDrawing();
     if (!writeFile(argv[1], kvrdesktop::svgOf(drawing)))
         return 1;
-    if (argc == 3) {
+    if (argc == 5) {
+        if (!writeFile(argv[3], kvrdesktop::svgOf(kvrdesktop::documentDrawing(kvrdesktop::DocumentKind::Settings))) ||
+            !writeFile(argv[4], kvrdesktop::svgOf(kvrdesktop::documentDrawing(kvrdesktop::DocumentKind::Patch))))
+            return 1;
+    }
+    if (argc >= 3) {
         std::vector<kvr::IconImage> images;
         for (const int size : kIconSizes)
             images.push_back({size, kvrdesktop::rasterize(drawing, size)});
