@@ -15,7 +15,7 @@ commands=$("$cli" --help | sed -n '/^Subcommands:/,$p' | sed -n 's/^  \([a-z-]*\
     "$cli" "$command" --help | awk -v command="$command" '
       function roff(s) { gsub(/\\/, "\\e", s); gsub(/-/, "\\-", s); return s }
       function line(s) { s = roff(s); return s ~ /^[.'"'"']/ ? "\\&" s : s }
-      function flush() { if (spec != "") { print ".TP"; print spec; print line(text) } spec = ""; text = "" }
+      function flush() { if (term != "") { print ".TP"; print term; print line(text) } term = ""; text = "" }
       NR == 1 { summary = $0; next }
       /^Usage: / { sub(/^Usage: [^ ]*/, "kvrdesk-cli"); print ".SS \"" roff($0) "\""; print line(summary); next }
       /^Exit codes:/ { exit }
@@ -26,8 +26,8 @@ commands=$("$cli" --help | sed -n '/^Subcommands:/,$p' | sed -n 's/^  \([a-z-]*\
         split(entry, parts, /  +/)
         if (parts[1] ~ /^(-h,--help|--help-all)$/) next
         n = split(parts[1], words, " ")
-        spec = "\\fB" roff(words[1]) "\\fR"
-        for (i = 2; i <= n; i++) spec = spec " " roff(words[i])
+        term = "\\fB" roff(words[1]) "\\fR"
+        for (i = 2; i <= n; i++) term = term " " roff(words[i])
         text = substr(entry, length(parts[1]) + 1)
         sub(/^ +/, "", text)
         next
