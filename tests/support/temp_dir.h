@@ -17,7 +17,7 @@ public:
     TempDir& operator=(const TempDir&) = delete;
 
     const std::filesystem::path& path() const { return m_path; }
-    std::filesystem::path operator/(const std::string& name) const { return m_path / name; }
+    std::filesystem::path operator/(const std::filesystem::path& name) const { return m_path / name; }
 
 private:
     std::filesystem::path m_path;
