@@ -1039,14 +1039,6 @@
         <source>Restore original data</source>
         <translation>Originaldaten wiederherstellen</translation>
     </message>
-    <message>
-        <source>Back</source>
-        <translation>Zurück</translation>
-    </message>
-    <message>
-        <source>&amp;Edit</source>
-        <translation>&amp;Bearbeiten</translation>
-    </message>
 </context>
 <context>
     <name>kvrgui::GameTextBox</name>
@@ -1061,13 +1053,6 @@
     <message>
         <source>At most %1 characters, of those the game can show.</source>
         <translation>Höchstens %1 Zeichen, und nur solche, die das Spiel anzeigen kann.</translation>
-    </message>
-</context>
-<context>
-    <name>kvrgui::InstallerWindow</name>
-    <message>
-        <source>Back</source>
-        <translation>Zurück</translation>
     </message>
 </context>
 <context>
@@ -1306,10 +1291,6 @@
         <source>Save settings</source>
         <translation>Einstellungen speichern</translation>
     </message>
-    <message>
-        <source>Back</source>
-        <translation>Zurück</translation>
-    </message>
 </context>
 <context>
     <name>kvrgui::TEPowerForm</name>
@@ -1536,10 +1517,6 @@
     <message>
         <source>Export all data</source>
         <translation>Alle Daten exportieren</translation>
-    </message>
-    <message>
-        <source>Back</source>
-        <translation>Zurück</translation>
     </message>
     <message>
         <source>KVR.EXE file</source>
@@ -1999,6 +1976,17 @@
     <message>
         <source>Tyre type</source>
         <translation>Reifentyp</translation>
+    </message>
+</context>
+<context>
+    <name>kvrgui::WindowFrame</name>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
     </message>
 </context>
 </TS>

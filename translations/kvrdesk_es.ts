@@ -1039,14 +1039,6 @@
         <source>Restore original data</source>
         <translation>Restaurar datos originales</translation>
     </message>
-    <message>
-        <source>Back</source>
-        <translation>Volver</translation>
-    </message>
-    <message>
-        <source>&amp;Edit</source>
-        <translation>&amp;Edición</translation>
-    </message>
 </context>
 <context>
     <name>kvrgui::GameTextBox</name>
@@ -1061,13 +1053,6 @@
     <message>
         <source>At most %1 characters, of those the game can show.</source>
         <translation>Como máximo %1 caracteres, de los que el juego puede mostrar.</translation>
-    </message>
-</context>
-<context>
-    <name>kvrgui::InstallerWindow</name>
-    <message>
-        <source>Back</source>
-        <translation>Volver</translation>
     </message>
 </context>
 <context>
@@ -1306,10 +1291,6 @@
         <source>Save settings</source>
         <translation>Guardar ajustes</translation>
     </message>
-    <message>
-        <source>Back</source>
-        <translation>Volver</translation>
-    </message>
 </context>
 <context>
     <name>kvrgui::TEPowerForm</name>
@@ -1536,10 +1517,6 @@
     <message>
         <source>Export all data</source>
         <translation>Exportar todos los datos</translation>
-    </message>
-    <message>
-        <source>Back</source>
-        <translation>Volver</translation>
     </message>
     <message>
         <source>KVR.EXE file</source>
@@ -1999,6 +1976,17 @@
     <message>
         <source>Tyre type</source>
         <translation>Tipo de neumático</translation>
+    </message>
+</context>
+<context>
+    <name>kvrgui::WindowFrame</name>
+    <message>
+        <source>Back</source>
+        <translation>Volver</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Edición</translation>
     </message>
 </context>
 </TS>

@@ -1039,14 +1039,6 @@
         <source>Restore original data</source>
         <translation>Restaurer les données d&apos;origine</translation>
     </message>
-    <message>
-        <source>Back</source>
-        <translation>Retour</translation>
-    </message>
-    <message>
-        <source>&amp;Edit</source>
-        <translation>É&amp;dition</translation>
-    </message>
 </context>
 <context>
     <name>kvrgui::GameTextBox</name>
@@ -1061,13 +1053,6 @@
     <message>
         <source>At most %1 characters, of those the game can show.</source>
         <translation>%1 caractères au plus, parmi ceux que le jeu peut afficher.</translation>
-    </message>
-</context>
-<context>
-    <name>kvrgui::InstallerWindow</name>
-    <message>
-        <source>Back</source>
-        <translation>Retour</translation>
     </message>
 </context>
 <context>
@@ -1306,10 +1291,6 @@
         <source>Save settings</source>
         <translation>Enregistrer les paramètres</translation>
     </message>
-    <message>
-        <source>Back</source>
-        <translation>Retour</translation>
-    </message>
 </context>
 <context>
     <name>kvrgui::TEPowerForm</name>
@@ -1536,10 +1517,6 @@
     <message>
         <source>Export all data</source>
         <translation>Exporter toutes les données</translation>
-    </message>
-    <message>
-        <source>Back</source>
-        <translation>Retour</translation>
     </message>
     <message>
         <source>KVR.EXE file</source>
@@ -1999,6 +1976,17 @@
     <message>
         <source>Tyre type</source>
         <translation>Type de pneus</translation>
+    </message>
+</context>
+<context>
+    <name>kvrgui::WindowFrame</name>
+    <message>
+        <source>Back</source>
+        <translation>Retour</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>É&amp;dition</translation>
     </message>
 </context>
 </TS>

@@ -1039,14 +1039,6 @@
         <source>Restore original data</source>
         <translation>Ripristina dati originali</translation>
     </message>
-    <message>
-        <source>Back</source>
-        <translation>Indietro</translation>
-    </message>
-    <message>
-        <source>&amp;Edit</source>
-        <translation>&amp;Modifica</translation>
-    </message>
 </context>
 <context>
     <name>kvrgui::GameTextBox</name>
@@ -1061,13 +1053,6 @@
     <message>
         <source>At most %1 characters, of those the game can show.</source>
         <translation>Al massimo %1 caratteri, tra quelli che il gioco può mostrare.</translation>
-    </message>
-</context>
-<context>
-    <name>kvrgui::InstallerWindow</name>
-    <message>
-        <source>Back</source>
-        <translation>Indietro</translation>
     </message>
 </context>
 <context>
@@ -1306,10 +1291,6 @@
         <source>Save settings</source>
         <translation>Salva impostazioni</translation>
     </message>
-    <message>
-        <source>Back</source>
-        <translation>Indietro</translation>
-    </message>
 </context>
 <context>
     <name>kvrgui::TEPowerForm</name>
@@ -1536,10 +1517,6 @@
     <message>
         <source>Export all data</source>
         <translation>Esporta tutti i dati</translation>
-    </message>
-    <message>
-        <source>Back</source>
-        <translation>Indietro</translation>
     </message>
     <message>
         <source>KVR.EXE file</source>
@@ -1999,6 +1976,17 @@
     <message>
         <source>Tyre type</source>
         <translation>Tipo di gomme</translation>
+    </message>
+</context>
+<context>
+    <name>kvrgui::WindowFrame</name>
+    <message>
+        <source>Back</source>
+        <translation>Indietro</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Modifica</translation>
     </message>
 </context>
 </TS>

@@ -91,6 +91,11 @@ public:
 
     // The Edit menu's two actions, for a window's menu (Ctrl+Z; Ctrl+Shift+Z and Ctrl+Y).
     QList<QAction*> createEditActions(QObject* parent) const;
+    // Their captions and keys, the same in every window, also where a window undoes a
+    // history of its own.
+    static QString undoCaption();
+    static QString redoCaption();
+    static void giveEditKeys(QAction* undo, QAction* redo);
 
     // Whether the track data in the record came from the game, a settings file or the
     // user, rather than being left unread. Setting it speaks of the record as it is now.
