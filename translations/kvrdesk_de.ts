@@ -955,6 +955,30 @@
         <source>the pixel rows are cut short: %1 pixels need %2 bytes from byte %3, the file holds %4</source>
         <translation>die Pixelzeilen sind abgeschnitten: %1 Pixel brauchen %2 Bytes ab Byte %3, die Datei enthält %4</translation>
     </message>
+    <message>
+        <source>Swap helmets</source>
+        <translation>Helme tauschen</translation>
+    </message>
+    <message>
+        <source>Load helmet</source>
+        <translation>Helm laden</translation>
+    </message>
+    <message>
+        <source>Load all helmets</source>
+        <translation>Alle Helme laden</translation>
+    </message>
+    <message>
+        <source>Import helmets from game</source>
+        <translation>Helme aus dem Spiel importieren</translation>
+    </message>
+    <message>
+        <source>Load bitmap</source>
+        <translation>Bitmap laden</translation>
+    </message>
+    <message>
+        <source>Import painting from game</source>
+        <translation>Lackierung aus dem Spiel importieren</translation>
+    </message>
 </context>
 <context>
     <name>Settings files</name>
@@ -1491,10 +1515,6 @@
         <source>Export into game</source>
         <translation>Ins Spiel exportieren</translation>
     </message>
-    <message>
-        <source>Back</source>
-        <translation>Zurück</translation>
-    </message>
 </context>
 <context>
     <name>kvrgui::TIEForm</name>
@@ -1556,10 +1576,6 @@
     <message>
         <source>Export to game</source>
         <translation>Ins Spiel exportieren</translation>
-    </message>
-    <message>
-        <source>Back</source>
-        <translation>Zurück</translation>
     </message>
 </context>
 <context>

@@ -955,6 +955,30 @@
         <source>the pixel rows are cut short: %1 pixels need %2 bytes from byte %3, the file holds %4</source>
         <translation>las filas de píxeles están cortadas: %1 píxeles necesitan %2 bytes desde el byte %3, el archivo contiene %4</translation>
     </message>
+    <message>
+        <source>Swap helmets</source>
+        <translation>Intercambiar cascos</translation>
+    </message>
+    <message>
+        <source>Load helmet</source>
+        <translation>Cargar casco</translation>
+    </message>
+    <message>
+        <source>Load all helmets</source>
+        <translation>Cargar todos los cascos</translation>
+    </message>
+    <message>
+        <source>Import helmets from game</source>
+        <translation>Importar cascos del juego</translation>
+    </message>
+    <message>
+        <source>Load bitmap</source>
+        <translation>Cargar mapa de bits</translation>
+    </message>
+    <message>
+        <source>Import painting from game</source>
+        <translation>Importar decoración del juego</translation>
+    </message>
 </context>
 <context>
     <name>Settings files</name>
@@ -1491,10 +1515,6 @@
         <source>Export into game</source>
         <translation>Exportar al juego</translation>
     </message>
-    <message>
-        <source>Back</source>
-        <translation>Volver</translation>
-    </message>
 </context>
 <context>
     <name>kvrgui::TIEForm</name>
@@ -1556,10 +1576,6 @@
     <message>
         <source>Export to game</source>
         <translation>Exportar al juego</translation>
-    </message>
-    <message>
-        <source>Back</source>
-        <translation>Volver</translation>
     </message>
 </context>
 <context>

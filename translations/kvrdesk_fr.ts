@@ -955,6 +955,30 @@
         <source>the pixel rows are cut short: %1 pixels need %2 bytes from byte %3, the file holds %4</source>
         <translation>les lignes de pixels sont tronquées : %1 pixels demandent %2 octets à partir de l&apos;octet %3, le fichier en contient %4</translation>
     </message>
+    <message>
+        <source>Swap helmets</source>
+        <translation>Échanger les casques</translation>
+    </message>
+    <message>
+        <source>Load helmet</source>
+        <translation>Charger le casque</translation>
+    </message>
+    <message>
+        <source>Load all helmets</source>
+        <translation>Charger tous les casques</translation>
+    </message>
+    <message>
+        <source>Import helmets from game</source>
+        <translation>Importer les casques du jeu</translation>
+    </message>
+    <message>
+        <source>Load bitmap</source>
+        <translation>Charger un bitmap</translation>
+    </message>
+    <message>
+        <source>Import painting from game</source>
+        <translation>Importer la livrée du jeu</translation>
+    </message>
 </context>
 <context>
     <name>Settings files</name>
@@ -1491,10 +1515,6 @@
         <source>Export into game</source>
         <translation>Exporter vers le jeu</translation>
     </message>
-    <message>
-        <source>Back</source>
-        <translation>Retour</translation>
-    </message>
 </context>
 <context>
     <name>kvrgui::TIEForm</name>
@@ -1556,10 +1576,6 @@
     <message>
         <source>Export to game</source>
         <translation>Exporter vers le jeu</translation>
-    </message>
-    <message>
-        <source>Back</source>
-        <translation>Retour</translation>
     </message>
 </context>
 <context>

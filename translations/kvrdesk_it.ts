@@ -955,6 +955,30 @@
         <source>the pixel rows are cut short: %1 pixels need %2 bytes from byte %3, the file holds %4</source>
         <translation>le righe di pixel sono troncate: %1 pixel richiedono %2 byte dal byte %3, il file ne contiene %4</translation>
     </message>
+    <message>
+        <source>Swap helmets</source>
+        <translation>Scambia caschi</translation>
+    </message>
+    <message>
+        <source>Load helmet</source>
+        <translation>Carica casco</translation>
+    </message>
+    <message>
+        <source>Load all helmets</source>
+        <translation>Carica tutti i caschi</translation>
+    </message>
+    <message>
+        <source>Import helmets from game</source>
+        <translation>Importa caschi dal gioco</translation>
+    </message>
+    <message>
+        <source>Load bitmap</source>
+        <translation>Carica bitmap</translation>
+    </message>
+    <message>
+        <source>Import painting from game</source>
+        <translation>Importa livrea dal gioco</translation>
+    </message>
 </context>
 <context>
     <name>Settings files</name>
@@ -1491,10 +1515,6 @@
         <source>Export into game</source>
         <translation>Esporta nel gioco</translation>
     </message>
-    <message>
-        <source>Back</source>
-        <translation>Indietro</translation>
-    </message>
 </context>
 <context>
     <name>kvrgui::TIEForm</name>
@@ -1556,10 +1576,6 @@
     <message>
         <source>Export to game</source>
         <translation>Esporta nel gioco</translation>
-    </message>
-    <message>
-        <source>Back</source>
-        <translation>Indietro</translation>
     </message>
 </context>
 <context>

@@ -955,6 +955,30 @@
         <source>the pixel rows are cut short: %1 pixels need %2 bytes from byte %3, the file holds %4</source>
         <translation>de pixelrijen zijn afgekapt: %1 pixels hebben %2 bytes nodig vanaf byte %3, het bestand bevat er %4</translation>
     </message>
+    <message>
+        <source>Swap helmets</source>
+        <translation>Helmen verwisselen</translation>
+    </message>
+    <message>
+        <source>Load helmet</source>
+        <translation>Helm laden</translation>
+    </message>
+    <message>
+        <source>Load all helmets</source>
+        <translation>Alle helmen laden</translation>
+    </message>
+    <message>
+        <source>Import helmets from game</source>
+        <translation>Helmen importeren uit spel</translation>
+    </message>
+    <message>
+        <source>Load bitmap</source>
+        <translation>Bitmap laden</translation>
+    </message>
+    <message>
+        <source>Import painting from game</source>
+        <translation>Beschildering importeren uit spel</translation>
+    </message>
 </context>
 <context>
     <name>Settings files</name>
@@ -1491,10 +1515,6 @@
         <source>Export into game</source>
         <translation>Exporteren naar spel</translation>
     </message>
-    <message>
-        <source>Back</source>
-        <translation>Terug</translation>
-    </message>
 </context>
 <context>
     <name>kvrgui::TIEForm</name>
@@ -1556,10 +1576,6 @@
     <message>
         <source>Export to game</source>
         <translation>Exporteren naar spel</translation>
-    </message>
-    <message>
-        <source>Back</source>
-        <translation>Terug</translation>
     </message>
 </context>
 <context>

@@ -1,11 +1,20 @@
-// What the frame gives every window: one showing of the record for each change.
+// What the frame gives every window: one showing of the record for each change, and the
+// Edit menu in every window the main window opens.
+#include "app/des_window.h"
+#include "app/editor_buttons.h"
+#include "app/ie_window.h"
+#include "app/main_window.h"
 #include "core/errors.h"
 #include "core/settings_record.h"
 #include "editor_boxes.h"
+#include "main_window_fixture.h"
 
 #include <QAction>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
+#include <QUndoStack>
 #include <QVBoxLayout>
 
 namespace rec = kvr::rec;
@@ -103,6 +112,39 @@ class WindowFrameTest : public QObject {
                                                    : weight;
         QCOMPARE(int(h.document.record().word(rec::kHumanWeight)), expected);
         QCOMPARE(w.box->text(), QString::number(expected));
+    }
+
+    // Every window the main window opens has the Edit menu; the picture windows' own
+    // items are enabled only when their history has a step.
+    void everyWindowHasTheEditMenu()
+    {
+        Setup s;
+        s.makeGame();
+        GuiPrompt prompt;
+        kvrgui::TMainForm form(s.home, prompt);
+        QCOMPARE(form.startUp(s.game()), kvrgui::TMainForm::StartResult::Ready);
+        QList<kvrgui::WindowFrame*> windows{form.importExportForm(), form.descriptionForm()};
+        for (const kvrgui::EditorButton& e : kvrgui::editorButtons())
+            windows << qobject_cast<kvrgui::WindowFrame*>(form.editorWindow(QLatin1String(e.name)));
+        for (kvrgui::WindowFrame* w : windows) {
+            QVERIFY(w);
+            QVERIFY2(w->menuBar(), qPrintable(w->objectName()));
+            const QList<QAction*> menus = w->menuBar()->actions();
+            QCOMPARE(menus.size(), 1);
+            QCOMPARE(menus[0]->text(), QStringLiteral("&Edit"));
+            QCOMPARE(menus[0]->menu()->actions(), (QList<QAction*>{w->undoAction(), w->redoAction()}));
+            QCOMPARE(w->undoAction()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Z));
+            const bool own =
+                w->objectName() == QLatin1String("helmetsWindow") || w->objectName() == QLatin1String("jamsWindow");
+            w->show();
+            QVERIFY2(own || w->undoAction()->isEnabled() == form.document().undoStack()->canUndo(),
+                     qPrintable(w->objectName()));
+            QVERIFY2(!own || !w->undoAction()->isEnabled(), qPrintable(w->objectName()));
+            QVERIFY(w->backButton());
+            QVERIFY(w->backButton()->font().bold());
+            w->hide();
+        }
+        QVERIFY(prompt.unexpected.empty());
     }
 };
 
