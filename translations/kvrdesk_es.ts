@@ -1039,6 +1039,30 @@
             <source>%1 cannot be written: %2</source>
             <translation>%1 no se puede escribir: %2</translation>
         </message>
+        <message>
+            <source>Swap helmets</source>
+            <translation>Intercambiar cascos</translation>
+        </message>
+        <message>
+            <source>Load helmet</source>
+            <translation>Cargar casco</translation>
+        </message>
+        <message>
+            <source>Load all helmets</source>
+            <translation>Cargar todos los cascos</translation>
+        </message>
+        <message>
+            <source>Import helmets from game</source>
+            <translation>Importar cascos del juego</translation>
+        </message>
+        <message>
+            <source>Load bitmap</source>
+            <translation>Cargar mapa de bits</translation>
+        </message>
+        <message>
+            <source>Import painting from game</source>
+            <translation>Importar decoración del juego</translation>
+        </message>
     </context>
     <context>
         <name>Settings files</name>
@@ -1123,14 +1147,6 @@
             <source>Restore original data</source>
             <translation>Restaurar datos originales</translation>
         </message>
-        <message>
-            <source>Back</source>
-            <translation>Volver</translation>
-        </message>
-        <message>
-            <source>&amp;Edit</source>
-            <translation>&amp;Edición</translation>
-        </message>
     </context>
     <context>
         <name>kvrgui::GameTextBox</name>
@@ -1149,10 +1165,6 @@
     </context>
     <context>
         <name>kvrgui::InstallerWindow</name>
-        <message>
-            <source>Back</source>
-            <translation>Volver</translation>
-        </message>
     </context>
     <context>
         <name>kvrgui::QtPrompt</name>
@@ -1390,10 +1402,6 @@
             <source>Save settings</source>
             <translation>Guardar ajustes</translation>
         </message>
-        <message>
-            <source>Back</source>
-            <translation>Volver</translation>
-        </message>
     </context>
     <context>
         <name>kvrgui::TEPowerForm</name>
@@ -1594,10 +1602,6 @@
             <source>Export into game</source>
             <translation>Exportar al juego</translation>
         </message>
-        <message>
-            <source>Back</source>
-            <translation>Volver</translation>
-        </message>
     </context>
     <context>
         <name>kvrgui::TIEForm</name>
@@ -1620,10 +1624,6 @@
         <message>
             <source>Export all data</source>
             <translation>Exportar todos los datos</translation>
-        </message>
-        <message>
-            <source>Back</source>
-            <translation>Volver</translation>
         </message>
         <message>
             <source>KVR.EXE file</source>
@@ -1663,10 +1663,6 @@
         <message>
             <source>Export to game</source>
             <translation>Exportar al juego</translation>
-        </message>
-        <message>
-            <source>Back</source>
-            <translation>Volver</translation>
         </message>
     </context>
     <context>
@@ -2197,6 +2193,17 @@
         <message>
             <source>Close</source>
             <translation>Cerrar</translation>
+        </message>
+    </context>
+    <context>
+        <name>kvrgui::WindowFrame</name>
+        <message>
+            <source>Back</source>
+            <translation>Volver</translation>
+        </message>
+        <message>
+            <source>&amp;Edit</source>
+            <translation>&amp;Edición</translation>
         </message>
     </context>
 </TS>

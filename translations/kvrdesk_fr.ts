@@ -1039,6 +1039,30 @@
             <source>%1 cannot be written: %2</source>
             <translation>%1 ne peut pas être écrit : %2</translation>
         </message>
+        <message>
+            <source>Swap helmets</source>
+            <translation>Échanger les casques</translation>
+        </message>
+        <message>
+            <source>Load helmet</source>
+            <translation>Charger le casque</translation>
+        </message>
+        <message>
+            <source>Load all helmets</source>
+            <translation>Charger tous les casques</translation>
+        </message>
+        <message>
+            <source>Import helmets from game</source>
+            <translation>Importer les casques du jeu</translation>
+        </message>
+        <message>
+            <source>Load bitmap</source>
+            <translation>Charger un bitmap</translation>
+        </message>
+        <message>
+            <source>Import painting from game</source>
+            <translation>Importer la livrée du jeu</translation>
+        </message>
     </context>
     <context>
         <name>Settings files</name>
@@ -1123,14 +1147,6 @@
             <source>Restore original data</source>
             <translation>Restaurer les données d'origine</translation>
         </message>
-        <message>
-            <source>Back</source>
-            <translation>Retour</translation>
-        </message>
-        <message>
-            <source>&amp;Edit</source>
-            <translation>É&amp;dition</translation>
-        </message>
     </context>
     <context>
         <name>kvrgui::GameTextBox</name>
@@ -1149,10 +1165,6 @@
     </context>
     <context>
         <name>kvrgui::InstallerWindow</name>
-        <message>
-            <source>Back</source>
-            <translation>Retour</translation>
-        </message>
     </context>
     <context>
         <name>kvrgui::QtPrompt</name>
@@ -1390,10 +1402,6 @@
             <source>Save settings</source>
             <translation>Enregistrer les paramètres</translation>
         </message>
-        <message>
-            <source>Back</source>
-            <translation>Retour</translation>
-        </message>
     </context>
     <context>
         <name>kvrgui::TEPowerForm</name>
@@ -1594,10 +1602,6 @@
             <source>Export into game</source>
             <translation>Exporter vers le jeu</translation>
         </message>
-        <message>
-            <source>Back</source>
-            <translation>Retour</translation>
-        </message>
     </context>
     <context>
         <name>kvrgui::TIEForm</name>
@@ -1620,10 +1624,6 @@
         <message>
             <source>Export all data</source>
             <translation>Exporter toutes les données</translation>
-        </message>
-        <message>
-            <source>Back</source>
-            <translation>Retour</translation>
         </message>
         <message>
             <source>KVR.EXE file</source>
@@ -1663,10 +1663,6 @@
         <message>
             <source>Export to game</source>
             <translation>Exporter vers le jeu</translation>
-        </message>
-        <message>
-            <source>Back</source>
-            <translation>Retour</translation>
         </message>
     </context>
     <context>
@@ -2197,6 +2193,17 @@
         <message>
             <source>Close</source>
             <translation>Fermer</translation>
+        </message>
+    </context>
+    <context>
+        <name>kvrgui::WindowFrame</name>
+        <message>
+            <source>Back</source>
+            <translation>Retour</translation>
+        </message>
+        <message>
+            <source>&amp;Edit</source>
+            <translation>É&amp;dition</translation>
         </message>
     </context>
 </TS>

@@ -1039,6 +1039,30 @@
             <source>%1 cannot be written: %2</source>
             <translation>%1 kan niet worden geschreven: %2</translation>
         </message>
+        <message>
+            <source>Swap helmets</source>
+            <translation>Helmen verwisselen</translation>
+        </message>
+        <message>
+            <source>Load helmet</source>
+            <translation>Helm laden</translation>
+        </message>
+        <message>
+            <source>Load all helmets</source>
+            <translation>Alle helmen laden</translation>
+        </message>
+        <message>
+            <source>Import helmets from game</source>
+            <translation>Helmen importeren uit spel</translation>
+        </message>
+        <message>
+            <source>Load bitmap</source>
+            <translation>Bitmap laden</translation>
+        </message>
+        <message>
+            <source>Import painting from game</source>
+            <translation>Beschildering importeren uit spel</translation>
+        </message>
     </context>
     <context>
         <name>Settings files</name>
@@ -1123,14 +1147,6 @@
             <source>Restore original data</source>
             <translation>Originele gegevens herstellen</translation>
         </message>
-        <message>
-            <source>Back</source>
-            <translation>Terug</translation>
-        </message>
-        <message>
-            <source>&amp;Edit</source>
-            <translation>B&amp;ewerken</translation>
-        </message>
     </context>
     <context>
         <name>kvrgui::GameTextBox</name>
@@ -1149,10 +1165,6 @@
     </context>
     <context>
         <name>kvrgui::InstallerWindow</name>
-        <message>
-            <source>Back</source>
-            <translation>Terug</translation>
-        </message>
     </context>
     <context>
         <name>kvrgui::QtPrompt</name>
@@ -1390,10 +1402,6 @@
             <source>Save settings</source>
             <translation>Instellingen opslaan</translation>
         </message>
-        <message>
-            <source>Back</source>
-            <translation>Terug</translation>
-        </message>
     </context>
     <context>
         <name>kvrgui::TEPowerForm</name>
@@ -1594,10 +1602,6 @@
             <source>Export into game</source>
             <translation>Exporteren naar spel</translation>
         </message>
-        <message>
-            <source>Back</source>
-            <translation>Terug</translation>
-        </message>
     </context>
     <context>
         <name>kvrgui::TIEForm</name>
@@ -1620,10 +1624,6 @@
         <message>
             <source>Export all data</source>
             <translation>Alle gegevens exporteren</translation>
-        </message>
-        <message>
-            <source>Back</source>
-            <translation>Terug</translation>
         </message>
         <message>
             <source>KVR.EXE file</source>
@@ -1663,10 +1663,6 @@
         <message>
             <source>Export to game</source>
             <translation>Exporteren naar spel</translation>
-        </message>
-        <message>
-            <source>Back</source>
-            <translation>Terug</translation>
         </message>
     </context>
     <context>
@@ -2197,6 +2193,17 @@
         <message>
             <source>Close</source>
             <translation>Sluiten</translation>
+        </message>
+    </context>
+    <context>
+        <name>kvrgui::WindowFrame</name>
+        <message>
+            <source>Back</source>
+            <translation>Terug</translation>
+        </message>
+        <message>
+            <source>&amp;Edit</source>
+            <translation>B&amp;ewerken</translation>
         </message>
     </context>
 </TS>

@@ -1,10 +1,8 @@
 #include "app/des_window.h"
 
-#include "widgets/enter_as_tab.h"
 #include "widgets/prompt_qt.h"
 #include "widgets/spoken_name.h"
 
-#include <QHBoxLayout>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextCursor>
@@ -27,11 +25,10 @@ std::string ansiWithCrLf(const QString& text)
 
 } // namespace
 
-TDesForm::TDesForm(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint)
+TDesForm::TDesForm(EditorServices& services, QWidget* parent)
+    : WindowFrame(services, tr("Settings description"), parent)
 {
     setObjectName(QStringLiteral("DesForm"));
-    setWindowTitle(tr("Settings description"));
-    setModal(true);
     auto* layout = new QVBoxLayout(this);
     m_memo = new QPlainTextEdit(this);
     m_memo->setObjectName(QStringLiteral("descriptionText"));
@@ -43,28 +40,16 @@ TDesForm::TDesForm(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::MSWindows
     m_memo->setMinimumSize(380, 180);
     layout->addWidget(m_memo);
 
-    auto* buttons = new QHBoxLayout;
-    m_saveButton = new QPushButton(tr("Save settings"), this);
-    m_saveButton->setObjectName(QStringLiteral("Button952"));
+    m_saveButton = addButton(tr("Save settings"), "saveButton");
     m_saveButton->setFocusPolicy(Qt::NoFocus);
-    m_back = new QPushButton(tr("Back"), this);
-    m_back->setObjectName(QStringLiteral("Button951"));
-    QFont bold = m_back->font();
-    bold.setBold(true);
-    m_back->setFont(bold);
-    buttons->addWidget(m_saveButton);
-    buttons->addStretch();
-    buttons->addWidget(m_back);
-    layout->addLayout(buttons);
+    layout->addLayout(buttonRow({m_saveButton}));
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(m_back, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_saveButton, &QPushButton::clicked, this, [this] {
         if (m_save)
             m_save();
     });
     connect(m_memo, &QPlainTextEdit::textChanged, this, &TDesForm::keepWithinLimit);
-    EnterAsTab::enable(this);
 }
 
 std::string TDesForm::defaultDescription()

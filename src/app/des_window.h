@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDialog>
+#include "widgets/window_frame.h"
 
 #include <functional>
 #include <string>
@@ -11,12 +11,12 @@ class QPushButton;
 namespace kvrgui {
 
 // The settings description window: the memo holds the description between saves.
-class TDesForm : public QDialog {
+class TDesForm : public WindowFrame {
     Q_OBJECT
 public:
     static constexpr int kMaxChars = 255;
 
-    explicit TDesForm(QWidget* parent = nullptr);
+    explicit TDesForm(EditorServices& services, QWidget* parent = nullptr);
 
     // What a new window's memo holds, in the current language, as the record stores it.
     static std::string defaultDescription();
@@ -29,14 +29,12 @@ public:
     void setSaveAction(std::function<void()> save) { m_save = std::move(save); }
 
     QPlainTextEdit* memo() const { return m_memo; }
-    QPushButton* backButton() const { return m_back; }
     QPushButton* saveButton() const { return m_saveButton; }
 
 private:
     void keepWithinLimit();
 
     QPlainTextEdit* m_memo;
-    QPushButton* m_back;
     QPushButton* m_saveButton;
     std::function<void()> m_save;
     bool m_trimming = false;

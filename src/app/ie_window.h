@@ -1,19 +1,15 @@
 #pragma once
 
-#include <QDialog>
-
-#include <functional>
+#include "widgets/window_frame.h"
 
 class QPushButton;
 class QRadioButton;
 
 namespace kvrgui {
 
-struct EditorServices;
-
 // The import/export dialog: moves every value between the game and the record at once,
 // and holds the two choices of where names and cockpit colours live.
-class TIEForm : public QDialog {
+class TIEForm : public WindowFrame {
     Q_OBJECT
 public:
     explicit TIEForm(EditorServices& services, QWidget* parent = nullptr);
@@ -32,7 +28,6 @@ private:
     void onImportAll();
     void onExportAll();
 
-    EditorServices& m_services;
     QRadioButton* m_namesExe;
     QRadioButton* m_namesState;
     QRadioButton* m_cockpitExe;

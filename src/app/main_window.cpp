@@ -141,7 +141,7 @@ void TMainForm::buildButtons()
 TDesForm* TMainForm::descriptionForm()
 {
     if (!m_des) {
-        m_des = new TDesForm(this);
+        m_des = new TDesForm(m_services, this);
         m_des->setDescription(m_descriptionForNewWindow);
         m_des->setSaveAction([this] { onSaveSettings(); });
     }
@@ -209,13 +209,7 @@ void TMainForm::closeEvent(QCloseEvent* event)
 
 void TMainForm::guarded(const std::function<void()>& action)
 {
-    try {
-        action();
-    } catch (const kvr::FileAccessError& e) {
-        fatal(e);
-    } catch (const kvr::GeneralError& e) {
-        m_prompt.warn(e.what());
-    }
+    runGuarded(m_services, action);
 }
 
 bool TMainForm::mayDiscardWork(const std::string& when)

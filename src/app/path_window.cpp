@@ -1,10 +1,8 @@
 #include "app/path_window.h"
 
-#include "core/errors.h"
 #include "core/tr_marker.h"
 #include "core/user_prompt.h"
 #include "game/startup_load.h"
-#include "widgets/enter_as_tab.h"
 
 #include <QCloseEvent>
 #include <QPushButton>
@@ -15,28 +13,24 @@
 namespace kvrgui {
 
 TPathForm::TPathForm(kvr::UserPrompt& prompt, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint), m_prompt(prompt)
+    : WindowFrame(prompt, tr("Locate KVR"), parent, Qt::WindowStaysOnTopHint), m_prompt(prompt)
 {
     setObjectName(QStringLiteral("PathForm"));
-    setWindowTitle(tr("Locate KVR"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(16, 16, 16, 16);
     layout->setSpacing(10);
-    m_locate = new QPushButton(tr("Locate kvr.exe file on your hard disk"), this);
-    m_locate->setObjectName(QStringLiteral("Button1"));
+    m_locate = addButton(tr("Locate kvr.exe file on your hard disk"), "locateButton");
     QFont big = m_locate->font();
     big.setBold(true);
     big.setPointSizeF(big.pointSizeF() * 1.3);
     m_locate->setFont(big);
     m_locate->setMinimumSize(360, 56);
-    m_cancel = new QPushButton(tr("Cancel"), this);
-    m_cancel->setObjectName(QStringLiteral("Button2"));
+    m_cancel = addButton(tr("Cancel"), "cancelButton");
     layout->addWidget(m_locate);
     layout->addWidget(m_cancel, 0, Qt::AlignHCenter);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     connect(m_locate, &QPushButton::clicked, this, &TPathForm::locateClicked);
     connect(m_cancel, &QPushButton::clicked, this, &TPathForm::reject);
-    EnterAsTab::enable(this);
 }
 
 void TPathForm::showEvent(QShowEvent* event)
@@ -67,13 +61,8 @@ void TPathForm::locateClicked()
         m_chosen.clear();
         return;
     }
-    try {
-        m_located = kvr::Configuration::forExecutable(m_chosen);
-    } catch (const kvr::GeneralError& e) {
-        m_prompt.warn(e.what());
-        return;
-    }
-    accept();
+    if (guarded([this] { m_located = kvr::Configuration::forExecutable(m_chosen); }))
+        accept();
 }
 
 void TPathForm::closeEvent(QCloseEvent* event)

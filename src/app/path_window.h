@@ -1,8 +1,7 @@
 #pragma once
 
 #include "core/configuration.h"
-
-#include <QDialog>
+#include "widgets/window_frame.h"
 
 #include <optional>
 
@@ -16,7 +15,7 @@ namespace kvrgui {
 
 // The locate window: asks for the game's KVR.EXE when no configuration exists, and
 // accepts only a file the editor can read the game's values from.
-class TPathForm : public QDialog {
+class TPathForm : public WindowFrame {
     Q_OBJECT
 public:
     explicit TPathForm(kvr::UserPrompt& prompt, QWidget* parent = nullptr);

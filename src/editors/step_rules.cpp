@@ -10,31 +10,31 @@ namespace {
 // Any step this large already reaches a stop from every 16-bit value.
 constexpr long long kStepLimit = 0x10000;
 
-long long limitStep(long long step) { return std::clamp(step, -kStepLimit, kStepLimit); }
-
-} // namespace
-
-std::uint16_t steppedUp(std::uint16_t value, long long step, std::uint16_t maximum)
+long long limitStep(long long step)
 {
-    step = limitStep(step);
-    if (step < 0)
-        return steppedDown(value, -step, maximum);
-    return std::uint16_t(std::min<long long>(value + step, maximum));
+    return std::clamp(step, -kStepLimit, kStepLimit);
 }
 
-std::uint16_t steppedDown(std::uint16_t value, long long step, std::uint16_t maximum)
+// "+" by a negative step is "-" by its size, and the other way round.
+std::uint16_t stepped(std::uint16_t value, long long step, bool up, std::uint16_t maximum)
 {
     step = limitStep(step);
-    if (step < 0)
-        return steppedUp(value, -step, maximum);
+    if (step < 0) {
+        step = -step;
+        up = !up;
+    }
+    if (up)
+        return std::uint16_t(std::min<long long>(value + step, maximum));
     return value < step ? 0 : std::uint16_t(value - step);
 }
+
+} // namespace
 
 void shiftWords(SettingsRecord& record, std::span<const std::size_t> offsets, long long step, bool up,
                 std::uint16_t maximum)
 {
     for (std::size_t at : offsets)
-        record.setWord(at, up ? steppedUp(record.word(at), step, maximum) : steppedDown(record.word(at), step, maximum));
+        record.setWord(at, stepped(record.word(at), step, up, maximum));
 }
 
 } // namespace kvr

@@ -10,7 +10,7 @@
 namespace kvrgui {
 
 TInstCarSetForm::TInstCarSetForm(EditorServices& services, QWidget* parent)
-    : InstallerWindow(services, coreText(kvr::carset::kCaption), parent)
+    : WindowFrame(services, coreText(kvr::carset::kCaption), parent)
 {
     m_install = addButton(coreText(kvr::carset::kInstall), "installButton");
     m_install->setMinimumHeight(m_install->sizeHint().height() * 3 / 2);
@@ -26,7 +26,7 @@ TInstCarSetForm::TInstCarSetForm(EditorServices& services, QWidget* parent)
 
 void TInstCarSetForm::onInstall()
 {
-    run([this] { kvr::installCarSet(services().context, services().prompt); });
+    guarded([this] { kvr::installCarSet(services().context, services().prompt); });
 }
 
 } // namespace kvrgui

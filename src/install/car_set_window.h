@@ -1,11 +1,11 @@
 #pragma once
 
-#include "install/installer_window.h"
+#include "widgets/window_frame.h"
 
 namespace kvrgui {
 
 // The car set manager: copies the add-on car paintings over the game's.
-class TInstCarSetForm : public InstallerWindow {
+class TInstCarSetForm : public WindowFrame {
     Q_OBJECT
 public:
     explicit TInstCarSetForm(EditorServices& services, QWidget* parent = nullptr);

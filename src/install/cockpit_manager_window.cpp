@@ -17,7 +17,7 @@ constexpr int kRowsPerColumn = 6;
 }
 
 TInstCForm::TInstCForm(EditorServices& services, QWidget* parent)
-    : InstallerWindow(services, coreText(kvr::cockpitmanager::kCaption), parent)
+    : WindowFrame(services, coreText(kvr::cockpitmanager::kCaption), parent)
 {
     auto* group = new QGroupBox(coreText(kvr::cockpitmanager::kSetsTitle), this);
     group->setObjectName(QStringLiteral("cockpitSets"));
@@ -52,7 +52,7 @@ const char* TInstCForm::chosenSet() const
 void TInstCForm::onInstall()
 {
     const char* stem = chosenSet();
-    run([&] { kvr::installCockpit(services().context, stem, services().prompt); });
+    guarded([&] { kvr::installCockpit(services().context, stem, services().prompt); });
 }
 
 } // namespace kvrgui

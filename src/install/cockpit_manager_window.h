@@ -1,7 +1,7 @@
 #pragma once
 
 #include "install/cockpit_manager.h"
-#include "install/installer_window.h"
+#include "widgets/window_frame.h"
 
 #include <array>
 
@@ -12,7 +12,7 @@ namespace kvrgui {
 
 // "Cockpit manager": installs one of the add-on cockpits, its two pictures and its
 // definition patched into KVR.EXE.
-class TInstCForm : public InstallerWindow {
+class TInstCForm : public WindowFrame {
     Q_OBJECT
 public:
     explicit TInstCForm(EditorServices& services, QWidget* parent = nullptr);

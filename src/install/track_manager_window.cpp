@@ -11,7 +11,7 @@
 namespace kvrgui {
 
 Tinsttform::Tinsttform(EditorServices& services, QWidget* parent)
-    : InstallerWindow(services, coreText(kvr::trackinstall::kCaption), parent)
+    : WindowFrame(services, coreText(kvr::trackinstall::kCaption), parent)
 {
     m_pack = addButton(coreText(kvr::trackinstall::kInstallPack), "installPackButton");
     m_original = addButton(coreText(kvr::trackinstall::kInstallOriginal), "installOriginalButton");
@@ -31,7 +31,7 @@ Tinsttform::Tinsttform(EditorServices& services, QWidget* parent)
 
 void Tinsttform::onInstallPack()
 {
-    run([this] {
+    guarded([this] {
         if (kvr::installTrackPack(services().context, services().prompt) == kvr::InstallOutcome::Installed)
             tracksReplaced();
     });
@@ -39,7 +39,7 @@ void Tinsttform::onInstallPack()
 
 void Tinsttform::onInstallOriginal()
 {
-    run([this] {
+    guarded([this] {
         if (kvr::installOriginalTracks(services().context, services().prompt) == kvr::InstallOutcome::Installed)
             tracksReplaced();
     });

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "install/installer_window.h"
+#include "widgets/window_frame.h"
 
 namespace kvrgui {
 
 // "Track manager": installs the track pack, or puts the original tracks back from the
 // game CD.
-class Tinsttform : public InstallerWindow {
+class Tinsttform : public WindowFrame {
     Q_OBJECT
 public:
     explicit Tinsttform(EditorServices& services, QWidget* parent = nullptr);

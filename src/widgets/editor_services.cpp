@@ -8,15 +8,26 @@
 
 namespace kvrgui {
 
-void runGuarded(EditorServices& services, const std::function<void()>& action)
+bool runGuarded(kvr::UserPrompt& prompt, const std::function<void(const kvr::FileAccessError&)>& fatal,
+                const std::function<void()>& action)
 {
     try {
         action();
+        return true;
     } catch (const kvr::FileAccessError& e) {
-        services.fatal(e);
+        if (fatal)
+            fatal(e);
+        else
+            prompt.warn(e.what());
     } catch (const kvr::GeneralError& e) {
-        services.prompt.warn(e.what());
+        prompt.warn(e.what());
     }
+    return false;
+}
+
+bool runGuarded(EditorServices& services, const std::function<void()>& action)
+{
+    return runGuarded(services.prompt, services.fatal, action);
 }
 
 bool confirmExport(EditorServices& services, std::optional<kvr::Editor> editor)

@@ -40,8 +40,12 @@ struct EditorServices {
 // the game when the user wants to see it, and whether to go on.
 bool confirmExport(EditorServices& services, std::optional<kvr::Editor> editor);
 
-// Runs an action of a window: a game file failure ends the program, any other error of
-// the editor's own files or of the input is shown and the program goes on.
-void runGuarded(EditorServices& services, const std::function<void()>& action);
+// Runs an action of a window: a game file failure goes to `fatal`, which ends the program
+// (without one it is shown as any other error is); any other error of the editor's own
+// files or of the input is shown and the program goes on. True when the action ran to its
+// end.
+bool runGuarded(kvr::UserPrompt& prompt, const std::function<void(const kvr::FileAccessError&)>& fatal,
+                const std::function<void()>& action);
+bool runGuarded(EditorServices& services, const std::function<void()>& action);
 
 } // namespace kvrgui

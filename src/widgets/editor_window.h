@@ -1,8 +1,8 @@
 #pragma once
 
 #include "game/block_table.h"
+#include "widgets/window_frame.h"
 
-#include <QDialog>
 #include <QPointer>
 
 #include <functional>
@@ -11,7 +11,6 @@
 
 class QHBoxLayout;
 class QLineEdit;
-class QMenuBar;
 class QPushButton;
 
 namespace kvr {
@@ -22,26 +21,22 @@ namespace kvrgui {
 
 struct EditorServices;
 
-// What every editor window has: the four buttons "Import data from game", "Export data
-// into game", "Restore original data" and "Back" with their actions and messages, Enter
-// moving on as Tab does, Escape as "Back", undo and redo keys reaching the record from a
-// box with nothing of its own to undo, and a fresh view of the record whenever it
-// changes, whoever changed it.
 // A box that shows a value the window works out from the record: it can be selected and
 // copied, never typed into, and Tab passes it by.
 QLineEdit* shownValueBox(QWidget* parent, const QString& name);
 
-class EditorWindow : public QDialog {
+// What every value editor has on top of the frame: the four buttons "Import data from
+// game", "Export data into game", "Restore original data" and "Back" with their actions
+// and messages, and a fresh view of the record whenever it changes, whoever changed it:
+// once for each change.
+class EditorWindow : public WindowFrame {
     Q_OBJECT
 public:
     EditorWindow(EditorServices& services, kvr::Editor editor, const QString& caption, QWidget* parent = nullptr);
-    ~EditorWindow() override;
 
     QPushButton* importButton() const { return m_import; }
     QPushButton* exportButton() const { return m_export; }
     QPushButton* restoreButton() const { return m_restore; }
-    QPushButton* backButton() const { return m_back; }
-    QMenuBar* menuBar() const { return m_menuBar; }
 
 protected:
     // Puts the record's values into the widgets. Runs when the window is shown and after
@@ -50,6 +45,7 @@ protected:
 
     // Changes the record: one undo step named `what`. A rule that refuses the input
     // throws GeneralError, which changes nothing; its message is shown by refuse().
+    // The window then shows the record once, the value kept when the input was refused.
     void edit(const QString& what, const std::function<void(kvr::SettingsRecord&)>& change,
               const void* mergeKey = nullptr);
     // The typing in a box or the drag of a slider has ended: the next edit is a new step.
@@ -57,7 +53,6 @@ protected:
 
     const kvr::SettingsRecord& record() const;
     bool refreshing() const { return m_refreshing; }
-    EditorServices& services() const { return m_services; }
     kvr::Editor editor() const { return m_editor; }
 
     // Shows a value in a box without disturbing the user's typing when it is already there.
@@ -67,20 +62,17 @@ protected:
     // in the Tab order.
     QHBoxLayout* buttonRow();
 
-    // Runs an action: a game file failure ends the program, any other error is shown.
-    void guarded(const std::function<void()>& action);
-
     // Tells the user why a box's value was not taken. A box is checked as the focus
     // leaves it, often on the way into a popup or a message, so the message waits until
     // that event is done and no popup is open; the same message waiting twice is shown
     // once.
     void refuse(const std::string& message);
 
-    void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
     // Runs showRecord() with widget signals marked as the window's own.
     void refresh();
+    void showState() override { refresh(); }
 
     // "Import data from game" has read the game: a window that shows more of the game
     // than the record holds reads it again here.
@@ -94,14 +86,11 @@ private slots:
 private:
     void showRefusals();
 
-    EditorServices& m_services;
     kvr::Editor m_editor;
     bool m_refreshing = false;
     QPushButton* m_import;
     QPushButton* m_export;
     QPushButton* m_restore;
-    QPushButton* m_back;
-    QMenuBar* m_menuBar;
     std::vector<std::string> m_refusals;
     QPointer<QWidget> m_awaitedPopup;
 };

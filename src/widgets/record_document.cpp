@@ -88,14 +88,29 @@ RecordDocument::~RecordDocument()
 
 QList<QAction*> RecordDocument::createEditActions(QObject* parent) const
 {
-    QAction* undo = m_undo->createUndoAction(parent, tr("&Undo"));
+    QAction* undo = m_undo->createUndoAction(parent, undoCaption());
+    QAction* redo = m_undo->createRedoAction(parent, redoCaption());
+    giveEditKeys(undo, redo);
+    return {undo, redo};
+}
+
+QString RecordDocument::undoCaption()
+{
+    return tr("&Undo");
+}
+
+QString RecordDocument::redoCaption()
+{
+    return tr("&Redo");
+}
+
+void RecordDocument::giveEditKeys(QAction* undo, QAction* redo)
+{
     undo->setShortcuts(QKeySequence::Undo);
-    QAction* redo = m_undo->createRedoAction(parent, tr("&Redo"));
     redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     // Their texts name the change to undo; the list of shortcuts names the action.
-    undo->setProperty(kActionName, tr("&Undo"));
-    redo->setProperty(kActionName, tr("&Redo"));
-    return {undo, redo};
+    undo->setProperty(kActionName, undoCaption());
+    redo->setProperty(kActionName, redoCaption());
 }
 
 void RecordDocument::change(const QString& what, const std::function<void(kvr::SettingsRecord&)>& edit,

@@ -93,6 +93,11 @@ public:
     // Their texts name the change; the property kActionName holds the action's own name.
     QList<QAction*> createEditActions(QObject* parent) const;
     static constexpr const char* kActionName = "kvrActionName";
+    // Their captions and keys, the same in every window, also where a window undoes a
+    // history of its own.
+    static QString undoCaption();
+    static QString redoCaption();
+    static void giveEditKeys(QAction* undo, QAction* redo);
 
     // Whether the track data in the record came from the game, a settings file or the
     // user, rather than being left unread. Setting it speaks of the record as it is now.

@@ -11,12 +11,11 @@
 
 namespace kvrgui {
 
-SessionTableControls sessionTableControls(QWidget* window, const StepBox& stepBox,
-                                          std::function<void(const QString&, const std::string&, bool up)> shift,
-                                          std::function<void(const QString&, bool qualEqualsOther)> copy)
+const SessionTableControls& SessionTablesWindow::makeSessionControls(const StepBox& stepBox, Shift shift,
+                                                                     Copy qualEqualsOther, Copy otherEqualsQual)
 {
-    SessionTableControls c{};
-    c.all = new QGroupBox(QCoreApplication::translate("kvrgui::SessionTables", "All"), window);
+    SessionTableControls& c = m_controls;
+    c.all = new QGroupBox(QCoreApplication::translate("kvrgui::SessionTables", "All"), this);
     c.plus = new QPushButton(QStringLiteral("+"), c.all);
     c.plus->setObjectName(QStringLiteral("plusButton"));
     c.minus = new QPushButton(QStringLiteral("-"), c.all);
@@ -33,25 +32,24 @@ SessionTableControls sessionTableControls(QWidget* window, const StepBox& stepBo
     }
     c.allRow->addWidget(new QLabel(QCoreApplication::translate("kvrgui::SessionTables", "by"), c.all));
     c.allRow->addWidget(c.step);
-    QLineEdit* step = c.step;
     for (QPushButton* b : {c.plus, c.minus}) {
         const bool up = b == c.plus;
-        QObject::connect(b, &QPushButton::clicked, window, [shift, step, up] {
-            shift(up ? QCoreApplication::translate("kvrgui::SessionTables", "All +")
-                     : QCoreApplication::translate("kvrgui::SessionTables", "All -"),
-                  toAnsi(step->text()), up);
+        connect(b, &QPushButton::clicked, this, [this, shift, up] {
+            const std::string step = toAnsi(m_controls.step->text());
+            edit(up ? QCoreApplication::translate("kvrgui::SessionTables", "All +")
+                    : QCoreApplication::translate("kvrgui::SessionTables", "All -"),
+                 [&](kvr::SettingsRecord& r) { shift(r, step, up); });
         });
     }
 
-    c.qualEqualsOther = new QPushButton(QCoreApplication::translate("kvrgui::SessionTables", "Qual=Other"), window);
+    c.qualEqualsOther = new QPushButton(QCoreApplication::translate("kvrgui::SessionTables", "Qual=Other"), this);
     c.qualEqualsOther->setObjectName(QStringLiteral("qualEqualsOtherButton"));
-    c.otherEqualsQual = new QPushButton(QCoreApplication::translate("kvrgui::SessionTables", "Other=Qual"), window);
+    c.otherEqualsQual = new QPushButton(QCoreApplication::translate("kvrgui::SessionTables", "Other=Qual"), this);
     c.otherEqualsQual->setObjectName(QStringLiteral("otherEqualsQualButton"));
     for (QPushButton* b : {c.qualEqualsOther, c.otherEqualsQual}) {
         b->setAutoDefault(false);
-        const bool qualEqualsOther = b == c.qualEqualsOther;
-        QObject::connect(b, &QPushButton::clicked, window,
-                         [copy, b, qualEqualsOther] { copy(b->text(), qualEqualsOther); });
+        const Copy copy = b == c.qualEqualsOther ? qualEqualsOther : otherEqualsQual;
+        connect(b, &QPushButton::clicked, this, [this, b, copy] { edit(b->text(), copy); });
     }
     return c;
 }

@@ -1,15 +1,18 @@
 #pragma once
 
-#include <QString>
+#include "widgets/editor_window.h"
 
 #include <functional>
-#include <string>
+#include <string_view>
 
 class QGroupBox;
 class QHBoxLayout;
 class QLineEdit;
 class QPushButton;
-class QWidget;
+
+namespace kvr {
+class SettingsRecord;
+}
 
 namespace kvrgui {
 
@@ -31,12 +34,32 @@ struct StepBox {
     int width;
 };
 
-// Makes the controls in `window`, in this order for Tab. "+" and "-" call `shift` with
-// the name of the undo step, the typed step and the direction; "Qual=Other" and
-// "Other=Qual" call `copy` with their caption and which of the two was clicked, for the
-// window to say which way its tables are copied.
-SessionTableControls sessionTableControls(QWidget* window, const StepBox& stepBox,
-                                          std::function<void(const QString&, const std::string&, bool up)> shift,
-                                          std::function<void(const QString&, bool qualEqualsOther)> copy);
+// A value editor with a qualifying and an other-sessions table (grip, engine power):
+// what the two have alike, the "All" box and the copy buttons, each button one undo
+// step named by what it does.
+class SessionTablesWindow : public EditorWindow {
+    Q_OBJECT
+  public:
+    QLineEdit* stepEdit() const { return m_controls.step; }
+    QPushButton* plusButton() const { return m_controls.plus; }
+    QPushButton* minusButton() const { return m_controls.minus; }
+    QPushButton* qualEqualsOtherButton() const { return m_controls.qualEqualsOther; }
+    QPushButton* otherEqualsQualButton() const { return m_controls.otherEqualsQual; }
+
+  protected:
+    using EditorWindow::EditorWindow;
+
+    // "+" (up) or "-" by the step as typed, on the table the window shows.
+    using Shift = std::function<void(kvr::SettingsRecord&, std::string_view step, bool up)>;
+    using Copy = void (*)(kvr::SettingsRecord&);
+
+    // Makes the controls where the window's making has come to, in this order for Tab.
+    // Each window says which way its copy buttons copy.
+    const SessionTableControls& makeSessionControls(const StepBox& stepBox, Shift shift, Copy qualEqualsOther,
+                                                    Copy otherEqualsQual);
+
+  private:
+    SessionTableControls m_controls{};
+};
 
 } // namespace kvrgui

@@ -1,7 +1,10 @@
+#include "core/errors.h"
 #include "core/settings_record.h"
 #include "editors/jams/car_jam_editor.h"
+#include "graphics/bitmap_writer.h"
 #include "support/scripted_prompt.h"
 #include "support/temp_dir.h"
+#include "support/texture_samples.h"
 #include "textures/converter.h"
 
 #include <gtest/gtest.h>
@@ -82,6 +85,52 @@ TEST(CarJamEditor, WithoutAPictureExportAndSaveDoNothing)
     EXPECT_TRUE(prompt.informed.empty());
     EXPECT_TRUE(prompt.warned.empty());
     EXPECT_TRUE(prompt.fileRequests.empty());
+}
+
+// Each painting loaded is one step; undo goes back to the painting before, to none at
+// first, and keeps the bitmap's bytes as they were.
+TEST(CarJamEditor, EachLoadedPaintingIsOneStep)
+{
+    kvrtest::TempDir dir;
+    const std::vector<std::uint8_t> first = kvr::encodeBitmap8(kvrtest::noisePicture(256, 164, 1));
+    const std::vector<std::uint8_t> second =
+        kvr::encodeBitmap8(kvrtest::noisePicture(256, 164, 2), {.runLength = true});
+    kvrtest::writeFile(dir / "first.bmp", first);
+    kvrtest::writeFile(dir / "second.bmp", second);
+    kvrtest::writeFile(dir / "small.bmp", kvr::encodeBitmap8(kvrtest::noisePicture(128, 80, 3)));
+    kvr::CarJamEditor e;
+    e.show(teams({}));
+    e.loadBitmap(dir / "first.bmp", std::nullopt);
+    e.loadBitmap(dir / "second.bmp", kvr::PaintingSize{256, 164});
+    EXPECT_THROW(e.loadBitmap(dir / "small.bmp", kvr::PaintingSize{256, 164}), kvr::GeneralError);
+    EXPECT_THROW(e.pushPainting({'B', 'M', 0}, kvr::kLoadPaintingStep), kvr::GeneralError);
+    EXPECT_TRUE(std::ranges::equal(e.bitmapFile(), second)) << "a refused painting is no step";
+    EXPECT_STREQ(e.undoStep(), kvr::kLoadPaintingStep);
+
+    const struct {
+        const char* what;
+        bool undo;
+        const std::vector<std::uint8_t>* shown; // none: no painting
+        bool canUndo, canRedo;
+    } moves[] = {
+        {"back to the first", true, &first, true, true},   {"back to none", true, nullptr, false, true},
+        {"no further", true, nullptr, false, true},        {"the first again", false, &first, true, true},
+        {"the second again", false, &second, true, false}, {"no further on", false, &second, true, false},
+    };
+    for (const auto& m : moves) {
+        SCOPED_TRACE(m.what);
+        m.undo ? e.undo() : e.redo();
+        EXPECT_EQ(e.hasPicture(), m.shown != nullptr);
+        if (m.shown) {
+            EXPECT_TRUE(std::ranges::equal(e.bitmapFile(), *m.shown));
+            EXPECT_EQ(e.picture().width(), 256);
+        }
+        EXPECT_EQ(e.undoStep() != nullptr, m.canUndo);
+        EXPECT_EQ(e.redoStep() != nullptr, m.canRedo);
+    }
+    e.clear();
+    EXPECT_EQ(e.undoStep(), nullptr);
+    EXPECT_FALSE(e.hasPicture());
 }
 
 } // namespace

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -174,6 +176,115 @@ TEST_F(HelmetEditorTest, ANewSheetShowsItsOwnHelmetInThePreview)
     kvrtest::writeFile(m_dir / "other.bmp", kvr::encodeBitmap8(other));
     m_editor.loadSheet(m_dir / "other.bmp");
     EXPECT_EQ(single(), cellOf(other, 9));
+}
+
+// Each change of the sheet is one step: undo gives back the sheet before it, with the
+// selected line's helmet in the preview, and redo the sheet after it.
+TEST_F(HelmetEditorTest, EachChangeOfTheSheetIsOneStepUndoAndRedoTakeIt)
+{
+    const kvr::IndexedPicture helmet = kvrtest::noisePicture(74, 15, 9);
+    kvrtest::writeFile(m_dir / "one.bmp", kvr::encodeBitmap8(helmet));
+    const kvr::IndexedPicture other = kvrtest::noisePicture(256, 180, 77);
+    kvrtest::writeFile(m_dir / "other.bmp", kvr::encodeBitmap8(other));
+    Bytes otherSheet;
+    for (int y = 0; y < 180; ++y)
+        for (int x = 0; x < 256; ++x)
+            otherSheet.push_back(other.at(x, y));
+    const struct {
+        const char* what;
+        std::function<void(kvr::HelmetEditor&)> change;
+        const char* step;
+        Bytes after;
+        int selected;
+    } cases[] = {
+        {"a drag from helmet 3 onto helmet 20",
+         [](kvr::HelmetEditor& e) {
+             e.press(10, 3 * 15 + 7);
+             e.release(100, 8 * 15 + 1);
+         },
+         kvr::kSwapHelmetsStep, originalWith({{3, cellOf(m_picture, 20)}, {20, cellOf(m_picture, 3)}}), 20},
+        {"Space on line 7, then on line 9",
+         [](kvr::HelmetEditor& e) {
+             e.selectLine(7);
+             e.pickOrSwap();
+             e.selectLine(9);
+             e.pickOrSwap();
+         },
+         kvr::kSwapHelmetsStep, originalWith({{7, cellOf(m_picture, 9)}, {9, cellOf(m_picture, 7)}}), 9},
+        {"a helmet loaded into line 6",
+         [&](kvr::HelmetEditor& e) {
+             e.selectLine(6);
+             e.loadHelmet(m_dir / "one.bmp");
+         },
+         kvr::kLoadHelmetStep, originalWith({{6, cellOf(helmet, 0)}}), 6},
+        {"all helmets loaded", [&](kvr::HelmetEditor& e) { e.loadSheet(m_dir / "other.bmp"); },
+         kvr::kLoadAllHelmetsStep, otherSheet, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        kvr::HelmetEditor& e = m_editor;
+        e.show(roster(26));
+        ASSERT_EQ(e.undoStep(), nullptr);
+        c.change(e);
+        ASSERT_EQ(sheetBytes(), c.after);
+        EXPECT_STREQ(e.undoStep(), c.step);
+        EXPECT_EQ(e.redoStep(), nullptr);
+
+        e.undo();
+        EXPECT_EQ(sheetBytes(), m_original);
+        EXPECT_EQ(e.selected(), c.selected);
+        EXPECT_EQ(single(), cellOf(m_picture, c.selected));
+        EXPECT_EQ(e.undoStep(), nullptr);
+        EXPECT_STREQ(e.redoStep(), c.step);
+        e.undo();
+        EXPECT_EQ(sheetBytes(), m_original) << "nothing more to undo";
+
+        e.redo();
+        EXPECT_EQ(sheetBytes(), c.after);
+        EXPECT_EQ(e.redoStep(), nullptr);
+        e.undo();
+    }
+}
+
+TEST_F(HelmetEditorTest, WhatChangesNoPixelIsNoStep)
+{
+    kvrtest::writeFile(m_dir / "wide.bmp", kvr::encodeBitmap8(kvrtest::noisePicture(75, 15, 3)));
+    ScriptedPrompt prompt;
+    prompt.fileAnswers = {m_dir / "wide.bmp", m_dir / "wide.bmp"};
+    m_editor.loadHelmetFromBitmap(prompt);
+    m_editor.loadAllHelmetsFromBitmap(prompt);
+    EXPECT_EQ(prompt.warned.size(), 2u);
+    m_editor.press(10, 3 * 15 + 7);
+    m_editor.release(12, 3 * 15 + 9);
+    m_editor.selectLine(4);
+    m_editor.pickOrSwap();
+    m_editor.pickOrSwap();
+    m_editor.loadSheet(m_dir / "sheet.bmp");
+    EXPECT_EQ(m_editor.undoStep(), nullptr);
+    EXPECT_EQ(sheetBytes(), m_original);
+
+    // A new step after an undo takes the redo away.
+    m_editor.press(10, 3 * 15 + 7);
+    m_editor.release(100, 8 * 15 + 1);
+    m_editor.undo();
+    m_editor.selectLine(1);
+    m_editor.pickOrSwap();
+    m_editor.selectLine(2);
+    m_editor.pickOrSwap();
+    EXPECT_EQ(m_editor.redoStep(), nullptr);
+    EXPECT_EQ(sheetBytes(), originalWith({{1, cellOf(m_picture, 2)}, {2, cellOf(m_picture, 1)}}));
+}
+
+TEST(HelmetEditorHistory, BringingTheFirstSheetIsNoStep)
+{
+    kvrtest::TempDir dir;
+    kvrtest::writeFile(dir / "sheet.bmp", kvr::encodeBitmap8(kvrtest::noisePicture(256, 180, 5)));
+    kvr::HelmetEditor e;
+    e.loadSheet(dir / "sheet.bmp");
+    EXPECT_TRUE(e.available());
+    EXPECT_EQ(e.undoStep(), nullptr);
+    e.undo();
+    EXPECT_TRUE(e.available());
 }
 
 TEST(HelmetDriverLines, LineNIsHelmetN)

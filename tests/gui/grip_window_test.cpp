@@ -1,6 +1,6 @@
 #include "core/positions.h"
 #include "core/settings_record.h"
-#include "editor_harness.h"
+#include "editor_boxes.h"
 #include "editors/grip/grip_window.h"
 
 #include <QLineEdit>
@@ -14,22 +14,7 @@ namespace rec = kvr::rec;
 class GripWindowTest : public QObject {
     Q_OBJECT
 
-    static std::uint16_t wordAt(const std::vector<std::uint8_t>& file, std::uint32_t at)
-    {
-        return std::uint16_t(file[at] | file[at + 1] << 8);
-    }
-
-    static void typeInto(QLineEdit* box, const QString& text)
-    {
-        box->setFocus();
-        box->selectAll();
-        QTest::keyClicks(box, text);
-        QTest::keyClick(box, Qt::Key_Return);
-    }
-
-    static std::uint16_t stored(const EditorHarness& h, std::size_t at) { return h.document.record().word(at); }
-
-private slots:
+  private slots:
     void eachLineEditsTheCarNamedOnIt()
     {
         EditorHarness h;

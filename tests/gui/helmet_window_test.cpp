@@ -6,6 +6,7 @@
 #include "textures/converter.h"
 #include "widgets/prompt_qt.h"
 
+#include <QAction>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -181,6 +182,67 @@ private slots:
         QCOMPARE(h.prompt.informed.back(), std::string("Data has been exported!"));
         QCOMPARE(h.prompt.warned.size(), std::size_t(1));
         QVERIFY(h.gameSheet().saveToBytes() == before);
+        QVERIFY(h.prompt.unexpected.empty());
+    }
+
+    // The Edit menu and its keys take back and do again the sheet's own steps; what
+    // goes into the game is the sheet as it then stands.
+    void undoAndRedoKeysTakeTheSheetsSteps()
+    {
+        HelmetHarness h;
+        kvrgui::THelmetForm w(h.services);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        const Bytes helmet3 = kvr::copyCell(h.helmets.sheet(), 3);
+        const Bytes helmet6 = kvr::copyCell(h.helmets.sheet(), 6);
+        const Bytes helmet20 = kvr::copyCell(h.helmets.sheet(), 20);
+        QVERIFY(!w.undoAction()->isEnabled());
+        QVERIFY(!w.redoAction()->isEnabled());
+        QCOMPARE(w.undoAction()->text(), QStringLiteral("&Undo"));
+
+        QTest::mousePress(w.sheetPicture(), Qt::LeftButton, {}, inCell(3));
+        QTest::mouseRelease(w.sheetPicture(), Qt::LeftButton, {}, inCell(20));
+        QCOMPARE(w.undoAction()->text(), QStringLiteral("&Undo Swap helmets"));
+        kvr::IndexedPicture one(74, 15, 42);
+        const fs::path helmetFile = h.root() / "one.bmp";
+        const Bytes bytes = kvr::encodeBitmap8(one);
+        std::ofstream(helmetFile, std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+        w.driverList()->setCurrentRow(6);
+        h.prompt.fileAnswers = {helmetFile};
+        QTest::mouseClick(w.loadHelmetButton(), Qt::LeftButton);
+        QCOMPARE(kvr::copyCell(h.helmets.sheet(), 6), Bytes(74 * 15, 42));
+
+        QListWidget* list = w.driverList();
+        list->setFocus();
+        const struct {
+            QKeySequence keys;
+            Bytes cell3, cell6;
+            bool undo, redo;
+        } presses[] = {
+            {QKeySequence(Qt::CTRL | Qt::Key_Z), helmet20, helmet6, true, true},
+            {QKeySequence(Qt::CTRL | Qt::Key_Z), helmet3, helmet6, false, true},
+            {QKeySequence(Qt::CTRL | Qt::Key_Z), helmet3, helmet6, false, true},
+            {QKeySequence(Qt::CTRL | Qt::Key_Y), helmet20, helmet6, true, true},
+            {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), helmet20, Bytes(74 * 15, 42), true, false},
+            {QKeySequence(Qt::CTRL | Qt::Key_Z), helmet20, helmet6, true, true},
+        };
+        for (const auto& p : presses) {
+            QTest::keySequence(list, p.keys);
+            QCOMPARE(kvr::copyCell(h.helmets.sheet(), 3), p.cell3);
+            QCOMPARE(kvr::copyCell(h.helmets.sheet(), 6), p.cell6);
+            QCOMPARE(w.undoAction()->isEnabled(), p.undo);
+            QCOMPARE(w.redoAction()->isEnabled(), p.redo);
+        }
+        QCOMPARE(kvr::helmetPixels(h.helmets.singleHelmet()), helmet6);
+        QCOMPARE(w.redoAction()->text(), QStringLiteral("&Redo Load helmet"));
+
+        QTest::mouseClick(w.exportButton(), Qt::LeftButton);
+        QCOMPARE(h.prompt.informed, std::vector<std::string>{"Data has been exported!"});
+        const kvr::TDIB written = h.gameSheet();
+        QCOMPARE(kvr::copyCell(written, 3), helmet20);
+        QCOMPARE(kvr::copyCell(written, 20), helmet3);
+        QCOMPARE(kvr::copyCell(written, 6), helmet6);
         QVERIFY(h.prompt.unexpected.empty());
     }
 

@@ -5,6 +5,7 @@
 #include "textures/jam_convert.h"
 #include "textures/jam_file.h"
 
+#include <QAction>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -155,6 +156,48 @@ private slots:
         const kvr::JamTexture lotus = kvr::readJamFile(h.game() / "GAMEJAMS" / "LOTUS.JAM");
         QCOMPARE(lotus.height, std::uint16_t(80));
         QCOMPARE(lotus.at(127, 79), std::uint8_t(127 / 8 * 16 + 79 % 5));
+        QVERIFY(h.prompt.unexpected.empty());
+    }
+
+    // Loading and importing are steps of the painting that the Edit menu takes back;
+    // what goes into the game is the painting as it then stands.
+    void undoAndRedoKeysTakeThePaintingsSteps()
+    {
+        JamHarness h;
+        kvrgui::TJamForm w(h.services);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QVERIFY(!w.undoAction()->isEnabled());
+        const kvr::IndexedPicture painting = stripes(256, 164);
+        h.prompt.fileAnswers = {h.bitmapFile("stripes.bmp", painting, false)};
+        w.fileList()->setCurrentRow(3);
+        QTest::mouseClick(w.loadButton(), Qt::LeftButton);
+        const Bytes loaded(w.jams().bitmapFile().begin(), w.jams().bitmapFile().end());
+        QCOMPARE(w.undoAction()->text(), QStringLiteral("&Undo Load bitmap"));
+
+        QTest::keySequence(w.fileList(), QKeySequence(Qt::CTRL | Qt::Key_Z));
+        QVERIFY(!w.jams().hasPicture());
+        QVERIFY(w.paintingPicture()->pixmap().isNull());
+        QVERIFY(!w.undoAction()->isEnabled());
+        QTest::mouseClick(w.exportButton(), Qt::LeftButton);
+        QVERIFY(h.prompt.informed.empty());
+        QTest::keySequence(w.fileList(), QKeySequence(Qt::CTRL | Qt::Key_Y));
+        QVERIFY(std::ranges::equal(w.jams().bitmapFile(), loaded));
+        QVERIFY(!w.paintingPicture()->pixmap().isNull());
+
+        QTest::mouseClick(w.importButton(), Qt::LeftButton);
+        QVERIFY(!std::ranges::equal(w.jams().bitmapFile(), loaded));
+        QCOMPARE(w.undoAction()->text(), QStringLiteral("&Undo Import painting from game"));
+        QTest::keySequence(w.fileList(), QKeySequence(Qt::CTRL | Qt::Key_Z));
+        QVERIFY(std::ranges::equal(w.jams().bitmapFile(), loaded));
+        QCOMPARE(w.redoAction()->text(), QStringLiteral("&Redo Import painting from game"));
+
+        QTest::mouseClick(w.exportButton(), Qt::LeftButton);
+        QCOMPARE(h.prompt.informed.back(), std::string("Bitmap has been exported!"));
+        const kvr::JamTexture texture = kvr::readJamFile(h.game() / "GAMEJAMS" / std::string(w.jams().selectedFile()));
+        QCOMPARE(texture.at(200, 163), painting.at(200, 163));
+        QCOMPARE(texture.at(17, 2), painting.at(17, 2));
+        QVERIFY(h.prompt.warned.empty());
         QVERIFY(h.prompt.unexpected.empty());
     }
 

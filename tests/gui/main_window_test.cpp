@@ -3,6 +3,7 @@
 #include "app/main_window.h"
 #include "core/settings_file.h"
 #include "core/settings_record.h"
+#include "editor_harness.h"
 #include "game/demo_game.h"
 #include "gui_prompt.h"
 #include "main_window_fixture.h"
@@ -213,7 +214,8 @@ private slots:
 
     void descriptionHoldsAtMost255Characters()
     {
-        kvrgui::TDesForm des;
+        EditorHarness h;
+        kvrgui::TDesForm des(h.services);
         des.show();
         des.memo()->clear();
         QTest::keyClicks(des.memo(), QString(300, QLatin1Char('d')));

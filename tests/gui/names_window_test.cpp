@@ -1,7 +1,7 @@
 #include "core/checksum.h"
 #include "core/positions.h"
 #include "core/settings_record.h"
-#include "editor_harness.h"
+#include "editor_boxes.h"
 #include "editors/names/names_window.h"
 
 #include <QCheckBox>
@@ -35,15 +35,7 @@ class NamesWindowTest : public QObject {
             QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(c), Qt::NoModifier);
     }
 
-    static void typeInto(QComboBox* box, const QString& text)
-    {
-        box->setFocus();
-        box->lineEdit()->selectAll();
-        QTest::keyClicks(box, text);
-        QTest::keyClick(box, Qt::Key_Return);
-    }
-
-private slots:
+  private slots:
     void editsReachBothGameFiles()
     {
         EditorHarness h;
@@ -112,7 +104,8 @@ private slots:
         team->lineEdit()->selectAll();
         typeAny(team, QStringLiteral("Caf\u00e9\u0416s \u20ac"));
         QCOMPARE(team->currentText(), QStringLiteral("Caf\u00e9s \u20ac"));
-        QVERIFY2(QToolTip::text().contains(QStringLiteral("cannot show \u201c\u0416\u201d")), qPrintable(QToolTip::text()));
+        QVERIFY2(QToolTip::text().contains(QStringLiteral("cannot show \u201c\u0416\u201d")),
+                 qPrintable(QToolTip::text()));
         QTest::keyClicks(team, QStringLiteral("1234567"));
         QCOMPARE(team->currentText(), QStringLiteral("Caf\u00e9s \u20ac123456"));
         QVERIFY2(QToolTip::text().contains(QStringLiteral("at most 13 characters")), qPrintable(QToolTip::text()));
@@ -126,7 +119,8 @@ private slots:
 
         QTest::mouseClick(w.exportButton(), Qt::LeftButton);
         const auto exe = h.gameFile("KVR.EXE");
-        QCOMPARE(bytesAt(exe, kvr::positionOf(kvr::Row::TeamNames, 0), 13), std::string("Caf\xE9s \x80" "123456"));
+        QCOMPARE(bytesAt(exe, kvr::positionOf(kvr::Row::TeamNames, 0), 13), std::string("Caf\xE9s \x80"
+                                                                                        "123456"));
         const int car = h.document.record().byte(rec::carNumber(1));
         QCOMPARE(bytesAt(exe, kvr::positionOf(kvr::Row::DriverNames, 0) + std::uint32_t(car - 1) * 24, 24),
                  std::string("ukasz \xD8stberg-Lindqvist "));

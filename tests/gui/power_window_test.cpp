@@ -1,6 +1,6 @@
 #include "core/positions.h"
 #include "core/settings_record.h"
-#include "editor_harness.h"
+#include "editor_boxes.h"
 #include "editors/power/power_window.h"
 
 #include <QCheckBox>
@@ -16,22 +16,7 @@ namespace rec = kvr::rec;
 class PowerWindowTest : public QObject {
     Q_OBJECT
 
-    static std::uint16_t wordAt(const std::vector<std::uint8_t>& file, std::uint32_t at)
-    {
-        return std::uint16_t(file[at] | file[at + 1] << 8);
-    }
-
-    static void typeInto(QLineEdit* box, const QString& text)
-    {
-        box->setFocus();
-        box->selectAll();
-        QTest::keyClicks(box, text);
-        QTest::keyClick(box, Qt::Key_Return);
-    }
-
-    static std::uint16_t stored(const EditorHarness& h, std::size_t at) { return h.document.record().word(at); }
-
-private slots:
+  private slots:
     void typedValuesBarsAndSwitchReachTheGame()
     {
         EditorHarness h;
@@ -79,6 +64,11 @@ private slots:
         QCOMPARE(stored(h, rec::enginePowerRace(14)), std::uint16_t(0));
         QCOMPARE(stored(h, rec::enginePowerRace(15)), std::uint16_t(625));
         QCOMPARE(stored(h, rec::enginePowerQualifying(1)), std::uint16_t(760));
+        typeInto(w.stepEdit(), QStringLiteral("1550"));
+        QTest::mouseClick(w.plusButton(), Qt::LeftButton);
+        QCOMPARE(stored(h, rec::enginePowerRace(1)), std::uint16_t(1579));
+        QCOMPARE(stored(h, rec::enginePowerRace(14)), std::uint16_t(1550));
+        QCOMPARE(stored(h, rec::enginePowerRace(15)), std::uint16_t(625));
 
         QVERIFY(w.randomPowerCheck()->isChecked());
         w.randomPowerCheck()->click();
@@ -89,7 +79,7 @@ private slots:
         const std::uint32_t block = kvr::positionOf(kvr::Row::EnginePower, 0);
         QCOMPARE(wordAt(exe, block + 2 * 2), std::uint16_t(1579 + 32817));
         QCOMPARE(wordAt(exe, block + 2 * 4), std::uint16_t(800 + 32817));
-        QCOMPARE(wordAt(exe, block + 40), std::uint16_t(45 + 32817));
+        QCOMPARE(wordAt(exe, block + 40), std::uint16_t(1579 + 32817));
         QCOMPARE(wordAt(exe, kvr::positionOf(kvr::Row::HumanPowerRace, 0)), std::uint16_t(9999));
         const std::uint32_t site = kvr::positionOf(kvr::Row::RandomEnginePower, 0);
         for (std::uint32_t i = 0; i < 5; ++i)

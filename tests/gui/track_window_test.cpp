@@ -1,6 +1,6 @@
 #include "core/checksum.h"
 #include "core/game_file.h"
-#include "editor_harness.h"
+#include "editor_boxes.h"
 #include "editors/track/track_data.h"
 #include "editors/track/track_window.h"
 #include "widgets/prompt_qt.h"
@@ -20,22 +20,10 @@ std::vector<std::uint8_t> bytesOf(const std::filesystem::path& file)
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-std::uint16_t wordAt(const std::vector<std::uint8_t>& bytes, std::size_t at)
-{
-    return std::uint16_t(bytes.at(at) | bytes.at(at + 1) << 8);
-}
-
 // Where the setup of a track file starts.
 std::size_t setupAt(const std::vector<std::uint8_t>& track)
 {
     return kvr::trackSetupPosition(wordAt(track, kvr::track::kSetupWordPosition));
-}
-
-void typeInto(QLineEdit* box, const QString& text)
-{
-    box->setFocus();
-    box->selectAll();
-    QTest::keyClicks(box, text);
 }
 
 constexpr std::size_t kTyreTable = 0x138A48;
@@ -45,7 +33,7 @@ constexpr std::size_t kTyreTable = 0x138A48;
 class TrackWindowTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void typingChoosingAndExportingReachTheGame()
     {
         EditorHarness h;
@@ -74,22 +62,20 @@ private slots:
 
         // A gear box is stored when it is left.
         typeInto(w.gearEdit(1), QStringLiteral("44"));
-        QTest::keyClick(w.gearEdit(1), Qt::Key_Return);
         QCOMPARE(kvr::trackSetup(h.document.record(), 2).gears[0], std::uint8_t(44));
         QCOMPARE(w.gearEdit(1)->text(), QStringLiteral("44"));
         typeInto(w.frontWingEdit(), QStringLiteral("x"));
-        QTest::keyClick(w.frontWingEdit(), Qt::Key_Return);
         QCOMPARE(kvr::trackSetup(h.document.record(), 2).frontWing, before.frontWing);
         QCOMPARE(w.frontWingEdit()->text(), QString::number(before.frontWing));
 
         // Consumption is stored at each keystroke; a letter is replaced at once.
         const int steps = h.document.undoStack()->count();
-        typeInto(w.fuelConsumptionEdit(), QStringLiteral("1234"));
+        typeOver(w.fuelConsumptionEdit(), QStringLiteral("1234"));
         QCOMPARE(kvr::trackSetup(h.document.record(), 2).fuelConsumption, std::uint16_t(1234));
         QTest::keyClicks(w.fuelConsumptionEdit(), QStringLiteral("a"));
         QCOMPARE(w.fuelConsumptionEdit()->text(), QStringLiteral("1234"));
         QCOMPARE(h.document.undoStack()->count(), steps + 1);
-        typeInto(w.tyreConsumptionEdit(), QStringLiteral("4464"));
+        typeOver(w.tyreConsumptionEdit(), QStringLiteral("4464"));
         QCOMPARE(kvr::trackSetup(h.document.record(), 2).tyreConsumption, std::uint16_t(4464));
         QCOMPARE(w.tyreConsumptionEdit()->text(), QStringLiteral("4464"));
 

@@ -13,7 +13,6 @@
 #include "widgets/editor_services.h"
 #include "widgets/prompt_qt.h"
 #include "widgets/qt_paths.h"
-#include "widgets/spoken_name.h"
 #include "widgets/translation_qt.h"
 
 #include <QButtonGroup>
@@ -21,7 +20,6 @@
 #include <QHBoxLayout>
 #include <QImageWriter>
 #include <QLabel>
-#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSaveFile>
@@ -33,13 +31,7 @@ namespace kvrgui {
 
 namespace {
 
-constexpr int kLineHeight = 16;
 constexpr int kListChars = 16;
-
-QString teamName(const kvr::SettingsRecord& r, int team)
-{
-    return fromAnsi(r.shortString(kvr::rec::teamName(team), kvr::rec::kTeamNameChars));
-}
 
 // Written whole or not at all: an existing file is replaced only once the new one is
 // complete.
@@ -68,10 +60,7 @@ ColourPictureWindow::ColourPictureWindow(EditorServices& services, const Setup& 
     m_save->setObjectName(QStringLiteral("savePictureButton"));
     m_save->setAutoDefault(false);
 
-    m_teams = new QListWidget(this);
-    m_teams->setObjectName(QStringLiteral("teamList"));
-    setSpokenName(m_teams, tr("Teams"));
-    m_teams->setUniformItemSizes(true);
+    m_teams = new TeamList(tr("Teams"), this);
     m_teams->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_teams->setFixedWidth(m_teams->fontMetrics().averageCharWidth() * kListChars + 2 * m_teams->frameWidth());
 
@@ -108,7 +97,10 @@ ColourPictureWindow::ColourPictureWindow(EditorServices& services, const Setup& 
     // A larger window shows the picture at a larger whole multiple.
     layout->setSizeConstraint(QLayout::SetMinimumSize);
 
-    connect(m_teams, &QListWidget::currentRowChanged, this, &ColourPictureWindow::onTeamChosen);
+    connect(m_teams, &TeamList::teamChosen, this, [this](int team) {
+        m_team = team;
+        refresh();
+    });
     connect(m_elements, &QButtonGroup::idClicked, this, &ColourPictureWindow::onElementChosen);
     connect(m_picture, &kvr::TWinGImage::mousePressed, this, &ColourPictureWindow::onPicturePressed);
     connect(m_picture, &kvr::TWinGImage::mouseMoved, this, &ColourPictureWindow::onPointerMoved);
@@ -142,31 +134,13 @@ void ColourPictureWindow::showRecord()
     const kvr::SettingsRecord& r = record();
     const std::vector<int> listed = kvr::enabledTeams(r);
     m_team = kvr::listedTeam(listed, m_team);
-    m_teams->clear();
-    for (int team : listed)
-        m_teams->addItem(teamName(r, team));
-    const auto line = std::find(listed.begin(), listed.end(), m_team);
-    m_teams->setCurrentRow(line == listed.end() ? -1 : int(line - listed.begin()));
-    // As tall as its lines, so every enabled team shows without scrolling.
-    const int lineHeight = listed.empty() ? kLineHeight : std::max(kLineHeight, m_teams->sizeHintForRow(0));
-    m_teams->setFixedHeight(lineHeight * int(listed.size()) + 2 * m_teams->frameWidth());
+    m_teams->showTeams(r, listed, m_team);
 
     elementButton(m_element)->setChecked(true);
     kvr::TWinG& wing = m_picture->wing();
     kvr::drawColourPicture(kvr::areaOf(wing), m_saved, m_scheme, r, m_team, m_element,
                            kvr::markerColours(services().palette, wing.colourTable()));
     m_picture->model().repaint();
-}
-
-void ColourPictureWindow::onTeamChosen(int line)
-{
-    if (refreshing() || line < 0)
-        return;
-    const std::vector<int> listed = kvr::enabledTeams(record());
-    if (std::size_t(line) >= listed.size())
-        return;
-    m_team = listed[std::size_t(line)];
-    refresh();
 }
 
 void ColourPictureWindow::onElementChosen(int element)

@@ -2,12 +2,12 @@
 
 #include "editors/cockpit/cockpit_recolour.h"
 #include "widgets/editor_window.h"
+#include "widgets/team_list.h"
 
 #include <vector>
 
 class QButtonGroup;
 class QLabel;
-class QListWidget;
 class QRadioButton;
 
 namespace kvr {
@@ -23,7 +23,7 @@ namespace kvrgui {
 // the radio buttons the element.
 class ColourPictureWindow : public EditorWindow {
     Q_OBJECT
-public:
+  public:
     struct Setup {
         kvr::Editor editor;
         QString caption;
@@ -34,20 +34,19 @@ public:
     ColourPictureWindow(EditorServices& services, const Setup& setup, QWidget* parent);
 
     kvr::TWinGImage* picture() const { return m_picture; }
-    QListWidget* teamList() const { return m_teams; }
+    TeamList* teamList() const { return m_teams; }
     QRadioButton* elementButton(int element) const { return m_elementButtons.at(std::size_t(element)); }
     QLabel* detailLabel() const { return m_detail; }
     QPushButton* savePictureButton() const { return m_save; }
     int selectedTeam() const { return m_team; }
     int selectedElement() const { return m_element; }
 
-protected:
+  protected:
     void showRecord() override;
     void showEvent(QShowEvent* event) override;
 
-private:
+  private:
     void loadPicture(const char* file);
-    void onTeamChosen(int line);
     void onElementChosen(int element);
     void onPicturePressed(int x, int y, Qt::MouseButton button);
     void onPointerMoved(int x, int y);
@@ -59,7 +58,7 @@ private:
     int m_team = 1;
     int m_element = 0;
     kvr::TWinGImage* m_picture;
-    QListWidget* m_teams;
+    TeamList* m_teams;
     QButtonGroup* m_elements;
     std::vector<QRadioButton*> m_elementButtons;
     QLabel* m_detail;

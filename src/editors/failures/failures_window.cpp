@@ -39,16 +39,13 @@ TFailuresForm::TFailuresForm(EditorServices& services, QWidget* parent)
     scale->addWidget(new QLabel(QString::number(kvr::failures::kSliderMaximum), this));
     table->addLayout(scale, 0, 2);
 
-    m_teams = new QListWidget(this);
-    m_teams->setObjectName(QStringLiteral("teamList"));
+    m_teams = new TeamList(tr("Teams"), this);
+    m_teams->setLineHeight(kRowHeight);
     m_values = new QListWidget(this);
     m_values->setObjectName(QStringLiteral("valueList"));
-    setSpokenName(m_teams, tr("Teams"));
     setSpokenName(m_values, tr("Car failure values"));
-    for (QListWidget* list : {m_teams, m_values}) {
-        list->setUniformItemSizes(true);
-        list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    }
+    m_values->setUniformItemSizes(true);
+    m_values->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_teams->setMinimumWidth(200);
     m_values->setFixedWidth(70);
     table->addWidget(m_teams, 1, 0);
@@ -100,8 +97,11 @@ TFailuresForm::TFailuresForm(EditorServices& services, QWidget* parent)
     layout->addLayout(buttonRow());
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(m_teams, &QListWidget::currentRowChanged, this, &TFailuresForm::onLineChosen);
-    connect(m_values, &QListWidget::currentRowChanged, this, &TFailuresForm::onLineChosen);
+    connect(m_teams, &TeamList::teamChosen, this, &TFailuresForm::onTeamChosen);
+    connect(m_values, &QListWidget::currentRowChanged, this, [this](int line) {
+        if (!refreshing() && m_teams->teamOn(line) != 0)
+            onTeamChosen(m_teams->teamOn(line));
+    });
     connect(m_valueEdit, &QLineEdit::editingFinished, this, &TFailuresForm::onValueTyped);
     connect(m_plus, &QPushButton::clicked, this, [this] { onShift(1); });
     connect(m_minus, &QPushButton::clicked, this, [this] { onShift(-1); });
@@ -116,31 +116,24 @@ void TFailuresForm::showEvent(QShowEvent* event)
 
 QSlider* TFailuresForm::slider(int team) const
 {
-    const auto line = std::find(m_lineTeams.begin(), m_lineTeams.end(), team);
-    return line == m_lineTeams.end() ? nullptr : m_sliders[std::size_t(line - m_lineTeams.begin())];
+    const std::vector<int>& teams = m_teams->teams();
+    const auto line = std::find(teams.begin(), teams.end(), team);
+    return line == teams.end() ? nullptr : m_sliders[std::size_t(line - teams.begin())];
 }
 
 void TFailuresForm::showRecord()
 {
     const kvr::SettingsRecord& r = record();
     const std::vector<int> teams = kvr::enabledTeams(r);
-    m_lineTeams = teams;
-    m_teams->clear();
+    // One line beside each slider.
+    m_teams->showTeams(r, teams, m_selectedTeam, TeamList::Lines::TeamAndEngine);
     m_values->clear();
-    int selectedLine = -1;
-    for (std::size_t line = 0; line < teams.size(); ++line) {
-        m_teams->addItem(fromAnsi(kvr::teamLine(r, teams[line])));
-        m_values->addItem(QString::number(kvr::failureValue(r, teams[line])));
-        // One line beside each slider.
-        m_teams->item(int(line))->setSizeHint(QSize(0, kRowHeight));
-        m_values->item(int(line))->setSizeHint(QSize(0, kRowHeight));
-        if (teams[line] == m_selectedTeam)
-            selectedLine = int(line);
+    for (int team : teams) {
+        m_values->addItem(QString::number(kvr::failureValue(r, team)));
+        m_values->item(m_values->count() - 1)->setSizeHint(QSize(0, kRowHeight));
     }
-    for (QListWidget* list : {m_teams, m_values})
-        list->setFixedHeight(kRowHeight * std::max<int>(int(teams.size()), 1) + 2 * list->frameWidth());
-    m_teams->setCurrentRow(selectedLine);
-    m_values->setCurrentRow(selectedLine);
+    m_values->setFixedHeight(m_teams->maximumHeight());
+    m_values->setCurrentRow(m_teams->currentRow());
     showText(m_valueEdit, QString::number(kvr::failureValue(r, m_selectedTeam)));
     // Each row is one team: its name, its value and its slider, which a screen reader
     // names by that team.
@@ -154,14 +147,9 @@ void TFailuresForm::showRecord()
     }
 }
 
-void TFailuresForm::onLineChosen(int line)
+void TFailuresForm::onTeamChosen(int team)
 {
-    if (refreshing() || line < 0)
-        return;
-    const std::vector<int> teams = kvr::enabledTeams(record());
-    if (std::size_t(line) >= teams.size())
-        return;
-    m_selectedTeam = teams[std::size_t(line)];
+    m_selectedTeam = team;
     refresh();
 }
 
@@ -174,9 +162,9 @@ void TFailuresForm::onValueTyped()
 
 void TFailuresForm::onSliderMoved(int line, int value)
 {
-    if (refreshing() || std::size_t(line) >= m_lineTeams.size())
+    const int team = m_teams->teamOn(line);
+    if (refreshing() || team == 0)
         return;
-    const int team = m_lineTeams[std::size_t(line)];
     edit(
         tr("Failure value"), [&](kvr::SettingsRecord& r) { kvr::setFailureValue(r, team, std::uint16_t(value)); },
         m_sliders[std::size_t(line)]);

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "widgets/editor_window.h"
+#include "widgets/team_list.h"
 
 #include <array>
-#include <vector>
 
 class QLineEdit;
 class QListWidget;
@@ -16,10 +16,10 @@ namespace kvrgui {
 // listed teams by an amount.
 class TFailuresForm : public EditorWindow {
     Q_OBJECT
-public:
+  public:
     explicit TFailuresForm(EditorServices& services, QWidget* parent = nullptr);
 
-    QListWidget* teamList() const { return m_teams; }
+    TeamList* teamList() const { return m_teams; }
     QListWidget* valueList() const { return m_values; }
     // The slider beside a team's line; none for a team the list leaves out.
     QSlider* slider(int team) const;
@@ -29,20 +29,19 @@ public:
     QPushButton* minusButton() const { return m_minus; }
     int selectedTeam() const { return m_selectedTeam; }
 
-protected:
+  protected:
     void showRecord() override;
     void showEvent(QShowEvent* event) override;
 
-private:
-    void onLineChosen(int line);
+  private:
+    void onTeamChosen(int team);
     void onValueTyped();
     void onSliderMoved(int line, int value);
     void onShift(int sign);
 
     int m_selectedTeam = 1;
-    // The team on each line of the lists and beside each slider.
-    std::vector<int> m_lineTeams;
-    QListWidget* m_teams;
+    // Its lines' teams are those of the value list and of the sliders too.
+    TeamList* m_teams;
     QListWidget* m_values;
     std::array<QSlider*, 14> m_sliders{};
     QLineEdit* m_valueEdit;

@@ -10,6 +10,24 @@
 namespace kvr {
 namespace {
 
+// The highest value the editor accepts for a table.
+std::uint16_t gripMaximum(GripTable table)
+{
+    return table == GripTable::Range ? grip::kMaxRange : grip::kMaxGrip;
+}
+
+// The cars of the roster with an entry in the per-car tables, each once, in slot order.
+std::vector<int> rosterCars(const SettingsRecord& record)
+{
+    std::vector<int> cars;
+    for (int slot = 1; slot <= rec::kDrivers; ++slot) {
+        const int car = record.byte(rec::carNumber(slot));
+        if (hasCarEntry(car) && std::find(cars.begin(), cars.end(), car) == cars.end())
+            cars.push_back(car);
+    }
+    return cars;
+}
+
 // The places of the chosen table of every roster car.
 std::vector<std::size_t> rosterOffsets(const SettingsRecord& record, GripTable table)
 {
@@ -20,13 +38,6 @@ std::vector<std::size_t> rosterOffsets(const SettingsRecord& record, GripTable t
 }
 
 } // namespace
-
-std::uint16_t gripMaximum(GripTable table)
-{
-    return table == GripTable::Range ? grip::kMaxRange : grip::kMaxGrip;
-}
-
-FieldRange gripRange(GripTable table) { return {0, gripMaximum(table)}; }
 
 std::size_t gripOffset(GripTable table, int carNumber)
 {
@@ -41,48 +52,13 @@ std::size_t gripOffset(GripTable table, int carNumber)
     return rec::gripRange(carNumber);
 }
 
-bool storeTypedGrip(SettingsRecord& record, GripTable table, int carNumber, long long typed)
-{
-    if (!hasCarEntry(carNumber))
-        return false;
-    record.setWord(gripOffset(table, carNumber), std::uint16_t(clampedToRange(typed, gripRange(table))));
-    return true;
-}
-
 bool editTypedGrip(SettingsRecord& record, GripTable table, int carNumber, std::string_view text)
 {
-    return storeTypedGrip(record, table, carNumber, typedWholeNumber(text));
-}
-
-std::uint16_t gripRaised(std::uint16_t value, long long step, GripTable table)
-{
-    return steppedUp(value, step, gripMaximum(table));
-}
-
-std::uint16_t gripLowered(std::uint16_t value, long long step, GripTable table)
-{
-    return steppedDown(value, step, gripMaximum(table));
-}
-
-std::vector<int> rosterCars(const SettingsRecord& record)
-{
-    std::vector<int> cars;
-    for (int slot = 1; slot <= rec::kDrivers; ++slot) {
-        const int car = record.byte(rec::carNumber(slot));
-        if (hasCarEntry(car) && std::find(cars.begin(), cars.end(), car) == cars.end())
-            cars.push_back(car);
-    }
-    return cars;
-}
-
-void raiseAllGrip(SettingsRecord& record, GripTable table, long long step)
-{
-    shiftWords(record, rosterOffsets(record, table), step, true, gripMaximum(table));
-}
-
-void lowerAllGrip(SettingsRecord& record, GripTable table, long long step)
-{
-    shiftWords(record, rosterOffsets(record, table), step, false, gripMaximum(table));
+    const std::int64_t typed = typedWholeNumber(text);
+    if (!hasCarEntry(carNumber))
+        return false;
+    record.setWord(gripOffset(table, carNumber), std::uint16_t(clampedToRange(typed, {0, gripMaximum(table)})));
+    return true;
 }
 
 void shiftAllGrip(SettingsRecord& record, GripTable table, std::string_view stepText, bool up)

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "core/number_text.h"
-
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
@@ -19,34 +17,18 @@ inline constexpr std::uint16_t kMaxRange = 32767;
 inline constexpr int kDefaultStep = 100;
 } // namespace grip
 
-// The highest value the editor accepts for a table, and the whole range from 0.
-std::uint16_t gripMaximum(GripTable table);
-FieldRange gripRange(GripTable table);
-
 // Where a car's value of a table sits in the settings record (car 1..40).
 std::size_t gripOffset(GripTable table, int carNumber);
 
-// One typed value for one car, held within the table's range; dropped (returns false)
-// only when the car has no entry.
-bool storeTypedGrip(SettingsRecord& record, GripTable table, int carNumber, long long typed);
-
 // The value typed for one car. Text that is not a whole number throws GeneralError with
 // the message and changes nothing; a number beyond the table's range stops at its end.
+// Dropped (false) only when the car has no entry.
 bool editTypedGrip(SettingsRecord& record, GripTable table, int carNumber, std::string_view text);
 
-// "+" and "-" by a step: "+" stops at the maximum, "-" stops at 0. A negative step
-// moves the other way with that direction's stop.
-std::uint16_t gripRaised(std::uint16_t value, long long step, GripTable table);
-std::uint16_t gripLowered(std::uint16_t value, long long step, GripTable table);
-
-// The cars of the roster with an entry in the per-car tables, each once, in slot order.
-std::vector<int> rosterCars(const SettingsRecord& record);
-
-// Shift the chosen table of every roster car once.
-void raiseAllGrip(SettingsRecord& record, GripTable table, long long step);
-void lowerAllGrip(SettingsRecord& record, GripTable table, long long step);
-// The same by the step typed in the box; text that is not a whole number throws
-// GeneralError with the message and changes nothing.
+// "+" (up) or "-" by the step typed in the box, on the chosen table of every roster car
+// once: "+" stops at the table's maximum, "-" at 0, a negative step moves the other
+// way. Text that is not a whole number throws GeneralError with the message and
+// changes nothing.
 void shiftAllGrip(SettingsRecord& record, GripTable table, std::string_view stepText, bool up);
 
 // "Qual=Other": qualifying := other sessions. "Other=Qual": the converse. Roster cars only.

@@ -58,7 +58,7 @@ void scrollTogether(QListWidget* a, QListWidget* b)
 } // namespace
 
 TGripForm::TGripForm(EditorServices& services, QWidget* parent)
-    : EditorWindow(services, kvr::Editor::Grip, tr("Computer cars grip"), parent)
+    : SessionTablesWindow(services, kvr::Editor::Grip, tr("Computer cars grip"), parent)
 {
     auto* choose = new QGroupBox(tr("Select data"), this);
     auto* chooseRow = new QHBoxLayout(choose);
@@ -122,21 +122,16 @@ TGripForm::TGripForm(EditorServices& services, QWidget* parent)
     (new QHBoxLayout(selected))->addWidget(m_valueEdit);
     connect(m_valueEdit, &QLineEdit::editingFinished, this, &TGripForm::onValueTyped);
 
-    m_controls = sessionTableControls(
-        this, {kvr::grip::kDefaultStep, kStepChars, 60},
-        [this](const QString& what, const std::string& step, bool up) {
-            const kvr::GripTable table = m_table;
-            edit(what, [&](kvr::SettingsRecord& r) { kvr::shiftAllGrip(r, table, step, up); });
-        },
-        [this](const QString& what, bool qualEqualsOther) {
-            edit(what, qualEqualsOther ? kvr::copyGripOtherToQualifying : kvr::copyGripQualifyingToOther);
-        });
+    const SessionTableControls& controls = makeSessionControls(
+        {kvr::grip::kDefaultStep, kStepChars, 60},
+        [this](kvr::SettingsRecord& r, std::string_view step, bool up) { kvr::shiftAllGrip(r, m_table, step, up); },
+        kvr::copyGripOtherToQualifying, kvr::copyGripQualifyingToOther);
 
     auto* side = new QVBoxLayout;
     side->addWidget(selected);
-    side->addWidget(m_controls.all);
-    side->addWidget(m_controls.qualEqualsOther);
-    side->addWidget(m_controls.otherEqualsQual);
+    side->addWidget(controls.all);
+    side->addWidget(controls.qualEqualsOther);
+    side->addWidget(controls.otherEqualsQual);
     side->addStretch();
 
     auto* body = new QHBoxLayout;
@@ -170,7 +165,7 @@ void TGripForm::showEvent(QShowEvent* event)
     // Each showing starts at the first line of the first drivers.
     m_secondSelected = false;
     m_line = 0;
-    EditorWindow::showEvent(event);
+    SessionTablesWindow::showEvent(event);
 }
 
 void TGripForm::showRecord()

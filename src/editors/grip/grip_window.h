@@ -1,7 +1,6 @@
 #pragma once
 
 #include "editors/grip/grip_rules.h"
-#include "widgets/editor_window.h"
 #include "widgets/session_tables.h"
 
 class QLineEdit;
@@ -13,9 +12,9 @@ namespace kvrgui {
 // "Computer cars grip": the first and second drivers of the roster with their value of
 // the chosen table (qualifying, other sessions, random grip range); the selected
 // driver's value in a box, shifts of all cars and copies between the two grip tables.
-class TGripForm : public EditorWindow {
+class TGripForm : public SessionTablesWindow {
     Q_OBJECT
-public:
+  public:
     explicit TGripForm(EditorServices& services, QWidget* parent = nullptr);
 
     QRadioButton* tableChoice(kvr::GripTable table) const;
@@ -24,19 +23,14 @@ public:
     QListWidget* secondDriverList() const { return m_secondDrivers; }
     QListWidget* secondValueList() const { return m_secondValues; }
     QLineEdit* valueEdit() const { return m_valueEdit; }
-    QLineEdit* stepEdit() const { return m_controls.step; }
-    QPushButton* plusButton() const { return m_controls.plus; }
-    QPushButton* minusButton() const { return m_controls.minus; }
-    QPushButton* qualEqualsOtherButton() const { return m_controls.qualEqualsOther; }
-    QPushButton* otherEqualsQualButton() const { return m_controls.otherEqualsQual; }
     // The car the box edits; 0 when no line is selected.
     int selectedCar() const;
 
-protected:
+  protected:
     void showRecord() override;
     void showEvent(QShowEvent* event) override;
 
-private:
+  private:
     void onLineChosen(bool secondDrivers, int line);
     void onTableChosen(kvr::GripTable table);
     void onValueTyped();
@@ -51,7 +45,6 @@ private:
     QListWidget* m_secondDrivers;
     QListWidget* m_secondValues;
     QLineEdit* m_valueEdit;
-    SessionTableControls m_controls{};
 };
 
 } // namespace kvrgui

@@ -128,7 +128,7 @@ bool HelmetEditor::release(int x, int y)
     if (source < 0 || !available() || !target || *target == source || !hasHelmet(*target))
         return false;
     m_selected = *target;
-    swapCells(source, *target);
+    step(kSwapHelmetsStep, [&] { swapCells(source, *target); });
     return true;
 }
 
@@ -146,9 +146,11 @@ bool HelmetEditor::pickOrSwap()
     m_dragSource = -1;
     if (source == m_selected)
         return false;
-    swapCells(source, m_selected);
-    // The selected line shows the helmet it holds now.
-    modeSelect(m_selected);
+    step(kSwapHelmetsStep, [&] {
+        swapCells(source, m_selected);
+        // The selected line shows the helmet it holds now.
+        modeSelect(m_selected);
+    });
     return true;
 }
 
@@ -165,9 +167,12 @@ void HelmetEditor::loadHelmet(const fs::path& file)
         throw GeneralError(kHelmetSheetMissing);
     if (!hasHelmet(m_selected))
         throw GeneralError(KVR_TR_NOOP("Pictures", "No helmet is selected."));
-    m_single = loadChecked(file, helmetProblem);
-    m_buffer = helmetPixels(m_single);
-    pasteCell(m_sheet, m_selected, m_buffer);
+    TDIB single = loadChecked(file, helmetProblem);
+    step(kLoadHelmetStep, [&] {
+        m_single = std::move(single);
+        m_buffer = helmetPixels(m_single);
+        pasteCell(m_sheet, m_selected, m_buffer);
+    });
 }
 
 void HelmetEditor::loadSheet(const fs::path& file)
@@ -177,7 +182,54 @@ void HelmetEditor::loadSheet(const fs::path& file)
     // converter will not read it.
     if (const auto problem = textureBitmapProblem(sheet.saveToBytes()))
         throw GeneralError(fillIn(KVR_TR_NOOP("Pictures", "\"%1\" cannot be used. %2"), {file.string(), *problem}));
-    takeSheet(sheet);
+    pushSheet(sheet, kLoadAllHelmetsStep);
+}
+
+void HelmetEditor::pushSheet(const TDIB& sheet, const char* name)
+{
+    if (const auto problem = sheetProblem(sheet))
+        throw GeneralError(*problem);
+    // A copy of its own: the caller's would change with every swap.
+    TDIB own;
+    own.loadFromBytes(sheet.saveToBytes());
+    step(name, [&] { takeSheet(own); });
+}
+
+HelmetEditor::Pictures HelmetEditor::pictures() const
+{
+    return {m_sheet.saveToBytes(), m_single.saveToBytes()};
+}
+
+void HelmetEditor::restore(const Pictures& pictures)
+{
+    m_sheet.loadFromBytes(pictures.sheet);
+    m_single.loadFromBytes(pictures.single);
+    m_dragSource = -1;
+    if (available() && hasHelmet(m_selected))
+        modeSelect(m_selected);
+}
+
+void HelmetEditor::step(const char* name, const std::function<void()>& change)
+{
+    if (!available()) {
+        change();
+        return;
+    }
+    Pictures before = pictures();
+    change();
+    m_history.push(std::move(before), pictures(), name);
+}
+
+void HelmetEditor::undo()
+{
+    if (undoStep())
+        restore(m_history.undo(pictures()));
+}
+
+void HelmetEditor::redo()
+{
+    if (redoStep())
+        restore(m_history.redo(pictures()));
 }
 
 void HelmetEditor::saveHelmetAsBitmap(UserPrompt& prompt)
@@ -255,7 +307,7 @@ void HelmetEditor::exportIntoGame(UserPrompt& prompt, const Converter& converter
 void HelmetEditor::importFromGame(UserPrompt& prompt, const Converter& converter, const fs::path& gameDir)
 {
     try {
-        importSheet(converter, gameDir);
+        step(kImportHelmetsStep, [&] { importSheet(converter, gameDir); });
     } catch (const GeneralError& e) {
         prompt.warn(e.what());
         return;

@@ -2,9 +2,11 @@
 
 #include "core/tr_marker.h"
 #include "editors/helmets/helmet_sheet.h"
+#include "editors/picture_history.h"
 #include "graphics/dib.h"
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -19,12 +21,23 @@ inline constexpr const char* kHelmetsImported = KVR_TR_NOOP("Pictures", "Data ha
 inline constexpr const char* kHelmetSheetMissing =
     KVR_TR_NOOP("Pictures", "The helmet sheet is not available. Use \"Import from game\" to read it from the game.");
 
+// The steps of the helmets' own history, as its Edit menu names them.
+inline constexpr const char* kSwapHelmetsStep = KVR_TR_NOOP("Pictures", "Swap helmets");
+inline constexpr const char* kLoadHelmetStep = KVR_TR_NOOP("Pictures", "Load helmet");
+inline constexpr const char* kLoadAllHelmetsStep = KVR_TR_NOOP("Pictures", "Load all helmets");
+inline constexpr const char* kImportHelmetsStep = KVR_TR_NOOP("Pictures", "Import helmets from game");
+
 // Everything the helmets window does apart from drawing: the sheet, the single helmet
 // shown in the preview, the driver list (line n is helmet n), the selected line, the
-// drag source, and the buttons' actions. The window forwards its events here and then
-// draws sheet() and singleHelmet(). The sheet may be unavailable (the import at start
-// failed); then only importFromGame() and loadAllFromBitmap() can bring one.
-class HelmetEditor {
+// drag source, the buttons' actions, and the history of the sheet. The window forwards
+// its events here and then draws sheet() and singleHelmet(). The sheet may be
+// unavailable (the import at start failed); then only importFromGame() and
+// loadAllFromBitmap() can bring one.
+//
+// Each change of the sheet is one step that undo() takes back: a swap, a helmet or all
+// helmets loaded from a bitmap, the game's sheet imported. Bringing a sheet where there
+// was none is no step: undo never takes the sheet away.
+class HelmetEditor : public UndoSteps {
   public:
     bool available() const { return !m_sheet.empty(); }
     // Whether the sheet differs from the game's texture as last imported or exported.
@@ -70,9 +83,21 @@ class HelmetEditor {
     void saveAllHelmetsAsBitmap(UserPrompt& prompt);
     void loadAllHelmetsFromBitmap(UserPrompt& prompt);
 
-    // Loading a chosen file directly. Throw GeneralError naming what is needed.
+    // Loading a chosen file directly, one step each. Throw GeneralError naming what is
+    // needed, changing nothing.
     void loadHelmet(const std::filesystem::path& file);
     void loadSheet(const std::filesystem::path& file);
+    // A new sheet (made by a conversion, say) as one step named `step`; GeneralError,
+    // changing nothing, when it is not an 8-bit 256 x 180 bitmap.
+    void pushSheet(const TDIB& sheet, const char* step);
+
+    const char* undoStep() const override { return m_history.undoStep(); }
+    const char* redoStep() const override { return m_history.redoStep(); }
+    // The sheet and the single helmet as they were before the last step (after the step
+    // last undone); the selected line stays selected and shows its helmet, a picked
+    // helmet is put down.
+    void undo() override;
+    void redo() override;
 
     // "Export into game" and "Import from game" through the converter; each reports
     // success or the converter's failure through the prompt.
@@ -80,6 +105,17 @@ class HelmetEditor {
     void importFromGame(UserPrompt& prompt, const Converter& converter, const std::filesystem::path& gameDir);
 
   private:
+    // The two pictures as their files hold them: copies of a TDIB share its pixels.
+    struct Pictures {
+        std::vector<std::uint8_t> sheet;
+        std::vector<std::uint8_t> single;
+        bool operator==(const Pictures&) const = default;
+    };
+    Pictures pictures() const;
+    void restore(const Pictures& pictures);
+    // Runs `change` of the sheet as the step `step`.
+    void step(const char* step, const std::function<void()>& change);
+
     bool hasHelmet(int line) const { return line >= 0 && line < int(m_lines.size()) && line < helmets::kCount; }
     void modeSelect(int line);
     void swapCells(int a, int b);
@@ -94,6 +130,7 @@ class HelmetEditor {
     std::vector<std::string> m_lines;
     int m_selected = 0;
     int m_dragSource = -1;
+    PictureHistory<Pictures> m_history;
 };
 
 } // namespace kvr

@@ -1,14 +1,13 @@
 #include "editors/helmets/helmet_window.h"
 
+#include "core/user_prompt.h"
 #include "editors/helmets/helmet_editor.h"
 #include "textures/converter.h"
 #include "widgets/editor_services.h"
-#include "widgets/enter_as_tab.h"
 #include "widgets/picture_qt.h"
 #include "widgets/process_runner_qt.h"
 #include "widgets/prompt_qt.h"
 #include "widgets/record_document.h"
-#include "widgets/show_first_prompt.h"
 #include "widgets/spoken_name.h"
 #include "widgets/translation_qt.h"
 
@@ -101,14 +100,11 @@ class SheetPicture : public QWidget {
 };
 
 THelmetForm::THelmetForm(EditorServices& services, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), m_services(services),
+    : WindowFrame(services, tr("Helmets"), parent),
       m_ownHelmets(services.helmets ? nullptr : std::make_unique<kvr::HelmetEditor>()),
       m_helmets(services.helmets ? *services.helmets : *m_ownHelmets),
       m_runner(std::make_unique<QtProcessRunner>(this)), m_bound(kvr::kConverterBound)
 {
-    setWindowTitle(tr("Helmets"));
-    setModal(true);
-
     m_sheet = new SheetPicture(this);
     m_sheet->setObjectName(QStringLiteral("sheetPicture"));
     m_sheet->pressed = [this](QPoint at) { onSheetPressed(at); };
@@ -129,22 +125,12 @@ THelmetForm::THelmetForm(EditorServices& services, QWidget* parent)
     m_drivers->installEventFilter(this);
     (new QVBoxLayout(drivers))->addWidget(m_drivers);
 
-    auto button = [this](const char* name, const char* text) {
-        auto* b = new QPushButton(tr(text), this);
-        b->setObjectName(QString::fromLatin1(name));
-        b->setAutoDefault(false);
-        return b;
-    };
-    m_saveHelmet = button("saveHelmetButton", QT_TR_NOOP("Save helmet as bitmap"));
-    m_loadHelmet = button("loadHelmetButton", QT_TR_NOOP("Load helmet from bitmap"));
-    m_saveAll = button("saveAllButton", QT_TR_NOOP("Save all helmets as bitmap"));
-    m_loadAll = button("loadAllButton", QT_TR_NOOP("Load all helmets from bitmap"));
-    m_import = button("importButton", QT_TR_NOOP("Import from game"));
-    m_export = button("exportButton", QT_TR_NOOP("Export into game"));
-    m_back = button("backButton", QT_TR_NOOP("Back"));
-    QFont bold = m_back->font();
-    bold.setBold(true);
-    m_back->setFont(bold);
+    m_saveHelmet = addButton(tr("Save helmet as bitmap"), "saveHelmetButton");
+    m_loadHelmet = addButton(tr("Load helmet from bitmap"), "loadHelmetButton");
+    m_saveAll = addButton(tr("Save all helmets as bitmap"), "saveAllButton");
+    m_loadAll = addButton(tr("Load all helmets from bitmap"), "loadAllButton");
+    m_import = addButton(tr("Import from game"), "importButton");
+    m_export = addButton(tr("Export into game"), "exportButton");
 
     auto* files = new QGridLayout;
     files->addWidget(m_saveHelmet, 0, 0);
@@ -163,28 +149,25 @@ THelmetForm::THelmetForm(EditorServices& services, QWidget* parent)
     auto* top = new QHBoxLayout;
     top->addLayout(pictures);
     top->addWidget(drivers, 1);
-    auto* bottom = new QHBoxLayout;
-    bottom->addStretch();
-    bottom->addWidget(m_back);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
-    layout->addLayout(bottom);
+    layout->addLayout(buttonRow());
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    useOwnHistory(m_helmets);
 
+    using Prompt = kvr::UserPrompt;
     connect(m_drivers, &QListWidget::currentRowChanged, this, &THelmetForm::onHelmetChosen);
     connect(m_saveHelmet, &QPushButton::clicked, this,
-            [this] { act([this](kvr::UserPrompt& prompt) { m_helmets.saveHelmetAsBitmap(prompt); }); });
+            [this] { guarded([this](Prompt& prompt) { m_helmets.saveHelmetAsBitmap(prompt); }); });
     connect(m_loadHelmet, &QPushButton::clicked, this,
-            [this] { act([this](kvr::UserPrompt& prompt) { m_helmets.loadHelmetFromBitmap(prompt); }); });
+            [this] { guarded([this](Prompt& prompt) { m_helmets.loadHelmetFromBitmap(prompt); }); });
     connect(m_saveAll, &QPushButton::clicked, this,
-            [this] { act([this](kvr::UserPrompt& prompt) { m_helmets.saveAllHelmetsAsBitmap(prompt); }); });
+            [this] { guarded([this](Prompt& prompt) { m_helmets.saveAllHelmetsAsBitmap(prompt); }); });
     connect(m_loadAll, &QPushButton::clicked, this,
-            [this] { act([this](kvr::UserPrompt& prompt) { m_helmets.loadAllHelmetsFromBitmap(prompt); }); });
+            [this] { guarded([this](Prompt& prompt) { m_helmets.loadAllHelmetsFromBitmap(prompt); }); });
     connect(m_export, &QPushButton::clicked, this, [this] { onConverter(true); });
     connect(m_import, &QPushButton::clicked, this, [this] { onConverter(false); });
-    connect(m_back, &QPushButton::clicked, this, &QDialog::accept);
-    connect(&m_services.document, &RecordDocument::recordChanged, this, &THelmetForm::onRecordChanged);
-    EnterAsTab::enable(this);
+    connect(&services.document, &RecordDocument::recordChanged, this, &THelmetForm::onRecordChanged);
 }
 
 THelmetForm::~THelmetForm() = default;
@@ -201,14 +184,14 @@ QLabel* THelmetForm::sheetMissingLabel() const
 
 void THelmetForm::showEvent(QShowEvent* event)
 {
-    QDialog::showEvent(event);
     // The single helmet's file gives only its size and colours: read it once.
     if (m_singleHelmetPending) {
         m_singleHelmetPending = false;
-        runGuarded(m_services, [this] { m_helmets.loadSingleHelmet(m_services.context.home.data(kSingleHelmetFile)); });
+        runGuarded(services(), [this] { m_helmets.loadSingleHelmet(services().context.home.data(kSingleHelmetFile)); });
     }
-    m_helmets.show(m_services.document.record());
-    showDrivers();
+    m_helmets.show(services().document.record());
+    fillDriverList();
+    WindowFrame::showEvent(event);
     m_drivers->setFocus();
 }
 
@@ -218,22 +201,22 @@ void THelmetForm::onRecordChanged()
         return;
     // The drivers may have changed; the helmet chosen stays chosen while it has a line.
     const int line = m_helmets.selected();
-    m_helmets.show(m_services.document.record());
+    m_helmets.show(services().document.record());
     m_helmets.selectLine(line);
-    showDrivers();
+    fillDriverList();
+    showState();
 }
 
-void THelmetForm::showDrivers()
+void THelmetForm::fillDriverList()
 {
     m_showing = true;
     m_drivers->clear();
     for (const std::string& line : m_helmets.driverLines())
         m_drivers->addItem(fromAnsi(line));
     m_showing = false;
-    showHelmets();
 }
 
-void THelmetForm::showHelmets()
+void THelmetForm::showState()
 {
     m_showing = true;
     const int selected = m_helmets.selected();
@@ -257,18 +240,11 @@ void THelmetForm::showHelmets()
         QPixmap::fromImage(single.scaled(m_preview->size(), Qt::IgnoreAspectRatio, Qt::FastTransformation)));
 }
 
-void THelmetForm::act(const std::function<void(kvr::UserPrompt&)>& action)
-{
-    ShowFirstPrompt prompt(m_services.prompt, [this] { showHelmets(); });
-    runGuarded(m_services, [&] { action(prompt); });
-    showHelmets();
-}
-
 void THelmetForm::onHelmetChosen(int line)
 {
     if (m_showing || line < 0)
         return;
-    act([&](kvr::UserPrompt&) { m_helmets.selectLine(line); });
+    guarded([&] { m_helmets.selectLine(line); });
 }
 
 bool THelmetForm::eventFilter(QObject* watched, QEvent* event)
@@ -276,36 +252,36 @@ bool THelmetForm::eventFilter(QObject* watched, QEvent* event)
     if (watched == m_drivers && event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() == Qt::Key_Space && key->modifiers() == Qt::NoModifier) {
-            act([this](kvr::UserPrompt&) { m_helmets.pickOrSwap(); });
+            guarded([this] { m_helmets.pickOrSwap(); });
             return true;
         }
         // Escape puts a picked helmet down before it closes the window.
         if (key->key() == Qt::Key_Escape && m_helmets.picked() >= 0) {
-            act([this](kvr::UserPrompt&) { m_helmets.putDown(); });
+            guarded([this] { m_helmets.putDown(); });
             return true;
         }
     }
-    return QDialog::eventFilter(watched, event);
+    return WindowFrame::eventFilter(watched, event);
 }
 
 void THelmetForm::onSheetPressed(QPoint at)
 {
-    act([&](kvr::UserPrompt&) { m_helmets.press(at.x(), at.y()); });
+    guarded([&] { m_helmets.press(at.x(), at.y()); });
 }
 
 void THelmetForm::onSheetReleased(QPoint at)
 {
-    act([&](kvr::UserPrompt&) { m_helmets.release(at.x(), at.y()); });
+    guarded([&] { m_helmets.release(at.x(), at.y()); });
 }
 
 void THelmetForm::onConverter(bool intoGame)
 {
-    act([&](kvr::UserPrompt& prompt) {
-        const kvr::Converter converter(kvr::converterProgram(), m_services.context.home.tempDir(), *m_runner, m_bound);
+    guarded([&](kvr::UserPrompt& prompt) {
+        const kvr::Converter converter(kvr::converterProgram(), services().context.home.tempDir(), *m_runner, m_bound);
         if (intoGame)
-            m_helmets.exportIntoGame(prompt, converter, m_services.context.gameDir());
+            m_helmets.exportIntoGame(prompt, converter, services().context.gameDir());
         else
-            m_helmets.importFromGame(prompt, converter, m_services.context.gameDir());
+            m_helmets.importFromGame(prompt, converter, services().context.gameDir());
     });
 }
 

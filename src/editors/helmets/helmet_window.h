@@ -1,9 +1,8 @@
 #pragma once
 
-#include <QDialog>
+#include "widgets/window_frame.h"
 
 #include <chrono>
-#include <functional>
 #include <memory>
 
 class QLabel;
@@ -12,20 +11,19 @@ class QPushButton;
 
 namespace kvr {
 class HelmetEditor;
-class UserPrompt;
 } // namespace kvr
 
 namespace kvrgui {
 
-struct EditorServices;
 class QtProcessRunner;
 class SheetPicture;
 
 // "Helmets": the helmet sheet, the driver list (line n is helmet n), the stretched
 // preview of the selected helmet, swapping by dragging one helmet onto another, the
 // four bitmap buttons and the converter's way into and out of the game. It shows the
-// sheet the start-up load imported (services.helmets); everything happens in that model.
-class THelmetForm : public QDialog {
+// sheet the start-up load imported (services.helmets); everything happens in that model,
+// whose history of the sheet the Edit menu undoes.
+class THelmetForm : public WindowFrame {
     Q_OBJECT
 public:
     explicit THelmetForm(EditorServices& services, QWidget* parent = nullptr);
@@ -43,7 +41,6 @@ public:
     QPushButton* loadAllButton() const { return m_loadAll; }
     QPushButton* exportButton() const { return m_export; }
     QPushButton* importButton() const { return m_import; }
-    QPushButton* backButton() const { return m_back; }
 
     // How long the converter may take before it is stopped.
     void setConverterBound(std::chrono::milliseconds bound) { m_bound = bound; }
@@ -51,6 +48,8 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // The selected line, the sheet and the preview.
+    void showState() override;
 
 private:
     void onRecordChanged();
@@ -58,15 +57,9 @@ private:
     void onSheetPressed(QPoint at);
     void onSheetReleased(QPoint at);
     void onConverter(bool intoGame);
-    // Runs an action on the model, then shows what it left; its messages come after
-    // the window shows the new state.
-    void act(const std::function<void(kvr::UserPrompt&)>& action);
-    // The driver list afresh, then the helmets.
-    void showDrivers();
-    // The selected line, the sheet and the preview.
-    void showHelmets();
+    // The driver list afresh.
+    void fillDriverList();
 
-    EditorServices& m_services;
     std::unique_ptr<kvr::HelmetEditor> m_ownHelmets;
     kvr::HelmetEditor& m_helmets;
     std::unique_ptr<QtProcessRunner> m_runner;
@@ -82,7 +75,6 @@ private:
     QPushButton* m_loadAll;
     QPushButton* m_export;
     QPushButton* m_import;
-    QPushButton* m_back;
 };
 
 } // namespace kvrgui

@@ -49,6 +49,7 @@ void CarJamEditor::clear()
     m_picture = TDIB256();
     m_bitmapFile.clear();
     m_gameBitmapFile.clear();
+    m_history.clear();
     m_fileLine = 0;
 }
 
@@ -80,11 +81,36 @@ void CarJamEditor::selectTeam(int line)
 
 void CarJamEditor::take(std::vector<std::uint8_t> bitmapFile)
 {
+    pushPainting(std::move(bitmapFile), kImportPaintingStep);
+    m_textureSizes[std::size_t(m_fileLine)] = PaintingSize{m_picture.width(), m_picture.height()};
+}
+
+void CarJamEditor::pushPainting(std::vector<std::uint8_t> bitmapFile, const char* step)
+{
+    std::vector<std::uint8_t> before = m_bitmapFile;
+    showPainting(std::move(bitmapFile));
+    m_history.push(std::move(before), m_bitmapFile, step);
+}
+
+void CarJamEditor::showPainting(std::vector<std::uint8_t> bitmapFile)
+{
     TDIB256 picture;
-    picture.loadFromBytes(bitmapFile);
-    m_textureSizes[std::size_t(m_fileLine)] = PaintingSize{picture.width(), picture.height()};
+    if (!bitmapFile.empty())
+        picture.loadFromBytes(bitmapFile);
     m_picture = std::move(picture);
     m_bitmapFile = std::move(bitmapFile);
+}
+
+void CarJamEditor::undo()
+{
+    if (undoStep())
+        showPainting(m_history.undo(m_bitmapFile));
+}
+
+void CarJamEditor::redo()
+{
+    if (redoStep())
+        showPainting(m_history.redo(m_bitmapFile));
 }
 
 void CarJamEditor::loadBitmap(const fs::path& file, std::optional<PaintingSize> textureSize)
@@ -100,8 +126,7 @@ void CarJamEditor::loadBitmap(const fs::path& file, std::optional<PaintingSize> 
         throw GeneralError(fillIn(KVR_TR_NOOP("Pictures", "%1 cannot be used. The texture %2 is %3 pixels, and so "
                                                           "must its painting be; this bitmap is %4."),
                                   {quoted(file), std::string(selectedFile()), sizeText(*textureSize), sizeText(size)}));
-    m_picture = std::move(picture);
-    m_bitmapFile = std::move(bytes);
+    pushPainting(std::move(bytes), kLoadPaintingStep);
 }
 
 std::optional<PaintingSize> CarJamEditor::textureSize(const Converter& converter, const fs::path& gameDir)

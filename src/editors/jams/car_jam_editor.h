@@ -2,6 +2,7 @@
 
 #include "core/tr_marker.h"
 #include "editors/jams/car_jam_files.h"
+#include "editors/picture_history.h"
 #include "graphics/dib256.h"
 
 #include <array>
@@ -21,6 +22,9 @@ class UserPrompt;
 
 inline constexpr const char* kBitmapImported = KVR_TR_NOOP("Pictures", "Bitmap has been imported!");
 inline constexpr const char* kBitmapExported = KVR_TR_NOOP("Pictures", "Bitmap has been exported!");
+// The steps of the painting's own history, as its Edit menu names them.
+inline constexpr const char* kLoadPaintingStep = KVR_TR_NOOP("Pictures", "Load bitmap");
+inline constexpr const char* kImportPaintingStep = KVR_TR_NOOP("Pictures", "Import painting from game");
 
 struct PaintingSize {
     int width = 0;
@@ -30,13 +34,15 @@ struct PaintingSize {
 
 // Everything the car JAMs window does apart from drawing: the texture file list, the
 // list of enabled teams kept in step with it, the picture (the bitmap file's bytes,
-// passed on unchanged, and the picture they make) and the buttons' actions.
-class CarJamEditor {
+// passed on unchanged, and the picture they make), the buttons' actions and the history
+// of the painting: each new painting (loaded from a bitmap, imported from the game) is
+// one step that undo() takes back, to the empty picture too.
+class CarJamEditor : public UndoSteps {
   public:
     // Showing the window: the team list refilled; the picture and the chosen texture
     // file stay from the last time, so that a painting not exported is not lost.
     void show(const SettingsRecord& record);
-    // Another game: no picture, first line of both lists.
+    // Another game: no picture, no history, first line of both lists.
     void clear();
     // The team list afresh after a change of the record; the picture and the chosen
     // texture file stay.
@@ -65,6 +71,15 @@ class CarJamEditor {
     // keeps what it had.
     void loadBitmap(const std::filesystem::path& file, std::optional<PaintingSize> textureSize);
 
+    // A new painting, the file image of an 8-bit bitmap (made by a conversion, say), as
+    // one step named `step`. Throws GeneralError when it is no bitmap, changing nothing.
+    void pushPainting(std::vector<std::uint8_t> bitmapFile, const char* step);
+
+    const char* undoStep() const override { return m_history.undoStep(); }
+    const char* redoStep() const override { return m_history.redoStep(); }
+    void undo() override;
+    void redo() override;
+
     // The selected texture's size as the converter gives it: remembered from its last
     // import in this showing, or asked of the converter now. None when the converter
     // cannot give it (the texture is missing or damaged): the converter then takes a
@@ -82,6 +97,7 @@ class CarJamEditor {
 
   private:
     void take(std::vector<std::uint8_t> bitmapFile);
+    void showPainting(std::vector<std::uint8_t> bitmapFile);
 
     std::vector<std::string> m_teams;
     int m_fileLine = 0;
@@ -89,6 +105,7 @@ class CarJamEditor {
     TDIB256 m_picture;
     std::vector<std::uint8_t> m_bitmapFile;
     std::vector<std::uint8_t> m_gameBitmapFile;
+    PictureHistory<std::vector<std::uint8_t>> m_history;
 };
 
 } // namespace kvr

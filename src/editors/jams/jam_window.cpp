@@ -1,14 +1,13 @@
 #include "editors/jams/jam_window.h"
 
+#include "core/user_prompt.h"
 #include "graphics/dib_render.h"
 #include "textures/converter.h"
 #include "widgets/editor_services.h"
-#include "widgets/enter_as_tab.h"
 #include "widgets/picture_qt.h"
 #include "widgets/process_runner_qt.h"
 #include "widgets/prompt_qt.h"
 #include "widgets/record_document.h"
-#include "widgets/show_first_prompt.h"
 #include "widgets/spoken_name.h"
 
 #include <QFrame>
@@ -27,23 +26,20 @@ constexpr int kListWidth = 150;
 } // namespace
 
 TJamForm::TJamForm(EditorServices& services, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), m_services(services),
-      m_runner(std::make_unique<QtProcessRunner>(this)), m_bound(kvr::kConverterBound)
+    : WindowFrame(services, tr("Car JAMs"), parent), m_runner(std::make_unique<QtProcessRunner>(this)),
+      m_bound(kvr::kConverterBound)
 {
-    setWindowTitle(tr("Car JAMs"));
-    setModal(true);
-
-    auto list = [this](const char* name, const char* heading) {
-        auto* group = new QGroupBox(tr(heading), this);
+    auto list = [this](const char* name, const QString& heading) {
+        auto* group = new QGroupBox(heading, this);
         auto* l = new QListWidget(group);
         l->setObjectName(QString::fromLatin1(name));
-        setSpokenName(l, tr(heading));
+        setSpokenName(l, heading);
         l->setFixedWidth(kListWidth);
         (new QVBoxLayout(group))->addWidget(l);
         return std::pair{group, l};
     };
-    const auto [filesGroup, files] = list("fileList", QT_TR_NOOP(" Car paintings "));
-    const auto [teamsGroup, teams] = list("teamList", QT_TR_NOOP(" Available teams "));
+    const auto [filesGroup, files] = list("fileList", tr(" Car paintings "));
+    const auto [teamsGroup, teams] = list("teamList", tr(" Available teams "));
     m_files = files;
     m_teams = teams;
     for (std::string_view file : kvr::kCarJamFiles)
@@ -59,20 +55,10 @@ TJamForm::TJamForm(EditorServices& services, QWidget* parent)
     frameLayout->setContentsMargins(edge, edge, edge, edge);
     frameLayout->addWidget(m_picture);
 
-    auto button = [this](const char* name, const char* text) {
-        auto* b = new QPushButton(tr(text), this);
-        b->setObjectName(QString::fromLatin1(name));
-        b->setAutoDefault(false);
-        return b;
-    };
-    m_load = button("loadButton", QT_TR_NOOP("Load bitmap"));
-    m_save = button("saveButton", QT_TR_NOOP("Save as bitmap"));
-    m_import = button("importButton", QT_TR_NOOP("Import from game"));
-    m_export = button("exportButton", QT_TR_NOOP("Export to game"));
-    m_back = button("backButton", QT_TR_NOOP("Back"));
-    QFont bold = m_back->font();
-    bold.setBold(true);
-    m_back->setFont(bold);
+    m_load = addButton(tr("Load bitmap"), "loadButton");
+    m_save = addButton(tr("Save as bitmap"), "saveButton");
+    m_import = addButton(tr("Import from game"), "importButton");
+    m_export = addButton(tr("Export to game"), "exportButton");
 
     auto* buttons = new QGridLayout;
     buttons->addWidget(m_load, 0, 0);
@@ -83,86 +69,80 @@ TJamForm::TJamForm(EditorServices& services, QWidget* parent)
     right->addWidget(frame, 0, Qt::AlignLeft);
     right->addLayout(buttons);
     right->addStretch();
-    auto* back = new QHBoxLayout;
-    back->addStretch();
-    back->addWidget(m_back);
-    right->addLayout(back);
+    right->addLayout(buttonRow());
 
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(filesGroup);
     layout->addWidget(teamsGroup);
     layout->addLayout(right);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    useOwnHistory(m_jams);
 
+    using Prompt = kvr::UserPrompt;
     connect(m_files, &QListWidget::currentRowChanged, this, &TJamForm::onFileChosen);
     connect(m_teams, &QListWidget::currentRowChanged, this, &TJamForm::onTeamChosen);
     connect(m_load, &QPushButton::clicked, this, [this] {
-        act([this](kvr::UserPrompt& prompt) { m_jams.loadBitmap(prompt, converter(), m_services.context.gameDir()); });
+        guarded([this](Prompt& prompt) { m_jams.loadBitmap(prompt, converter(), this->services().context.gameDir()); });
     });
     connect(m_save, &QPushButton::clicked, this,
-            [this] { act([this](kvr::UserPrompt& prompt) { m_jams.saveAsBitmap(prompt); }); });
+            [this] { guarded([this](Prompt& prompt) { m_jams.saveAsBitmap(prompt); }); });
     connect(m_import, &QPushButton::clicked, this, [this] {
-        act([this](kvr::UserPrompt& prompt) {
-            m_jams.importFromGame(prompt, converter(), m_services.context.gameDir());
-        });
+        guarded(
+            [this](Prompt& prompt) { m_jams.importFromGame(prompt, converter(), this->services().context.gameDir()); });
     });
     connect(m_export, &QPushButton::clicked, this, [this] {
-        act([this](kvr::UserPrompt& prompt) {
-            m_jams.exportToGame(prompt, converter(), m_services.context.gameDir());
-        });
+        guarded(
+            [this](Prompt& prompt) { m_jams.exportToGame(prompt, converter(), this->services().context.gameDir()); });
     });
-    connect(m_back, &QPushButton::clicked, this, &QDialog::accept);
-    connect(&m_services.document, &RecordDocument::recordChanged, this, &TJamForm::onRecordChanged);
-    EnterAsTab::enable(this);
+    connect(&services.document, &RecordDocument::recordChanged, this, &TJamForm::onRecordChanged);
 }
 
 TJamForm::~TJamForm() = default;
 
 kvr::Converter TJamForm::converter() const
 {
-    return kvr::Converter(kvr::converterProgram(), m_services.context.home.tempDir(), *m_runner, m_bound);
+    return kvr::Converter(kvr::converterProgram(), services().context.home.tempDir(), *m_runner, m_bound);
 }
 
 void TJamForm::showEvent(QShowEvent* event)
 {
-    QDialog::showEvent(event);
-    m_jams.show(m_services.document.record());
-    showTeams();
+    m_jams.show(services().document.record());
+    fillTeamList();
+    WindowFrame::showEvent(event);
     m_files->setFocus();
 }
 
 void TJamForm::done(int result)
 {
-    runGuarded(m_services, [this] { m_jams.close(converter()); });
-    QDialog::done(result);
+    runGuarded(services(), [this] { m_jams.close(converter()); });
+    WindowFrame::done(result);
 }
 
 void TJamForm::forgetPainting()
 {
-    m_jams.clear();
-    if (isVisible())
-        showSelection();
+    // As an action of the window: it and its Edit menu show that nothing is left.
+    guarded([this] { m_jams.clear(); });
 }
 
 void TJamForm::onRecordChanged()
 {
     if (!isVisible())
         return;
-    m_jams.showTeams(m_services.document.record());
-    showTeams();
+    m_jams.showTeams(services().document.record());
+    fillTeamList();
+    showState();
 }
 
-void TJamForm::showTeams()
+void TJamForm::fillTeamList()
 {
     m_showing = true;
     m_teams->clear();
     for (const std::string& team : m_jams.teamLines())
         m_teams->addItem(fromAnsi(team));
     m_showing = false;
-    showSelection();
 }
 
-void TJamForm::showSelection()
+void TJamForm::showState()
 {
     m_showing = true;
     m_files->setCurrentRow(m_jams.fileLine());
@@ -174,25 +154,18 @@ void TJamForm::showSelection()
         m_picture->clear();
 }
 
-void TJamForm::act(const std::function<void(kvr::UserPrompt&)>& action)
-{
-    ShowFirstPrompt prompt(m_services.prompt, [this] { showSelection(); });
-    runGuarded(m_services, [&] { action(prompt); });
-    showSelection();
-}
-
 void TJamForm::onFileChosen(int line)
 {
     if (m_showing || line < 0)
         return;
-    act([&](kvr::UserPrompt&) { m_jams.selectFile(line); });
+    guarded([&] { m_jams.selectFile(line); });
 }
 
 void TJamForm::onTeamChosen(int line)
 {
     if (m_showing || line < 0)
         return;
-    act([&](kvr::UserPrompt&) { m_jams.selectTeam(line); });
+    guarded([&] { m_jams.selectTeam(line); });
 }
 
 } // namespace kvrgui

@@ -1,11 +1,9 @@
 #pragma once
 
 #include "editors/jams/car_jam_editor.h"
-
-#include <QDialog>
+#include "widgets/window_frame.h"
 
 #include <chrono>
-#include <functional>
 #include <memory>
 
 class QLabel;
@@ -14,19 +12,17 @@ class QPushButton;
 
 namespace kvr {
 class Converter;
-class UserPrompt;
 } // namespace kvr
 
 namespace kvrgui {
 
-struct EditorServices;
 class QtProcessRunner;
 
 // "Car JAMs": the teams' texture files, the enabled teams beside them, one painting,
 // and the buttons that load and save it as a bitmap or fetch it from the game and send
-// it back through the converter. The painting is the window's own; it stays between
-// openings until another game is located.
-class TJamForm : public QDialog {
+// it back through the converter. The painting is the window's own, with its history
+// that the Edit menu undoes; it stays between openings until another game is located.
+class TJamForm : public WindowFrame {
     Q_OBJECT
 public:
     explicit TJamForm(EditorServices& services, QWidget* parent = nullptr);
@@ -40,7 +36,6 @@ public:
     QPushButton* saveButton() const { return m_save; }
     QPushButton* importButton() const { return m_import; }
     QPushButton* exportButton() const { return m_export; }
-    QPushButton* backButton() const { return m_back; }
 
     // How long the converter may take before it is stopped.
     void setConverterBound(std::chrono::milliseconds bound) { m_bound = bound; }
@@ -53,19 +48,16 @@ public:
 
   protected:
     void showEvent(QShowEvent* event) override;
+    // The selected lines and the painting.
+    void showState() override;
 
 private:
     void onRecordChanged();
     void onFileChosen(int line);
     void onTeamChosen(int line);
-    // Runs an action on the model, then shows what it left; its messages come after
-    // the window shows the new state.
-    void act(const std::function<void(kvr::UserPrompt&)>& action);
-    void showTeams();
-    void showSelection();
+    void fillTeamList();
     kvr::Converter converter() const;
 
-    EditorServices& m_services;
     kvr::CarJamEditor m_jams;
     std::unique_ptr<QtProcessRunner> m_runner;
     std::chrono::milliseconds m_bound;
@@ -77,7 +69,6 @@ private:
     QPushButton* m_save;
     QPushButton* m_import;
     QPushButton* m_export;
-    QPushButton* m_back;
 };
 
 } // namespace kvrgui

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "widgets/editor_window.h"
+#include "widgets/team_list.h"
 
 class QGroupBox;
-class QListWidget;
 class QRadioButton;
 
 namespace kvrgui {
@@ -11,24 +11,23 @@ namespace kvrgui {
 // "Nose cones ": a raised or lowered nose cone for each enabled team.
 class TNosesForm : public EditorWindow {
     Q_OBJECT
-public:
+  public:
     explicit TNosesForm(EditorServices& services, QWidget* parent = nullptr);
 
-    QListWidget* teamList() const { return m_teams; }
+    TeamList* teamList() const { return m_teams; }
     QRadioButton* raisedButton() const { return m_raised; }
     QRadioButton* loweredButton() const { return m_lowered; }
     int selectedTeam() const { return m_selectedTeam; }
 
-protected:
+  protected:
     void showRecord() override;
     void showEvent(QShowEvent* event) override;
 
-private:
-    void onLineChosen(int line);
+  private:
     void onNoseChosen(bool raised);
 
     int m_selectedTeam = 0; // none until the list has a team
-    QListWidget* m_teams;
+    TeamList* m_teams;
     QGroupBox* m_nose;
     QRadioButton* m_raised;
     QRadioButton* m_lowered;

@@ -30,31 +30,6 @@ std::size_t humanPowerOffset(PowerKind kind)
     return kind == PowerKind::Qualifying ? rec::kHumanPowerQualifying : rec::kHumanPowerRace;
 }
 
-std::uint16_t bhpFromTyped(long long typed)
-{
-    return std::uint16_t(clampedToRange(typed, {0, power::kMaxBhp}));
-}
-
-std::uint16_t bhpRaised(std::uint16_t value, long long step)
-{
-    return steppedUp(value, step, power::kMaxBhp);
-}
-
-std::uint16_t bhpLowered(std::uint16_t value, long long step)
-{
-    return steppedDown(value, step, power::kMaxBhp);
-}
-
-void raiseShownTeams(SettingsRecord& record, PowerKind kind, long long step)
-{
-    shiftWords(record, shownTeamOffsets(kind), step, true, power::kMaxBhp);
-}
-
-void lowerShownTeams(SettingsRecord& record, PowerKind kind, long long step)
-{
-    shiftWords(record, shownTeamOffsets(kind), step, false, power::kMaxBhp);
-}
-
 void copyPowerQualifyingToOther(SettingsRecord& record)
 {
     for (int team = 1; team <= power::kShownTeams; ++team)
@@ -67,22 +42,17 @@ void copyPowerOtherToQualifying(SettingsRecord& record)
         record.setWord(rec::enginePowerQualifying(team), record.word(rec::enginePowerRace(team)));
 }
 
-std::uint16_t humanPowerFromTyped(long long typed)
-{
-    return std::uint16_t(clampedToRange(typed, kWordRange));
-}
-
 void editTypedTeamPower(SettingsRecord& record, PowerKind kind, int team, std::string_view text)
 {
     const std::int64_t typed = typedWholeNumber(text);
     const std::size_t at = teamPowerOffset(kind, team);
     if (typed != record.word(at))
-        record.setWord(at, bhpFromTyped(typed));
+        record.setWord(at, std::uint16_t(clampedToRange(typed, {0, power::kMaxBhp})));
 }
 
 void editTypedHumanPower(SettingsRecord& record, PowerKind kind, std::string_view text)
 {
-    record.setWord(humanPowerOffset(kind), humanPowerFromTyped(typedWholeNumber(text)));
+    record.setWord(humanPowerOffset(kind), std::uint16_t(typedInRange(text, kWordRange)));
 }
 
 void shiftShownTeams(SettingsRecord& record, PowerKind kind, std::string_view stepText, bool up)

@@ -30,7 +30,7 @@ constexpr int kRowHeight = 24;
 } // namespace
 
 TEPowerForm::TEPowerForm(EditorServices& services, QWidget* parent)
-    : EditorWindow(services, kvr::Editor::Power, tr("Engine power"), parent)
+    : SessionTablesWindow(services, kvr::Editor::Power, tr("Engine power"), parent)
 {
     auto* table = new QGridLayout;
     table->setVerticalSpacing(2);
@@ -109,26 +109,22 @@ TEPowerForm::TEPowerForm(EditorServices& services, QWidget* parent)
              [&](kvr::SettingsRecord& r) { r.setByte(kvr::rec::kRandomEnginePower, on ? 1 : 0); });
     });
 
-    m_controls = sessionTableControls(
-        this, {kvr::power::kDefaultStep, kStepChars, kBoxWidth},
-        [this](const QString& what, const std::string& step, bool up) {
-            const kvr::PowerKind kind = m_kind;
-            edit(what, [&](kvr::SettingsRecord& r) { kvr::shiftShownTeams(r, kind, step, up); });
-        },
-        [this](const QString& what, bool qualEqualsOther) {
-            edit(what, qualEqualsOther ? kvr::copyPowerQualifyingToOther : kvr::copyPowerOtherToQualifying);
-        });
-    m_controls.allRow->addWidget(new QLabel(tr("BHP"), m_controls.all));
-    m_controls.allRow->addStretch();
+    // Here "Qual=Other" copies qualifying into the other sessions.
+    const SessionTableControls& controls = makeSessionControls(
+        {kvr::power::kDefaultStep, kStepChars, kBoxWidth},
+        [this](kvr::SettingsRecord& r, std::string_view step, bool up) { kvr::shiftShownTeams(r, m_kind, step, up); },
+        kvr::copyPowerQualifyingToOther, kvr::copyPowerOtherToQualifying);
+    controls.allRow->addWidget(new QLabel(tr("BHP"), controls.all));
+    controls.allRow->addStretch();
     auto* copies = new QHBoxLayout;
-    copies->addWidget(m_controls.qualEqualsOther);
-    copies->addWidget(m_controls.otherEqualsQual);
+    copies->addWidget(controls.qualEqualsOther);
+    copies->addWidget(controls.otherEqualsQual);
 
     auto* side = new QVBoxLayout;
     side->addWidget(choose);
     side->addWidget(human);
     side->addWidget(m_randomPower);
-    side->addWidget(m_controls.all);
+    side->addWidget(controls.all);
     side->addLayout(copies);
     side->addStretch();
 

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "editors/power/power_rules.h"
-#include "widgets/editor_window.h"
 #include "widgets/session_tables.h"
 
 #include <array>
@@ -16,9 +15,9 @@ namespace kvrgui {
 // "Engine power": the BHP of the 14 teams' engines in a box and on a bar each, for
 // qualifying or the other sessions, the human driver's engine, the random power switch,
 // shifts of all teams and copies between the two tables.
-class TEPowerForm : public EditorWindow {
+class TEPowerForm : public SessionTablesWindow {
     Q_OBJECT
-public:
+  public:
     explicit TEPowerForm(EditorServices& services, QWidget* parent = nullptr);
 
     QLineEdit* teamText(int team) const { return m_teamTexts[std::size_t(team - 1)]; }
@@ -28,16 +27,11 @@ public:
     QRadioButton* otherSessionsChoice() const { return m_otherSessions; }
     QLineEdit* humanPowerEdit() const { return m_humanPower; }
     QCheckBox* randomPowerCheck() const { return m_randomPower; }
-    QLineEdit* stepEdit() const { return m_controls.step; }
-    QPushButton* plusButton() const { return m_controls.plus; }
-    QPushButton* minusButton() const { return m_controls.minus; }
-    QPushButton* qualEqualsOtherButton() const { return m_controls.qualEqualsOther; }
-    QPushButton* otherEqualsQualButton() const { return m_controls.otherEqualsQual; }
 
-protected:
+  protected:
     void showRecord() override;
 
-private:
+  private:
     void onBhpTyped(int team);
     void onSliderMoved(int team, int value);
     void onHumanPowerTyped();
@@ -51,7 +45,6 @@ private:
     QRadioButton* m_otherSessions;
     QLineEdit* m_humanPower;
     QCheckBox* m_randomPower;
-    SessionTableControls m_controls{};
 };
 
 } // namespace kvrgui
