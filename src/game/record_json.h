@@ -4,17 +4,17 @@
 
 #include <nlohmann/json.hpp>
 
-namespace kvrcli {
+namespace kvr {
 
 // The whole record as JSON, every field by name with the value the editors show; the
 // unused bytes, and any bytes the named fields cannot express (text after a name's
 // length, flag bytes other than 0 and 1, which show as true), as hex so nothing is lost.
-nlohmann::ordered_json recordToJson(const kvr::SettingsRecord& record);
+nlohmann::ordered_json recordToJson(const SettingsRecord& record);
 
 // The inverse, taking nothing it would have to change: throws GeneralError with the key's
 // path for a field that is missing, unknown (an extra array element too) or out of range,
 // a text too long for its field or with a character outside the game's code page, and
 // raw bytes outside the record.
-kvr::SettingsRecord recordFromJson(const nlohmann::json& json);
+SettingsRecord recordFromJson(const nlohmann::json& json);
 
-} // namespace kvrcli
+} // namespace kvr

@@ -1,4 +1,4 @@
-#include "cli/record_json.h"
+#include "game/record_json.h"
 
 #include "core/errors.h"
 #include "game/field_json.h"
@@ -14,10 +14,9 @@
 #include <string>
 #include <string_view>
 
-namespace kvrcli {
+namespace kvr {
 using nlohmann::json;
 using nlohmann::ordered_json;
-namespace rec = kvr::rec;
 
 namespace {
 
@@ -210,7 +209,7 @@ ordered_json recordToJson(const kvr::SettingsRecord& record)
     j["unused"] = unused;
 
     // Whatever the fields above cannot carry, byte for byte.
-    kvr::SettingsRecord rebuilt = fromFields(json::parse(j.dump()), true);
+    SettingsRecord rebuilt = fromFields(json::parse(j.dump()), true);
     for (const auto& u : kUnused)
         std::copy_n(record.bytes().begin() + std::ptrdiff_t(u.offset), u.size,
                     rebuilt.bytes().begin() + std::ptrdiff_t(u.offset));
@@ -236,7 +235,7 @@ kvr::SettingsRecord recordFromJson(const json& j)
     if (!j.is_object())
         throw kvr::GeneralError("expected a JSON object");
     refuseUnknownKeys(j, fieldKeys(), "");
-    kvr::SettingsRecord r = fromFields(j, true);
+    SettingsRecord r = fromFields(j, true);
     if (j.contains("unused")) {
         if (!j["unused"].is_object())
             throw kvr::GeneralError("field unused: expected an object");
@@ -276,4 +275,4 @@ kvr::SettingsRecord recordFromJson(const json& j)
     return r;
 }
 
-} // namespace kvrcli
+} // namespace kvr
