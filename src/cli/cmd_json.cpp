@@ -55,7 +55,7 @@ CommandRegistration fromJson([](CLI::App& app, Action& chosen) {
     auto file = std::make_shared<std::string>();
     auto output = std::make_shared<std::string>();
     cmd->add_option("FILE", *file, "JSON file")->required();
-    cmd->add_option("-o,--output", *output, "Settings file to write (- for standard output)")->required();
+    addOutputOption(cmd, *output, "Settings file to write (- for standard output)");
     cmd->callback([&chosen, file, output] {
         chosen = [file, output] {
             guardOutput(*output, {*file});

@@ -33,7 +33,7 @@ CommandRegistration apply([](CLI::App& app, Action& chosen) {
     auto anySize = std::make_shared<bool>(false);
     cmd->add_option("PATCH", *patches, "Patch files, applied in this order")->required();
     cmd->add_option("-i,--input", *input, "Settings file the patches are laid over")->required();
-    cmd->add_option("-o,--output", *output, "Settings file to write (- for standard output)")->required();
+    addOutputOption(cmd, *output, "Settings file to write (- for standard output)");
     cmd->add_flag("--last-wins", *lastWins,
                   "When two patches set one value to different values, keep the later one's instead of refusing");
     cmd->add_flag("--any-size", *anySize, "Read the first 2846 bytes of an input longer than a settings file");

@@ -118,6 +118,28 @@ TEST_F(Hardening, UnknownCommandIsNamedWithTheCommands)
         EXPECT_TRUE(contains(r.err, command)) << command << " is not listed: " << r.err;
 }
 
+// "-o ''" used to end in "Cannot write : :", which names neither the file nor the fault.
+TEST_F(Hardening, AnEmptyOutputNameIsSaidToBeEmpty)
+{
+    ASSERT_TRUE(kvr::writeSettingsFile(file("a.KVS"), kvr::SettingsRecord()));
+    const std::string patch = textFile("p.kvpatch", R"({"kvpatch": 1, "changes": []})").string();
+    const std::string settings = file("a.KVS").string();
+    const std::vector<std::vector<std::string>> commands = {
+        {"apply", patch, "-i", settings},
+        {"from-json", textFile("a.json", "{}").string()},
+        {"import", "--game", game().string()},
+        {"picture", textFile("a.BMP", "BM").string()},
+    };
+    for (std::vector<std::string> args : commands) {
+        SCOPED_TRACE(args[0]);
+        args.insert(args.end(), {"-o", ""});
+        const auto r = cli(args);
+        EXPECT_EQ(r.exitCode, 2);
+        EXPECT_EQ(r.err, "--output: the output name is empty: give a file name, or - for standard output\n"
+                         "Run with --help for more information.\n");
+    }
+}
+
 TEST_F(Hardening, OnlyRegularFilesOfSaneSizeAreRead)
 {
 #ifdef _WIN32
