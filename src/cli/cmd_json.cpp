@@ -60,13 +60,8 @@ CommandRegistration fromJson([](CLI::App& app, Action& chosen) {
         chosen = [file, output] {
             guardOutput(*output, {*file});
             const std::vector<std::uint8_t> text = kvr::readInputFile(argumentPath(*file), kMaxJsonBytes);
-            nlohmann::json j;
-            try {
-                j = nlohmann::json::parse(text.begin(), text.end());
-            } catch (const nlohmann::json::exception& e) {
-                throw kvr::GeneralError(*file + " is not JSON: " + e.what());
-            }
-            const kvr::SettingsRecord r = kvr::recordFromJson(j);
+            const kvr::SettingsRecord r =
+                kvr::recordFromJsonText(std::string_view(reinterpret_cast<const char*>(text.data()), text.size()));
             writeOutput(*output, r.bytes());
             return int(kDone);
         };

@@ -3,7 +3,7 @@
 #include "cli/commands.h"
 
 #include "core/errors.h"
-#include "core/input_file.h"
+#include "core/json_input.h"
 #include "game/record_patch.h"
 
 #include <iostream>
@@ -11,15 +11,11 @@
 namespace kvrcli {
 namespace {
 
-// A patch of every byte of the record is about 200 KB; anything far larger is not one.
-constexpr std::uint64_t kMaxPatchBytes = 16ull * 1024 * 1024;
-
 kvr::RecordPatch readPatch(const std::string& file)
 {
-    const std::vector<std::uint8_t> bytes = kvr::readInputFile(file, kMaxPatchBytes);
     try {
-        return kvr::parsePatch(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
-    } catch (const kvr::GeneralError& e) {
+        return kvr::readPatchFile(argumentPath(file));
+    } catch (const kvr::PatchError& e) {
         throw kvr::GeneralError(file + ": " + e.what());
     }
 }
@@ -54,9 +50,12 @@ CommandRegistration apply([](CLI::App& app, Action& chosen) {
                 std::cerr << "kvrdesk-cli: nothing was written; give --last-wins to keep the later patch's values\n";
                 return int(kPatchConflict);
             }
+            // A value is at most a description long; a control character in a name is shown, not sent.
+            auto shown = [](const std::string& value) { return kvr::quotedForMessage(value, 300); };
             for (const kvr::UnexpectedValue& u : out.unexpected)
                 std::cerr << "kvrdesk-cli: note: " << (*patches)[u.patch] << ": " << u.name << " (" << u.label
-                          << ") was " << u.found << ", the patch expects " << u.expected << "; changed all the same\n";
+                          << ") was " << shown(u.found) << ", the patch expects " << shown(u.expected)
+                          << "; changed all the same\n";
             writeOutput(*output, out.record.bytes());
             return int(kDone);
         };
