@@ -346,6 +346,74 @@
             <source>These values will change. The %1 marked ones hold something other than the values the patch expects to replace; they change all the same:</source>
             <translation>Diese Werte werden geändert. Die %1 markierten enthalten etwas anderes als die Werte, die der Patch zu ersetzen erwartet; sie werden trotzdem geändert:</translation>
         </message>
+        <message>
+            <source>key "%1" is given twice</source>
+            <translation>Schlüssel „%1“ ist zweimal angegeben</translation>
+        </message>
+        <message>
+            <source>%1: nested deeper than %2 levels</source>
+            <translation>%1: tiefer als %2 Ebenen verschachtelt</translation>
+        </message>
+        <message>
+            <source>hex text of odd length</source>
+            <translation>Hex-Text ungerader Länge</translation>
+        </message>
+        <message>
+            <source>not hex: %1</source>
+            <translation>kein Hex: %1</translation>
+        </message>
+        <message>
+            <source>expected an array of %1</source>
+            <translation>Array mit %1 Elementen erwartet</translation>
+        </message>
+        <message>
+            <source>no such element: the array holds %1</source>
+            <translation>Dieses Element gibt es nicht: Das Array enthält %1</translation>
+        </message>
+        <message>
+            <source>expected an object</source>
+            <translation>Objekt erwartet</translation>
+        </message>
+        <message>
+            <source>no such field</source>
+            <translation>Dieses Feld gibt es nicht</translation>
+        </message>
+        <message>
+            <source>field %1 is missing</source>
+            <translation>Feld %1 fehlt</translation>
+        </message>
+        <message>
+            <source>byte %1 is given by %2 already</source>
+            <translation>Byte %1 ist schon durch %2 angegeben</translation>
+        </message>
+        <message>
+            <source>expected hex text</source>
+            <translation>Hex-Text erwartet</translation>
+        </message>
+        <message>
+            <source>expected a JSON object</source>
+            <translation>JSON-Objekt erwartet</translation>
+        </message>
+        <message>
+            <source>no such field: the unused bytes are at 0x000, 0x74B and 0xB12</source>
+            <translation>Dieses Feld gibt es nicht: Die unbenutzten Bytes liegen bei 0x000, 0x74B und 0xB12</translation>
+        </message>
+        <message>
+            <source>expected %1 bytes</source>
+            <translation>%1 Bytes erwartet</translation>
+        </message>
+        <message>
+            <source>bad offset, expected a place from 0x000 to %1</source>
+            <translation>ungültige Stelle, erwartet wird eine Stelle von 0x000 bis %1</translation>
+        </message>
+        <message>
+            <source>%1 bytes run past the end of the record (its last byte is %2)</source>
+            <translation>%1 Bytes reichen über das Ende des Datensatzes hinaus (sein letztes Byte ist %2)</translation>
+        </message>
+        <message>
+            <source>field %1: changes byte %2, which %3 changes too</source>
+            <translation>Feld %1: ändert Byte %2, das auch %3 ändert</translation>
+        </message>
     </context>
     <context>
         <name>Installers</name>

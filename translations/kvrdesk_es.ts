@@ -346,6 +346,74 @@
             <source>These values will change. The %1 marked ones hold something other than the values the patch expects to replace; they change all the same:</source>
             <translation>Estos valores cambiarán. Los %1 marcados contienen algo distinto de los valores que el parche espera reemplazar; cambian de todos modos:</translation>
         </message>
+        <message>
+            <source>key "%1" is given twice</source>
+            <translation>clave «%1» dada dos veces</translation>
+        </message>
+        <message>
+            <source>%1: nested deeper than %2 levels</source>
+            <translation>%1: anidado a más de %2 niveles</translation>
+        </message>
+        <message>
+            <source>hex text of odd length</source>
+            <translation>texto hexadecimal de longitud impar</translation>
+        </message>
+        <message>
+            <source>not hex: %1</source>
+            <translation>no es hexadecimal: %1</translation>
+        </message>
+        <message>
+            <source>expected an array of %1</source>
+            <translation>se esperaba una matriz de %1 elementos</translation>
+        </message>
+        <message>
+            <source>no such element: the array holds %1</source>
+            <translation>no existe ese elemento: la matriz contiene %1</translation>
+        </message>
+        <message>
+            <source>expected an object</source>
+            <translation>se esperaba un objeto</translation>
+        </message>
+        <message>
+            <source>no such field</source>
+            <translation>no existe ese campo</translation>
+        </message>
+        <message>
+            <source>field %1 is missing</source>
+            <translation>falta el campo %1</translation>
+        </message>
+        <message>
+            <source>byte %1 is given by %2 already</source>
+            <translation>el byte %1 ya lo da %2</translation>
+        </message>
+        <message>
+            <source>expected hex text</source>
+            <translation>se esperaba un texto hexadecimal</translation>
+        </message>
+        <message>
+            <source>expected a JSON object</source>
+            <translation>se esperaba un objeto JSON</translation>
+        </message>
+        <message>
+            <source>no such field: the unused bytes are at 0x000, 0x74B and 0xB12</source>
+            <translation>no existe ese campo: los bytes sin uso están en 0x000, 0x74B y 0xB12</translation>
+        </message>
+        <message>
+            <source>expected %1 bytes</source>
+            <translation>se esperaban %1 bytes</translation>
+        </message>
+        <message>
+            <source>bad offset, expected a place from 0x000 to %1</source>
+            <translation>posición no válida, se esperaba una posición de 0x000 a %1</translation>
+        </message>
+        <message>
+            <source>%1 bytes run past the end of the record (its last byte is %2)</source>
+            <translation>%1 bytes sobrepasan el final del registro (su último byte es %2)</translation>
+        </message>
+        <message>
+            <source>field %1: changes byte %2, which %3 changes too</source>
+            <translation>campo %1: cambia el byte %2, que también cambia %3</translation>
+        </message>
     </context>
     <context>
         <name>Installers</name>

@@ -346,6 +346,74 @@
             <source>These values will change. The %1 marked ones hold something other than the values the patch expects to replace; they change all the same:</source>
             <translation>Ces valeurs vont changer. Les %1 valeurs marquées contiennent autre chose que les valeurs que le patch s'attend à remplacer ; elles changent quand même :</translation>
         </message>
+        <message>
+            <source>key "%1" is given twice</source>
+            <translation>clé « %1 » donnée deux fois</translation>
+        </message>
+        <message>
+            <source>%1: nested deeper than %2 levels</source>
+            <translation>%1 : imbriqué sur plus de %2 niveaux</translation>
+        </message>
+        <message>
+            <source>hex text of odd length</source>
+            <translation>texte hexadécimal de longueur impaire</translation>
+        </message>
+        <message>
+            <source>not hex: %1</source>
+            <translation>pas de l'hexadécimal : %1</translation>
+        </message>
+        <message>
+            <source>expected an array of %1</source>
+            <translation>tableau de %1 éléments attendu</translation>
+        </message>
+        <message>
+            <source>no such element: the array holds %1</source>
+            <translation>cet élément n'existe pas : le tableau en contient %1</translation>
+        </message>
+        <message>
+            <source>expected an object</source>
+            <translation>objet attendu</translation>
+        </message>
+        <message>
+            <source>no such field</source>
+            <translation>ce champ n'existe pas</translation>
+        </message>
+        <message>
+            <source>field %1 is missing</source>
+            <translation>le champ %1 manque</translation>
+        </message>
+        <message>
+            <source>byte %1 is given by %2 already</source>
+            <translation>l'octet %1 est déjà donné par %2</translation>
+        </message>
+        <message>
+            <source>expected hex text</source>
+            <translation>texte hexadécimal attendu</translation>
+        </message>
+        <message>
+            <source>expected a JSON object</source>
+            <translation>objet JSON attendu</translation>
+        </message>
+        <message>
+            <source>no such field: the unused bytes are at 0x000, 0x74B and 0xB12</source>
+            <translation>ce champ n'existe pas : les octets inutilisés sont à 0x000, 0x74B et 0xB12</translation>
+        </message>
+        <message>
+            <source>expected %1 bytes</source>
+            <translation>%1 octets attendus</translation>
+        </message>
+        <message>
+            <source>bad offset, expected a place from 0x000 to %1</source>
+            <translation>position incorrecte, position de 0x000 à %1 attendue</translation>
+        </message>
+        <message>
+            <source>%1 bytes run past the end of the record (its last byte is %2)</source>
+            <translation>%1 octets dépassent la fin de l'enregistrement (son dernier octet est %2)</translation>
+        </message>
+        <message>
+            <source>field %1: changes byte %2, which %3 changes too</source>
+            <translation>champ %1 : modifie l'octet %2, que %3 modifie aussi</translation>
+        </message>
     </context>
     <context>
         <name>Installers</name>

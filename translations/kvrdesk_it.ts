@@ -346,6 +346,74 @@
             <source>These values will change. The %1 marked ones hold something other than the values the patch expects to replace; they change all the same:</source>
             <translation>Questi valori cambieranno. I %1 segnati contengono qualcosa di diverso dai valori che la patch si aspetta di sostituire; cambiano comunque:</translation>
         </message>
+        <message>
+            <source>key "%1" is given twice</source>
+            <translation>chiave "%1" indicata due volte</translation>
+        </message>
+        <message>
+            <source>%1: nested deeper than %2 levels</source>
+            <translation>%1: annidato oltre %2 livelli</translation>
+        </message>
+        <message>
+            <source>hex text of odd length</source>
+            <translation>testo esadecimale di lunghezza dispari</translation>
+        </message>
+        <message>
+            <source>not hex: %1</source>
+            <translation>non esadecimale: %1</translation>
+        </message>
+        <message>
+            <source>expected an array of %1</source>
+            <translation>atteso un array di %1 elementi</translation>
+        </message>
+        <message>
+            <source>no such element: the array holds %1</source>
+            <translation>elemento inesistente: l'array ne contiene %1</translation>
+        </message>
+        <message>
+            <source>expected an object</source>
+            <translation>atteso un oggetto</translation>
+        </message>
+        <message>
+            <source>no such field</source>
+            <translation>campo inesistente</translation>
+        </message>
+        <message>
+            <source>field %1 is missing</source>
+            <translation>manca il campo %1</translation>
+        </message>
+        <message>
+            <source>byte %1 is given by %2 already</source>
+            <translation>il byte %1 è già dato da %2</translation>
+        </message>
+        <message>
+            <source>expected hex text</source>
+            <translation>atteso un testo esadecimale</translation>
+        </message>
+        <message>
+            <source>expected a JSON object</source>
+            <translation>atteso un oggetto JSON</translation>
+        </message>
+        <message>
+            <source>no such field: the unused bytes are at 0x000, 0x74B and 0xB12</source>
+            <translation>campo inesistente: i byte inutilizzati sono a 0x000, 0x74B e 0xB12</translation>
+        </message>
+        <message>
+            <source>expected %1 bytes</source>
+            <translation>attesi %1 byte</translation>
+        </message>
+        <message>
+            <source>bad offset, expected a place from 0x000 to %1</source>
+            <translation>posizione non valida, attesa una posizione da 0x000 a %1</translation>
+        </message>
+        <message>
+            <source>%1 bytes run past the end of the record (its last byte is %2)</source>
+            <translation>%1 byte oltrepassano la fine del record (il suo ultimo byte è %2)</translation>
+        </message>
+        <message>
+            <source>field %1: changes byte %2, which %3 changes too</source>
+            <translation>campo %1: cambia il byte %2, che cambia anche %3</translation>
+        </message>
     </context>
     <context>
         <name>Installers</name>

@@ -346,6 +346,74 @@
             <source>These values will change. The %1 marked ones hold something other than the values the patch expects to replace; they change all the same:</source>
             <translation>Deze waarden veranderen. De %1 gemarkeerde bevatten iets anders dan de waarden die de patch verwacht te vervangen; ze veranderen toch:</translation>
         </message>
+        <message>
+            <source>key "%1" is given twice</source>
+            <translation>sleutel "%1" is twee keer opgegeven</translation>
+        </message>
+        <message>
+            <source>%1: nested deeper than %2 levels</source>
+            <translation>%1: dieper genest dan %2 niveaus</translation>
+        </message>
+        <message>
+            <source>hex text of odd length</source>
+            <translation>hextekst van oneven lengte</translation>
+        </message>
+        <message>
+            <source>not hex: %1</source>
+            <translation>geen hex: %1</translation>
+        </message>
+        <message>
+            <source>expected an array of %1</source>
+            <translation>array van %1 elementen verwacht</translation>
+        </message>
+        <message>
+            <source>no such element: the array holds %1</source>
+            <translation>dit element bestaat niet: de array bevat er %1</translation>
+        </message>
+        <message>
+            <source>expected an object</source>
+            <translation>object verwacht</translation>
+        </message>
+        <message>
+            <source>no such field</source>
+            <translation>dit veld bestaat niet</translation>
+        </message>
+        <message>
+            <source>field %1 is missing</source>
+            <translation>veld %1 ontbreekt</translation>
+        </message>
+        <message>
+            <source>byte %1 is given by %2 already</source>
+            <translation>byte %1 wordt al door %2 opgegeven</translation>
+        </message>
+        <message>
+            <source>expected hex text</source>
+            <translation>hextekst verwacht</translation>
+        </message>
+        <message>
+            <source>expected a JSON object</source>
+            <translation>JSON-object verwacht</translation>
+        </message>
+        <message>
+            <source>no such field: the unused bytes are at 0x000, 0x74B and 0xB12</source>
+            <translation>dit veld bestaat niet: de ongebruikte bytes staan op 0x000, 0x74B en 0xB12</translation>
+        </message>
+        <message>
+            <source>expected %1 bytes</source>
+            <translation>%1 bytes verwacht</translation>
+        </message>
+        <message>
+            <source>bad offset, expected a place from 0x000 to %1</source>
+            <translation>ongeldige plaats, plaats van 0x000 tot %1 verwacht</translation>
+        </message>
+        <message>
+            <source>%1 bytes run past the end of the record (its last byte is %2)</source>
+            <translation>%1 bytes lopen voorbij het einde van het record (de laatste byte is %2)</translation>
+        </message>
+        <message>
+            <source>field %1: changes byte %2, which %3 changes too</source>
+            <translation>veld %1: wijzigt byte %2, die %3 ook wijzigt</translation>
+        </message>
     </context>
     <context>
         <name>Installers</name>

@@ -19,20 +19,13 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// A patch of every byte of the record is about 200 KB; anything far larger is not one.
-constexpr std::uint64_t kMaxPatchBytes = 16ull * 1024 * 1024;
-
 kvr::FileRequest patchDialog(kvr::FileRequest::Mode mode)
 {
-    kvr::FileRequest r;
-    r.mode = mode;
-    r.title = mode == kvr::FileRequest::Mode::Save ? KVR_TR_NOOP("Messages", "Save changes as patch")
-                                                   : KVR_TR_NOOP("Messages", "Apply patch");
-    r.filter = KVR_TR_NOOP("Messages", "Patches") "|*.kvpatch";
-    r.defaultExtension = "kvpatch";
-    std::error_code ec;
-    r.initialDirectory = fs::current_path(ec);
-    return r;
+    return kvr::FileRequest::inWorkingDirectory(mode,
+                                                mode == kvr::FileRequest::Mode::Save
+                                                    ? KVR_TR_NOOP("Messages", "Save changes as patch")
+                                                    : KVR_TR_NOOP("Messages", "Apply patch"),
+                                                KVR_TR_NOOP("Messages", "Patches") "|*.kvpatch", "kvpatch");
 }
 
 std::span<const std::uint8_t> trackBytes(const kvr::SettingsRecord& r)
@@ -62,10 +55,9 @@ std::optional<kvr::SettingsRecord> TMainForm::patchBase()
         file = m_home.data("ORIGIN.SET");
         break;
     default: {
-        kvr::FileRequest request;
-        request.title = KVR_TR_NOOP("Messages", "Compare with settings");
-        request.filter = KVR_TR_NOOP("Settings files", "All settings files") "|*.KVS";
-        const auto chosen = m_prompt.chooseFile(request);
+        const auto chosen = m_prompt.chooseFile(kvr::FileRequest::inWorkingDirectory(
+            kvr::FileRequest::Mode::Open, KVR_TR_NOOP("Messages", "Compare with settings"),
+            KVR_TR_NOOP("Settings files", "All settings files") "|*.KVS", "KVS"));
         if (!chosen)
             return std::nullopt;
         file = *chosen;
@@ -126,11 +118,10 @@ void TMainForm::onApplyPatch()
 void TMainForm::applyPatchFile(const fs::path& file)
 {
     guarded([this, &file] {
-        const std::vector<std::uint8_t> bytes = kvr::readInputFile(file, kMaxPatchBytes);
         kvr::RecordPatch patch;
         try {
-            patch = kvr::parsePatch(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
-        } catch (const kvr::GeneralError& e) {
+            patch = kvr::readPatchFile(file);
+        } catch (const kvr::PatchError& e) {
             throw kvr::GeneralError(
                 kvr::fillIn(KVR_TR_NOOP("Messages", "The patch %1 cannot be applied; nothing was changed. %2"),
                             {kvr::platform::pathText(file.filename()), e.what()}));

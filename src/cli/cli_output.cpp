@@ -14,6 +14,14 @@
 
 namespace kvrcli {
 
+CLI::Option* addOutputOption(CLI::App* cmd, std::string& output, const std::string& description)
+{
+    return cmd->add_option("-o,--output", output, description)->required()->check([](const std::string& name) {
+        return name.empty() ? std::string("the output name is empty: give a file name, or - for standard output")
+                            : std::string();
+    });
+}
+
 void writeOutput(const std::string& name, std::span<const std::uint8_t> bytes)
 {
     if (isStdout(name)) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <CLI/CLI.hpp>
+
 #include <cstdint>
 #include <filesystem>
 #include <memory>
@@ -12,6 +14,10 @@ namespace kvrcli {
 
 // "-" as a file name stands for standard output.
 inline bool isStdout(const std::string& name) { return name == "-"; }
+
+// The -o,--output option of a command: a file name, or "-"; an empty name is wrong usage
+// (exit 2), said as such rather than as a file that cannot be written.
+CLI::Option* addOutputOption(CLI::App* cmd, std::string& output, const std::string& description);
 
 // Writes an output the user named: "-" to standard output, a device or FIFO directly,
 // anything else replaced whole. Throws GeneralError "Cannot write NAME: reason".

@@ -148,7 +148,7 @@ CommandRegistration importCommand([](CLI::App& app, Action& chosen) {
     auto* cmd = app.add_subcommand("import", "Import all data (or, with --only, some editors' data) from the game "
                                              "into a settings file");
     addCommon(cmd, *o);
-    cmd->add_option("-o,--output", o->output, "Settings file to write (- for standard output)")->required();
+    addOutputOption(cmd, o->output, "Settings file to write (- for standard output)");
     cmd->add_option("-i,--input", o->input, "With --only: the settings file the record starts as");
     cmd->add_flag("--any-size", o->anySize, "Read the first 2846 bytes of an --input longer than a settings file");
     cmd->callback([&chosen, o] {

@@ -1,12 +1,12 @@
 #include "cli/cli_input.h"
 #include "cli/cli_output.h"
 #include "cli/commands.h"
-#include "cli/record_json.h"
 
 #include "core/errors.h"
 #include "core/input_file.h"
 #include "core/settings_file.h"
 #include "core/settings_record.h"
+#include "game/record_json.h"
 #include "game/record_patch.h"
 
 #include <iostream>
@@ -44,7 +44,7 @@ CommandRegistration toJson([](CLI::App& app, Action& chosen) {
     cmd->add_flag("--any-size", *anySize, "Read the first 2846 bytes of a file longer than a settings file");
     cmd->callback([&chosen, file, anySize] {
         chosen = [file, anySize] {
-            std::cout << recordToJson(readSettingsInput(*file, *anySize)).dump(2) << '\n';
+            std::cout << kvr::recordToJson(readSettingsInput(*file, *anySize)).dump(2) << '\n';
             return int(kDone);
         };
     });
@@ -55,18 +55,13 @@ CommandRegistration fromJson([](CLI::App& app, Action& chosen) {
     auto file = std::make_shared<std::string>();
     auto output = std::make_shared<std::string>();
     cmd->add_option("FILE", *file, "JSON file")->required();
-    cmd->add_option("-o,--output", *output, "Settings file to write (- for standard output)")->required();
+    addOutputOption(cmd, *output, "Settings file to write (- for standard output)");
     cmd->callback([&chosen, file, output] {
         chosen = [file, output] {
             guardOutput(*output, {*file});
             const std::vector<std::uint8_t> text = kvr::readInputFile(argumentPath(*file), kMaxJsonBytes);
-            nlohmann::json j;
-            try {
-                j = nlohmann::json::parse(text.begin(), text.end());
-            } catch (const nlohmann::json::exception& e) {
-                throw kvr::GeneralError(*file + " is not JSON: " + e.what());
-            }
-            const kvr::SettingsRecord r = recordFromJson(j);
+            const kvr::SettingsRecord r =
+                kvr::recordFromJsonText(std::string_view(reinterpret_cast<const char*>(text.data()), text.size()));
             writeOutput(*output, r.bytes());
             return int(kDone);
         };
@@ -94,8 +89,8 @@ CommandRegistration diff([](CLI::App& app, Action& chosen) {
             std::map<std::string, std::string> fa, fb;
             std::vector<std::string> order;
             std::set<std::string> seen;
-            flatten(recordToJson(readSettingsInput(*a, *anySize)), "", fa, order, seen);
-            flatten(recordToJson(readSettingsInput(*b, *anySize)), "", fb, order, seen);
+            flatten(kvr::recordToJson(readSettingsInput(*a, *anySize)), "", fa, order, seen);
+            flatten(kvr::recordToJson(readSettingsInput(*b, *anySize)), "", fb, order, seen);
             bool differ = false;
             for (const auto& key : order) {
                 const auto ia = fa.find(key);

@@ -3,7 +3,7 @@
 #include "cli/commands.h"
 
 #include "core/errors.h"
-#include "core/input_file.h"
+#include "core/json_input.h"
 #include "game/record_patch.h"
 
 #include <iostream>
@@ -11,15 +11,11 @@
 namespace kvrcli {
 namespace {
 
-// A patch of every byte of the record is about 200 KB; anything far larger is not one.
-constexpr std::uint64_t kMaxPatchBytes = 16ull * 1024 * 1024;
-
 kvr::RecordPatch readPatch(const std::string& file)
 {
-    const std::vector<std::uint8_t> bytes = kvr::readInputFile(file, kMaxPatchBytes);
     try {
-        return kvr::parsePatch(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
-    } catch (const kvr::GeneralError& e) {
+        return kvr::readPatchFile(argumentPath(file));
+    } catch (const kvr::PatchError& e) {
         throw kvr::GeneralError(file + ": " + e.what());
     }
 }
@@ -33,7 +29,7 @@ CommandRegistration apply([](CLI::App& app, Action& chosen) {
     auto anySize = std::make_shared<bool>(false);
     cmd->add_option("PATCH", *patches, "Patch files, applied in this order")->required();
     cmd->add_option("-i,--input", *input, "Settings file the patches are laid over")->required();
-    cmd->add_option("-o,--output", *output, "Settings file to write (- for standard output)")->required();
+    addOutputOption(cmd, *output, "Settings file to write (- for standard output)");
     cmd->add_flag("--last-wins", *lastWins,
                   "When two patches set one value to different values, keep the later one's instead of refusing");
     cmd->add_flag("--any-size", *anySize, "Read the first 2846 bytes of an input longer than a settings file");
@@ -54,9 +50,12 @@ CommandRegistration apply([](CLI::App& app, Action& chosen) {
                 std::cerr << "kvrdesk-cli: nothing was written; give --last-wins to keep the later patch's values\n";
                 return int(kPatchConflict);
             }
+            // A value is at most a description long; a control character in a name is shown, not sent.
+            auto shown = [](const std::string& value) { return kvr::quotedForMessage(value, 300); };
             for (const kvr::UnexpectedValue& u : out.unexpected)
                 std::cerr << "kvrdesk-cli: note: " << (*patches)[u.patch] << ": " << u.name << " (" << u.label
-                          << ") was " << u.found << ", the patch expects " << u.expected << "; changed all the same\n";
+                          << ") was " << shown(u.found) << ", the patch expects " << shown(u.expected)
+                          << "; changed all the same\n";
             writeOutput(*output, out.record.bytes());
             return int(kDone);
         };

@@ -126,7 +126,7 @@ CommandRegistration reg([](CLI::App& app, Action& chosen) {
     auto o = std::make_shared<PictureOptions>();
     cmd->add_option("FILE", o->file, "The bitmap file, or a picture of another format (PNG, JPEG, GIF, TGA ...)")
         ->required();
-    cmd->add_option("-o,--output", o->out, "The PNG file to write (- for standard output)")->required();
+    addOutputOption(cmd, o->out, "The PNG file to write (- for standard output)");
     cmd->add_option("--palette", o->palette,
                     "Show the pixels through this game palette (KVR.PAL) instead of the file's colours");
     cmd->add_option("--as", o->loader,

@@ -16,15 +16,11 @@ namespace {
 
 FileRequest settingsDialog(FileRequest::Mode mode)
 {
-    FileRequest r;
-    r.mode = mode;
-    r.title = mode == FileRequest::Mode::Save ? KVR_TR_NOOP("Settings files", "Save settings")
-                                              : KVR_TR_NOOP("Settings files", "Load settings");
-    r.filter = KVR_TR_NOOP("Settings files", "All settings files") "|*.KVS";
-    r.defaultExtension = "KVS";
-    std::error_code ec;
-    r.initialDirectory = fs::current_path(ec);
-    return r;
+    return FileRequest::inWorkingDirectory(mode,
+                                           mode == FileRequest::Mode::Save
+                                               ? KVR_TR_NOOP("Settings files", "Save settings")
+                                               : KVR_TR_NOOP("Settings files", "Load settings"),
+                                           KVR_TR_NOOP("Settings files", "All settings files") "|*.KVS", "KVS");
 }
 
 } // namespace

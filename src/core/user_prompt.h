@@ -15,6 +15,11 @@ struct FileRequest {
     std::string fileName;     // suggested name
     std::string defaultExtension;
     std::filesystem::path initialDirectory;
+
+    // The dialogs over the editor's own files: in the working directory, where the
+    // editor looks for them, with one kind of file.
+    static FileRequest inWorkingDirectory(Mode mode, std::string title, std::string filter,
+                                          std::string defaultExtension, std::string fileName = {});
 };
 
 // Everything that asks the user goes through here, so the same actions run in the

@@ -1,15 +1,17 @@
 #include "game/record_patch.h"
 
 #include "core/errors.h"
+#include "core/input_file.h"
+#include "core/json_input.h"
+#include "core/tr_marker.h"
 #include "game/field_json.h"
 #include "game/record_fields.h"
-#include "game/value_change.h"
 
-#include <charconv>
-#include <cstdio>
-#include <map>
+#include <algorithm>
+#include <array>
 #include <optional>
 #include <set>
+#include <utility>
 
 namespace kvr {
 namespace {
@@ -19,36 +21,52 @@ using nlohmann::ordered_json;
 
 constexpr std::string_view kRawPrefix = "raw_bytes.";
 
-std::string rawName(std::size_t offset)
+// The keys a patch holds, and each of its changes; every other key is refused.
+constexpr std::array<std::string_view, 2> kPatchKeys = {"kvpatch", "changes"};
+constexpr std::array<std::string_view, 3> kChangeKeys = {"field", "from", "to"};
+
+// The first key of `object` that is not one of `known`.
+template <std::size_t N>
+std::optional<std::string> unknownKey(const json& object, const std::array<std::string_view, N>& known)
 {
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "0x%03zX", offset);
-    return std::string(kRawPrefix) + buf;
+    for (const auto& item : object.items())
+        if (std::find(known.begin(), known.end(), item.key()) == known.end())
+            return item.key();
+    return std::nullopt;
 }
+
+template <std::size_t N> bool holdsAll(const json& object, const std::array<std::string_view, N>& keys)
+{
+    return std::all_of(keys.begin(), keys.end(), [&](std::string_view k) { return object.contains(k); });
+}
+
+// One byte a change writes, with its value.
+struct WrittenByte {
+    std::size_t offset;
+    std::uint8_t value;
+};
 
 // What a change names: a field of the table, or one byte of the record.
 struct Target {
     const RecordField* field = nullptr;
     std::size_t offset = 0;
 
+    std::string name() const { return field ? fieldName(*field) : rawByteName(offset); }
     json current(const SettingsRecord& r) const { return field ? fieldJson(*field, r) : json(r.byte(offset)); }
     void set(SettingsRecord& r, const json& value) const
     {
-        if (field)
+        if (field) {
             setFieldJson(r, *field, value);
-        else if (value.is_number_integer() && value.get<long>() >= 0 && value.get<long>() <= 255)
-            r.setByte(offset, std::uint8_t(value.get<long>()));
-        else
-            throw GeneralError(
-                fillIn(KVR_TR_NOOP("Import and export", "field %1: %2"),
-                       {rawName(offset),
-                        fillIn(KVR_TR_NOOP("Import and export", "expected a whole number from 0 to %1"), {"255"})}));
+            return;
+        }
+        const auto n = wholeNumber(value);
+        if (!n || *n > 255)
+            throw GeneralError(fillIn(
+                KVR_TR_NOOP("Import and export", "field %1: %2"),
+                {name(), fillIn(KVR_TR_NOOP("Import and export", "expected a whole number from 0 to %1"), {"255"})}));
+        r.setByte(offset, std::uint8_t(*n));
     }
-    std::string label() const
-    {
-        return field ? field->label : "Byte " + rawName(offset).substr(kRawPrefix.size());
-    }
-    std::string unit() const { return field ? field->unit : std::string(); }
+    std::string label() const { return field ? field->label : rawByteLabel(offset); }
     // The value as the editors show it.
     std::string text(const json& value, const SettingsRecord& around) const
     {
@@ -63,6 +81,18 @@ struct Target {
         set(r, value);
         return current(r);
     }
+    // The bytes setting `value` writes: a text's length and characters, not what follows.
+    std::vector<WrittenByte> written(const json& value) const
+    {
+        SettingsRecord r;
+        set(r, value);
+        const std::size_t from = field ? field->offset : offset;
+        const std::size_t count = field ? valueSpan(*field, r) : 1;
+        std::vector<WrittenByte> bytes;
+        for (std::size_t i = from; i < from + count; ++i)
+            bytes.push_back({i, r.byte(i)});
+        return bytes;
+    }
 };
 
 std::optional<Target> targetOf(std::string_view name)
@@ -71,32 +101,68 @@ std::optional<Target> targetOf(std::string_view name)
         return Target{f, 0};
     if (!name.starts_with(kRawPrefix))
         return std::nullopt;
-    std::string_view digits = name.substr(kRawPrefix.size());
-    if (!digits.starts_with("0x") && !digits.starts_with("0X"))
-        return std::nullopt;
-    digits.remove_prefix(2);
-    std::size_t offset = 0;
-    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), offset, 16);
-    if (digits.empty() || error != std::errc() || end != digits.data() + digits.size() || offset >= rec::kSize)
-        return std::nullopt;
-    return Target{nullptr, offset};
+    if (const auto offset = rawByteOffset(name.substr(kRawPrefix.size())))
+        return Target{nullptr, *offset};
+    return std::nullopt;
 }
 
 Target knownTarget(const std::string& name)
 {
     const auto target = targetOf(name);
     if (!target)
-        throw GeneralError(fillIn(KVR_TR_NOOP("Import and export", "field %1: no such field"), {name}));
+        throw GeneralError(
+            fillIn(KVR_TR_NOOP("Import and export", "field %1: no such field"), {quotedForMessage(name)}));
     return *target;
 }
 
-std::size_t spanOf(const RecordField& f)
+RecordPatch patchFrom(const json& j)
 {
-    switch (f.kind) {
-    case FieldKind::Word: return 2;
-    case FieldKind::Text: return f.capacity + 1;
-    default: return 1;
+    if (!j.is_object() || !holdsAll(j, kPatchKeys))
+        throw GeneralError(
+            KVR_TR_NOOP("Import and export", "not a patch: expected an object with \"kvpatch\" and \"changes\""));
+    if (const auto key = unknownKey(j, kPatchKeys))
+        throw GeneralError(fillIn(
+            KVR_TR_NOOP("Import and export", "unknown key \"%1\": a patch holds only \"kvpatch\" and \"changes\""),
+            {quotedForMessage(*key)}));
+    if (j["kvpatch"] != kPatchFormatVersion)
+        throw GeneralError(fillIn(KVR_TR_NOOP("Import and export", "patch format %1: this editor reads format %2"),
+                                  {quotedJson(j["kvpatch"]), std::to_string(kPatchFormatVersion)}));
+    const json& changes = j["changes"];
+    if (!changes.is_array())
+        throw GeneralError(KVR_TR_NOOP("Import and export", "\"changes\": expected an array"));
+    RecordPatch patch;
+    // The change that writes each byte: one byte is one value, whatever it is called.
+    std::vector<std::optional<std::size_t>> writer(rec::kSize);
+    for (std::size_t i = 0; i < changes.size(); ++i) {
+        const json& c = changes[i];
+        const std::string number = std::to_string(i + 1);
+        if (!c.is_object() || !holdsAll(c, kChangeKeys) || unknownKey(c, kChangeKeys))
+            throw GeneralError(fillIn(
+                KVR_TR_NOOP("Import and export", "change %1: expected an object with \"field\", \"from\" and \"to\""),
+                {number}));
+        if (!c["field"].is_string())
+            throw GeneralError(
+                fillIn(KVR_TR_NOOP("Import and export", "change %1: \"field\" must be a name"), {number}));
+        const Target target = knownTarget(c["field"].get<std::string>());
+        // One spelling per byte, so that "0x74b" and "0x074B" meet as the same value.
+        const std::string name = target.name();
+        PatchChange change{name, target.canonical(c["from"]), target.canonical(c["to"])};
+        for (const WrittenByte& b : target.written(change.to)) {
+            if (!writer[b.offset]) {
+                writer[b.offset] = i;
+                continue;
+            }
+            const std::string& other = patch.changes[*writer[b.offset]].name;
+            if (other == name)
+                throw GeneralError(
+                    fillIn(KVR_TR_NOOP("Import and export", "field %1: named twice in the patch"), {name}));
+            throw GeneralError(
+                fillIn(KVR_TR_NOOP("Import and export", "field %1: changes byte %2, which %3 changes too"),
+                       {name, rawByteKey(b.offset), other}));
+        }
+        patch.changes.push_back(std::move(change));
     }
+    return patch;
 }
 
 } // namespace
@@ -108,15 +174,24 @@ RecordPatch makePatch(const SettingsRecord& base, const SettingsRecord& changed)
     for (const RecordField& f : recordFields()) {
         const json now = fieldJson(f, r);
         const json wanted = fieldJson(f, changed);
-        if (now != wanted) {
-            patch.changes.push_back({fieldName(f), now, wanted});
-            setFieldJson(r, f, wanted);
-        }
+        if (now == wanted)
+            continue;
+        // A field that cannot hold the changed bytes (an on/off byte of 2, a name's length
+        // past its field) is left to the raw bytes below, so no byte is named twice.
+        SettingsRecord tried = r;
+        setFieldJson(tried, f, wanted);
+        const std::size_t span = valueSpan(f, tried);
+        if (!std::equal(tried.bytes().begin() + std::ptrdiff_t(f.offset),
+                        tried.bytes().begin() + std::ptrdiff_t(f.offset + span),
+                        changed.bytes().begin() + std::ptrdiff_t(f.offset)))
+            continue;
+        patch.changes.push_back({fieldName(f), now, wanted});
+        r = tried;
     }
     // What the fields cannot say, byte by byte.
     for (std::size_t i = 0; i < rec::kSize; ++i)
         if (r.byte(i) != changed.byte(i))
-            patch.changes.push_back({rawName(i), r.byte(i), changed.byte(i)});
+            patch.changes.push_back({rawByteName(i), r.byte(i), changed.byte(i)});
     return patch;
 }
 
@@ -133,58 +208,46 @@ std::string patchText(const RecordPatch& patch)
 
 RecordPatch parsePatch(std::string_view text)
 {
-    json j;
     try {
-        j = json::parse(text.begin(), text.end());
-    } catch (const json::exception& e) {
-        throw GeneralError(fillIn(KVR_TR_NOOP("Import and export", "not JSON: %1"), {e.what()}));
+        return patchFrom(parseUserJson(text));
+    } catch (const PatchError&) {
+        throw;
+    } catch (const GeneralError& e) {
+        throw PatchError(e.what());
     }
-    if (!j.is_object() || !j.contains("kvpatch") || !j.contains("changes"))
-        throw GeneralError(
-            KVR_TR_NOOP("Import and export", "not a patch: expected an object with \"kvpatch\" and \"changes\""));
-    for (const auto& item : j.items())
-        if (item.key() != "kvpatch" && item.key() != "changes")
-            throw GeneralError(fillIn(
-                KVR_TR_NOOP("Import and export", "unknown key \"%1\": a patch holds only \"kvpatch\" and \"changes\""),
-                {item.key()}));
-    if (j["kvpatch"] != kPatchFormatVersion)
-        throw GeneralError(fillIn(KVR_TR_NOOP("Import and export", "patch format %1: this editor reads format %2"),
-                                  {j["kvpatch"].dump(), std::to_string(kPatchFormatVersion)}));
-    const json& changes = j["changes"];
-    if (!changes.is_array())
-        throw GeneralError(KVR_TR_NOOP("Import and export", "\"changes\": expected an array"));
-    RecordPatch patch;
-    std::set<std::string> named;
-    for (std::size_t i = 0; i < changes.size(); ++i) {
-        const json& c = changes[i];
-        const std::string number = std::to_string(i + 1);
-        if (!c.is_object() || c.size() != 3 || !c.contains("field") || !c.contains("from") || !c.contains("to"))
-            throw GeneralError(fillIn(
-                KVR_TR_NOOP("Import and export", "change %1: expected an object with \"field\", \"from\" and \"to\""),
-                {number}));
-        if (!c["field"].is_string())
-            throw GeneralError(
-                fillIn(KVR_TR_NOOP("Import and export", "change %1: \"field\" must be a name"), {number}));
-        const Target target = knownTarget(c["field"].get<std::string>());
-        // One spelling per byte, so that "0x74b" and "0x074B" meet as the same value.
-        const std::string name = target.field ? fieldName(*target.field) : rawName(target.offset);
-        if (!named.insert(name).second)
-            throw GeneralError(fillIn(KVR_TR_NOOP("Import and export", "field %1: named twice in the patch"), {name}));
-        patch.changes.push_back({name, target.canonical(c["from"]), target.canonical(c["to"])});
-    }
-    return patch;
+}
+
+RecordPatch readPatchFile(const std::filesystem::path& file)
+{
+    const std::vector<std::uint8_t> bytes = readInputFile(file, kMaxPatchFileBytes);
+    return parsePatch(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
 }
 
 PatchOutcome applyPatches(const SettingsRecord& base, const std::vector<RecordPatch>& patches, OnConflict onConflict)
 {
     PatchOutcome out{base, {}, {}};
     if (onConflict == OnConflict::Refuse) {
-        std::map<std::string, std::pair<std::size_t, json>> setBy;
+        // Conflicts are about bytes: two names of one byte setting it differently conflict.
+        struct Writer {
+            std::size_t patch, change;
+            std::uint8_t value;
+        };
+        std::vector<std::optional<Writer>> first(rec::kSize);
+        std::set<std::array<std::size_t, 4>> named;
         for (std::size_t p = 0; p < patches.size(); ++p)
-            for (const PatchChange& c : patches[p].changes) {
-                const auto [it, first] = setBy.try_emplace(c.name, p, c.to);
-                if (!first && it->second.second != c.to)
-                    out.conflicts.push_back({c.name, it->second.first, p, it->second.second, c.to});
+            for (std::size_t i = 0; i < patches[p].changes.size(); ++i) {
+                const PatchChange& c = patches[p].changes[i];
+                for (const WrittenByte& b : knownTarget(c.name).written(c.to)) {
+                    std::optional<Writer>& w = first[b.offset];
+                    if (!w) {
+                        w = Writer{p, i, b.value};
+                        continue;
+                    }
+                    if (w->patch == p || w->value == b.value || !named.insert({w->patch, w->change, p, i}).second)
+                        continue;
+                    const PatchChange& earlier = patches[w->patch].changes[w->change];
+                    out.conflicts.push_back({earlier.name, c.name, b.offset, w->patch, p, earlier.to, c.to});
+                }
             }
         if (!out.conflicts.empty())
             return out;
@@ -199,81 +262,6 @@ PatchOutcome applyPatches(const SettingsRecord& base, const std::vector<RecordPa
             target.set(out.record, c.to);
         }
     return out;
-}
-
-namespace {
-
-struct PreviewLine {
-    std::string text;
-    bool unexpected = false;
-};
-
-std::vector<PreviewLine> previewOf(const SettingsRecord& current, const PatchOutcome& outcome)
-{
-    std::map<std::string, std::string> expected;
-    for (const UnexpectedValue& u : outcome.unexpected)
-        expected.try_emplace(u.name, u.expected);
-    std::vector<PreviewLine> lines;
-    auto add = [&](const ValueChange& change) {
-        const auto mark = expected.find(change.name);
-        if (mark == expected.end())
-            lines.push_back({change.line(), false});
-        else
-            lines.push_back({change.line() + " (the patch expects " + mark->second + ")", true});
-    };
-    std::vector<bool> shown(rec::kSize, false);
-    for (const RecordField& f : recordFields()) {
-        const std::string before = fieldValueText(f, current);
-        const std::string after = fieldValueText(f, outcome.record);
-        if (before == after)
-            continue;
-        add({fieldName(f), f.label, before, after, f.unit});
-        for (std::size_t i = 0; i < spanOf(f); ++i)
-            shown[f.offset + i] = true;
-    }
-    for (std::size_t i = 0; i < rec::kSize; ++i)
-        if (!shown[i] && current.byte(i) != outcome.record.byte(i)) {
-            const Target raw{nullptr, i};
-            add({rawName(i), raw.label(), std::to_string(current.byte(i)), std::to_string(outcome.record.byte(i)), {}});
-        }
-    return lines;
-}
-
-} // namespace
-
-std::vector<std::string> patchPreviewLines(const SettingsRecord& current, const PatchOutcome& outcome)
-{
-    std::vector<std::string> lines;
-    for (PreviewLine& line : previewOf(current, outcome))
-        lines.push_back(std::move(line.text));
-    return lines;
-}
-
-std::string patchPreviewHeading(const SettingsRecord& current, const PatchOutcome& outcome)
-{
-    if (current == outcome.record)
-        return KVR_TR_NOOP("Import and export", "Nothing to change: the settings hold these values already.");
-    std::size_t marked = 0;
-    for (const PreviewLine& line : previewOf(current, outcome))
-        marked += line.unexpected ? 1 : 0;
-    if (marked == 0)
-        return KVR_TR_NOOP("Import and export", "These values will change:");
-    if (marked == 1)
-        return KVR_TR_NOOP("Import and export", "These values will change. The marked one holds something other than "
-                                                "the value the patch expects to replace; it changes all the same:");
-    return fillIn(KVR_TR_NOOP("Import and export", "These values will change. The %1 marked ones hold something other "
-                                                   "than the values the patch expects to replace; they change all the "
-                                                   "same:"),
-                  {std::to_string(marked)});
-}
-
-std::string conflictText(const PatchConflict& conflict, const std::vector<std::string>& patchNames)
-{
-    auto nameOf = [&](std::size_t p) {
-        return p < patchNames.size() ? patchNames[p] : "patch " + std::to_string(p + 1);
-    };
-    return conflict.name + ": " + nameOf(conflict.firstPatch) + " sets " + conflict.firstValue.dump() + ", " +
-           nameOf(conflict.secondPatch) + " sets " + conflict.secondValue.dump();
 }
 
 } // namespace kvr

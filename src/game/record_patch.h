@@ -1,10 +1,13 @@
 #pragma once
 
+#include "core/errors.h"
 #include "core/settings_record.h"
 
 #include <nlohmann/json.hpp>
 
 #include <cstddef>
+#include <cstdint>
+#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -31,20 +34,38 @@ struct RecordPatch {
 
 inline constexpr int kPatchFormatVersion = 1;
 
+// A patch of every byte of the record is about 200 KB; anything far larger is not one.
+inline constexpr std::uint64_t kMaxPatchFileBytes = 16ull * 1024 * 1024;
+
+// What is wrong inside a patch, as against its file: the front ends say which patch.
+class PatchError : public GeneralError {
+  public:
+    using GeneralError::GeneralError;
+};
+
 // What turns `base` into `changed`, byte for byte: the named fields that differ, then
 // any byte they leave different.
 RecordPatch makePatch(const SettingsRecord& base, const SettingsRecord& changed);
 
 // The *.kvpatch text (JSON, see docs/patch-format.md) and back. parsePatch() throws
-// GeneralError for text that is not a patch, naming the field for one it does not know,
-// a value outside its field's range, or a field named twice. Values come back as the
-// JSON form writes them (an on/off 1 becomes true).
+// PatchError for text that is not a patch (JSON nested too deep and a key given twice
+// included), naming the field for one it does not know, a value outside its field's
+// range, or a byte of the record two changes write (one field twice, or a field and one
+// of its bytes by its raw name). Values come back as the JSON form writes them (an
+// on/off 1 becomes true).
 std::string patchText(const RecordPatch& patch);
 RecordPatch parsePatch(std::string_view text);
 
-// Two patches setting one value to different values.
+// A *.kvpatch file, for every front end: InputFileError when it cannot be read (or is
+// longer than kMaxPatchFileBytes), PatchError when it is no patch.
+RecordPatch readPatchFile(const std::filesystem::path& file);
+
+// Two patches setting a byte of the record to different values, by one name or two
+// (team_names[0] and raw_bytes.0x3F1, a byte of its text).
 struct PatchConflict {
-    std::string name;
+    std::string firstName;
+    std::string secondName;
+    std::size_t byte = 0;       // the first byte they share
     std::size_t firstPatch = 0; // indexes into the patches applied
     std::size_t secondPatch = 0;
     nlohmann::json firstValue;
@@ -69,8 +90,8 @@ struct PatchOutcome {
     std::vector<UnexpectedValue> unexpected;
 };
 
-// Lays the patches over `base` in order. With OnConflict::Refuse, two patches giving one
-// value different new values leave the record as it was and are listed in `conflicts`;
+// Lays the patches over `base` in order. With OnConflict::Refuse, two patches writing one
+// byte with different values leave the record as it was and are listed in `conflicts`;
 // with LastWins the later patch's value stays. Throws GeneralError for a change naming an
 // unknown field or a value out of range (parsed patches have none).
 PatchOutcome applyPatches(const SettingsRecord& base, const std::vector<RecordPatch>& patches,
@@ -84,7 +105,9 @@ std::vector<std::string> patchPreviewLines(const SettingsRecord& current, const 
 // The text above that list.
 std::string patchPreviewHeading(const SettingsRecord& current, const PatchOutcome& outcome);
 
-// "grip.race[3]: first.kvpatch sets 12000, second.kvpatch sets 12500".
+// "grip.race[3]: first.kvpatch sets 12000, second.kvpatch sets 12500"; for two names
+// "team_names[0] and raw_bytes.0x3F1 share byte 0x3F1: a.kvpatch sets team_names[0] to
+// ..., b.kvpatch sets raw_bytes.0x3F1 to 65".
 std::string conflictText(const PatchConflict& conflict, const std::vector<std::string>& patchNames);
 
 } // namespace kvr

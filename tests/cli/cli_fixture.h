@@ -24,6 +24,11 @@ protected:
     fs::path home() const { return m_dir / "home"; }
     fs::path game() const { return m_dir / "game"; }
     fs::path file(const std::string& name) const { return m_dir / name; }
+    fs::path textFile(const std::string& name, const std::string& text) const
+    {
+        writeFile(file(name), std::vector<std::uint8_t>(text.begin(), text.end()));
+        return file(name);
+    }
     kvrtest::RunResult cli(std::vector<std::string> args, const RunOptions& options = {})
     {
         args.insert(args.begin(), KVR_CLI);

@@ -8,7 +8,10 @@
 
 #include <QAction>
 #include <QProcess>
+#include <QUndoStack>
 #include <QtTest>
+
+#include <fstream>
 
 #include <string>
 
@@ -143,6 +146,55 @@ private slots:
         QCOMPARE(bytesOf(s.game() / "KVR.EXE"), exe);
         QCOMPARE(prompt.warned.size(), std::size_t(1));
         QVERIFY(prompt.warned[0].find("it is the game's KVR.EXE") != std::string::npos);
+        QVERIFY2(prompt.unexpected.empty(), firstOf(prompt.unexpected));
+    }
+
+    // A patch nested far too deep, with a key twice, or naming a byte twice is refused with
+    // the reason; the record, the unsaved edits and their undo steps stay as they were.
+    void hostilePatchKeepsTheRecordAndItsHistory()
+    {
+        Setup s;
+        s.makeGame();
+        GuiPrompt prompt;
+        TMainForm form(s.home, prompt);
+        QCOMPARE(form.startUp(s.game()), TMainForm::StartResult::Ready);
+        form.document().change(QStringLiteral("Grip"),
+                               [](kvr::SettingsRecord& r) { r.setWord(rec::gripRace(4), 15000); });
+        const std::uint16_t power = form.record().word(rec::enginePowerQualifying(3));
+        QVERIFY(power != 700);
+        form.document().change(QStringLiteral("Power"),
+                               [](kvr::SettingsRecord& r) { r.setWord(rec::enginePowerQualifying(3), 700); });
+        const kvr::SettingsRecord before = form.record();
+        const int steps = form.document().undoStack()->count();
+
+        const std::size_t depth = 100000;
+        std::ofstream(s.root() / "deep.kvpatch")
+            << R"({"kvpatch": )" << std::string(depth, '[') << std::string(depth, ']') << R"(, "changes": []})";
+        std::ofstream(s.root() / "twice.kvpatch")
+            << R"({"kvpatch": 1, "changes": [{"field": "grip.race[3]", "from": 15000, "to": 1, "to": 2}]})";
+        std::ofstream(s.root() / "aliases.kvpatch")
+            << R"({"kvpatch": 1, "changes": [{"field": "grip.race[3]", "from": 15000, "to": 16500},)"
+            << R"( {"field": "raw_bytes.0x668", "from": 58, "to": 1}]})";
+        prompt.fileAnswers = {s.root() / "deep.kvpatch", s.root() / "twice.kvpatch", s.root() / "aliases.kvpatch"};
+        for (int i = 0; i < 3; ++i)
+            form.menuAction(QStringLiteral("applyPatchAction"))->trigger();
+
+        QCOMPARE(prompt.warned, (std::vector<std::string>{
+                                    "The patch deep.kvpatch cannot be applied; nothing was changed. "
+                                    "kvpatch[0][0][0][0][0][0][0][0][0][0][0][0][0][0...: nested deeper than 32 levels",
+                                    "The patch twice.kvpatch cannot be applied; nothing was changed. "
+                                    "key \"changes[0].to\" is given twice",
+                                    "The patch aliases.kvpatch cannot be applied; nothing was changed. "
+                                    "field raw_bytes.0x668: changes byte 0x668, which grip.race[3] changes too"}));
+        QVERIFY(prompt.listsShown.empty());
+        QVERIFY(form.record() == before);
+        QCOMPARE(form.record().word(rec::gripRace(4)), std::uint16_t(15000));
+        QCOMPARE(form.document().undoStack()->count(), steps);
+        QVERIFY(form.document().isModified());
+        form.menuAction(QStringLiteral("undoAction"))->trigger();
+        // The last edit before the patches is still the one Undo takes back.
+        QCOMPARE(form.record().word(rec::enginePowerQualifying(3)), power);
+        QCOMPARE(form.record().word(rec::gripRace(4)), std::uint16_t(15000));
         QVERIFY2(prompt.unexpected.empty(), firstOf(prompt.unexpected));
     }
 

@@ -18,15 +18,8 @@ constexpr const char* kSheetFileName = "HELMETS1.BMP";
 
 FileRequest bitmapDialog(FileRequest::Mode mode, std::string fileName = {})
 {
-    FileRequest r;
-    r.mode = mode;
-    r.title = mode == FileRequest::Mode::Save ? kSaveTitle : kLoadTitle;
-    r.filter = KVR_TR_NOOP("Pictures", "BMP files") "|*.BMP";
-    r.defaultExtension = "BMP";
-    r.fileName = std::move(fileName);
-    std::error_code ec;
-    r.initialDirectory = fs::current_path(ec);
-    return r;
+    return FileRequest::inWorkingDirectory(mode, mode == FileRequest::Mode::Save ? kSaveTitle : kLoadTitle,
+                                           KVR_TR_NOOP("Pictures", "BMP files") "|*.BMP", "BMP", std::move(fileName));
 }
 
 TDIB loadChecked(const fs::path& file, std::optional<std::string> (*problemOf)(const TDIB&))

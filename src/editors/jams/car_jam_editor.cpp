@@ -18,15 +18,11 @@ namespace {
 
 FileRequest bitmapDialog(FileRequest::Mode mode)
 {
-    FileRequest r;
-    r.mode = mode;
-    r.title = mode == FileRequest::Mode::Save ? KVR_TR_NOOP("Pictures", "Save bitmap file")
-                                              : KVR_TR_NOOP("Pictures", "Load bitmap file");
-    r.filter = KVR_TR_NOOP("Pictures", "BMP files") "|*.BMP";
-    r.defaultExtension = "BMP";
-    std::error_code ec;
-    r.initialDirectory = fs::current_path(ec);
-    return r;
+    return FileRequest::inWorkingDirectory(mode,
+                                           mode == FileRequest::Mode::Save
+                                               ? KVR_TR_NOOP("Pictures", "Save bitmap file")
+                                               : KVR_TR_NOOP("Pictures", "Load bitmap file"),
+                                           KVR_TR_NOOP("Pictures", "BMP files") "|*.BMP", "BMP");
 }
 
 std::string quoted(const fs::path& p)
