@@ -489,6 +489,46 @@
         <source>%1: %2 bytes, but the block has room for %3</source>
         <translation>%1: %2 Bytes, aber der Block hat Platz für %3</translation>
     </message>
+    <message>
+        <source>one byte, 0 to 255</source>
+        <translation>ein Byte, 0 bis 255</translation>
+    </message>
+    <message>
+        <source>16 bits, 0 to 65535</source>
+        <translation>16 Bit, 0 bis 65535</translation>
+    </message>
+    <message>
+        <source>the file ends after line %1; %2 lines are needed</source>
+        <translation>die Datei endet nach Zeile %1; %2 Zeilen werden gebraucht</translation>
+    </message>
+    <message>
+        <source>the line is too short for %1</source>
+        <translation>die Zeile ist zu kurz für %1</translation>
+    </message>
+    <message>
+        <source>the number &quot;%1&quot; runs past %2</source>
+        <translation>die Zahl „%1“ reicht über %2 hinaus</translation>
+    </message>
+    <message>
+        <source>%1 is not a number: &quot;%2&quot;</source>
+        <translation>%1 ist keine Zahl: „%2“</translation>
+    </message>
+    <message>
+        <source>%1 holds %2, but it is written as %3</source>
+        <translation>%1 enthält %2, wird aber als %3 geschrieben</translation>
+    </message>
+    <message>
+        <source>%1, line %2: %3</source>
+        <translation>%1, Zeile %2: %3</translation>
+    </message>
+    <message>
+        <source>field %1 (columns %2 to %3)</source>
+        <translation>Feld %1 (Spalten %2 bis %3)</translation>
+    </message>
+    <message>
+        <source>column %1 holds &quot;%2&quot;, but this line has only %3 field(s)</source>
+        <translation>Spalte %1 enthält „%2“, aber diese Zeile hat nur %3 Feld(er)</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>

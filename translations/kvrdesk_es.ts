@@ -489,6 +489,46 @@
         <source>%1: %2 bytes, but the block has room for %3</source>
         <translation>%1: %2 bytes, pero el bloque tiene sitio para %3</translation>
     </message>
+    <message>
+        <source>one byte, 0 to 255</source>
+        <translation>un byte, de 0 a 255</translation>
+    </message>
+    <message>
+        <source>16 bits, 0 to 65535</source>
+        <translation>16 bits, de 0 a 65535</translation>
+    </message>
+    <message>
+        <source>the file ends after line %1; %2 lines are needed</source>
+        <translation>el archivo termina tras la línea %1; se necesitan %2 líneas</translation>
+    </message>
+    <message>
+        <source>the line is too short for %1</source>
+        <translation>la línea es demasiado corta para %1</translation>
+    </message>
+    <message>
+        <source>the number &quot;%1&quot; runs past %2</source>
+        <translation>el número «%1» sobrepasa %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a number: &quot;%2&quot;</source>
+        <translation>%1 no es un número: «%2»</translation>
+    </message>
+    <message>
+        <source>%1 holds %2, but it is written as %3</source>
+        <translation>%1 contiene %2, pero se escribe como %3</translation>
+    </message>
+    <message>
+        <source>%1, line %2: %3</source>
+        <translation>%1, línea %2: %3</translation>
+    </message>
+    <message>
+        <source>field %1 (columns %2 to %3)</source>
+        <translation>el campo %1 (columnas %2 a %3)</translation>
+    </message>
+    <message>
+        <source>column %1 holds &quot;%2&quot;, but this line has only %3 field(s)</source>
+        <translation>la columna %1 contiene «%2», pero esta línea solo tiene %3 campo(s)</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>

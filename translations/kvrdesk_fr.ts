@@ -489,6 +489,46 @@
         <source>%1: %2 bytes, but the block has room for %3</source>
         <translation>%1 : %2 octets, mais le bloc a de la place pour %3</translation>
     </message>
+    <message>
+        <source>one byte, 0 to 255</source>
+        <translation>un octet, de 0 à 255</translation>
+    </message>
+    <message>
+        <source>16 bits, 0 to 65535</source>
+        <translation>16 bits, de 0 à 65535</translation>
+    </message>
+    <message>
+        <source>the file ends after line %1; %2 lines are needed</source>
+        <translation>le fichier se termine après la ligne %1 ; %2 lignes sont nécessaires</translation>
+    </message>
+    <message>
+        <source>the line is too short for %1</source>
+        <translation>la ligne est trop courte pour %1</translation>
+    </message>
+    <message>
+        <source>the number &quot;%1&quot; runs past %2</source>
+        <translation>le nombre « %1 » dépasse %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a number: &quot;%2&quot;</source>
+        <translation>%1 n&apos;est pas un nombre : « %2 »</translation>
+    </message>
+    <message>
+        <source>%1 holds %2, but it is written as %3</source>
+        <translation>%1 contient %2, mais il est écrit sur %3</translation>
+    </message>
+    <message>
+        <source>%1, line %2: %3</source>
+        <translation>%1, ligne %2 : %3</translation>
+    </message>
+    <message>
+        <source>field %1 (columns %2 to %3)</source>
+        <translation>le champ %1 (colonnes %2 à %3)</translation>
+    </message>
+    <message>
+        <source>column %1 holds &quot;%2&quot;, but this line has only %3 field(s)</source>
+        <translation>la colonne %1 contient « %2 », mais cette ligne n&apos;a que %3 champ(s)</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>

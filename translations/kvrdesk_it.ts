@@ -489,6 +489,46 @@
         <source>%1: %2 bytes, but the block has room for %3</source>
         <translation>%1: %2 byte, ma il blocco ha spazio per %3</translation>
     </message>
+    <message>
+        <source>one byte, 0 to 255</source>
+        <translation>un byte, da 0 a 255</translation>
+    </message>
+    <message>
+        <source>16 bits, 0 to 65535</source>
+        <translation>16 bit, da 0 a 65535</translation>
+    </message>
+    <message>
+        <source>the file ends after line %1; %2 lines are needed</source>
+        <translation>il file finisce dopo la riga %1; servono %2 righe</translation>
+    </message>
+    <message>
+        <source>the line is too short for %1</source>
+        <translation>la riga è troppo corta per %1</translation>
+    </message>
+    <message>
+        <source>the number &quot;%1&quot; runs past %2</source>
+        <translation>il numero &quot;%1&quot; va oltre %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a number: &quot;%2&quot;</source>
+        <translation>%1 non è un numero: &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>%1 holds %2, but it is written as %3</source>
+        <translation>%1 contiene %2, ma viene scritto come %3</translation>
+    </message>
+    <message>
+        <source>%1, line %2: %3</source>
+        <translation>%1, riga %2: %3</translation>
+    </message>
+    <message>
+        <source>field %1 (columns %2 to %3)</source>
+        <translation>il campo %1 (colonne da %2 a %3)</translation>
+    </message>
+    <message>
+        <source>column %1 holds &quot;%2&quot;, but this line has only %3 field(s)</source>
+        <translation>la colonna %1 contiene &quot;%2&quot;, ma questa riga ha solo %3 campo/i</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>

@@ -489,6 +489,46 @@
         <source>%1: %2 bytes, but the block has room for %3</source>
         <translation>%1: %2 bytes, maar het blok heeft ruimte voor %3</translation>
     </message>
+    <message>
+        <source>one byte, 0 to 255</source>
+        <translation>één byte, 0 tot 255</translation>
+    </message>
+    <message>
+        <source>16 bits, 0 to 65535</source>
+        <translation>16 bits, 0 tot 65535</translation>
+    </message>
+    <message>
+        <source>the file ends after line %1; %2 lines are needed</source>
+        <translation>het bestand eindigt na regel %1; er zijn %2 regels nodig</translation>
+    </message>
+    <message>
+        <source>the line is too short for %1</source>
+        <translation>de regel is te kort voor %1</translation>
+    </message>
+    <message>
+        <source>the number &quot;%1&quot; runs past %2</source>
+        <translation>het getal &quot;%1&quot; loopt buiten %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a number: &quot;%2&quot;</source>
+        <translation>%1 is geen getal: &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>%1 holds %2, but it is written as %3</source>
+        <translation>%1 bevat %2, maar wordt geschreven als %3</translation>
+    </message>
+    <message>
+        <source>%1, line %2: %3</source>
+        <translation>%1, regel %2: %3</translation>
+    </message>
+    <message>
+        <source>field %1 (columns %2 to %3)</source>
+        <translation>veld %1 (kolommen %2 tot en met %3)</translation>
+    </message>
+    <message>
+        <source>column %1 holds &quot;%2&quot;, but this line has only %3 field(s)</source>
+        <translation>kolom %1 bevat &quot;%2&quot;, maar deze regel heeft maar %3 veld(en)</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
