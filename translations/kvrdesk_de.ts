@@ -132,10 +132,6 @@
         <translation>ist abgeschnitten</translation>
     </message>
     <message>
-        <source>Read beyond end of file: %1 is too short to be the game&apos;s executable.</source>
-        <translation>Lesen hinter dem Dateiende: %1 ist zu kurz, um das Programm des Spiels zu sein.</translation>
-    </message>
-    <message>
         <source>%1: the tyre table lies beyond the end</source>
         <translation>%1: Die Reifentabelle liegt hinter dem Ende</translation>
     </message>
@@ -186,6 +182,10 @@
     <message>
         <source>3) File access error! </source>
         <translation>3) Fehler beim Dateizugriff! </translation>
+    </message>
+    <message>
+        <source>The version byte of %1 (at position %2) is %3, which names none of the game&apos;s language versions. The editor takes the game for the English version and reads and writes its values at the English version&apos;s positions.</source>
+        <translation>Das Versionsbyte von %1 (an Position %2) ist %3 und bezeichnet keine der Sprachversionen des Spiels. Der Editor hält das Spiel für die englische Version und liest und schreibt seine Werte an den Positionen der englischen Version.</translation>
     </message>
 </context>
 <context>
@@ -529,6 +529,14 @@
         <source>column %1 holds &quot;%2&quot;, but this line has only %3 field(s)</source>
         <translation>Spalte %1 enthält „%2“, aber diese Zeile hat nur %3 Feld(er)</translation>
     </message>
+    <message>
+        <source>%1: missing</source>
+        <translation>%1: fehlt</translation>
+    </message>
+    <message>
+        <source>%1: it is empty</source>
+        <translation>%1: die Datei ist leer</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -687,6 +695,10 @@
     <message>
         <source>File not found: %1</source>
         <translation>Datei nicht gefunden: %1</translation>
+    </message>
+    <message>
+        <source>The editor&apos;s configuration %1 could not be written: %2. The next start does not remember this run&apos;s game and choices.</source>
+        <translation>Die Konfiguration des Editors %1 konnte nicht geschrieben werden: %2. Der nächste Start kennt das Spiel und die Einstellungen dieser Sitzung nicht.</translation>
     </message>
 </context>
 <context>

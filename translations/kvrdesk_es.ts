@@ -132,10 +132,6 @@
         <translation>está cortado</translation>
     </message>
     <message>
-        <source>Read beyond end of file: %1 is too short to be the game&apos;s executable.</source>
-        <translation>Lectura más allá del final del archivo: %1 es demasiado corto para ser el ejecutable del juego.</translation>
-    </message>
-    <message>
         <source>%1: the tyre table lies beyond the end</source>
         <translation>%1: la tabla de neumáticos está más allá del final</translation>
     </message>
@@ -186,6 +182,10 @@
     <message>
         <source>3) File access error! </source>
         <translation>3) ¡Error de acceso al archivo! </translation>
+    </message>
+    <message>
+        <source>The version byte of %1 (at position %2) is %3, which names none of the game&apos;s language versions. The editor takes the game for the English version and reads and writes its values at the English version&apos;s positions.</source>
+        <translation>El byte de versión de %1 (en la posición %2) es %3, que no indica ninguna de las versiones de idioma del juego. El editor toma el juego por la versión inglesa y lee y escribe sus valores en las posiciones de la versión inglesa.</translation>
     </message>
 </context>
 <context>
@@ -529,6 +529,14 @@
         <source>column %1 holds &quot;%2&quot;, but this line has only %3 field(s)</source>
         <translation>la columna %1 contiene «%2», pero esta línea solo tiene %3 campo(s)</translation>
     </message>
+    <message>
+        <source>%1: missing</source>
+        <translation>%1: falta</translation>
+    </message>
+    <message>
+        <source>%1: it is empty</source>
+        <translation>%1: el archivo está vacío</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -687,6 +695,10 @@
     <message>
         <source>File not found: %1</source>
         <translation>Archivo no encontrado: %1</translation>
+    </message>
+    <message>
+        <source>The editor&apos;s configuration %1 could not be written: %2. The next start does not remember this run&apos;s game and choices.</source>
+        <translation>No se pudo escribir la configuración del editor %1: %2. El próximo inicio no recordará el juego ni las opciones de esta sesión.</translation>
     </message>
 </context>
 <context>

@@ -5,7 +5,7 @@
     <name>Game files</name>
     <message>
         <source> File access error! </source>
-        <translation> Erreur d&apos;accès au fichier ! </translation>
+        <translation> Erreur d&apos;accès au fichier&#xa0;! </translation>
     </message>
     <message>
         <source>%1 is too short to hold a checksum</source>
@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>The other files of this change are in place already; the next change of the game puts in the rest.</source>
-        <translation>Les autres fichiers de cette modification sont déjà en place ; la prochaine modification du jeu mettra le reste.</translation>
+        <translation>Les autres fichiers de cette modification sont déjà en place&#xa0;; la prochaine modification du jeu mettra le reste.</translation>
     </message>
     <message>
         <source>%1 is not a file</source>
@@ -21,47 +21,47 @@
     </message>
     <message>
         <source>Cannot finish the last change of the game (%1): %2</source>
-        <translation>Impossible de terminer la dernière modification du jeu (%1) : %2</translation>
+        <translation>Impossible de terminer la dernière modification du jeu (%1)&#xa0;: %2</translation>
     </message>
     <message>
         <source>Cannot write to the game in %1: it lies on a read-only disk.</source>
-        <translation>Impossible d&apos;écrire dans le jeu dans %1 : il se trouve sur un disque en lecture seule.</translation>
+        <translation>Impossible d&apos;écrire dans le jeu dans %1&#xa0;: il se trouve sur un disque en lecture seule.</translation>
     </message>
     <message>
         <source>Cannot write to the game in %1: you may not make files in that folder (%2), so neither its lock nor the game&apos;s new files can be written.</source>
-        <translation>Impossible d&apos;écrire dans le jeu dans %1 : vous ne pouvez pas créer de fichiers dans ce dossier (%2), donc ni son verrou ni les nouveaux fichiers du jeu ne peuvent être écrits.</translation>
+        <translation>Impossible d&apos;écrire dans le jeu dans %1&#xa0;: vous ne pouvez pas créer de fichiers dans ce dossier (%2), donc ni son verrou ni les nouveaux fichiers du jeu ne peuvent être écrits.</translation>
     </message>
     <message>
         <source>Cannot write to the game in %1: its lock file %2 cannot be opened (%3); another user&apos;s editor may be writing to the game.</source>
-        <translation>Impossible d&apos;écrire dans le jeu dans %1 : son fichier de verrou %2 ne peut pas être ouvert (%3) ; l&apos;éditeur d&apos;un autre utilisateur écrit peut-être dans le jeu.</translation>
+        <translation>Impossible d&apos;écrire dans le jeu dans %1&#xa0;: son fichier de verrou %2 ne peut pas être ouvert (%3)&#xa0;; l&apos;éditeur d&apos;un autre utilisateur écrit peut-être dans le jeu.</translation>
     </message>
     <message>
         <source>Cannot write to the game in %1: its lock file %2 cannot be made: %3</source>
-        <translation>Impossible d&apos;écrire dans le jeu dans %1 : son fichier de verrou %2 ne peut pas être créé : %3</translation>
+        <translation>Impossible d&apos;écrire dans le jeu dans %1&#xa0;: son fichier de verrou %2 ne peut pas être créé&#xa0;: %3</translation>
     </message>
     <message>
         <source>Cannot write to the game in %1: its lock file %2 is %3, not a regular file; remove it, then try again.</source>
-        <translation>Impossible d&apos;écrire dans le jeu dans %1 : son fichier de verrou %2 est %3, pas un fichier ordinaire ; supprimez-le, puis réessayez.</translation>
+        <translation>Impossible d&apos;écrire dans le jeu dans %1&#xa0;: son fichier de verrou %2 est %3, pas un fichier ordinaire&#xa0;; supprimez-le, puis réessayez.</translation>
     </message>
     <message>
         <source>Another program is writing to the game in %1; try again when it has finished.</source>
-        <translation>Un autre programme écrit dans le jeu dans %1 ; réessayez quand il aura terminé.</translation>
+        <translation>Un autre programme écrit dans le jeu dans %1&#xa0;; réessayez quand il aura terminé.</translation>
     </message>
     <message>
         <source>%1: cannot create a file in the game folder: %2</source>
-        <translation>%1 : impossible de créer un fichier dans le dossier du jeu : %2</translation>
+        <translation>%1&#xa0;: impossible de créer un fichier dans le dossier du jeu&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation>%1 : %2</translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1: %2 at position %3</source>
-        <translation>%1 : %2 à la position %3</translation>
+        <translation>%1&#xa0;: %2 à la position %3</translation>
     </message>
     <message>
         <source>%1: position %2 + %3 lies beyond the end (%4 bytes)</source>
-        <translation>%1 : la position %2 + %3 se trouve au-delà de la fin (%4 octets)</translation>
+        <translation>%1&#xa0;: la position %2 + %3 se trouve au-delà de la fin (%4 octets)</translation>
     </message>
     <message>
         <source>seek beyond the end (%1)</source>
@@ -89,31 +89,31 @@
     </message>
     <message>
         <source>cannot write: %1</source>
-        <translation>impossible d&apos;écrire : %1</translation>
+        <translation>impossible d&apos;écrire&#xa0;: %1</translation>
     </message>
     <message>
         <source>cannot create a file in its folder: %1</source>
-        <translation>impossible de créer un fichier dans son dossier : %1</translation>
+        <translation>impossible de créer un fichier dans son dossier&#xa0;: %1</translation>
     </message>
     <message>
         <source>cannot flush to disk: %1</source>
-        <translation>impossible de vider sur le disque : %1</translation>
+        <translation>impossible de vider sur le disque&#xa0;: %1</translation>
     </message>
     <message>
         <source>cannot put the new file in place: %1</source>
-        <translation>impossible de mettre le nouveau fichier en place : %1</translation>
+        <translation>impossible de mettre le nouveau fichier en place&#xa0;: %1</translation>
     </message>
     <message>
         <source>cannot keep a copy of %1: %2</source>
-        <translation>impossible de garder une copie de %1 : %2</translation>
+        <translation>impossible de garder une copie de %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Cannot finish the last change of the game: %1 %2. Look at the game&apos;s files, then remove it.</source>
-        <translation>Impossible de terminer la dernière modification du jeu : %1 %2. Vérifiez les fichiers du jeu, puis supprimez-le.</translation>
+        <translation>Impossible de terminer la dernière modification du jeu&#xa0;: %1 %2. Vérifiez les fichiers du jeu, puis supprimez-le.</translation>
     </message>
     <message>
         <source>cannot be read: %1</source>
-        <translation>ne peut pas être lu : %1</translation>
+        <translation>ne peut pas être lu&#xa0;: %1</translation>
     </message>
     <message>
         <source>is not a note of this program</source>
@@ -125,23 +125,19 @@
     </message>
     <message>
         <source>names a file that is not one of its own: %1</source>
-        <translation>nomme un fichier qui n&apos;est pas l&apos;un des siens : %1</translation>
+        <translation>nomme un fichier qui n&apos;est pas l&apos;un des siens&#xa0;: %1</translation>
     </message>
     <message>
         <source>is cut short</source>
         <translation>est tronqué</translation>
     </message>
     <message>
-        <source>Read beyond end of file: %1 is too short to be the game&apos;s executable.</source>
-        <translation>Lecture au-delà de la fin du fichier : %1 est trop court pour être l&apos;exécutable du jeu.</translation>
-    </message>
-    <message>
         <source>%1: the tyre table lies beyond the end</source>
-        <translation>%1 : la table des pneus se trouve au-delà de la fin</translation>
+        <translation>%1&#xa0;: la table des pneus se trouve au-delà de la fin</translation>
     </message>
     <message>
         <source>%1: the tyre table runs past the end</source>
-        <translation>%1 : la table des pneus dépasse la fin</translation>
+        <translation>%1&#xa0;: la table des pneus dépasse la fin</translation>
     </message>
     <message>
         <source>the setup values run into the checksum or past the end</source>
@@ -153,7 +149,7 @@
     </message>
     <message>
         <source>The patch list %1 is damaged: it must hold whole records of %2 bytes.</source>
-        <translation>La liste de patchs %1 est endommagée : elle doit contenir des enregistrements entiers de %2 octets.</translation>
+        <translation>La liste de patchs %1 est endommagée&#xa0;: elle doit contenir des enregistrements entiers de %2 octets.</translation>
     </message>
     <message>
         <source>The patch list is empty.</source>
@@ -161,7 +157,7 @@
     </message>
     <message>
         <source>%1: patch position %2 lies before the start</source>
-        <translation>%1 : la position de patch %2 se trouve avant le début</translation>
+        <translation>%1&#xa0;: la position de patch %2 se trouve avant le début</translation>
     </message>
     <message>
         <source>The track data was not read, so nothing writes track values into the game. The track editor opens once every track file can be read.</source>
@@ -169,74 +165,78 @@
     </message>
     <message>
         <source>%1 is not the game&apos;s executable: %2</source>
-        <translation>%1 n&apos;est pas l&apos;exécutable du jeu : %2</translation>
+        <translation>%1 n&apos;est pas l&apos;exécutable du jeu&#xa0;: %2</translation>
     </message>
     <message>
         <source>0) File access error! </source>
-        <translation>0) Erreur d&apos;accès au fichier ! </translation>
+        <translation>0) Erreur d&apos;accès au fichier&#xa0;! </translation>
     </message>
     <message>
         <source>1) File access error! </source>
-        <translation>1) Erreur d&apos;accès au fichier ! </translation>
+        <translation>1) Erreur d&apos;accès au fichier&#xa0;! </translation>
     </message>
     <message>
         <source>2) File access error! </source>
-        <translation>2) Erreur d&apos;accès au fichier ! </translation>
+        <translation>2) Erreur d&apos;accès au fichier&#xa0;! </translation>
     </message>
     <message>
         <source>3) File access error! </source>
-        <translation>3) Erreur d&apos;accès au fichier ! </translation>
+        <translation>3) Erreur d&apos;accès au fichier&#xa0;! </translation>
+    </message>
+    <message>
+        <source>The version byte of %1 (at position %2) is %3, which names none of the game&apos;s language versions. The editor takes the game for the English version and reads and writes its values at the English version&apos;s positions.</source>
+        <translation>L&apos;octet de version de %1 (à la position %2) est %3, qui ne désigne aucune des versions linguistiques du jeu. L&apos;éditeur considère le jeu comme la version anglaise et lit et écrit ses valeurs aux positions de la version anglaise.</translation>
     </message>
 </context>
 <context>
     <name>Import and export</name>
     <message>
         <source>Random engine power could not be switched on: the game&apos;s code at that place has been changed. Put back KVR.EXE from KVR.EXE.orig and export again.</source>
-        <translation>Impossible d&apos;activer la puissance moteur aléatoire : le code du jeu à cet endroit a été modifié. Remettez KVR.EXE en place à partir de KVR.EXE.orig et exportez à nouveau.</translation>
+        <translation>Impossible d&apos;activer la puissance moteur aléatoire&#xa0;: le code du jeu à cet endroit a été modifié. Remettez KVR.EXE en place à partir de KVR.EXE.orig et exportez à nouveau.</translation>
     </message>
     <message>
         <source>Nothing to change: the game holds these values already.</source>
-        <translation>Rien à changer : le jeu contient déjà ces valeurs.</translation>
+        <translation>Rien à changer&#xa0;: le jeu contient déjà ces valeurs.</translation>
     </message>
     <message>
         <source>These values will change in the game:</source>
-        <translation>Ces valeurs vont changer dans le jeu :</translation>
+        <translation>Ces valeurs vont changer dans le jeu&#xa0;:</translation>
     </message>
     <message>
         <source>The track files are missing from the game&apos;s CIRCUITS folder: this export will fail with the track file error and change nothing.</source>
-        <translation>Les fichiers des circuits manquent dans le dossier CIRCUITS du jeu : cet export échouera sur l&apos;erreur de fichier de circuit et ne changera rien.</translation>
+        <translation>Les fichiers des circuits manquent dans le dossier CIRCUITS du jeu&#xa0;: cet export échouera sur l&apos;erreur de fichier de circuit et ne changera rien.</translation>
     </message>
     <message>
         <source>The track files are missing from the game&apos;s CIRCUITS folder, so the track data cannot be compared. After the other values, the export will ask to install the track files from the game CD, and without them it stops before the track data.</source>
-        <translation>Les fichiers des circuits manquent dans le dossier CIRCUITS du jeu : les données des circuits ne peuvent donc pas être comparées. Après les autres valeurs, l&apos;export proposera d&apos;installer les fichiers des circuits depuis le CD du jeu ; sans eux, il s&apos;arrête avant les données des circuits.</translation>
+        <translation>Les fichiers des circuits manquent dans le dossier CIRCUITS du jeu&#xa0;: les données des circuits ne peuvent donc pas être comparées. Après les autres valeurs, l&apos;export proposera d&apos;installer les fichiers des circuits depuis le CD du jeu&#xa0;; sans eux, il s&apos;arrête avant les données des circuits.</translation>
     </message>
     <message>
         <source>Nothing else will change: the game holds the other values already.</source>
-        <translation>Rien d&apos;autre ne changera : le jeu contient déjà les autres valeurs.</translation>
+        <translation>Rien d&apos;autre ne changera&#xa0;: le jeu contient déjà les autres valeurs.</translation>
     </message>
     <message>
         <source>All data has been imported!</source>
-        <translation>Toutes les données ont été importées !</translation>
+        <translation>Toutes les données ont été importées&#xa0;!</translation>
     </message>
     <message>
         <source>All data has been exported!</source>
-        <translation>Toutes les données ont été exportées !</translation>
+        <translation>Toutes les données ont été exportées&#xa0;!</translation>
     </message>
     <message>
         <source>Tracks data has been imported!</source>
-        <translation>Les données des circuits ont été importées !</translation>
+        <translation>Les données des circuits ont été importées&#xa0;!</translation>
     </message>
     <message>
         <source>Data has been imported!</source>
-        <translation>Les données ont été importées !</translation>
+        <translation>Les données ont été importées&#xa0;!</translation>
     </message>
     <message>
         <source>Tracks data has been exported!</source>
-        <translation>Les données des circuits ont été exportées !</translation>
+        <translation>Les données des circuits ont été exportées&#xa0;!</translation>
     </message>
     <message>
         <source>Data has been exported!</source>
-        <translation>Les données ont été exportées !</translation>
+        <translation>Les données ont été exportées&#xa0;!</translation>
     </message>
     <message>
         <source>Export</source>
@@ -244,7 +244,7 @@
     </message>
     <message>
         <source>field %1: %2</source>
-        <translation>champ %1 : %2</translation>
+        <translation>champ %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>expected text</source>
@@ -252,7 +252,7 @@
     </message>
     <message>
         <source>&quot;%1&quot; is not a character of the game&apos;s code page (Windows-1252)</source>
-        <translation>« %1 » n&apos;est pas un caractère de la page de codes du jeu (Windows-1252)</translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un caractère de la page de codes du jeu (Windows-1252)</translation>
     </message>
     <message>
         <source>%1 characters, the field holds at most %2</source>
@@ -268,55 +268,55 @@
     </message>
     <message>
         <source>field %1: no such field</source>
-        <translation>champ %1 : ce champ n&apos;existe pas</translation>
+        <translation>champ %1&#xa0;: ce champ n&apos;existe pas</translation>
     </message>
     <message>
         <source>not JSON: %1</source>
-        <translation>pas du JSON : %1</translation>
+        <translation>pas du JSON&#xa0;: %1</translation>
     </message>
     <message>
         <source>not a patch: expected an object with &quot;kvpatch&quot; and &quot;changes&quot;</source>
-        <translation>pas un patch : objet avec « kvpatch » et « changes » attendu</translation>
+        <translation>pas un patch&#xa0;: objet avec «&#xa0;kvpatch&#xa0;» et «&#xa0;changes&#xa0;» attendu</translation>
     </message>
     <message>
         <source>unknown key &quot;%1&quot;: a patch holds only &quot;kvpatch&quot; and &quot;changes&quot;</source>
-        <translation>clé inconnue « %1 » : un patch ne contient que « kvpatch » et « changes »</translation>
+        <translation>clé inconnue «&#xa0;%1&#xa0;»&#xa0;: un patch ne contient que «&#xa0;kvpatch&#xa0;» et «&#xa0;changes&#xa0;»</translation>
     </message>
     <message>
         <source>patch format %1: this editor reads format %2</source>
-        <translation>format de patch %1 : cet éditeur lit le format %2</translation>
+        <translation>format de patch %1&#xa0;: cet éditeur lit le format %2</translation>
     </message>
     <message>
         <source>&quot;changes&quot;: expected an array</source>
-        <translation>« changes » : tableau attendu</translation>
+        <translation>«&#xa0;changes&#xa0;»&#xa0;: tableau attendu</translation>
     </message>
     <message>
         <source>change %1: expected an object with &quot;field&quot;, &quot;from&quot; and &quot;to&quot;</source>
-        <translation>modification %1 : objet avec « field », « from » et « to » attendu</translation>
+        <translation>modification %1&#xa0;: objet avec «&#xa0;field&#xa0;», «&#xa0;from&#xa0;» et «&#xa0;to&#xa0;» attendu</translation>
     </message>
     <message>
         <source>change %1: &quot;field&quot; must be a name</source>
-        <translation>modification %1 : « field » doit être un nom</translation>
+        <translation>modification %1&#xa0;: «&#xa0;field&#xa0;» doit être un nom</translation>
     </message>
     <message>
         <source>field %1: named twice in the patch</source>
-        <translation>champ %1 : nommé deux fois dans le patch</translation>
+        <translation>champ %1&#xa0;: nommé deux fois dans le patch</translation>
     </message>
     <message>
         <source>Nothing to change: the settings hold these values already.</source>
-        <translation>Rien à changer : les paramètres contiennent déjà ces valeurs.</translation>
+        <translation>Rien à changer&#xa0;: les paramètres contiennent déjà ces valeurs.</translation>
     </message>
     <message>
         <source>These values will change:</source>
-        <translation>Ces valeurs vont changer :</translation>
+        <translation>Ces valeurs vont changer&#xa0;:</translation>
     </message>
     <message>
         <source>These values will change. The marked one holds something other than the value the patch expects to replace; it changes all the same:</source>
-        <translation>Ces valeurs vont changer. Celle qui est marquée contient autre chose que la valeur que le patch s&apos;attend à remplacer ; elle change quand même :</translation>
+        <translation>Ces valeurs vont changer. Celle qui est marquée contient autre chose que la valeur que le patch s&apos;attend à remplacer&#xa0;; elle change quand même&#xa0;:</translation>
     </message>
     <message>
         <source>These values will change. The %1 marked ones hold something other than the values the patch expects to replace; they change all the same:</source>
-        <translation>Ces valeurs vont changer. Les %1 valeurs marquées contiennent autre chose que les valeurs que le patch s&apos;attend à remplacer ; elles changent quand même :</translation>
+        <translation>Ces valeurs vont changer. Les %1 valeurs marquées contiennent autre chose que les valeurs que le patch s&apos;attend à remplacer&#xa0;; elles changent quand même&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -331,15 +331,15 @@
     </message>
     <message>
         <source>You have not installed track files on your hard disk. You need them to work with track editor. Would you like to install them now?</source>
-        <translation>Les fichiers des circuits ne sont pas installés sur votre disque dur. Ils sont nécessaires à l&apos;éditeur de circuits. Voulez-vous les installer maintenant ?</translation>
+        <translation>Les fichiers des circuits ne sont pas installés sur votre disque dur. Ils sont nécessaires à l&apos;éditeur de circuits. Voulez-vous les installer maintenant&#xa0;?</translation>
     </message>
     <message>
         <source>Put &quot;Kavorra&quot; CD into CD drive, and hit &quot;OK&quot; when you are ready!</source>
-        <translation>Insérez le CD « Kavorra » dans le lecteur de CD, puis cliquez sur « OK » quand vous êtes prêt !</translation>
+        <translation>Insérez le CD «&#xa0;Kavorra&#xa0;» dans le lecteur de CD, puis cliquez sur «&#xa0;OK&#xa0;» quand vous êtes prêt&#xa0;!</translation>
     </message>
     <message>
         <source>Cannot copy track file!</source>
-        <translation>Impossible de copier le fichier du circuit !</translation>
+        <translation>Impossible de copier le fichier du circuit&#xa0;!</translation>
     </message>
     <message>
         <source>The track files were not installed.</source>
@@ -355,11 +355,11 @@
     </message>
     <message>
         <source>New carset installed!</source>
-        <translation>Nouveau jeu de voitures installé !</translation>
+        <translation>Nouveau jeu de voitures installé&#xa0;!</translation>
     </message>
     <message>
         <source>Cannot copy carset files!</source>
-        <translation>Impossible de copier les fichiers du jeu de voitures !</translation>
+        <translation>Impossible de copier les fichiers du jeu de voitures&#xa0;!</translation>
     </message>
     <message>
         <source>Cockpit manager</source>
@@ -371,19 +371,19 @@
     </message>
     <message>
         <source>Install it!</source>
-        <translation>Installer !</translation>
+        <translation>Installer&#xa0;!</translation>
     </message>
     <message>
         <source>New cockpit installed!</source>
-        <translation>Nouveau cockpit installé !</translation>
+        <translation>Nouveau cockpit installé&#xa0;!</translation>
     </message>
     <message>
         <source>Cannot copy cockpit file!</source>
-        <translation>Impossible de copier le fichier du cockpit !</translation>
+        <translation>Impossible de copier le fichier du cockpit&#xa0;!</translation>
     </message>
     <message>
         <source>Not enough free space on the game&apos;s drive!</source>
-        <translation>Pas assez d&apos;espace libre sur le disque du jeu !</translation>
+        <translation>Pas assez d&apos;espace libre sur le disque du jeu&#xa0;!</translation>
     </message>
     <message>
         <source>Track manager</source>
@@ -399,15 +399,15 @@
     </message>
     <message>
         <source>Tracks installed!</source>
-        <translation>Circuits installés !</translation>
+        <translation>Circuits installés&#xa0;!</translation>
     </message>
     <message>
         <source>Original tracks installed!</source>
-        <translation>Circuits d&apos;origine installés !</translation>
+        <translation>Circuits d&apos;origine installés&#xa0;!</translation>
     </message>
     <message>
         <source>Cannot read track data file!</source>
-        <translation>Impossible de lire le fichier de données des circuits !</translation>
+        <translation>Impossible de lire le fichier de données des circuits&#xa0;!</translation>
     </message>
     <message>
         <source>Cannot create the folder %1</source>
@@ -415,23 +415,23 @@
     </message>
     <message>
         <source>Missing from %1:</source>
-        <translation>Manquant dans %1 :</translation>
+        <translation>Manquant dans %1&#xa0;:</translation>
     </message>
     <message>
         <source>Not copied into %1:</source>
-        <translation>Non copié dans %1 :</translation>
+        <translation>Non copié dans %1&#xa0;:</translation>
     </message>
     <message>
         <source>%1: the file cannot be read</source>
-        <translation>%1 : le fichier ne peut pas être lu</translation>
+        <translation>%1&#xa0;: le fichier ne peut pas être lu</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation>%1 : %2</translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
         <source>There is no cockpit set &quot;%1&quot;.</source>
-        <translation>Il n&apos;y a pas de jeu de cockpits « %1 ».</translation>
+        <translation>Il n&apos;y a pas de jeu de cockpits «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>%1 byte</source>
@@ -443,7 +443,7 @@
     </message>
     <message>
         <source>it is %1 long; a PCX picture&apos;s header alone takes 128</source>
-        <translation>il fait %1 ; l&apos;en-tête d&apos;une image PCX occupe à lui seul 128</translation>
+        <translation>il fait %1&#xa0;; l&apos;en-tête d&apos;une image PCX occupe à lui seul 128</translation>
     </message>
     <message>
         <source>it is not a PCX picture (it does not start with the byte 0x0A)</source>
@@ -451,7 +451,7 @@
     </message>
     <message>
         <source>it is a PCX picture of %1 bits in %2 planes; the cockpit needs 256 colours (8 bits, 1 plane)</source>
-        <translation>c&apos;est une image PCX de %1 bits sur %2 plans ; le cockpit demande 256 couleurs (8 bits, 1 plan)</translation>
+        <translation>c&apos;est une image PCX de %1 bits sur %2 plans&#xa0;; le cockpit demande 256 couleurs (8 bits, 1 plan)</translation>
     </message>
     <message>
         <source>its rows are not run-length coded, as the game&apos;s cockpit pictures are</source>
@@ -459,7 +459,7 @@
     </message>
     <message>
         <source>it is a picture of %1 pixels; this cockpit picture must be %2</source>
-        <translation>c&apos;est une image de %1 pixels ; cette image de cockpit doit faire %2</translation>
+        <translation>c&apos;est une image de %1 pixels&#xa0;; cette image de cockpit doit faire %2</translation>
     </message>
     <message>
         <source>its header gives rows of %1 for a width of %2</source>
@@ -475,19 +475,19 @@
     </message>
     <message>
         <source>it is not a texture the converter can read: %1</source>
-        <translation>ce n&apos;est pas une texture que le convertisseur sait lire : %1</translation>
+        <translation>ce n&apos;est pas une texture que le convertisseur sait lire&#xa0;: %1</translation>
     </message>
     <message>
         <source>it is a texture of %1 pixels, but %2 is %3; a replacement must have the same size</source>
-        <translation>c&apos;est une texture de %1 pixels, mais %2 fait %3 ; un remplacement doit avoir la même taille</translation>
+        <translation>c&apos;est une texture de %1 pixels, mais %2 fait %3&#xa0;; un remplacement doit avoir la même taille</translation>
     </message>
     <message>
         <source>it is %1 long; its block is exactly %2</source>
-        <translation>il fait %1 ; son bloc fait exactement %2</translation>
+        <translation>il fait %1&#xa0;; son bloc fait exactement %2</translation>
     </message>
     <message>
         <source>%1: %2 bytes, but the block has room for %3</source>
-        <translation>%1 : %2 octets, mais le bloc a de la place pour %3</translation>
+        <translation>%1&#xa0;: %2 octets, mais le bloc a de la place pour %3</translation>
     </message>
     <message>
         <source>one byte, 0 to 255</source>
@@ -499,7 +499,7 @@
     </message>
     <message>
         <source>the file ends after line %1; %2 lines are needed</source>
-        <translation>le fichier se termine après la ligne %1 ; %2 lignes sont nécessaires</translation>
+        <translation>le fichier se termine après la ligne %1&#xa0;; %2 lignes sont nécessaires</translation>
     </message>
     <message>
         <source>the line is too short for %1</source>
@@ -507,11 +507,11 @@
     </message>
     <message>
         <source>the number &quot;%1&quot; runs past %2</source>
-        <translation>le nombre « %1 » dépasse %2</translation>
+        <translation>le nombre «&#xa0;%1&#xa0;» dépasse %2</translation>
     </message>
     <message>
         <source>%1 is not a number: &quot;%2&quot;</source>
-        <translation>%1 n&apos;est pas un nombre : « %2 »</translation>
+        <translation>%1 n&apos;est pas un nombre&#xa0;: «&#xa0;%2&#xa0;»</translation>
     </message>
     <message>
         <source>%1 holds %2, but it is written as %3</source>
@@ -519,7 +519,7 @@
     </message>
     <message>
         <source>%1, line %2: %3</source>
-        <translation>%1, ligne %2 : %3</translation>
+        <translation>%1, ligne %2&#xa0;: %3</translation>
     </message>
     <message>
         <source>field %1 (columns %2 to %3)</source>
@@ -527,7 +527,15 @@
     </message>
     <message>
         <source>column %1 holds &quot;%2&quot;, but this line has only %3 field(s)</source>
-        <translation>la colonne %1 contient « %2 », mais cette ligne n&apos;a que %3 champ(s)</translation>
+        <translation>la colonne %1 contient «&#xa0;%2&#xa0;», mais cette ligne n&apos;a que %3 champ(s)</translation>
+    </message>
+    <message>
+        <source>%1: missing</source>
+        <translation>%1&#xa0;: manquant</translation>
+    </message>
+    <message>
+        <source>%1: it is empty</source>
+        <translation>%1&#xa0;: le fichier est vide</translation>
     </message>
 </context>
 <context>
@@ -558,11 +566,11 @@
     </message>
     <message>
         <source>Save the settings before %1?</source>
-        <translation>Enregistrer les paramètres avant %1 ?</translation>
+        <translation>Enregistrer les paramètres avant %1&#xa0;?</translation>
     </message>
     <message>
         <source>(Pictures are kept only by an export in their windows: Cancel to go back.)</source>
-        <translation>(Les images ne sont conservées que par un export dans leurs fenêtres : Annuler pour revenir.)</translation>
+        <translation>(Les images ne sont conservées que par un export dans leurs fenêtres&#xa0;: Annuler pour revenir.)</translation>
     </message>
     <message>
         <source>Save settings</source>
@@ -582,7 +590,7 @@
     </message>
     <message>
         <source>Save the values in which the settings differ from:</source>
-        <translation>Enregistrer les valeurs où les paramètres diffèrent de :</translation>
+        <translation>Enregistrer les valeurs où les paramètres diffèrent de&#xa0;:</translation>
     </message>
     <message>
         <source>The game as it is now</source>
@@ -602,15 +610,15 @@
     </message>
     <message>
         <source>Compare with it anyway?</source>
-        <translation>Comparer quand même ?</translation>
+        <translation>Comparer quand même&#xa0;?</translation>
     </message>
     <message>
         <source>The settings hold the same values: there is no change to save.</source>
-        <translation>Les paramètres contiennent les mêmes valeurs : il n&apos;y a aucune modification à enregistrer.</translation>
+        <translation>Les paramètres contiennent les mêmes valeurs&#xa0;: il n&apos;y a aucune modification à enregistrer.</translation>
     </message>
     <message>
         <source>The patch changes track data, which has not been read from the game yet. Open the Track Editor once, then apply the patch again; nothing was changed.</source>
-        <translation>Le patch modifie des données de circuits qui n&apos;ont pas encore été lues dans le jeu. Ouvrez une fois l&apos;éditeur de circuits, puis appliquez de nouveau le patch ; rien n&apos;a été modifié.</translation>
+        <translation>Le patch modifie des données de circuits qui n&apos;ont pas encore été lues dans le jeu. Ouvrez une fois l&apos;éditeur de circuits, puis appliquez de nouveau le patch&#xa0;; rien n&apos;a été modifié.</translation>
     </message>
     <message>
         <source>Apply</source>
@@ -622,7 +630,7 @@
     </message>
     <message>
         <source>The editor starts without the helmet sheet; &quot;Import from game&quot; in the helmets window reads it again.</source>
-        <translation>L&apos;éditeur démarre sans la planche des casques ; « Importer du jeu » dans la fenêtre des casques la relit.</translation>
+        <translation>L&apos;éditeur démarre sans la planche des casques&#xa0;; «&#xa0;Importer du jeu&#xa0;» dans la fenêtre des casques la relit.</translation>
     </message>
     <message>
         <source>another game is opened</source>
@@ -638,47 +646,47 @@
     </message>
     <message>
         <source>Refusing to write %1: it is the game&apos;s %2. Choose another file.</source>
-        <translation>Refus d&apos;écrire %1 : c&apos;est le fichier %2 du jeu. Choisissez un autre fichier.</translation>
+        <translation>Refus d&apos;écrire %1&#xa0;: c&apos;est le fichier %2 du jeu. Choisissez un autre fichier.</translation>
     </message>
     <message>
         <source>Cannot write the patch %1: %2</source>
-        <translation>Impossible d&apos;écrire le patch %1 : %2</translation>
+        <translation>Impossible d&apos;écrire le patch %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>The patch %1 cannot be applied; nothing was changed. %2</source>
-        <translation>Le patch %1 ne peut pas être appliqué ; rien n&apos;a été modifié. %2</translation>
+        <translation>Le patch %1 ne peut pas être appliqué&#xa0;; rien n&apos;a été modifié. %2</translation>
     </message>
     <message>
         <source>Cannot open file &quot;%1&quot;</source>
-        <translation>Impossible d&apos;ouvrir le fichier « %1 »</translation>
+        <translation>Impossible d&apos;ouvrir le fichier «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>The path of the game is longer than 255 characters: %1</source>
-        <translation>Le chemin du jeu dépasse 255 caractères : %1</translation>
+        <translation>Le chemin du jeu dépasse 255 caractères&#xa0;: %1</translation>
     </message>
     <message>
         <source>The configuration file %1 is damaged (shorter than %2 bytes). Locate the game again; the file is written anew when the editor closes.</source>
-        <translation>Le fichier de configuration %1 est endommagé (plus court que %2 octets). Localisez à nouveau le jeu ; le fichier est réécrit à la fermeture de l&apos;éditeur.</translation>
+        <translation>Le fichier de configuration %1 est endommagé (plus court que %2 octets). Localisez à nouveau le jeu&#xa0;; le fichier est réécrit à la fermeture de l&apos;éditeur.</translation>
     </message>
     <message>
         <source>Cannot open %1: %2</source>
-        <translation>Impossible d&apos;ouvrir %1 : %2</translation>
+        <translation>Impossible d&apos;ouvrir %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Cannot read %1: it is %2, not a regular file</source>
-        <translation>Impossible de lire %1 : c&apos;est %2, pas un fichier ordinaire</translation>
+        <translation>Impossible de lire %1&#xa0;: c&apos;est %2, pas un fichier ordinaire</translation>
     </message>
     <message>
         <source>Cannot read %1: it is larger than %2</source>
-        <translation>Impossible de lire %1 : il dépasse %2</translation>
+        <translation>Impossible de lire %1&#xa0;: il dépasse %2</translation>
     </message>
     <message>
         <source>Cannot read %1: %2</source>
-        <translation>Impossible de lire %1 : %2</translation>
+        <translation>Impossible de lire %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a valid number.</source>
-        <translation>« %1 » n&apos;est pas un nombre valide.</translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un nombre valide.</translation>
     </message>
     <message>
         <source>The angle %1 is too large.</source>
@@ -686,18 +694,22 @@
     </message>
     <message>
         <source>File not found: %1</source>
-        <translation>Fichier introuvable : %1</translation>
+        <translation>Fichier introuvable&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>The editor&apos;s configuration %1 could not be written: %2. The next start does not remember this run&apos;s game and choices.</source>
+        <translation>Impossible d&apos;écrire la configuration de l&apos;éditeur %1&#xa0;: %2. Au prochain démarrage, le jeu et les choix de cette session seront oubliés.</translation>
     </message>
 </context>
 <context>
     <name>Pictures</name>
     <message>
         <source>Detail: (nothing)</source>
-        <translation>Détail : (rien)</translation>
+        <translation>Détail&#xa0;: (rien)</translation>
     </message>
     <message>
         <source>Detail: </source>
-        <translation>Détail : </translation>
+        <translation>Détail&#xa0;: </translation>
     </message>
     <message>
         <source>Load helmet from bitmap</source>
@@ -717,15 +729,15 @@
     </message>
     <message>
         <source>Data has been exported!</source>
-        <translation>Les données ont été exportées !</translation>
+        <translation>Les données ont été exportées&#xa0;!</translation>
     </message>
     <message>
         <source>Data has been imported!</source>
-        <translation>Les données ont été importées !</translation>
+        <translation>Les données ont été importées&#xa0;!</translation>
     </message>
     <message>
         <source>The helmet sheet is not available. Use &quot;Import from game&quot; to read it from the game.</source>
-        <translation>La planche des casques n&apos;est pas disponible. Utilisez « Importer du jeu » pour la lire dans le jeu.</translation>
+        <translation>La planche des casques n&apos;est pas disponible. Utilisez «&#xa0;Importer du jeu&#xa0;» pour la lire dans le jeu.</translation>
     </message>
     <message>
         <source>Save bitmap file</source>
@@ -737,11 +749,11 @@
     </message>
     <message>
         <source>Bitmap has been imported!</source>
-        <translation>Le bitmap a été importé !</translation>
+        <translation>Le bitmap a été importé&#xa0;!</translation>
     </message>
     <message>
         <source>Bitmap has been exported!</source>
-        <translation>Le bitmap a été exporté !</translation>
+        <translation>Le bitmap a été exporté&#xa0;!</translation>
     </message>
     <message>
         <source>Bitmap image is not valid</source>
@@ -765,19 +777,19 @@
     </message>
     <message>
         <source>Detail: palette index %1</source>
-        <translation>Détail : couleur %1 de la palette</translation>
+        <translation>Détail&#xa0;: couleur %1 de la palette</translation>
     </message>
     <message>
         <source>Detail: %1</source>
-        <translation>Détail : %1</translation>
+        <translation>Détail&#xa0;: %1</translation>
     </message>
     <message>
         <source>&quot;%1&quot; cannot be loaded: %2</source>
-        <translation>« %1 » ne peut pas être chargé : %2</translation>
+        <translation>«&#xa0;%1&#xa0;» ne peut pas être chargé&#xa0;: %2</translation>
     </message>
     <message>
         <source>&quot;%1&quot; cannot be used. %2</source>
-        <translation>« %1 » ne peut pas être utilisé. %2</translation>
+        <translation>«&#xa0;%1&#xa0;» ne peut pas être utilisé. %2</translation>
     </message>
     <message>
         <source>%1 cannot be used. %2</source>
@@ -785,7 +797,7 @@
     </message>
     <message>
         <source>Cannot save the bitmap: %1</source>
-        <translation>Impossible d&apos;enregistrer le bitmap : %1</translation>
+        <translation>Impossible d&apos;enregistrer le bitmap&#xa0;: %1</translation>
     </message>
     <message>
         <source>Feet</source>
@@ -853,15 +865,15 @@
     </message>
     <message>
         <source>The game palette %1 cannot be opened: %2</source>
-        <translation>La palette du jeu %1 ne peut pas être ouverte : %2</translation>
+        <translation>La palette du jeu %1 ne peut pas être ouverte&#xa0;: %2</translation>
     </message>
     <message>
         <source>The game palette %1 cannot be read: %2</source>
-        <translation>La palette du jeu %1 ne peut pas être lue : %2</translation>
+        <translation>La palette du jeu %1 ne peut pas être lue&#xa0;: %2</translation>
     </message>
     <message>
         <source>The game palette %1 is not usable: %2</source>
-        <translation>La palette du jeu %1 est inutilisable : %2</translation>
+        <translation>La palette du jeu %1 est inutilisable&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1. The colour editors will mark colours using their pictures&apos; own colours.</source>
@@ -873,7 +885,7 @@
     </message>
     <message>
         <source>%1 cannot be used. The texture %2 is %3 pixels, and so must its painting be; this bitmap is %4.</source>
-        <translation>%1 ne peut pas être utilisé. La texture %2 fait %3 pixels, et sa livrée doit faire de même ; ce bitmap fait %4.</translation>
+        <translation>%1 ne peut pas être utilisé. La texture %2 fait %3 pixels, et sa livrée doit faire de même&#xa0;; ce bitmap fait %4.</translation>
     </message>
     <message>
         <source>the file ends inside its headers</source>
@@ -893,7 +905,7 @@
     </message>
     <message>
         <source>it is not a bitmap file (it does not start with &quot;BM&quot;)</source>
-        <translation>ce n&apos;est pas un fichier bitmap (il ne commence pas par « BM »)</translation>
+        <translation>ce n&apos;est pas un fichier bitmap (il ne commence pas par «&#xa0;BM&#xa0;»)</translation>
     </message>
     <message>
         <source>its height is out of range</source>
@@ -905,7 +917,7 @@
     </message>
     <message>
         <source>its colour table claims %1 colours; at most 256 are read</source>
-        <translation>sa table de couleurs annonce %1 couleurs ; 256 au plus sont lues</translation>
+        <translation>sa table de couleurs annonce %1 couleurs&#xa0;; 256 au plus sont lues</translation>
     </message>
     <message>
         <source>the file ends inside its colour table</source>
@@ -913,19 +925,19 @@
     </message>
     <message>
         <source>%1: %2</source>
-        <translation>%1 : %2</translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Cannot write the bitmap: %1</source>
-        <translation>Impossible d&apos;écrire le bitmap : %1</translation>
+        <translation>Impossible d&apos;écrire le bitmap&#xa0;: %1</translation>
     </message>
     <message>
         <source>it is a %1-bit bitmap; the picture needs 8 bits per pixel</source>
-        <translation>c&apos;est un bitmap %1 bits ; l&apos;image demande 8 bits par pixel</translation>
+        <translation>c&apos;est un bitmap %1 bits&#xa0;; l&apos;image demande 8 bits par pixel</translation>
     </message>
     <message>
         <source>it has %1 colour planes; bitmaps have 1</source>
-        <translation>il a %1 plans de couleur ; les bitmaps en ont 1</translation>
+        <translation>il a %1 plans de couleur&#xa0;; les bitmaps en ont 1</translation>
     </message>
     <message>
         <source>a picture of %1 x %2 pixels cannot be shown</source>
@@ -937,39 +949,39 @@
     </message>
     <message>
         <source>The converter %1 converted %2 into %3, but the editor cannot load that file as an 8-bit bitmap: %4</source>
-        <translation>Le convertisseur %1 a converti %2 en %3, mais l&apos;éditeur ne peut pas charger ce fichier comme bitmap 8 bits : %4</translation>
+        <translation>Le convertisseur %1 a converti %2 en %3, mais l&apos;éditeur ne peut pas charger ce fichier comme bitmap 8 bits&#xa0;: %4</translation>
     </message>
     <message>
         <source>Cannot make the editor&apos;s TEMP folder %1: %2.</source>
-        <translation>Impossible de créer le dossier TEMP de l&apos;éditeur %1 : %2.</translation>
+        <translation>Impossible de créer le dossier TEMP de l&apos;éditeur %1&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Cannot remove the old exchange file %1: %2.</source>
-        <translation>Impossible de supprimer l&apos;ancien fichier d&apos;échange %1 : %2.</translation>
+        <translation>Impossible de supprimer l&apos;ancien fichier d&apos;échange %1&#xa0;: %2.</translation>
     </message>
     <message>
         <source>The converter %1 could not convert %2 into %3: it cannot be started (%4). Install kvrjam beside kvrdesk, or name a converter in %5.</source>
-        <translation>Le convertisseur %1 n&apos;a pas pu convertir %2 en %3 : il ne peut pas être lancé (%4). Installez kvrjam à côté de kvrdesk, ou nommez un convertisseur dans %5.</translation>
+        <translation>Le convertisseur %1 n&apos;a pas pu convertir %2 en %3&#xa0;: il ne peut pas être lancé (%4). Installez kvrjam à côté de kvrdesk, ou nommez un convertisseur dans %5.</translation>
     </message>
     <message>
         <source>The converter %1 could not convert %2 into %3: it had not finished after %4 and was stopped.</source>
-        <translation>Le convertisseur %1 n&apos;a pas pu convertir %2 en %3 : il n&apos;avait pas fini après %4 et a été arrêté.</translation>
+        <translation>Le convertisseur %1 n&apos;a pas pu convertir %2 en %3&#xa0;: il n&apos;avait pas fini après %4 et a été arrêté.</translation>
     </message>
     <message>
         <source>The converter %1 could not convert %2 into %3: it was ended by signal %4%5</source>
-        <translation>Le convertisseur %1 n&apos;a pas pu convertir %2 en %3 : il a été terminé par le signal %4%5</translation>
+        <translation>Le convertisseur %1 n&apos;a pas pu convertir %2 en %3&#xa0;: il a été terminé par le signal %4%5</translation>
     </message>
     <message>
         <source>The converter %1 could not convert %2 into %3: it ended with exit code %4%5</source>
-        <translation>Le convertisseur %1 n&apos;a pas pu convertir %2 en %3 : il s&apos;est terminé avec le code de sortie %4%5</translation>
+        <translation>Le convertisseur %1 n&apos;a pas pu convertir %2 en %3&#xa0;: il s&apos;est terminé avec le code de sortie %4%5</translation>
     </message>
     <message>
         <source>The converter %1 could not convert %2 into %3: it ended without writing the file.</source>
-        <translation>Le convertisseur %1 n&apos;a pas pu convertir %2 en %3 : il s&apos;est terminé sans écrire le fichier.</translation>
+        <translation>Le convertisseur %1 n&apos;a pas pu convertir %2 en %3&#xa0;: il s&apos;est terminé sans écrire le fichier.</translation>
     </message>
     <message>
         <source>Cannot write the exchange file: %1</source>
-        <translation>Impossible d&apos;écrire le fichier d&apos;échange : %1</translation>
+        <translation>Impossible d&apos;écrire le fichier d&apos;échange&#xa0;: %1</translation>
     </message>
     <message>
         <source>8-bit run-length compression in a %1-bit bitmap</source>
@@ -981,7 +993,7 @@
     </message>
     <message>
         <source>its header is %1 bytes long; bitmaps with a 40- or 12-byte header are read</source>
-        <translation>son en-tête fait %1 octets ; les bitmaps lus ont un en-tête de 40 ou 12 octets</translation>
+        <translation>son en-tête fait %1 octets&#xa0;; les bitmaps lus ont un en-tête de 40 ou 12 octets</translation>
     </message>
     <message>
         <source>its width is negative (%1)</source>
@@ -993,7 +1005,7 @@
     </message>
     <message>
         <source>the pixel rows are cut short: %1 pixels need %2 bytes from byte %3, the file holds %4</source>
-        <translation>les lignes de pixels sont tronquées : %1 pixels demandent %2 octets à partir de l&apos;octet %3, le fichier en contient %4</translation>
+        <translation>les lignes de pixels sont tronquées&#xa0;: %1 pixels demandent %2 octets à partir de l&apos;octet %3, le fichier en contient %4</translation>
     </message>
 </context>
 <context>
@@ -1016,7 +1028,7 @@
     </message>
     <message>
         <source>The file name is longer than 255 characters: %1</source>
-        <translation>Le nom du fichier dépasse 255 caractères : %1</translation>
+        <translation>Le nom du fichier dépasse 255 caractères&#xa0;: %1</translation>
     </message>
     <message>
         <source>Cannot write the settings file %1</source>
@@ -1024,7 +1036,7 @@
     </message>
     <message>
         <source>Load it anyway?</source>
-        <translation>Le charger quand même ?</translation>
+        <translation>Le charger quand même&#xa0;?</translation>
     </message>
     <message>
         <source>Cannot open %1.</source>
@@ -1032,11 +1044,11 @@
     </message>
     <message>
         <source>The original settings cannot be restored; nothing was changed. %1</source>
-        <translation>Les paramètres d&apos;origine ne peuvent pas être restaurés ; rien n&apos;a été modifié. %1</translation>
+        <translation>Les paramètres d&apos;origine ne peuvent pas être restaurés&#xa0;; rien n&apos;a été modifié. %1</translation>
     </message>
     <message>
         <source>Not a settings file: %1 holds %2 bytes, a settings file holds %3.</source>
-        <translation>Pas un fichier de paramètres : %1 contient %2 octets, un fichier de paramètres en contient %3.</translation>
+        <translation>Pas un fichier de paramètres&#xa0;: %1 contient %2 octets, un fichier de paramètres en contient %3.</translation>
     </message>
 </context>
 <context>
@@ -1092,7 +1104,7 @@
     <name>kvrgui::GameTextBox</name>
     <message>
         <source>The game cannot show “%1”; it knows only Western European letters and signs.</source>
-        <translation>Le jeu ne peut pas afficher « %1 » ; il ne connaît que les lettres et signes d&apos;Europe occidentale.</translation>
+        <translation>Le jeu ne peut pas afficher «&#xa0;%1&#xa0;»&#xa0;; il ne connaît que les lettres et signes d&apos;Europe occidentale.</translation>
     </message>
     <message>
         <source>The game keeps at most %1 characters here.</source>
@@ -1524,7 +1536,7 @@
     </message>
     <message>
         <source>Drag a helmet onto another to swap the two; or press Space on one driver, then Space on another.</source>
-        <translation>Faites glisser un casque sur un autre pour échanger les deux ; ou appuyez sur Espace sur un pilote, puis sur Espace sur un autre.</translation>
+        <translation>Faites glisser un casque sur un autre pour échanger les deux&#xa0;; ou appuyez sur Espace sur un pilote, puis sur Espace sur un autre.</translation>
     </message>
     <message>
         <source>Save helmet as bitmap</source>
@@ -1753,7 +1765,7 @@
     </message>
     <message>
         <source>&amp;Preview changes before Export all data</source>
-        <translation>A&amp;perçu des modifications avant « Exporter toutes les données »</translation>
+        <translation>A&amp;perçu des modifications avant «&#xa0;Exporter toutes les données&#xa0;»</translation>
     </message>
     <message>
         <source>Preview changes before an &amp;editor&apos;s export</source>
@@ -1920,7 +1932,7 @@
     </message>
     <message>
         <source>Drag a team onto another to swap their pits; or press Alt+Up or Alt+Down to swap the chosen team with its neighbour.</source>
-        <translation>Faites glisser une écurie sur une autre pour échanger leurs stands ; ou appuyez sur Alt+Haut ou Alt+Bas pour échanger l&apos;écurie choisie avec sa voisine.</translation>
+        <translation>Faites glisser une écurie sur une autre pour échanger leurs stands&#xa0;; ou appuyez sur Alt+Haut ou Alt+Bas pour échanger l&apos;écurie choisie avec sa voisine.</translation>
     </message>
     <message>
         <source>pit line entry</source>
@@ -2026,7 +2038,7 @@
     </message>
     <message>
         <source>Tyre - &quot;%1&quot;</source>
-        <translation>Pneus - « %1 »</translation>
+        <translation>Pneus - «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>Fuel consumption</source>

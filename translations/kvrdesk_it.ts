@@ -132,10 +132,6 @@
         <translation>è troncato</translation>
     </message>
     <message>
-        <source>Read beyond end of file: %1 is too short to be the game&apos;s executable.</source>
-        <translation>Lettura oltre la fine del file: %1 è troppo corto per essere l&apos;eseguibile del gioco.</translation>
-    </message>
-    <message>
         <source>%1: the tyre table lies beyond the end</source>
         <translation>%1: la tabella delle gomme è oltre la fine</translation>
     </message>
@@ -186,6 +182,10 @@
     <message>
         <source>3) File access error! </source>
         <translation>3) Errore di accesso al file! </translation>
+    </message>
+    <message>
+        <source>The version byte of %1 (at position %2) is %3, which names none of the game&apos;s language versions. The editor takes the game for the English version and reads and writes its values at the English version&apos;s positions.</source>
+        <translation>Il byte di versione di %1 (alla posizione %2) è %3, che non indica nessuna delle versioni linguistiche del gioco. L&apos;editor considera il gioco come la versione inglese e legge e scrive i suoi valori alle posizioni della versione inglese.</translation>
     </message>
 </context>
 <context>
@@ -529,6 +529,14 @@
         <source>column %1 holds &quot;%2&quot;, but this line has only %3 field(s)</source>
         <translation>la colonna %1 contiene &quot;%2&quot;, ma questa riga ha solo %3 campo/i</translation>
     </message>
+    <message>
+        <source>%1: missing</source>
+        <translation>%1: mancante</translation>
+    </message>
+    <message>
+        <source>%1: it is empty</source>
+        <translation>%1: il file è vuoto</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -687,6 +695,10 @@
     <message>
         <source>File not found: %1</source>
         <translation>File non trovato: %1</translation>
+    </message>
+    <message>
+        <source>The editor&apos;s configuration %1 could not be written: %2. The next start does not remember this run&apos;s game and choices.</source>
+        <translation>Impossibile scrivere la configurazione dell&apos;editor %1: %2. Al prossimo avvio il gioco e le scelte di questa sessione non saranno ricordati.</translation>
     </message>
 </context>
 <context>

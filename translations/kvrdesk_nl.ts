@@ -132,10 +132,6 @@
         <translation>is afgekapt</translation>
     </message>
     <message>
-        <source>Read beyond end of file: %1 is too short to be the game&apos;s executable.</source>
-        <translation>Lezen voorbij het einde van het bestand: %1 is te kort om het programma van het spel te zijn.</translation>
-    </message>
-    <message>
         <source>%1: the tyre table lies beyond the end</source>
         <translation>%1: de bandentabel ligt voorbij het einde</translation>
     </message>
@@ -186,6 +182,10 @@
     <message>
         <source>3) File access error! </source>
         <translation>3) Fout bij bestandstoegang! </translation>
+    </message>
+    <message>
+        <source>The version byte of %1 (at position %2) is %3, which names none of the game&apos;s language versions. The editor takes the game for the English version and reads and writes its values at the English version&apos;s positions.</source>
+        <translation>De versiebyte van %1 (op positie %2) is %3 en duidt geen van de taalversies van het spel aan. De editor houdt het spel voor de Engelse versie en leest en schrijft de waarden op de posities van de Engelse versie.</translation>
     </message>
 </context>
 <context>
@@ -529,6 +529,14 @@
         <source>column %1 holds &quot;%2&quot;, but this line has only %3 field(s)</source>
         <translation>kolom %1 bevat &quot;%2&quot;, maar deze regel heeft maar %3 veld(en)</translation>
     </message>
+    <message>
+        <source>%1: missing</source>
+        <translation>%1: ontbreekt</translation>
+    </message>
+    <message>
+        <source>%1: it is empty</source>
+        <translation>%1: het bestand is leeg</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -687,6 +695,10 @@
     <message>
         <source>File not found: %1</source>
         <translation>Bestand niet gevonden: %1</translation>
+    </message>
+    <message>
+        <source>The editor&apos;s configuration %1 could not be written: %2. The next start does not remember this run&apos;s game and choices.</source>
+        <translation>De configuratie van de editor %1 kon niet worden geschreven: %2. Bij de volgende start zijn het spel en de keuzes van deze sessie niet bekend.</translation>
     </message>
 </context>
 <context>

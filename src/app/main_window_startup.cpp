@@ -80,41 +80,42 @@ bool TMainForm::loadGame()
     import->work = [&sheet = import->helmets, program = kvr::converterProgram(), gameDir = m_context.gameDir(),
                     tempDir = m_home.tempDir()] {
         kvr::SystemProcessRunner runner;
-        sheet.importSheet(kvr::Converter(program, tempDir, runner, kStartupConverterBound), gameDir);
-    };
-    m_helmetImport = std::move(import);
-    if (isVisible())
-        startHelmetImport();
-    kvr::SettingsRecord loaded = m_document.record();
-    bool trackDataRead = false;
-    std::string trackDataProblem;
-    std::string loadProblem;
-    try {
-        trackDataRead = kvr::startupLoad(
-            m_context, loaded, [this](int bar) { m_splash->setProgress(bar); }, &trackDataProblem);
-    } catch (const kvr::FileAccessError& e) {
-        m_helmetImport.reset();
-        fatal(e);
-        return false;
-    } catch (const kvr::GeneralError& e) {
-        // The rest of the load is skipped, the helmet sheet too; the program goes on
-        // with what it has.
-        m_helmetImport.reset();
-        loadProblem = e.what();
-    }
-    m_document.reset(loaded);
-    m_document.setTrackDataKnown(trackDataRead);
-    // Told in the game's language, which is known once its executable has been read.
-    followGameLanguage();
-    for (const std::string* problem : {&loadProblem, &trackDataProblem})
-        if (!problem->empty())
-            m_prompt.warn(*problem);
-    m_versionLabel->setText(versionText());
-    m_palette = kvr::readGamePaletteAtStart(m_home, m_prompt);
-    m_ie->showChoices();
-    m_splash->setProgress(100);
-    return true;
+    sheet.importSheet(kvr::Converter(program, tempDir, runner, kStartupConverterBound), gameDir);
+};
+m_helmetImport = std::move(import);
+if (isVisible())
+    startHelmetImport();
+kvr::SettingsRecord loaded = m_document.record();
+bool trackDataRead = false;
+std::string trackDataProblem;
+std::string loadProblem;
+try {
+    trackDataRead = kvr::startupLoad(
+        m_context, loaded, [this](int bar) { m_splash->setProgress(bar); }, &trackDataProblem);
+} catch (const kvr::FileAccessError& e) {
+    m_helmetImport.reset();
+    fatal(e);
+    return false;
+} catch (const kvr::GeneralError& e) {
+    // The rest of the load is skipped, the helmet sheet too; the program goes on
+    // with what it has.
+    m_helmetImport.reset();
+    loadProblem = e.what();
 }
+m_document.reset(loaded);
+m_document.setTrackDataKnown(trackDataRead);
+// Told in the game's language, which is known once its executable has been read.
+followGameLanguage();
+std::string versionWarning = kvr::unknownVersionWarning(m_context).value_or(std::string());
+for (const std::string* problem : {&versionWarning, &loadProblem, &trackDataProblem})
+    if (!problem->empty())
+        m_prompt.warn(*problem);
+m_versionLabel->setText(versionText());
+m_palette = kvr::readGamePaletteAtStart(m_home, m_prompt);
+m_ie->showChoices();
+m_splash->setProgress(100);
+return true;
+} // namespace kvrgui
 
 void TMainForm::startHelmetImport()
 {

@@ -87,7 +87,9 @@ kvr::GameContext contextFor(const Options& o)
     // A file too short for the version byte keeps index 0; its blocks then report the
     // file access error.
     if (file.size() > kvr::kVersionBytePosition)
-        c.version = kvr::detectVersion(file, 0);
+        kvr::detectGameVersion(c, file);
+    if (const auto warning = kvr::unknownVersionWarning(c))
+        std::cerr << "kvrdesk-cli: warning: " << *warning << '\n';
     return c;
 }
 
