@@ -11,7 +11,9 @@ scripts/setup.sh cmake ninja-build dpkg-dev lintian
 
 build=${LINUX_BUILD:-build}
 version=$(sed -n 's/^project(kvrdesk VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
-[ -f "$build/CMakeCache.txt" ] || cmake -S . -B "$build" -G Ninja
+[ -f "$build/CMakeCache.txt" ] || cmake -S . -B "$build" -G Ninja -DKVR_HARDENING=ON
+# What is shipped is hardened, in a build folder made before too.
+cmake -S . -B "$build" -DKVR_HARDENING=ON > /dev/null
 cmake --build "$build" --target kvrdesk kvrdesk-cli kvrjam kvr-data kvr-deb-doc
 
 out="$root/$build/deb"
