@@ -12,8 +12,9 @@ scripts/setup.sh cmake ninja-build dpkg-dev lintian help2man man-db
 
 build=${LINUX_BUILD:-build}
 version=$(sed -n 's/^project(kvrdesk VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
-# Configured again, so that a help2man installed since is found.
-cmake -S . -B "$build" -G Ninja > /dev/null
+# Configured again, so that a help2man installed since is found, and hardened: what is
+# shipped is, in a build folder made before too.
+cmake -S . -B "$build" -G Ninja -DKVR_HARDENING=ON > /dev/null
 cmake --build "$build" --target kvrdesk kvrdesk-cli kvrjam kvr-data kvr-deb-doc kvr-manual-pages
 
 out="$root/$build/deb"

@@ -132,10 +132,6 @@
             <translation>ist abgeschnitten</translation>
         </message>
         <message>
-            <source>Read beyond end of file: %1 is too short to be the game's executable.</source>
-            <translation>Lesen hinter dem Dateiende: %1 ist zu kurz, um das Programm des Spiels zu sein.</translation>
-        </message>
-        <message>
             <source>%1: the tyre table lies beyond the end</source>
             <translation>%1: Die Reifentabelle liegt hinter dem Ende</translation>
         </message>
@@ -214,6 +210,10 @@
         <message>
             <source>The game in %1 is not read, as its files may be part old, part new. %2</source>
             <translation>Das Spiel in %1 wird nicht gelesen, da seine Dateien teils alt, teils neu sein können. %2</translation>
+        </message>
+        <message>
+            <source>The version byte of %1 (at position %2) is %3, which names none of the game's language versions. The editor takes the game for the English version and reads and writes its values at the English version's positions.</source>
+            <translation>Das Versionsbyte von %1 (an Position %2) ist %3 und bezeichnet keine der Sprachversionen des Spiels. Der Editor hält das Spiel für die englische Version und liest und schreibt seine Werte an den Positionen der englischen Version.</translation>
         </message>
     </context>
     <context>
@@ -585,6 +585,54 @@
             <source>%1: %2 bytes, but the block has room for %3</source>
             <translation>%1: %2 Bytes, aber der Block hat Platz für %3</translation>
         </message>
+        <message>
+            <source>one byte, 0 to 255</source>
+            <translation>ein Byte, 0 bis 255</translation>
+        </message>
+        <message>
+            <source>16 bits, 0 to 65535</source>
+            <translation>16 Bit, 0 bis 65535</translation>
+        </message>
+        <message>
+            <source>the file ends after line %1; %2 lines are needed</source>
+            <translation>die Datei endet nach Zeile %1; %2 Zeilen werden gebraucht</translation>
+        </message>
+        <message>
+            <source>the line is too short for %1</source>
+            <translation>die Zeile ist zu kurz für %1</translation>
+        </message>
+        <message>
+            <source>the number "%1" runs past %2</source>
+            <translation>die Zahl „%1“ reicht über %2 hinaus</translation>
+        </message>
+        <message>
+            <source>%1 is not a number: "%2"</source>
+            <translation>%1 ist keine Zahl: „%2“</translation>
+        </message>
+        <message>
+            <source>%1 holds %2, but it is written as %3</source>
+            <translation>%1 enthält %2, wird aber als %3 geschrieben</translation>
+        </message>
+        <message>
+            <source>%1, line %2: %3</source>
+            <translation>%1, Zeile %2: %3</translation>
+        </message>
+        <message>
+            <source>field %1 (columns %2 to %3)</source>
+            <translation>Feld %1 (Spalten %2 bis %3)</translation>
+        </message>
+        <message>
+            <source>column %1 holds "%2", but this line has only %3 field(s)</source>
+            <translation>Spalte %1 enthält „%2“, aber diese Zeile hat nur %3 Feld(er)</translation>
+        </message>
+        <message>
+            <source>%1: missing</source>
+            <translation>%1: fehlt</translation>
+        </message>
+        <message>
+            <source>%1: it is empty</source>
+            <translation>%1: die Datei ist leer</translation>
+        </message>
     </context>
     <context>
         <name>Messages</name>
@@ -759,6 +807,10 @@
         <message>
             <source>kvrdesk opens one game at a time, not both %1 and %2.</source>
             <translation>kvrdesk öffnet ein Spiel auf einmal, nicht %1 und %2 zugleich.</translation>
+        </message>
+        <message>
+            <source>The editor's configuration %1 could not be written: %2. The next start does not remember this run's game and choices.</source>
+            <translation>Die Konfiguration des Editors %1 konnte nicht geschrieben werden: %2. Der nächste Start kennt das Spiel und die Einstellungen dieser Sitzung nicht.</translation>
         </message>
     </context>
     <context>

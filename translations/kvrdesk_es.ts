@@ -132,10 +132,6 @@
             <translation>está cortado</translation>
         </message>
         <message>
-            <source>Read beyond end of file: %1 is too short to be the game's executable.</source>
-            <translation>Lectura más allá del final del archivo: %1 es demasiado corto para ser el ejecutable del juego.</translation>
-        </message>
-        <message>
             <source>%1: the tyre table lies beyond the end</source>
             <translation>%1: la tabla de neumáticos está más allá del final</translation>
         </message>
@@ -214,6 +210,10 @@
         <message>
             <source>The game in %1 is not read, as its files may be part old, part new. %2</source>
             <translation>El juego de %1 no se lee, porque sus archivos pueden ser en parte antiguos, en parte nuevos. %2</translation>
+        </message>
+        <message>
+            <source>The version byte of %1 (at position %2) is %3, which names none of the game's language versions. The editor takes the game for the English version and reads and writes its values at the English version's positions.</source>
+            <translation>El byte de versión de %1 (en la posición %2) es %3, que no indica ninguna de las versiones de idioma del juego. El editor toma el juego por la versión inglesa y lee y escribe sus valores en las posiciones de la versión inglesa.</translation>
         </message>
     </context>
     <context>
@@ -585,6 +585,54 @@
             <source>%1: %2 bytes, but the block has room for %3</source>
             <translation>%1: %2 bytes, pero el bloque tiene sitio para %3</translation>
         </message>
+        <message>
+            <source>one byte, 0 to 255</source>
+            <translation>un byte, de 0 a 255</translation>
+        </message>
+        <message>
+            <source>16 bits, 0 to 65535</source>
+            <translation>16 bits, de 0 a 65535</translation>
+        </message>
+        <message>
+            <source>the file ends after line %1; %2 lines are needed</source>
+            <translation>el archivo termina tras la línea %1; se necesitan %2 líneas</translation>
+        </message>
+        <message>
+            <source>the line is too short for %1</source>
+            <translation>la línea es demasiado corta para %1</translation>
+        </message>
+        <message>
+            <source>the number "%1" runs past %2</source>
+            <translation>el número «%1» sobrepasa %2</translation>
+        </message>
+        <message>
+            <source>%1 is not a number: "%2"</source>
+            <translation>%1 no es un número: «%2»</translation>
+        </message>
+        <message>
+            <source>%1 holds %2, but it is written as %3</source>
+            <translation>%1 contiene %2, pero se escribe como %3</translation>
+        </message>
+        <message>
+            <source>%1, line %2: %3</source>
+            <translation>%1, línea %2: %3</translation>
+        </message>
+        <message>
+            <source>field %1 (columns %2 to %3)</source>
+            <translation>el campo %1 (columnas %2 a %3)</translation>
+        </message>
+        <message>
+            <source>column %1 holds "%2", but this line has only %3 field(s)</source>
+            <translation>la columna %1 contiene «%2», pero esta línea solo tiene %3 campo(s)</translation>
+        </message>
+        <message>
+            <source>%1: missing</source>
+            <translation>%1: falta</translation>
+        </message>
+        <message>
+            <source>%1: it is empty</source>
+            <translation>%1: el archivo está vacío</translation>
+        </message>
     </context>
     <context>
         <name>Messages</name>
@@ -759,6 +807,10 @@
         <message>
             <source>kvrdesk opens one game at a time, not both %1 and %2.</source>
             <translation>kvrdesk abre un juego cada vez, no %1 y %2 a la vez.</translation>
+        </message>
+        <message>
+            <source>The editor's configuration %1 could not be written: %2. The next start does not remember this run's game and choices.</source>
+            <translation>No se pudo escribir la configuración del editor %1: %2. El próximo inicio no recordará el juego ni las opciones de esta sesión.</translation>
         </message>
     </context>
     <context>

@@ -132,10 +132,6 @@
             <translation>est tronqué</translation>
         </message>
         <message>
-            <source>Read beyond end of file: %1 is too short to be the game's executable.</source>
-            <translation>Lecture au-delà de la fin du fichier : %1 est trop court pour être l'exécutable du jeu.</translation>
-        </message>
-        <message>
             <source>%1: the tyre table lies beyond the end</source>
             <translation>%1 : la table des pneus se trouve au-delà de la fin</translation>
         </message>
@@ -214,6 +210,10 @@
         <message>
             <source>The game in %1 is not read, as its files may be part old, part new. %2</source>
             <translation>Le jeu dans %1 n'est pas lu, car ses fichiers peuvent être en partie anciens, en partie nouveaux. %2</translation>
+        </message>
+        <message>
+            <source>The version byte of %1 (at position %2) is %3, which names none of the game's language versions. The editor takes the game for the English version and reads and writes its values at the English version's positions.</source>
+            <translation>L'octet de version de %1 (à la position %2) est %3, qui ne désigne aucune des versions linguistiques du jeu. L'éditeur considère le jeu comme la version anglaise et lit et écrit ses valeurs aux positions de la version anglaise.</translation>
         </message>
     </context>
     <context>
@@ -585,6 +585,54 @@
             <source>%1: %2 bytes, but the block has room for %3</source>
             <translation>%1 : %2 octets, mais le bloc a de la place pour %3</translation>
         </message>
+        <message>
+            <source>one byte, 0 to 255</source>
+            <translation>un octet, de 0 à 255</translation>
+        </message>
+        <message>
+            <source>16 bits, 0 to 65535</source>
+            <translation>16 bits, de 0 à 65535</translation>
+        </message>
+        <message>
+            <source>the file ends after line %1; %2 lines are needed</source>
+            <translation>le fichier se termine après la ligne %1 ; %2 lignes sont nécessaires</translation>
+        </message>
+        <message>
+            <source>the line is too short for %1</source>
+            <translation>la ligne est trop courte pour %1</translation>
+        </message>
+        <message>
+            <source>the number "%1" runs past %2</source>
+            <translation>le nombre « %1 » dépasse %2</translation>
+        </message>
+        <message>
+            <source>%1 is not a number: "%2"</source>
+            <translation>%1 n'est pas un nombre : « %2 »</translation>
+        </message>
+        <message>
+            <source>%1 holds %2, but it is written as %3</source>
+            <translation>%1 contient %2, mais il est écrit sur %3</translation>
+        </message>
+        <message>
+            <source>%1, line %2: %3</source>
+            <translation>%1, ligne %2 : %3</translation>
+        </message>
+        <message>
+            <source>field %1 (columns %2 to %3)</source>
+            <translation>le champ %1 (colonnes %2 à %3)</translation>
+        </message>
+        <message>
+            <source>column %1 holds "%2", but this line has only %3 field(s)</source>
+            <translation>la colonne %1 contient « %2 », mais cette ligne n'a que %3 champ(s)</translation>
+        </message>
+        <message>
+            <source>%1: missing</source>
+            <translation>%1 : manquant</translation>
+        </message>
+        <message>
+            <source>%1: it is empty</source>
+            <translation>%1 : le fichier est vide</translation>
+        </message>
     </context>
     <context>
         <name>Messages</name>
@@ -759,6 +807,10 @@
         <message>
             <source>kvrdesk opens one game at a time, not both %1 and %2.</source>
             <translation>kvrdesk ouvre un jeu à la fois, pas %1 et %2 ensemble.</translation>
+        </message>
+        <message>
+            <source>The editor's configuration %1 could not be written: %2. The next start does not remember this run's game and choices.</source>
+            <translation>Impossible d'écrire la configuration de l'éditeur %1 : %2. Au prochain démarrage, le jeu et les choix de cette session seront oubliés.</translation>
         </message>
     </context>
     <context>

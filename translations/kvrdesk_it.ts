@@ -132,10 +132,6 @@
             <translation>è troncato</translation>
         </message>
         <message>
-            <source>Read beyond end of file: %1 is too short to be the game's executable.</source>
-            <translation>Lettura oltre la fine del file: %1 è troppo corto per essere l'eseguibile del gioco.</translation>
-        </message>
-        <message>
             <source>%1: the tyre table lies beyond the end</source>
             <translation>%1: la tabella delle gomme è oltre la fine</translation>
         </message>
@@ -214,6 +210,10 @@
         <message>
             <source>The game in %1 is not read, as its files may be part old, part new. %2</source>
             <translation>Il gioco in %1 non viene letto, perché i suoi file possono essere in parte vecchi, in parte nuovi. %2</translation>
+        </message>
+        <message>
+            <source>The version byte of %1 (at position %2) is %3, which names none of the game's language versions. The editor takes the game for the English version and reads and writes its values at the English version's positions.</source>
+            <translation>Il byte di versione di %1 (alla posizione %2) è %3, che non indica nessuna delle versioni linguistiche del gioco. L'editor considera il gioco come la versione inglese e legge e scrive i suoi valori alle posizioni della versione inglese.</translation>
         </message>
     </context>
     <context>
@@ -585,6 +585,54 @@
             <source>%1: %2 bytes, but the block has room for %3</source>
             <translation>%1: %2 byte, ma il blocco ha spazio per %3</translation>
         </message>
+        <message>
+            <source>one byte, 0 to 255</source>
+            <translation>un byte, da 0 a 255</translation>
+        </message>
+        <message>
+            <source>16 bits, 0 to 65535</source>
+            <translation>16 bit, da 0 a 65535</translation>
+        </message>
+        <message>
+            <source>the file ends after line %1; %2 lines are needed</source>
+            <translation>il file finisce dopo la riga %1; servono %2 righe</translation>
+        </message>
+        <message>
+            <source>the line is too short for %1</source>
+            <translation>la riga è troppo corta per %1</translation>
+        </message>
+        <message>
+            <source>the number "%1" runs past %2</source>
+            <translation>il numero "%1" va oltre %2</translation>
+        </message>
+        <message>
+            <source>%1 is not a number: "%2"</source>
+            <translation>%1 non è un numero: "%2"</translation>
+        </message>
+        <message>
+            <source>%1 holds %2, but it is written as %3</source>
+            <translation>%1 contiene %2, ma viene scritto come %3</translation>
+        </message>
+        <message>
+            <source>%1, line %2: %3</source>
+            <translation>%1, riga %2: %3</translation>
+        </message>
+        <message>
+            <source>field %1 (columns %2 to %3)</source>
+            <translation>il campo %1 (colonne da %2 a %3)</translation>
+        </message>
+        <message>
+            <source>column %1 holds "%2", but this line has only %3 field(s)</source>
+            <translation>la colonna %1 contiene "%2", ma questa riga ha solo %3 campo/i</translation>
+        </message>
+        <message>
+            <source>%1: missing</source>
+            <translation>%1: mancante</translation>
+        </message>
+        <message>
+            <source>%1: it is empty</source>
+            <translation>%1: il file è vuoto</translation>
+        </message>
     </context>
     <context>
         <name>Messages</name>
@@ -759,6 +807,10 @@
         <message>
             <source>kvrdesk opens one game at a time, not both %1 and %2.</source>
             <translation>kvrdesk apre un gioco alla volta, non insieme %1 e %2.</translation>
+        </message>
+        <message>
+            <source>The editor's configuration %1 could not be written: %2. The next start does not remember this run's game and choices.</source>
+            <translation>Impossibile scrivere la configurazione dell'editor %1: %2. Al prossimo avvio il gioco e le scelte di questa sessione non saranno ricordati.</translation>
         </message>
     </context>
     <context>

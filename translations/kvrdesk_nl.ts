@@ -132,10 +132,6 @@
             <translation>is afgekapt</translation>
         </message>
         <message>
-            <source>Read beyond end of file: %1 is too short to be the game's executable.</source>
-            <translation>Lezen voorbij het einde van het bestand: %1 is te kort om het programma van het spel te zijn.</translation>
-        </message>
-        <message>
             <source>%1: the tyre table lies beyond the end</source>
             <translation>%1: de bandentabel ligt voorbij het einde</translation>
         </message>
@@ -214,6 +210,10 @@
         <message>
             <source>The game in %1 is not read, as its files may be part old, part new. %2</source>
             <translation>Het spel in %1 wordt niet gelezen, omdat zijn bestanden deels oud, deels nieuw kunnen zijn. %2</translation>
+        </message>
+        <message>
+            <source>The version byte of %1 (at position %2) is %3, which names none of the game's language versions. The editor takes the game for the English version and reads and writes its values at the English version's positions.</source>
+            <translation>De versiebyte van %1 (op positie %2) is %3 en duidt geen van de taalversies van het spel aan. De editor houdt het spel voor de Engelse versie en leest en schrijft de waarden op de posities van de Engelse versie.</translation>
         </message>
     </context>
     <context>
@@ -585,6 +585,54 @@
             <source>%1: %2 bytes, but the block has room for %3</source>
             <translation>%1: %2 bytes, maar het blok heeft ruimte voor %3</translation>
         </message>
+        <message>
+            <source>one byte, 0 to 255</source>
+            <translation>één byte, 0 tot 255</translation>
+        </message>
+        <message>
+            <source>16 bits, 0 to 65535</source>
+            <translation>16 bits, 0 tot 65535</translation>
+        </message>
+        <message>
+            <source>the file ends after line %1; %2 lines are needed</source>
+            <translation>het bestand eindigt na regel %1; er zijn %2 regels nodig</translation>
+        </message>
+        <message>
+            <source>the line is too short for %1</source>
+            <translation>de regel is te kort voor %1</translation>
+        </message>
+        <message>
+            <source>the number "%1" runs past %2</source>
+            <translation>het getal "%1" loopt buiten %2</translation>
+        </message>
+        <message>
+            <source>%1 is not a number: "%2"</source>
+            <translation>%1 is geen getal: "%2"</translation>
+        </message>
+        <message>
+            <source>%1 holds %2, but it is written as %3</source>
+            <translation>%1 bevat %2, maar wordt geschreven als %3</translation>
+        </message>
+        <message>
+            <source>%1, line %2: %3</source>
+            <translation>%1, regel %2: %3</translation>
+        </message>
+        <message>
+            <source>field %1 (columns %2 to %3)</source>
+            <translation>veld %1 (kolommen %2 tot en met %3)</translation>
+        </message>
+        <message>
+            <source>column %1 holds "%2", but this line has only %3 field(s)</source>
+            <translation>kolom %1 bevat "%2", maar deze regel heeft maar %3 veld(en)</translation>
+        </message>
+        <message>
+            <source>%1: missing</source>
+            <translation>%1: ontbreekt</translation>
+        </message>
+        <message>
+            <source>%1: it is empty</source>
+            <translation>%1: het bestand is leeg</translation>
+        </message>
     </context>
     <context>
         <name>Messages</name>
@@ -759,6 +807,10 @@
         <message>
             <source>kvrdesk opens one game at a time, not both %1 and %2.</source>
             <translation>kvrdesk opent één spel tegelijk, niet zowel %1 als %2.</translation>
+        </message>
+        <message>
+            <source>The editor's configuration %1 could not be written: %2. The next start does not remember this run's game and choices.</source>
+            <translation>De configuratie van de editor %1 kon niet worden geschreven: %2. Bij de volgende start zijn het spel en de keuzes van deze sessie niet bekend.</translation>
         </message>
     </context>
     <context>

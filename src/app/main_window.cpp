@@ -163,10 +163,8 @@ QAction* TMainForm::menuAction(const QString& name) const
 void TMainForm::fatal(const std::string& message, const std::string& detail)
 {
     m_splash->hide();
-    if (auto* qt = dynamic_cast<QtPrompt*>(&m_prompt))
-        qt->warnWithDetail(message, detail);
-    else
-        m_prompt.warn(message);
+    // The file and the reason in the text itself: the only thing the user can act on.
+    m_prompt.warn(detail.empty() ? message : message + "\n" + detail);
     m_exitCode = 1;
     QCoreApplication::exit(1);
 }
@@ -202,7 +200,12 @@ void TMainForm::closeEvent(QCloseEvent* event)
     if (m_configured) {
         std::error_code ec;
         fs::create_directories(m_home.stateDir, ec);
-        kvr::writeConfiguration(m_home.configFile(), m_context.config);
+        std::string reason;
+        if (!kvr::writeConfiguration(m_home.configFile(), m_context.config, &reason))
+            m_prompt.warn(kvr::fillIn(KVR_TR_NOOP("Messages", "The editor's configuration %1 could not be written: "
+                                                              "%2. The next start does not remember this run's game "
+                                                              "and choices."),
+                                      {m_home.configFile().string(), reason}));
     }
     QMainWindow::closeEvent(event);
 }

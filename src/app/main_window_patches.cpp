@@ -8,7 +8,7 @@
 #include "core/settings_record.h"
 #include "core/tr_marker.h"
 #include "core/user_prompt.h"
-#include "game/game_files.h"
+#include "core/game_files.h"
 #include "game/import_export.h"
 #include "game/record_patch.h"
 

@@ -112,7 +112,8 @@ bool TMainForm::loadGame()
     m_document.setTrackDataKnown(trackDataRead);
     // Told in the game's language, which is known once its executable has been read.
     followGameLanguage();
-    for (const std::string* problem : {&loadProblem, &trackDataProblem})
+    const std::string versionWarning = kvr::unknownVersionWarning(m_context).value_or(std::string());
+    for (const std::string* problem : {&versionWarning, &loadProblem, &trackDataProblem})
         if (!problem->empty())
             m_prompt.warn(*problem);
     m_versionLabel->setText(versionText());

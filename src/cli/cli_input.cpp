@@ -9,6 +9,9 @@
 #include "core/positions.h"
 #include "core/settings_file.h"
 #include "core/version.h"
+#include "game/game_context.h"
+
+#include <iostream>
 
 namespace kvrcli {
 
@@ -36,7 +39,9 @@ kvr::GameContext gameContext(const std::string& game, const std::string& home)
     // A file too short for the version byte keeps index 0; its blocks then report the
     // file access error.
     if (file.size() > kvr::kVersionBytePosition)
-        c.version = kvr::detectVersion(file, 0);
+        kvr::detectGameVersion(c, file);
+    if (const auto warning = kvr::unknownVersionWarning(c))
+        std::cerr << "kvrdesk-cli: warning: " << *warning << '\n';
     return c;
 }
 

@@ -2,10 +2,9 @@
 #include "cli/commands.h"
 
 #include "core/errors.h"
+#include "core/game_files.h"
 #include "core/platform/native_file.h"
-#include "core/platform/path_text.h"
 #include "core/safe_write.h"
-#include "game/game_files.h"
 
 #include <array>
 #include <cstring>
@@ -40,31 +39,19 @@ void guardOutput(const std::string& name, const std::vector<std::string>& inputs
 {
     if (isStdout(name))
         return;
-    std::vector<std::filesystem::path> games;
-    if (game)
-        games.push_back(*game);
-    const std::filesystem::path output = argumentPath(name);
-    if (const auto around = kvr::gameFolderAround(output))
-        games.push_back(*around);
-    for (const auto& dir : games)
-        if (const auto file = kvr::gameFileAt(dir, output))
-            throw kvr::GeneralError("Refusing to write " + name + ": it is the game's " + *file + " (in " +
-                                    kvr::platform::pathText(dir) + "). Choose another output.");
-    for (const std::string& input : inputs) {
-        std::error_code ec;
-        if (!isStdout(input) && std::filesystem::equivalent(output, argumentPath(input), ec) && !ec)
-            throw kvr::GeneralError("Refusing to write " + name + ": it is " +
-                                    (name == input ? std::string("the input") : "the same file as the input " + input) +
-                                    " of this command. Choose another output.");
-    }
+    std::vector<std::filesystem::path> files;
+    for (const std::string& input : inputs)
+        if (!isStdout(input))
+            files.push_back(argumentPath(input));
+    kvr::guardOutputPath(argumentPath(name), files, game);
 }
 
 class StdoutGuard::Buffer : public std::streambuf {
-public:
+  public:
     Buffer() { reset(); }
     int error() const { return m_error; }
 
-protected:
+  protected:
     int_type overflow(int_type c) override
     {
         if (!drain())
@@ -77,7 +64,7 @@ protected:
     }
     int sync() override { return drain() ? 0 : -1; }
 
-private:
+  private:
     void reset() { setp(m_bytes.data(), m_bytes.data() + m_bytes.size()); }
 
     bool drain()

@@ -4,6 +4,7 @@
 #include "core/game_dir.h"
 #include "core/game_file.h"
 #include "core/version.h"
+#include "game/game_context.h"
 
 #include <iostream>
 
@@ -16,9 +17,13 @@ CommandRegistration reg([](CLI::App& app, Action& chosen) {
     cmd->add_option("--game", *game, "Game directory (holds KVR.EXE)")->required();
     cmd->callback([&chosen, game] {
         chosen = [game] {
-            kvr::GameFile exe = kvr::GameFile::open(kvr::findInDir(argumentPath(*game), "KVR.EXE"));
-            const int index = kvr::detectVersion(exe);
-            std::cout << index << ' ' << kvr::ansiToUtf8(kvr::versionName(index)) << '\n';
+            kvr::GameContext context;
+            context.config = kvr::Configuration::forExecutable(kvr::findInDir(argumentPath(*game), "KVR.EXE"));
+            kvr::GameFile exe = kvr::GameFile::openToRead(context.executable());
+            kvr::detectGameVersion(context, exe);
+            if (const auto warning = kvr::unknownVersionWarning(context))
+                std::cerr << "kvrdesk-cli: warning: " << *warning << '\n';
+            std::cout << context.version << ' ' << kvr::ansiToUtf8(kvr::versionName(context.version)) << '\n';
             return int(kDone);
         };
     });

@@ -67,9 +67,15 @@ Configuration Configuration::fromBytes(const std::array<std::uint8_t, kSize>& by
     return c;
 }
 
-fs::path Configuration::gameDir() const { return platform::pathFromText(gameDirectory); }
+fs::path Configuration::gameDir() const
+{
+    return platform::pathFromText(gameDirectory);
+}
 
-fs::path Configuration::executable() const { return platform::pathFromText(executablePath); }
+fs::path Configuration::executable() const
+{
+    return platform::pathFromText(executablePath);
+}
 
 Configuration Configuration::forExecutable(const fs::path& executable)
 {
@@ -110,7 +116,7 @@ std::optional<Configuration> readConfiguration(const fs::path& file)
     return Configuration::fromBytes(bytes);
 }
 
-bool writeConfiguration(const fs::path& file, const Configuration& config)
+bool writeConfiguration(const fs::path& file, const Configuration& config, std::string* reason)
 {
     try {
         const auto bytes = config.toBytes();
@@ -118,7 +124,9 @@ bool writeConfiguration(const fs::path& file, const Configuration& config)
             return true;
         replaceFile(file, bytes);
         return true;
-    } catch (const WriteFailure&) {
+    } catch (const WriteFailure& e) {
+        if (reason)
+            *reason = e.reason();
         return false;
     }
 }

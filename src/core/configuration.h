@@ -15,7 +15,7 @@ struct Configuration {
     static constexpr std::size_t kSize = 515;
     static constexpr std::size_t kPathChars = 255;
 
-    std::string gameDirectory;   // ends with the path separator
+    std::string gameDirectory; // ends with the path separator
     std::string executablePath;
     std::uint8_t languageVersion = 0;
     bool namesInStateFile = true;
@@ -40,7 +40,8 @@ struct Configuration {
 // shorter than a record.
 std::optional<Configuration> readConfiguration(const std::filesystem::path& file);
 
-// Writes kvrdesk.set whole; returns false when it cannot be written.
-bool writeConfiguration(const std::filesystem::path& file, const Configuration& config);
+// Writes kvrdesk.set whole; returns false when it cannot be written, saying why in
+// `reason` when given ("cannot write: No space left on device").
+bool writeConfiguration(const std::filesystem::path& file, const Configuration& config, std::string* reason = nullptr);
 
 } // namespace kvr

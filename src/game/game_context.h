@@ -3,7 +3,10 @@
 #include "core/configuration.h"
 #include "core/editor_home.h"
 
+#include <cstdint>
 #include <filesystem>
+#include <optional>
+#include <string>
 
 namespace kvr {
 
@@ -12,6 +15,8 @@ namespace kvr {
 struct GameContext {
     Configuration config;
     int version = 0;
+    // The version byte, when it names no version: the game is then taken for version 0.
+    std::optional<std::uint8_t> unknownVersionByte;
     EditorHome home;
 
     std::filesystem::path gameDir() const { return config.gameDir(); }
@@ -21,5 +26,15 @@ struct GameContext {
     bool stateFileExists() const;
     std::filesystem::path patchList() const { return home.data("PLT.DAT"); }
 };
+
+class GameFile;
+
+// Sets the context's version from `exe`'s version byte: an unknown one gives version 0
+// and is kept in `unknownVersionByte`, for the warning. A file too short for it is a file
+// access error.
+void detectGameVersion(GameContext& context, GameFile& exe);
+
+// The warning for an unknown version byte, or nothing.
+std::optional<std::string> unknownVersionWarning(const GameContext& context);
 
 } // namespace kvr

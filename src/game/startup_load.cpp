@@ -26,7 +26,7 @@ bool startupLoad(GameContext& context, SettingsRecord& record, const std::functi
     // Only its blocks are read, not the megabytes around them.
     GameFile exe = GameFile::openToRead(context.executable());
     // An unknown version byte keeps index 0, which the program starts with.
-    context.version = detectVersion(exe, 0);
+    detectGameVersion(context, exe);
     context.config.languageVersion = std::uint8_t(context.version);
     record.reset();
     std::optional<GameFile> state;

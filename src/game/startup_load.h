@@ -24,8 +24,9 @@ inline constexpr int kProgressFilesClosed = 92;
 // (otherwise its bytes stay as they were, and `trackDataProblem`, when given, says why
 // a track file could not be read). Returns whether the track data was read. `progress`
 // receives the bar's new value after each step.
-// FileAccessError ends the program; GeneralError (a too short executable, a damaged
-// patch list) skips the rest of the load.
+// FileAccessError (a game file that cannot be read, an executable too short for its
+// version byte included) ends the program; GeneralError (a damaged patch list) skips the
+// rest of the load.
 bool startupLoad(GameContext& context, SettingsRecord& record, const std::function<void(int)>& progress = {},
                  std::string* trackDataProblem = nullptr);
 

@@ -40,16 +40,24 @@ InstallOutcome installLocked(const GameContext& context, const GameFolderLock& l
     }
     std::vector<Bytes> sources;
     std::vector<std::string> missing;
+    std::string unreadable;
     for (const char* name : kCarSetFiles) {
-        std::optional<Bytes> bytes = readSourceFile(context.home.data(name));
-        if (bytes)
-            sources.push_back(std::move(*bytes));
-        else
+        SourceFile read = readSourceFile(context.home.data(name));
+        if (read.bytes)
+            sources.push_back(std::move(*read.bytes));
+        else if (read.missing)
             missing.push_back(name);
+        else if (unreadable.empty())
+            unreadable = read.problem;
     }
     if (!missing.empty()) {
         prompt.inform(
             listed(fillIn(KVR_TR_NOOP("Installers", "Missing from %1:"), {context.home.dataDir.string()}), missing));
+        return InstallOutcome::BadSource;
+    }
+    // There, but not a file we can copy: a FIFO, a folder, an empty file.
+    if (!unreadable.empty()) {
+        prompt.inform(std::string(kCannotCopy) + "\n" + unreadable);
         return InstallOutcome::BadSource;
     }
     const fs::path folder = findInDir(context.gameDir(), kFolder);

@@ -13,8 +13,25 @@ using namespace cockpitdef;
 
 namespace {
 
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t' || c == '\r';
+}
+
+// How the patcher writes a field: one byte or 16 bits, never wrapped.
+struct Width {
+    FieldRange range;
+    const char* written;
+};
+constexpr Width kByte{kByteRange, KVR_TR_NOOP("Installers", "one byte, 0 to 255")};
+constexpr Width kWord{kWordRange, KVR_TR_NOOP("Installers", "16 bits, 0 to 65535")};
+
 class Lines {
-public:
+  public:
     Lines(std::string_view text, const std::string& name) : m_name(name)
     {
         while (!text.empty() && int(m_lines.size()) < kLines) {
@@ -26,32 +43,92 @@ public:
             text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
         }
         if (int(m_lines.size()) < kLines)
-            fail(int(m_lines.size()) + 1, "the file ends after line " + std::to_string(m_lines.size()) + "; " +
-                                              std::to_string(kLines) + " lines are needed");
+            fail(int(m_lines.size()) + 1,
+                 fillIn(KVR_TR_NOOP("Installers", "the file ends after line %1; %2 lines are needed"),
+                        {std::to_string(m_lines.size()), std::to_string(kLines)}));
     }
 
-    // Field 1..4 of file line 1..190.
-    int field(int lineNumber, int field) const
+    // Fields 1..widths.size() of file line 1..190, each within what it is written as; the
+    // rest of the line past the free text must be blank, so that no number is cut or left out.
+    template <std::size_t N> std::array<int, N> fields(int lineNumber, const std::array<Width, N>& widths) const
+    {
+        std::array<int, N> values{};
+        for (std::size_t f = 0; f < N; ++f)
+            values[f] = field(lineNumber, int(f) + 1, widths[f]);
+        onlyFields(lineNumber, int(N));
+        return values;
+    }
+
+    int field(int lineNumber, int field, const Width& width) const
     {
         const std::string_view line = m_lines[std::size_t(lineNumber - 1)];
         const int column = kFieldColumn[std::size_t(field - 1)];
-        const std::string where = "field " + std::to_string(field) + " (columns " + std::to_string(column) + " to " +
-                                  std::to_string(column + kFieldWidth - 1) + ")";
+        const std::string where = fieldName(field);
         if (int(line.size()) < column - 1 + kFieldWidth)
-            fail(lineNumber, "the line is too short for " + where);
-        const std::string_view text = line.substr(std::size_t(column - 1), kFieldWidth);
+            fail(lineNumber, fillIn(KVR_TR_NOOP("Installers", "the line is too short for %1"), {where}));
+        const std::size_t begin = std::size_t(column - 1);
+        const std::size_t end = begin + kFieldWidth;
+        // A number that goes on past the field's columns would be cut to its last digits.
+        const bool before = begin > 0 && (isDigit(line[begin - 1]) || line[begin - 1] == '-' || line[begin - 1] == '+');
+        const bool after = end < line.size() && isDigit(line[end]) && !isBlank(line[end - 1]);
+        if (before || after) {
+            std::size_t from = begin;
+            while (from > 0 && (isDigit(line[from - 1]) || line[from - 1] == '-' || line[from - 1] == '+'))
+                --from;
+            std::size_t to = end;
+            while (to < line.size() && isDigit(line[to]))
+                ++to;
+            while (isBlank(line[from]))
+                ++from;
+            fail(lineNumber, fillIn(KVR_TR_NOOP("Installers", "the number \"%1\" runs past %2"),
+                                    {std::string(line.substr(from, to - from)), where}));
+        }
+        const std::string_view text = line.substr(begin, kFieldWidth);
         const std::optional<std::int64_t> value = parseWholeNumber(text);
         if (!value)
-            fail(lineNumber, where + " is not a number: \"" + std::string(text) + "\"");
+            fail(lineNumber,
+                 fillIn(KVR_TR_NOOP("Installers", "%1 is not a number: \"%2\""), {where, std::string(text)}));
+        if (*value < width.range.lowest || *value > width.range.highest)
+            fail(lineNumber, fillIn(KVR_TR_NOOP("Installers", "%1 holds %2, but it is written as %3"),
+                                    {where, std::to_string(*value), width.written}));
         return int(*value);
     }
 
     [[noreturn]] void fail(int lineNumber, const std::string& why) const
     {
-        throw CockpitDefinitionError(m_name + ", line " + std::to_string(lineNumber) + ": " + why, lineNumber);
+        throw CockpitDefinitionError(
+            fillIn(KVR_TR_NOOP("Installers", "%1, line %2: %3"), {m_name, std::to_string(lineNumber), why}),
+            lineNumber);
     }
 
-private:
+  private:
+    static std::string fieldName(int field)
+    {
+        const int column = kFieldColumn[std::size_t(field - 1)];
+        return fillIn(KVR_TR_NOOP("Installers", "field %1 (columns %2 to %3)"),
+                      {std::to_string(field), std::to_string(column), std::to_string(column + kFieldWidth - 1)});
+    }
+
+    // Nothing but blanks beside the `used` fields: a number in another column is not read.
+    void onlyFields(int lineNumber, int used) const
+    {
+        const std::string_view line = m_lines[std::size_t(lineNumber - 1)];
+        for (std::size_t i = kFreeColumns; i < line.size(); ++i) {
+            bool inField = false;
+            for (int f = 0; f < used; ++f)
+                inField = inField || (int(i) >= kFieldColumn[std::size_t(f)] - 1 &&
+                                      int(i) < kFieldColumn[std::size_t(f)] - 1 + kFieldWidth);
+            if (inField || isBlank(line[i]))
+                continue;
+            std::size_t to = i;
+            while (to < line.size() && !isBlank(line[to]))
+                ++to;
+            fail(lineNumber,
+                 fillIn(KVR_TR_NOOP("Installers", "column %1 holds \"%2\", but this line has only %3 field(s)"),
+                        {std::to_string(i + 1), std::string(line.substr(i, to - i)), std::to_string(used)}));
+        }
+    }
+
     std::string m_name;
     std::vector<std::string_view> m_lines;
 };
@@ -62,20 +139,18 @@ CockpitDefinition parseCockpitDefinition(std::string_view text, const std::strin
 {
     const Lines lines(text, name);
     CockpitDefinition d;
-    d.yLimit = lines.field(kYLimitLine, 1);
+    d.yLimit = lines.fields(kYLimitLine, std::array{kByte})[0];
     for (int r = 0; r < kXyRows; ++r)
-        for (int f = 0; f < kFields; ++f)
-            d.xy[std::size_t(r)][std::size_t(f)] = lines.field(kXyFirstLine + r, f + 1);
-    for (int k = 0; k < kScreenLines; ++k)
-        d.svga[std::size_t(k)] = lines.field(kSvgaFirstLine + k, 1);
-    for (int k = 0; k < kTxtLines; ++k)
-        for (int f = 0; f < 2; ++f)
-            d.txtHigh[std::size_t(k)][std::size_t(f)] = lines.field(kTxtHighFirstLine + k, f + 1);
-    for (int k = 0; k < kScreenLines; ++k)
-        d.vga[std::size_t(k)] = lines.field(kVgaFirstLine + k, 1);
-    for (int k = 0; k < kTxtLines; ++k)
-        for (int f = 0; f < 2; ++f)
-            d.txtLow[std::size_t(k)][std::size_t(f)] = lines.field(kTxtLowFirstLine + k, f + 1);
+        d.xy[std::size_t(r)] = lines.fields(kXyFirstLine + r, std::array{kByte, kByte, kByte, kByte});
+    for (int k = 0; k < kScreenLines; ++k) {
+        d.svga[std::size_t(k)] = lines.fields(kSvgaFirstLine + k, std::array{kWord})[0];
+        d.vga[std::size_t(k)] =
+            lines.fields(kVgaFirstLine + k, std::array{kVgaWord[std::size_t(k)] ? kWord : kByte})[0];
+    }
+    for (int k = 0; k < kTxtLines; ++k) {
+        d.txtHigh[std::size_t(k)] = lines.fields(kTxtHighFirstLine + k, std::array{kWord, kWord});
+        d.txtLow[std::size_t(k)] = lines.fields(kTxtLowFirstLine + k, std::array{kWord, kWord});
+    }
     return d;
 }
 

@@ -10,8 +10,8 @@
 namespace kvr {
 
 namespace cockpitdef {
-inline constexpr int kLines = 190;        // lines used; any after them are ignored
-inline constexpr int kFreeColumns = 33;   // free text before the first field
+inline constexpr int kLines = 190;      // lines used; any after them are ignored
+inline constexpr int kFreeColumns = 33; // free text before the first field
 inline constexpr int kFieldWidth = 3;
 inline constexpr int kFields = 4;
 // 1-based first column of fields 1 to 4.
@@ -28,10 +28,14 @@ inline constexpr int kSvgaFirstLine = 125;
 inline constexpr int kTxtHighFirstLine = 129;
 inline constexpr int kVgaFirstLine = 159;
 inline constexpr int kTxtLowFirstLine = 163;
+
+// The VGA screen lines written as 16 bits; the other (line 159) is one byte. Every other
+// field is one byte (the Y limit, the XY data) or 16 bits (the SVGA screen, the text tables).
+inline constexpr std::array<bool, kScreenLines> kVgaWord = {false, true, true, true};
 } // namespace cockpitdef
 
-// The numbers of one cockpit definition file, as written in it (each field a whole
-// number of up to three characters; the patcher keeps the low 8 or 16 bits).
+// The numbers of one cockpit definition file, as written in it: each field a whole number
+// of up to three characters, within what the patcher writes it as (one byte or 16 bits).
 struct CockpitDefinition {
     int yLimit = 0;
     std::array<std::array<int, cockpitdef::kFields>, cockpitdef::kXyRows> xy{};
@@ -43,13 +47,14 @@ struct CockpitDefinition {
 };
 
 // A definition file that is missing, short, or holds something other than a number
-// where one must stand. line() is 0 when the whole file is at fault.
+// where one must stand, a number its field cannot hold, or one outside the fields. line() is 0 when the whole file is
+// at fault.
 class CockpitDefinitionError : public GeneralError {
-public:
+  public:
     CockpitDefinitionError(const std::string& message, int line) : GeneralError(message), m_line(line) {}
     int line() const { return m_line; }
 
-private:
+  private:
     int m_line;
 };
 

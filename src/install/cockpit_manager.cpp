@@ -79,10 +79,12 @@ InstallOutcome installLocked(const GameContext& context, const CockpitSet& set, 
         prompt.warn(e.what());
         return InstallOutcome::BadSource;
     }
-    const std::optional<Bytes> high = readSourceFile(sources.highPicture);
-    const std::optional<Bytes> low = readSourceFile(sources.lowPicture);
+    const SourceFile highRead = readSourceFile(sources.highPicture);
+    const SourceFile lowRead = readSourceFile(sources.lowPicture);
+    const std::optional<Bytes>& high = highRead.bytes;
+    const std::optional<Bytes>& low = lowRead.bytes;
     if (!high || !low) {
-        prompt.inform(withFile(kCannotCopy, high ? sources.lowPicture : sources.highPicture));
+        prompt.inform(kCannotCopy + std::string("\n") + (high ? lowRead : highRead).problem);
         return InstallOutcome::BadSource;
     }
     if (const auto bad = pictureProblem(sources, *high, *low)) {

@@ -40,7 +40,20 @@ constexpr std::array<ScreenPlace, cockpitdef::kScreenLines> kVgaPlaces = {{
     {true, {0xE92BD, 0}},
 }};
 
-void readYLimit(Plan& plan, const CockpitDefinition& d) { plan.push_back({kYLimit, false, d.yLimit}); }
+static_assert(
+    [] {
+        for (int k = 0; k < cockpitdef::kScreenLines; ++k)
+            if (!kSvgaPlaces[std::size_t(k)].word ||
+                kVgaPlaces[std::size_t(k)].word != cockpitdef::kVgaWord[std::size_t(k)])
+                return false;
+        return true;
+    }(),
+    "the definition checks each screen value against the width it is written with");
+
+void readYLimit(Plan& plan, const CockpitDefinition& d)
+{
+    plan.push_back({kYLimit, false, d.yLimit});
+}
 
 // One definition line: each field at its first, then its second position.
 void getXyData(Plan& plan, const std::array<int, cockpitdef::kFields>& fields, const XyTable::Row& row)
@@ -71,8 +84,14 @@ void readScreenData(Plan& plan, const std::array<int, cockpitdef::kScreenLines>&
         getScreenData(plan, values[std::size_t(k)], places[std::size_t(k)]);
 }
 
-void readScreenDataSvga(Plan& plan, const CockpitDefinition& d) { readScreenData(plan, d.svga, kSvgaPlaces); }
-void readScreenDataVga(Plan& plan, const CockpitDefinition& d) { readScreenData(plan, d.vga, kVgaPlaces); }
+void readScreenDataSvga(Plan& plan, const CockpitDefinition& d)
+{
+    readScreenData(plan, d.svga, kSvgaPlaces);
+}
+void readScreenDataVga(Plan& plan, const CockpitDefinition& d)
+{
+    readScreenData(plan, d.vga, kVgaPlaces);
+}
 
 // Only the low word of each 4-byte value: the upper two bytes stay as the game has them.
 void readTxt(Plan& plan, const std::array<std::array<int, 2>, cockpitdef::kTxtLines>& pairs, std::uint32_t base)

@@ -1,8 +1,6 @@
 #include "install/install_files.h"
+#include "core/input_file.h"
 #include "core/tr_marker.h"
-
-#include <fstream>
-#include <iterator>
 
 namespace kvr {
 namespace fs = std::filesystem;
@@ -24,30 +22,26 @@ bool enoughSpaceToInstall(const fs::path& gameDir, const FreeSpaceProbe& probe)
     return free && *free > kInstallFreeSpace;
 }
 
-namespace {
-
-std::optional<Bytes> readAll(const fs::path& file)
+SourceFile readSourceFile(const fs::path& file)
 {
+    SourceFile source;
     std::error_code ec;
-    if (!fs::is_regular_file(file, ec))
-        return std::nullopt;
-    std::ifstream in(file, std::ios::binary);
-    if (!in)
-        return std::nullopt;
-    Bytes bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad())
-        return std::nullopt;
-    return bytes;
-}
-
-} // namespace
-
-std::optional<Bytes> readSourceFile(const fs::path& file)
-{
-    std::optional<Bytes> bytes = readAll(file);
-    if (!bytes || bytes->empty())
-        return std::nullopt;
-    return bytes;
+    if (!fs::exists(fs::status(file, ec))) {
+        source.missing = true;
+        source.problem = fillIn(KVR_TR_NOOP("Installers", "%1: missing"), {file.string()});
+        return source;
+    }
+    try {
+        // Refuses a FIFO, a device or a folder before reading, so none blocks or streams.
+        Bytes bytes = readInputFile(file, kMaxGameFileBytes);
+        if (bytes.empty())
+            source.problem = fillIn(KVR_TR_NOOP("Installers", "%1: it is empty"), {file.string()});
+        else
+            source.bytes = std::move(bytes);
+    } catch (const InputFileError& e) {
+        source.problem = e.what();
+    }
+    return source;
 }
 
 std::string withFile(const std::string& text, const fs::path& file)

@@ -20,9 +20,15 @@ inline constexpr std::uintmax_t kInstallFreeSpace = 50000;
 bool enoughSpaceToInstall(const std::filesystem::path& gameDir, const FreeSpaceProbe& probe);
 extern const char* const kNotEnoughSpace;
 
-// A source file of an installation, read whole; nothing when it is missing, cannot be
-// read, or is empty.
-std::optional<Bytes> readSourceFile(const std::filesystem::path& file);
+// A source file of an installation, read whole. When it cannot serve (missing, not a
+// regular file, unreadable, empty) `bytes` is empty and `problem` names the file and says
+// why, as the line under an installer's heading ("Cannot copy track file!").
+struct SourceFile {
+    std::optional<Bytes> bytes;
+    bool missing = false;
+    std::string problem;
+};
+SourceFile readSourceFile(const std::filesystem::path& file);
 
 // `text` with a second line that says which file it is about.
 std::string withFile(const std::string& text, const std::filesystem::path& file);

@@ -63,11 +63,12 @@ std::optional<std::vector<Block>> readBlocks(const GameContext& context, bool pa
     std::vector<Block> blocks;
     for (const TrackBlockSource& b : kTrackBlocks) {
         const fs::path source = context.home.data(pack ? b.pack : b.original);
-        std::optional<Bytes> bytes = readSourceFile(source);
-        if (!bytes) {
-            prompt.warn(withFile(kCannotReadBlock, source));
+        SourceFile read = readSourceFile(source);
+        if (!read.bytes) {
+            prompt.warn(kCannotReadBlock + std::string("\n") + read.problem);
             return std::nullopt;
         }
+        std::optional<Bytes>& bytes = read.bytes;
         if (const auto problem = blockFileProblem(*bytes, b.length)) {
             prompt.warn(badSourceText(kCannotReadBlock, source, *problem));
             return std::nullopt;
@@ -111,9 +112,10 @@ bool readCdTracks(const fs::path& cdExe, TrackContents& tracks, UserPrompt& prom
 {
     for (int t = 0; t < rec::kTracks; ++t) {
         const fs::path source = trackFilePath(cdExe.parent_path(), t);
-        tracks[std::size_t(t)] = readSourceFile(source);
+        SourceFile read = readSourceFile(source);
+        tracks[std::size_t(t)] = std::move(read.bytes);
         if (!tracks[std::size_t(t)]) {
-            prompt.inform(withFile(trackfiles::kCannotCopy, source));
+            prompt.inform(trackfiles::kCannotCopy + std::string("\n") + read.problem);
             return false;
         }
         if (!checkTrackSource(source, *tracks[std::size_t(t)], prompt))
@@ -179,9 +181,10 @@ InstallOutcome installPackLocked(const GameContext& context, const std::optional
     for (int number : kPackTrackFiles) {
         const int t = number - 1;
         const fs::path source = context.home.data(trackFileName(t));
-        tracks[std::size_t(t)] = readSourceFile(source);
+        SourceFile read = readSourceFile(source);
+        tracks[std::size_t(t)] = std::move(read.bytes);
         if (!tracks[std::size_t(t)]) {
-            prompt.inform(withFile(trackfiles::kCannotCopy, source));
+            prompt.inform(trackfiles::kCannotCopy + std::string("\n") + read.problem);
             return InstallOutcome::BadSource;
         }
         if (!checkTrackSource(source, *tracks[std::size_t(t)], prompt))

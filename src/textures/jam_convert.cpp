@@ -1,6 +1,7 @@
 #include "textures/jam_convert.h"
 
 #include "core/byte_reader.h"
+#include "core/game_files.h"
 #include "core/platform/native_file.h"
 #include "core/platform/path_text.h"
 #include "core/safe_write.h"
@@ -50,6 +51,25 @@ void refuseOneFile(const fs::path& input, const fs::path& output)
     const platform::FileVersion out = platform::versionOf(output);
     if (in.exists && out.exists && in.device == out.device && in.index == out.index)
         throw GeneralError(quoted(input) + " and " + quoted(output) + " are one file; give the output another name");
+}
+
+// A bitmap written over one of a game's files would leave the game broken without a
+// backup; and a texture's name is the only game file a texture may be written to.
+void refuseGameFile(const fs::path& input, const fs::path& output, bool textureOut)
+{
+    const fs::path inputs[] = {input};
+    if (!textureOut) {
+        guardOutputPath(output, inputs);
+        return;
+    }
+    for (const auto& game : {gameFolderAround(output), gameFolderAround(input)}) {
+        if (!game)
+            continue;
+        const std::optional<std::string> file = gameFileAt(*game, output);
+        if (file && !isGameTexture(*file))
+            throw GeneralError("Refusing to write " + quoted(output) + ": it is the game's " + *file + " (in " +
+                               quoted(*game) + "), not one of its textures");
+    }
 }
 
 // What stands at a place that should hold a file: "a folder", "a link to nothing", ...
@@ -180,6 +200,7 @@ std::vector<std::uint8_t> bitmapFromTexture(const JamTexture& t)
 void convertJamToBitmap(const fs::path& jam, const fs::path& bitmap)
 {
     refuseOneFile(jam, bitmap);
+    refuseGameFile(jam, bitmap, false);
     JamTexture texture;
     try {
         texture = readTexture(jam);
@@ -192,6 +213,7 @@ void convertJamToBitmap(const fs::path& jam, const fs::path& bitmap)
 void convertBitmapToJam(const fs::path& bitmap, const fs::path& jam)
 {
     refuseOneFile(bitmap, jam);
+    refuseGameFile(bitmap, jam, true);
     JamTexture texture;
     try {
         texture = textureFromBitmap(readPictureFile(bitmap, kMaxBitmapBytes));

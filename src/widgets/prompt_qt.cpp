@@ -81,19 +81,6 @@ void QtPrompt::warn(const std::string& text)
                          QMessageBox::Ok);
 }
 
-void QtPrompt::warnWithDetail(const std::string& text, const std::string& detail)
-{
-    if (detail.empty()) {
-        warn(text);
-        return;
-    }
-    NormalCursor normal;
-    QMessageBox box(QMessageBox::Warning, QCoreApplication::translate("kvrgui::QtPrompt", "Warning"),
-                    translatedMessage(text), QMessageBox::Ok, owner());
-    box.setDetailedText(QString::fromStdString(detail));
-    box.exec();
-}
-
 bool QtPrompt::confirmList(const std::string& text, const std::vector<std::string>& lines, const std::string& action)
 {
     NormalCursor normal;

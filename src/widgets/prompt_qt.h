@@ -10,22 +10,19 @@ namespace kvrgui {
 
 // Asks the user with message boxes and file dialogs.
 class QtPrompt : public kvr::UserPrompt {
-public:
+  public:
     explicit QtPrompt(QWidget* parent = nullptr) : m_parent(parent) {}
     void setParent(QWidget* parent) { m_parent = parent; }
 
     bool confirm(const std::string& text) override;
     void inform(const std::string& text) override;
     void warn(const std::string& text) override;
-    // A warning with what exactly went wrong (which file, the system's reason) behind
-    // the box's "Show Details..." button.
-    void warnWithDetail(const std::string& text, const std::string& detail);
     bool confirmList(const std::string& text, const std::vector<std::string>& lines,
                      const std::string& action) override;
     std::optional<int> choose(const std::string& text, const std::vector<std::string>& answers) override;
     std::optional<std::filesystem::path> chooseFile(const kvr::FileRequest& request) override;
 
-private:
+  private:
     // The window a message belongs to: the one the user is working in, or, before any
     // is shown, none, so the message sits in the middle of the screen.
     QWidget* owner() const;

@@ -7,6 +7,7 @@
 #include "core/settings_file.h"
 #include "core/settings_record.h"
 #include "core/version.h"
+#include "game/game_context.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -46,7 +47,8 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, ChecksumExamples,
     ::testing::Values(ChecksumCase{"four bytes sum nothing", {9, 9, 9, 9}, {0, 0, 0, 0}},
                       ChecksumCase{"abc", {0x61, 0x62, 0x63, 0xAA, 0xBB, 0xCC, 0xDD}, {0x26, 0x01, 0xB3, 0x1B}},
-                      ChecksumCase{"old trailer never enters the sums", {0x61, 0x62, 0x63, 0x26, 0x01, 0xB3, 0x1B},
+                      ChecksumCase{"old trailer never enters the sums",
+                                   {0x61, 0x62, 0x63, 0x26, 0x01, 0xB3, 0x1B},
                                    {0x26, 0x01, 0xB3, 0x1B}}));
 
 TEST(Checksum, RotateAddWrapsWithinSixteenBits)
@@ -95,8 +97,8 @@ TEST(Version, DetectsEachVersionByteExactly)
     const struct {
         char byte;
         int index;
-    } cases[] = {{'J', 0}, {'o', 1}, {'i', 2}, {'E', 3}, {'a', 4}, {'e', 6},
-                 {'j', 0} /* lower case is unknown */, {'O', 0}, {'x', 0}, {'\0', 0}};
+    } cases[] = {{'J', 0}, {'o', 1}, {'i', 2}, {'E', 3}, {'a', 4}, {'e', 6}, {'j', 0} /* lower case is unknown */,
+                 {'O', 0}, {'x', 0}, {'\0', 0}};
     TempDir dir;
     for (const auto& c : cases) {
         writeFile(dir / "KVR.EXE", exeWithVersionByte(std::uint8_t(c.byte)));
@@ -109,12 +111,31 @@ TEST(Version, DetectsEachVersionByteExactly)
     EXPECT_EQ(kvr::detectVersion(exe, 4), 4);
 }
 
-TEST(Version, ShortExecutableIsAGeneralErrorNotAFatalOne)
+TEST(Version, ShortExecutableIsAFileAccessError)
 {
     TempDir dir;
     writeFile(dir / "KVR.EXE", Bytes(kvr::kVersionBytePosition, 0));
     kvr::GameFile exe = kvr::GameFile::open(dir / "KVR.EXE");
-    EXPECT_THROW(kvr::detectVersion(exe), kvr::GeneralError);
+    EXPECT_THROW(kvr::detectVersion(exe), kvr::FileAccessError);
+}
+
+TEST(Version, UnknownByteIsTakenForEnglishAndNamed)
+{
+    TempDir dir;
+    writeFile(dir / "KVR.EXE", exeWithVersionByte('Z'));
+    kvr::GameContext context;
+    context.version = 4;
+    kvr::GameFile exe = kvr::GameFile::open(dir / "KVR.EXE");
+    kvr::detectGameVersion(context, exe);
+    EXPECT_EQ(context.version, 0);
+    const auto warning = kvr::unknownVersionWarning(context);
+    ASSERT_TRUE(warning);
+    EXPECT_NE(warning->find("0x5A (\"Z\")"), std::string::npos) << *warning;
+    writeFile(dir / "KVR.EXE", exeWithVersionByte('o'));
+    kvr::GameFile german = kvr::GameFile::open(dir / "KVR.EXE");
+    kvr::detectGameVersion(context, german);
+    EXPECT_EQ(context.version, 1);
+    EXPECT_FALSE(kvr::unknownVersionWarning(context));
 }
 
 TEST(Version, NamesAreTheGamesOwnBytes)

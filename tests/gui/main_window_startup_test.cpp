@@ -1,6 +1,8 @@
 #include "app/main_window.h"
 #include "app/start_window.h"
 #include "core/configuration.h"
+#include "core/positions.h"
+#include "core/safe_write.h"
 #include "core/settings_record.h"
 #include "editors/helmets/helmet_editor.h"
 #include "editors/helmets/helmet_window.h"
@@ -24,7 +26,7 @@ namespace rec = kvr::rec;
 class MainWindowStartUpTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void firstRunShowsTheLocateWindowAndCancelEnds()
     {
         Setup s;
@@ -94,8 +96,8 @@ private slots:
         s.makeGame(2);
         auto exe = bytesOf(s.game() / "KVR.EXE");
         exe[0x569973] = 'j';
-        std::ofstream(s.game() / "KVR.EXE", std::ios::binary).write(reinterpret_cast<const char*>(exe.data()),
-                                                                    std::streamsize(exe.size()));
+        std::ofstream(s.game() / "KVR.EXE", std::ios::binary)
+            .write(reinterpret_cast<const char*>(exe.data()), std::streamsize(exe.size()));
         s.configure();
         GuiPrompt prompt;
         TMainForm form(s.home, prompt);
@@ -237,17 +239,77 @@ private slots:
 #endif
     }
 
-    void missingExecutableIsFatal()
+    void unreadableGameFileIsFatalAndNamed_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("keptBytes");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("missing executable") << "KVR.EXE" << -1 << "";
+        QTest::newRow("truncated executable") << "KVR.EXE" << 100 << "beyond the end";
+        QTest::newRow("empty state file") << "F1GSTATE.SAV" << 0 << "beyond the end";
+    }
+
+    void unreadableGameFileIsFatalAndNamed()
+    {
+        QFETCH(QString, file);
+        QFETCH(int, keptBytes);
+        QFETCH(QString, reason);
+        Setup s;
+        s.makeGame();
+        s.configure();
+        const fs::path path = s.game() / file.toStdString();
+        if (keptBytes < 0)
+            fs::remove(path);
+        else
+            fs::resize_file(path, std::uintmax_t(keptBytes));
+        GuiPrompt prompt;
+        TMainForm form(s.home, prompt);
+        QCOMPARE(form.startUp(), TMainForm::StartResult::Fatal);
+        QCOMPARE(prompt.warned.size(), std::size_t(1));
+        const std::string& text = prompt.warned.front();
+        QVERIFY2(text.rfind(" File access error! \n", 0) == 0, text.c_str());
+        QVERIFY2(text.find(path.string()) != std::string::npos, text.c_str());
+        QVERIFY2(text.find(reason.toStdString()) != std::string::npos, text.c_str());
+        QCOMPARE(form.exitCode(), 1);
+    }
+
+    void unwritableConfigurationIsToldAtExit()
     {
         Setup s;
         s.makeGame();
         s.configure();
-        fs::remove(s.game() / "KVR.EXE");
         GuiPrompt prompt;
         TMainForm form(s.home, prompt);
-        QCOMPARE(form.startUp(), TMainForm::StartResult::Fatal);
-        QCOMPARE(prompt.warned, std::vector<std::string>{" File access error! "});
-        QCOMPARE(form.exitCode(), 1);
+        QCOMPARE(form.startUp(), TMainForm::StartResult::Ready);
+        fs::remove(s.home.configFile());
+        kvr::setWriteFileHook([&](kvr::WriteStep, const fs::path& file) {
+            if (file == s.home.configFile())
+                throw kvr::WriteFailure("Read-only file system");
+        });
+        form.close();
+        kvr::setWriteFileHook(nullptr);
+        QCOMPARE(prompt.warned.size(), std::size_t(1));
+        QVERIFY2(prompt.warned.front().find(s.home.configFile().string()) != std::string::npos,
+                 prompt.warned.front().c_str());
+        QVERIFY2(prompt.warned.front().find("Read-only file system") != std::string::npos,
+                 prompt.warned.front().c_str());
+    }
+
+    void unknownVersionByteIsToldOnce()
+    {
+        Setup s;
+        s.makeGame();
+        s.configure();
+        {
+            std::fstream exe(s.game() / "KVR.EXE", std::ios::binary | std::ios::in | std::ios::out);
+            exe.seekp(kvr::kVersionBytePosition);
+            exe.put('Z');
+        }
+        GuiPrompt prompt;
+        TMainForm form(s.home, prompt);
+        QCOMPARE(form.startUp(), TMainForm::StartResult::Ready);
+        QCOMPARE(prompt.warned.size(), std::size_t(1));
+        QVERIFY2(prompt.warned.front().find("0x5A") != std::string::npos, prompt.warned.front().c_str());
     }
 
     // A window on a game whose last change cannot be finished would show, and could

@@ -10,6 +10,10 @@
 
 #include <gtest/gtest.h>
 
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -82,7 +86,8 @@ TEST_P(TrackInstall, PackThenOriginalsBringsBackEverythingButThePatch)
 
     g.prompt.fileAnswers = {g.cdExe()};
     ASSERT_EQ(kvr::installOriginalTracks(g.context, g.prompt), kvr::InstallOutcome::Installed);
-    EXPECT_EQ(g.prompt.informed, (std::vector<std::string>{"Tracks installed!", kInsertCd, "Original tracks installed!"}));
+    EXPECT_EQ(g.prompt.informed,
+              (std::vector<std::string>{"Tracks installed!", kInsertCd, "Original tracks installed!"}));
     const Bytes back = readFile(g.game() / "KVR.EXE");
     Bytes expected = exeBefore;
     for (std::uint32_t at : kPatched)
@@ -168,10 +173,20 @@ TEST(TrackInstaller, MissingOrBadSourceLeavesTheGameUntouched)
          [](const InstallGame& g) { kvrtest::writeFile(g.data() / "TRK_N.DAT", Bytes(0x104, 1)); },
          "TRK_N.DAT: it is 260 bytes long; its block is exactly 32 bytes"},
         {"no F1CT12.DAT in the pack, the last one copied", true,
-         [](const InstallGame& g) { fs::remove(g.data() / "F1CT12.DAT"); }, "Cannot copy track file!\n"},
+         [](const InstallGame& g) { fs::remove(g.data() / "F1CT12.DAT"); }, "F1CT12.DAT: missing"},
+        {"an empty F1CT05.DAT in the pack", true,
+         [](const InstallGame& g) { kvrtest::writeFile(g.data() / "F1CT05.DAT", {}); }, "F1CT05.DAT: it is empty"},
+#ifndef _WIN32
+        {"a FIFO for F1CT05.DAT in the pack", true,
+         [](const InstallGame& g) {
+             fs::remove(g.data() / "F1CT05.DAT");
+             ASSERT_EQ(::mkfifo((g.data() / "F1CT05.DAT").c_str(), 0600), 0);
+         },
+         "not a regular file"},
+#endif
         {"no TRKLO.DAT", false, [](const InstallGame& g) { fs::remove(g.data() / "TRKLO.DAT"); }, "TRKLO.DAT"},
         {"a CD without F1CT16.DAT", false, [](const InstallGame& g) { fs::remove(g.cd() / "CIRCUITS" / "F1CT16.DAT"); },
-         "Cannot copy track file!\n"},
+         "F1CT16.DAT: missing"},
         {"the pack with no CIRCUITS folder and a CD without F1CT04.DAT", true,
          [](const InstallGame& g) {
              fs::remove_all(g.game() / "CIRCUITS");
@@ -184,15 +199,17 @@ TEST(TrackInstaller, MissingOrBadSourceLeavesTheGameUntouched)
         c.spoil(g);
         g.prompt.fileAnswers = {g.cdExe()};
         const kvrtest::Snapshot before = snapshot(g.game());
-        const auto outcome = c.pack ? kvr::installTrackPack(g.context, g.prompt)
-                                    : kvr::installOriginalTracks(g.context, g.prompt);
+        const auto outcome =
+            c.pack ? kvr::installTrackPack(g.context, g.prompt) : kvr::installOriginalTracks(g.context, g.prompt);
         EXPECT_EQ(outcome, kvr::InstallOutcome::BadSource) << c.what;
         EXPECT_TRUE(snapshot(g.game()) == before) << c.what;
         std::vector<std::string> told = g.prompt.warned;
         told.insert(told.end(), g.prompt.informed.begin(), g.prompt.informed.end());
         ASSERT_FALSE(told.empty()) << c.what;
         EXPECT_NE(told.back().find(c.says), std::string::npos) << c.what << ": " << told.back();
-        EXPECT_EQ(std::count_if(told.begin(), told.end(), [](const std::string& t) { return t.find("installed") != t.npos; }), 0)
+        EXPECT_EQ(
+            std::count_if(told.begin(), told.end(), [](const std::string& t) { return t.find("installed") != t.npos; }),
+            0)
             << c.what;
     }
 }
@@ -228,7 +245,8 @@ TEST(TrackInstaller, ShippedBlocksFitBetweenTheirNeighboursInEveryVersion)
     for (const kvr::TrackBlockSource& b : kvr::kTrackBlocks)
         for (const char* file : {b.pack, b.original}) {
             const std::size_t size = readFile(fs::path(KVR_DATA_DIR) / file).size();
-            EXPECT_EQ(size, readFile(fs::path(KVR_DATA_DIR) / b.original).size()) << file << ": originals undo it whole";
+            EXPECT_EQ(size, readFile(fs::path(KVR_DATA_DIR) / b.original).size())
+                << file << ": originals undo it whole";
             for (int v = 0; v < kvr::kLanguageVersions; ++v) {
                 const std::uint32_t from = kvr::positionOf(b.row, v);
                 EXPECT_LE(from + size, 0x570000u) << file;

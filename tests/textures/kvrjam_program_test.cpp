@@ -192,4 +192,59 @@ TEST(Kvrjam, NeverReplacesWhatItCannotRead)
     }
 }
 
+// A game's own files are never a converter's output, however they are named; only a
+// texture's own name takes a texture.
+TEST(Kvrjam, NeverWritesOverAGameFile)
+{
+    TempDir dir;
+    const fs::path g = dir / "game";
+    const Bytes jam = kvr::encodeJam(kvr::textureFromBitmap(kvr::encodeBitmap8(kvrtest::noisePicture(256, 164, 1))));
+    writeFile(g / "KVR.EXE", Bytes(64, 0x4D));
+    writeFile(g / "F1GSTATE.SAV", Bytes(32, 0x53));
+    writeFile(g / "GAMEJAMS" / "CAR.JAM", jam);
+    writeFile(g / "GAMEJAMS" / "CAR.JAM.orig", jam);
+    writeFile(g / "GAMEJAMS" / "HELMETS1.JAM", jam);
+    writeFile(g / "BITMAPS" / "CPITHI.PCX", Bytes(16, 0x0A));
+    writeFile(dir / "p.bmp", kvr::encodeBitmap8(kvrtest::noisePicture(256, 164, 7)));
+    const std::string fromCar = "-j" + (g / "GAMEJAMS" / "CAR.JAM").string();
+    const std::string fromBmp = "-b" + (dir / "p.bmp").string();
+    std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+        {{fromCar, "-b" + (g / "KVR.EXE").string(), "-y"}, "it is the game's KVR.EXE"},
+        {{fromCar, "-b" + (g / "f1gstate.sav").string()}, "it is the game's f1gstate.sav"},
+        {{fromCar, "-b" + (g / "GAMEJAMS" / "HELMETS1.JAM").string()}, "it is the game's GAMEJAMS/HELMETS1.JAM"},
+        {{fromCar, "-b" + (g / "KVR.EXE.orig").string()}, "it is the game's KVR.EXE.orig"},
+        {{fromCar, "-b" + (g / ".kvrdesk.lock").string()}, "it is the game's .kvrdesk.lock"},
+        {{fromBmp, "-j" + (g / "GAMEJAMS" / "CAR.JAM.orig").string()}, "GAMEJAMS/CAR.JAM.orig (in"},
+        {{fromBmp, "-j" + (g / "F1GSTATE.SAV").string()}, "F1GSTATE.SAV (in"},
+        {{fromBmp, "-j" + (g / "BITMAPS" / "CPITHI.PCX").string()}, "BITMAPS/CPITHI.PCX (in"},
+    };
+#ifndef _WIN32
+    // Outside the game, by a link; a hard link is known by the game the texture comes from.
+    fs::create_hard_link(g / "KVR.EXE", dir / "exe-link");
+    fs::create_symlink(g / "F1GSTATE.SAV", dir / "state-link");
+    cases.push_back({{fromCar, "-b" + (dir / "exe-link").string()}, "it is the game's KVR.EXE"});
+    cases.push_back({{fromCar, "-b" + (dir / "state-link").string()}, "it is the game's F1GSTATE.SAV"});
+#endif
+    const auto before = places(g);
+    const auto gameJams = places(g / "GAMEJAMS");
+    const auto bitmaps = places(g / "BITMAPS");
+    for (const auto& [args, says] : cases) {
+        const auto r = kvrjam(args);
+        EXPECT_EQ(r.exitCode, 1) << args[1];
+        EXPECT_TRUE(oneLine(r.err)) << r.err;
+        EXPECT_NE(r.err.find("Refusing to write "), std::string::npos) << r.err;
+        EXPECT_NE(r.err.find(says), std::string::npos) << r.err;
+    }
+    EXPECT_EQ(places(g), before);
+    EXPECT_EQ(places(g / "GAMEJAMS"), gameJams);
+    EXPECT_EQ(places(g / "BITMAPS"), bitmaps);
+
+    // The editor's own calls still work: the texture to a bitmap elsewhere, and back.
+    const auto out = kvrjam({fromCar, "-b" + (dir / "out.bmp").string(), "-y"});
+    EXPECT_EQ(out.exitCode, 0) << out.err;
+    const auto back = kvrjam({fromBmp, fromCar, "-y"});
+    EXPECT_EQ(back.exitCode, 0) << back.err;
+    EXPECT_EQ(kvr::bitmapFromTexture(kvr::readJamFile(g / "GAMEJAMS" / "CAR.JAM")), readFile(dir / "p.bmp"));
+}
+
 } // namespace

@@ -1,10 +1,13 @@
-#include "game/game_files.h"
+#include "core/game_files.h"
 
+#include "core/errors.h"
 #include "core/game_dir.h"
+#include "core/platform/path_text.h"
 
 #include <array>
 #include <cstdio>
 #include <string_view>
+#include <vector>
 
 namespace kvr {
 namespace fs = std::filesystem;
@@ -100,6 +103,12 @@ std::optional<std::string> gameFileAt(const fs::path& gameDir, const fs::path& f
     return std::nullopt;
 }
 
+bool isGameTexture(std::string_view gameFile)
+{
+    constexpr std::string_view kTextures = "GAMEJAMS/";
+    return gameFile.substr(0, kTextures.size()) == kTextures && !endsWithNoCase(gameFile, kBackup);
+}
+
 std::optional<fs::path> gameFolderAround(const fs::path& file)
 {
     const fs::path target = followLinks(file);
@@ -109,6 +118,30 @@ std::optional<fs::path> gameFolderAround(const fs::path& file)
             return dir;
     }
     return std::nullopt;
+}
+
+void guardOutputPath(const fs::path& output, std::span<const fs::path> inputs, const std::optional<fs::path>& game)
+{
+    const std::string name = platform::pathText(output);
+    std::vector<fs::path> games;
+    if (game)
+        games.push_back(*game);
+    if (const auto around = gameFolderAround(output))
+        games.push_back(*around);
+    // A link elsewhere to one of a game's files is known by the game its input came from.
+    for (const fs::path& input : inputs)
+        if (const auto around = gameFolderAround(input))
+            games.push_back(*around);
+    for (const auto& dir : games)
+        if (const auto file = gameFileAt(dir, output))
+            throw GeneralError("Refusing to write " + name + ": it is the game's " + *file + " (in " +
+                               platform::pathText(dir) + "). Choose another output.");
+    for (const fs::path& input : inputs)
+        if (sameFile(output, input))
+            throw GeneralError("Refusing to write " + name + ": it is " +
+                               (input == output ? std::string("the input")
+                                                : "the same file as the input " + platform::pathText(input)) +
+                               " of this command. Choose another output.");
 }
 
 } // namespace kvr

@@ -1,5 +1,5 @@
 #include "core/game_dir.h"
-#include "game/game_files.h"
+#include "core/game_files.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
