@@ -112,7 +112,7 @@ bool TMainForm::loadGame()
     m_document.setTrackDataKnown(trackDataRead);
     // Told in the game's language, which is known once its executable has been read.
     followGameLanguage();
-    const std::string versionWarning = kvr::unknownVersionWarning(m_context).value_or(std::string());
+    std::string versionWarning = kvr::unknownVersionWarning(m_context).value_or(std::string());
     for (const std::string* problem : {&versionWarning, &loadProblem, &trackDataProblem})
         if (!problem->empty())
             m_prompt.warn(*problem);
