@@ -148,10 +148,9 @@ CommandRegistration reg([](CLI::App& app, Action& chosen) {
                                             "or an indexed PNG");
     auto o = std::make_shared<RemapCommand>();
     cmd->add_option("PICTURE", o->picture, "The picture (PNG, BMP, JPEG, GIF, TGA ...)")->required();
-    cmd->add_option("-o,--output", o->out,
+    addOutputOption(cmd, o->out,
                     "The file to write: an indexed PNG when it ends in .png, else an 8-bit bitmap (- for standard "
-                    "output)")
-        ->required();
+                    "output)");
     cmd->add_option("--palette", o->palette,
                     "The palette: a file in the game's KVR.PAL form, or an 8-bit bitmap whose colour table is taken "
                     "(default: the editor's DATA/KVR.PAL)");

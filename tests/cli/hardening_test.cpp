@@ -137,6 +137,7 @@ TEST_F(Hardening, AnEmptyOutputNameIsSaidToBeEmpty)
         {"from-json", textFile("a.json", "{}").string()},
         {"import", "--game", game().string()},
         {"picture", textFile("a.BMP", "BM").string()},
+        {"remap", textFile("b.BMP", "BM").string()},
     };
     for (std::vector<std::string> args : commands) {
         SCOPED_TRACE(args[0]);
@@ -144,7 +145,7 @@ TEST_F(Hardening, AnEmptyOutputNameIsSaidToBeEmpty)
         const auto r = cli(args);
         EXPECT_EQ(r.exitCode, 2);
         EXPECT_EQ(r.err, "--output: the output name is empty: give a file name, or - for standard output\n"
-                         "Run with --help for more information.\n");
+                         "Run with --help or --help-all for more information.\n");
     }
 }
 
