@@ -1183,6 +1183,14 @@
         <source>Import painting from game</source>
         <translation>Lackierung aus dem Spiel importieren</translation>
     </message>
+    <message>
+        <source>its colour bit fields (red %1, green %2, blue %3) are not three separate runs of bits within a pixel</source>
+        <translation>ihre Farb-Bitfelder (Rot %1, Grün %2, Blau %3) sind nicht drei getrennte Bitfolgen innerhalb eines Pixels</translation>
+    </message>
+    <message>
+        <source>the file ends inside its colour bit fields</source>
+        <translation>die Datei endet in ihren Farb-Bitfeldern</translation>
+    </message>
 </context>
 <context>
     <name>Settings files</name>

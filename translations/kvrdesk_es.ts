@@ -1183,6 +1183,14 @@
         <source>Import painting from game</source>
         <translation>Importar decoración del juego</translation>
     </message>
+    <message>
+        <source>its colour bit fields (red %1, green %2, blue %3) are not three separate runs of bits within a pixel</source>
+        <translation>sus campos de bits de color (rojo %1, verde %2, azul %3) no son tres series de bits separadas dentro de un píxel</translation>
+    </message>
+    <message>
+        <source>the file ends inside its colour bit fields</source>
+        <translation>el archivo termina dentro de sus campos de bits de color</translation>
+    </message>
 </context>
 <context>
     <name>Settings files</name>

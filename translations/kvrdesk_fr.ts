@@ -1183,6 +1183,14 @@
         <source>Import painting from game</source>
         <translation>Importer la livrée du jeu</translation>
     </message>
+    <message>
+        <source>its colour bit fields (red %1, green %2, blue %3) are not three separate runs of bits within a pixel</source>
+        <translation>ses champs de bits de couleur (rouge %1, vert %2, bleu %3) ne sont pas trois suites de bits distinctes dans un pixel</translation>
+    </message>
+    <message>
+        <source>the file ends inside its colour bit fields</source>
+        <translation>le fichier se termine dans ses champs de bits de couleur</translation>
+    </message>
 </context>
 <context>
     <name>Settings files</name>

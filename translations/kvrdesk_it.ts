@@ -1183,6 +1183,14 @@
         <source>Import painting from game</source>
         <translation>Importa livrea dal gioco</translation>
     </message>
+    <message>
+        <source>its colour bit fields (red %1, green %2, blue %3) are not three separate runs of bits within a pixel</source>
+        <translation>i suoi campi di bit dei colori (rosso %1, verde %2, blu %3) non sono tre sequenze di bit separate entro un pixel</translation>
+    </message>
+    <message>
+        <source>the file ends inside its colour bit fields</source>
+        <translation>il file termina dentro i suoi campi di bit dei colori</translation>
+    </message>
 </context>
 <context>
     <name>Settings files</name>

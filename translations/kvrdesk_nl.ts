@@ -1183,6 +1183,14 @@
         <source>Import painting from game</source>
         <translation>Beschildering importeren uit spel</translation>
     </message>
+    <message>
+        <source>its colour bit fields (red %1, green %2, blue %3) are not three separate runs of bits within a pixel</source>
+        <translation>de kleurbitvelden (rood %1, groen %2, blauw %3) zijn geen drie gescheiden reeksen bits binnen een pixel</translation>
+    </message>
+    <message>
+        <source>the file ends inside its colour bit fields</source>
+        <translation>het bestand eindigt in de kleurbitvelden</translation>
+    </message>
 </context>
 <context>
     <name>Settings files</name>

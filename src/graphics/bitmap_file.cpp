@@ -7,7 +7,10 @@
 #include "graphics/rle8.h"
 
 #include <algorithm>
+#include <array>
+#include <bit>
 #include <limits>
+#include <optional>
 #include <string>
 
 namespace kvr {
@@ -84,6 +87,74 @@ void checkCompression(std::uint32_t compression, std::uint16_t bits)
         refuse(fillIn(KVR_TR_NOOP("Pictures", "compression type %1 is not supported"), {std::to_string(compression)}));
 }
 
+std::string hex(std::uint32_t v)
+{
+    std::string text = "0x";
+    for (int shift = 28; shift >= 0; shift -= 4)
+        text += "0123456789ABCDEF"[(v >> shift) & 0xF];
+    return text;
+}
+
+// One colour's bits in a bit-field pixel: a run of set bits.
+struct Field {
+    std::uint32_t mask;
+    int shift;
+    int width;
+    unsigned scaled(std::uint32_t pixel, int bits) const
+    {
+        const std::uint32_t v = (pixel & mask) >> shift;
+        const std::uint32_t top = (1u << width) - 1;
+        return unsigned((v * ((1u << bits) - 1) + top / 2) / top);
+    }
+};
+
+std::array<Field, 3> bitFields(std::span<const std::uint8_t> masks, std::uint16_t bits)
+{
+    std::array<Field, 3> fields{};
+    std::uint32_t taken = 0;
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        const std::uint32_t mask = le32(masks, i * 4);
+        const int shift = mask ? std::countr_zero(mask) : 0;
+        const int width = std::popcount(mask);
+        const bool run = mask && ((mask >> shift) & ((mask >> shift) + 1)) == 0;
+        if (!run || (bits < 32 && (mask >> bits) != 0) || (mask & taken) != 0 || width > 16)
+            refuse(fillIn(KVR_TR_NOOP("Pictures", "its colour bit fields (red %1, green %2, blue %3) are not three "
+                                                  "separate runs of bits within a pixel"),
+                          {hex(le32(masks, 0)), hex(le32(masks, 4)), hex(le32(masks, 8))}));
+        taken |= mask;
+        fields[i] = {mask, shift, width};
+    }
+    return fields;
+}
+
+// Puts each pixel's colours where an uncompressed bitmap of the same depth keeps them
+// (5 bits each for 16 bits, a byte each for 32), so that every loader reads them right.
+void applyBitFields(BitmapImage& image, const std::array<Field, 3>& fields)
+{
+    const std::size_t rowBytes = image.rowSize();
+    const std::size_t width = std::size_t(image.width);
+    for (std::size_t y = 0; y < std::size_t(image.height); ++y) {
+        std::uint8_t* row = image.rows.data() + y * rowBytes;
+        for (std::size_t x = 0; x < width; ++x) {
+            if (image.bitsPerPixel == 16) {
+                std::uint8_t* p = row + 2 * x;
+                const std::uint32_t v = std::uint32_t(p[0]) | (std::uint32_t(p[1]) << 8);
+                const unsigned out =
+                    (fields[0].scaled(v, 5) << 10) | (fields[1].scaled(v, 5) << 5) | fields[2].scaled(v, 5);
+                p[0] = std::uint8_t(out);
+                p[1] = std::uint8_t(out >> 8);
+            } else {
+                std::uint8_t* p = row + 4 * x;
+                const std::uint32_t v = le32(std::span<const std::uint8_t>(p, 4), 0);
+                p[0] = std::uint8_t(fields[2].scaled(v, 8));
+                p[1] = std::uint8_t(fields[1].scaled(v, 8));
+                p[2] = std::uint8_t(fields[0].scaled(v, 8));
+                p[3] = 0;
+            }
+        }
+    }
+}
+
 } // namespace
 
 BitmapImage readBitmapFile(std::span<const std::uint8_t> bytes)
@@ -141,6 +212,13 @@ BitmapImage readBitmapFile(std::span<const std::uint8_t> bytes)
         refuse(fillIn(KVR_TR_NOOP("Pictures", "%1 pixels are more than a picture may have (4096 x 4096)"),
                       {sizeText(image.width, image.height)}));
 
+    std::optional<std::array<Field, 3>> fields;
+    if (compression == kBitFields) {
+        if (!in.has(12))
+            refuse(KVR_TR_NOOP("Pictures", "the file ends inside its colour bit fields"));
+        fields = bitFields(in.take(12), image.bitsPerPixel);
+    }
+
     const std::size_t entry = headerSize == bmp::kCoreHeaderSize ? bmp::kTripleSize : bmp::kQuadSize;
     if (!in.has(std::uint64_t(colours) * entry))
         refuse(KVR_TR_NOOP("Pictures", "the file ends inside its colour table"));
@@ -168,6 +246,8 @@ BitmapImage readBitmapFile(std::span<const std::uint8_t> bytes)
                            std::to_string(data.size())}));
         image.rows.assign(data.begin(), data.begin() + std::ptrdiff_t(area));
     }
+    if (fields)
+        applyBitFields(image, *fields);
     if (topDown)
         for (std::size_t i = 0; i < std::size_t(image.height) / 2; ++i)
             std::swap_ranges(image.rows.begin() + std::ptrdiff_t(i * rowBytes),
@@ -178,7 +258,7 @@ BitmapImage readBitmapFile(std::span<const std::uint8_t> bytes)
         image.info = widenedCoreHeader(header, colours);
     } else {
         image.info.assign(header.begin(), header.end());
-        if (topDown || compression == bmp::kRle8) {
+        if (topDown || compression == bmp::kRle8 || fields) {
             setLe32(image.info, bmp::kInfoHeight, std::uint32_t(image.height));
             setLe32(image.info, bmp::kInfoCompression, bmp::kUncompressed);
             setLe32(image.info, bmp::kInfoImageSize, std::uint32_t(area));

@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -172,6 +173,87 @@ TEST(BitmapFile, EveryLoaderRefusesWithTheSameTrueReason)
         EXPECT_EQ(refusal([&] { dib256.loadFromBytes(c.file); }),
                   std::string("Bitmap Image is not valid: ") + c.reason);
         EXPECT_EQ(refusal([&] { kvr::textureFromBitmap(c.file); }), c.reason);
+    }
+}
+
+// A 2 x 1 bitmap of `bits` whose colours lie where `masks` (red, green, blue) say.
+Bytes bitFieldBitmap(std::uint16_t bits, std::array<std::uint32_t, 3> masks, Bytes row)
+{
+    Bytes data;
+    for (std::uint32_t m : masks)
+        for (int i = 0; i < 4; ++i)
+            data.push_back(std::uint8_t(m >> (8 * i)));
+    data.insert(data.end(), row.begin(), row.end());
+    return buildBitmap(fields([&](BitmapFields& s) {
+                           s.width = 2;
+                           s.height = 1;
+                           s.bits = bits;
+                           s.compression = 3;
+                           s.coloursUsed = s.colourEntries = 0;
+                       }),
+                       data);
+}
+
+TEST(BitmapFile, ColourBitFieldsAreHonoured)
+{
+    const struct {
+        const char* what;
+        Bytes file;
+        std::array<std::uint32_t, 2> argb;
+    } cases[] = {
+        {"16-bit 565, red and green",
+         bitFieldBitmap(16, {0xF800, 0x07E0, 0x001F}, {0x00, 0xF8, 0xE0, 0x07}),
+         {0xFFFF0000, 0xFF00FF00}},
+        {"16-bit 565, blue and a mid grey",
+         bitFieldBitmap(16, {0xF800, 0x07E0, 0x001F}, {0x1F, 0x00, 0x10, 0x84}),
+         {0xFF0000FF, 0xFF848484}},
+        {"16-bit 555 as bit fields",
+         bitFieldBitmap(16, {0x7C00, 0x03E0, 0x001F}, {0x00, 0x7C, 0x1F, 0x00}),
+         {0xFFFF0000, 0xFF0000FF}},
+        {"32-bit, red in the lowest byte",
+         bitFieldBitmap(32, {0xFF, 0xFF00, 0xFF0000}, {0x10, 0x20, 0x30, 0, 0xFF, 0, 0, 0}),
+         {0xFF102030, 0xFFFF0000}},
+        {"32-bit, 10 bits a colour",
+         bitFieldBitmap(32, {0x3FF00000, 0xFFC00, 0x3FF}, {0xFF, 0x03, 0xF0, 0x3F, 0, 0, 0, 0}),
+         {0xFFFF00FF, 0xFF000000}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        kvr::TDIB dib;
+        dib.loadFromBytes(c.file);
+        const kvr::RgbPicture picture = kvr::renderDib(dib, nullptr);
+        ASSERT_EQ(picture.argb.size(), 2u);
+        EXPECT_EQ(picture.argb[0], c.argb[0]);
+        EXPECT_EQ(picture.argb[1], c.argb[1]);
+    }
+    const struct {
+        const char* what;
+        Bytes file;
+        const char* reason;
+    } refused[] = {
+        {"overlapping", bitFieldBitmap(16, {0xF800, 0x0FE0, 0x001F}, {0, 0, 0, 0}),
+         "its colour bit fields (red 0x0000F800, green 0x00000FE0, blue 0x0000001F) are not three separate runs of "
+         "bits within a pixel"},
+        {"a gap in a field", bitFieldBitmap(32, {0xFF0000, 0xF0F0, 0xFF}, Bytes(8, 0)),
+         "its colour bit fields (red 0x00FF0000, green 0x0000F0F0, blue 0x000000FF) are not three separate runs of "
+         "bits within a pixel"},
+        {"no blue", bitFieldBitmap(16, {0xF800, 0x07E0, 0}, {0, 0, 0, 0}),
+         "its colour bit fields (red 0x0000F800, green 0x000007E0, blue 0x00000000) are not three separate runs of "
+         "bits within a pixel"},
+        {"beyond 16 bits", bitFieldBitmap(16, {0xF80000, 0x07E0, 0x1F}, {0, 0, 0, 0}),
+         "its colour bit fields (red 0x00F80000, green 0x000007E0, blue 0x0000001F) are not three separate runs of "
+         "bits within a pixel"},
+        {"cut short",
+         [] {
+             Bytes b = bitFieldBitmap(16, {0xF800, 0x07E0, 0x1F}, {});
+             b.resize(60);
+             return b;
+         }(),
+         "the file ends inside its colour bit fields"},
+    };
+    for (const auto& c : refused) {
+        SCOPED_TRACE(c.what);
+        EXPECT_EQ(refusal([&] { kvr::readBitmapFile(c.file); }), c.reason);
     }
 }
 
