@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One click in a colour editor recolours the 99000 pixels of the drawing rows. Set
 // against a plain copy of the same bytes, the look-up pass should cost a small
 // multiple of it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Converting a painting of a car texture's size (256 x 164) into the game palette: once
 // with error diffusion from the painted picture, and again when only the strength moves
 // (what the conversion window does at each step of its slider). Both must stay well

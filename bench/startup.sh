@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Start-up time of the editor's main window against a bare Qt main window, both under one
 # X server (xvfb-run), several runs each, alternating; prints the medians and their ratio,
 # twice: until the main window is shown (what the user waits for; each program says when,

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fails unless BINARY carries what lintian looks for: immediate binding, RELRO, PIE,
 # fortified calls and the stack protector.
 execute_process(COMMAND ${READELF} -dlW --dyn-syms ${BINARY} OUTPUT_VARIABLE out RESULT_VARIABLE rc)

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The libraries of a cross build. The header-only ones are the build machine's, shown to
 # the cross compiler through a folder of their own: never the build machine's /usr/include,
 # whose system headers would shadow the target's. GoogleTest is built from Debian's sources.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # `cpack -G DEB` in a build folder makes kvrdesk_VERSION_amd64.deb (scripts/package-linux.sh).
 # Its dependencies come from dpkg-shlibdeps; the documentation lintian looks for is
 # installed beside the program.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Debian's hardening for the binaries we ship: checked string and memory calls, stack
 # protector, full RELRO with immediate binding, position-independent executables.
 # MinGW gets none yet: its stack protector and fortify need libssp shipped beside the

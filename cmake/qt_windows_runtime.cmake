@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The editor on Windows: a windowed program (no console), with the Qt DLLs, the plugins it
 # loads and the MinGW runtime those DLLs were built against beside the programs, in the
 # build folder (so they run from there under wine) and in an installation.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A file ending in _posix.cpp or _windows.cpp is one side of a platform facility and is
 # built only on its own platform.
 function(kvr_other_platform out file)

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The editor's translations: translations/kvrdesk_XX.ts in the sources, made by lupdate
 # (target kvr-update-translations), turned into .qm files at build time and installed
 # with the program. A cross build has no Qt tools of its own and uses the build machine's.

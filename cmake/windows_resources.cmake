@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Each Windows program carries the icon (drawn by tools/mkdesktop) and its version.
 enable_language(RC)
 set(KVR_RC_VERSION "${PROJECT_VERSION_MAJOR},${PROJECT_VERSION_MINOR},0,0")

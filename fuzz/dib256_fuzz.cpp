@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The image view's loader on arbitrary bytes: it loads or refuses, and what it loads
 // is consistent.
 #include "graphics/dib256.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The bitmap class on arbitrary bytes: it loads or refuses, and a loaded bitmap saved
 // and loaded again is the same bitmap.
 #include "graphics/dib.h"

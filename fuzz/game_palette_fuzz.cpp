@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game palette loader on arbitrary bytes: it fills at most 256 entries or refuses.
 #include "core/errors.h"
 #include "graphics/game_palette.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The texture reader on arbitrary bytes: it loads or refuses with InvalidJam; a loaded
 // texture is written back byte for byte, and goes through a bitmap and back unchanged.
 #include "textures/jam_convert.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // from-json on arbitrary text: it makes a record or refuses with a short message, and a
 // record it makes goes through to-json and back unchanged.
 #include "core/errors.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A patch file of arbitrary text: it is read or refused with a short message; one that is
 // read is written and read back unchanged, and applies to any record without a fault.
 #include "core/errors.h"

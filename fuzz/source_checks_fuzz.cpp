@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The installers' checks of add-on files on arbitrary bytes: each says why the bytes
 // cannot serve, or nothing, and never reads outside them.
 #include "install/source_checks.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The XY position table parser on arbitrary text: it reads or refuses with its own
 // error, and what it reads, written again, reads the same.
 #include "core/errors.h"

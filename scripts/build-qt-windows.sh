@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds Qt for 64-bit Windows (qtbase as DLLs, MinGW-w64 with posix threads) from
 # Debian's own source of the Qt this machine has, with Debian's Qt as the host tools,
 # into a cache folder outside the checkout. Only what the editor uses: Core, Gui,

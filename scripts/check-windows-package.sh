@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs dist/kvrdesk-VERSION-setup.exe silently under wine into a folder the installer
 # has to make, checks the files (stripped), the Start Menu entry, the Apps entry and the
 # associations of settings files and patches in wine's registry, runs the installed programs

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Drives the editor as a user would, on an X server of its own (Xvfb) without a window
 # manager, with xdotool: starts it on GAME, waits for the main window and saves its
 # picture, opens the Engine Power editor from its button, types 777 BHP for the first

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the libFuzzer targets with clang and runs each for a short while on a copy of
 # its seed corpus (fuzz/corpus/<target>). Exits non-zero when a target crashes; the
 # input that did it is kept in <build>/artifacts/<target>/ for a regression test.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Writes dist/kvrdesk_VERSION_amd64.deb with CPack from the Linux build (build, as
 # scripts/test.sh leaves it; LINUX_BUILD names another), checks it with lintian (no
 # errors allowed), and unpacks it into a throwaway folder to check that the programs,

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Writes dist/kvrdesk-VERSION-setup.exe (an NSIS installer: per user, no administrator
 # needed, in the editor's six languages, registering the settings files and patches) and
 # dist/kvrdesk-VERSION-windows.zip (the same files) from the Windows build that

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the editor and opens a game: the one given, else the configured one, else a
 # demo installation made in build/demo-game.
 set -euo pipefail

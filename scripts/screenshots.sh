@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Refreshes the pictures of every window in docs/screenshots (shown in the README): a
 # demo game is made, the editor opens it under xvfb-run and saves each window, then quits.
 #   scripts/screenshots.sh [--lang de|it|es|fr|nl] [DIR]

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Cross-builds the core, the command-line tool, the converter, the editor, the core tests
 # and the window tests for 64-bit Windows with MinGW-w64 (Qt for Windows comes from
 # scripts/build-qt-windows.sh, which builds it once into its cache), then under wine:

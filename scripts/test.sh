@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds everything and runs every test: a normal build, then the same tests under
 # AddressSanitizer and UndefinedBehaviorSanitizer, then the fuzz targets briefly, then the
 # whole program built for Windows and tested under wine.

@@ -1,3 +1,4 @@
+; SPDX-License-Identifier: GPL-3.0-or-later
 ; The Windows installer, made by scripts/package-windows.sh: a per-user installation that
 ; needs no administrator, with a Start Menu entry, an uninstaller in the Apps list and the
 ; settings files (.KVS) and patches (.kvpatch) opening in the editor.

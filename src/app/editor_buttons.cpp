@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/editor_buttons.h"
 
 #include "editors/cameras/cameras_window.h"

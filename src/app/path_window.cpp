@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/path_window.h"
 
 #include "core/tr_marker.h"

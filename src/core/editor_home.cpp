@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/editor_home.h"
 
 #include "core/game_dir.h"

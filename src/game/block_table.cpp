@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/block_table.h"
 
 #include "core/game_file.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Made-up roster and performance values for a demo installation. Every name here is
 // invented.
 #include "game/demo_values.h"

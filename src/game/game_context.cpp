@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/game_context.h"
 
 #include "core/game_dir.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/record_fields.h"
 
 #include "core/ansi.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/startup_load.h"
 
 #include "core/errors.h"

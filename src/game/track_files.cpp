@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/track_files.h"
 
 #include "core/byte_reader.h"

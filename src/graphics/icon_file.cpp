@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "graphics/icon_file.h"
 
 #include "core/byte_reader.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "install/car_set.h"
 
 #include "core/file_set.h"

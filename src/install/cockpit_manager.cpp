@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "install/cockpit_manager.h"
 
 #include "core/editor_home.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "install/install_files.h"
 #include "core/input_file.h"
 #include "core/tr_marker.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "install/track_manager_window.h"
 
 #include "install/track_installer.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kvrjam: converts between the game's texture files and 8-bit bitmaps for the editor.
 #include "core/platform/native_file.h"
 #include "core/platform/program_arguments.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "widgets/enter_as_tab.h"
 
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "widgets/process_runner_qt.h"
 
 #include "core/system_process_runner.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "widgets/record_document.h"
 
 #include "core/settings_session.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "widgets/team_list.h"
 
 #include "core/settings_record.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "widgets/window_frame.h"
 
 #include "editors/picture_history.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A program for the process runner's tests, doing the one thing its first argument
 // names; copied under a converter's stand-in name, it plays that stand-in.
 #include <chrono>

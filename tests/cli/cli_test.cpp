@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/cli_fixture.h"
 #include "core/settings_file.h"
 #include "core/settings_record.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // from-json takes nothing it would have to cut, change or drop: each refusal names the
 // key, and a record to-json wrote always comes back byte for byte.
 #include "cli/cli_fixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kvrdesk-cli tried as a hostile or unlucky user would: odd inputs and outputs, full
 // disks, two writers, kills in the middle of an export.
 #include "cli/cli_fixture.h"

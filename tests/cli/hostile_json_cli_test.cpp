@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // apply and from-json on the table of hostile inputs: the exit code, the message on
 // stderr naming the file, and nothing written unless the input is taken.
 #include "cli/cli_fixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/install_game.h"
 #include "support/temp_dir.h"
 #include "support/texture_samples.h"

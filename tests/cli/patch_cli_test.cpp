@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // diff --patch and apply: a patch printed from two settings files turns the first into the
 // second; patches that disagree are refused with exit 5 and write nothing.
 #include "cli/cli_fixture.h"

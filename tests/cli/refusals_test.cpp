@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What kvrdesk-cli refuses before it writes anything, and how it says so: outputs that are
 // game files or inputs, settings files of another size, game files it cannot write, and
 // an export preview that tells what the export will do without the track files.

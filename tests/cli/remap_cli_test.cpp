@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kvrdesk-cli remap: any picture into a palette, its figures, its outputs and refusals.
 #include "core/byte_reader.h"
 #include "graphics/bitmap_file.h"

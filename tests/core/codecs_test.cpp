@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/codecs.h"
 #include "editors/names/names_blocks.h"
 #include "editors/noses/nose_blocks.h"

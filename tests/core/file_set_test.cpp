@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sets of files put in place together: killed at every step of a commit, a rename that
 // fails half-way, a journal that cannot be trusted.
 #include "core/errors.h"

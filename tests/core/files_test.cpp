@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/ansi.h"
 #include "core/checksum.h"
 #include "core/configuration.h"

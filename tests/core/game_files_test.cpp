@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/game_dir.h"
 #include "core/game_files.h"
 #include "support/temp_dir.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/configuration.h"
 #include "core/folder_lock.h"
 #include "core/game_file.h"

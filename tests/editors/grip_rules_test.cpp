@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "editors/grip/grip_rules.h"
 
 #include "core/errors.h"

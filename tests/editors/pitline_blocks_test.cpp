@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/errors.h"
 #include "core/positions.h"
 #include "core/settings_record.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "editors/cockpit/swatch_grid.h"
 
 #include <gtest/gtest.h>

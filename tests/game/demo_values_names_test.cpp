@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/demo_values.h"
 
 #include "core/game_file.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The core's readers answer every hostile patch and JSON form of the table as the
 // command line does: the same message, the same bytes.
 #include "core/errors.h"

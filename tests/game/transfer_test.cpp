@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/codecs.h"
 #include "core/settings_record.h"
 #include "editors/track/track_data.h"

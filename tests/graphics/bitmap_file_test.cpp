@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every loader of bitmaps reads a file alike: the bitmap class, the image view's 8-bit
 // picture and the converter find the same pixels in each way a writer may store them,
 // and refuse what they cannot read with the same reason.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Our colour formulas against Little CMS, where it is installed: the same CIELAB for every
 // sRGB colour and the same CIEDE2000 for any two colours.
 #ifdef KVR_HAVE_LCMS

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "graphics/bitmap_builder.h"
 #include "core/byte_reader.h"
 #include "graphics/dib256.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "graphics/bitmap_builder.h"
 #include "graphics/dib.h"
 #include "graphics/graphic_error.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Inputs on which a fuzz target once hung or crashed.
 #include "graphics/dib.h"
 #include "graphics/dib_render.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Bitmaps written by ImageMagick, made fresh for each test: our loaders must read what
 // another program writes, and refuse what they do not take.
 #include "core/byte_reader.h"

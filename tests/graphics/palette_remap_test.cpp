@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Colour differences, nearest colours and the conversion of painted pictures into a
 // palette, against hand-worked and published values.
 #include "core/errors.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "graphics/cockpit_artwork.h"
 #include "graphics/pcx_writer.h"
 #include "support/temp_dir.h"

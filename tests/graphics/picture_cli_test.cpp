@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kvrdesk-cli picture: the loaders' verdict and the PNG it writes.
 #include "graphics/bitmap_writer.h"
 #include "support/temp_dir.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Our conversion into the game palette against ImageMagick's -remap with the same palette,
 // with and without Floyd-Steinberg dithering: ours must be as close to the painting, in
 // mean CIEDE2000, on every painting.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pictures and palette the build makes for the editor: sizes, depths, and the
 // index runs the colour editors depend on.
 #include "editors/cockpit/cockpit_recolour.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor_harness.h"
 #include "install/car_set.h"
 #include "install/car_set_window.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/system_process_runner.h"
 #include "editor_harness.h"
 #include "editors/helmets/helmet_editor.h"

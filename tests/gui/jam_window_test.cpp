@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor_harness.h"
 #include "editors/jams/jam_window.h"
 #include "graphics/bitmap_writer.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The editor speaks the game's language, switches on Options > Language while running and
 // remembers the choice.
 #include "app/des_window.h"

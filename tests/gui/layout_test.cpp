@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // No window clips a text: every label, button, check box, group box title and tab fits
 // its widget, in each of the editor's languages. `layout_test --lang de` checks one.
 #include "app/about_window.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // File > "Save changes as patch..." and "Apply patch...": what they write and change, in
 // the settings record's bytes, and that the command line reads the same patches.
 #include "app/main_window.h"

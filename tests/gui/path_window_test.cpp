@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/path_window.h"
 #include "gui_prompt.h"
 #include "main_window_fixture.h"

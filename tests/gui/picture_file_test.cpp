@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading the pictures a painter saves, and the indexed PNG the editor saves: colours,
 // pixel numbers and colour tables as the files hold them.
 #include "graphics/bitmap_writer.h"

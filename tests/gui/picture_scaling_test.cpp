@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The colour picture on a screen of 1.5 device pixels per logical pixel: it is shown at
 // a whole multiple, and a press lands on the swatch under the pointer.
 #include "core/settings_record.h"

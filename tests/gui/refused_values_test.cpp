@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A box holding text that is not a number is refused as the focus leaves it, often on
 // the way into a menu: the warning waits until that is done, and comes once.
 #include "editor_boxes.h"

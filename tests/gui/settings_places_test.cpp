@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/main_window.h"
 #include "core/editor_home.h"
 #include "core/input_file.h"

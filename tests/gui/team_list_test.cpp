@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The list by which the failures, noses and colour picture windows pick a team.
 #include "core/settings_record.h"
 #include "editors/names/names_rules.h"

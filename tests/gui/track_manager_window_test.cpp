@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/positions.h"
 #include "editor_harness.h"
 #include "editors/track/track_data.h"

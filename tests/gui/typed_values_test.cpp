@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What every window's boxes do alike: a number beyond the field's range, undo and redo
 // keys in a box, and a window going while a box has the focus.
 #include "core/positions.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the frame gives every window: one showing of the record for each change, and the
 // Edit menu in every window the main window opens.
 #include "app/des_window.h"

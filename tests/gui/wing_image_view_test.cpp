@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The image control on the offscreen platform: what it paints and where the mouse is.
 #include "graphics/bitmap_writer.h"
 #include "graphics/colour_table.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/errors.h"
 #include "core/safe_write.h"
 #include "install/cockpit_definition.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game is locked for the writing only: while any action asks or tells the user
 // something, another writer may take the game.
 #include "core/errors.h"

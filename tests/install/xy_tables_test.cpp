@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/errors.h"
 #include "install/xy_tables.h"
 #include "support/temp_dir.h"

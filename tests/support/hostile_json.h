@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Patches and JSON forms of a settings file as a hostile or careless user writes them,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The editor's conversions end to end: the real kvrjam on a demo game whose folder name
 // holds blanks, quotes and ';', and stand-in converters that fail in each way.
 #include "core/settings_record.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/errors.h"
 #include "graphics/bitmap_writer.h"
 #include "core/byte_reader.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The converter program itself, run as the editor runs it.
 #include "graphics/bitmap_writer.h"
 #include "support/temp_dir.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every text of the program is translated in every language: a .ts entry left unfinished,
 // a text of the sources missing from a .ts, or an entry whose text left the sources fails.
 #include <QDir>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The eleven add-on cockpits: a picture for each screen and a definition file for each
 // language version, whose numbers follow the pictures.
 #include "addons.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Makes the add-on data the installers copy into the game: kvr-mkaddons DATA_DIR. The car
 // set's textures are made by the texture tools.
 #include "addons.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The track pack: 11 track files of their own and the KVR.EXE blocks that name them,
 // with the original blocks beside them.
 #include "addons.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The cockpit XY position tables. Only the rows below are known; every other position
 // is 0, which the patcher skips.
 #include "addons.h"

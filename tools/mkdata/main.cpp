@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Makes the data files the editor ships that are not pictures.
 #include "core/errors.h"
 #include "core/settings_file.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A chequered flag waving over a dark racing stripe, as on the main window's buttons,
 // with the letters KVR in a slanted block type of its own (no font needed to show it).
 #include "drawing.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Makes the editor's desktop icon (SVG, so every size is sharp) and, when asked, the
 // Windows icon with the same drawing at the sizes Windows shows, and the icons of the
 // settings files and patches in the file manager.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The demo game's helmet sheet.
 #include "canvas.h"
 #include "game_colours.h"

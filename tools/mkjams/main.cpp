@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Makes the bitmaps of the textures the editor ships, for kvrjam to convert:
 //   kvr-mkjams DIR          DIR/HELMETS1.BMP, DIR/demo/<TEAM>.BMP, DIR/carset/<TEAM>.BMP
 //   kvr-mkjams seeds DIR    small texture files for the fuzz target's corpus

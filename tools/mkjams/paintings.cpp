@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The teams' painting textures: the demo game's liveries and the add-on car set's.
 #include "canvas.h"
 #include "game_colours.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Nine small default views of the car-mounted cameras, each 100 x 67, at the places
 // the cameras editor shows them.
 #include "canvas.h"

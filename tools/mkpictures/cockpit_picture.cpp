@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The cockpit seen from the driver's seat: nose and front wing ahead, tyres, mirrors
 // on both sides, the cockpit rim and the wheel, on a straight under a blue sky.
 #include "canvas.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A pit crew member in front of the garage: helmet, overalls with chest halves, a
 // thin stripe, belt, epaulettes and team logo, gloves and shoes; a lollipop sign in
 // one hand, the timing monitor on the left and the jack on the right.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Small hand-made inputs that start the fuzz targets off on every path of the loaders.
 #include "fuzz_seeds.h"
 

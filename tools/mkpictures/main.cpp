@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Makes the editor's pictures and its game palette: kvr-mkpictures DATA_DIR.
 #include "fuzz_seeds.h"
 #include "game_colours.h"

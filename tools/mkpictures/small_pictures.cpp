@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The single-helmet picture and the rev-light preview.
 #include "canvas.h"
 #include "game_colours.h"

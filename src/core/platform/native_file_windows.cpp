@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/platform/native_file.h"
 
 #include "core/platform/windows_error.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/platform/program_arguments.h"
 
 #include <cstdio>

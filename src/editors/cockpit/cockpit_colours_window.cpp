@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "editors/cockpit/cockpit_colours_window.h"
 
 #include "editors/cockpit/colour_picture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "editors/cockpit/colour_picture.h"
 
 #include "core/settings_record.h"

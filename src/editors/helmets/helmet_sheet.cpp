@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "editors/helmets/helmet_sheet.h"
 
 #include "core/settings_record.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "editors/jams/car_jam_editor.h"
 
 #include "core/byte_reader.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "editors/jams/jam_window.h"
 
 #include "core/user_prompt.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "editors/noses/noses_window.h"
 
 #include "core/settings_record.h"

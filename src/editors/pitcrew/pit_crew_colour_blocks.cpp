@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "editors/pitcrew/pit_crew_colour_blocks.h"
 
 #include "core/codecs.h"

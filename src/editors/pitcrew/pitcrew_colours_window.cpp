@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "editors/pitcrew/pitcrew_colours_window.h"
 
 #include "editors/pitcrew/pitcrew_recolour.h"

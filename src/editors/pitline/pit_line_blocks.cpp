@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "editors/pitline/pit_line_blocks.h"
 
 #include "core/codecs.h"

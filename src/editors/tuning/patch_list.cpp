@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "editors/tuning/patch_list.h"
 
 #include "core/errors.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "editors/tuning/tuning_blocks.h"
 
 #include "core/errors.h"
