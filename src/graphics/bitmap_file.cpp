@@ -214,7 +214,13 @@ BitmapImage readBitmapFile(std::span<const std::uint8_t> bytes)
                       {sizeText(image.width, image.height)}));
 
     std::optional<std::array<Field, 3>> fields;
-    if (compression == kBitFields) {
+    if (compression == kBitFields && le32(fileHeader, bmp::kPixelOffset) == in.position()) {
+        // Some writers mark the fields but store none, the pixels right after the
+        // header: the depth's usual layout.
+        static constexpr std::uint8_t kUsual16[12] = {0x00, 0x7C, 0, 0, 0xE0, 0x03, 0, 0, 0x1F, 0, 0, 0};
+        static constexpr std::uint8_t kUsual32[12] = {0, 0, 0xFF, 0, 0, 0xFF, 0, 0, 0xFF, 0, 0, 0};
+        fields = bitFields(image.bitsPerPixel == 16 ? kUsual16 : kUsual32, image.bitsPerPixel);
+    } else if (compression == kBitFields) {
         if (!in.has(12))
             refuse(KVR_TR_NOOP("Pictures", "the file ends inside its colour bit fields"));
         fields = bitFields(in.take(12), image.bitsPerPixel);

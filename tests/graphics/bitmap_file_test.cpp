@@ -191,6 +191,7 @@ Bytes bitFieldBitmap(std::uint16_t bits, std::array<std::uint32_t, 3> masks, Byt
                            s.bits = bits;
                            s.compression = 3;
                            s.coloursUsed = s.colourEntries = 0;
+                           s.pixelOffset = 14 + 40 + 12;
                        }),
                        data);
 }
@@ -208,6 +209,16 @@ TEST(BitmapFile, ColourBitFieldsAreHonoured)
         {"16-bit 565, blue and a mid grey",
          bitFieldBitmap(16, {0xF800, 0x07E0, 0x001F}, {0x1F, 0x00, 0x10, 0x84}),
          {0xFF0000FF, 0xFF848484}},
+        {"16-bit, fields marked but none stored",
+         buildBitmap(fields([](BitmapFields& s) {
+                         s.width = 2;
+                         s.height = 1;
+                         s.bits = 16;
+                         s.compression = 3;
+                         s.coloursUsed = s.colourEntries = 0;
+                     }),
+                     {0x00, 0x7C, 0x1F, 0x00}),
+         {0xFFFF0000, 0xFF0000FF}},
         {"16-bit 555 as bit fields",
          bitFieldBitmap(16, {0x7C00, 0x03E0, 0x001F}, {0x00, 0x7C, 0x1F, 0x00}),
          {0xFFFF0000, 0xFF0000FF}},
