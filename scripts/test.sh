@@ -20,7 +20,8 @@ run_ctest() {
   rm -f "$log"
 }
 
-cmake -S . -B build -G Ninja -DKVR_WERROR=ON
+# Hardened as the package is, so that packaging it builds nothing again.
+cmake -S . -B build -G Ninja -DKVR_WERROR=ON -DKVR_HARDENING=ON
 cmake --build build -j"$jobs"
 run_ctest build
 
