@@ -32,9 +32,9 @@ bounded() {
 registered() {
   local k=$1 v=$2 line
   if [ -z "$v" ]; then
-    line=$(wine reg query "$k" /ve 2> /dev/null | tr -d '\r' | grep -m1 'REG_SZ') || return 0
+    line=$(wine reg query "$k" /ve 2> /dev/null | tr -d '\r' | grep -a -m1 'REG_SZ') || return 0
   else
-    line=$(wine reg query "$k" /v "$v" 2> /dev/null | tr -d '\r' | grep -m1 " $v ") || return 0
+    line=$(wine reg query "$k" /v "$v" 2> /dev/null | tr -d '\r' | grep -a -m1 " $v ") || return 0
   fi
   sed 's/^ *[^ ].*REG_[A-Z]* *//' <<< "$line"
 }

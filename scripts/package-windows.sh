@@ -86,7 +86,7 @@ IFS=. read -r major minor patch <<< "$version"
 makensis -V2 -INPUTCHARSET UTF8 \
   -DVERSION="$version" -DVERSION4="${major:-0}.${minor:-0}.${patch:-0}.0" \
   -DSTAGE="$stage" -DICON="$root/$win/windows/kvrdesk.ico" -DLICENCE="$licences/GPL-3.txt" -DOUTFILE="$root/$setup" \
-  -DSIZE_KB="$size_kb" -DREMOVE_NSH="$remove" dist/windows/kvrdesk.nsi
+  -DSIZE_KB="$size_kb" -DREMOVE_NSH="$remove" "$root/dist/windows/kvrdesk.nsi"
 rm -f "$zip"
 (cd "$package" && cmake -E tar cf "$root/$zip" --format=zip "kvrdesk-$version")
 echo "$setup ($(du -h "$setup" | cut -f1)), $zip ($(du -h "$zip" | cut -f1))"
