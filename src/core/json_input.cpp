@@ -116,8 +116,8 @@ std::string quotedForMessage(std::string_view text, std::size_t limit)
 {
     std::string out;
     std::size_t shown = 0;
-    for (std::size_t i = 0; i < text.size(); ++shown) {
-        if (shown == limit) {
+    for (std::size_t i = 0; i < text.size();) {
+        if (shown >= limit) {
             out += "...";
             break;
         }
@@ -135,8 +135,10 @@ std::string quotedForMessage(std::string_view text, std::size_t limit)
             char escaped[8];
             std::snprintf(escaped, sizeof escaped, "\\u%04X", unsigned(control));
             out += escaped;
+            shown += 6; // an escape takes its width of the message, or 48 of them fill a screen
         } else {
             out.append(text.substr(i, length));
+            ++shown;
         }
         i += length;
     }

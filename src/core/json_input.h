@@ -22,7 +22,7 @@ inline constexpr std::size_t kQuotedChars = 48;
 nlohmann::json parseUserJson(std::string_view text);
 
 // A name or text from a user's file as a message may show it: control characters
-// written as \u0000, cut after `limit` characters with "...".
+// written as \u0000 (six characters of the limit), cut after `limit` characters with "...".
 std::string quotedForMessage(std::string_view text, std::size_t limit = kQuotedChars);
 
 // A JSON value the same way, as JSON.

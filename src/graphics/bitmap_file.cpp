@@ -253,9 +253,10 @@ BitmapImage readBitmapFile(std::span<const std::uint8_t> bytes)
                            std::to_string(data.size())}));
         image.rows.assign(data.begin(), data.begin() + std::ptrdiff_t(area));
     }
-    if (fields)
+    // A picture of no pixels may still claim a billion rows; there is nothing to walk.
+    if (fields && area > 0)
         applyBitFields(image, *fields);
-    if (topDown)
+    if (topDown && area > 0)
         for (std::size_t i = 0; i < std::size_t(image.height) / 2; ++i)
             std::swap_ranges(image.rows.begin() + std::ptrdiff_t(i * rowBytes),
                              image.rows.begin() + std::ptrdiff_t((i + 1) * rowBytes),

@@ -223,6 +223,12 @@ inline const std::vector<HostileInput>& hostileInputs()
              {},
              3,
              "unknown key \"" + cut(megabyte) + "\": a patch holds only \"kvpatch\" and \"changes\""},
+            {"a key of a thousand control characters", // each escape counts six of the 48
+             {R"({"kvpatch": 1, "changes": [], ")" + std::string(1000, '\x7f') + R"(": 1})"},
+             {},
+             3,
+             "unknown key \"" + std::string("\\u007F\\u007F\\u007F\\u007F\\u007F\\u007F\\u007F\\u007F") +
+                 "...\": a patch holds only \"kvpatch\" and \"changes\""},
             {"a version of a megabyte",
              {R"({"kvpatch": ")" + megabyte + R"(", "changes": []})"},
              {},
