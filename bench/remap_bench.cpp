@@ -5,6 +5,7 @@
 // inside one frame.
 #include "graphics/game_palette.h"
 #include "graphics/palette_remap.h"
+#include "graphics/picture_conversion.h"
 
 #include <benchmark/benchmark.h>
 
@@ -88,8 +89,51 @@ void convertWithoutDithering(benchmark::State& state)
         benchmark::DoNotOptimize(remap.convert({.dithering = kvr::Dithering::None}));
 }
 
+// The conversion window's model as the user works it: opening on a painting (which also
+// makes the result without dithering), then each step of the strength slider, and the
+// switch back to no dithering, which is kept from the opening.
+kvr::ConversionTarget target()
+{
+    kvr::GamePalette palette;
+    kvr::loadGamePalette(std::filesystem::path(KVR_DATA_DIR) / "KVR.PAL", palette);
+    return {palette.entries, kWidth, kHeight, 0};
+}
+
+void openConversionWindow(benchmark::State& state)
+{
+    const kvr::PaintedPicture p = painting();
+    const kvr::ConversionTarget t = target();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(kvr::PictureConversion(p, t));
+}
+
+void conversionWindowStrengthStep(benchmark::State& state)
+{
+    kvr::PictureConversion conversion(painting(), target());
+    kvr::RemapOptions options = conversion.options();
+    for (auto _ : state) {
+        options.strength = options.strength > 0.9f ? 0.3f : options.strength + 0.05f;
+        conversion.setOptions(options);
+        benchmark::DoNotOptimize(conversion.result());
+    }
+}
+
+void conversionWindowDitheringSwitch(benchmark::State& state)
+{
+    kvr::PictureConversion conversion(painting(), target());
+    kvr::RemapOptions options = conversion.options();
+    for (auto _ : state) {
+        options.dithering = options.dithering == kvr::Dithering::None ? kvr::Dithering::Diffuse : kvr::Dithering::None;
+        conversion.setOptions(options);
+        benchmark::DoNotOptimize(conversion.result());
+    }
+}
+
 } // namespace
 
+BENCHMARK(openConversionWindow)->Unit(benchmark::kMillisecond);
+BENCHMARK(conversionWindowStrengthStep)->Unit(benchmark::kMillisecond);
+BENCHMARK(conversionWindowDitheringSwitch)->Unit(benchmark::kMillisecond);
 BENCHMARK(preparePalette)->Unit(benchmark::kMillisecond);
 BENCHMARK(convertPainting)->Unit(benchmark::kMillisecond);
 BENCHMARK(changeStrength)->Unit(benchmark::kMillisecond);

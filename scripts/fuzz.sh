@@ -9,7 +9,7 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${KVR_FUZZ_BUILD:-$root/build-fuzz}
 seconds=${KVR_FUZZ_SECONDS:-20}
-targets=(dib256 dib game_palette cockpit_definition xy_tables jam record_json record_patch source_checks)
+targets=(dib256 dib game_palette cockpit_definition xy_tables jam record_json record_patch source_checks mod_list)
 
 if ! command -v clang++ >/dev/null; then
   echo "fuzz.sh: clang++ is missing (Debian: apt-get install clang libclang-rt-14-dev)" >&2

@@ -28,11 +28,11 @@
         <translation>In das Spiel in %1 kann nicht geschrieben werden: Es liegt auf einem schreibgeschützten Datenträger.</translation>
     </message>
     <message>
-        <source>Cannot write to the game in %1: you may not make files in that folder (%2), so neither its lock nor the game&apos;s new files can be written.</source>
+        <source>Cannot write to the game in %1: you may not make files in that folder (%2), so neither its lock nor the game's new files can be written.</source>
         <translation>In das Spiel in %1 kann nicht geschrieben werden: Sie dürfen in diesem Ordner keine Dateien anlegen (%2), daher können weder seine Sperre noch die neuen Dateien des Spiels geschrieben werden.</translation>
     </message>
     <message>
-        <source>Cannot write to the game in %1: its lock file %2 cannot be opened (%3); another user&apos;s editor may be writing to the game.</source>
+        <source>Cannot write to the game in %1: its lock file %2 cannot be opened (%3); another user's editor may be writing to the game.</source>
         <translation>In das Spiel in %1 kann nicht geschrieben werden: Seine Sperrdatei %2 kann nicht geöffnet werden (%3); vielleicht schreibt gerade der Editor eines anderen Benutzers in das Spiel.</translation>
     </message>
     <message>
@@ -108,7 +108,7 @@
         <translation>von %1 kann keine Kopie behalten werden: %2</translation>
     </message>
     <message>
-        <source>Cannot finish the last change of the game: %1 %2. Look at the game&apos;s files, then remove it.</source>
+        <source>Cannot finish the last change of the game: %1 %2. Look at the game's files, then remove it.</source>
         <translation>Die letzte Änderung des Spiels kann nicht abgeschlossen werden: %1 %2. Prüfen Sie die Dateien des Spiels und entfernen Sie sie dann.</translation>
     </message>
     <message>
@@ -164,7 +164,7 @@
         <translation>Die Streckendaten wurden nicht gelesen, daher schreibt nichts Streckenwerte ins Spiel. Der Strecken-Editor öffnet sich, sobald jede Streckendatei gelesen werden kann.</translation>
     </message>
     <message>
-        <source>%1 is not the game&apos;s executable: %2</source>
+        <source>%1 is not the game's executable: %2</source>
         <translation>%1 ist nicht das Programm des Spiels: %2</translation>
     </message>
     <message>
@@ -200,7 +200,7 @@
         <translation>nennt eine Verknüpfung, keine Datei: %1</translation>
     </message>
     <message>
-        <source>%1 cannot be replaced together with other files of the game: files that change together must be the game&apos;s own, in %2 (is it a link to elsewhere?)</source>
+        <source>%1 cannot be replaced together with other files of the game: files that change together must be the game's own, in %2 (is it a link to elsewhere?)</source>
         <translation>%1 kann nicht zusammen mit anderen Dateien des Spiels ersetzt werden: Dateien, die sich gemeinsam ändern, müssen die eigenen des Spiels in %2 sein (ist es eine Verknüpfung an einen anderen Ort?)</translation>
     </message>
     <message>
@@ -212,14 +212,14 @@
         <translation>Das Spiel in %1 wird nicht gelesen, da seine Dateien teils alt, teils neu sein können. %2</translation>
     </message>
     <message>
-        <source>The version byte of %1 (at position %2) is %3, which names none of the game&apos;s language versions. The editor takes the game for the English version and reads and writes its values at the English version&apos;s positions.</source>
+        <source>The version byte of %1 (at position %2) is %3, which names none of the game's language versions. The editor takes the game for the English version and reads and writes its values at the English version's positions.</source>
         <translation>Das Versionsbyte von %1 (an Position %2) ist %3 und bezeichnet keine der Sprachversionen des Spiels. Der Editor hält das Spiel für die englische Version und liest und schreibt seine Werte an den Positionen der englischen Version.</translation>
     </message>
 </context>
 <context>
     <name>Import and export</name>
     <message>
-        <source>Random engine power could not be switched on: the game&apos;s code at that place has been changed. Put back KVR.EXE from KVR.EXE.orig and export again.</source>
+        <source>Random engine power could not be switched on: the game's code at that place has been changed. Put back KVR.EXE from KVR.EXE.orig and export again.</source>
         <translation>Die zufällige Motorleistung konnte nicht eingeschaltet werden: Der Code des Spiels wurde an dieser Stelle verändert. Stellen Sie KVR.EXE aus KVR.EXE.orig wieder her und exportieren Sie erneut.</translation>
     </message>
     <message>
@@ -231,11 +231,11 @@
         <translation>Diese Werte werden im Spiel geändert:</translation>
     </message>
     <message>
-        <source>The track files are missing from the game&apos;s CIRCUITS folder: this export will fail with the track file error and change nothing.</source>
+        <source>The track files are missing from the game's CIRCUITS folder: this export will fail with the track file error and change nothing.</source>
         <translation>Im Ordner CIRCUITS des Spiels fehlen die Streckendateien: Dieser Export scheitert mit dem Streckendateifehler und ändert nichts.</translation>
     </message>
     <message>
-        <source>The track files are missing from the game&apos;s CIRCUITS folder, so the track data cannot be compared. After the other values, the export will ask to install the track files from the game CD, and without them it stops before the track data.</source>
+        <source>The track files are missing from the game's CIRCUITS folder, so the track data cannot be compared. After the other values, the export will ask to install the track files from the game CD, and without them it stops before the track data.</source>
         <translation>Im Ordner CIRCUITS des Spiels fehlen die Streckendateien, daher können die Streckendaten nicht verglichen werden. Nach den übrigen Werten bittet der Export, die Streckendateien von der Spiel-CD zu installieren; ohne sie hält er vor den Streckendaten an.</translation>
     </message>
     <message>
@@ -279,7 +279,7 @@
         <translation>Text erwartet</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is not a character of the game&apos;s code page (Windows-1252)</source>
+        <source>"%1" is not a character of the game's code page (Windows-1252)</source>
         <translation>„%1“ ist kein Zeichen der Codepage des Spiels (Windows-1252)</translation>
     </message>
     <message>
@@ -303,27 +303,23 @@
         <translation>kein JSON: %1</translation>
     </message>
     <message>
-        <source>not a patch: expected an object with &quot;kvpatch&quot; and &quot;changes&quot;</source>
+        <source>not a patch: expected an object with "kvpatch" and "changes"</source>
         <translation>kein Patch: Objekt mit „kvpatch“ und „changes“ erwartet</translation>
-    </message>
-    <message>
-        <source>unknown key &quot;%1&quot;: a patch holds only &quot;kvpatch&quot; and &quot;changes&quot;</source>
-        <translation>unbekannter Schlüssel „%1“: Ein Patch enthält nur „kvpatch“ und „changes“</translation>
     </message>
     <message>
         <source>patch format %1: this editor reads format %2</source>
         <translation>Patchformat %1: Dieser Editor liest Format %2</translation>
     </message>
     <message>
-        <source>&quot;changes&quot;: expected an array</source>
+        <source>"changes": expected an array</source>
         <translation>„changes“: Array erwartet</translation>
     </message>
     <message>
-        <source>change %1: expected an object with &quot;field&quot;, &quot;from&quot; and &quot;to&quot;</source>
+        <source>change %1: expected an object with "field", "from" and "to"</source>
         <translation>Änderung %1: Objekt mit „field“, „from“ und „to“ erwartet</translation>
     </message>
     <message>
-        <source>change %1: &quot;field&quot; must be a name</source>
+        <source>change %1: "field" must be a name</source>
         <translation>Änderung %1: „field“ muss ein Name sein</translation>
     </message>
     <message>
@@ -347,7 +343,7 @@
         <translation>Diese Werte werden geändert. Die %1 markierten enthalten etwas anderes als die Werte, die der Patch zu ersetzen erwartet; sie werden trotzdem geändert:</translation>
     </message>
     <message>
-        <source>key &quot;%1&quot; is given twice</source>
+        <source>key "%1" is given twice</source>
         <translation>Schlüssel „%1“ ist zweimal angegeben</translation>
     </message>
     <message>
@@ -414,6 +410,26 @@
         <source>field %1: changes byte %2, which %3 changes too</source>
         <translation>Feld %1: ändert Byte %2, das auch %3 ändert</translation>
     </message>
+    <message>
+        <source>"%1": expected text</source>
+        <translation>„%1“: Text erwartet</translation>
+    </message>
+    <message>
+        <source>"%1": %2 characters, it may hold at most %3</source>
+        <translation>„%1“: %2 Zeichen, erlaubt sind höchstens %3</translation>
+    </message>
+    <message>
+        <source>"%1": holds the control character %2</source>
+        <translation>„%1“: enthält das Steuerzeichen %2</translation>
+    </message>
+    <message>
+        <source>unknown key "%1": a patch holds only "kvpatch", "title", "author", "description", "made_with" and "changes"</source>
+        <translation>unbekannter Schlüssel „%1“: Ein Patch enthält nur „kvpatch“, „title“, „author“, „description“, „made_with“ und „changes“</translation>
+    </message>
+    <message>
+        <source>%1 (the patch expects %2)</source>
+        <translation>%1 (der Patch erwartet %2)</translation>
+    </message>
 </context>
 <context>
     <name>Installers</name>
@@ -430,7 +446,7 @@
         <translation>Die Streckendateien sind nicht auf Ihrer Festplatte installiert. Sie werden für den Strecken-Editor gebraucht. Möchten Sie sie jetzt installieren?</translation>
     </message>
     <message>
-        <source>Put &quot;Kavorra&quot; CD into CD drive, and hit &quot;OK&quot; when you are ready!</source>
+        <source>Put "Kavorra" CD into CD drive, and hit "OK" when you are ready!</source>
         <translation>Legen Sie die „Kavorra“-CD ins CD-Laufwerk und klicken Sie auf „OK“, sobald Sie bereit sind!</translation>
     </message>
     <message>
@@ -446,8 +462,8 @@
         <translation>Wagensatz-Manager</translation>
     </message>
     <message>
-        <source>Install &apos;97 car set (only paintings now)</source>
-        <translation>Wagensatz &apos;97 installieren (vorerst nur Lackierungen)</translation>
+        <source>Install '97 car set (only paintings now)</source>
+        <translation>Wagensatz ’97 installieren (vorerst nur Lackierungen)</translation>
     </message>
     <message>
         <source>New carset installed!</source>
@@ -462,8 +478,8 @@
         <translation>Cockpit-Manager</translation>
     </message>
     <message>
-        <source>&apos;97 cockpits</source>
-        <translation>Cockpits &apos;97</translation>
+        <source>'97 cockpits</source>
+        <translation>Cockpits ’97</translation>
     </message>
     <message>
         <source>Install it!</source>
@@ -478,7 +494,7 @@
         <translation>Cockpitdatei kann nicht kopiert werden!</translation>
     </message>
     <message>
-        <source>Not enough free space on the game&apos;s drive!</source>
+        <source>Not enough free space on the game's drive!</source>
         <translation>Nicht genug freier Platz auf dem Laufwerk des Spiels!</translation>
     </message>
     <message>
@@ -526,7 +542,7 @@
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source>There is no cockpit set &quot;%1&quot;.</source>
+        <source>There is no cockpit set "%1".</source>
         <translation>Es gibt keinen Cockpitsatz „%1“.</translation>
     </message>
     <message>
@@ -538,7 +554,7 @@
         <translation>%1 Bytes</translation>
     </message>
     <message>
-        <source>it is %1 long; a PCX picture&apos;s header alone takes 128</source>
+        <source>it is %1 long; a PCX picture's header alone takes 128</source>
         <translation>sie ist %1 lang; allein der Kopf eines PCX-Bilds belegt 128</translation>
     </message>
     <message>
@@ -550,7 +566,7 @@
         <translation>sie ist ein PCX-Bild mit %1 Bits in %2 Ebenen; das Cockpit braucht 256 Farben (8 Bits, 1 Ebene)</translation>
     </message>
     <message>
-        <source>its rows are not run-length coded, as the game&apos;s cockpit pictures are</source>
+        <source>its rows are not run-length coded, as the game's cockpit pictures are</source>
         <translation>ihre Zeilen sind nicht lauflängenkodiert, wie es die Cockpitbilder des Spiels sind</translation>
     </message>
     <message>
@@ -602,11 +618,11 @@
         <translation>die Zeile ist zu kurz für %1</translation>
     </message>
     <message>
-        <source>the number &quot;%1&quot; runs past %2</source>
+        <source>the number "%1" runs past %2</source>
         <translation>die Zahl „%1“ reicht über %2 hinaus</translation>
     </message>
     <message>
-        <source>%1 is not a number: &quot;%2&quot;</source>
+        <source>%1 is not a number: "%2"</source>
         <translation>%1 ist keine Zahl: „%2“</translation>
     </message>
     <message>
@@ -622,7 +638,7 @@
         <translation>Feld %1 (Spalten %2 bis %3)</translation>
     </message>
     <message>
-        <source>column %1 holds &quot;%2&quot;, but this line has only %3 field(s)</source>
+        <source>column %1 holds "%2", but this line has only %3 field(s)</source>
         <translation>Spalte %1 enthält „%2“, aber diese Zeile hat nur %3 Feld(er)</translation>
     </message>
     <message>
@@ -725,7 +741,7 @@
         <translation>In %1 gibt es keine KVR.EXE</translation>
     </message>
     <message>
-        <source>The editor starts without the helmet sheet; &quot;Import from game&quot; in the helmets window reads it again.</source>
+        <source>The editor starts without the helmet sheet; "Import from game" in the helmets window reads it again.</source>
         <translation>Der Editor startet ohne die Helmtafel; „Aus dem Spiel importieren“ im Helmfenster liest sie erneut ein.</translation>
     </message>
     <message>
@@ -741,7 +757,7 @@
         <translation>KVR-Hauptprogramm</translation>
     </message>
     <message>
-        <source>Refusing to write %1: it is the game&apos;s %2. Choose another file.</source>
+        <source>Refusing to write %1: it is the game's %2. Choose another file.</source>
         <translation>%1 wird nicht geschrieben: Das ist die Spieldatei %2. Wählen Sie eine andere Datei.</translation>
     </message>
     <message>
@@ -753,7 +769,7 @@
         <translation>Der Patch %1 kann nicht angewendet werden; es wurde nichts geändert. %2</translation>
     </message>
     <message>
-        <source>Cannot open file &quot;%1&quot;</source>
+        <source>Cannot open file "%1"</source>
         <translation>Die Datei „%1“ kann nicht geöffnet werden</translation>
     </message>
     <message>
@@ -781,7 +797,7 @@
         <translation>%1 kann nicht gelesen werden: %2</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; is not a valid number.</source>
+        <source>'%1' is not a valid number.</source>
         <translation>„%1“ ist keine gültige Zahl.</translation>
     </message>
     <message>
@@ -809,8 +825,119 @@
         <translation>kvrdesk öffnet ein Spiel auf einmal, nicht %1 und %2 zugleich.</translation>
     </message>
     <message>
-        <source>The editor&apos;s configuration %1 could not be written: %2. The next start does not remember this run&apos;s game and choices.</source>
+        <source>The editor's configuration %1 could not be written: %2. The next start does not remember this run's game and choices.</source>
         <translation>Die Konfiguration des Editors %1 konnte nicht geschrieben werden: %2. Der nächste Start kennt das Spiel und die Einstellungen dieser Sitzung nicht.</translation>
+    </message>
+    <message>
+        <source>What the patch is, for those you share it with (all may stay empty):</source>
+        <translation>Was der Patch ist, für alle, mit denen Sie ihn teilen (alles darf leer bleiben):</translation>
+    </message>
+    <message>
+        <source>&amp;Title:</source>
+        <translation>&amp;Titel:</translation>
+    </message>
+    <message>
+        <source>&amp;Author:</source>
+        <translation>&amp;Autor:</translation>
+    </message>
+    <message>
+        <source>&amp;Description:</source>
+        <translation>&amp;Beschreibung:</translation>
+    </message>
+    <message>
+        <source>&amp;Exact copy, every byte (also the settings description and bytes no window shows)</source>
+        <translation>&amp;Genaue Kopie, jedes Byte (auch die Beschreibung der Einstellungen und Bytes, die kein Fenster zeigt)</translation>
+    </message>
+    <message>
+        <source>The settings differ only in the description and bytes no window shows. Tick "Exact copy, every byte" to save those.</source>
+        <translation>Die Einstellungen unterscheiden sich nur in der Beschreibung und in Bytes, die kein Fenster zeigt. Kreuzen Sie „Genaue Kopie, jedes Byte“ an, um diese zu speichern.</translation>
+    </message>
+    <message>
+        <source>Put on mod</source>
+        <translation>Mod aufspielen</translation>
+    </message>
+    <message>
+        <source>The patch %1 cannot be put on; nothing was changed. %2</source>
+        <translation>Der Patch %1 kann nicht aufgespielt werden; nichts wurde geändert. %2</translation>
+    </message>
+    <message>
+        <source>Put on</source>
+        <translation>Aufspielen</translation>
+    </message>
+    <message>
+        <source>Take off</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>Verschieben</translation>
+    </message>
+</context>
+<context>
+    <name>Mods</name>
+    <message>
+        <source>The mod list %1 cannot be read; nothing was changed. %2</source>
+        <translation>Die Mod-Liste %1 kann nicht gelesen werden; nichts wurde geändert. %2</translation>
+    </message>
+    <message>
+        <source>Cannot keep the mod list in %1: it is not a folder of its own (remove it, then try again).</source>
+        <translation>Die Mod-Liste kann nicht in %1 abgelegt werden: Es ist kein eigener Ordner (entfernen Sie es und versuchen Sie es dann erneut).</translation>
+    </message>
+    <message>
+        <source>kept: %1 holds %2, not %3 as the mods set it</source>
+        <translation>behalten: %1 enthält %2, nicht %3, wie die Mods es setzen</translation>
+    </message>
+    <message>
+        <source>not a mod list of this program: %1</source>
+        <translation>keine Mod-Liste dieses Programms: %1</translation>
+    </message>
+    <message>
+        <source>There is no mod %1: the list holds %2.</source>
+        <translation>Es gibt keinen Mod %1: Die Liste enthält %2.</translation>
+    </message>
+    <message>
+        <source>expected "kvrdesk_mods": 1, "mods" and "before"</source>
+        <translation>erwartet: „kvrdesk_mods“: 1, „mods“ und „before“</translation>
+    </message>
+    <message>
+        <source>mod %1: expected "file" and "patch"</source>
+        <translation>Mod %1: „file“ und „patch“ erwartet</translation>
+    </message>
+    <message>
+        <source>mod %1: %2</source>
+        <translation>Mod %1: %2</translation>
+    </message>
+    <message>
+        <source>before %1: expected a place and a byte</source>
+        <translation>before %1: Stelle und Byte erwartet</translation>
+    </message>
+    <message>
+        <source>the values before the mods do not match the values they set</source>
+        <translation>die Werte vor den Mods passen nicht zu den Werten, die sie setzen</translation>
+    </message>
+    <message>
+        <source>A mod named "%1" is on the list already (place %2).</source>
+        <translation>Ein Mod namens „%1“ steht schon in der Liste (Platz %2).</translation>
+    </message>
+    <message>
+        <source>left out: %1: %2, which the game holds no place for</source>
+        <translation>ausgelassen: %1: %2, wofür das Spiel keinen Platz hat</translation>
+    </message>
+    <message>
+        <source>%1: %2 (%3) was %4, the mod expects %5; changed all the same</source>
+        <translation>%1: %2 (%3) war %4, der Mod erwartet %5; trotzdem geändert</translation>
+    </message>
+    <message>
+        <source>Places on the list are counted from 1.</source>
+        <translation>Die Plätze der Liste werden ab 1 gezählt.</translation>
+    </message>
+    <message>
+        <source>No mod named "%1" is on the list.</source>
+        <translation>Kein Mod namens „%1“ steht in der Liste.</translation>
+    </message>
+    <message>
+        <source>%1 mods are named "%2"; give the place instead.</source>
+        <translation>%1 Mods heißen „%2“; geben Sie stattdessen den Platz an.</translation>
     </message>
 </context>
 <context>
@@ -818,10 +945,6 @@
     <message>
         <source>Detail: (nothing)</source>
         <translation>Detail: (nichts)</translation>
-    </message>
-    <message>
-        <source>Detail: </source>
-        <translation>Detail: </translation>
     </message>
     <message>
         <source>Load helmet from bitmap</source>
@@ -848,7 +971,7 @@
         <translation>Daten wurden importiert!</translation>
     </message>
     <message>
-        <source>The helmet sheet is not available. Use &quot;Import from game&quot; to read it from the game.</source>
+        <source>The helmet sheet is not available. Use "Import from game" to read it from the game.</source>
         <translation>Die Helmtafel ist nicht verfügbar. Lesen Sie sie mit „Aus dem Spiel importieren“ aus dem Spiel ein.</translation>
     </message>
     <message>
@@ -896,11 +1019,11 @@
         <translation>Detail: %1</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; cannot be loaded: %2</source>
+        <source>"%1" cannot be loaded: %2</source>
         <translation>„%1“ kann nicht geladen werden: %2</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; cannot be used. %2</source>
+        <source>"%1" cannot be used. %2</source>
         <translation>„%1“ kann nicht verwendet werden. %2</translation>
     </message>
     <message>
@@ -917,7 +1040,7 @@
     </message>
     <message>
         <source>Legs/ Pit Monitor</source>
-        <translation>Beine/ Boxenmonitor</translation>
+        <translation>Beine/Boxenmonitor</translation>
     </message>
     <message>
         <source>Waist</source>
@@ -988,7 +1111,7 @@
         <translation>Die Spielpalette %1 ist nicht verwendbar: %2</translation>
     </message>
     <message>
-        <source>%1. The colour editors will mark colours using their pictures&apos; own colours.</source>
+        <source>%1. The colour editors will mark colours using their pictures' own colours.</source>
         <translation>%1. Die Farbeditoren markieren Farben mit den eigenen Farben ihrer Bilder.</translation>
     </message>
     <message>
@@ -1016,7 +1139,7 @@
         <translation>die Datei ist leer</translation>
     </message>
     <message>
-        <source>it is not a bitmap file (it does not start with &quot;BM&quot;)</source>
+        <source>it is not a bitmap file (it does not start with "BM")</source>
         <translation>sie ist keine Bitmap-Datei (sie beginnt nicht mit „BM“)</translation>
     </message>
     <message>
@@ -1064,7 +1187,7 @@
         <translation>Der Konverter %1 hat %2 in %3 umgewandelt, aber der Editor kann diese Datei nicht als 8-Bit-Bitmap laden: %4</translation>
     </message>
     <message>
-        <source>Cannot make the editor&apos;s TEMP folder %1: %2.</source>
+        <source>Cannot make the editor's TEMP folder %1: %2.</source>
         <translation>Der TEMP-Ordner des Editors %1 kann nicht angelegt werden: %2.</translation>
     </message>
     <message>
@@ -1191,6 +1314,62 @@
         <source>the file ends inside its colour bit fields</source>
         <translation>die Datei endet in ihren Farb-Bitfeldern</translation>
     </message>
+    <message>
+        <source>The picture has %1 x %2 pixels; it must have %3 x %4.</source>
+        <translation>Das Bild hat %1 x %2 Pixel; es muss %3 x %4 haben.</translation>
+    </message>
+    <message>
+        <source>Pictures</source>
+        <translation>Bilder</translation>
+    </message>
+    <message>
+        <source>PNG pictures</source>
+        <translation>PNG-Bilder</translation>
+    </message>
+    <message>
+        <source>The picture has %1 x %2 pixels, the texture %3 x %4: tick "Scale to %3 x %4" to scale it to the texture's size.</source>
+        <translation>Das Bild hat %1 x %2 Pixel, die Textur %3 x %4: Kreuzen Sie „Auf %3 x %4 skalieren“ an, um es auf die Größe der Textur zu bringen.</translation>
+    </message>
+    <message>
+        <source>Save picture</source>
+        <translation>Bild speichern</translation>
+    </message>
+    <message>
+        <source>PNG picture</source>
+        <translation>PNG-Bild</translation>
+    </message>
+    <message>
+        <source>The helmet sheet must be an 8-bit (256 colour) bitmap of %1 x %2 pixels; this is %3.</source>
+        <translation>Die Helmtafel muss eine 8-Bit-Bitmap (256 Farben) mit %1 x %2 Pixeln sein; dies ist %3.</translation>
+    </message>
+    <message>
+        <source>A helmet must be an 8-bit (256 colour) bitmap of %1 x %2 pixels; this is %3.</source>
+        <translation>Ein Helm muss eine 8-Bit-Bitmap (256 Farben) mit %1 x %2 Pixeln sein; dies ist %3.</translation>
+    </message>
+    <message>
+        <source>an empty file</source>
+        <translation>eine leere Datei</translation>
+    </message>
+    <message>
+        <source>an %1-bit bitmap of %2 x %3 pixels</source>
+        <translation>eine %1-Bit-Bitmap mit %2 x %3 Pixeln</translation>
+    </message>
+    <message>
+        <source>a %1-bit bitmap of %2 x %3 pixels</source>
+        <translation>eine %1-Bit-Bitmap mit %2 x %3 Pixeln</translation>
+    </message>
+    <message>
+        <source>The converter cannot put it into the game: %1.</source>
+        <translation>Der Konverter kann sie nicht ins Spiel bringen: %1.</translation>
+    </message>
+    <message>
+        <source>it is a %1-bit bitmap; textures are 8-bit bitmaps (256 colours)</source>
+        <translation>sie ist eine %1-Bit-Bitmap; Texturen sind 8-Bit-Bitmaps (256 Farben)</translation>
+    </message>
+    <message>
+        <source>the bitmap is %1 x %2 pixels; a texture has 1 to 4096 each way</source>
+        <translation>die Bitmap hat %1 x %2 Pixel; eine Textur hat in jeder Richtung 1 bis 4096</translation>
+    </message>
 </context>
 <context>
     <name>Settings files</name>
@@ -1234,6 +1413,305 @@
         <source>Not a settings file: %1 holds %2 bytes, a settings file holds %3.</source>
         <translation>Keine Einstellungsdatei: %1 enthält %2 Bytes, eine Einstellungsdatei enthält %3.</translation>
     </message>
+    <message>
+        <source>%1 holds %2 bytes, a settings file exactly %3: only its first %3 bytes would be read, and if it is some other file they make no sense as settings.</source>
+        <translation>%1 enthält %2 Bytes, eine Einstellungsdatei genau %3: Nur ihre ersten %3 Bytes würden gelesen, und ist sie eine andere Datei, ergeben sie als Einstellungen keinen Sinn.</translation>
+    </message>
+</context>
+<context>
+    <name>Values</name>
+    <message>
+        <source>%1 cockpit colour</source>
+        <translation>%1, Cockpitfarbe</translation>
+    </message>
+    <message>
+        <source>%1 mirrors colour</source>
+        <translation>%1, Spiegelfarbe</translation>
+    </message>
+    <message>
+        <source>%1 front wing colour</source>
+        <translation>%1, Frontflügelfarbe</translation>
+    </message>
+    <message>
+        <source>X distance</source>
+        <translation>X-Abstand</translation>
+    </message>
+    <message>
+        <source>height</source>
+        <translation>Höhe</translation>
+    </message>
+    <message>
+        <source>Y distance</source>
+        <translation>Y-Abstand</translation>
+    </message>
+    <message>
+        <source>X angle</source>
+        <translation>X-Winkel</translation>
+    </message>
+    <message>
+        <source>Z angle</source>
+        <translation>Z-Winkel</translation>
+    </message>
+    <message>
+        <source>Y angle</source>
+        <translation>Y-Winkel</translation>
+    </message>
+    <message>
+        <source>tuning value 1</source>
+        <translation>Abstimmwert 1</translation>
+    </message>
+    <message>
+        <source>tuning value 2</source>
+        <translation>Abstimmwert 2</translation>
+    </message>
+    <message>
+        <source>%1 front wing</source>
+        <translation>%1, Frontflügel</translation>
+    </message>
+    <message>
+        <source>%1 rear wing</source>
+        <translation>%1, Heckflügel</translation>
+    </message>
+    <message>
+        <source>%1 1st gear</source>
+        <translation>%1, 1. Gang</translation>
+    </message>
+    <message>
+        <source>%1 2nd gear</source>
+        <translation>%1, 2. Gang</translation>
+    </message>
+    <message>
+        <source>%1 3rd gear</source>
+        <translation>%1, 3. Gang</translation>
+    </message>
+    <message>
+        <source>%1 4th gear</source>
+        <translation>%1, 4. Gang</translation>
+    </message>
+    <message>
+        <source>%1 5th gear</source>
+        <translation>%1, 5. Gang</translation>
+    </message>
+    <message>
+        <source>%1 6th gear</source>
+        <translation>%1, 6. Gang</translation>
+    </message>
+    <message>
+        <source>%1 tyre type</source>
+        <translation>%1, Reifentyp</translation>
+    </message>
+    <message>
+        <source>BHP</source>
+        <translation>BHP</translation>
+    </message>
+    <message>
+        <source>Team %1</source>
+        <translation>Team %1</translation>
+    </message>
+    <message>
+        <source>Team %1 engine</source>
+        <translation>Motor von Team %1</translation>
+    </message>
+    <message>
+        <source>Car %1</source>
+        <translation>Wagen %1</translation>
+    </message>
+    <message>
+        <source>Driver slot %1</source>
+        <translation>Fahrerplatz %1</translation>
+    </message>
+    <message>
+        <source>Team %1 1st driver</source>
+        <translation>1. Fahrer von Team %1</translation>
+    </message>
+    <message>
+        <source>Team %1 2nd driver</source>
+        <translation>2. Fahrer von Team %1</translation>
+    </message>
+    <message>
+        <source>Track %1</source>
+        <translation>Strecke %1</translation>
+    </message>
+    <message>
+        <source>Driver of car %1</source>
+        <translation>Fahrer von Wagen %1</translation>
+    </message>
+    <message>
+        <source>%1 name</source>
+        <translation>%1, Name</translation>
+    </message>
+    <message>
+        <source>%1 engine name</source>
+        <translation>%1, Motorname</translation>
+    </message>
+    <message>
+        <source>%1's car number</source>
+        <translation>%1, Startnummer</translation>
+    </message>
+    <message>
+        <source>%1 selected</source>
+        <translation>%1, gewählt</translation>
+    </message>
+    <message>
+        <source>%1, qualifying</source>
+        <translation>%1, Qualifikation</translation>
+    </message>
+    <message>
+        <source>%1, other sessions</source>
+        <translation>%1, Übrige Sitzungen</translation>
+    </message>
+    <message>
+        <source>Human driver engine, qualifying</source>
+        <translation>Motor des Spielers, Qualifikation</translation>
+    </message>
+    <message>
+        <source>Human driver engine, other sessions</source>
+        <translation>Motor des Spielers, Übrige Sitzungen</translation>
+    </message>
+    <message>
+        <source>Random engine power</source>
+        <translation>Zufällige Motorleistung</translation>
+    </message>
+    <message>
+        <source>%1 grip, qualifying</source>
+        <translation>%1, Grip in der Qualifikation</translation>
+    </message>
+    <message>
+        <source>%1 grip, other sessions</source>
+        <translation>%1, Grip in den übrigen Sitzungen</translation>
+    </message>
+    <message>
+        <source>%1 random grip range</source>
+        <translation>%1, zufällige Grip-Spanne</translation>
+    </message>
+    <message>
+        <source>%1 car failure</source>
+        <translation>%1, Ausfallrate</translation>
+    </message>
+    <message>
+        <source>%1 enabled</source>
+        <translation>%1, aktiv</translation>
+    </message>
+    <message>
+        <source>Team at pit %1</source>
+        <translation>Team in Box %1</translation>
+    </message>
+    <message>
+        <source>Check speed in pit line</source>
+        <translation>Tempo in der Boxengasse prüfen</translation>
+    </message>
+    <message>
+        <source>Pit line speed limit</source>
+        <translation>Tempolimit in der Boxengasse</translation>
+    </message>
+    <message>
+        <source>%1 pit crew colour %2</source>
+        <translation>%1, Boxencrew-Farbe %2</translation>
+    </message>
+    <message>
+        <source>Camera %1 %2</source>
+        <translation>Kamera %1, %2</translation>
+    </message>
+    <message>
+        <source>Camera record %1 %2</source>
+        <translation>Kameradatensatz %1, %2</translation>
+    </message>
+    <message>
+        <source>First driver - '0'</source>
+        <translation>Erster Fahrer – „0“</translation>
+    </message>
+    <message>
+        <source>Show opponents fuel load</source>
+        <translation>Tankfüllung der Gegner anzeigen</translation>
+    </message>
+    <message>
+        <source>Player's car performance depends on selected team</source>
+        <translation>Leistung des Spielerwagens hängt vom gewählten Team ab</translation>
+    </message>
+    <message>
+        <source>Split comparison</source>
+        <translation>Getrennter Vergleich</translation>
+    </message>
+    <message>
+        <source>Human player car weight</source>
+        <translation>Wagengewicht des Spielers</translation>
+    </message>
+    <message>
+        <source>lb</source>
+        <translation>lb</translation>
+    </message>
+    <message>
+        <source>Computer car weight</source>
+        <translation>Wagengewicht der Computerwagen</translation>
+    </message>
+    <message>
+        <source>Initial practice fuel load</source>
+        <translation>Anfängliche Tankfüllung im Training</translation>
+    </message>
+    <message>
+        <source>laps</source>
+        <translation>Runden</translation>
+    </message>
+    <message>
+        <source>Initial qualifying fuel load (laps - 1)</source>
+        <translation>Anfängliche Tankfüllung in der Qualifikation (Runden − 1)</translation>
+    </message>
+    <message>
+        <source>LED %1 colour</source>
+        <translation>Farbe der LED %1</translation>
+    </message>
+    <message>
+        <source>LED %1 threshold (RPM - 6154)</source>
+        <translation>Schwelle der LED %1 (U/min − 6154)</translation>
+    </message>
+    <message>
+        <source>Settings description</source>
+        <translation>Beschreibung der Einstellungen</translation>
+    </message>
+    <message>
+        <source>%1 nose cone raised</source>
+        <translation>%1, Frontnase angehoben</translation>
+    </message>
+    <message>
+        <source>%1 fuel consumption</source>
+        <translation>%1, Benzinverbrauch</translation>
+    </message>
+    <message>
+        <source>%1 tyre consumption</source>
+        <translation>%1, Reifenverschleiß</translation>
+    </message>
+    <message>
+        <source>%1 fuel consumption, low byte</source>
+        <translation>%1, Benzinverbrauch, niederes Byte</translation>
+    </message>
+    <message>
+        <source>%1 fuel consumption, high byte</source>
+        <translation>%1, Benzinverbrauch, höheres Byte</translation>
+    </message>
+    <message>
+        <source>%1 tyre consumption, low byte</source>
+        <translation>%1, Reifenverschleiß, niederes Byte</translation>
+    </message>
+    <message>
+        <source>%1 tyre consumption, high byte</source>
+        <translation>%1, Reifenverschleiß, höheres Byte</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>aus</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>ein</translation>
+    </message>
+    <message>
+        <source>%1: %2 → %3</source>
+        <translation>%1: %2 → %3</translation>
+    </message>
+    <message>
+        <source>%1: %2 → %3 %4</source>
+        <translation>%1: %2 → %3 %4</translation>
+    </message>
 </context>
 <context>
     <name>kvrgui::ButtonPicture</name>
@@ -1259,6 +1737,93 @@
     <message>
         <source> colour</source>
         <translation> – Farbe</translation>
+    </message>
+    <message>
+        <source>Arrow keys choose a colour, Space or Enter gives it to the part, Page Up and Page Down choose the part</source>
+        <translation>Pfeiltasten wählen eine Farbe, Leertaste oder Eingabe gibt sie dem Teil, Bild auf und Bild ab wählen das Teil</translation>
+    </message>
+    <message>
+        <source>Colour %1, %2</source>
+        <translation>Farbe %1, %2</translation>
+    </message>
+</context>
+<context>
+    <name>kvrgui::ConversionWindow</name>
+    <message>
+        <source>Convert to the game's colours</source>
+        <translation>In die Farben des Spiels umwandeln</translation>
+    </message>
+    <message>
+        <source>As painted</source>
+        <translation>Wie gemalt</translation>
+    </message>
+    <message>
+        <source>In the game's colours</source>
+        <translation>In den Farben des Spiels</translation>
+    </message>
+    <message>
+        <source>Ctrl + wheel, Ctrl++ or Ctrl+- zooms both pictures</source>
+        <translation>Strg + Mausrad, Strg++ oder Strg+- vergrößert beide Bilder</translation>
+    </message>
+    <message>
+        <source>Dithering</source>
+        <translation>Rasterung</translation>
+    </message>
+    <message>
+        <source>None: each colour its nearest</source>
+        <translation>Keine: jede Farbe die nächste</translation>
+    </message>
+    <message>
+        <source>Error diffusion</source>
+        <translation>Fehlerstreuung</translation>
+    </message>
+    <message>
+        <source>Strength of the error diffusion</source>
+        <translation>Stärke der Fehlerstreuung</translation>
+    </message>
+    <message>
+        <source>Transparent pixels</source>
+        <translation>Durchsichtige Pixel</translation>
+    </message>
+    <message>
+        <source>Palette colour of transparent pixels</source>
+        <translation>Palettenfarbe durchsichtiger Pixel</translation>
+    </message>
+    <message>
+        <source>Colour:</source>
+        <translation>Farbe:</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>Scale to %1 x %2</source>
+        <translation>Auf %1 x %2 skalieren</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Strength: %1%</source>
+        <translation>Stärke: %1 %</translation>
+    </message>
+    <message>
+        <source>Transparent pixels take colour %1, the texture's background colour.</source>
+        <translation>Durchsichtige Pixel erhalten Farbe %1, die Hintergrundfarbe der Textur.</translation>
+    </message>
+    <message>
+        <source>Transparent pixels take colour %1 (the texture's background colour is %2).</source>
+        <translation>Durchsichtige Pixel erhalten Farbe %1 (die Hintergrundfarbe der Textur ist %2).</translation>
+    </message>
+    <message>
+        <source>%1 of %2 pixels changed colour; mean difference %3, largest %4 (%5 2000: below 1 is invisible, 2 to 3 a near colour).</source>
+        <translation>%1 von %2 Pixeln haben die Farbe gewechselt; mittlerer Unterschied %3, größter %4 (%5 2000: unter 1 unsichtbar, 2 bis 3 eine nahe Farbe).</translation>
     </message>
 </context>
 <context>
@@ -1304,6 +1869,10 @@
     <message>
         <source>Warning</source>
         <translation>Warnung</translation>
+    </message>
+    <message>
+        <source>Values that will change</source>
+        <translation>Werte, die sich ändern</translation>
     </message>
 </context>
 <context>
@@ -1375,7 +1944,7 @@
         <translation>Ihre Konfiguration (kvrdesk.set, kvrdesk.ini) liegt in %1.</translation>
     </message>
     <message>
-        <source>How to use it: the README (README.md) of kvrdesk&apos;s sources.</source>
+        <source>How to use it: the README (README.md) of kvrdesk's sources.</source>
         <translation>Wie man es benutzt: das README (README.md) in den Quellen von kvrdesk.</translation>
     </message>
     <message>
@@ -1405,7 +1974,7 @@
         <translation>Wagen-Tuning</translation>
     </message>
     <message>
-        <source>player&apos;s car performance depends on selected team</source>
+        <source>player's car performance depends on selected team</source>
         <translation>Leistung des Spielerwagens hängt vom gewählten Team ab</translation>
     </message>
     <message>
@@ -1492,6 +2061,34 @@
         <source>Fuel load</source>
         <translation>Tankfüllung</translation>
     </message>
+    <message>
+        <source>Human player car weight in pounds</source>
+        <translation>Wagengewicht des Spielers in Pfund</translation>
+    </message>
+    <message>
+        <source>Computer car weight in pounds</source>
+        <translation>Wagengewicht der Computerwagen in Pfund</translation>
+    </message>
+    <message>
+        <source>Human player car weight in kilograms</source>
+        <translation>Wagengewicht des Spielers in Kilogramm</translation>
+    </message>
+    <message>
+        <source>Computer car weight in kilograms</source>
+        <translation>Wagengewicht der Computerwagen in Kilogramm</translation>
+    </message>
+    <message>
+        <source>LED %1 colour</source>
+        <translation>Farbe der LED %1</translation>
+    </message>
+    <message>
+        <source>Initial qualifying fuel load in laps</source>
+        <translation>Anfängliche Tankfüllung in der Qualifikation in Runden</translation>
+    </message>
+    <message>
+        <source>Initial practice fuel load in laps</source>
+        <translation>Anfängliche Tankfüllung im Training in Runden</translation>
+    </message>
 </context>
 <context>
     <name>kvrgui::TCameraForm</name>
@@ -1517,7 +2114,7 @@
     </message>
     <message>
         <source>X - axis</source>
-        <translation>X - Achse</translation>
+        <translation>X-Achse</translation>
     </message>
     <message>
         <source> Distance from </source>
@@ -1533,11 +2130,11 @@
     </message>
     <message>
         <source>Y - axis</source>
-        <translation>Y - Achse</translation>
+        <translation>Y-Achse</translation>
     </message>
     <message>
         <source>Z - axis</source>
-        <translation>Z - Achse</translation>
+        <translation>Z-Achse</translation>
     </message>
     <message>
         <source> Height </source>
@@ -1545,7 +2142,7 @@
     </message>
     <message>
         <source>Img. tuning</source>
-        <translation>Bildtuning</translation>
+        <translation>Bildabstimmung</translation>
     </message>
     <message>
         <source> Value 1 </source>
@@ -1554,6 +2151,38 @@
     <message>
         <source> Value 2 </source>
         <translation> Wert 2 </translation>
+    </message>
+    <message>
+        <source>Camera %1 distance, X axis</source>
+        <translation>Kamera %1 Abstand, X-Achse</translation>
+    </message>
+    <message>
+        <source>Camera %1 height, Z axis</source>
+        <translation>Kamera %1 Höhe, Z-Achse</translation>
+    </message>
+    <message>
+        <source>Camera %1 distance, Y axis</source>
+        <translation>Kamera %1 Abstand, Y-Achse</translation>
+    </message>
+    <message>
+        <source>Camera %1 angle, X axis</source>
+        <translation>Kamera %1 Winkel, X-Achse</translation>
+    </message>
+    <message>
+        <source>Camera %1 angle, Z axis</source>
+        <translation>Kamera %1 Winkel, Z-Achse</translation>
+    </message>
+    <message>
+        <source>Camera %1 angle, Y axis</source>
+        <translation>Kamera %1 Winkel, Y-Achse</translation>
+    </message>
+    <message>
+        <source>Camera %1 image tuning, value 1</source>
+        <translation>Kamera %1 Bildabstimmung, Wert 1</translation>
+    </message>
+    <message>
+        <source>Camera %1 image tuning, value 2</source>
+        <translation>Kamera %1 Bildabstimmung, Wert 2</translation>
     </message>
 </context>
 <context>
@@ -1603,7 +2232,7 @@
     </message>
     <message>
         <source>Other sessions</source>
-        <translation>Übrige Sessions</translation>
+        <translation>Übrige Sitzungen</translation>
     </message>
     <message>
         <source>Human driver engine</source>
@@ -1620,6 +2249,22 @@
     <message>
         <source>Human engine power</source>
         <translation>Motorleistung des Spielers</translation>
+    </message>
+    <message>
+        <source>Human driver engine power in BHP</source>
+        <translation>Motorleistung des Spielers in BHP</translation>
+    </message>
+    <message>
+        <source>Raise every team's engine power by the step</source>
+        <translation>Motorleistung jedes Teams um die Schrittweite erhöhen</translation>
+    </message>
+    <message>
+        <source>Lower every team's engine power by the step</source>
+        <translation>Motorleistung jedes Teams um die Schrittweite senken</translation>
+    </message>
+    <message>
+        <source>Step for every team's engine power in BHP</source>
+        <translation>Schrittweite für die Motorleistung jedes Teams in BHP</translation>
     </message>
 </context>
 <context>
@@ -1672,6 +2317,18 @@
         <source>All -</source>
         <translation>Alle -</translation>
     </message>
+    <message>
+        <source>Raise every team's failure value by the step</source>
+        <translation>Ausfallrate jedes Teams um die Schrittweite erhöhen</translation>
+    </message>
+    <message>
+        <source>Lower every team's failure value by the step</source>
+        <translation>Ausfallrate jedes Teams um die Schrittweite senken</translation>
+    </message>
+    <message>
+        <source>Step for every team's failure value</source>
+        <translation>Schrittweite für die Ausfallrate jedes Teams</translation>
+    </message>
 </context>
 <context>
     <name>kvrgui::TGripForm</name>
@@ -1689,7 +2346,7 @@
     </message>
     <message>
         <source>Other sessions</source>
-        <translation>Übrige Sessions</translation>
+        <translation>Übrige Sitzungen</translation>
     </message>
     <message>
         <source>Random grip range</source>
@@ -1700,7 +2357,7 @@
         <translation>Erste Fahrer</translation>
     </message>
     <message>
-        <source>First drivers&apos; grip</source>
+        <source>First drivers' grip</source>
         <translation>Grip der ersten Fahrer</translation>
     </message>
     <message>
@@ -1708,7 +2365,7 @@
         <translation>Zweite Fahrer</translation>
     </message>
     <message>
-        <source>Second drivers&apos; grip</source>
+        <source>Second drivers' grip</source>
         <translation>Grip der zweiten Fahrer</translation>
     </message>
     <message>
@@ -1730,6 +2387,18 @@
     <message>
         <source>Grip</source>
         <translation>Grip</translation>
+    </message>
+    <message>
+        <source>Raise every car's grip by the step</source>
+        <translation>Grip jedes Wagens um die Schrittweite erhöhen</translation>
+    </message>
+    <message>
+        <source>Lower every car's grip by the step</source>
+        <translation>Grip jedes Wagens um die Schrittweite senken</translation>
+    </message>
+    <message>
+        <source>Step for every car's grip</source>
+        <translation>Schrittweite für den Grip jedes Wagens</translation>
     </message>
 </context>
 <context>
@@ -1770,12 +2439,28 @@
         <source>Export into game</source>
         <translation>Ins Spiel exportieren</translation>
     </message>
+    <message>
+        <source>Helmet sheet</source>
+        <translation>Helmtafel</translation>
+    </message>
+    <message>
+        <source>Selected helmet</source>
+        <translation>Gewählter Helm</translation>
+    </message>
+    <message>
+        <source>Ctrl + wheel, Ctrl++ or Ctrl+- zooms the picture</source>
+        <translation>Strg + Mausrad, Strg++ oder Strg+- vergrößert das Bild</translation>
+    </message>
+    <message>
+        <source>Picked: Space on another driver swaps the two helmets, Escape puts it down</source>
+        <translation>Aufgenommen: Leertaste bei einem anderen Fahrer tauscht die beiden Helme, Esc legt ihn ab</translation>
+    </message>
 </context>
 <context>
     <name>kvrgui::TIEForm</name>
     <message>
         <source>Import data</source>
-        <translation>Daten importieren</translation>
+        <translation>Daten importieren/exportieren</translation>
     </message>
     <message>
         <source>Names and numbers</source>
@@ -1831,6 +2516,14 @@
     <message>
         <source>Export to game</source>
         <translation>Ins Spiel exportieren</translation>
+    </message>
+    <message>
+        <source>Painting</source>
+        <translation>Lackierung</translation>
+    </message>
+    <message>
+        <source>Ctrl + wheel, Ctrl++ or Ctrl+- zooms the picture</source>
+        <translation>Strg + Mausrad, Strg++ oder Strg+- vergrößert das Bild</translation>
     </message>
 </context>
 <context>
@@ -1894,10 +2587,6 @@
     <message>
         <source>Track Manager</source>
         <translation>Strecken-Manager</translation>
-    </message>
-    <message>
-        <source>Car set manager...</source>
-        <translation>Wagensatz-Manager...</translation>
     </message>
     <message>
         <source>&amp;Language</source>
@@ -1964,7 +2653,7 @@
         <translation>&amp;Vorschau der Änderungen vor „Alle Daten exportieren“</translation>
     </message>
     <message>
-        <source>Preview changes before an &amp;editor&apos;s export</source>
+        <source>Preview changes before an &amp;editor's export</source>
         <translation>Vorschau der Änderungen vor dem Export eines &amp;Editors</translation>
     </message>
     <message>
@@ -2002,6 +2691,105 @@
     <message>
         <source>&amp;About kvrdesk</source>
         <translation>Ü&amp;ber kvrdesk</translation>
+    </message>
+    <message>
+        <source>&amp;Car set manager...</source>
+        <translation>&amp;Wagensatz-Manager...</translation>
+    </message>
+    <message>
+        <source>&amp;Mods...</source>
+        <translation>&amp;Mods...</translation>
+    </message>
+</context>
+<context>
+    <name>kvrgui::TModsForm</name>
+    <message>
+        <source>Mods</source>
+        <translation>Mods</translation>
+    </message>
+    <message>
+        <source>&amp;Mods on the game, the first put on first (a later one wins):</source>
+        <translation>&amp;Mods im Spiel, der zuerst aufgespielte zuerst (ein späterer gewinnt):</translation>
+    </message>
+    <message>
+        <source>Mods on the game</source>
+        <translation>Mods im Spiel</translation>
+    </message>
+    <message>
+        <source>&amp;About the mod:</source>
+        <translation>Ü&amp;ber den Mod:</translation>
+    </message>
+    <message>
+        <source>About the mod</source>
+        <translation>Über den Mod</translation>
+    </message>
+    <message>
+        <source>&amp;Values more than one mod sets:</source>
+        <translation>&amp;Werte, die mehr als ein Mod setzt:</translation>
+    </message>
+    <message>
+        <source>Values more than one mod sets</source>
+        <translation>Werte, die mehr als ein Mod setzt</translation>
+    </message>
+    <message>
+        <source>&amp;Put on...</source>
+        <translation>&amp;Aufspielen...</translation>
+    </message>
+    <message>
+        <source>&amp;Take off</source>
+        <translation>En&amp;tfernen</translation>
+    </message>
+    <message>
+        <source>Move &amp;up</source>
+        <translation>Nach &amp;oben</translation>
+    </message>
+    <message>
+        <source>Move &amp;down</source>
+        <translation>Nach &amp;unten</translation>
+    </message>
+    <message>
+        <source>Alt+Up</source>
+        <translation>Alt+Pfeil nach oben</translation>
+    </message>
+    <message>
+        <source>Alt+Down</source>
+        <translation>Alt+Pfeil nach unten</translation>
+    </message>
+    <message>
+        <source>%1, by %2</source>
+        <translation>%1, von %2</translation>
+    </message>
+    <message>
+        <source>No mods are on.</source>
+        <translation>Es sind keine Mods aufgespielt.</translation>
+    </message>
+    <message>
+        <source>%1 sets %2</source>
+        <translation>%1 setzt %2</translation>
+    </message>
+    <message>
+        <source>%1: %2; %3 holds</source>
+        <translation>%1: %2; %3 gilt</translation>
+    </message>
+    <message>
+        <source>%1 (%2), values it sets: %3</source>
+        <translation>%1 (%2), Werte, die er setzt: %3</translation>
+    </message>
+    <message>
+        <source>Put on %1</source>
+        <translation>%1 aufspielen</translation>
+    </message>
+    <message>
+        <source>Take off %1</source>
+        <translation>%1 entfernen</translation>
+    </message>
+    <message>
+        <source>Move up %1</source>
+        <translation>%1 nach oben</translation>
+    </message>
+    <message>
+        <source>Move down %1</source>
+        <translation>%1 nach unten</translation>
     </message>
 </context>
 <context>
@@ -2067,8 +2855,8 @@
         <translation>Aktiv</translation>
     </message>
     <message>
-        <source>First driver - &apos;0&apos;</source>
-        <translation>Erster Fahrer - &apos;0&apos;</translation>
+        <source>First driver - '0'</source>
+        <translation>Erster Fahrer – „0“</translation>
     </message>
     <message>
         <source>Number</source>
@@ -2078,12 +2866,24 @@
         <source>Selected</source>
         <translation>Gewählt</translation>
     </message>
+    <message>
+        <source>Car %1 takes part</source>
+        <translation>Wagen %1 nimmt teil</translation>
+    </message>
+    <message>
+        <source>Team %1 1st driver takes part</source>
+        <translation>1. Fahrer von Team %1 nimmt teil</translation>
+    </message>
+    <message>
+        <source>Team %1 2nd driver takes part</source>
+        <translation>2. Fahrer von Team %1 nimmt teil</translation>
+    </message>
 </context>
 <context>
     <name>kvrgui::TNosesForm</name>
     <message>
         <source>Nose cones </source>
-        <translation>Frontnasen </translation>
+        <translation>Frontnasen</translation>
     </message>
     <message>
         <source> Teams </source>
@@ -2140,7 +2940,7 @@
     </message>
     <message>
         <source>Drag a team onto another to swap their pits; or press Alt+Up or Alt+Down to swap the chosen team with its neighbour.</source>
-        <translation>Ziehen Sie ein Team auf ein anderes, um ihre Boxen zu tauschen, oder drücken Sie Alt+Pfeil hoch bzw. Alt+Pfeil runter, um das gewählte Team mit seinem Nachbarn zu tauschen.</translation>
+        <translation>Ziehen Sie ein Team auf ein anderes, um ihre Boxen zu tauschen, oder drücken Sie Alt+Pfeil nach oben bzw. Alt+Pfeil nach unten, um das gewählte Team mit seinem Nachbarn zu tauschen.</translation>
     </message>
     <message>
         <source>pit line entry</source>
@@ -2178,6 +2978,14 @@
         <source>Pit line speed</source>
         <translation>Tempo in der Boxengasse</translation>
     </message>
+    <message>
+        <source>Max. allowed pit line speed in km/h</source>
+        <translation>Max. erlaubtes Tempo in der Boxengasse in km/h</translation>
+    </message>
+    <message>
+        <source>Max. allowed pit line speed in mph</source>
+        <translation>Max. erlaubtes Tempo in der Boxengasse in mph</translation>
+    </message>
 </context>
 <context>
     <name>kvrgui::TShortcutsForm</name>
@@ -2206,7 +3014,7 @@
         <translation>Esc</translation>
     </message>
     <message>
-        <source>Closes an editor window, keeping its changes, as &quot;Back&quot; does</source>
+        <source>Closes an editor window, keeping its changes, as "Back" does</source>
         <translation>Schließt ein Editorfenster und behält seine Änderungen, wie „Zurück“</translation>
     </message>
     <message>
@@ -2226,7 +3034,7 @@
         <translation>Leertaste</translation>
     </message>
     <message>
-        <source>Helmets: picks up the selected driver&apos;s helmet; on another driver, swaps the two</source>
+        <source>Helmets: picks up the selected driver's helmet; on another driver, swaps the two</source>
         <translation>Helme: nimmt den Helm des gewählten Fahrers auf; bei einem anderen Fahrer tauscht sie die beiden</translation>
     </message>
     <message>
@@ -2304,8 +3112,8 @@
         <translation> Weitere streckenspezifische Werte </translation>
     </message>
     <message>
-        <source>Tyre - &quot;%1&quot;</source>
-        <translation>Reifen - „%1“</translation>
+        <source>Tyre - "%1"</source>
+        <translation>Reifen – „%1“</translation>
     </message>
     <message>
         <source>Fuel consumption</source>
@@ -2318,6 +3126,18 @@
     <message>
         <source>Tyre type</source>
         <translation>Reifentyp</translation>
+    </message>
+    <message>
+        <source>Track %1</source>
+        <translation>Strecke %1</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 gear</source>
+        <translation>%1 Gang</translation>
     </message>
 </context>
 <context>

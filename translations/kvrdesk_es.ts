@@ -28,11 +28,11 @@
         <translation>No se puede escribir en el juego de %1: está en un disco de solo lectura.</translation>
     </message>
     <message>
-        <source>Cannot write to the game in %1: you may not make files in that folder (%2), so neither its lock nor the game&apos;s new files can be written.</source>
+        <source>Cannot write to the game in %1: you may not make files in that folder (%2), so neither its lock nor the game's new files can be written.</source>
         <translation>No se puede escribir en el juego de %1: no tiene permiso para crear archivos en esa carpeta (%2), así que no se pueden escribir ni su bloqueo ni los archivos nuevos del juego.</translation>
     </message>
     <message>
-        <source>Cannot write to the game in %1: its lock file %2 cannot be opened (%3); another user&apos;s editor may be writing to the game.</source>
+        <source>Cannot write to the game in %1: its lock file %2 cannot be opened (%3); another user's editor may be writing to the game.</source>
         <translation>No se puede escribir en el juego de %1: su archivo de bloqueo %2 no se puede abrir (%3); puede que el editor de otro usuario esté escribiendo en el juego.</translation>
     </message>
     <message>
@@ -108,7 +108,7 @@
         <translation>no se puede guardar una copia de %1: %2</translation>
     </message>
     <message>
-        <source>Cannot finish the last change of the game: %1 %2. Look at the game&apos;s files, then remove it.</source>
+        <source>Cannot finish the last change of the game: %1 %2. Look at the game's files, then remove it.</source>
         <translation>No se puede completar el último cambio del juego: %1 %2. Revise los archivos del juego y después elimínelo.</translation>
     </message>
     <message>
@@ -164,7 +164,7 @@
         <translation>Los datos de los circuitos no se han leído, así que nada escribe valores de circuito en el juego. El editor de circuitos se abre cuando se puede leer cada archivo de circuito.</translation>
     </message>
     <message>
-        <source>%1 is not the game&apos;s executable: %2</source>
+        <source>%1 is not the game's executable: %2</source>
         <translation>%1 no es el ejecutable del juego: %2</translation>
     </message>
     <message>
@@ -200,7 +200,7 @@
         <translation>nombra un enlace, no un archivo: %1</translation>
     </message>
     <message>
-        <source>%1 cannot be replaced together with other files of the game: files that change together must be the game&apos;s own, in %2 (is it a link to elsewhere?)</source>
+        <source>%1 cannot be replaced together with other files of the game: files that change together must be the game's own, in %2 (is it a link to elsewhere?)</source>
         <translation>%1 no se puede sustituir junto con otros archivos del juego: los archivos que cambian juntos deben ser los del propio juego, en %2 (¿es un enlace a otro lugar?)</translation>
     </message>
     <message>
@@ -212,14 +212,14 @@
         <translation>El juego de %1 no se lee, porque sus archivos pueden ser en parte antiguos, en parte nuevos. %2</translation>
     </message>
     <message>
-        <source>The version byte of %1 (at position %2) is %3, which names none of the game&apos;s language versions. The editor takes the game for the English version and reads and writes its values at the English version&apos;s positions.</source>
+        <source>The version byte of %1 (at position %2) is %3, which names none of the game's language versions. The editor takes the game for the English version and reads and writes its values at the English version's positions.</source>
         <translation>El byte de versión de %1 (en la posición %2) es %3, que no indica ninguna de las versiones de idioma del juego. El editor toma el juego por la versión inglesa y lee y escribe sus valores en las posiciones de la versión inglesa.</translation>
     </message>
 </context>
 <context>
     <name>Import and export</name>
     <message>
-        <source>Random engine power could not be switched on: the game&apos;s code at that place has been changed. Put back KVR.EXE from KVR.EXE.orig and export again.</source>
+        <source>Random engine power could not be switched on: the game's code at that place has been changed. Put back KVR.EXE from KVR.EXE.orig and export again.</source>
         <translation>No se pudo activar la potencia de motor aleatoria: el código del juego en ese punto ha sido modificado. Restaure KVR.EXE a partir de KVR.EXE.orig y vuelva a exportar.</translation>
     </message>
     <message>
@@ -231,11 +231,11 @@
         <translation>Estos valores cambiarán en el juego:</translation>
     </message>
     <message>
-        <source>The track files are missing from the game&apos;s CIRCUITS folder: this export will fail with the track file error and change nothing.</source>
+        <source>The track files are missing from the game's CIRCUITS folder: this export will fail with the track file error and change nothing.</source>
         <translation>Faltan los archivos de circuito en la carpeta CIRCUITS del juego: esta exportación fallará con el error de archivo de circuito y no cambiará nada.</translation>
     </message>
     <message>
-        <source>The track files are missing from the game&apos;s CIRCUITS folder, so the track data cannot be compared. After the other values, the export will ask to install the track files from the game CD, and without them it stops before the track data.</source>
+        <source>The track files are missing from the game's CIRCUITS folder, so the track data cannot be compared. After the other values, the export will ask to install the track files from the game CD, and without them it stops before the track data.</source>
         <translation>Faltan los archivos de circuito en la carpeta CIRCUITS del juego, así que los datos de los circuitos no se pueden comparar. Tras los demás valores, la exportación pedirá instalar los archivos de circuito desde el CD del juego; sin ellos se detendrá antes de los datos de los circuitos.</translation>
     </message>
     <message>
@@ -279,7 +279,7 @@
         <translation>se esperaba un texto</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is not a character of the game&apos;s code page (Windows-1252)</source>
+        <source>"%1" is not a character of the game's code page (Windows-1252)</source>
         <translation>«%1» no es un carácter de la página de códigos del juego (Windows-1252)</translation>
     </message>
     <message>
@@ -303,27 +303,23 @@
         <translation>no es JSON: %1</translation>
     </message>
     <message>
-        <source>not a patch: expected an object with &quot;kvpatch&quot; and &quot;changes&quot;</source>
+        <source>not a patch: expected an object with "kvpatch" and "changes"</source>
         <translation>no es un parche: se esperaba un objeto con «kvpatch» y «changes»</translation>
-    </message>
-    <message>
-        <source>unknown key &quot;%1&quot;: a patch holds only &quot;kvpatch&quot; and &quot;changes&quot;</source>
-        <translation>clave desconocida «%1»: un parche solo contiene «kvpatch» y «changes»</translation>
     </message>
     <message>
         <source>patch format %1: this editor reads format %2</source>
         <translation>formato de parche %1: este editor lee el formato %2</translation>
     </message>
     <message>
-        <source>&quot;changes&quot;: expected an array</source>
+        <source>"changes": expected an array</source>
         <translation>«changes»: se esperaba una matriz</translation>
     </message>
     <message>
-        <source>change %1: expected an object with &quot;field&quot;, &quot;from&quot; and &quot;to&quot;</source>
+        <source>change %1: expected an object with "field", "from" and "to"</source>
         <translation>cambio %1: se esperaba un objeto con «field», «from» y «to»</translation>
     </message>
     <message>
-        <source>change %1: &quot;field&quot; must be a name</source>
+        <source>change %1: "field" must be a name</source>
         <translation>cambio %1: «field» debe ser un nombre</translation>
     </message>
     <message>
@@ -347,7 +343,7 @@
         <translation>Estos valores cambiarán. Los %1 marcados contienen algo distinto de los valores que el parche espera reemplazar; cambian de todos modos:</translation>
     </message>
     <message>
-        <source>key &quot;%1&quot; is given twice</source>
+        <source>key "%1" is given twice</source>
         <translation>clave «%1» dada dos veces</translation>
     </message>
     <message>
@@ -414,6 +410,26 @@
         <source>field %1: changes byte %2, which %3 changes too</source>
         <translation>campo %1: cambia el byte %2, que también cambia %3</translation>
     </message>
+    <message>
+        <source>"%1": expected text</source>
+        <translation>"%1": se esperaba texto</translation>
+    </message>
+    <message>
+        <source>"%1": %2 characters, it may hold at most %3</source>
+        <translation>"%1": %2 caracteres, como máximo %3</translation>
+    </message>
+    <message>
+        <source>"%1": holds the control character %2</source>
+        <translation>"%1": contiene el carácter de control %2</translation>
+    </message>
+    <message>
+        <source>unknown key "%1": a patch holds only "kvpatch", "title", "author", "description", "made_with" and "changes"</source>
+        <translation>clave desconocida "%1": un parche solo contiene "kvpatch", "title", "author", "description", "made_with" y "changes"</translation>
+    </message>
+    <message>
+        <source>%1 (the patch expects %2)</source>
+        <translation>%1 (el parche espera %2)</translation>
+    </message>
 </context>
 <context>
     <name>Installers</name>
@@ -430,8 +446,8 @@
         <translation>No ha instalado los archivos de circuito en el disco duro. Los necesita para trabajar con el editor de circuitos. ¿Desea instalarlos ahora?</translation>
     </message>
     <message>
-        <source>Put &quot;Kavorra&quot; CD into CD drive, and hit &quot;OK&quot; when you are ready!</source>
-        <translation>¡Introduzca el CD de &quot;Kavorra&quot; en la unidad de CD y pulse &quot;Aceptar&quot; cuando esté listo!</translation>
+        <source>Put "Kavorra" CD into CD drive, and hit "OK" when you are ready!</source>
+        <translation>¡Introduzca el CD de "Kavorra" en la unidad de CD y pulse "Aceptar" cuando esté listo!</translation>
     </message>
     <message>
         <source>Cannot copy track file!</source>
@@ -446,8 +462,8 @@
         <translation>Gestor de juegos de coches</translation>
     </message>
     <message>
-        <source>Install &apos;97 car set (only paintings now)</source>
-        <translation>Instalar el juego de coches del &apos;97 (por ahora solo las decoraciones)</translation>
+        <source>Install '97 car set (only paintings now)</source>
+        <translation>Instalar el juego de coches del '97 (por ahora solo las decoraciones)</translation>
     </message>
     <message>
         <source>New carset installed!</source>
@@ -462,8 +478,8 @@
         <translation>Gestor de cabinas</translation>
     </message>
     <message>
-        <source>&apos;97 cockpits</source>
-        <translation>Cabinas del &apos;97</translation>
+        <source>'97 cockpits</source>
+        <translation>Cabinas del '97</translation>
     </message>
     <message>
         <source>Install it!</source>
@@ -478,7 +494,7 @@
         <translation>¡No se puede copiar el archivo de cabina!</translation>
     </message>
     <message>
-        <source>Not enough free space on the game&apos;s drive!</source>
+        <source>Not enough free space on the game's drive!</source>
         <translation>¡No hay suficiente espacio libre en la unidad del juego!</translation>
     </message>
     <message>
@@ -526,7 +542,7 @@
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source>There is no cockpit set &quot;%1&quot;.</source>
+        <source>There is no cockpit set "%1".</source>
         <translation>No existe el juego de cabinas «%1».</translation>
     </message>
     <message>
@@ -538,7 +554,7 @@
         <translation>%1 bytes</translation>
     </message>
     <message>
-        <source>it is %1 long; a PCX picture&apos;s header alone takes 128</source>
+        <source>it is %1 long; a PCX picture's header alone takes 128</source>
         <translation>tiene %1; solo la cabecera de una imagen PCX ocupa 128</translation>
     </message>
     <message>
@@ -550,7 +566,7 @@
         <translation>es una imagen PCX de %1 bits en %2 planos; la cabina necesita 256 colores (8 bits, 1 plano)</translation>
     </message>
     <message>
-        <source>its rows are not run-length coded, as the game&apos;s cockpit pictures are</source>
+        <source>its rows are not run-length coded, as the game's cockpit pictures are</source>
         <translation>sus filas no están codificadas por longitud de series, como lo están las imágenes de cabina del juego</translation>
     </message>
     <message>
@@ -602,11 +618,11 @@
         <translation>la línea es demasiado corta para %1</translation>
     </message>
     <message>
-        <source>the number &quot;%1&quot; runs past %2</source>
+        <source>the number "%1" runs past %2</source>
         <translation>el número «%1» sobrepasa %2</translation>
     </message>
     <message>
-        <source>%1 is not a number: &quot;%2&quot;</source>
+        <source>%1 is not a number: "%2"</source>
         <translation>%1 no es un número: «%2»</translation>
     </message>
     <message>
@@ -622,7 +638,7 @@
         <translation>el campo %1 (columnas %2 a %3)</translation>
     </message>
     <message>
-        <source>column %1 holds &quot;%2&quot;, but this line has only %3 field(s)</source>
+        <source>column %1 holds "%2", but this line has only %3 field(s)</source>
         <translation>la columna %1 contiene «%2», pero esta línea solo tiene %3 campo(s)</translation>
     </message>
     <message>
@@ -725,8 +741,8 @@
         <translation>No hay ningún KVR.EXE en %1</translation>
     </message>
     <message>
-        <source>The editor starts without the helmet sheet; &quot;Import from game&quot; in the helmets window reads it again.</source>
-        <translation>El editor se inicia sin la hoja de cascos; &quot;Importar del juego&quot; en la ventana de cascos la vuelve a leer.</translation>
+        <source>The editor starts without the helmet sheet; "Import from game" in the helmets window reads it again.</source>
+        <translation>El editor se inicia sin la hoja de cascos; "Importar del juego" en la ventana de cascos la vuelve a leer.</translation>
     </message>
     <message>
         <source>another game is opened</source>
@@ -741,7 +757,7 @@
         <translation>Ejecutable principal de KVR</translation>
     </message>
     <message>
-        <source>Refusing to write %1: it is the game&apos;s %2. Choose another file.</source>
+        <source>Refusing to write %1: it is the game's %2. Choose another file.</source>
         <translation>No se escribirá %1: es el %2 del juego. Elija otro archivo.</translation>
     </message>
     <message>
@@ -753,7 +769,7 @@
         <translation>El parche %1 no se puede aplicar; no se ha cambiado nada. %2</translation>
     </message>
     <message>
-        <source>Cannot open file &quot;%1&quot;</source>
+        <source>Cannot open file "%1"</source>
         <translation>No se puede abrir el archivo «%1»</translation>
     </message>
     <message>
@@ -781,8 +797,8 @@
         <translation>No se puede leer %1: %2</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; is not a valid number.</source>
-        <translation>&apos;%1&apos; no es un número válido.</translation>
+        <source>'%1' is not a valid number.</source>
+        <translation>'%1' no es un número válido.</translation>
     </message>
     <message>
         <source>The angle %1 is too large.</source>
@@ -809,8 +825,119 @@
         <translation>kvrdesk abre un juego cada vez, no %1 y %2 a la vez.</translation>
     </message>
     <message>
-        <source>The editor&apos;s configuration %1 could not be written: %2. The next start does not remember this run&apos;s game and choices.</source>
+        <source>The editor's configuration %1 could not be written: %2. The next start does not remember this run's game and choices.</source>
         <translation>No se pudo escribir la configuración del editor %1: %2. El próximo inicio no recordará el juego ni las opciones de esta sesión.</translation>
+    </message>
+    <message>
+        <source>What the patch is, for those you share it with (all may stay empty):</source>
+        <translation>Qué es el parche, para quienes lo reciban (todo puede quedar vacío):</translation>
+    </message>
+    <message>
+        <source>&amp;Title:</source>
+        <translation>&amp;Título:</translation>
+    </message>
+    <message>
+        <source>&amp;Author:</source>
+        <translation>&amp;Autor:</translation>
+    </message>
+    <message>
+        <source>&amp;Description:</source>
+        <translation>&amp;Descripción:</translation>
+    </message>
+    <message>
+        <source>&amp;Exact copy, every byte (also the settings description and bytes no window shows)</source>
+        <translation>Copia &amp;exacta, cada byte (también la descripción de los ajustes y los bytes que ninguna ventana muestra)</translation>
+    </message>
+    <message>
+        <source>The settings differ only in the description and bytes no window shows. Tick "Exact copy, every byte" to save those.</source>
+        <translation>Los ajustes solo difieren en la descripción y en bytes que ninguna ventana muestra. Marque "Copia exacta, cada byte" para guardarlos.</translation>
+    </message>
+    <message>
+        <source>Put on mod</source>
+        <translation>Poner mod</translation>
+    </message>
+    <message>
+        <source>The patch %1 cannot be put on; nothing was changed. %2</source>
+        <translation>El parche %1 no se puede poner; no se ha cambiado nada. %2</translation>
+    </message>
+    <message>
+        <source>Put on</source>
+        <translation>Poner</translation>
+    </message>
+    <message>
+        <source>Take off</source>
+        <translation>Quitar</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>Mover</translation>
+    </message>
+</context>
+<context>
+    <name>Mods</name>
+    <message>
+        <source>The mod list %1 cannot be read; nothing was changed. %2</source>
+        <translation>La lista de mods %1 no se puede leer; no se ha cambiado nada. %2</translation>
+    </message>
+    <message>
+        <source>Cannot keep the mod list in %1: it is not a folder of its own (remove it, then try again).</source>
+        <translation>No se puede guardar la lista de mods en %1: no es una carpeta propia (elimínela y vuelva a intentarlo).</translation>
+    </message>
+    <message>
+        <source>kept: %1 holds %2, not %3 as the mods set it</source>
+        <translation>conservado: %1 contiene %2, no %3 como lo ponen los mods</translation>
+    </message>
+    <message>
+        <source>not a mod list of this program: %1</source>
+        <translation>no es una lista de mods de este programa: %1</translation>
+    </message>
+    <message>
+        <source>There is no mod %1: the list holds %2.</source>
+        <translation>No hay mod %1: la lista contiene %2.</translation>
+    </message>
+    <message>
+        <source>expected "kvrdesk_mods": 1, "mods" and "before"</source>
+        <translation>se esperaban "kvrdesk_mods": 1, "mods" y "before"</translation>
+    </message>
+    <message>
+        <source>mod %1: expected "file" and "patch"</source>
+        <translation>mod %1: se esperaban "file" y "patch"</translation>
+    </message>
+    <message>
+        <source>mod %1: %2</source>
+        <translation>mod %1: %2</translation>
+    </message>
+    <message>
+        <source>before %1: expected a place and a byte</source>
+        <translation>before %1: se esperaban una posición y un byte</translation>
+    </message>
+    <message>
+        <source>the values before the mods do not match the values they set</source>
+        <translation>los valores anteriores a los mods no corresponden a los que ponen</translation>
+    </message>
+    <message>
+        <source>A mod named "%1" is on the list already (place %2).</source>
+        <translation>Un mod llamado "%1" ya está en la lista (puesto %2).</translation>
+    </message>
+    <message>
+        <source>left out: %1: %2, which the game holds no place for</source>
+        <translation>omitido: %1: %2, para lo que el juego no tiene sitio</translation>
+    </message>
+    <message>
+        <source>%1: %2 (%3) was %4, the mod expects %5; changed all the same</source>
+        <translation>%1: %2 (%3) era %4, el mod espera %5; cambiado de todos modos</translation>
+    </message>
+    <message>
+        <source>Places on the list are counted from 1.</source>
+        <translation>Los puestos de la lista se cuentan desde 1.</translation>
+    </message>
+    <message>
+        <source>No mod named "%1" is on the list.</source>
+        <translation>Ningún mod llamado "%1" está en la lista.</translation>
+    </message>
+    <message>
+        <source>%1 mods are named "%2"; give the place instead.</source>
+        <translation>%1 mods se llaman "%2"; indique el puesto.</translation>
     </message>
 </context>
 <context>
@@ -818,10 +945,6 @@
     <message>
         <source>Detail: (nothing)</source>
         <translation>Detalle: (nada)</translation>
-    </message>
-    <message>
-        <source>Detail: </source>
-        <translation>Detalle: </translation>
     </message>
     <message>
         <source>Load helmet from bitmap</source>
@@ -848,8 +971,8 @@
         <translation>¡Se han importado los datos!</translation>
     </message>
     <message>
-        <source>The helmet sheet is not available. Use &quot;Import from game&quot; to read it from the game.</source>
-        <translation>La hoja de cascos no está disponible. Use &quot;Importar del juego&quot; para leerla del juego.</translation>
+        <source>The helmet sheet is not available. Use "Import from game" to read it from the game.</source>
+        <translation>La hoja de cascos no está disponible. Use "Importar del juego" para leerla del juego.</translation>
     </message>
     <message>
         <source>Save bitmap file</source>
@@ -896,12 +1019,12 @@
         <translation>Detalle: %1</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; cannot be loaded: %2</source>
-        <translation>No se puede cargar &quot;%1&quot;: %2</translation>
+        <source>"%1" cannot be loaded: %2</source>
+        <translation>No se puede cargar "%1": %2</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; cannot be used. %2</source>
-        <translation>No se puede usar &quot;%1&quot;. %2</translation>
+        <source>"%1" cannot be used. %2</source>
+        <translation>No se puede usar "%1". %2</translation>
     </message>
     <message>
         <source>%1 cannot be used. %2</source>
@@ -917,7 +1040,7 @@
     </message>
     <message>
         <source>Legs/ Pit Monitor</source>
-        <translation>Piernas/ Monitor de boxes</translation>
+        <translation>Piernas/Monitor de boxes</translation>
     </message>
     <message>
         <source>Waist</source>
@@ -988,7 +1111,7 @@
         <translation>La paleta del juego %1 no se puede usar: %2</translation>
     </message>
     <message>
-        <source>%1. The colour editors will mark colours using their pictures&apos; own colours.</source>
+        <source>%1. The colour editors will mark colours using their pictures' own colours.</source>
         <translation>%1. Los editores de colores marcarán los colores con los colores propios de sus imágenes.</translation>
     </message>
     <message>
@@ -1016,7 +1139,7 @@
         <translation>el archivo está vacío</translation>
     </message>
     <message>
-        <source>it is not a bitmap file (it does not start with &quot;BM&quot;)</source>
+        <source>it is not a bitmap file (it does not start with "BM")</source>
         <translation>no es un archivo de mapa de bits (no empieza por «BM»)</translation>
     </message>
     <message>
@@ -1064,7 +1187,7 @@
         <translation>El conversor %1 ha convertido %2 en %3, pero el editor no puede cargar ese archivo como mapa de bits de 8 bits: %4</translation>
     </message>
     <message>
-        <source>Cannot make the editor&apos;s TEMP folder %1: %2.</source>
+        <source>Cannot make the editor's TEMP folder %1: %2.</source>
         <translation>No se puede crear la carpeta TEMP del editor %1: %2.</translation>
     </message>
     <message>
@@ -1191,6 +1314,62 @@
         <source>the file ends inside its colour bit fields</source>
         <translation>el archivo termina dentro de sus campos de bits de color</translation>
     </message>
+    <message>
+        <source>The picture has %1 x %2 pixels; it must have %3 x %4.</source>
+        <translation>La imagen tiene %1 x %2 píxeles; debe tener %3 x %4.</translation>
+    </message>
+    <message>
+        <source>Pictures</source>
+        <translation>Imágenes</translation>
+    </message>
+    <message>
+        <source>PNG pictures</source>
+        <translation>Imágenes PNG</translation>
+    </message>
+    <message>
+        <source>The picture has %1 x %2 pixels, the texture %3 x %4: tick "Scale to %3 x %4" to scale it to the texture's size.</source>
+        <translation>La imagen tiene %1 x %2 píxeles y la textura %3 x %4: marque «Escalar a %3 x %4» para llevarla al tamaño de la textura.</translation>
+    </message>
+    <message>
+        <source>Save picture</source>
+        <translation>Guardar imagen</translation>
+    </message>
+    <message>
+        <source>PNG picture</source>
+        <translation>Imagen PNG</translation>
+    </message>
+    <message>
+        <source>The helmet sheet must be an 8-bit (256 colour) bitmap of %1 x %2 pixels; this is %3.</source>
+        <translation>La hoja de cascos debe ser un mapa de bits de 8 bits (256 colores) de %1 x %2 píxeles; esto es %3.</translation>
+    </message>
+    <message>
+        <source>A helmet must be an 8-bit (256 colour) bitmap of %1 x %2 pixels; this is %3.</source>
+        <translation>Un casco debe ser un mapa de bits de 8 bits (256 colores) de %1 x %2 píxeles; esto es %3.</translation>
+    </message>
+    <message>
+        <source>an empty file</source>
+        <translation>un archivo vacío</translation>
+    </message>
+    <message>
+        <source>an %1-bit bitmap of %2 x %3 pixels</source>
+        <translation>un mapa de bits de %1 bits de %2 x %3 píxeles</translation>
+    </message>
+    <message>
+        <source>a %1-bit bitmap of %2 x %3 pixels</source>
+        <translation>un mapa de bits de %1 bits de %2 x %3 píxeles</translation>
+    </message>
+    <message>
+        <source>The converter cannot put it into the game: %1.</source>
+        <translation>El conversor no puede llevarlo al juego: %1.</translation>
+    </message>
+    <message>
+        <source>it is a %1-bit bitmap; textures are 8-bit bitmaps (256 colours)</source>
+        <translation>es un mapa de bits de %1 bits; las texturas son mapas de bits de 8 bits (256 colores)</translation>
+    </message>
+    <message>
+        <source>the bitmap is %1 x %2 pixels; a texture has 1 to 4096 each way</source>
+        <translation>el mapa de bits tiene %1 x %2 píxeles; una textura tiene de 1 a 4096 en cada sentido</translation>
+    </message>
 </context>
 <context>
     <name>Settings files</name>
@@ -1234,6 +1413,305 @@
         <source>Not a settings file: %1 holds %2 bytes, a settings file holds %3.</source>
         <translation>No es un archivo de ajustes: %1 contiene %2 bytes, un archivo de ajustes contiene %3.</translation>
     </message>
+    <message>
+        <source>%1 holds %2 bytes, a settings file exactly %3: only its first %3 bytes would be read, and if it is some other file they make no sense as settings.</source>
+        <translation>%1 contiene %2 bytes, un archivo de ajustes exactamente %3: solo se leerían sus primeros %3 bytes, y si es otro archivo no tienen sentido como ajustes.</translation>
+    </message>
+</context>
+<context>
+    <name>Values</name>
+    <message>
+        <source>%1 cockpit colour</source>
+        <translation>%1, color de la cabina</translation>
+    </message>
+    <message>
+        <source>%1 mirrors colour</source>
+        <translation>%1, color de los retrovisores</translation>
+    </message>
+    <message>
+        <source>%1 front wing colour</source>
+        <translation>%1, color del alerón delantero</translation>
+    </message>
+    <message>
+        <source>X distance</source>
+        <translation>distancia X</translation>
+    </message>
+    <message>
+        <source>height</source>
+        <translation>altura</translation>
+    </message>
+    <message>
+        <source>Y distance</source>
+        <translation>distancia Y</translation>
+    </message>
+    <message>
+        <source>X angle</source>
+        <translation>ángulo X</translation>
+    </message>
+    <message>
+        <source>Z angle</source>
+        <translation>ángulo Z</translation>
+    </message>
+    <message>
+        <source>Y angle</source>
+        <translation>ángulo Y</translation>
+    </message>
+    <message>
+        <source>tuning value 1</source>
+        <translation>valor de ajuste 1</translation>
+    </message>
+    <message>
+        <source>tuning value 2</source>
+        <translation>valor de ajuste 2</translation>
+    </message>
+    <message>
+        <source>%1 front wing</source>
+        <translation>%1, alerón delantero</translation>
+    </message>
+    <message>
+        <source>%1 rear wing</source>
+        <translation>%1, alerón trasero</translation>
+    </message>
+    <message>
+        <source>%1 1st gear</source>
+        <translation>%1, 1.ª marcha</translation>
+    </message>
+    <message>
+        <source>%1 2nd gear</source>
+        <translation>%1, 2.ª marcha</translation>
+    </message>
+    <message>
+        <source>%1 3rd gear</source>
+        <translation>%1, 3.ª marcha</translation>
+    </message>
+    <message>
+        <source>%1 4th gear</source>
+        <translation>%1, 4.ª marcha</translation>
+    </message>
+    <message>
+        <source>%1 5th gear</source>
+        <translation>%1, 5.ª marcha</translation>
+    </message>
+    <message>
+        <source>%1 6th gear</source>
+        <translation>%1, 6.ª marcha</translation>
+    </message>
+    <message>
+        <source>%1 tyre type</source>
+        <translation>%1, tipo de neumático</translation>
+    </message>
+    <message>
+        <source>BHP</source>
+        <translation>BHP</translation>
+    </message>
+    <message>
+        <source>Team %1</source>
+        <translation>Equipo %1</translation>
+    </message>
+    <message>
+        <source>Team %1 engine</source>
+        <translation>Motor del equipo %1</translation>
+    </message>
+    <message>
+        <source>Car %1</source>
+        <translation>Coche %1</translation>
+    </message>
+    <message>
+        <source>Driver slot %1</source>
+        <translation>Plaza de piloto %1</translation>
+    </message>
+    <message>
+        <source>Team %1 1st driver</source>
+        <translation>1.er piloto del equipo %1</translation>
+    </message>
+    <message>
+        <source>Team %1 2nd driver</source>
+        <translation>2.º piloto del equipo %1</translation>
+    </message>
+    <message>
+        <source>Track %1</source>
+        <translation>Circuito %1</translation>
+    </message>
+    <message>
+        <source>Driver of car %1</source>
+        <translation>Piloto del coche %1</translation>
+    </message>
+    <message>
+        <source>%1 name</source>
+        <translation>%1, nombre</translation>
+    </message>
+    <message>
+        <source>%1 engine name</source>
+        <translation>%1, nombre del motor</translation>
+    </message>
+    <message>
+        <source>%1's car number</source>
+        <translation>%1, número</translation>
+    </message>
+    <message>
+        <source>%1 selected</source>
+        <translation>%1, elegido</translation>
+    </message>
+    <message>
+        <source>%1, qualifying</source>
+        <translation>%1, clasificación</translation>
+    </message>
+    <message>
+        <source>%1, other sessions</source>
+        <translation>%1, otras sesiones</translation>
+    </message>
+    <message>
+        <source>Human driver engine, qualifying</source>
+        <translation>Motor del jugador, clasificación</translation>
+    </message>
+    <message>
+        <source>Human driver engine, other sessions</source>
+        <translation>Motor del jugador, otras sesiones</translation>
+    </message>
+    <message>
+        <source>Random engine power</source>
+        <translation>Potencia de motor aleatoria</translation>
+    </message>
+    <message>
+        <source>%1 grip, qualifying</source>
+        <translation>%1, agarre en clasificación</translation>
+    </message>
+    <message>
+        <source>%1 grip, other sessions</source>
+        <translation>%1, agarre en otras sesiones</translation>
+    </message>
+    <message>
+        <source>%1 random grip range</source>
+        <translation>%1, margen aleatorio de agarre</translation>
+    </message>
+    <message>
+        <source>%1 car failure</source>
+        <translation>%1, averías</translation>
+    </message>
+    <message>
+        <source>%1 enabled</source>
+        <translation>%1, activado</translation>
+    </message>
+    <message>
+        <source>Team at pit %1</source>
+        <translation>Equipo en el box %1</translation>
+    </message>
+    <message>
+        <source>Check speed in pit line</source>
+        <translation>Controlar la velocidad en boxes</translation>
+    </message>
+    <message>
+        <source>Pit line speed limit</source>
+        <translation>Límite de velocidad en boxes</translation>
+    </message>
+    <message>
+        <source>%1 pit crew colour %2</source>
+        <translation>%1, color de los mecánicos %2</translation>
+    </message>
+    <message>
+        <source>Camera %1 %2</source>
+        <translation>Cámara %1, %2</translation>
+    </message>
+    <message>
+        <source>Camera record %1 %2</source>
+        <translation>Registro de cámara %1, %2</translation>
+    </message>
+    <message>
+        <source>First driver - '0'</source>
+        <translation>Primer piloto - '0'</translation>
+    </message>
+    <message>
+        <source>Show opponents fuel load</source>
+        <translation>Mostrar la carga de combustible de los rivales</translation>
+    </message>
+    <message>
+        <source>Player's car performance depends on selected team</source>
+        <translation>El rendimiento del coche del jugador depende del equipo elegido</translation>
+    </message>
+    <message>
+        <source>Split comparison</source>
+        <translation>Comparación separada</translation>
+    </message>
+    <message>
+        <source>Human player car weight</source>
+        <translation>Peso del coche del jugador</translation>
+    </message>
+    <message>
+        <source>lb</source>
+        <translation>lb</translation>
+    </message>
+    <message>
+        <source>Computer car weight</source>
+        <translation>Peso de los coches de la CPU</translation>
+    </message>
+    <message>
+        <source>Initial practice fuel load</source>
+        <translation>Combustible inicial en entrenamientos</translation>
+    </message>
+    <message>
+        <source>laps</source>
+        <translation>vueltas</translation>
+    </message>
+    <message>
+        <source>Initial qualifying fuel load (laps - 1)</source>
+        <translation>Combustible inicial en clasificación (vueltas - 1)</translation>
+    </message>
+    <message>
+        <source>LED %1 colour</source>
+        <translation>Color del LED %1</translation>
+    </message>
+    <message>
+        <source>LED %1 threshold (RPM - 6154)</source>
+        <translation>Umbral del LED %1 (RPM - 6154)</translation>
+    </message>
+    <message>
+        <source>Settings description</source>
+        <translation>Descripción de los ajustes</translation>
+    </message>
+    <message>
+        <source>%1 nose cone raised</source>
+        <translation>%1, morro alto</translation>
+    </message>
+    <message>
+        <source>%1 fuel consumption</source>
+        <translation>%1, consumo de combustible</translation>
+    </message>
+    <message>
+        <source>%1 tyre consumption</source>
+        <translation>%1, desgaste de neumáticos</translation>
+    </message>
+    <message>
+        <source>%1 fuel consumption, low byte</source>
+        <translation>%1, consumo de combustible, byte bajo</translation>
+    </message>
+    <message>
+        <source>%1 fuel consumption, high byte</source>
+        <translation>%1, consumo de combustible, byte alto</translation>
+    </message>
+    <message>
+        <source>%1 tyre consumption, low byte</source>
+        <translation>%1, desgaste de neumáticos, byte bajo</translation>
+    </message>
+    <message>
+        <source>%1 tyre consumption, high byte</source>
+        <translation>%1, desgaste de neumáticos, byte alto</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>desactivado</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>activado</translation>
+    </message>
+    <message>
+        <source>%1: %2 → %3</source>
+        <translation>%1: %2 → %3</translation>
+    </message>
+    <message>
+        <source>%1: %2 → %3 %4</source>
+        <translation>%1: %2 → %3 %4</translation>
+    </message>
 </context>
 <context>
     <name>kvrgui::ButtonPicture</name>
@@ -1259,6 +1737,93 @@
     <message>
         <source> colour</source>
         <translation> (color)</translation>
+    </message>
+    <message>
+        <source>Arrow keys choose a colour, Space or Enter gives it to the part, Page Up and Page Down choose the part</source>
+        <translation>Las flechas eligen un color, Espacio o Intro lo dan a la parte, Re Pág y Av Pág eligen la parte</translation>
+    </message>
+    <message>
+        <source>Colour %1, %2</source>
+        <translation>Color %1, %2</translation>
+    </message>
+</context>
+<context>
+    <name>kvrgui::ConversionWindow</name>
+    <message>
+        <source>Convert to the game's colours</source>
+        <translation>Convertir a los colores del juego</translation>
+    </message>
+    <message>
+        <source>As painted</source>
+        <translation>Como se pintó</translation>
+    </message>
+    <message>
+        <source>In the game's colours</source>
+        <translation>En los colores del juego</translation>
+    </message>
+    <message>
+        <source>Ctrl + wheel, Ctrl++ or Ctrl+- zooms both pictures</source>
+        <translation>Ctrl + rueda, Ctrl++ o Ctrl+- amplía ambas imágenes</translation>
+    </message>
+    <message>
+        <source>Dithering</source>
+        <translation>Tramado</translation>
+    </message>
+    <message>
+        <source>None: each colour its nearest</source>
+        <translation>Ninguno: cada color el más cercano</translation>
+    </message>
+    <message>
+        <source>Error diffusion</source>
+        <translation>Difusión del error</translation>
+    </message>
+    <message>
+        <source>Strength of the error diffusion</source>
+        <translation>Intensidad de la difusión del error</translation>
+    </message>
+    <message>
+        <source>Transparent pixels</source>
+        <translation>Píxeles transparentes</translation>
+    </message>
+    <message>
+        <source>Palette colour of transparent pixels</source>
+        <translation>Color de la paleta de los píxeles transparentes</translation>
+    </message>
+    <message>
+        <source>Colour:</source>
+        <translation>Color:</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Tamaño</translation>
+    </message>
+    <message>
+        <source>Scale to %1 x %2</source>
+        <translation>Escalar a %1 x %2</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Strength: %1%</source>
+        <translation>Intensidad: %1 %</translation>
+    </message>
+    <message>
+        <source>Transparent pixels take colour %1, the texture's background colour.</source>
+        <translation>Los píxeles transparentes toman el color %1, el color de fondo de la textura.</translation>
+    </message>
+    <message>
+        <source>Transparent pixels take colour %1 (the texture's background colour is %2).</source>
+        <translation>Los píxeles transparentes toman el color %1 (el color de fondo de la textura es %2).</translation>
+    </message>
+    <message>
+        <source>%1 of %2 pixels changed colour; mean difference %3, largest %4 (%5 2000: below 1 is invisible, 2 to 3 a near colour).</source>
+        <translation>%1 de %2 píxeles cambiaron de color; diferencia media %3, máxima %4 (%5 2000: por debajo de 1 es invisible, de 2 a 3 un color cercano).</translation>
     </message>
 </context>
 <context>
@@ -1304,6 +1869,10 @@
     <message>
         <source>Warning</source>
         <translation>Aviso</translation>
+    </message>
+    <message>
+        <source>Values that will change</source>
+        <translation>Valores que cambiarán</translation>
     </message>
 </context>
 <context>
@@ -1375,7 +1944,7 @@
         <translation>Su configuración (kvrdesk.set, kvrdesk.ini) está en %1.</translation>
     </message>
     <message>
-        <source>How to use it: the README (README.md) of kvrdesk&apos;s sources.</source>
+        <source>How to use it: the README (README.md) of kvrdesk's sources.</source>
         <translation>Cómo usarlo: el README (README.md) de las fuentes de kvrdesk.</translation>
     </message>
     <message>
@@ -1405,7 +1974,7 @@
         <translation>Puesta a punto</translation>
     </message>
     <message>
-        <source>player&apos;s car performance depends on selected team</source>
+        <source>player's car performance depends on selected team</source>
         <translation>el rendimiento del coche del jugador depende del equipo elegido</translation>
     </message>
     <message>
@@ -1492,6 +2061,34 @@
         <source>Fuel load</source>
         <translation>Carga de combustible</translation>
     </message>
+    <message>
+        <source>Human player car weight in pounds</source>
+        <translation>Peso del coche del jugador en libras</translation>
+    </message>
+    <message>
+        <source>Computer car weight in pounds</source>
+        <translation>Peso de los coches de la CPU en libras</translation>
+    </message>
+    <message>
+        <source>Human player car weight in kilograms</source>
+        <translation>Peso del coche del jugador en kilogramos</translation>
+    </message>
+    <message>
+        <source>Computer car weight in kilograms</source>
+        <translation>Peso de los coches de la CPU en kilogramos</translation>
+    </message>
+    <message>
+        <source>LED %1 colour</source>
+        <translation>Color del LED %1</translation>
+    </message>
+    <message>
+        <source>Initial qualifying fuel load in laps</source>
+        <translation>Combustible inicial en clasificación en vueltas</translation>
+    </message>
+    <message>
+        <source>Initial practice fuel load in laps</source>
+        <translation>Combustible inicial en entrenamientos en vueltas</translation>
+    </message>
 </context>
 <context>
     <name>kvrgui::TCameraForm</name>
@@ -1554,6 +2151,38 @@
     <message>
         <source> Value 2 </source>
         <translation> Valor 2 </translation>
+    </message>
+    <message>
+        <source>Camera %1 distance, X axis</source>
+        <translation>Cámara %1 distancia, eje X</translation>
+    </message>
+    <message>
+        <source>Camera %1 height, Z axis</source>
+        <translation>Cámara %1 altura, eje Z</translation>
+    </message>
+    <message>
+        <source>Camera %1 distance, Y axis</source>
+        <translation>Cámara %1 distancia, eje Y</translation>
+    </message>
+    <message>
+        <source>Camera %1 angle, X axis</source>
+        <translation>Cámara %1 ángulo, eje X</translation>
+    </message>
+    <message>
+        <source>Camera %1 angle, Z axis</source>
+        <translation>Cámara %1 ángulo, eje Z</translation>
+    </message>
+    <message>
+        <source>Camera %1 angle, Y axis</source>
+        <translation>Cámara %1 ángulo, eje Y</translation>
+    </message>
+    <message>
+        <source>Camera %1 image tuning, value 1</source>
+        <translation>Cámara %1 ajuste de imagen, valor 1</translation>
+    </message>
+    <message>
+        <source>Camera %1 image tuning, value 2</source>
+        <translation>Cámara %1 ajuste de imagen, valor 2</translation>
     </message>
 </context>
 <context>
@@ -1621,6 +2250,22 @@
         <source>Human engine power</source>
         <translation>Potencia del motor del jugador</translation>
     </message>
+    <message>
+        <source>Human driver engine power in BHP</source>
+        <translation>Potencia del motor del jugador en BHP</translation>
+    </message>
+    <message>
+        <source>Raise every team's engine power by the step</source>
+        <translation>Subir la potencia del motor de cada equipo en el paso</translation>
+    </message>
+    <message>
+        <source>Lower every team's engine power by the step</source>
+        <translation>Bajar la potencia del motor de cada equipo en el paso</translation>
+    </message>
+    <message>
+        <source>Step for every team's engine power in BHP</source>
+        <translation>Paso para la potencia del motor de cada equipo en BHP</translation>
+    </message>
 </context>
 <context>
     <name>kvrgui::TFailuresForm</name>
@@ -1672,6 +2317,18 @@
         <source>All -</source>
         <translation>Todos -</translation>
     </message>
+    <message>
+        <source>Raise every team's failure value by the step</source>
+        <translation>Subir el valor de averías de cada equipo en el paso</translation>
+    </message>
+    <message>
+        <source>Lower every team's failure value by the step</source>
+        <translation>Bajar el valor de averías de cada equipo en el paso</translation>
+    </message>
+    <message>
+        <source>Step for every team's failure value</source>
+        <translation>Paso para el valor de averías de cada equipo</translation>
+    </message>
 </context>
 <context>
     <name>kvrgui::TGripForm</name>
@@ -1700,7 +2357,7 @@
         <translation>Primeros pilotos</translation>
     </message>
     <message>
-        <source>First drivers&apos; grip</source>
+        <source>First drivers' grip</source>
         <translation>Agarre de los primeros pilotos</translation>
     </message>
     <message>
@@ -1708,7 +2365,7 @@
         <translation>Segundos pilotos</translation>
     </message>
     <message>
-        <source>Second drivers&apos; grip</source>
+        <source>Second drivers' grip</source>
         <translation>Agarre de los segundos pilotos</translation>
     </message>
     <message>
@@ -1730,6 +2387,18 @@
     <message>
         <source>Grip</source>
         <translation>Agarre</translation>
+    </message>
+    <message>
+        <source>Raise every car's grip by the step</source>
+        <translation>Subir el agarre de cada coche en el paso</translation>
+    </message>
+    <message>
+        <source>Lower every car's grip by the step</source>
+        <translation>Bajar el agarre de cada coche en el paso</translation>
+    </message>
+    <message>
+        <source>Step for every car's grip</source>
+        <translation>Paso para el agarre de cada coche</translation>
     </message>
 </context>
 <context>
@@ -1770,12 +2439,28 @@
         <source>Export into game</source>
         <translation>Exportar al juego</translation>
     </message>
+    <message>
+        <source>Helmet sheet</source>
+        <translation>Hoja de cascos</translation>
+    </message>
+    <message>
+        <source>Selected helmet</source>
+        <translation>Casco elegido</translation>
+    </message>
+    <message>
+        <source>Ctrl + wheel, Ctrl++ or Ctrl+- zooms the picture</source>
+        <translation>Ctrl + rueda, Ctrl++ o Ctrl+- amplía la imagen</translation>
+    </message>
+    <message>
+        <source>Picked: Space on another driver swaps the two helmets, Escape puts it down</source>
+        <translation>Cogido: Espacio en otro piloto intercambia los dos cascos, Esc lo suelta</translation>
+    </message>
 </context>
 <context>
     <name>kvrgui::TIEForm</name>
     <message>
         <source>Import data</source>
-        <translation>Importar datos</translation>
+        <translation>Importar/exportar datos</translation>
     </message>
     <message>
         <source>Names and numbers</source>
@@ -1831,6 +2516,14 @@
     <message>
         <source>Export to game</source>
         <translation>Exportar al juego</translation>
+    </message>
+    <message>
+        <source>Painting</source>
+        <translation>Decoración</translation>
+    </message>
+    <message>
+        <source>Ctrl + wheel, Ctrl++ or Ctrl+- zooms the picture</source>
+        <translation>Ctrl + rueda, Ctrl++ o Ctrl+- amplía la imagen</translation>
     </message>
 </context>
 <context>
@@ -1894,10 +2587,6 @@
     <message>
         <source>Track Manager</source>
         <translation>Gestor de circuitos</translation>
-    </message>
-    <message>
-        <source>Car set manager...</source>
-        <translation>Gestor de juegos de coches...</translation>
     </message>
     <message>
         <source>&amp;Language</source>
@@ -1964,7 +2653,7 @@
         <translation>&amp;Previsualizar cambios antes de Exportar todos los datos</translation>
     </message>
     <message>
-        <source>Preview changes before an &amp;editor&apos;s export</source>
+        <source>Preview changes before an &amp;editor's export</source>
         <translation>Previsualizar cambios antes de exportar desde un &amp;editor</translation>
     </message>
     <message>
@@ -2002,6 +2691,105 @@
     <message>
         <source>&amp;About kvrdesk</source>
         <translation>Acerca &amp;de kvrdesk</translation>
+    </message>
+    <message>
+        <source>&amp;Car set manager...</source>
+        <translation>&amp;Gestor de juegos de coches...</translation>
+    </message>
+    <message>
+        <source>&amp;Mods...</source>
+        <translation>&amp;Mods...</translation>
+    </message>
+</context>
+<context>
+    <name>kvrgui::TModsForm</name>
+    <message>
+        <source>Mods</source>
+        <translation>Mods</translation>
+    </message>
+    <message>
+        <source>&amp;Mods on the game, the first put on first (a later one wins):</source>
+        <translation>&amp;Mods en el juego, el primero puesto primero (uno posterior gana):</translation>
+    </message>
+    <message>
+        <source>Mods on the game</source>
+        <translation>Mods en el juego</translation>
+    </message>
+    <message>
+        <source>&amp;About the mod:</source>
+        <translation>&amp;Acerca del mod:</translation>
+    </message>
+    <message>
+        <source>About the mod</source>
+        <translation>Acerca del mod</translation>
+    </message>
+    <message>
+        <source>&amp;Values more than one mod sets:</source>
+        <translation>&amp;Valores que pone más de un mod:</translation>
+    </message>
+    <message>
+        <source>Values more than one mod sets</source>
+        <translation>Valores que pone más de un mod</translation>
+    </message>
+    <message>
+        <source>&amp;Put on...</source>
+        <translation>&amp;Poner...</translation>
+    </message>
+    <message>
+        <source>&amp;Take off</source>
+        <translation>&amp;Quitar</translation>
+    </message>
+    <message>
+        <source>Move &amp;up</source>
+        <translation>&amp;Subir</translation>
+    </message>
+    <message>
+        <source>Move &amp;down</source>
+        <translation>Ba&amp;jar</translation>
+    </message>
+    <message>
+        <source>Alt+Up</source>
+        <translation>Alt+Flecha arriba</translation>
+    </message>
+    <message>
+        <source>Alt+Down</source>
+        <translation>Alt+Flecha abajo</translation>
+    </message>
+    <message>
+        <source>%1, by %2</source>
+        <translation>%1, de %2</translation>
+    </message>
+    <message>
+        <source>No mods are on.</source>
+        <translation>No hay mods puestos.</translation>
+    </message>
+    <message>
+        <source>%1 sets %2</source>
+        <translation>%1 pone %2</translation>
+    </message>
+    <message>
+        <source>%1: %2; %3 holds</source>
+        <translation>%1: %2; vale %3</translation>
+    </message>
+    <message>
+        <source>%1 (%2), values it sets: %3</source>
+        <translation>%1 (%2), valores que pone: %3</translation>
+    </message>
+    <message>
+        <source>Put on %1</source>
+        <translation>Poner %1</translation>
+    </message>
+    <message>
+        <source>Take off %1</source>
+        <translation>Quitar %1</translation>
+    </message>
+    <message>
+        <source>Move up %1</source>
+        <translation>Subir %1</translation>
+    </message>
+    <message>
+        <source>Move down %1</source>
+        <translation>Bajar %1</translation>
     </message>
 </context>
 <context>
@@ -2067,8 +2855,8 @@
         <translation>Activado</translation>
     </message>
     <message>
-        <source>First driver - &apos;0&apos;</source>
-        <translation>Primer piloto - &apos;0&apos;</translation>
+        <source>First driver - '0'</source>
+        <translation>Primer piloto - '0'</translation>
     </message>
     <message>
         <source>Number</source>
@@ -2078,12 +2866,24 @@
         <source>Selected</source>
         <translation>Elegido</translation>
     </message>
+    <message>
+        <source>Car %1 takes part</source>
+        <translation>El coche %1 participa</translation>
+    </message>
+    <message>
+        <source>Team %1 1st driver takes part</source>
+        <translation>El 1.er piloto del equipo %1 participa</translation>
+    </message>
+    <message>
+        <source>Team %1 2nd driver takes part</source>
+        <translation>El 2.º piloto del equipo %1 participa</translation>
+    </message>
 </context>
 <context>
     <name>kvrgui::TNosesForm</name>
     <message>
         <source>Nose cones </source>
-        <translation>Morros </translation>
+        <translation>Morros</translation>
     </message>
     <message>
         <source> Teams </source>
@@ -2140,7 +2940,7 @@
     </message>
     <message>
         <source>Drag a team onto another to swap their pits; or press Alt+Up or Alt+Down to swap the chosen team with its neighbour.</source>
-        <translation>Arrastre un equipo sobre otro para intercambiar sus boxes; o pulse Alt+Arriba o Alt+Abajo para intercambiar el equipo elegido con su vecino.</translation>
+        <translation>Arrastre un equipo sobre otro para intercambiar sus boxes; o pulse Alt+Flecha arriba o Alt+Flecha abajo para intercambiar el equipo elegido con su vecino.</translation>
     </message>
     <message>
         <source>pit line entry</source>
@@ -2178,6 +2978,14 @@
         <source>Pit line speed</source>
         <translation>Velocidad en boxes</translation>
     </message>
+    <message>
+        <source>Max. allowed pit line speed in km/h</source>
+        <translation>Velocidad máx. permitida en boxes en km/h</translation>
+    </message>
+    <message>
+        <source>Max. allowed pit line speed in mph</source>
+        <translation>Velocidad máx. permitida en boxes en mph</translation>
+    </message>
 </context>
 <context>
     <name>kvrgui::TShortcutsForm</name>
@@ -2206,7 +3014,7 @@
         <translation>Esc</translation>
     </message>
     <message>
-        <source>Closes an editor window, keeping its changes, as &quot;Back&quot; does</source>
+        <source>Closes an editor window, keeping its changes, as "Back" does</source>
         <translation>Cierra una ventana del editor conservando sus cambios, como «Volver»</translation>
     </message>
     <message>
@@ -2226,7 +3034,7 @@
         <translation>Espacio</translation>
     </message>
     <message>
-        <source>Helmets: picks up the selected driver&apos;s helmet; on another driver, swaps the two</source>
+        <source>Helmets: picks up the selected driver's helmet; on another driver, swaps the two</source>
         <translation>Cascos: toma el casco del piloto elegido; en otro piloto, intercambia los dos</translation>
     </message>
     <message>
@@ -2304,8 +3112,8 @@
         <translation> Otros valores del circuito </translation>
     </message>
     <message>
-        <source>Tyre - &quot;%1&quot;</source>
-        <translation>Neumático - &quot;%1&quot;</translation>
+        <source>Tyre - "%1"</source>
+        <translation>Neumático - "%1"</translation>
     </message>
     <message>
         <source>Fuel consumption</source>
@@ -2318,6 +3126,18 @@
     <message>
         <source>Tyre type</source>
         <translation>Tipo de neumático</translation>
+    </message>
+    <message>
+        <source>Track %1</source>
+        <translation>Circuito %1</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 gear</source>
+        <translation>%1 marcha</translation>
     </message>
 </context>
 <context>

@@ -21,19 +21,19 @@
     </message>
     <message>
         <source>Cannot finish the last change of the game (%1): %2</source>
-        <translation>Impossibile completare l&apos;ultima modifica del gioco (%1): %2</translation>
+        <translation>Impossibile completare l'ultima modifica del gioco (%1): %2</translation>
     </message>
     <message>
         <source>Cannot write to the game in %1: it lies on a read-only disk.</source>
         <translation>Impossibile scrivere nel gioco in %1: si trova su un disco di sola lettura.</translation>
     </message>
     <message>
-        <source>Cannot write to the game in %1: you may not make files in that folder (%2), so neither its lock nor the game&apos;s new files can be written.</source>
+        <source>Cannot write to the game in %1: you may not make files in that folder (%2), so neither its lock nor the game's new files can be written.</source>
         <translation>Impossibile scrivere nel gioco in %1: non è consentito creare file in quella cartella (%2), quindi non si possono scrivere né il suo blocco né i nuovi file del gioco.</translation>
     </message>
     <message>
-        <source>Cannot write to the game in %1: its lock file %2 cannot be opened (%3); another user&apos;s editor may be writing to the game.</source>
-        <translation>Impossibile scrivere nel gioco in %1: il suo file di blocco %2 non può essere aperto (%3); forse l&apos;editor di un altro utente sta scrivendo nel gioco.</translation>
+        <source>Cannot write to the game in %1: its lock file %2 cannot be opened (%3); another user's editor may be writing to the game.</source>
+        <translation>Impossibile scrivere nel gioco in %1: il suo file di blocco %2 non può essere aperto (%3); forse l'editor di un altro utente sta scrivendo nel gioco.</translation>
     </message>
     <message>
         <source>Cannot write to the game in %1: its lock file %2 cannot be made: %3</source>
@@ -108,8 +108,8 @@
         <translation>impossibile conservare una copia di %1: %2</translation>
     </message>
     <message>
-        <source>Cannot finish the last change of the game: %1 %2. Look at the game&apos;s files, then remove it.</source>
-        <translation>Impossibile completare l&apos;ultima modifica del gioco: %1 %2. Controlla i file del gioco, poi rimuovilo.</translation>
+        <source>Cannot finish the last change of the game: %1 %2. Look at the game's files, then remove it.</source>
+        <translation>Impossibile completare l'ultima modifica del gioco: %1 %2. Controlla i file del gioco, poi rimuovilo.</translation>
     </message>
     <message>
         <source>cannot be read: %1</source>
@@ -145,27 +145,27 @@
     </message>
     <message>
         <source>the setup values overlap the setup position word</source>
-        <translation>i valori di assetto si sovrappongono alla parola di posizione dell&apos;assetto</translation>
+        <translation>i valori di assetto si sovrappongono alla parola di posizione dell'assetto</translation>
     </message>
     <message>
         <source>The patch list %1 is damaged: it must hold whole records of %2 bytes.</source>
-        <translation>L&apos;elenco delle patch %1 è danneggiato: deve contenere record interi di %2 byte.</translation>
+        <translation>L'elenco delle patch %1 è danneggiato: deve contenere record interi di %2 byte.</translation>
     </message>
     <message>
         <source>The patch list is empty.</source>
-        <translation>L&apos;elenco delle patch è vuoto.</translation>
+        <translation>L'elenco delle patch è vuoto.</translation>
     </message>
     <message>
         <source>%1: patch position %2 lies before the start</source>
-        <translation>%1: la posizione della patch %2 è prima dell&apos;inizio</translation>
+        <translation>%1: la posizione della patch %2 è prima dell'inizio</translation>
     </message>
     <message>
         <source>The track data was not read, so nothing writes track values into the game. The track editor opens once every track file can be read.</source>
-        <translation>I dati dei circuiti non sono stati letti, quindi nulla scrive valori dei circuiti nel gioco. L&apos;editor dei circuiti si apre quando ogni file dei circuiti può essere letto.</translation>
+        <translation>I dati dei circuiti non sono stati letti, quindi nulla scrive valori dei circuiti nel gioco. L'editor dei circuiti si apre quando ogni file dei circuiti può essere letto.</translation>
     </message>
     <message>
-        <source>%1 is not the game&apos;s executable: %2</source>
-        <translation>%1 non è l&apos;eseguibile del gioco: %2</translation>
+        <source>%1 is not the game's executable: %2</source>
+        <translation>%1 non è l'eseguibile del gioco: %2</translation>
     </message>
     <message>
         <source>0) File access error! </source>
@@ -200,26 +200,26 @@
         <translation>indica un collegamento, non un file: %1</translation>
     </message>
     <message>
-        <source>%1 cannot be replaced together with other files of the game: files that change together must be the game&apos;s own, in %2 (is it a link to elsewhere?)</source>
+        <source>%1 cannot be replaced together with other files of the game: files that change together must be the game's own, in %2 (is it a link to elsewhere?)</source>
         <translation>%1 non può essere sostituito insieme ad altri file del gioco: i file che cambiano insieme devono essere quelli del gioco, in %2 (è un collegamento verso un altro posto?)</translation>
     </message>
     <message>
         <source>The game in %1 is not read: the last change of its files was cut short (%2 is there), and it cannot be finished now, so the files may be part old, part new. %3</source>
-        <translation>Il gioco in %1 non viene letto: l&apos;ultima modifica dei suoi file è stata interrotta (c&apos;è %2) e ora non può essere completata, quindi i file possono essere in parte vecchi, in parte nuovi. %3</translation>
+        <translation>Il gioco in %1 non viene letto: l'ultima modifica dei suoi file è stata interrotta (c'è %2) e ora non può essere completata, quindi i file possono essere in parte vecchi, in parte nuovi. %3</translation>
     </message>
     <message>
         <source>The game in %1 is not read, as its files may be part old, part new. %2</source>
         <translation>Il gioco in %1 non viene letto, perché i suoi file possono essere in parte vecchi, in parte nuovi. %2</translation>
     </message>
     <message>
-        <source>The version byte of %1 (at position %2) is %3, which names none of the game&apos;s language versions. The editor takes the game for the English version and reads and writes its values at the English version&apos;s positions.</source>
-        <translation>Il byte di versione di %1 (alla posizione %2) è %3, che non indica nessuna delle versioni linguistiche del gioco. L&apos;editor considera il gioco come la versione inglese e legge e scrive i suoi valori alle posizioni della versione inglese.</translation>
+        <source>The version byte of %1 (at position %2) is %3, which names none of the game's language versions. The editor takes the game for the English version and reads and writes its values at the English version's positions.</source>
+        <translation>Il byte di versione di %1 (alla posizione %2) è %3, che non indica nessuna delle versioni linguistiche del gioco. L'editor considera il gioco come la versione inglese e legge e scrive i suoi valori alle posizioni della versione inglese.</translation>
     </message>
 </context>
 <context>
     <name>Import and export</name>
     <message>
-        <source>Random engine power could not be switched on: the game&apos;s code at that place has been changed. Put back KVR.EXE from KVR.EXE.orig and export again.</source>
+        <source>Random engine power could not be switched on: the game's code at that place has been changed. Put back KVR.EXE from KVR.EXE.orig and export again.</source>
         <translation>Impossibile attivare la potenza casuale del motore: il codice del gioco in quel punto è stato modificato. Ripristina KVR.EXE da KVR.EXE.orig ed esporta di nuovo.</translation>
     </message>
     <message>
@@ -231,16 +231,16 @@
         <translation>Nel gioco cambieranno questi valori:</translation>
     </message>
     <message>
-        <source>The track files are missing from the game&apos;s CIRCUITS folder: this export will fail with the track file error and change nothing.</source>
-        <translation>Mancano i file dei circuiti nella cartella CIRCUITS del gioco: questa esportazione fallirà con l&apos;errore dei file dei circuiti e non modificherà nulla.</translation>
+        <source>The track files are missing from the game's CIRCUITS folder: this export will fail with the track file error and change nothing.</source>
+        <translation>Mancano i file dei circuiti nella cartella CIRCUITS del gioco: questa esportazione fallirà con l'errore dei file dei circuiti e non modificherà nulla.</translation>
     </message>
     <message>
-        <source>The track files are missing from the game&apos;s CIRCUITS folder, so the track data cannot be compared. After the other values, the export will ask to install the track files from the game CD, and without them it stops before the track data.</source>
-        <translation>Mancano i file dei circuiti nella cartella CIRCUITS del gioco, quindi i dati dei circuiti non si possono confrontare. Dopo gli altri valori, l&apos;esportazione chiederà di installare i file dei circuiti dal CD del gioco e, senza di essi, si fermerà prima dei dati dei circuiti.</translation>
+        <source>The track files are missing from the game's CIRCUITS folder, so the track data cannot be compared. After the other values, the export will ask to install the track files from the game CD, and without them it stops before the track data.</source>
+        <translation>Mancano i file dei circuiti nella cartella CIRCUITS del gioco, quindi i dati dei circuiti non si possono confrontare. Dopo gli altri valori, l'esportazione chiederà di installare i file dei circuiti dal CD del gioco e, senza di essi, si fermerà prima dei dati dei circuiti.</translation>
     </message>
     <message>
         <source>Nothing else will change: the game holds the other values already.</source>
-        <translation>Nient&apos;altro cambierà: il gioco contiene già gli altri valori.</translation>
+        <translation>Nient'altro cambierà: il gioco contiene già gli altri valori.</translation>
     </message>
     <message>
         <source>All data has been imported!</source>
@@ -279,8 +279,8 @@
         <translation>atteso un testo</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is not a character of the game&apos;s code page (Windows-1252)</source>
-        <translation>&quot;%1&quot; non è un carattere della tabella codici del gioco (Windows-1252)</translation>
+        <source>"%1" is not a character of the game's code page (Windows-1252)</source>
+        <translation>"%1" non è un carattere della tabella codici del gioco (Windows-1252)</translation>
     </message>
     <message>
         <source>%1 characters, the field holds at most %2</source>
@@ -303,28 +303,24 @@
         <translation>non è JSON: %1</translation>
     </message>
     <message>
-        <source>not a patch: expected an object with &quot;kvpatch&quot; and &quot;changes&quot;</source>
-        <translation>non è una patch: atteso un oggetto con &quot;kvpatch&quot; e &quot;changes&quot;</translation>
-    </message>
-    <message>
-        <source>unknown key &quot;%1&quot;: a patch holds only &quot;kvpatch&quot; and &quot;changes&quot;</source>
-        <translation>chiave sconosciuta &quot;%1&quot;: una patch contiene solo &quot;kvpatch&quot; e &quot;changes&quot;</translation>
+        <source>not a patch: expected an object with "kvpatch" and "changes"</source>
+        <translation>non è una patch: atteso un oggetto con "kvpatch" e "changes"</translation>
     </message>
     <message>
         <source>patch format %1: this editor reads format %2</source>
         <translation>formato patch %1: questo editor legge il formato %2</translation>
     </message>
     <message>
-        <source>&quot;changes&quot;: expected an array</source>
-        <translation>&quot;changes&quot;: atteso un array</translation>
+        <source>"changes": expected an array</source>
+        <translation>"changes": atteso un array</translation>
     </message>
     <message>
-        <source>change %1: expected an object with &quot;field&quot;, &quot;from&quot; and &quot;to&quot;</source>
-        <translation>modifica %1: atteso un oggetto con &quot;field&quot;, &quot;from&quot; e &quot;to&quot;</translation>
+        <source>change %1: expected an object with "field", "from" and "to"</source>
+        <translation>modifica %1: atteso un oggetto con "field", "from" e "to"</translation>
     </message>
     <message>
-        <source>change %1: &quot;field&quot; must be a name</source>
-        <translation>modifica %1: &quot;field&quot; deve essere un nome</translation>
+        <source>change %1: "field" must be a name</source>
+        <translation>modifica %1: "field" deve essere un nome</translation>
     </message>
     <message>
         <source>field %1: named twice in the patch</source>
@@ -347,8 +343,8 @@
         <translation>Questi valori cambieranno. I %1 segnati contengono qualcosa di diverso dai valori che la patch si aspetta di sostituire; cambiano comunque:</translation>
     </message>
     <message>
-        <source>key &quot;%1&quot; is given twice</source>
-        <translation>chiave &quot;%1&quot; indicata due volte</translation>
+        <source>key "%1" is given twice</source>
+        <translation>chiave "%1" indicata due volte</translation>
     </message>
     <message>
         <source>%1: nested deeper than %2 levels</source>
@@ -368,7 +364,7 @@
     </message>
     <message>
         <source>no such element: the array holds %1</source>
-        <translation>elemento inesistente: l&apos;array ne contiene %1</translation>
+        <translation>elemento inesistente: l'array ne contiene %1</translation>
     </message>
     <message>
         <source>expected an object</source>
@@ -414,6 +410,26 @@
         <source>field %1: changes byte %2, which %3 changes too</source>
         <translation>campo %1: cambia il byte %2, che cambia anche %3</translation>
     </message>
+    <message>
+        <source>"%1": expected text</source>
+        <translation>"%1": atteso un testo</translation>
+    </message>
+    <message>
+        <source>"%1": %2 characters, it may hold at most %3</source>
+        <translation>"%1": %2 caratteri, al massimo %3</translation>
+    </message>
+    <message>
+        <source>"%1": holds the control character %2</source>
+        <translation>"%1": contiene il carattere di controllo %2</translation>
+    </message>
+    <message>
+        <source>unknown key "%1": a patch holds only "kvpatch", "title", "author", "description", "made_with" and "changes"</source>
+        <translation>chiave sconosciuta "%1": una patch contiene solo "kvpatch", "title", "author", "description", "made_with" e "changes"</translation>
+    </message>
+    <message>
+        <source>%1 (the patch expects %2)</source>
+        <translation>%1 (la patch si aspetta %2)</translation>
+    </message>
 </context>
 <context>
     <name>Installers</name>
@@ -427,11 +443,11 @@
     </message>
     <message>
         <source>You have not installed track files on your hard disk. You need them to work with track editor. Would you like to install them now?</source>
-        <translation>Non hai installato i file dei circuiti sul disco fisso. Ti servono per usare l&apos;editor dei circuiti. Vuoi installarli ora?</translation>
+        <translation>Non hai installato i file dei circuiti sul disco fisso. Ti servono per usare l'editor dei circuiti. Vuoi installarli ora?</translation>
     </message>
     <message>
-        <source>Put &quot;Kavorra&quot; CD into CD drive, and hit &quot;OK&quot; when you are ready!</source>
-        <translation>Inserisci il CD di &quot;Kavorra&quot; nel lettore CD e premi &quot;OK&quot; quando sei pronto!</translation>
+        <source>Put "Kavorra" CD into CD drive, and hit "OK" when you are ready!</source>
+        <translation>Inserisci il CD di "Kavorra" nel lettore CD e premi "OK" quando sei pronto!</translation>
     </message>
     <message>
         <source>Cannot copy track file!</source>
@@ -446,8 +462,8 @@
         <translation>Gestione set di vetture</translation>
     </message>
     <message>
-        <source>Install &apos;97 car set (only paintings now)</source>
-        <translation>Installa il set di vetture &apos;97 (per ora solo le livree)</translation>
+        <source>Install '97 car set (only paintings now)</source>
+        <translation>Installa il set di vetture '97 (per ora solo le livree)</translation>
     </message>
     <message>
         <source>New carset installed!</source>
@@ -462,8 +478,8 @@
         <translation>Gestione abitacoli</translation>
     </message>
     <message>
-        <source>&apos;97 cockpits</source>
-        <translation>Abitacoli &apos;97</translation>
+        <source>'97 cockpits</source>
+        <translation>Abitacoli '97</translation>
     </message>
     <message>
         <source>Install it!</source>
@@ -475,11 +491,11 @@
     </message>
     <message>
         <source>Cannot copy cockpit file!</source>
-        <translation>Impossibile copiare il file dell&apos;abitacolo!</translation>
+        <translation>Impossibile copiare il file dell'abitacolo!</translation>
     </message>
     <message>
-        <source>Not enough free space on the game&apos;s drive!</source>
-        <translation>Spazio libero insufficiente sull&apos;unità del gioco!</translation>
+        <source>Not enough free space on the game's drive!</source>
+        <translation>Spazio libero insufficiente sull'unità del gioco!</translation>
     </message>
     <message>
         <source>Track manager</source>
@@ -526,8 +542,8 @@
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source>There is no cockpit set &quot;%1&quot;.</source>
-        <translation>Non esiste alcun set di abitacoli &quot;%1&quot;.</translation>
+        <source>There is no cockpit set "%1".</source>
+        <translation>Non esiste alcun set di abitacoli "%1".</translation>
     </message>
     <message>
         <source>%1 byte</source>
@@ -538,24 +554,24 @@
         <translation>%1 byte</translation>
     </message>
     <message>
-        <source>it is %1 long; a PCX picture&apos;s header alone takes 128</source>
-        <translation>è lungo %1; la sola intestazione di un&apos;immagine PCX ne occupa 128</translation>
+        <source>it is %1 long; a PCX picture's header alone takes 128</source>
+        <translation>è lungo %1; la sola intestazione di un'immagine PCX ne occupa 128</translation>
     </message>
     <message>
         <source>it is not a PCX picture (it does not start with the byte 0x0A)</source>
-        <translation>non è un&apos;immagine PCX (non inizia con il byte 0x0A)</translation>
+        <translation>non è un'immagine PCX (non inizia con il byte 0x0A)</translation>
     </message>
     <message>
         <source>it is a PCX picture of %1 bits in %2 planes; the cockpit needs 256 colours (8 bits, 1 plane)</source>
-        <translation>è un&apos;immagine PCX a %1 bit in %2 piani; l&apos;abitacolo richiede 256 colori (8 bit, 1 piano)</translation>
+        <translation>è un'immagine PCX a %1 bit in %2 piani; l'abitacolo richiede 256 colori (8 bit, 1 piano)</translation>
     </message>
     <message>
-        <source>its rows are not run-length coded, as the game&apos;s cockpit pictures are</source>
-        <translation>le sue righe non sono codificate RLE, come lo sono le immagini dell&apos;abitacolo del gioco</translation>
+        <source>its rows are not run-length coded, as the game's cockpit pictures are</source>
+        <translation>le sue righe non sono codificate RLE, come lo sono le immagini dell'abitacolo del gioco</translation>
     </message>
     <message>
         <source>it is a picture of %1 pixels; this cockpit picture must be %2</source>
-        <translation>è un&apos;immagine di %1 pixel; questa immagine dell&apos;abitacolo deve essere %2</translation>
+        <translation>è un'immagine di %1 pixel; questa immagine dell'abitacolo deve essere %2</translation>
     </message>
     <message>
         <source>its header gives rows of %1 for a width of %2</source>
@@ -602,12 +618,12 @@
         <translation>la riga è troppo corta per %1</translation>
     </message>
     <message>
-        <source>the number &quot;%1&quot; runs past %2</source>
-        <translation>il numero &quot;%1&quot; va oltre %2</translation>
+        <source>the number "%1" runs past %2</source>
+        <translation>il numero "%1" va oltre %2</translation>
     </message>
     <message>
-        <source>%1 is not a number: &quot;%2&quot;</source>
-        <translation>%1 non è un numero: &quot;%2&quot;</translation>
+        <source>%1 is not a number: "%2"</source>
+        <translation>%1 non è un numero: "%2"</translation>
     </message>
     <message>
         <source>%1 holds %2, but it is written as %3</source>
@@ -622,8 +638,8 @@
         <translation>il campo %1 (colonne da %2 a %3)</translation>
     </message>
     <message>
-        <source>column %1 holds &quot;%2&quot;, but this line has only %3 field(s)</source>
-        <translation>la colonna %1 contiene &quot;%2&quot;, ma questa riga ha solo %3 campo/i</translation>
+        <source>column %1 holds "%2", but this line has only %3 field(s)</source>
+        <translation>la colonna %1 contiene "%2", ma questa riga ha solo %3 campo/i</translation>
     </message>
     <message>
         <source>%1: missing</source>
@@ -638,7 +654,7 @@
     <name>Messages</name>
     <message>
         <source>the editor closes</source>
-        <translation>chiudere l&apos;editor</translation>
+        <translation>chiudere l'editor</translation>
     </message>
     <message>
         <source>The settings have changes that no settings file holds.</source>
@@ -690,7 +706,7 @@
     </message>
     <message>
         <source>The game as it is now</source>
-        <translation>Il gioco così com&apos;è ora</translation>
+        <translation>Il gioco così com'è ora</translation>
     </message>
     <message>
         <source>The original settings (ORIGIN.SET)</source>
@@ -710,11 +726,11 @@
     </message>
     <message>
         <source>The settings hold the same values: there is no change to save.</source>
-        <translation>Le impostazioni contengono gli stessi valori: non c&apos;è nessuna modifica da salvare.</translation>
+        <translation>Le impostazioni contengono gli stessi valori: non c'è nessuna modifica da salvare.</translation>
     </message>
     <message>
         <source>The patch changes track data, which has not been read from the game yet. Open the Track Editor once, then apply the patch again; nothing was changed.</source>
-        <translation>La patch modifica i dati dei circuiti, che non sono ancora stati letti dal gioco. Apri una volta l&apos;editor dei circuiti, poi applica di nuovo la patch; non è stato modificato nulla.</translation>
+        <translation>La patch modifica i dati dei circuiti, che non sono ancora stati letti dal gioco. Apri una volta l'editor dei circuiti, poi applica di nuovo la patch; non è stato modificato nulla.</translation>
     </message>
     <message>
         <source>Apply</source>
@@ -722,11 +738,11 @@
     </message>
     <message>
         <source>There is no KVR.EXE in %1</source>
-        <translation>Non c&apos;è nessun KVR.EXE in %1</translation>
+        <translation>Non c'è nessun KVR.EXE in %1</translation>
     </message>
     <message>
-        <source>The editor starts without the helmet sheet; &quot;Import from game&quot; in the helmets window reads it again.</source>
-        <translation>L&apos;editor si avvia senza la tavola dei caschi; &quot;Importa dal gioco&quot; nella finestra dei caschi la rilegge.</translation>
+        <source>The editor starts without the helmet sheet; "Import from game" in the helmets window reads it again.</source>
+        <translation>L'editor si avvia senza la tavola dei caschi; "Importa dal gioco" nella finestra dei caschi la rilegge.</translation>
     </message>
     <message>
         <source>another game is opened</source>
@@ -741,7 +757,7 @@
         <translation>Eseguibile principale di KVR</translation>
     </message>
     <message>
-        <source>Refusing to write %1: it is the game&apos;s %2. Choose another file.</source>
+        <source>Refusing to write %1: it is the game's %2. Choose another file.</source>
         <translation>%1 non verrà scritto: è il file %2 del gioco. Scegli un altro file.</translation>
     </message>
     <message>
@@ -753,8 +769,8 @@
         <translation>Impossibile applicare la patch %1; non è stato modificato nulla. %2</translation>
     </message>
     <message>
-        <source>Cannot open file &quot;%1&quot;</source>
-        <translation>Impossibile aprire il file &quot;%1&quot;</translation>
+        <source>Cannot open file "%1"</source>
+        <translation>Impossibile aprire il file "%1"</translation>
     </message>
     <message>
         <source>The path of the game is longer than 255 characters: %1</source>
@@ -762,7 +778,7 @@
     </message>
     <message>
         <source>The configuration file %1 is damaged (shorter than %2 bytes). Locate the game again; the file is written anew when the editor closes.</source>
-        <translation>Il file di configurazione %1 è danneggiato (più corto di %2 byte). Individua di nuovo il gioco; il file viene riscritto alla chiusura dell&apos;editor.</translation>
+        <translation>Il file di configurazione %1 è danneggiato (più corto di %2 byte). Individua di nuovo il gioco; il file viene riscritto alla chiusura dell'editor.</translation>
     </message>
     <message>
         <source>Cannot open %1: %2</source>
@@ -781,12 +797,12 @@
         <translation>Impossibile leggere %1: %2</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; is not a valid number.</source>
-        <translation>&apos;%1&apos; non è un numero valido.</translation>
+        <source>'%1' is not a valid number.</source>
+        <translation>'%1' non è un numero valido.</translation>
     </message>
     <message>
         <source>The angle %1 is too large.</source>
-        <translation>L&apos;angolo %1 è troppo grande.</translation>
+        <translation>L'angolo %1 è troppo grande.</translation>
     </message>
     <message>
         <source>File not found: %1</source>
@@ -809,8 +825,119 @@
         <translation>kvrdesk apre un gioco alla volta, non insieme %1 e %2.</translation>
     </message>
     <message>
-        <source>The editor&apos;s configuration %1 could not be written: %2. The next start does not remember this run&apos;s game and choices.</source>
-        <translation>Impossibile scrivere la configurazione dell&apos;editor %1: %2. Al prossimo avvio il gioco e le scelte di questa sessione non saranno ricordati.</translation>
+        <source>The editor's configuration %1 could not be written: %2. The next start does not remember this run's game and choices.</source>
+        <translation>Impossibile scrivere la configurazione dell'editor %1: %2. Al prossimo avvio il gioco e le scelte di questa sessione non saranno ricordati.</translation>
+    </message>
+    <message>
+        <source>What the patch is, for those you share it with (all may stay empty):</source>
+        <translation>Che cos'è la patch, per chi la riceve (tutto può restare vuoto):</translation>
+    </message>
+    <message>
+        <source>&amp;Title:</source>
+        <translation>&amp;Titolo:</translation>
+    </message>
+    <message>
+        <source>&amp;Author:</source>
+        <translation>&amp;Autore:</translation>
+    </message>
+    <message>
+        <source>&amp;Description:</source>
+        <translation>&amp;Descrizione:</translation>
+    </message>
+    <message>
+        <source>&amp;Exact copy, every byte (also the settings description and bytes no window shows)</source>
+        <translation>Copia &amp;esatta, ogni byte (anche la descrizione impostazioni e i byte che nessuna finestra mostra)</translation>
+    </message>
+    <message>
+        <source>The settings differ only in the description and bytes no window shows. Tick "Exact copy, every byte" to save those.</source>
+        <translation>Le impostazioni differiscono solo nella descrizione e in byte che nessuna finestra mostra. Spunta "Copia esatta, ogni byte" per salvarli.</translation>
+    </message>
+    <message>
+        <source>Put on mod</source>
+        <translation>Applica mod</translation>
+    </message>
+    <message>
+        <source>The patch %1 cannot be put on; nothing was changed. %2</source>
+        <translation>La patch %1 non può essere applicata come mod; nulla è stato cambiato. %2</translation>
+    </message>
+    <message>
+        <source>Put on</source>
+        <translation>Applica</translation>
+    </message>
+    <message>
+        <source>Take off</source>
+        <translation>Rimuovi</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>Sposta</translation>
+    </message>
+</context>
+<context>
+    <name>Mods</name>
+    <message>
+        <source>The mod list %1 cannot be read; nothing was changed. %2</source>
+        <translation>L'elenco dei mod %1 non può essere letto; nulla è stato cambiato. %2</translation>
+    </message>
+    <message>
+        <source>Cannot keep the mod list in %1: it is not a folder of its own (remove it, then try again).</source>
+        <translation>Impossibile tenere l'elenco dei mod in %1: non è una cartella a sé (rimuovila, poi riprova).</translation>
+    </message>
+    <message>
+        <source>kept: %1 holds %2, not %3 as the mods set it</source>
+        <translation>mantenuto: %1 contiene %2, non %3 come lo impostano i mod</translation>
+    </message>
+    <message>
+        <source>not a mod list of this program: %1</source>
+        <translation>non è un elenco di mod di questo programma: %1</translation>
+    </message>
+    <message>
+        <source>There is no mod %1: the list holds %2.</source>
+        <translation>Non c'è il mod %1: l'elenco ne contiene %2.</translation>
+    </message>
+    <message>
+        <source>expected "kvrdesk_mods": 1, "mods" and "before"</source>
+        <translation>attesi "kvrdesk_mods": 1, "mods" e "before"</translation>
+    </message>
+    <message>
+        <source>mod %1: expected "file" and "patch"</source>
+        <translation>mod %1: attesi "file" e "patch"</translation>
+    </message>
+    <message>
+        <source>mod %1: %2</source>
+        <translation>mod %1: %2</translation>
+    </message>
+    <message>
+        <source>before %1: expected a place and a byte</source>
+        <translation>before %1: attesi una posizione e un byte</translation>
+    </message>
+    <message>
+        <source>the values before the mods do not match the values they set</source>
+        <translation>i valori prima dei mod non corrispondono ai valori che impostano</translation>
+    </message>
+    <message>
+        <source>A mod named "%1" is on the list already (place %2).</source>
+        <translation>Un mod di nome "%1" è già nell'elenco (posto %2).</translation>
+    </message>
+    <message>
+        <source>left out: %1: %2, which the game holds no place for</source>
+        <translation>tralasciato: %1: %2, per cui il gioco non ha posto</translation>
+    </message>
+    <message>
+        <source>%1: %2 (%3) was %4, the mod expects %5; changed all the same</source>
+        <translation>%1: %2 (%3) era %4, il mod si aspetta %5; cambiato comunque</translation>
+    </message>
+    <message>
+        <source>Places on the list are counted from 1.</source>
+        <translation>I posti dell'elenco si contano da 1.</translation>
+    </message>
+    <message>
+        <source>No mod named "%1" is on the list.</source>
+        <translation>Nessun mod di nome "%1" è nell'elenco.</translation>
+    </message>
+    <message>
+        <source>%1 mods are named "%2"; give the place instead.</source>
+        <translation>%1 mod si chiamano "%2"; indica invece il posto.</translation>
     </message>
 </context>
 <context>
@@ -818,10 +945,6 @@
     <message>
         <source>Detail: (nothing)</source>
         <translation>Dettaglio: (nessuno)</translation>
-    </message>
-    <message>
-        <source>Detail: </source>
-        <translation>Dettaglio: </translation>
     </message>
     <message>
         <source>Load helmet from bitmap</source>
@@ -848,8 +971,8 @@
         <translation>I dati sono stati importati!</translation>
     </message>
     <message>
-        <source>The helmet sheet is not available. Use &quot;Import from game&quot; to read it from the game.</source>
-        <translation>La tavola dei caschi non è disponibile. Usa &quot;Importa dal gioco&quot; per leggerla dal gioco.</translation>
+        <source>The helmet sheet is not available. Use "Import from game" to read it from the game.</source>
+        <translation>La tavola dei caschi non è disponibile. Usa "Importa dal gioco" per leggerla dal gioco.</translation>
     </message>
     <message>
         <source>Save bitmap file</source>
@@ -896,12 +1019,12 @@
         <translation>Dettaglio: %1</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; cannot be loaded: %2</source>
-        <translation>Impossibile caricare &quot;%1&quot;: %2</translation>
+        <source>"%1" cannot be loaded: %2</source>
+        <translation>Impossibile caricare "%1": %2</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; cannot be used. %2</source>
-        <translation>Impossibile usare &quot;%1&quot;. %2</translation>
+        <source>"%1" cannot be used. %2</source>
+        <translation>Impossibile usare "%1". %2</translation>
     </message>
     <message>
         <source>%1 cannot be used. %2</source>
@@ -917,7 +1040,7 @@
     </message>
     <message>
         <source>Legs/ Pit Monitor</source>
-        <translation>Gambe/ Monitor box</translation>
+        <translation>Gambe/Monitor box</translation>
     </message>
     <message>
         <source>Waist</source>
@@ -988,7 +1111,7 @@
         <translation>La tavolozza del gioco %1 non è utilizzabile: %2</translation>
     </message>
     <message>
-        <source>%1. The colour editors will mark colours using their pictures&apos; own colours.</source>
+        <source>%1. The colour editors will mark colours using their pictures' own colours.</source>
         <translation>%1. Gli editor dei colori segneranno i colori usando i colori propri delle loro immagini.</translation>
     </message>
     <message>
@@ -1016,8 +1139,8 @@
         <translation>il file è vuoto</translation>
     </message>
     <message>
-        <source>it is not a bitmap file (it does not start with &quot;BM&quot;)</source>
-        <translation>non è un file bitmap (non inizia con &quot;BM&quot;)</translation>
+        <source>it is not a bitmap file (it does not start with "BM")</source>
+        <translation>non è un file bitmap (non inizia con "BM")</translation>
     </message>
     <message>
         <source>its height is out of range</source>
@@ -1045,7 +1168,7 @@
     </message>
     <message>
         <source>it is a %1-bit bitmap; the picture needs 8 bits per pixel</source>
-        <translation>è una bitmap a %1 bit; l&apos;immagine richiede 8 bit per pixel</translation>
+        <translation>è una bitmap a %1 bit; l'immagine richiede 8 bit per pixel</translation>
     </message>
     <message>
         <source>it has %1 colour planes; bitmaps have 1</source>
@@ -1053,7 +1176,7 @@
     </message>
     <message>
         <source>a picture of %1 x %2 pixels cannot be shown</source>
-        <translation>un&apos;immagine di %1 x %2 pixel non può essere mostrata</translation>
+        <translation>un'immagine di %1 x %2 pixel non può essere mostrata</translation>
     </message>
     <message>
         <source>Bitmap Image is not valid</source>
@@ -1061,11 +1184,11 @@
     </message>
     <message>
         <source>The converter %1 converted %2 into %3, but the editor cannot load that file as an 8-bit bitmap: %4</source>
-        <translation>Il convertitore %1 ha convertito %2 in %3, ma l&apos;editor non riesce a caricare quel file come bitmap a 8 bit: %4</translation>
+        <translation>Il convertitore %1 ha convertito %2 in %3, ma l'editor non riesce a caricare quel file come bitmap a 8 bit: %4</translation>
     </message>
     <message>
-        <source>Cannot make the editor&apos;s TEMP folder %1: %2.</source>
-        <translation>Impossibile creare la cartella TEMP dell&apos;editor %1: %2.</translation>
+        <source>Cannot make the editor's TEMP folder %1: %2.</source>
+        <translation>Impossibile creare la cartella TEMP dell'editor %1: %2.</translation>
     </message>
     <message>
         <source>Cannot remove the old exchange file %1: %2.</source>
@@ -1113,7 +1236,7 @@
     </message>
     <message>
         <source>%1 pixels are more than a picture may have (4096 x 4096)</source>
-        <translation>%1 pixel sono più di quanti un&apos;immagine possa averne (4096 x 4096)</translation>
+        <translation>%1 pixel sono più di quanti un'immagine possa averne (4096 x 4096)</translation>
     </message>
     <message>
         <source>the pixel rows are cut short: %1 pixels need %2 bytes from byte %3, the file holds %4</source>
@@ -1121,15 +1244,15 @@
     </message>
     <message>
         <source>A picture of %1 x %2 pixels cannot be made</source>
-        <translation>Non si può creare un&apos;immagine di %1 x %2 pixel</translation>
+        <translation>Non si può creare un'immagine di %1 x %2 pixel</translation>
     </message>
     <message>
         <source>An empty picture cannot be scaled</source>
-        <translation>Un&apos;immagine vuota non può essere ridimensionata</translation>
+        <translation>Un'immagine vuota non può essere ridimensionata</translation>
     </message>
     <message>
         <source>The picture holds no pixels</source>
-        <translation>L&apos;immagine non contiene pixel</translation>
+        <translation>L'immagine non contiene pixel</translation>
     </message>
     <message>
         <source>it has %1 x %2 pixels, more than the %3 pixels that are read</source>
@@ -1137,7 +1260,7 @@
     </message>
     <message>
         <source>it is not a picture in a format this program reads</source>
-        <translation>non è un&apos;immagine in un formato che questo programma legge</translation>
+        <translation>non è un'immagine in un formato che questo programma legge</translation>
     </message>
     <message>
         <source>it cannot be read as a picture: %1</source>
@@ -1145,15 +1268,15 @@
     </message>
     <message>
         <source>The picture %1 cannot be read: %2</source>
-        <translation>L&apos;immagine %1 non può essere letta: %2</translation>
+        <translation>L'immagine %1 non può essere letta: %2</translation>
     </message>
     <message>
         <source>The picture %1 is not usable: %2</source>
-        <translation>L&apos;immagine %1 non è utilizzabile: %2</translation>
+        <translation>L'immagine %1 non è utilizzabile: %2</translation>
     </message>
     <message>
         <source>The PNG picture cannot be made</source>
-        <translation>L&apos;immagine PNG non può essere creata</translation>
+        <translation>L'immagine PNG non può essere creata</translation>
     </message>
     <message>
         <source>%1 cannot be written: %2</source>
@@ -1190,6 +1313,62 @@
     <message>
         <source>the file ends inside its colour bit fields</source>
         <translation>il file termina dentro i suoi campi di bit dei colori</translation>
+    </message>
+    <message>
+        <source>The picture has %1 x %2 pixels; it must have %3 x %4.</source>
+        <translation>L'immagine ha %1 x %2 pixel; deve averne %3 x %4.</translation>
+    </message>
+    <message>
+        <source>Pictures</source>
+        <translation>Immagini</translation>
+    </message>
+    <message>
+        <source>PNG pictures</source>
+        <translation>Immagini PNG</translation>
+    </message>
+    <message>
+        <source>The picture has %1 x %2 pixels, the texture %3 x %4: tick "Scale to %3 x %4" to scale it to the texture's size.</source>
+        <translation>L'immagine ha %1 x %2 pixel, la texture %3 x %4: spunta «Scala a %3 x %4» per portarla alla dimensione della texture.</translation>
+    </message>
+    <message>
+        <source>Save picture</source>
+        <translation>Salva immagine</translation>
+    </message>
+    <message>
+        <source>PNG picture</source>
+        <translation>Immagine PNG</translation>
+    </message>
+    <message>
+        <source>The helmet sheet must be an 8-bit (256 colour) bitmap of %1 x %2 pixels; this is %3.</source>
+        <translation>La tavola dei caschi deve essere una bitmap a 8 bit (256 colori) di %1 x %2 pixel; questa è %3.</translation>
+    </message>
+    <message>
+        <source>A helmet must be an 8-bit (256 colour) bitmap of %1 x %2 pixels; this is %3.</source>
+        <translation>Un casco deve essere una bitmap a 8 bit (256 colori) di %1 x %2 pixel; questa è %3.</translation>
+    </message>
+    <message>
+        <source>an empty file</source>
+        <translation>un file vuoto</translation>
+    </message>
+    <message>
+        <source>an %1-bit bitmap of %2 x %3 pixels</source>
+        <translation>una bitmap a %1 bit di %2 x %3 pixel</translation>
+    </message>
+    <message>
+        <source>a %1-bit bitmap of %2 x %3 pixels</source>
+        <translation>una bitmap a %1 bit di %2 x %3 pixel</translation>
+    </message>
+    <message>
+        <source>The converter cannot put it into the game: %1.</source>
+        <translation>Il convertitore non può inserirla nel gioco: %1.</translation>
+    </message>
+    <message>
+        <source>it is a %1-bit bitmap; textures are 8-bit bitmaps (256 colours)</source>
+        <translation>è una bitmap a %1 bit; le texture sono bitmap a 8 bit (256 colori)</translation>
+    </message>
+    <message>
+        <source>the bitmap is %1 x %2 pixels; a texture has 1 to 4096 each way</source>
+        <translation>la bitmap è di %1 x %2 pixel; una texture ne ha da 1 a 4096 per lato</translation>
     </message>
 </context>
 <context>
@@ -1234,6 +1413,305 @@
         <source>Not a settings file: %1 holds %2 bytes, a settings file holds %3.</source>
         <translation>Non è un file di impostazioni: %1 contiene %2 byte, un file di impostazioni ne contiene %3.</translation>
     </message>
+    <message>
+        <source>%1 holds %2 bytes, a settings file exactly %3: only its first %3 bytes would be read, and if it is some other file they make no sense as settings.</source>
+        <translation>%1 contiene %2 byte, un file di impostazioni esattamente %3: verrebbero letti solo i suoi primi %3 byte e, se è un altro file, come impostazioni non hanno senso.</translation>
+    </message>
+</context>
+<context>
+    <name>Values</name>
+    <message>
+        <source>%1 cockpit colour</source>
+        <translation>%1, colore abitacolo</translation>
+    </message>
+    <message>
+        <source>%1 mirrors colour</source>
+        <translation>%1, colore specchietti</translation>
+    </message>
+    <message>
+        <source>%1 front wing colour</source>
+        <translation>%1, colore alettone anteriore</translation>
+    </message>
+    <message>
+        <source>X distance</source>
+        <translation>distanza X</translation>
+    </message>
+    <message>
+        <source>height</source>
+        <translation>altezza</translation>
+    </message>
+    <message>
+        <source>Y distance</source>
+        <translation>distanza Y</translation>
+    </message>
+    <message>
+        <source>X angle</source>
+        <translation>angolo X</translation>
+    </message>
+    <message>
+        <source>Z angle</source>
+        <translation>angolo Z</translation>
+    </message>
+    <message>
+        <source>Y angle</source>
+        <translation>angolo Y</translation>
+    </message>
+    <message>
+        <source>tuning value 1</source>
+        <translation>valore di regolazione 1</translation>
+    </message>
+    <message>
+        <source>tuning value 2</source>
+        <translation>valore di regolazione 2</translation>
+    </message>
+    <message>
+        <source>%1 front wing</source>
+        <translation>%1, alettone anteriore</translation>
+    </message>
+    <message>
+        <source>%1 rear wing</source>
+        <translation>%1, alettone posteriore</translation>
+    </message>
+    <message>
+        <source>%1 1st gear</source>
+        <translation>%1, 1ª marcia</translation>
+    </message>
+    <message>
+        <source>%1 2nd gear</source>
+        <translation>%1, 2ª marcia</translation>
+    </message>
+    <message>
+        <source>%1 3rd gear</source>
+        <translation>%1, 3ª marcia</translation>
+    </message>
+    <message>
+        <source>%1 4th gear</source>
+        <translation>%1, 4ª marcia</translation>
+    </message>
+    <message>
+        <source>%1 5th gear</source>
+        <translation>%1, 5ª marcia</translation>
+    </message>
+    <message>
+        <source>%1 6th gear</source>
+        <translation>%1, 6ª marcia</translation>
+    </message>
+    <message>
+        <source>%1 tyre type</source>
+        <translation>%1, tipo di gomme</translation>
+    </message>
+    <message>
+        <source>BHP</source>
+        <translation>BHP</translation>
+    </message>
+    <message>
+        <source>Team %1</source>
+        <translation>Scuderia %1</translation>
+    </message>
+    <message>
+        <source>Team %1 engine</source>
+        <translation>Motore della scuderia %1</translation>
+    </message>
+    <message>
+        <source>Car %1</source>
+        <translation>Vettura %1</translation>
+    </message>
+    <message>
+        <source>Driver slot %1</source>
+        <translation>Posto pilota %1</translation>
+    </message>
+    <message>
+        <source>Team %1 1st driver</source>
+        <translation>1° pilota della scuderia %1</translation>
+    </message>
+    <message>
+        <source>Team %1 2nd driver</source>
+        <translation>2° pilota della scuderia %1</translation>
+    </message>
+    <message>
+        <source>Track %1</source>
+        <translation>Circuito %1</translation>
+    </message>
+    <message>
+        <source>Driver of car %1</source>
+        <translation>Pilota della vettura %1</translation>
+    </message>
+    <message>
+        <source>%1 name</source>
+        <translation>%1, nome</translation>
+    </message>
+    <message>
+        <source>%1 engine name</source>
+        <translation>%1, nome del motore</translation>
+    </message>
+    <message>
+        <source>%1's car number</source>
+        <translation>%1, numero</translation>
+    </message>
+    <message>
+        <source>%1 selected</source>
+        <translation>%1, selezionato</translation>
+    </message>
+    <message>
+        <source>%1, qualifying</source>
+        <translation>%1, qualifiche</translation>
+    </message>
+    <message>
+        <source>%1, other sessions</source>
+        <translation>%1, altre sessioni</translation>
+    </message>
+    <message>
+        <source>Human driver engine, qualifying</source>
+        <translation>Motore del giocatore, qualifiche</translation>
+    </message>
+    <message>
+        <source>Human driver engine, other sessions</source>
+        <translation>Motore del giocatore, altre sessioni</translation>
+    </message>
+    <message>
+        <source>Random engine power</source>
+        <translation>Potenza motore casuale</translation>
+    </message>
+    <message>
+        <source>%1 grip, qualifying</source>
+        <translation>%1, aderenza in qualifica</translation>
+    </message>
+    <message>
+        <source>%1 grip, other sessions</source>
+        <translation>%1, aderenza nelle altre sessioni</translation>
+    </message>
+    <message>
+        <source>%1 random grip range</source>
+        <translation>%1, intervallo casuale di aderenza</translation>
+    </message>
+    <message>
+        <source>%1 car failure</source>
+        <translation>%1, guasti vettura</translation>
+    </message>
+    <message>
+        <source>%1 enabled</source>
+        <translation>%1, attiva</translation>
+    </message>
+    <message>
+        <source>Team at pit %1</source>
+        <translation>Scuderia al box %1</translation>
+    </message>
+    <message>
+        <source>Check speed in pit line</source>
+        <translation>Controlla la velocità in corsia box</translation>
+    </message>
+    <message>
+        <source>Pit line speed limit</source>
+        <translation>Limite di velocità in corsia box</translation>
+    </message>
+    <message>
+        <source>%1 pit crew colour %2</source>
+        <translation>%1, colore meccanici %2</translation>
+    </message>
+    <message>
+        <source>Camera %1 %2</source>
+        <translation>Telecamera %1, %2</translation>
+    </message>
+    <message>
+        <source>Camera record %1 %2</source>
+        <translation>Record telecamera %1, %2</translation>
+    </message>
+    <message>
+        <source>First driver - '0'</source>
+        <translation>Primo pilota - '0'</translation>
+    </message>
+    <message>
+        <source>Show opponents fuel load</source>
+        <translation>Mostra il carico di carburante degli avversari</translation>
+    </message>
+    <message>
+        <source>Player's car performance depends on selected team</source>
+        <translation>Le prestazioni della vettura del giocatore dipendono dalla scuderia scelta</translation>
+    </message>
+    <message>
+        <source>Split comparison</source>
+        <translation>Confronto separato</translation>
+    </message>
+    <message>
+        <source>Human player car weight</source>
+        <translation>Peso vettura del giocatore</translation>
+    </message>
+    <message>
+        <source>lb</source>
+        <translation>lb</translation>
+    </message>
+    <message>
+        <source>Computer car weight</source>
+        <translation>Peso vetture del computer</translation>
+    </message>
+    <message>
+        <source>Initial practice fuel load</source>
+        <translation>Carico iniziale di carburante in prova</translation>
+    </message>
+    <message>
+        <source>laps</source>
+        <translation>giri</translation>
+    </message>
+    <message>
+        <source>Initial qualifying fuel load (laps - 1)</source>
+        <translation>Carico iniziale di carburante in qualifica (giri - 1)</translation>
+    </message>
+    <message>
+        <source>LED %1 colour</source>
+        <translation>Colore LED %1</translation>
+    </message>
+    <message>
+        <source>LED %1 threshold (RPM - 6154)</source>
+        <translation>Soglia LED %1 (giri/min - 6154)</translation>
+    </message>
+    <message>
+        <source>Settings description</source>
+        <translation>Descrizione impostazioni</translation>
+    </message>
+    <message>
+        <source>%1 nose cone raised</source>
+        <translation>%1, muso rialzato</translation>
+    </message>
+    <message>
+        <source>%1 fuel consumption</source>
+        <translation>%1, consumo carburante</translation>
+    </message>
+    <message>
+        <source>%1 tyre consumption</source>
+        <translation>%1, usura gomme</translation>
+    </message>
+    <message>
+        <source>%1 fuel consumption, low byte</source>
+        <translation>%1, consumo carburante, byte basso</translation>
+    </message>
+    <message>
+        <source>%1 fuel consumption, high byte</source>
+        <translation>%1, consumo carburante, byte alto</translation>
+    </message>
+    <message>
+        <source>%1 tyre consumption, low byte</source>
+        <translation>%1, usura gomme, byte basso</translation>
+    </message>
+    <message>
+        <source>%1 tyre consumption, high byte</source>
+        <translation>%1, usura gomme, byte alto</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>disattivato</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>attivato</translation>
+    </message>
+    <message>
+        <source>%1: %2 → %3</source>
+        <translation>%1: %2 → %3</translation>
+    </message>
+    <message>
+        <source>%1: %2 → %3 %4</source>
+        <translation>%1: %2 → %3 %4</translation>
+    </message>
 </context>
 <context>
     <name>kvrgui::ButtonPicture</name>
@@ -1260,6 +1738,93 @@
         <source> colour</source>
         <translation> - colore</translation>
     </message>
+    <message>
+        <source>Arrow keys choose a colour, Space or Enter gives it to the part, Page Up and Page Down choose the part</source>
+        <translation>Le frecce scelgono un colore, Spazio o Invio lo assegnano alla parte, Pagina su e Pagina giù scelgono la parte</translation>
+    </message>
+    <message>
+        <source>Colour %1, %2</source>
+        <translation>Colore %1, %2</translation>
+    </message>
+</context>
+<context>
+    <name>kvrgui::ConversionWindow</name>
+    <message>
+        <source>Convert to the game's colours</source>
+        <translation>Converti nei colori del gioco</translation>
+    </message>
+    <message>
+        <source>As painted</source>
+        <translation>Come dipinta</translation>
+    </message>
+    <message>
+        <source>In the game's colours</source>
+        <translation>Nei colori del gioco</translation>
+    </message>
+    <message>
+        <source>Ctrl + wheel, Ctrl++ or Ctrl+- zooms both pictures</source>
+        <translation>Ctrl + rotellina, Ctrl++ o Ctrl+- ingrandisce entrambe le immagini</translation>
+    </message>
+    <message>
+        <source>Dithering</source>
+        <translation>Retinatura</translation>
+    </message>
+    <message>
+        <source>None: each colour its nearest</source>
+        <translation>Nessuna: ogni colore il più vicino</translation>
+    </message>
+    <message>
+        <source>Error diffusion</source>
+        <translation>Diffusione dell'errore</translation>
+    </message>
+    <message>
+        <source>Strength of the error diffusion</source>
+        <translation>Intensità della diffusione dell'errore</translation>
+    </message>
+    <message>
+        <source>Transparent pixels</source>
+        <translation>Pixel trasparenti</translation>
+    </message>
+    <message>
+        <source>Palette colour of transparent pixels</source>
+        <translation>Colore della tavolozza dei pixel trasparenti</translation>
+    </message>
+    <message>
+        <source>Colour:</source>
+        <translation>Colore:</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Dimensione</translation>
+    </message>
+    <message>
+        <source>Scale to %1 x %2</source>
+        <translation>Scala a %1 x %2</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Strength: %1%</source>
+        <translation>Intensità: %1%</translation>
+    </message>
+    <message>
+        <source>Transparent pixels take colour %1, the texture's background colour.</source>
+        <translation>I pixel trasparenti prendono il colore %1, il colore di sfondo della texture.</translation>
+    </message>
+    <message>
+        <source>Transparent pixels take colour %1 (the texture's background colour is %2).</source>
+        <translation>I pixel trasparenti prendono il colore %1 (il colore di sfondo della texture è %2).</translation>
+    </message>
+    <message>
+        <source>%1 of %2 pixels changed colour; mean difference %3, largest %4 (%5 2000: below 1 is invisible, 2 to 3 a near colour).</source>
+        <translation>%1 pixel su %2 hanno cambiato colore; differenza media %3, massima %4 (%5 2000: sotto 1 è invisibile, da 2 a 3 un colore vicino).</translation>
+    </message>
 </context>
 <context>
     <name>kvrgui::EditorWindow</name>
@@ -1280,7 +1845,7 @@
     <name>kvrgui::GameTextBox</name>
     <message>
         <source>The game cannot show “%1”; it knows only Western European letters and signs.</source>
-        <translation>Il gioco non può mostrare “%1”; conosce solo lettere e segni dell&apos;Europa occidentale.</translation>
+        <translation>Il gioco non può mostrare “%1”; conosce solo lettere e segni dell'Europa occidentale.</translation>
     </message>
     <message>
         <source>The game keeps at most %1 characters here.</source>
@@ -1304,6 +1869,10 @@
     <message>
         <source>Warning</source>
         <translation>Attenzione</translation>
+    </message>
+    <message>
+        <source>Values that will change</source>
+        <translation>Valori che cambieranno</translation>
     </message>
 </context>
 <context>
@@ -1375,7 +1944,7 @@
         <translation>La tua configurazione (kvrdesk.set, kvrdesk.ini) si trova in %1.</translation>
     </message>
     <message>
-        <source>How to use it: the README (README.md) of kvrdesk&apos;s sources.</source>
+        <source>How to use it: the README (README.md) of kvrdesk's sources.</source>
         <translation>Come usarlo: il README (README.md) dei sorgenti di kvrdesk.</translation>
     </message>
     <message>
@@ -1405,7 +1974,7 @@
         <translation>Messa a punto vettura</translation>
     </message>
     <message>
-        <source>player&apos;s car performance depends on selected team</source>
+        <source>player's car performance depends on selected team</source>
         <translation>le prestazioni della vettura del giocatore dipendono dalla scuderia scelta</translation>
     </message>
     <message>
@@ -1492,6 +2061,34 @@
         <source>Fuel load</source>
         <translation>Carico di carburante</translation>
     </message>
+    <message>
+        <source>Human player car weight in pounds</source>
+        <translation>Peso vettura del giocatore in libbre</translation>
+    </message>
+    <message>
+        <source>Computer car weight in pounds</source>
+        <translation>Peso vetture del computer in libbre</translation>
+    </message>
+    <message>
+        <source>Human player car weight in kilograms</source>
+        <translation>Peso vettura del giocatore in chilogrammi</translation>
+    </message>
+    <message>
+        <source>Computer car weight in kilograms</source>
+        <translation>Peso vetture del computer in chilogrammi</translation>
+    </message>
+    <message>
+        <source>LED %1 colour</source>
+        <translation>Colore LED %1</translation>
+    </message>
+    <message>
+        <source>Initial qualifying fuel load in laps</source>
+        <translation>Carico iniziale di carburante in qualifica in giri</translation>
+    </message>
+    <message>
+        <source>Initial practice fuel load in laps</source>
+        <translation>Carico iniziale di carburante in prova in giri</translation>
+    </message>
 </context>
 <context>
     <name>kvrgui::TCameraForm</name>
@@ -1554,6 +2151,38 @@
     <message>
         <source> Value 2 </source>
         <translation> Valore 2 </translation>
+    </message>
+    <message>
+        <source>Camera %1 distance, X axis</source>
+        <translation>Telecamera %1 distanza, asse X</translation>
+    </message>
+    <message>
+        <source>Camera %1 height, Z axis</source>
+        <translation>Telecamera %1 altezza, asse Z</translation>
+    </message>
+    <message>
+        <source>Camera %1 distance, Y axis</source>
+        <translation>Telecamera %1 distanza, asse Y</translation>
+    </message>
+    <message>
+        <source>Camera %1 angle, X axis</source>
+        <translation>Telecamera %1 angolo, asse X</translation>
+    </message>
+    <message>
+        <source>Camera %1 angle, Z axis</source>
+        <translation>Telecamera %1 angolo, asse Z</translation>
+    </message>
+    <message>
+        <source>Camera %1 angle, Y axis</source>
+        <translation>Telecamera %1 angolo, asse Y</translation>
+    </message>
+    <message>
+        <source>Camera %1 image tuning, value 1</source>
+        <translation>Telecamera %1 regolazione immagine, valore 1</translation>
+    </message>
+    <message>
+        <source>Camera %1 image tuning, value 2</source>
+        <translation>Telecamera %1 regolazione immagine, valore 2</translation>
     </message>
 </context>
 <context>
@@ -1621,6 +2250,22 @@
         <source>Human engine power</source>
         <translation>Potenza motore del giocatore</translation>
     </message>
+    <message>
+        <source>Human driver engine power in BHP</source>
+        <translation>Potenza motore del giocatore in BHP</translation>
+    </message>
+    <message>
+        <source>Raise every team's engine power by the step</source>
+        <translation>Aumenta la potenza motore di ogni scuderia del passo</translation>
+    </message>
+    <message>
+        <source>Lower every team's engine power by the step</source>
+        <translation>Riduci la potenza motore di ogni scuderia del passo</translation>
+    </message>
+    <message>
+        <source>Step for every team's engine power in BHP</source>
+        <translation>Passo per la potenza motore di ogni scuderia in BHP</translation>
+    </message>
 </context>
 <context>
     <name>kvrgui::TFailuresForm</name>
@@ -1672,6 +2317,18 @@
         <source>All -</source>
         <translation>Tutti -</translation>
     </message>
+    <message>
+        <source>Raise every team's failure value by the step</source>
+        <translation>Aumenta il valore guasti di ogni scuderia del passo</translation>
+    </message>
+    <message>
+        <source>Lower every team's failure value by the step</source>
+        <translation>Riduci il valore guasti di ogni scuderia del passo</translation>
+    </message>
+    <message>
+        <source>Step for every team's failure value</source>
+        <translation>Passo per il valore guasti di ogni scuderia</translation>
+    </message>
 </context>
 <context>
     <name>kvrgui::TGripForm</name>
@@ -1700,7 +2357,7 @@
         <translation>Primi piloti</translation>
     </message>
     <message>
-        <source>First drivers&apos; grip</source>
+        <source>First drivers' grip</source>
         <translation>Aderenza primi piloti</translation>
     </message>
     <message>
@@ -1708,7 +2365,7 @@
         <translation>Secondi piloti</translation>
     </message>
     <message>
-        <source>Second drivers&apos; grip</source>
+        <source>Second drivers' grip</source>
         <translation>Aderenza secondi piloti</translation>
     </message>
     <message>
@@ -1725,11 +2382,23 @@
     </message>
     <message>
         <source>Edit selected grip data</source>
-        <translation>Modifica l&apos;aderenza selezionata</translation>
+        <translation>Modifica l'aderenza selezionata</translation>
     </message>
     <message>
         <source>Grip</source>
         <translation>Aderenza</translation>
+    </message>
+    <message>
+        <source>Raise every car's grip by the step</source>
+        <translation>Aumenta l'aderenza di ogni vettura del passo</translation>
+    </message>
+    <message>
+        <source>Lower every car's grip by the step</source>
+        <translation>Riduci l'aderenza di ogni vettura del passo</translation>
+    </message>
+    <message>
+        <source>Step for every car's grip</source>
+        <translation>Passo per l'aderenza di ogni vettura</translation>
     </message>
 </context>
 <context>
@@ -1770,12 +2439,28 @@
         <source>Export into game</source>
         <translation>Esporta nel gioco</translation>
     </message>
+    <message>
+        <source>Helmet sheet</source>
+        <translation>Tavola dei caschi</translation>
+    </message>
+    <message>
+        <source>Selected helmet</source>
+        <translation>Casco scelto</translation>
+    </message>
+    <message>
+        <source>Ctrl + wheel, Ctrl++ or Ctrl+- zooms the picture</source>
+        <translation>Ctrl + rotellina, Ctrl++ o Ctrl+- ingrandisce l'immagine</translation>
+    </message>
+    <message>
+        <source>Picked: Space on another driver swaps the two helmets, Escape puts it down</source>
+        <translation>Preso: Spazio su un altro pilota scambia i due caschi, Esc lo rimette giù</translation>
+    </message>
 </context>
 <context>
     <name>kvrgui::TIEForm</name>
     <message>
         <source>Import data</source>
-        <translation>Importa dati</translation>
+        <translation>Importa/esporta dati</translation>
     </message>
     <message>
         <source>Names and numbers</source>
@@ -1831,6 +2516,14 @@
     <message>
         <source>Export to game</source>
         <translation>Esporta nel gioco</translation>
+    </message>
+    <message>
+        <source>Painting</source>
+        <translation>Livrea</translation>
+    </message>
+    <message>
+        <source>Ctrl + wheel, Ctrl++ or Ctrl+- zooms the picture</source>
+        <translation>Ctrl + rotellina, Ctrl++ o Ctrl+- ingrandisce l'immagine</translation>
     </message>
 </context>
 <context>
@@ -1894,10 +2587,6 @@
     <message>
         <source>Track Manager</source>
         <translation>Gestione circuiti</translation>
-    </message>
-    <message>
-        <source>Car set manager...</source>
-        <translation>Gestione set di vetture...</translation>
     </message>
     <message>
         <source>&amp;Language</source>
@@ -1964,8 +2653,8 @@
         <translation>&amp;Anteprima delle modifiche prima di Esporta tutti i dati</translation>
     </message>
     <message>
-        <source>Preview changes before an &amp;editor&apos;s export</source>
-        <translation>Anteprima delle modifiche prima dell&apos;esportazione di un &amp;editor</translation>
+        <source>Preview changes before an &amp;editor's export</source>
+        <translation>Anteprima delle modifiche prima dell'esportazione di un &amp;editor</translation>
     </message>
     <message>
         <source>Settings description</source>
@@ -2002,6 +2691,105 @@
     <message>
         <source>&amp;About kvrdesk</source>
         <translation>&amp;Informazioni su kvrdesk</translation>
+    </message>
+    <message>
+        <source>&amp;Car set manager...</source>
+        <translation>&amp;Gestione set di vetture...</translation>
+    </message>
+    <message>
+        <source>&amp;Mods...</source>
+        <translation>&amp;Mod...</translation>
+    </message>
+</context>
+<context>
+    <name>kvrgui::TModsForm</name>
+    <message>
+        <source>Mods</source>
+        <translation>Mod</translation>
+    </message>
+    <message>
+        <source>&amp;Mods on the game, the first put on first (a later one wins):</source>
+        <translation>&amp;Mod nel gioco, il primo applicato per primo (uno successivo vince):</translation>
+    </message>
+    <message>
+        <source>Mods on the game</source>
+        <translation>Mod nel gioco</translation>
+    </message>
+    <message>
+        <source>&amp;About the mod:</source>
+        <translation>&amp;Informazioni sul mod:</translation>
+    </message>
+    <message>
+        <source>About the mod</source>
+        <translation>Informazioni sul mod</translation>
+    </message>
+    <message>
+        <source>&amp;Values more than one mod sets:</source>
+        <translation>&amp;Valori impostati da più di un mod:</translation>
+    </message>
+    <message>
+        <source>Values more than one mod sets</source>
+        <translation>Valori impostati da più di un mod</translation>
+    </message>
+    <message>
+        <source>&amp;Put on...</source>
+        <translation>A&amp;pplica...</translation>
+    </message>
+    <message>
+        <source>&amp;Take off</source>
+        <translation>&amp;Rimuovi</translation>
+    </message>
+    <message>
+        <source>Move &amp;up</source>
+        <translation>Sposta s&amp;u</translation>
+    </message>
+    <message>
+        <source>Move &amp;down</source>
+        <translation>Sposta &amp;giù</translation>
+    </message>
+    <message>
+        <source>Alt+Up</source>
+        <translation>Alt+Freccia su</translation>
+    </message>
+    <message>
+        <source>Alt+Down</source>
+        <translation>Alt+Freccia giù</translation>
+    </message>
+    <message>
+        <source>%1, by %2</source>
+        <translation>%1, di %2</translation>
+    </message>
+    <message>
+        <source>No mods are on.</source>
+        <translation>Nessun mod applicato.</translation>
+    </message>
+    <message>
+        <source>%1 sets %2</source>
+        <translation>%1 imposta %2</translation>
+    </message>
+    <message>
+        <source>%1: %2; %3 holds</source>
+        <translation>%1: %2; vale %3</translation>
+    </message>
+    <message>
+        <source>%1 (%2), values it sets: %3</source>
+        <translation>%1 (%2), valori che imposta: %3</translation>
+    </message>
+    <message>
+        <source>Put on %1</source>
+        <translation>Applica %1</translation>
+    </message>
+    <message>
+        <source>Take off %1</source>
+        <translation>Rimuovi %1</translation>
+    </message>
+    <message>
+        <source>Move up %1</source>
+        <translation>Sposta su %1</translation>
+    </message>
+    <message>
+        <source>Move down %1</source>
+        <translation>Sposta giù %1</translation>
     </message>
 </context>
 <context>
@@ -2067,8 +2855,8 @@
         <translation>Attiva</translation>
     </message>
     <message>
-        <source>First driver - &apos;0&apos;</source>
-        <translation>Primo pilota - &apos;0&apos;</translation>
+        <source>First driver - '0'</source>
+        <translation>Primo pilota - '0'</translation>
     </message>
     <message>
         <source>Number</source>
@@ -2078,12 +2866,24 @@
         <source>Selected</source>
         <translation>Selezione piloti</translation>
     </message>
+    <message>
+        <source>Car %1 takes part</source>
+        <translation>La vettura %1 partecipa</translation>
+    </message>
+    <message>
+        <source>Team %1 1st driver takes part</source>
+        <translation>Il 1° pilota della scuderia %1 partecipa</translation>
+    </message>
+    <message>
+        <source>Team %1 2nd driver takes part</source>
+        <translation>Il 2° pilota della scuderia %1 partecipa</translation>
+    </message>
 </context>
 <context>
     <name>kvrgui::TNosesForm</name>
     <message>
         <source>Nose cones </source>
-        <translation>Musi </translation>
+        <translation>Musi</translation>
     </message>
     <message>
         <source> Teams </source>
@@ -2140,7 +2940,7 @@
     </message>
     <message>
         <source>Drag a team onto another to swap their pits; or press Alt+Up or Alt+Down to swap the chosen team with its neighbour.</source>
-        <translation>Trascina una scuderia su un&apos;altra per scambiarne i box; oppure premi Alt+Su o Alt+Giù per scambiare la scuderia scelta con quella accanto.</translation>
+        <translation>Trascina una scuderia su un'altra per scambiarne i box; oppure premi Alt+Freccia su o Alt+Freccia giù per scambiare la scuderia scelta con quella accanto.</translation>
     </message>
     <message>
         <source>pit line entry</source>
@@ -2178,6 +2978,14 @@
         <source>Pit line speed</source>
         <translation>Velocità in corsia box</translation>
     </message>
+    <message>
+        <source>Max. allowed pit line speed in km/h</source>
+        <translation>Velocità massima consentita in corsia box in km/h</translation>
+    </message>
+    <message>
+        <source>Max. allowed pit line speed in mph</source>
+        <translation>Velocità massima consentita in corsia box in mph</translation>
+    </message>
 </context>
 <context>
     <name>kvrgui::TShortcutsForm</name>
@@ -2206,8 +3014,8 @@
         <translation>Esc</translation>
     </message>
     <message>
-        <source>Closes an editor window, keeping its changes, as &quot;Back&quot; does</source>
-        <translation>Chiude una finestra dell&apos;editor mantenendo le modifiche, come «Indietro»</translation>
+        <source>Closes an editor window, keeping its changes, as "Back" does</source>
+        <translation>Chiude una finestra dell'editor mantenendo le modifiche, come «Indietro»</translation>
     </message>
     <message>
         <source>Alt+underlined letter</source>
@@ -2226,7 +3034,7 @@
         <translation>Spazio</translation>
     </message>
     <message>
-        <source>Helmets: picks up the selected driver&apos;s helmet; on another driver, swaps the two</source>
+        <source>Helmets: picks up the selected driver's helmet; on another driver, swaps the two</source>
         <translation>Caschi: prende il casco del pilota scelto; su un altro pilota, scambia i due</translation>
     </message>
     <message>
@@ -2304,8 +3112,8 @@
         <translation> Altri valori del circuito </translation>
     </message>
     <message>
-        <source>Tyre - &quot;%1&quot;</source>
-        <translation>Gomme - &quot;%1&quot;</translation>
+        <source>Tyre - "%1"</source>
+        <translation>Gomme - "%1"</translation>
     </message>
     <message>
         <source>Fuel consumption</source>
@@ -2318,6 +3126,18 @@
     <message>
         <source>Tyre type</source>
         <translation>Tipo di gomme</translation>
+    </message>
+    <message>
+        <source>Track %1</source>
+        <translation>Circuito %1</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 gear</source>
+        <translation>%1 marcia</translation>
     </message>
 </context>
 <context>

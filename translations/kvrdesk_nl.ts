@@ -28,11 +28,11 @@
         <translation>Kan niet naar het spel in %1 schrijven: het staat op een alleen-lezen schijf.</translation>
     </message>
     <message>
-        <source>Cannot write to the game in %1: you may not make files in that folder (%2), so neither its lock nor the game&apos;s new files can be written.</source>
+        <source>Cannot write to the game in %1: you may not make files in that folder (%2), so neither its lock nor the game's new files can be written.</source>
         <translation>Kan niet naar het spel in %1 schrijven: u mag in die map geen bestanden aanmaken (%2), dus kunnen noch de vergrendeling noch de nieuwe bestanden van het spel worden geschreven.</translation>
     </message>
     <message>
-        <source>Cannot write to the game in %1: its lock file %2 cannot be opened (%3); another user&apos;s editor may be writing to the game.</source>
+        <source>Cannot write to the game in %1: its lock file %2 cannot be opened (%3); another user's editor may be writing to the game.</source>
         <translation>Kan niet naar het spel in %1 schrijven: het vergrendelbestand %2 kan niet worden geopend (%3); misschien schrijft de editor van een andere gebruiker naar het spel.</translation>
     </message>
     <message>
@@ -108,7 +108,7 @@
         <translation>kan geen kopie van %1 bewaren: %2</translation>
     </message>
     <message>
-        <source>Cannot finish the last change of the game: %1 %2. Look at the game&apos;s files, then remove it.</source>
+        <source>Cannot finish the last change of the game: %1 %2. Look at the game's files, then remove it.</source>
         <translation>Kan de laatste wijziging van het spel niet voltooien: %1 %2. Controleer de bestanden van het spel en verwijder het daarna.</translation>
     </message>
     <message>
@@ -164,7 +164,7 @@
         <translation>De circuitgegevens zijn niet gelezen, dus niets schrijft circuitwaarden naar het spel. De circuiteditor opent zodra elk circuitbestand kan worden gelezen.</translation>
     </message>
     <message>
-        <source>%1 is not the game&apos;s executable: %2</source>
+        <source>%1 is not the game's executable: %2</source>
         <translation>%1 is niet het programma van het spel: %2</translation>
     </message>
     <message>
@@ -200,7 +200,7 @@
         <translation>noemt een koppeling, geen bestand: %1</translation>
     </message>
     <message>
-        <source>%1 cannot be replaced together with other files of the game: files that change together must be the game&apos;s own, in %2 (is it a link to elsewhere?)</source>
+        <source>%1 cannot be replaced together with other files of the game: files that change together must be the game's own, in %2 (is it a link to elsewhere?)</source>
         <translation>%1 kan niet samen met andere bestanden van het spel worden vervangen: bestanden die samen veranderen moeten die van het spel zelf zijn, in %2 (is het een koppeling naar elders?)</translation>
     </message>
     <message>
@@ -212,14 +212,14 @@
         <translation>Het spel in %1 wordt niet gelezen, omdat zijn bestanden deels oud, deels nieuw kunnen zijn. %2</translation>
     </message>
     <message>
-        <source>The version byte of %1 (at position %2) is %3, which names none of the game&apos;s language versions. The editor takes the game for the English version and reads and writes its values at the English version&apos;s positions.</source>
+        <source>The version byte of %1 (at position %2) is %3, which names none of the game's language versions. The editor takes the game for the English version and reads and writes its values at the English version's positions.</source>
         <translation>De versiebyte van %1 (op positie %2) is %3 en duidt geen van de taalversies van het spel aan. De editor houdt het spel voor de Engelse versie en leest en schrijft de waarden op de posities van de Engelse versie.</translation>
     </message>
 </context>
 <context>
     <name>Import and export</name>
     <message>
-        <source>Random engine power could not be switched on: the game&apos;s code at that place has been changed. Put back KVR.EXE from KVR.EXE.orig and export again.</source>
+        <source>Random engine power could not be switched on: the game's code at that place has been changed. Put back KVR.EXE from KVR.EXE.orig and export again.</source>
         <translation>Willekeurig motorvermogen kon niet worden ingeschakeld: de code van het spel op die plek is gewijzigd. Zet KVR.EXE terug vanuit KVR.EXE.orig en exporteer opnieuw.</translation>
     </message>
     <message>
@@ -231,11 +231,11 @@
         <translation>Deze waarden worden in het spel gewijzigd:</translation>
     </message>
     <message>
-        <source>The track files are missing from the game&apos;s CIRCUITS folder: this export will fail with the track file error and change nothing.</source>
+        <source>The track files are missing from the game's CIRCUITS folder: this export will fail with the track file error and change nothing.</source>
         <translation>De circuitbestanden ontbreken in de map CIRCUITS van het spel: deze export mislukt met de fout over de circuitbestanden en wijzigt niets.</translation>
     </message>
     <message>
-        <source>The track files are missing from the game&apos;s CIRCUITS folder, so the track data cannot be compared. After the other values, the export will ask to install the track files from the game CD, and without them it stops before the track data.</source>
+        <source>The track files are missing from the game's CIRCUITS folder, so the track data cannot be compared. After the other values, the export will ask to install the track files from the game CD, and without them it stops before the track data.</source>
         <translation>De circuitbestanden ontbreken in de map CIRCUITS van het spel, dus de circuitgegevens kunnen niet worden vergeleken. Na de overige waarden vraagt de export om de circuitbestanden van de spel-cd te installeren; zonder die bestanden stopt hij vóór de circuitgegevens.</translation>
     </message>
     <message>
@@ -279,8 +279,8 @@
         <translation>tekst verwacht</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is not a character of the game&apos;s code page (Windows-1252)</source>
-        <translation>&quot;%1&quot; is geen teken van de codetabel van het spel (Windows-1252)</translation>
+        <source>"%1" is not a character of the game's code page (Windows-1252)</source>
+        <translation>"%1" is geen teken van de codetabel van het spel (Windows-1252)</translation>
     </message>
     <message>
         <source>%1 characters, the field holds at most %2</source>
@@ -303,28 +303,24 @@
         <translation>geen JSON: %1</translation>
     </message>
     <message>
-        <source>not a patch: expected an object with &quot;kvpatch&quot; and &quot;changes&quot;</source>
-        <translation>geen patch: object met &quot;kvpatch&quot; en &quot;changes&quot; verwacht</translation>
-    </message>
-    <message>
-        <source>unknown key &quot;%1&quot;: a patch holds only &quot;kvpatch&quot; and &quot;changes&quot;</source>
-        <translation>onbekende sleutel &quot;%1&quot;: een patch bevat alleen &quot;kvpatch&quot; en &quot;changes&quot;</translation>
+        <source>not a patch: expected an object with "kvpatch" and "changes"</source>
+        <translation>geen patch: object met "kvpatch" en "changes" verwacht</translation>
     </message>
     <message>
         <source>patch format %1: this editor reads format %2</source>
         <translation>patchformaat %1: deze editor leest formaat %2</translation>
     </message>
     <message>
-        <source>&quot;changes&quot;: expected an array</source>
-        <translation>&quot;changes&quot;: array verwacht</translation>
+        <source>"changes": expected an array</source>
+        <translation>"changes": array verwacht</translation>
     </message>
     <message>
-        <source>change %1: expected an object with &quot;field&quot;, &quot;from&quot; and &quot;to&quot;</source>
-        <translation>wijziging %1: object met &quot;field&quot;, &quot;from&quot; en &quot;to&quot; verwacht</translation>
+        <source>change %1: expected an object with "field", "from" and "to"</source>
+        <translation>wijziging %1: object met "field", "from" en "to" verwacht</translation>
     </message>
     <message>
-        <source>change %1: &quot;field&quot; must be a name</source>
-        <translation>wijziging %1: &quot;field&quot; moet een naam zijn</translation>
+        <source>change %1: "field" must be a name</source>
+        <translation>wijziging %1: "field" moet een naam zijn</translation>
     </message>
     <message>
         <source>field %1: named twice in the patch</source>
@@ -347,8 +343,8 @@
         <translation>Deze waarden veranderen. De %1 gemarkeerde bevatten iets anders dan de waarden die de patch verwacht te vervangen; ze veranderen toch:</translation>
     </message>
     <message>
-        <source>key &quot;%1&quot; is given twice</source>
-        <translation>sleutel &quot;%1&quot; is twee keer opgegeven</translation>
+        <source>key "%1" is given twice</source>
+        <translation>sleutel "%1" is twee keer opgegeven</translation>
     </message>
     <message>
         <source>%1: nested deeper than %2 levels</source>
@@ -414,6 +410,26 @@
         <source>field %1: changes byte %2, which %3 changes too</source>
         <translation>veld %1: wijzigt byte %2, die %3 ook wijzigt</translation>
     </message>
+    <message>
+        <source>"%1": expected text</source>
+        <translation>"%1": tekst verwacht</translation>
+    </message>
+    <message>
+        <source>"%1": %2 characters, it may hold at most %3</source>
+        <translation>"%1": %2 tekens, ten hoogste %3</translation>
+    </message>
+    <message>
+        <source>"%1": holds the control character %2</source>
+        <translation>"%1": bevat het stuurteken %2</translation>
+    </message>
+    <message>
+        <source>unknown key "%1": a patch holds only "kvpatch", "title", "author", "description", "made_with" and "changes"</source>
+        <translation>onbekende sleutel "%1": een patch bevat alleen "kvpatch", "title", "author", "description", "made_with" en "changes"</translation>
+    </message>
+    <message>
+        <source>%1 (the patch expects %2)</source>
+        <translation>%1 (de patch verwacht %2)</translation>
+    </message>
 </context>
 <context>
     <name>Installers</name>
@@ -430,8 +446,8 @@
         <translation>Je hebt de circuitbestanden niet op je harde schijf geïnstalleerd. Je hebt ze nodig om met de circuiteditor te werken. Wil je ze nu installeren?</translation>
     </message>
     <message>
-        <source>Put &quot;Kavorra&quot; CD into CD drive, and hit &quot;OK&quot; when you are ready!</source>
-        <translation>Plaats de cd van &quot;Kavorra&quot; in het cd-station en klik op &quot;OK&quot; als je klaar bent!</translation>
+        <source>Put "Kavorra" CD into CD drive, and hit "OK" when you are ready!</source>
+        <translation>Plaats de cd van "Kavorra" in het cd-station en klik op "OK" als je klaar bent!</translation>
     </message>
     <message>
         <source>Cannot copy track file!</source>
@@ -446,8 +462,8 @@
         <translation>Autosetbeheer</translation>
     </message>
     <message>
-        <source>Install &apos;97 car set (only paintings now)</source>
-        <translation>Autoset &apos;97 installeren (nu alleen beschilderingen)</translation>
+        <source>Install '97 car set (only paintings now)</source>
+        <translation>Autoset '97 installeren (nu alleen beschilderingen)</translation>
     </message>
     <message>
         <source>New carset installed!</source>
@@ -462,8 +478,8 @@
         <translation>Cockpitbeheer</translation>
     </message>
     <message>
-        <source>&apos;97 cockpits</source>
-        <translation>Cockpits &apos;97</translation>
+        <source>'97 cockpits</source>
+        <translation>Cockpits '97</translation>
     </message>
     <message>
         <source>Install it!</source>
@@ -478,7 +494,7 @@
         <translation>Kan cockpitbestand niet kopiëren!</translation>
     </message>
     <message>
-        <source>Not enough free space on the game&apos;s drive!</source>
+        <source>Not enough free space on the game's drive!</source>
         <translation>Niet genoeg vrije ruimte op de schijf van het spel!</translation>
     </message>
     <message>
@@ -526,8 +542,8 @@
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source>There is no cockpit set &quot;%1&quot;.</source>
-        <translation>Er is geen cockpitset &quot;%1&quot;.</translation>
+        <source>There is no cockpit set "%1".</source>
+        <translation>Er is geen cockpitset "%1".</translation>
     </message>
     <message>
         <source>%1 byte</source>
@@ -538,7 +554,7 @@
         <translation>%1 bytes</translation>
     </message>
     <message>
-        <source>it is %1 long; a PCX picture&apos;s header alone takes 128</source>
+        <source>it is %1 long; a PCX picture's header alone takes 128</source>
         <translation>het is %1 lang; de kop van een PCX-afbeelding alleen neemt 128 in</translation>
     </message>
     <message>
@@ -550,7 +566,7 @@
         <translation>het is een PCX-afbeelding van %1 bits in %2 vlakken; de cockpit heeft 256 kleuren nodig (8 bits, 1 vlak)</translation>
     </message>
     <message>
-        <source>its rows are not run-length coded, as the game&apos;s cockpit pictures are</source>
+        <source>its rows are not run-length coded, as the game's cockpit pictures are</source>
         <translation>de rijen zijn niet run-length-gecodeerd, zoals de cockpitafbeeldingen van het spel</translation>
     </message>
     <message>
@@ -602,12 +618,12 @@
         <translation>de regel is te kort voor %1</translation>
     </message>
     <message>
-        <source>the number &quot;%1&quot; runs past %2</source>
-        <translation>het getal &quot;%1&quot; loopt buiten %2</translation>
+        <source>the number "%1" runs past %2</source>
+        <translation>het getal "%1" loopt buiten %2</translation>
     </message>
     <message>
-        <source>%1 is not a number: &quot;%2&quot;</source>
-        <translation>%1 is geen getal: &quot;%2&quot;</translation>
+        <source>%1 is not a number: "%2"</source>
+        <translation>%1 is geen getal: "%2"</translation>
     </message>
     <message>
         <source>%1 holds %2, but it is written as %3</source>
@@ -622,8 +638,8 @@
         <translation>veld %1 (kolommen %2 tot en met %3)</translation>
     </message>
     <message>
-        <source>column %1 holds &quot;%2&quot;, but this line has only %3 field(s)</source>
-        <translation>kolom %1 bevat &quot;%2&quot;, maar deze regel heeft maar %3 veld(en)</translation>
+        <source>column %1 holds "%2", but this line has only %3 field(s)</source>
+        <translation>kolom %1 bevat "%2", maar deze regel heeft maar %3 veld(en)</translation>
     </message>
     <message>
         <source>%1: missing</source>
@@ -725,8 +741,8 @@
         <translation>Er staat geen KVR.EXE in %1</translation>
     </message>
     <message>
-        <source>The editor starts without the helmet sheet; &quot;Import from game&quot; in the helmets window reads it again.</source>
-        <translation>De editor start zonder het helmenblad; &quot;Importeren uit spel&quot; in het helmenvenster leest het opnieuw in.</translation>
+        <source>The editor starts without the helmet sheet; "Import from game" in the helmets window reads it again.</source>
+        <translation>De editor start zonder het helmenblad; "Importeren uit spel" in het helmenvenster leest het opnieuw in.</translation>
     </message>
     <message>
         <source>another game is opened</source>
@@ -741,7 +757,7 @@
         <translation>KVR-hoofdprogramma</translation>
     </message>
     <message>
-        <source>Refusing to write %1: it is the game&apos;s %2. Choose another file.</source>
+        <source>Refusing to write %1: it is the game's %2. Choose another file.</source>
         <translation>%1 wordt niet geschreven: het is het bestand %2 van het spel. Kies een ander bestand.</translation>
     </message>
     <message>
@@ -753,8 +769,8 @@
         <translation>De patch %1 kan niet worden toegepast; er is niets gewijzigd. %2</translation>
     </message>
     <message>
-        <source>Cannot open file &quot;%1&quot;</source>
-        <translation>Kan het bestand &quot;%1&quot; niet openen</translation>
+        <source>Cannot open file "%1"</source>
+        <translation>Kan het bestand "%1" niet openen</translation>
     </message>
     <message>
         <source>The path of the game is longer than 255 characters: %1</source>
@@ -781,8 +797,8 @@
         <translation>Kan %1 niet lezen: %2</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; is not a valid number.</source>
-        <translation>&apos;%1&apos; is geen geldig getal.</translation>
+        <source>'%1' is not a valid number.</source>
+        <translation>'%1' is geen geldig getal.</translation>
     </message>
     <message>
         <source>The angle %1 is too large.</source>
@@ -809,8 +825,119 @@
         <translation>kvrdesk opent één spel tegelijk, niet zowel %1 als %2.</translation>
     </message>
     <message>
-        <source>The editor&apos;s configuration %1 could not be written: %2. The next start does not remember this run&apos;s game and choices.</source>
+        <source>The editor's configuration %1 could not be written: %2. The next start does not remember this run's game and choices.</source>
         <translation>De configuratie van de editor %1 kon niet worden geschreven: %2. Bij de volgende start zijn het spel en de keuzes van deze sessie niet bekend.</translation>
+    </message>
+    <message>
+        <source>What the patch is, for those you share it with (all may stay empty):</source>
+        <translation>Wat de patch is, voor wie u hem deelt (alles mag leeg blijven):</translation>
+    </message>
+    <message>
+        <source>&amp;Title:</source>
+        <translation>&amp;Titel:</translation>
+    </message>
+    <message>
+        <source>&amp;Author:</source>
+        <translation>&amp;Auteur:</translation>
+    </message>
+    <message>
+        <source>&amp;Description:</source>
+        <translation>&amp;Beschrijving:</translation>
+    </message>
+    <message>
+        <source>&amp;Exact copy, every byte (also the settings description and bytes no window shows)</source>
+        <translation>&amp;Exacte kopie, elke byte (ook de instellingenbeschrijving en bytes die geen venster toont)</translation>
+    </message>
+    <message>
+        <source>The settings differ only in the description and bytes no window shows. Tick "Exact copy, every byte" to save those.</source>
+        <translation>De instellingen verschillen alleen in de beschrijving en in bytes die geen venster toont. Vink "Exacte kopie, elke byte" aan om die op te slaan.</translation>
+    </message>
+    <message>
+        <source>Put on mod</source>
+        <translation>Mod aanbrengen</translation>
+    </message>
+    <message>
+        <source>The patch %1 cannot be put on; nothing was changed. %2</source>
+        <translation>De patch %1 kan niet worden aangebracht; er is niets gewijzigd. %2</translation>
+    </message>
+    <message>
+        <source>Put on</source>
+        <translation>Aanbrengen</translation>
+    </message>
+    <message>
+        <source>Take off</source>
+        <translation>Verwijderen</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>Verplaatsen</translation>
+    </message>
+</context>
+<context>
+    <name>Mods</name>
+    <message>
+        <source>The mod list %1 cannot be read; nothing was changed. %2</source>
+        <translation>De modlijst %1 kan niet worden gelezen; er is niets gewijzigd. %2</translation>
+    </message>
+    <message>
+        <source>Cannot keep the mod list in %1: it is not a folder of its own (remove it, then try again).</source>
+        <translation>De modlijst kan niet in %1 worden bewaard: het is geen eigen map (verwijder het en probeer het opnieuw).</translation>
+    </message>
+    <message>
+        <source>kept: %1 holds %2, not %3 as the mods set it</source>
+        <translation>behouden: %1 bevat %2, niet %3 zoals de mods het zetten</translation>
+    </message>
+    <message>
+        <source>not a mod list of this program: %1</source>
+        <translation>geen modlijst van dit programma: %1</translation>
+    </message>
+    <message>
+        <source>There is no mod %1: the list holds %2.</source>
+        <translation>Er is geen mod %1: de lijst bevat er %2.</translation>
+    </message>
+    <message>
+        <source>expected "kvrdesk_mods": 1, "mods" and "before"</source>
+        <translation>verwacht: "kvrdesk_mods": 1, "mods" en "before"</translation>
+    </message>
+    <message>
+        <source>mod %1: expected "file" and "patch"</source>
+        <translation>mod %1: "file" en "patch" verwacht</translation>
+    </message>
+    <message>
+        <source>mod %1: %2</source>
+        <translation>mod %1: %2</translation>
+    </message>
+    <message>
+        <source>before %1: expected a place and a byte</source>
+        <translation>before %1: een plaats en een byte verwacht</translation>
+    </message>
+    <message>
+        <source>the values before the mods do not match the values they set</source>
+        <translation>de waarden van vóór de mods passen niet bij de waarden die ze zetten</translation>
+    </message>
+    <message>
+        <source>A mod named "%1" is on the list already (place %2).</source>
+        <translation>Een mod met de naam "%1" staat al op de lijst (plaats %2).</translation>
+    </message>
+    <message>
+        <source>left out: %1: %2, which the game holds no place for</source>
+        <translation>weggelaten: %1: %2, waarvoor het spel geen plaats heeft</translation>
+    </message>
+    <message>
+        <source>%1: %2 (%3) was %4, the mod expects %5; changed all the same</source>
+        <translation>%1: %2 (%3) was %4, de mod verwacht %5; toch gewijzigd</translation>
+    </message>
+    <message>
+        <source>Places on the list are counted from 1.</source>
+        <translation>De plaatsen op de lijst tellen vanaf 1.</translation>
+    </message>
+    <message>
+        <source>No mod named "%1" is on the list.</source>
+        <translation>Er staat geen mod met de naam "%1" op de lijst.</translation>
+    </message>
+    <message>
+        <source>%1 mods are named "%2"; give the place instead.</source>
+        <translation>%1 mods heten "%2"; geef in plaats daarvan de plaats op.</translation>
     </message>
 </context>
 <context>
@@ -818,10 +945,6 @@
     <message>
         <source>Detail: (nothing)</source>
         <translation>Detail: (niets)</translation>
-    </message>
-    <message>
-        <source>Detail: </source>
-        <translation>Detail: </translation>
     </message>
     <message>
         <source>Load helmet from bitmap</source>
@@ -848,8 +971,8 @@
         <translation>Gegevens zijn geïmporteerd!</translation>
     </message>
     <message>
-        <source>The helmet sheet is not available. Use &quot;Import from game&quot; to read it from the game.</source>
-        <translation>Het helmenblad is niet beschikbaar. Gebruik &quot;Importeren uit spel&quot; om het uit het spel te lezen.</translation>
+        <source>The helmet sheet is not available. Use "Import from game" to read it from the game.</source>
+        <translation>Het helmenblad is niet beschikbaar. Gebruik "Importeren uit spel" om het uit het spel te lezen.</translation>
     </message>
     <message>
         <source>Save bitmap file</source>
@@ -896,12 +1019,12 @@
         <translation>Detail: %1</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; cannot be loaded: %2</source>
-        <translation>&quot;%1&quot; kan niet worden geladen: %2</translation>
+        <source>"%1" cannot be loaded: %2</source>
+        <translation>"%1" kan niet worden geladen: %2</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; cannot be used. %2</source>
-        <translation>&quot;%1&quot; kan niet worden gebruikt. %2</translation>
+        <source>"%1" cannot be used. %2</source>
+        <translation>"%1" kan niet worden gebruikt. %2</translation>
     </message>
     <message>
         <source>%1 cannot be used. %2</source>
@@ -917,7 +1040,7 @@
     </message>
     <message>
         <source>Legs/ Pit Monitor</source>
-        <translation>Benen/ Pitmonitor</translation>
+        <translation>Benen/Pitmonitor</translation>
     </message>
     <message>
         <source>Waist</source>
@@ -988,7 +1111,7 @@
         <translation>Het spelpalet %1 is niet bruikbaar: %2</translation>
     </message>
     <message>
-        <source>%1. The colour editors will mark colours using their pictures&apos; own colours.</source>
+        <source>%1. The colour editors will mark colours using their pictures' own colours.</source>
         <translation>%1. De kleureneditors markeren kleuren met de eigen kleuren van hun afbeeldingen.</translation>
     </message>
     <message>
@@ -1016,8 +1139,8 @@
         <translation>het bestand is leeg</translation>
     </message>
     <message>
-        <source>it is not a bitmap file (it does not start with &quot;BM&quot;)</source>
-        <translation>het is geen bitmapbestand (het begint niet met &quot;BM&quot;)</translation>
+        <source>it is not a bitmap file (it does not start with "BM")</source>
+        <translation>het is geen bitmapbestand (het begint niet met "BM")</translation>
     </message>
     <message>
         <source>its height is out of range</source>
@@ -1064,7 +1187,7 @@
         <translation>De converter %1 heeft %2 omgezet in %3, maar de editor kan dat bestand niet laden als 8-bits bitmap: %4</translation>
     </message>
     <message>
-        <source>Cannot make the editor&apos;s TEMP folder %1: %2.</source>
+        <source>Cannot make the editor's TEMP folder %1: %2.</source>
         <translation>Kan de TEMP-map van de editor %1 niet aanmaken: %2.</translation>
     </message>
     <message>
@@ -1191,6 +1314,62 @@
         <source>the file ends inside its colour bit fields</source>
         <translation>het bestand eindigt in de kleurbitvelden</translation>
     </message>
+    <message>
+        <source>The picture has %1 x %2 pixels; it must have %3 x %4.</source>
+        <translation>De afbeelding heeft %1 x %2 pixels; ze moet %3 x %4 hebben.</translation>
+    </message>
+    <message>
+        <source>Pictures</source>
+        <translation>Afbeeldingen</translation>
+    </message>
+    <message>
+        <source>PNG pictures</source>
+        <translation>PNG-afbeeldingen</translation>
+    </message>
+    <message>
+        <source>The picture has %1 x %2 pixels, the texture %3 x %4: tick "Scale to %3 x %4" to scale it to the texture's size.</source>
+        <translation>De afbeelding heeft %1 x %2 pixels, de textuur %3 x %4: vink „Schalen naar %3 x %4” aan om haar op de maat van de textuur te brengen.</translation>
+    </message>
+    <message>
+        <source>Save picture</source>
+        <translation>Afbeelding opslaan</translation>
+    </message>
+    <message>
+        <source>PNG picture</source>
+        <translation>PNG-afbeelding</translation>
+    </message>
+    <message>
+        <source>The helmet sheet must be an 8-bit (256 colour) bitmap of %1 x %2 pixels; this is %3.</source>
+        <translation>Het helmenblad moet een 8-bits bitmap (256 kleuren) van %1 x %2 pixels zijn; dit is %3.</translation>
+    </message>
+    <message>
+        <source>A helmet must be an 8-bit (256 colour) bitmap of %1 x %2 pixels; this is %3.</source>
+        <translation>Een helm moet een 8-bits bitmap (256 kleuren) van %1 x %2 pixels zijn; dit is %3.</translation>
+    </message>
+    <message>
+        <source>an empty file</source>
+        <translation>een leeg bestand</translation>
+    </message>
+    <message>
+        <source>an %1-bit bitmap of %2 x %3 pixels</source>
+        <translation>een %1-bits bitmap van %2 x %3 pixels</translation>
+    </message>
+    <message>
+        <source>a %1-bit bitmap of %2 x %3 pixels</source>
+        <translation>een %1-bits bitmap van %2 x %3 pixels</translation>
+    </message>
+    <message>
+        <source>The converter cannot put it into the game: %1.</source>
+        <translation>De converter kan haar niet in het spel zetten: %1.</translation>
+    </message>
+    <message>
+        <source>it is a %1-bit bitmap; textures are 8-bit bitmaps (256 colours)</source>
+        <translation>het is een %1-bits bitmap; texturen zijn 8-bits bitmaps (256 kleuren)</translation>
+    </message>
+    <message>
+        <source>the bitmap is %1 x %2 pixels; a texture has 1 to 4096 each way</source>
+        <translation>de bitmap is %1 x %2 pixels; een textuur heeft er 1 tot 4096 in elke richting</translation>
+    </message>
 </context>
 <context>
     <name>Settings files</name>
@@ -1234,6 +1413,305 @@
         <source>Not a settings file: %1 holds %2 bytes, a settings file holds %3.</source>
         <translation>Geen instellingenbestand: %1 bevat %2 bytes, een instellingenbestand bevat er %3.</translation>
     </message>
+    <message>
+        <source>%1 holds %2 bytes, a settings file exactly %3: only its first %3 bytes would be read, and if it is some other file they make no sense as settings.</source>
+        <translation>%1 bevat %2 bytes, een instellingenbestand precies %3: alleen de eerste %3 bytes zouden worden gelezen, en als het een ander bestand is, hebben ze als instellingen geen betekenis.</translation>
+    </message>
+</context>
+<context>
+    <name>Values</name>
+    <message>
+        <source>%1 cockpit colour</source>
+        <translation>%1, cockpitkleur</translation>
+    </message>
+    <message>
+        <source>%1 mirrors colour</source>
+        <translation>%1, spiegelkleur</translation>
+    </message>
+    <message>
+        <source>%1 front wing colour</source>
+        <translation>%1, voorvleugelkleur</translation>
+    </message>
+    <message>
+        <source>X distance</source>
+        <translation>X-afstand</translation>
+    </message>
+    <message>
+        <source>height</source>
+        <translation>hoogte</translation>
+    </message>
+    <message>
+        <source>Y distance</source>
+        <translation>Y-afstand</translation>
+    </message>
+    <message>
+        <source>X angle</source>
+        <translation>X-hoek</translation>
+    </message>
+    <message>
+        <source>Z angle</source>
+        <translation>Z-hoek</translation>
+    </message>
+    <message>
+        <source>Y angle</source>
+        <translation>Y-hoek</translation>
+    </message>
+    <message>
+        <source>tuning value 1</source>
+        <translation>afstelwaarde 1</translation>
+    </message>
+    <message>
+        <source>tuning value 2</source>
+        <translation>afstelwaarde 2</translation>
+    </message>
+    <message>
+        <source>%1 front wing</source>
+        <translation>%1, voorvleugel</translation>
+    </message>
+    <message>
+        <source>%1 rear wing</source>
+        <translation>%1, achtervleugel</translation>
+    </message>
+    <message>
+        <source>%1 1st gear</source>
+        <translation>%1, 1e versnelling</translation>
+    </message>
+    <message>
+        <source>%1 2nd gear</source>
+        <translation>%1, 2e versnelling</translation>
+    </message>
+    <message>
+        <source>%1 3rd gear</source>
+        <translation>%1, 3e versnelling</translation>
+    </message>
+    <message>
+        <source>%1 4th gear</source>
+        <translation>%1, 4e versnelling</translation>
+    </message>
+    <message>
+        <source>%1 5th gear</source>
+        <translation>%1, 5e versnelling</translation>
+    </message>
+    <message>
+        <source>%1 6th gear</source>
+        <translation>%1, 6e versnelling</translation>
+    </message>
+    <message>
+        <source>%1 tyre type</source>
+        <translation>%1, bandtype</translation>
+    </message>
+    <message>
+        <source>BHP</source>
+        <translation>pk</translation>
+    </message>
+    <message>
+        <source>Team %1</source>
+        <translation>Team %1</translation>
+    </message>
+    <message>
+        <source>Team %1 engine</source>
+        <translation>Motor van team %1</translation>
+    </message>
+    <message>
+        <source>Car %1</source>
+        <translation>Auto %1</translation>
+    </message>
+    <message>
+        <source>Driver slot %1</source>
+        <translation>Coureursplaats %1</translation>
+    </message>
+    <message>
+        <source>Team %1 1st driver</source>
+        <translation>1e coureur van team %1</translation>
+    </message>
+    <message>
+        <source>Team %1 2nd driver</source>
+        <translation>2e coureur van team %1</translation>
+    </message>
+    <message>
+        <source>Track %1</source>
+        <translation>Circuit %1</translation>
+    </message>
+    <message>
+        <source>Driver of car %1</source>
+        <translation>Coureur van auto %1</translation>
+    </message>
+    <message>
+        <source>%1 name</source>
+        <translation>%1, naam</translation>
+    </message>
+    <message>
+        <source>%1 engine name</source>
+        <translation>%1, motornaam</translation>
+    </message>
+    <message>
+        <source>%1's car number</source>
+        <translation>%1, startnummer</translation>
+    </message>
+    <message>
+        <source>%1 selected</source>
+        <translation>%1, gekozen</translation>
+    </message>
+    <message>
+        <source>%1, qualifying</source>
+        <translation>%1, kwalificatie</translation>
+    </message>
+    <message>
+        <source>%1, other sessions</source>
+        <translation>%1, overige sessies</translation>
+    </message>
+    <message>
+        <source>Human driver engine, qualifying</source>
+        <translation>Motor van de speler, kwalificatie</translation>
+    </message>
+    <message>
+        <source>Human driver engine, other sessions</source>
+        <translation>Motor van de speler, overige sessies</translation>
+    </message>
+    <message>
+        <source>Random engine power</source>
+        <translation>Willekeurig motorvermogen</translation>
+    </message>
+    <message>
+        <source>%1 grip, qualifying</source>
+        <translation>%1, grip in de kwalificatie</translation>
+    </message>
+    <message>
+        <source>%1 grip, other sessions</source>
+        <translation>%1, grip in de overige sessies</translation>
+    </message>
+    <message>
+        <source>%1 random grip range</source>
+        <translation>%1, willekeurig gripbereik</translation>
+    </message>
+    <message>
+        <source>%1 car failure</source>
+        <translation>%1, defectwaarde</translation>
+    </message>
+    <message>
+        <source>%1 enabled</source>
+        <translation>%1, ingeschakeld</translation>
+    </message>
+    <message>
+        <source>Team at pit %1</source>
+        <translation>Team in pitbox %1</translation>
+    </message>
+    <message>
+        <source>Check speed in pit line</source>
+        <translation>Snelheid in pitstraat controleren</translation>
+    </message>
+    <message>
+        <source>Pit line speed limit</source>
+        <translation>Snelheidslimiet in de pitstraat</translation>
+    </message>
+    <message>
+        <source>%1 pit crew colour %2</source>
+        <translation>%1, pitploegkleur %2</translation>
+    </message>
+    <message>
+        <source>Camera %1 %2</source>
+        <translation>Camera %1, %2</translation>
+    </message>
+    <message>
+        <source>Camera record %1 %2</source>
+        <translation>Camerarecord %1, %2</translation>
+    </message>
+    <message>
+        <source>First driver - '0'</source>
+        <translation>Eerste coureur - '0'</translation>
+    </message>
+    <message>
+        <source>Show opponents fuel load</source>
+        <translation>Brandstoflading tegenstanders tonen</translation>
+    </message>
+    <message>
+        <source>Player's car performance depends on selected team</source>
+        <translation>Prestaties van de spelersauto hangen af van het gekozen team</translation>
+    </message>
+    <message>
+        <source>Split comparison</source>
+        <translation>Gescheiden vergelijking</translation>
+    </message>
+    <message>
+        <source>Human player car weight</source>
+        <translation>Gewicht spelersauto</translation>
+    </message>
+    <message>
+        <source>lb</source>
+        <translation>lb</translation>
+    </message>
+    <message>
+        <source>Computer car weight</source>
+        <translation>Gewicht computerauto</translation>
+    </message>
+    <message>
+        <source>Initial practice fuel load</source>
+        <translation>Brandstoflading bij start training</translation>
+    </message>
+    <message>
+        <source>laps</source>
+        <translation>ronden</translation>
+    </message>
+    <message>
+        <source>Initial qualifying fuel load (laps - 1)</source>
+        <translation>Brandstoflading bij start kwalificatie (ronden - 1)</translation>
+    </message>
+    <message>
+        <source>LED %1 colour</source>
+        <translation>Kleur LED %1</translation>
+    </message>
+    <message>
+        <source>LED %1 threshold (RPM - 6154)</source>
+        <translation>Drempel LED %1 (tpm - 6154)</translation>
+    </message>
+    <message>
+        <source>Settings description</source>
+        <translation>Instellingenbeschrijving</translation>
+    </message>
+    <message>
+        <source>%1 nose cone raised</source>
+        <translation>%1, neus hoog</translation>
+    </message>
+    <message>
+        <source>%1 fuel consumption</source>
+        <translation>%1, brandstofverbruik</translation>
+    </message>
+    <message>
+        <source>%1 tyre consumption</source>
+        <translation>%1, bandenslijtage</translation>
+    </message>
+    <message>
+        <source>%1 fuel consumption, low byte</source>
+        <translation>%1, brandstofverbruik, lage byte</translation>
+    </message>
+    <message>
+        <source>%1 fuel consumption, high byte</source>
+        <translation>%1, brandstofverbruik, hoge byte</translation>
+    </message>
+    <message>
+        <source>%1 tyre consumption, low byte</source>
+        <translation>%1, bandenslijtage, lage byte</translation>
+    </message>
+    <message>
+        <source>%1 tyre consumption, high byte</source>
+        <translation>%1, bandenslijtage, hoge byte</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>uit</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>aan</translation>
+    </message>
+    <message>
+        <source>%1: %2 → %3</source>
+        <translation>%1: %2 → %3</translation>
+    </message>
+    <message>
+        <source>%1: %2 → %3 %4</source>
+        <translation>%1: %2 → %3 %4</translation>
+    </message>
 </context>
 <context>
     <name>kvrgui::ButtonPicture</name>
@@ -1259,6 +1737,93 @@
     <message>
         <source> colour</source>
         <translation> - kleur</translation>
+    </message>
+    <message>
+        <source>Arrow keys choose a colour, Space or Enter gives it to the part, Page Up and Page Down choose the part</source>
+        <translation>Pijltoetsen kiezen een kleur, Spatie of Enter geeft die aan het onderdeel, Page Up en Page Down kiezen het onderdeel</translation>
+    </message>
+    <message>
+        <source>Colour %1, %2</source>
+        <translation>Kleur %1, %2</translation>
+    </message>
+</context>
+<context>
+    <name>kvrgui::ConversionWindow</name>
+    <message>
+        <source>Convert to the game's colours</source>
+        <translation>Omzetten naar de kleuren van het spel</translation>
+    </message>
+    <message>
+        <source>As painted</source>
+        <translation>Zoals geschilderd</translation>
+    </message>
+    <message>
+        <source>In the game's colours</source>
+        <translation>In de kleuren van het spel</translation>
+    </message>
+    <message>
+        <source>Ctrl + wheel, Ctrl++ or Ctrl+- zooms both pictures</source>
+        <translation>Ctrl + muiswiel, Ctrl++ of Ctrl+- zoomt beide afbeeldingen</translation>
+    </message>
+    <message>
+        <source>Dithering</source>
+        <translation>Dithering</translation>
+    </message>
+    <message>
+        <source>None: each colour its nearest</source>
+        <translation>Geen: elke kleur de dichtstbijzijnde</translation>
+    </message>
+    <message>
+        <source>Error diffusion</source>
+        <translation>Foutverspreiding</translation>
+    </message>
+    <message>
+        <source>Strength of the error diffusion</source>
+        <translation>Sterkte van de foutverspreiding</translation>
+    </message>
+    <message>
+        <source>Transparent pixels</source>
+        <translation>Doorzichtige pixels</translation>
+    </message>
+    <message>
+        <source>Palette colour of transparent pixels</source>
+        <translation>Paletkleur van doorzichtige pixels</translation>
+    </message>
+    <message>
+        <source>Colour:</source>
+        <translation>Kleur:</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Grootte</translation>
+    </message>
+    <message>
+        <source>Scale to %1 x %2</source>
+        <translation>Schalen naar %1 x %2</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>Strength: %1%</source>
+        <translation>Sterkte: %1%</translation>
+    </message>
+    <message>
+        <source>Transparent pixels take colour %1, the texture's background colour.</source>
+        <translation>Doorzichtige pixels krijgen kleur %1, de achtergrondkleur van de textuur.</translation>
+    </message>
+    <message>
+        <source>Transparent pixels take colour %1 (the texture's background colour is %2).</source>
+        <translation>Doorzichtige pixels krijgen kleur %1 (de achtergrondkleur van de textuur is %2).</translation>
+    </message>
+    <message>
+        <source>%1 of %2 pixels changed colour; mean difference %3, largest %4 (%5 2000: below 1 is invisible, 2 to 3 a near colour).</source>
+        <translation>%1 van %2 pixels kregen een andere kleur; gemiddeld verschil %3, grootste %4 (%5 2000: onder 1 onzichtbaar, 2 tot 3 een nabije kleur).</translation>
     </message>
 </context>
 <context>
@@ -1304,6 +1869,10 @@
     <message>
         <source>Warning</source>
         <translation>Waarschuwing</translation>
+    </message>
+    <message>
+        <source>Values that will change</source>
+        <translation>Waarden die veranderen</translation>
     </message>
 </context>
 <context>
@@ -1375,7 +1944,7 @@
         <translation>Uw configuratie (kvrdesk.set, kvrdesk.ini) staat in %1.</translation>
     </message>
     <message>
-        <source>How to use it: the README (README.md) of kvrdesk&apos;s sources.</source>
+        <source>How to use it: the README (README.md) of kvrdesk's sources.</source>
         <translation>Hoe u het gebruikt: de README (README.md) in de broncode van kvrdesk.</translation>
     </message>
     <message>
@@ -1405,7 +1974,7 @@
         <translation>Auto-afstelling</translation>
     </message>
     <message>
-        <source>player&apos;s car performance depends on selected team</source>
+        <source>player's car performance depends on selected team</source>
         <translation>prestaties van de spelersauto hangen af van het gekozen team</translation>
     </message>
     <message>
@@ -1426,7 +1995,7 @@
     </message>
     <message>
         <source> RPM LEDs </source>
-        <translation> Toerental-LED&apos;s </translation>
+        <translation> Toerental-LED's </translation>
     </message>
     <message>
         <source>RPM</source>
@@ -1492,6 +2061,34 @@
         <source>Fuel load</source>
         <translation>Brandstoflading</translation>
     </message>
+    <message>
+        <source>Human player car weight in pounds</source>
+        <translation>Gewicht spelersauto in pond</translation>
+    </message>
+    <message>
+        <source>Computer car weight in pounds</source>
+        <translation>Gewicht computerauto in pond</translation>
+    </message>
+    <message>
+        <source>Human player car weight in kilograms</source>
+        <translation>Gewicht spelersauto in kilogram</translation>
+    </message>
+    <message>
+        <source>Computer car weight in kilograms</source>
+        <translation>Gewicht computerauto in kilogram</translation>
+    </message>
+    <message>
+        <source>LED %1 colour</source>
+        <translation>Kleur LED %1</translation>
+    </message>
+    <message>
+        <source>Initial qualifying fuel load in laps</source>
+        <translation>Brandstoflading bij start kwalificatie in ronden</translation>
+    </message>
+    <message>
+        <source>Initial practice fuel load in laps</source>
+        <translation>Brandstoflading bij start training in ronden</translation>
+    </message>
 </context>
 <context>
     <name>kvrgui::TCameraForm</name>
@@ -1517,7 +2114,7 @@
     </message>
     <message>
         <source>X - axis</source>
-        <translation>X - as</translation>
+        <translation>X-as</translation>
     </message>
     <message>
         <source> Distance from </source>
@@ -1533,11 +2130,11 @@
     </message>
     <message>
         <source>Y - axis</source>
-        <translation>Y - as</translation>
+        <translation>Y-as</translation>
     </message>
     <message>
         <source>Z - axis</source>
-        <translation>Z - as</translation>
+        <translation>Z-as</translation>
     </message>
     <message>
         <source> Height </source>
@@ -1554,6 +2151,38 @@
     <message>
         <source> Value 2 </source>
         <translation> Waarde 2 </translation>
+    </message>
+    <message>
+        <source>Camera %1 distance, X axis</source>
+        <translation>Camera %1 afstand, X-as</translation>
+    </message>
+    <message>
+        <source>Camera %1 height, Z axis</source>
+        <translation>Camera %1 hoogte, Z-as</translation>
+    </message>
+    <message>
+        <source>Camera %1 distance, Y axis</source>
+        <translation>Camera %1 afstand, Y-as</translation>
+    </message>
+    <message>
+        <source>Camera %1 angle, X axis</source>
+        <translation>Camera %1 hoek, X-as</translation>
+    </message>
+    <message>
+        <source>Camera %1 angle, Z axis</source>
+        <translation>Camera %1 hoek, Z-as</translation>
+    </message>
+    <message>
+        <source>Camera %1 angle, Y axis</source>
+        <translation>Camera %1 hoek, Y-as</translation>
+    </message>
+    <message>
+        <source>Camera %1 image tuning, value 1</source>
+        <translation>Camera %1 beeldafstelling, waarde 1</translation>
+    </message>
+    <message>
+        <source>Camera %1 image tuning, value 2</source>
+        <translation>Camera %1 beeldafstelling, waarde 2</translation>
     </message>
 </context>
 <context>
@@ -1621,6 +2250,22 @@
         <source>Human engine power</source>
         <translation>Motorvermogen speler</translation>
     </message>
+    <message>
+        <source>Human driver engine power in BHP</source>
+        <translation>Motorvermogen van de speler in pk</translation>
+    </message>
+    <message>
+        <source>Raise every team's engine power by the step</source>
+        <translation>Motorvermogen van elk team met de stap verhogen</translation>
+    </message>
+    <message>
+        <source>Lower every team's engine power by the step</source>
+        <translation>Motorvermogen van elk team met de stap verlagen</translation>
+    </message>
+    <message>
+        <source>Step for every team's engine power in BHP</source>
+        <translation>Stap voor het motorvermogen van elk team in pk</translation>
+    </message>
 </context>
 <context>
     <name>kvrgui::TFailuresForm</name>
@@ -1672,12 +2317,24 @@
         <source>All -</source>
         <translation>Alle -</translation>
     </message>
+    <message>
+        <source>Raise every team's failure value by the step</source>
+        <translation>Defectwaarde van elk team met de stap verhogen</translation>
+    </message>
+    <message>
+        <source>Lower every team's failure value by the step</source>
+        <translation>Defectwaarde van elk team met de stap verlagen</translation>
+    </message>
+    <message>
+        <source>Step for every team's failure value</source>
+        <translation>Stap voor de defectwaarde van elk team</translation>
+    </message>
 </context>
 <context>
     <name>kvrgui::TGripForm</name>
     <message>
         <source>Computer cars grip</source>
-        <translation>Grip computerauto&apos;s</translation>
+        <translation>Grip computerauto's</translation>
     </message>
     <message>
         <source>Select data</source>
@@ -1700,7 +2357,7 @@
         <translation>Eerste coureurs</translation>
     </message>
     <message>
-        <source>First drivers&apos; grip</source>
+        <source>First drivers' grip</source>
         <translation>Grip eerste coureurs</translation>
     </message>
     <message>
@@ -1708,7 +2365,7 @@
         <translation>Tweede coureurs</translation>
     </message>
     <message>
-        <source>Second drivers&apos; grip</source>
+        <source>Second drivers' grip</source>
         <translation>Grip tweede coureurs</translation>
     </message>
     <message>
@@ -1730,6 +2387,18 @@
     <message>
         <source>Grip</source>
         <translation>Grip</translation>
+    </message>
+    <message>
+        <source>Raise every car's grip by the step</source>
+        <translation>Grip van elke auto met de stap verhogen</translation>
+    </message>
+    <message>
+        <source>Lower every car's grip by the step</source>
+        <translation>Grip van elke auto met de stap verlagen</translation>
+    </message>
+    <message>
+        <source>Step for every car's grip</source>
+        <translation>Stap voor de grip van elke auto</translation>
     </message>
 </context>
 <context>
@@ -1770,12 +2439,28 @@
         <source>Export into game</source>
         <translation>Exporteren naar spel</translation>
     </message>
+    <message>
+        <source>Helmet sheet</source>
+        <translation>Helmenblad</translation>
+    </message>
+    <message>
+        <source>Selected helmet</source>
+        <translation>Gekozen helm</translation>
+    </message>
+    <message>
+        <source>Ctrl + wheel, Ctrl++ or Ctrl+- zooms the picture</source>
+        <translation>Ctrl + muiswiel, Ctrl++ of Ctrl+- zoomt de afbeelding</translation>
+    </message>
+    <message>
+        <source>Picked: Space on another driver swaps the two helmets, Escape puts it down</source>
+        <translation>Opgepakt: Spatie bij een andere coureur verwisselt de twee helmen, Esc legt hem neer</translation>
+    </message>
 </context>
 <context>
     <name>kvrgui::TIEForm</name>
     <message>
         <source>Import data</source>
-        <translation>Gegevens importeren</translation>
+        <translation>Gegevens importeren/exporteren</translation>
     </message>
     <message>
         <source>Names and numbers</source>
@@ -1806,7 +2491,7 @@
     <name>kvrgui::TJamForm</name>
     <message>
         <source>Car JAMs</source>
-        <translation>Auto-JAM&apos;s</translation>
+        <translation>Auto-JAM's</translation>
     </message>
     <message>
         <source> Car paintings </source>
@@ -1831,6 +2516,14 @@
     <message>
         <source>Export to game</source>
         <translation>Exporteren naar spel</translation>
+    </message>
+    <message>
+        <source>Painting</source>
+        <translation>Beschildering</translation>
+    </message>
+    <message>
+        <source>Ctrl + wheel, Ctrl++ or Ctrl+- zooms the picture</source>
+        <translation>Ctrl + muiswiel, Ctrl++ of Ctrl+- zoomt de afbeelding</translation>
     </message>
 </context>
 <context>
@@ -1873,7 +2566,7 @@
     </message>
     <message>
         <source>Car Jams</source>
-        <translation>Auto-JAM&apos;s</translation>
+        <translation>Auto-JAM's</translation>
     </message>
     <message>
         <source>Helmets</source>
@@ -1881,7 +2574,7 @@
     </message>
     <message>
         <source>Cameras</source>
-        <translation>Camera&apos;s</translation>
+        <translation>Camera's</translation>
     </message>
     <message>
         <source>Track Editor</source>
@@ -1894,10 +2587,6 @@
     <message>
         <source>Track Manager</source>
         <translation>Circuitbeheer</translation>
-    </message>
-    <message>
-        <source>Car set manager...</source>
-        <translation>Autosetbeheer...</translation>
     </message>
     <message>
         <source>&amp;Language</source>
@@ -1964,7 +2653,7 @@
         <translation>Wijzigingen &amp;vooraf tonen bij Alle gegevens exporteren</translation>
     </message>
     <message>
-        <source>Preview changes before an &amp;editor&apos;s export</source>
+        <source>Preview changes before an &amp;editor's export</source>
         <translation>Wijzigingen vooraf tonen bij export van een &amp;editor</translation>
     </message>
     <message>
@@ -2002,6 +2691,105 @@
     <message>
         <source>&amp;About kvrdesk</source>
         <translation>&amp;Over kvrdesk</translation>
+    </message>
+    <message>
+        <source>&amp;Car set manager...</source>
+        <translation>&amp;Autosetbeheer...</translation>
+    </message>
+    <message>
+        <source>&amp;Mods...</source>
+        <translation>&amp;Mods...</translation>
+    </message>
+</context>
+<context>
+    <name>kvrgui::TModsForm</name>
+    <message>
+        <source>Mods</source>
+        <translation>Mods</translation>
+    </message>
+    <message>
+        <source>&amp;Mods on the game, the first put on first (a later one wins):</source>
+        <translation>&amp;Mods in het spel, de eerst aangebrachte eerst (een latere wint):</translation>
+    </message>
+    <message>
+        <source>Mods on the game</source>
+        <translation>Mods in het spel</translation>
+    </message>
+    <message>
+        <source>&amp;About the mod:</source>
+        <translation>&amp;Over de mod:</translation>
+    </message>
+    <message>
+        <source>About the mod</source>
+        <translation>Over de mod</translation>
+    </message>
+    <message>
+        <source>&amp;Values more than one mod sets:</source>
+        <translation>&amp;Waarden die meer dan één mod zet:</translation>
+    </message>
+    <message>
+        <source>Values more than one mod sets</source>
+        <translation>Waarden die meer dan één mod zet</translation>
+    </message>
+    <message>
+        <source>&amp;Put on...</source>
+        <translation>A&amp;anbrengen...</translation>
+    </message>
+    <message>
+        <source>&amp;Take off</source>
+        <translation>Ve&amp;rwijderen</translation>
+    </message>
+    <message>
+        <source>Move &amp;up</source>
+        <translation>Omh&amp;oog</translation>
+    </message>
+    <message>
+        <source>Move &amp;down</source>
+        <translation>Om&amp;laag</translation>
+    </message>
+    <message>
+        <source>Alt+Up</source>
+        <translation>Alt+Pijl omhoog</translation>
+    </message>
+    <message>
+        <source>Alt+Down</source>
+        <translation>Alt+Pijl omlaag</translation>
+    </message>
+    <message>
+        <source>%1, by %2</source>
+        <translation>%1, door %2</translation>
+    </message>
+    <message>
+        <source>No mods are on.</source>
+        <translation>Er zijn geen mods aangebracht.</translation>
+    </message>
+    <message>
+        <source>%1 sets %2</source>
+        <translation>%1 zet %2</translation>
+    </message>
+    <message>
+        <source>%1: %2; %3 holds</source>
+        <translation>%1: %2; %3 geldt</translation>
+    </message>
+    <message>
+        <source>%1 (%2), values it sets: %3</source>
+        <translation>%1 (%2), waarden die hij zet: %3</translation>
+    </message>
+    <message>
+        <source>Put on %1</source>
+        <translation>%1 aanbrengen</translation>
+    </message>
+    <message>
+        <source>Take off %1</source>
+        <translation>%1 verwijderen</translation>
+    </message>
+    <message>
+        <source>Move up %1</source>
+        <translation>%1 omhoog</translation>
+    </message>
+    <message>
+        <source>Move down %1</source>
+        <translation>%1 omlaag</translation>
     </message>
 </context>
 <context>
@@ -2067,8 +2855,8 @@
         <translation>Ingeschakeld</translation>
     </message>
     <message>
-        <source>First driver - &apos;0&apos;</source>
-        <translation>Eerste coureur - &apos;0&apos;</translation>
+        <source>First driver - '0'</source>
+        <translation>Eerste coureur - '0'</translation>
     </message>
     <message>
         <source>Number</source>
@@ -2078,12 +2866,24 @@
         <source>Selected</source>
         <translation>Gekozen</translation>
     </message>
+    <message>
+        <source>Car %1 takes part</source>
+        <translation>Auto %1 doet mee</translation>
+    </message>
+    <message>
+        <source>Team %1 1st driver takes part</source>
+        <translation>1e coureur van team %1 doet mee</translation>
+    </message>
+    <message>
+        <source>Team %1 2nd driver takes part</source>
+        <translation>2e coureur van team %1 doet mee</translation>
+    </message>
 </context>
 <context>
     <name>kvrgui::TNosesForm</name>
     <message>
         <source>Nose cones </source>
-        <translation>Neuzen </translation>
+        <translation>Neuzen</translation>
     </message>
     <message>
         <source> Teams </source>
@@ -2140,7 +2940,7 @@
     </message>
     <message>
         <source>Drag a team onto another to swap their pits; or press Alt+Up or Alt+Down to swap the chosen team with its neighbour.</source>
-        <translation>Sleep een team op een ander om hun pits te verwisselen; of druk op Alt+Pijl-omhoog of Alt+Pijl-omlaag om het gekozen team met zijn buurman te verwisselen.</translation>
+        <translation>Sleep een team op een ander om hun pits te verwisselen; of druk op Alt+Pijl omhoog of Alt+Pijl omlaag om het gekozen team met zijn buurman te verwisselen.</translation>
     </message>
     <message>
         <source>pit line entry</source>
@@ -2178,6 +2978,14 @@
         <source>Pit line speed</source>
         <translation>Snelheid pitstraat</translation>
     </message>
+    <message>
+        <source>Max. allowed pit line speed in km/h</source>
+        <translation>Max. toegestane snelheid in pitstraat in km/u</translation>
+    </message>
+    <message>
+        <source>Max. allowed pit line speed in mph</source>
+        <translation>Max. toegestane snelheid in pitstraat in mph</translation>
+    </message>
 </context>
 <context>
     <name>kvrgui::TShortcutsForm</name>
@@ -2206,7 +3014,7 @@
         <translation>Esc</translation>
     </message>
     <message>
-        <source>Closes an editor window, keeping its changes, as &quot;Back&quot; does</source>
+        <source>Closes an editor window, keeping its changes, as "Back" does</source>
         <translation>Sluit een editorvenster en houdt de wijzigingen, zoals „Terug”</translation>
     </message>
     <message>
@@ -2226,7 +3034,7 @@
         <translation>Spatie</translation>
     </message>
     <message>
-        <source>Helmets: picks up the selected driver&apos;s helmet; on another driver, swaps the two</source>
+        <source>Helmets: picks up the selected driver's helmet; on another driver, swaps the two</source>
         <translation>Helmen: pakt de helm van de gekozen coureur op; bij een andere coureur verwisselt hij de twee</translation>
     </message>
     <message>
@@ -2289,7 +3097,7 @@
     </message>
     <message>
         <source> Computer car setup </source>
-        <translation> Afstelling computerauto&apos;s </translation>
+        <translation> Afstelling computerauto's </translation>
     </message>
     <message>
         <source>deg</source>
@@ -2304,8 +3112,8 @@
         <translation> Overige circuitwaarden </translation>
     </message>
     <message>
-        <source>Tyre - &quot;%1&quot;</source>
-        <translation>Band - &quot;%1&quot;</translation>
+        <source>Tyre - "%1"</source>
+        <translation>Band - "%1"</translation>
     </message>
     <message>
         <source>Fuel consumption</source>
@@ -2318,6 +3126,18 @@
     <message>
         <source>Tyre type</source>
         <translation>Bandtype</translation>
+    </message>
+    <message>
+        <source>Track %1</source>
+        <translation>Circuit %1</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 gear</source>
+        <translation>%1 versnelling</translation>
     </message>
 </context>
 <context>

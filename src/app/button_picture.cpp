@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/button_picture.h"
 
+#include "widgets/translation_qt.h"
+
 #include <QCoreApplication>
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -13,12 +16,20 @@
 #include <QSaveFile>
 
 #include <functional>
+#include <optional>
 
 #include <cmath>
 
 namespace kvrgui {
 
 namespace {
+
+// The label's margins inside the picture.
+constexpr qreal kLabelLeft = 4;
+constexpr qreal kLabelTop = 2;
+constexpr qreal kLabelRight = 6;
+constexpr qreal kLabelBottom = 4;
+constexpr int kSmallestPixels = 8;
 
 // A flag of squares that ripple, fading out towards the right.
 void paintFlag(QPainter& p, const QRectF& area, double square)
@@ -59,23 +70,56 @@ void paintBackground(QPainter& p, const QRectF& r)
     p.resetTransform();
 }
 
-void paintLabel(QPainter& p, const QRectF& r, const QString& text, const QColor& colour, int pointSize)
+QFont labelFont(int pixelSize)
 {
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setBold(true);
     font.setItalic(true);
-    const QRectF box = r.adjusted(4, 2, -6, -4);
-    // Long labels get smaller letters rather than running off the picture.
-    for (int size = pointSize; size >= 8; --size) {
-        font.setPixelSize(size);
-        if (QFontMetricsF(font).horizontalAdvance(text) <= box.width())
-            break;
+    font.setPixelSize(pixelSize);
+    return font;
+}
+
+// The label in at most two lines at `pixelSize`, broken at the blank or after the hyphen
+// that keeps the longer line shortest; nothing when it does not fit.
+std::optional<QStringList> fitted(const QString& text, int pixelSize, QSizeF room)
+{
+    const QFontMetricsF metrics(labelFont(pixelSize));
+    const auto fits = [&](const QStringList& lines) {
+        qreal widest = 0;
+        for (const QString& line : lines)
+            widest = std::max(widest, metrics.horizontalAdvance(line));
+        return widest <= room.width() && metrics.lineSpacing() * qreal(lines.size()) <= room.height();
+    };
+    if (fits({text}))
+        return QStringList{text};
+    std::optional<QStringList> best;
+    qreal bestWidth = 0;
+    for (qsizetype i = 1; i + 1 < text.size(); ++i) {
+        const QChar c = text.at(i);
+        // "Names +" over "Numbers", not "+ Numbers".
+        if ((c != QLatin1Char(' ') && c != QLatin1Char('-')) || text.at(i + 1) == QLatin1Char('+'))
+            continue;
+        const QStringList lines = {text.left(c == QLatin1Char('-') ? i + 1 : i).trimmed(), text.mid(i + 1).trimmed()};
+        const qreal widest =
+            std::max(metrics.horizontalAdvance(lines.front()), metrics.horizontalAdvance(lines.back()));
+        if (fits(lines) && (!best || widest < bestWidth)) {
+            best = lines;
+            bestWidth = widest;
+        }
     }
-    p.setFont(font);
+    return best;
+}
+
+void paintLabel(QPainter& p, const QRectF& r, const QString& text, const QColor& colour, int pixelSize)
+{
+    const QRectF box = r.adjusted(kLabelLeft, kLabelTop, -kLabelRight, -kLabelBottom);
+    const LabelLayout layout = labelLayout(text, pixelSize, box.size());
+    p.setFont(labelFont(layout.pixelSize));
+    const QString lines = layout.lines.join(QLatin1Char('\n'));
     p.setPen(QColor(0, 0, 0, 200));
-    p.drawText(box.translated(1.5, 1.5), Qt::AlignRight | Qt::AlignBottom, text);
+    p.drawText(box.translated(1.5, 1.5), Qt::AlignRight | Qt::AlignBottom, lines);
     p.setPen(colour);
-    p.drawText(box, Qt::AlignRight | Qt::AlignBottom, text);
+    p.drawText(box, Qt::AlignRight | Qt::AlignBottom, lines);
 }
 
 QPixmap paintButtonPicture(const QString& label, bool redLetters)
@@ -86,7 +130,7 @@ QPixmap paintButtonPicture(const QString& label, bool redLetters)
     p.setRenderHint(QPainter::TextAntialiasing);
     const QRectF r(0, 0, kButtonPictureWidth, kButtonPictureHeight);
     paintBackground(p, r);
-    paintLabel(p, r, label, redLetters ? QColor(235, 30, 30) : Qt::white, 15);
+    paintLabel(p, r, label, redLetters ? QColor(235, 30, 30) : Qt::white, kButtonLabelPixels);
     return pixmap;
 }
 
@@ -141,10 +185,11 @@ QPixmap cached(const QString& name, const std::function<QPixmap()>& paint)
     if (cacheFolder().isEmpty())
         return paint();
     static const QString build = QString::number(qHash(QStringLiteral(__DATE__ __TIME__)), 16);
-    QString file = name;
-    for (QChar& c : file)
-        if (!c.isLetterOrNumber())
-            c = QLatin1Char('_');
+    // Keyed by the exact text and the language: "Cockpit-Manager" is no "Cockpit Manager",
+    // and a text may read alike in two languages yet be lettered for another font.
+    const QByteArray key = (currentLanguage() + QLatin1Char('\n') + name).toUtf8();
+    const QString file = currentLanguage() + QLatin1Char('-') +
+                         QString::fromLatin1(QCryptographicHash::hash(key, QCryptographicHash::Sha1).toHex());
     const QString path = QDir(cacheFolder()).filePath(QStringLiteral("pictures-") + build + QStringLiteral("/") + file +
                                                       QStringLiteral(".rgb"));
     if (const QImage kept = loadKept(path); !kept.isNull())
@@ -158,6 +203,22 @@ QPixmap cached(const QString& name, const std::function<QPixmap()>& paint)
 }
 
 } // namespace
+
+LabelLayout labelLayout(const QString& text, int pixelSize, QSizeF room)
+{
+    // A label too long even for two lines gets smaller letters rather than running off.
+    for (int size = pixelSize; size >= kSmallestPixels; --size)
+        if (const auto lines = fitted(text, size, room))
+            return {*lines, size};
+    return {{text}, kSmallestPixels};
+}
+
+LabelLayout buttonLabelLayout(const QString& label)
+{
+    return labelLayout(
+        label, kButtonLabelPixels,
+        QSizeF(kButtonPictureWidth - kLabelLeft - kLabelRight, kButtonPictureHeight - kLabelTop - kLabelBottom));
+}
 
 void setPictureCache(const QString& folder)
 {

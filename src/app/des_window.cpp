@@ -50,7 +50,10 @@ TDesForm::TDesForm(EditorServices& services, QWidget* parent)
         if (m_save)
             m_save();
     });
-    connect(m_memo, &QPlainTextEdit::textChanged, this, &TDesForm::keepWithinLimit);
+    connect(m_memo, &QPlainTextEdit::textChanged, this, [this] {
+        m_default = false;
+        keepWithinLimit();
+    });
 }
 
 std::string TDesForm::defaultDescription()
@@ -68,6 +71,7 @@ void TDesForm::setDescription(const std::string& ansi)
     QString text = fromAnsi(ansi);
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     m_memo->setPlainText(text);
+    m_default = false;
 }
 
 void TDesForm::keepWithinLimit()

@@ -25,6 +25,8 @@ public:
     // The memo's text as the record stores it: Windows ANSI, lines joined by CR LF.
     std::string description() const;
     void setDescription(const std::string& ansi);
+    // Whether the memo holds the default text nobody typed or loaded.
+    bool holdsDefault() const { return m_default; }
 
     // What the window's own "Save settings" button does.
     void setSaveAction(std::function<void()> save) { m_save = std::move(save); }
@@ -39,6 +41,7 @@ private:
     QPushButton* m_saveButton;
     std::function<void()> m_save;
     bool m_trimming = false;
+    bool m_default = true;
 };
 
 } // namespace kvrgui

@@ -44,7 +44,7 @@ const EditorButton kEditors[] = {
     {"tracks", QT_TRANSLATE_NOOP("kvrgui::TMainForm", "Track Editor"), 3, 3, false, make<TTrackEdForm>},
     {"cockpitManager", QT_TRANSLATE_NOOP("kvrgui::TMainForm", "Cockpit Manager"), 3, 4, false, make<TInstCForm>},
     {"trackManager", QT_TRANSLATE_NOOP("kvrgui::TMainForm", "Track Manager"), 3, 5, false, make<Tinsttform>},
-    {"carSetManager", QT_TRANSLATE_NOOP("kvrgui::TMainForm", "Car set manager..."), 0, 0, false, make<TInstCarSetForm>},
+    {"carSetManager", QT_TRANSLATE_NOOP("kvrgui::TMainForm", "&Car set manager..."), 0, 0, false, make<TInstCarSetForm>},
 };
 
 } // namespace

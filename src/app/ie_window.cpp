@@ -7,6 +7,7 @@
 #include "game/import_export.h"
 #include "widgets/editor_services.h"
 #include "widgets/record_document.h"
+#include "widgets/spoken_name.h"
 
 #include <QCoreApplication>
 #include <QGroupBox>
@@ -28,6 +29,9 @@ QGroupBox* choiceGroup(const QString& title, QRadioButton*& exe, QRadioButton*& 
     state = new QRadioButton(QCoreApplication::translate("kvrgui::TIEForm", "F1GSTATE.SAV file"), box);
     layout->addWidget(exe);
     layout->addWidget(state);
+    // The two groups offer the same two files: each choice says whose place it is.
+    for (QRadioButton* b : {exe, state})
+        setSpokenName(b, title.trimmed() + QStringLiteral(", ") + b->text());
     return box;
 }
 

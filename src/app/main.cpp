@@ -98,6 +98,8 @@ int main(int argc, char** argv)
     const kvr::EditorHome home = kvr::EditorHome::forProgram(kvr::runningProgram(argv[0]));
     kvrgui::setPictureCache(kvrgui::fromPath(home.stateDir / "cache"));
     kvrgui::QtPrompt prompt;
+    // The main window's settings file: Qt shows a change made through one to the other.
+    prompt.rememberIn(kvrgui::fromPath(home.stateDir / "kvrdesk.ini"));
     kvrgui::TMainForm form(home, prompt);
     prompt.setParent(&form);
 
@@ -114,7 +116,7 @@ int main(int argc, char** argv)
         launch = kvr::sortLaunchArguments(named);
     } catch (const kvr::GeneralError& e) {
         // Told in a window: a file manager's start has no console.
-        prompt.warn(e.what());
+        prompt.warn(kvr::messageOf(e));
         return 2;
     }
     switch (form.startUp(launch.gameDir)) {

@@ -74,7 +74,7 @@ TMainForm::TMainForm(kvr::EditorHome home, kvr::UserPrompt& prompt, QWidget* par
                                                                   [this] { onRestoreOriginalSettings(); },
                                                                   [this](const kvr::FileAccessError& e) { fatal(e); }},
       m_settings(fromPath(m_home.stateDir / "kvrdesk.ini"), QSettings::IniFormat), m_splash(makeSplash()),
-      m_descriptionForNewWindow(TDesForm::defaultDescription()), m_ie(new TIEForm(m_services, this))
+      m_ie(new TIEForm(m_services, this))
 {
     setObjectName(QStringLiteral("mainWindow"));
     m_services.helmets = &m_helmets;
@@ -143,7 +143,8 @@ TDesForm* TMainForm::descriptionForm()
 {
     if (!m_des) {
         m_des = new TDesForm(m_services, this);
-        m_des->setDescription(m_descriptionForNewWindow);
+        if (m_descriptionForNewWindow)
+            m_des->setDescription(*m_descriptionForNewWindow);
         m_des->setSaveAction([this] { onSaveSettings(); });
     }
     return m_des;
@@ -161,7 +162,7 @@ QAction* TMainForm::menuAction(const QString& name) const
     return it == m_actions.end() ? nullptr : it->second;
 }
 
-void TMainForm::fatal(const std::string& message, const std::string& detail)
+void TMainForm::fatal(const kvr::Message& message, const kvr::Message& detail)
 {
     m_splash->hide();
     // The file and the reason in the text itself: the only thing the user can act on.
@@ -172,7 +173,7 @@ void TMainForm::fatal(const std::string& message, const std::string& detail)
 
 void TMainForm::fatal(const kvr::FileAccessError& error)
 {
-    fatal(error.what(), error.detail());
+    fatal(error.message(), error.detail());
 }
 
 void TMainForm::showEvent(QShowEvent* event)
@@ -201,7 +202,7 @@ void TMainForm::closeEvent(QCloseEvent* event)
     if (m_configured) {
         std::error_code ec;
         fs::create_directories(m_home.stateDir, ec);
-        std::string reason;
+        kvr::Message reason;
         if (!kvr::writeConfiguration(m_home.configFile(), m_context.config, &reason))
             m_prompt.warn(kvr::fillIn(KVR_TR_NOOP("Messages", "The editor's configuration %1 could not be written: "
                                                               "%2. The next start does not remember this run's game "
@@ -216,10 +217,10 @@ void TMainForm::guarded(const std::function<void()>& action)
     runGuarded(m_services, action);
 }
 
-bool TMainForm::mayDiscardWork(const std::string& when)
+bool TMainForm::mayDiscardWork(const kvr::Message& when)
 {
     const bool settings = m_document.isModified();
-    std::vector<std::string> lost;
+    std::vector<kvr::Message> lost;
     if (settings)
         lost.push_back(KVR_TR_NOOP("Messages", "The settings have changes that no settings file holds."));
     if (m_helmets.unexported())
@@ -230,8 +231,8 @@ bool TMainForm::mayDiscardWork(const std::string& when)
             {std::string(jams->jams().selectedFile())}));
     if (lost.empty())
         return true;
-    std::string text;
-    for (const std::string& line : lost)
+    kvr::Message text;
+    for (const kvr::Message& line : lost)
         text += line + "\n";
     if (!settings)
         return m_prompt
@@ -242,7 +243,7 @@ bool TMainForm::mayDiscardWork(const std::string& when)
             .has_value();
     text += kvr::fillIn(KVR_TR_NOOP("Messages", "Save the settings before %1?"), {when});
     if (lost.size() > 1)
-        text += std::string("\n") +
+        text += kvr::Message("\n") +
                 KVR_TR_NOOP("Messages", "(Pictures are kept only by an export in their windows: Cancel to go back.)");
     const std::optional<int> answer =
         m_prompt.choose(text, {KVR_TR_NOOP("Messages", "Save settings"), KVR_TR_NOOP("Messages", "Discard")});

@@ -5,6 +5,7 @@
 #include "core/settings_session.h"
 #include "editors/helmets/helmet_editor.h"
 #include "game/game_context.h"
+#include "game/record_patch.h"
 #include "graphics/game_palette.h"
 #include "widgets/editor_services.h"
 #include "widgets/process_runner_qt.h"
@@ -130,13 +131,14 @@ class TMainForm : public QMainWindow {
     void chooseLanguage(const QString& code);
     // The splash window, in the language the user chose before (the first window built).
     TStartForm* makeSplash();
+    void speakGameLanguageFirst();
     void followGameLanguage();
     void switchLanguage(const QString& code);
     // Builds the main window's texts, menus and windows anew in the current language.
     void retranslate();
     QString versionText() const;
     bool loadGame();
-    void fatal(const std::string& message, const std::string& detail = {});
+    void fatal(const kvr::Message& message, const kvr::Message& detail = {});
     void fatal(const kvr::FileAccessError& error);
     // Runs a settings action, reporting the editor's own data errors.
     void guarded(const std::function<void()>& action);
@@ -148,7 +150,7 @@ class TMainForm : public QMainWindow {
     // Before the record and the pictures the windows hold are thrown away (`when` the
     // editor closes, another game is opened): says what would be lost and asks. False
     // when the user keeps it.
-    bool mayDiscardWork(const std::string& when);
+    bool mayDiscardWork(const kvr::Message& when);
     // Before a settings file given on the command line replaces settings with unsaved
     // changes: asks whether to save them first. False when the user keeps them.
     bool mayReplaceSettings();
@@ -157,6 +159,8 @@ class TMainForm : public QMainWindow {
     // The record a patch's changes are taken against, as the user chooses it; none when
     // cancelled.
     std::optional<kvr::SettingsRecord> patchBase();
+    // Asks what the patch is and whether to keep every byte; nothing when cancelled.
+    std::optional<kvr::RecordPatch> describedPatch(const kvr::SettingsRecord& base, const kvr::SettingsRecord& mine);
     void openEditor(const QString& buttonName);
     // The track editor's entry: the track files must be there, and the track data read.
     bool enterTrackEditor();
@@ -194,7 +198,7 @@ class TMainForm : public QMainWindow {
     // The text the description window starts with when it is made: the default of the
     // language the main window was built in, or what the window held before a language
     // switch rebuilt it.
-    std::string m_descriptionForNewWindow;
+    std::optional<std::string> m_descriptionForNewWindow; // none: the default, in the language of the moment
     TIEForm* m_ie;
     QMenu* m_recentMenu = nullptr;
     QSize m_clientSize;

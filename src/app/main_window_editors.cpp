@@ -12,6 +12,8 @@
 #include "game/import_export.h"
 #include "game/startup_load.h"
 #include "game/track_files.h"
+#include "graphics/picture_conversion.h"
+#include "widgets/conversion_window.h"
 
 #include <QApplication>
 #include <QDir>
@@ -99,6 +101,27 @@ bool TMainForm::saveScreenshots(const QString& dir)
             grab(w, name);
             w->hide();
         }
+    }
+    {
+        // A livery as a paint program saves it: true colour, soft shading, a hard stripe,
+        // a transparent corner, and not the texture's size.
+        kvr::PaintedPicture livery;
+        livery.width = 320;
+        livery.height = 205;
+        for (int y = 0; y < livery.height; ++y)
+            for (int x = 0; x < livery.width; ++x) {
+                const bool stripe = (x + 2 * y) % 90 < 14;
+                const int shade = 60 * y / livery.height;
+                livery.rgba.insert(livery.rgba.end(),
+                                   {std::uint8_t(stripe ? 235 : 30 + 150 * x / livery.width - shade / 2),
+                                    std::uint8_t(stripe ? 200 : 70 + shade), std::uint8_t(stripe ? 40 : 190 - shade),
+                                    std::uint8_t(x < 40 && y < 30 ? 0 : 255)});
+            }
+        kvr::PictureConversion conversion(livery, {m_palette.entries, 256, 164, 0});
+        conversion.setScaled(true);
+        ConversionWindow window(m_prompt, conversion, this);
+        grab(&window, QStringLiteral("conversion"));
+        window.hide();
     }
     grab(m_ie, QStringLiteral("importExport"));
     m_ie->hide();

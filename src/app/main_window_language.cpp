@@ -4,12 +4,14 @@
 #include "app/des_window.h"
 #include "app/ie_window.h"
 #include "app/start_window.h"
+#include "core/game_file.h"
 #include "core/version.h"
 #include "editors/jams/jam_window.h"
 #include "widgets/prompt_qt.h"
 #include "widgets/translation_qt.h"
 
 #include <QActionGroup>
+#include <QApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -57,6 +59,28 @@ TStartForm* TMainForm::makeSplash()
     return new TStartForm;
 }
 
+void TMainForm::speakGameLanguageFirst()
+{
+    // The splash and everything made before the load speak the game's language too: a
+    // version byte is all it takes. Whatever fails here, the load itself reports.
+    if (!m_settings.value(kLanguageKey).toString().isEmpty())
+        return;
+    try {
+        kvr::GameFile exe = kvr::GameFile::openToRead(m_context.executable());
+        const QString code = languageOfGame(kvr::detectVersion(exe, 0));
+        if (code == currentLanguage())
+            return;
+        switchLanguage(code);
+    } catch (const std::exception&) {
+        return;
+    }
+    const bool shown = m_splash->isVisible();
+    delete m_splash;
+    m_splash = new TStartForm;
+    if (shown)
+        m_splash->show();
+}
+
 void TMainForm::followGameLanguage()
 {
     // A language the user chose stays; otherwise the editor speaks the game's.
@@ -71,7 +95,15 @@ void TMainForm::switchLanguage(const QString& code)
         return;
     if (!useLanguage(code))
         useLanguage(QStringLiteral("en"));
+    // The rebuilt window gives the keyboard back to the control that had it.
+    const QWidget* focused = QApplication::focusWidget();
+    const QString focusedName = focused && focused->window() == this ? focused->objectName() : QString();
     retranslate();
+    QWidget* again = focusedName.isEmpty() ? nullptr : centralWidget()->findChild<QWidget*>(focusedName);
+    if (again)
+        again->setFocus(Qt::OtherFocusReason);
+    else if (isVisible() && !centralWidget()->focusWidget())
+        focusNextChild();
 }
 
 void TMainForm::retranslate()
@@ -92,7 +124,9 @@ void TMainForm::retranslate()
     setWindowTitle(m_document.title() + QStringLiteral("[*]"));
 
     if (m_des) {
-        m_descriptionForNewWindow = m_des->description();
+        // A default the user never typed follows the language.
+        if (!m_des->holdsDefault())
+            m_descriptionForNewWindow = m_des->description();
         delete m_des;
         m_des = nullptr;
     }

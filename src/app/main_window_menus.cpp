@@ -4,9 +4,11 @@
 #include "app/des_window.h"
 #include "app/editor_buttons.h"
 #include "app/ie_window.h"
+#include "app/mods_window.h"
 #include "core/platform/path_text.h"
 #include "core/settings_record.h"
 #include "editors/track/track_data.h"
+#include "widgets/menu_bar_focus.h"
 #include "widgets/qt_paths.h"
 
 #include <QFileInfo>
@@ -32,6 +34,7 @@ void TMainForm::buildMenus()
         m_actions[a->objectName()] = a;
         return a;
     };
+    showMenuBarFocus(menuBar());
     QMenu* file = menuBar()->addMenu(tr("&File"));
     add(file, "loadSettingsAction", tr("&Load settings"), QKeySequence(Qt::CTRL | Qt::Key_L),
         &TMainForm::onLoadSettings);
@@ -65,6 +68,13 @@ void TMainForm::buildMenus()
     add(options, "descriptionAction", tr("&Settings description"), QKeySequence(), &TMainForm::onSettingsDescription);
     add(options, "importExportAction", tr("&Import/Export"), QKeySequence(Qt::CTRL | Qt::Key_I),
         &TMainForm::onImportExport);
+    QAction* mods = options->addAction(tr("&Mods..."));
+    mods->setObjectName(QStringLiteral("modsAction"));
+    connect(mods, &QAction::triggered, this, [this] {
+        TModsForm form(m_services, this);
+        form.exec();
+    });
+    m_actions[mods->objectName()] = mods;
     for (const EditorButton& e : editorButtons()) {
         if (e.column != 0)
             continue;
@@ -113,11 +123,15 @@ void TMainForm::onSaveSettingsAs()
 void TMainForm::saveSettings(bool askForName)
 {
     guarded([&] {
-        // The description window's text is an edit of the record; the save itself is none.
-        const std::string description = descriptionForm()->description();
-        m_document.change(tr("Settings description"), [&](kvr::SettingsRecord& r) {
-            r.setShortString(kvr::rec::kDescription, kvr::rec::kDescriptionChars, description);
-        });
+        // The description window's text is an edit of the record; the save itself is none,
+        // and nor is the default description the user never typed, written in the language
+        // of the moment.
+        TDesForm* des = descriptionForm();
+        const std::string description = des->holdsDefault() ? TDesForm::defaultDescription() : des->description();
+        if (!des->holdsDefault())
+            m_document.change(tr("Settings description"), [&](kvr::SettingsRecord& r) {
+                r.setShortString(kvr::rec::kDescription, kvr::rec::kDescriptionChars, description);
+            });
         // Save writes the file the record came from; from the game or the original
         // settings it asks for a name.
         const RecordOrigin& origin = m_document.origin();

@@ -2,6 +2,7 @@
 #include "app/main_window.h"
 
 #include "core/errors.h"
+#include "core/game_files.h"
 #include "core/input_file.h"
 #include "core/platform/path_text.h"
 #include "core/safe_write.h"
@@ -9,7 +10,8 @@
 #include "core/settings_record.h"
 #include "core/tr_marker.h"
 #include "core/user_prompt.h"
-#include "core/game_files.h"
+#include "game/export_preview.h"
+#include "game/record_fields.h"
 #include "game/import_export.h"
 #include "game/record_patch.h"
 
@@ -22,11 +24,15 @@ namespace {
 
 kvr::FileRequest patchDialog(kvr::FileRequest::Mode mode)
 {
-    return kvr::FileRequest::inWorkingDirectory(mode,
-                                                mode == kvr::FileRequest::Mode::Save
-                                                    ? KVR_TR_NOOP("Messages", "Save changes as patch")
-                                                    : KVR_TR_NOOP("Messages", "Apply patch"),
-                                                KVR_TR_NOOP("Messages", "Patches") "|*.kvpatch", "kvpatch");
+    kvr::FileRequest r = kvr::FileRequest::forKind(kvr::FileRequest::Kind::Patch, mode,
+                                                   mode == kvr::FileRequest::Mode::Save
+                                                       ? KVR_TR_NOOP("Messages", "Save changes as patch")
+                                                       : KVR_TR_NOOP("Messages", "Apply patch"),
+                                                   kvr::fileFilter(KVR_TR_NOOP("Messages", "Patches"), "*.kvpatch"),
+                                                   "kvpatch");
+    if (mode == kvr::FileRequest::Mode::Save)
+        r.usualName = "mod.kvpatch";
+    return r;
 }
 
 std::span<const std::uint8_t> trackBytes(const kvr::SettingsRecord& r)
@@ -56,9 +62,11 @@ std::optional<kvr::SettingsRecord> TMainForm::patchBase()
         file = m_home.data("ORIGIN.SET");
         break;
     default: {
-        const auto chosen = m_prompt.chooseFile(kvr::FileRequest::inWorkingDirectory(
-            kvr::FileRequest::Mode::Open, KVR_TR_NOOP("Messages", "Compare with settings"),
-            KVR_TR_NOOP("Settings files", "All settings files") "|*.KVS", "KVS"));
+        const auto chosen = m_prompt.chooseFile(
+            kvr::FileRequest::forKind(kvr::FileRequest::Kind::Settings, kvr::FileRequest::Mode::Open,
+                                      KVR_TR_NOOP("Messages", "Compare with settings"),
+                                      kvr::fileFilter(KVR_TR_NOOP("Settings files", "All settings files"), "*.KVS"),
+                                      "KVS"));
         if (!chosen)
             return std::nullopt;
         file = *chosen;
@@ -69,9 +77,44 @@ std::optional<kvr::SettingsRecord> TMainForm::patchBase()
     }
     }
     if (!kvr::readSettingsFile(file, read))
-        throw kvr::GeneralError(
-            kvr::fillIn(KVR_TR_NOOP("Settings files", "Cannot open the settings file %1"), {kvr::platform::pathText(file)}));
+        throw kvr::GeneralError(kvr::fillIn(KVR_TR_NOOP("Settings files", "Cannot open the settings file %1"),
+                                            {kvr::platform::pathText(file)}));
     return read;
+}
+
+std::optional<kvr::RecordPatch> TMainForm::describedPatch(const kvr::SettingsRecord& base,
+                                                          const kvr::SettingsRecord& mine)
+{
+    const auto form = m_prompt.fillForm(
+        KVR_TR_NOOP("Messages", "What the patch is, for those you share it with (all may stay empty):"),
+        {{KVR_TR_NOOP("Messages", "&Title:"), {}, kvr::kMaxPatchTitleChars},
+         {KVR_TR_NOOP("Messages", "&Author:"), {}, kvr::kMaxPatchAuthorChars},
+         {KVR_TR_NOOP("Messages", "&Description:"), {}, kvr::kMaxPatchDescriptionChars, true},
+         {KVR_TR_NOOP("Messages", "&Exact copy, every byte (also the settings description and bytes no window shows)"),
+          {},
+          0}},
+        KVR_TR_NOOP("Messages", "Save changes as patch"));
+    if (!form)
+        return std::nullopt;
+    const auto& entries = *form;
+    kvr::RecordPatch patch = entries[3].checked ? kvr::makePatch(base, mine) : kvr::makeValuesPatch(base, mine);
+    if (patch.changes.empty()) {
+        m_prompt.inform(KVR_TR_NOOP("Messages", "The settings differ only in the description and bytes no window "
+                                                "shows. Tick \"Exact copy, every byte\" to save those."));
+        return std::nullopt;
+    }
+    // A title is one line: what a box may still hold after a paste is not kept.
+    auto oneLine = [](std::string text) {
+        std::erase_if(text, [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; });
+        return text;
+    };
+    patch.about = {oneLine(entries[0].text), oneLine(entries[1].text), entries[2].text, "kvrdesk " KVR_VERSION};
+    // What the form may still let through (a control character pasted in) is refused here.
+    try {
+        return kvr::parsePatch(kvr::patchText(patch));
+    } catch (const kvr::PatchError& e) {
+        throw kvr::GeneralError(kvr::messageOf(e));
+    }
 }
 
 void TMainForm::onSaveChangesAsPatch()
@@ -85,11 +128,13 @@ void TMainForm::onSaveChangesAsPatch()
         if (!m_document.trackDataKnown())
             std::copy(trackBytes(*base).begin(), trackBytes(*base).end(),
                       mine.bytes().begin() + std::ptrdiff_t(kvr::rec::kTrackData));
-        const kvr::RecordPatch patch = kvr::makePatch(*base, mine);
-        if (patch.changes.empty()) {
+        if (kvr::makePatch(*base, mine).changes.empty()) {
             m_prompt.inform(KVR_TR_NOOP("Messages", "The settings hold the same values: there is no change to save."));
             return;
         }
+        const std::optional<kvr::RecordPatch> patch = describedPatch(*base, mine);
+        if (!patch)
+            return;
         const auto file = m_prompt.chooseFile(patchDialog(kvr::FileRequest::Mode::Save));
         if (!file)
             return;
@@ -99,7 +144,7 @@ void TMainForm::onSaveChangesAsPatch()
                     throw kvr::GeneralError(kvr::fillIn(
                         KVR_TR_NOOP("Messages", "Refusing to write %1: it is the game's %2. Choose another file."),
                         {file->string(), *gameFile}));
-        const std::string text = kvr::patchText(patch);
+        const std::string text = kvr::patchText(*patch);
         try {
             kvr::writeOutputFile(*file, std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
         } catch (const kvr::WriteFailure& e) {
@@ -125,10 +170,10 @@ void TMainForm::applyPatchFile(const fs::path& file)
         } catch (const kvr::PatchError& e) {
             throw kvr::GeneralError(
                 kvr::fillIn(KVR_TR_NOOP("Messages", "The patch %1 cannot be applied; nothing was changed. %2"),
-                            {kvr::platform::pathText(file.filename()), e.what()}));
+                            {kvr::platform::pathText(file.filename()), kvr::messageOf(e)}));
         }
         const kvr::PatchOutcome outcome = kvr::applyPatches(record(), {patch});
-        const std::string heading = kvr::patchPreviewHeading(record(), outcome);
+        const kvr::Message heading = kvr::patchPreviewHeading(record(), outcome);
         if (outcome.record == record()) {
             m_prompt.inform(heading);
             return;
@@ -139,7 +184,7 @@ void TMainForm::applyPatchFile(const fs::path& file)
                                                   "nothing was changed."));
             return;
         }
-        if (!m_prompt.confirmList(heading, kvr::patchPreviewLines(record(), outcome), KVR_TR_NOOP("Messages", "Apply")))
+        if (!m_prompt.confirmList(heading, kvr::patchPreviewLines(record(), outcome, kvr::fieldNamesOf(m_context, record()).tracks), KVR_TR_NOOP("Messages", "Apply")))
             return;
         m_document.change(tr("Apply patch"), [&](kvr::SettingsRecord& r) { r = outcome.record; });
     });

@@ -36,7 +36,7 @@ TMainForm::StartResult TMainForm::startUp(const std::optional<fs::path>& gameDir
         config = kvr::readConfiguration(m_home.configFile());
     } catch (const kvr::GeneralError& e) {
         // A damaged configuration is reported, then the game is located afresh.
-        m_prompt.warn(e.what());
+        m_prompt.warn(kvr::messageOf(e));
     }
     if (gameDir) {
         const fs::path exe = kvr::findInDir(*gameDir, "KVR.EXE");
@@ -53,7 +53,7 @@ TMainForm::StartResult TMainForm::startUp(const std::optional<fs::path>& gameDir
             }
             config = located;
         } catch (const kvr::GeneralError& e) {
-            fatal(e.what());
+            fatal(kvr::messageOf(e));
             return StartResult::Fatal;
         }
     }
@@ -69,6 +69,7 @@ TMainForm::StartResult TMainForm::startUp(const std::optional<fs::path>& gameDir
 
 bool TMainForm::loadGame()
 {
+    speakGameLanguageFirst();
     m_splash->setProgress(0);
     m_splash->show();
     QApplication::processEvents();
@@ -89,8 +90,8 @@ bool TMainForm::loadGame()
         startHelmetImport();
     kvr::SettingsRecord loaded = m_document.record();
     bool trackDataRead = false;
-    std::string trackDataProblem;
-    std::string loadProblem;
+    kvr::Message trackDataProblem;
+    kvr::Message loadProblem;
     try {
         trackDataRead = kvr::startupLoad(
             m_context, loaded, [this](int bar) { m_splash->setProgress(bar); }, &trackDataProblem);
@@ -101,20 +102,20 @@ bool TMainForm::loadGame()
     } catch (const kvr::UnfinishedSetError& e) {
         // Nothing was read: a window on a game half old, half new could write it back.
         m_helmetImport.reset();
-        fatal(e.what());
+        fatal(kvr::messageOf(e));
         return false;
     } catch (const kvr::GeneralError& e) {
         // The rest of the load is skipped, the helmet sheet too; the program goes on
         // with what it has.
         m_helmetImport.reset();
-        loadProblem = e.what();
+        loadProblem = e.message();
     }
     m_document.reset(loaded);
     m_document.setTrackDataKnown(trackDataRead);
     // Told in the game's language, which is known once its executable has been read.
     followGameLanguage();
-    std::string versionWarning = kvr::unknownVersionWarning(m_context).value_or(std::string());
-    for (const std::string* problem : {&versionWarning, &loadProblem, &trackDataProblem})
+    const kvr::Message versionWarning = kvr::unknownVersionWarning(m_context).value_or(kvr::Message());
+    for (const kvr::Message* problem : std::initializer_list<const kvr::Message*>{&versionWarning, &loadProblem, &trackDataProblem})
         if (!problem->empty())
             m_prompt.warn(*problem);
     m_versionLabel->setText(versionText());
@@ -146,7 +147,7 @@ void TMainForm::finishHelmetImport()
         import->task->finish();
         m_helmets = std::move(import->helmets);
     } catch (const kvr::GeneralError& e) {
-        m_prompt.warn(std::string(e.what()) + "\n\n" +
+        m_prompt.warn(e.message() + "\n\n" +
                       KVR_TR_NOOP("Messages", "The editor starts without the helmet sheet; \"Import from game\" in "
                                               "the helmets window reads it again."));
     }

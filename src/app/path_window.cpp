@@ -45,8 +45,9 @@ void TPathForm::locateClicked()
 {
     kvr::FileRequest request;
     request.mode = kvr::FileRequest::Mode::Open;
+    request.kind = kvr::FileRequest::Kind::GameProgram;
     request.title = KVR_TR_NOOP("Messages", "Locate kvr.exe file");
-    request.filter = KVR_TR_NOOP("Messages", "KVR main executable") "|KVR.EXE";
+    request.filter = kvr::fileFilter(KVR_TR_NOOP("Messages", "KVR main executable"), "KVR.EXE");
     request.fileName = "KVR.EXE";
     request.defaultExtension = "EXE";
     request.initialDirectory = std::filesystem::path("/");

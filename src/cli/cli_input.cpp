@@ -42,7 +42,7 @@ kvr::GameContext gameContext(const std::string& game, const std::string& home)
     if (file.size() > kvr::kVersionBytePosition)
         kvr::detectGameVersion(c, file);
     if (const auto warning = kvr::unknownVersionWarning(c))
-        std::cerr << "kvrdesk-cli: warning: " << *warning << '\n';
+        std::cerr << "kvrdesk-cli: warning: " << warning->english() << '\n';
     return c;
 }
 

@@ -19,9 +19,9 @@ class CliPrompt : public kvr::UserPrompt {
 public:
     CliPrompt(bool yes, std::optional<std::filesystem::path> cdFolder);
 
-    bool confirm(const std::string& text) override;
-    void inform(const std::string& text) override;
-    void warn(const std::string& text) override;
+    bool confirm(const kvr::Message& text) override;
+    void inform(const kvr::Message& text) override;
+    void warn(const kvr::Message& text) override;
     std::optional<std::filesystem::path> chooseFile(const kvr::FileRequest& request) override;
 
     // From now on information waits until releaseInformation(), so that a command that
@@ -33,7 +33,7 @@ private:
     bool m_yes;
     std::optional<std::filesystem::path> m_cd;
     bool m_holding = false;
-    std::vector<std::string> m_held;
+    std::vector<kvr::Message> m_held;
 };
 
 } // namespace kvrcli

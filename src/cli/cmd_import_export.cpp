@@ -141,7 +141,7 @@ void printChanges(const Options& o, const kvr::GameContext& context, const kvr::
         std::cout << (missing ? "Nothing else to change: the game holds the other values already.\n"
                               : "Nothing to change: the game holds these values already.\n");
     for (const kvr::ValueChange& c : changes)
-        std::cout << c.line() << "  (" << c.name << ")\n";
+        std::cout << c.line().english() << "  (" << c.name << ")\n";
 }
 
 CommandRegistration importCommand([](CLI::App& app, Action& chosen) {

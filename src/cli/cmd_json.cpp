@@ -75,15 +75,24 @@ CommandRegistration diff([](CLI::App& app, Action& chosen) {
     auto b = std::make_shared<std::string>();
     auto anySize = std::make_shared<bool>(false);
     auto asPatch = std::make_shared<bool>(false);
+    auto valuesOnly = std::make_shared<bool>(false);
     cmd->add_option("A", *a, "First settings file")->required();
     cmd->add_option("B", *b, "Second settings file")->required();
     cmd->add_flag("--any-size", *anySize, "Read the first 2846 bytes of a file longer than a settings file");
-    cmd->add_flag("--patch", *asPatch, "Print the differences as a patch (.kvpatch) that turns A into B");
-    cmd->callback([&chosen, a, b, anySize, asPatch] {
-        chosen = [a, b, anySize, asPatch] {
+    auto* patchFlag =
+        cmd->add_flag("--patch", *asPatch, "Print the differences as a patch (.kvpatch) that turns A into B");
+    cmd->add_flag("--values-only", *valuesOnly,
+                  "With --patch: only the values a window shows, without the settings description and the bytes no "
+                  "window shows")
+        ->needs(patchFlag);
+    cmd->callback([&chosen, a, b, anySize, asPatch, valuesOnly] {
+        chosen = [a, b, anySize, asPatch, valuesOnly] {
             if (*asPatch) {
-                const kvr::RecordPatch patch =
-                    kvr::makePatch(readSettingsInput(*a, *anySize), readSettingsInput(*b, *anySize));
+                const kvr::SettingsRecord first = readSettingsInput(*a, *anySize);
+                const kvr::SettingsRecord second = readSettingsInput(*b, *anySize);
+                kvr::RecordPatch patch =
+                    *valuesOnly ? kvr::makeValuesPatch(first, second) : kvr::makePatch(first, second);
+                patch.about.madeWith = "kvrdesk " KVR_VERSION;
                 std::cout << kvr::patchText(patch);
                 return int(patch.changes.empty() ? kDone : kFilesDiffer);
             }

@@ -23,7 +23,7 @@ CommandRegistration reg([](CLI::App& app, Action& chosen) {
             kvr::GameFile exe = kvr::GameFile::openToRead(context.executable());
             kvr::detectGameVersion(context, exe);
             if (const auto warning = kvr::unknownVersionWarning(context))
-                std::cerr << "kvrdesk-cli: warning: " << *warning << '\n';
+                std::cerr << "kvrdesk-cli: warning: " << warning->english() << '\n';
             std::cout << context.version << ' ' << kvr::ansiToUtf8(kvr::versionName(context.version)) << '\n';
             return int(kDone);
         };

@@ -79,7 +79,7 @@ int runChosen(const Action& chosen, bool& failed)
     } catch (const kvr::FileAccessError& e) {
         std::cerr << e.what() << '\n';
         if (!e.detail().empty())
-            std::cerr << e.detail() << '\n';
+            std::cerr << e.detail().english() << '\n';
         return dynamic_cast<const kvr::FileWriteError*>(&e) ? kOtherError : kFileAccess;
     } catch (const std::exception& e) {
         const std::string what = e.what();

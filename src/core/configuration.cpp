@@ -117,7 +117,7 @@ std::optional<Configuration> readConfiguration(const fs::path& file)
     return Configuration::fromBytes(bytes);
 }
 
-bool writeConfiguration(const fs::path& file, const Configuration& config, std::string* reason)
+bool writeConfiguration(const fs::path& file, const Configuration& config, Message* reason)
 {
     try {
         const auto bytes = config.toBytes();

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/message.h"
+
 #include <array>
 #include <cstdint>
 #include <filesystem>
@@ -43,6 +45,6 @@ std::optional<Configuration> readConfiguration(const std::filesystem::path& file
 
 // Writes kvrdesk.set whole; returns false when it cannot be written, saying why in
 // `reason` when given ("cannot write: No space left on device").
-bool writeConfiguration(const std::filesystem::path& file, const Configuration& config, std::string* reason = nullptr);
+bool writeConfiguration(const std::filesystem::path& file, const Configuration& config, Message* reason = nullptr);
 
 } // namespace kvr

@@ -9,18 +9,18 @@ namespace kvr {
 
 // A failed seek, read or write on a game file. The front ends show message() as a
 // warning and end the program with exit code 1; detail() says where it happened.
-class FileAccessError : public std::runtime_error {
+class FileAccessError : public std::runtime_error, public MessageCarrier {
   public:
-    explicit FileAccessError(std::string message = std::string(kDefaultText), std::string detail = {})
-        : std::runtime_error(message), m_detail(std::move(detail))
+    explicit FileAccessError(Message message = kDefaultText, Message detail = {})
+        : std::runtime_error(message.english()), MessageCarrier(message), m_detail(std::move(detail))
     {
     }
-    const std::string& detail() const { return m_detail; }
+    const Message& detail() const { return m_detail; }
 
-    static constexpr const char* kDefaultText = KVR_TR_NOOP("Game files", " File access error! ");
+    static constexpr Marked kDefaultText = KVR_TR_NOOP("Game files", " File access error! ");
 
   private:
-    std::string m_detail;
+    Message m_detail;
 };
 
 // A game file could not be written (a full disk, a folder we may not write in): the
@@ -33,9 +33,9 @@ class FileWriteError : public FileAccessError {
 
 // An error of the editor's own data or of user input: the action is abandoned, the
 // program goes on.
-class GeneralError : public std::runtime_error {
+class GeneralError : public std::runtime_error, public MessageCarrier {
   public:
-    using std::runtime_error::runtime_error;
+    explicit GeneralError(Message message) : std::runtime_error(message.english()), MessageCarrier(std::move(message)) {}
 };
 
 } // namespace kvr

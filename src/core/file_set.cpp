@@ -25,17 +25,17 @@ void flushFolders(const std::vector<StagedFile>& files)
 
 } // namespace
 
-std::string SetWriteFailure::note() const
+Message SetWriteFailure::note() const
 {
-    return m_unfinished ? std::string("\n") + KVR_TR_NOOP("Game files", "The other files of this change are in place "
+    return m_unfinished ? Message("\n") + KVR_TR_NOOP("Game files", "The other files of this change are in place "
                                                                         "already; the next change of the game puts in "
                                                                         "the rest.")
-                        : "";
+                        : Message();
 }
 
-void FileSet::replace(const fs::path& target, std::vector<std::uint8_t> bytes)
+void FileSet::replace(const fs::path& target, std::vector<std::uint8_t> bytes, bool keepOriginal)
 {
-    m_items.push_back({target, std::move(bytes)});
+    m_items.push_back({target, std::move(bytes), keepOriginal});
 }
 
 void FileSet::add(const GameFile& file)
@@ -61,7 +61,7 @@ void FileSet::commit(const GameFolderLock& lock)
         for (; at < m_items.size(); ++at) {
             const Item& item = m_items[at];
             std::error_code ec;
-            if (fs::exists(item.target, ec)) {
+            if (item.keepOriginal && fs::exists(item.target, ec)) {
                 makeWritable(item.target);
                 const fs::path backup = originalCopyPath(item.target);
                 const bool hadBackup = fs::exists(fs::symlink_status(backup, ec));
@@ -120,7 +120,7 @@ void finishInterruptedSet(const fs::path& folder)
             placeStagedFile(staged);
         } catch (const WriteFailure& failure) {
             throw GeneralError(fillIn(KVR_TR_NOOP("Game files", "Cannot finish the last change of the game (%1): %2"),
-                                      {journalPath(folder).string(), failure.what()}));
+                                      {journalPath(folder).string(), messageOf(failure)}));
         }
         placed.push_back(staged);
     }

@@ -20,8 +20,9 @@ class GameFolderLock;
 // the lock renames the rest before it does anything else (finishInterruptedSet).
 class FileSet {
 public:
-    // `bytes` become `target`'s content; an existing target keeps a ".orig" copy once.
-    void replace(const std::filesystem::path& target, std::vector<std::uint8_t> bytes);
+    // `bytes` become `target`'s content; an existing target keeps a ".orig" copy once,
+    // unless it is a file of the editor's own that has none (`keepOriginal` false).
+    void replace(const std::filesystem::path& target, std::vector<std::uint8_t> bytes, bool keepOriginal = true);
     // The file's bytes, when it was changed.
     void add(const GameFile& file);
 
@@ -39,6 +40,7 @@ private:
     struct Item {
         std::filesystem::path target;
         std::vector<std::uint8_t> bytes;
+        bool keepOriginal = true;
     };
     std::vector<Item> m_items;
 };
@@ -52,7 +54,7 @@ public:
         : WriteFailure(failure), m_target(std::move(target)), m_unfinished(unfinished) {}
     const std::filesystem::path& target() const { return m_target; }
     bool unfinished() const { return m_unfinished; }
-    std::string note() const;
+    Message note() const;
 
 private:
     std::filesystem::path m_target;

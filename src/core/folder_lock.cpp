@@ -19,7 +19,7 @@ namespace {
 constexpr std::chrono::milliseconds kPoll{50};
 
 // Why the lock file cannot be used, in the words of a game folder.
-std::string cannotLock(const fs::path& dir, const fs::path& file, int error)
+Message cannotLock(const fs::path& dir, const fs::path& file, int error)
 {
     const std::string folder = dir.string();
     const std::string lock = file.filename().string();
@@ -98,6 +98,10 @@ GameFolderLock::GameFolderLock(const fs::path& gameDir, std::chrono::millisecond
     for (const fs::path& folder :
          {m_dir, findInDir(m_dir, "CIRCUITS"), findInDir(m_dir, "GAMEJAMS"), findInDir(m_dir, "BITMAPS")})
         removeStaleTempFiles(folder);
+    // The mod list's folder only as a folder of its own, never through a link.
+    std::error_code ec;
+    if (fs::symlink_status(m_dir / kGameModsFolder, ec).type() == fs::file_type::directory)
+        removeStaleTempFiles(m_dir / kGameModsFolder);
 }
 
 GameFolderLock::~GameFolderLock()
@@ -119,11 +123,11 @@ void finishBeforeReading(const fs::path& gameDir)
                                                                   "files was cut short (%2 is there), and it cannot "
                                                                   "be finished now, so the files may be part old, "
                                                                   "part new. %3"),
-                                        {dir.string(), kJournalFileName, e.what()}));
+                                        {dir.string(), kJournalFileName, kvr::messageOf(e)}));
     } catch (const GeneralError& e) {
         throw UnfinishedSetError(
             fillIn(KVR_TR_NOOP("Game files", "The game in %1 is not read, as its files may be part old, part new. %2"),
-                   {dir.string(), e.what()}));
+                   {dir.string(), kvr::messageOf(e)}));
     }
 }
 

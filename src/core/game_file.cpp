@@ -18,10 +18,10 @@ namespace {
 
 // Which file and why, in the words of a game folder: a file is replaced through a new
 // file beside it, so a folder we may not write in fails although the file is writable.
-std::string writeFailureDetail(const WriteFailure& e)
+Message writeFailureDetail(const WriteFailure& e)
 {
     if (e.file().empty())
-        return e.what();
+        return messageOf(e);
     if (e.step() == WriteStep::Create)
         return fillIn(KVR_TR_NOOP("Game files", "%1: cannot create a file in the game folder: %2"),
                       {e.file().string(), std::strerror(e.error())});
@@ -36,7 +36,7 @@ void makeWritable(const fs::path& path)
     fs::permissions(path, fs::perms::owner_write, fs::perm_options::add, ec);
 }
 
-GameFile GameFile::open(const fs::path& path, std::string errorText)
+GameFile GameFile::open(const fs::path& path, Message errorText)
 {
     GameFile f;
     f.m_path = path;
@@ -44,7 +44,7 @@ GameFile GameFile::open(const fs::path& path, std::string errorText)
     try {
         f.m_bytes = readInputFile(path, kMaxGameFileBytes);
     } catch (const InputFileError& e) {
-        throw FileAccessError(f.m_errorText, e.what());
+        throw FileAccessError(f.m_errorText, messageOf(e));
     }
     makeWritable(path);
     return f;
@@ -75,7 +75,7 @@ struct GameFile::Unread {
     }
 };
 
-GameFile GameFile::openToRead(const fs::path& path, std::string errorText)
+GameFile GameFile::openToRead(const fs::path& path, Message errorText)
 {
     std::error_code ec;
     const fs::file_status status = fs::status(path, ec);
@@ -102,7 +102,7 @@ void GameFile::readWhole() const
     try {
         m_bytes = readInputFile(m_path, kMaxGameFileBytes);
     } catch (const InputFileError& e) {
-        throw FileAccessError(m_errorText, e.what());
+        throw FileAccessError(m_errorText, messageOf(e));
     }
     m_unread.reset();
 }
@@ -123,7 +123,7 @@ GameFile GameFile::create(const fs::path& path, std::vector<std::uint8_t> bytes)
     return f;
 }
 
-void GameFile::fail(const std::string& why) const
+void GameFile::fail(const Message& why) const
 {
     throw FileAccessError(m_errorText, fillIn(KVR_TR_NOOP("Game files", "%1: %2 at position %3"),
                                               {m_path.string(), why, std::to_string(m_pos)}));

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/errors.h"
+
 #include <cstdint>
 #include <filesystem>
 #include <memory>
@@ -20,12 +22,12 @@ public:
     // Reads an existing regular file of at most 64 MiB whole and makes it writable.
     // Throws FileAccessError with `errorText` when it cannot be read, and with a detail
     // naming the file and the reason.
-    static GameFile open(const std::filesystem::path& path, std::string errorText = " File access error! ");
+    static GameFile open(const std::filesystem::path& path, Message errorText = FileAccessError::kDefaultText);
 
     // The same for reading a few blocks of a large file (the executable at start-up):
     // each part is read when first asked for. bytes(), a write or commit() read the rest
     // first, so such a file behaves as one read whole.
-    static GameFile openToRead(const std::filesystem::path& path, std::string errorText = " File access error! ");
+    static GameFile openToRead(const std::filesystem::path& path, Message errorText = FileAccessError::kDefaultText);
 
     // A file held in memory only; commit() writes it to `path`. For making files.
     static GameFile create(const std::filesystem::path& path, std::vector<std::uint8_t> bytes);
@@ -35,8 +37,8 @@ public:
     std::uint32_t position() const { return m_pos; }
 
     // The text the next failure carries (track files number theirs).
-    void setErrorText(std::string text) { m_errorText = std::move(text); }
-    const std::string& errorText() const { return m_errorText; }
+    void setErrorText(Message text) { m_errorText = std::move(text); }
+    const Message& errorText() const { return m_errorText; }
 
     void seek(std::uint32_t position);
     void skip(std::uint32_t count);
@@ -75,7 +77,7 @@ private:
     struct Unread;
 
     GameFile() = default;
-    [[noreturn]] void fail(const std::string& why) const;
+    [[noreturn]] void fail(const Message& why) const;
     void readWhole() const;
 
     std::filesystem::path m_path;
@@ -85,7 +87,7 @@ private:
     std::uint32_t m_pos = 0;
     bool m_modified = false;
     bool m_existed = true;
-    std::string m_errorText;
+    Message m_errorText;
 };
 
 class FileSet;

@@ -18,8 +18,9 @@ namespace {
 constexpr std::string_view kBackup = ".orig";
 constexpr std::string_view kOwnPrefix = ".kvrdesk";
 
-// The folders of a game that hold its files; "" is the game folder itself.
-constexpr std::array<const char*, 4> kFolders = {"", "CIRCUITS", "BITMAPS", "GAMEJAMS"};
+// The folders of a game that hold its files; "" is the game folder itself, and the
+// hidden one the editor's mod list of the game.
+constexpr std::array<const char*, 5> kFolders = {"", "CIRCUITS", "BITMAPS", "GAMEJAMS", ".kvrdesk-mods"};
 
 bool endsWithNoCase(std::string_view s, std::string_view end)
 {
@@ -39,7 +40,7 @@ bool isTrackFileName(std::string_view name)
 
 bool isGameFileName(std::string_view folder, std::string_view name)
 {
-    if (folder.empty() && name.substr(0, kOwnPrefix.size()) == kOwnPrefix)
+    if ((folder.empty() && name.substr(0, kOwnPrefix.size()) == kOwnPrefix) || folder == ".kvrdesk-mods")
         return true;
     if (endsWithNoCase(name, kBackup))
         name.remove_suffix(kBackup.size());

@@ -16,7 +16,7 @@ inline constexpr std::uint64_t kMaxGameFileBytes = 64ull * 1024 * 1024;
 // apart from "there, but not something we read" (a FIFO, a device, a folder, too long).
 class InputFileError : public GeneralError {
 public:
-    InputFileError(const std::string& message, bool cannotOpen) : GeneralError(message), m_cannotOpen(cannotOpen) {}
+    InputFileError(Message message, bool cannotOpen) : GeneralError(std::move(message)), m_cannotOpen(cannotOpen) {}
     bool cannotOpen() const { return m_cannotOpen; }
 
 private:

@@ -19,20 +19,22 @@ namespace kvr {
 // program (std::logic_error).
 class DeferredPrompt : public UserPrompt {
 public:
-    bool confirm(const std::string& text) override;
-    void inform(const std::string& text) override { m_messages.push_back({false, text}); }
-    void warn(const std::string& text) override { m_messages.push_back({true, text}); }
+    bool confirm(const Message& text) override;
+    void inform(const Message& text) override { m_told.push_back({false, text}); }
+    void warn(const Message& text) override { m_told.push_back({true, text}); }
+    std::optional<std::vector<FormEntry>> fillForm(const Message& text, const std::vector<FormEntry>& entries,
+                                                   const Message& action) override;
     std::optional<std::filesystem::path> chooseFile(const FileRequest& request) override;
 
     // Tells `prompt` everything kept, in order, and forgets it.
     void tellNow(UserPrompt& prompt);
 
 private:
-    struct Message {
+    struct Told {
         bool warning;
-        std::string text;
+        Message text;
     };
-    std::vector<Message> m_messages;
+    std::vector<Told> m_told;
 };
 
 // Runs `action(lock, later)` holding the lock of `gameDir`, then, with the lock

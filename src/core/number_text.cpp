@@ -54,7 +54,7 @@ std::optional<double> parseDecimalNumber(std::string_view text)
     return value;
 }
 
-std::string notANumberMessage(std::string_view text)
+Message notANumberMessage(std::string_view text)
 {
     return fillIn(KVR_TR_NOOP("Messages", "'%1' is not a valid number."), {std::string(text)});
 }

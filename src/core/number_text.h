@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/message.h"
+
 #include <algorithm>
 #include <cstdint>
 #include <optional>
@@ -41,7 +43,7 @@ constexpr std::int64_t clampedToRange(std::int64_t typed, FieldRange range)
 }
 
 // The message for a box that does not hold a number.
-std::string notANumberMessage(std::string_view text);
+Message notANumberMessage(std::string_view text);
 
 // The whole number typed in a box; text that is not one throws GeneralError with the
 // message above.

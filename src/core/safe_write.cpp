@@ -124,9 +124,9 @@ bool writeBeside(const fs::path& final, std::span<const std::uint8_t> data, cons
     return placed;
 }
 
-std::string stepReason(WriteStep step, int error)
+Message stepReason(WriteStep step, int error)
 {
-    const char* action = KVR_TR_NOOP("Game files", "cannot write: %1");
+    Marked action = KVR_TR_NOOP("Game files", "cannot write: %1");
     switch (step) {
     case WriteStep::Create:
         action = KVR_TR_NOOP("Game files", "cannot create a file in its folder: %1");
@@ -147,12 +147,17 @@ std::string stepReason(WriteStep step, int error)
 } // namespace
 
 WriteFailure::WriteFailure(WriteStep step, fs::path file, int error)
-    : std::runtime_error(fillIn(KVR_TR_NOOP("Game files", "%1: %2"), {file.string(), stepReason(step, error)})),
-      m_step(step), m_file(std::move(file)), m_error(error)
+    : WriteFailure(fillIn(KVR_TR_NOOP("Game files", "%1: %2"), {file.string(), stepReason(step, error)}))
 {
+    m_step = step;
+    m_file = std::move(file);
+    m_error = error;
 }
 
-std::string WriteFailure::reason() const { return m_file.empty() ? what() : stepReason(m_step, m_error); }
+WriteFailure::WriteFailure(Message what) : std::runtime_error(what.english()), MessageCarrier(std::move(what)) {}
+
+Message WriteFailure::reason() const { return m_file.empty() ? message() : stepReason(m_step, m_error); }
+
 
 void setWriteStepHook(std::function<void(WriteStep)> h)
 {
@@ -243,7 +248,7 @@ void keepOriginalCopy(const fs::path& target)
         bytes = readInputFile(target, kMaxGameFileBytes);
     } catch (const InputFileError& e) {
         throw WriteFailure(
-            fillIn(KVR_TR_NOOP("Game files", "cannot keep a copy of %1: %2"), {target.string(), e.what()}));
+            fillIn(KVR_TR_NOOP("Game files", "cannot keep a copy of %1: %2"), {target.string(), messageOf(e)}));
     }
     writeBeside(copy, bytes, platform::permissionsOf(target), Finish::KeepExisting);
 }

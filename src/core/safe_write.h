@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/message.h"
+
 #include <cstdint>
 #include <filesystem>
 #include <functional>
@@ -13,9 +15,9 @@ namespace kvr {
 // Before each step of writing a file the test seam is called (see setWriteStepHook).
 enum class WriteStep { Create, Write, Flush, Rename };
 
-class WriteFailure : public std::runtime_error {
+class WriteFailure : public std::runtime_error, public MessageCarrier {
 public:
-    explicit WriteFailure(const std::string& what) : std::runtime_error(what) {}
+    explicit WriteFailure(Message what);
     // `file` could not be written at `step`; `error` is the system's errno.
     WriteFailure(WriteStep step, std::filesystem::path file, int error);
 
@@ -23,7 +25,7 @@ public:
     int error() const { return m_error; }
     const std::filesystem::path& file() const { return m_file; }
     // What failed without the file's name, e.g. "cannot write: No space left on device".
-    std::string reason() const;
+    Message reason() const;
 
 private:
     WriteStep m_step = WriteStep::Write;

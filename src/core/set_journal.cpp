@@ -98,6 +98,9 @@ bool endsWithNoCase(std::string_view s, std::string_view end)
 // a backup, the lock, the journal or a temp file: none of them is ever renamed into place.
 bool isSetFileName(std::string_view folder, std::string_view name)
 {
+    // The game's list of mods changes with the game's files, in the folder of its own.
+    if (folder == kGameModsFolder)
+        return name == kGameModListFile;
     if (name.empty() || name[0] == '.')
         return false;
     if (folder.empty())
@@ -118,7 +121,7 @@ bool isSetFileName(std::string_view folder, std::string_view name)
 
 // Why the journal of `folder` may not name `kept` (as the journal keeps it): a note left
 // in a game folder must not make the next writer rename files anywhere else.
-std::optional<std::string> notAGameFile(const fs::path& given, const fs::path& kept)
+std::optional<Message> notAGameFile(const fs::path& given, const fs::path& kept)
 {
     const fs::path folder = given.empty() ? fs::path(".") : given;
     const std::string shown = (kept.has_root_path() ? kept : folder / kept).string();
@@ -146,7 +149,7 @@ std::optional<std::string> notAGameFile(const fs::path& given, const fs::path& k
     return std::nullopt;
 }
 
-[[noreturn]] void damaged(const fs::path& folder, const std::string& why)
+[[noreturn]] void damaged(const fs::path& folder, const Message& why)
 {
     throw GeneralError(fillIn(
         KVR_TR_NOOP("Game files",
@@ -187,7 +190,7 @@ std::optional<std::vector<JournalEntry>> readJournal(const fs::path& folder)
     try {
         bytes = readInputFile(file, kMaxJournalBytes);
     } catch (const InputFileError& e) {
-        damaged(folder, fillIn(KVR_TR_NOOP("Game files", "cannot be read: %1"), {e.what()}));
+        damaged(folder, fillIn(KVR_TR_NOOP("Game files", "cannot be read: %1"), {messageOf(e)}));
     }
     std::istringstream in(std::string(bytes.begin(), bytes.end()));
     std::string line;

@@ -18,6 +18,11 @@ struct JournalEntry {
 
 inline constexpr const char* kJournalFileName = ".kvrdesk.journal";
 
+// The editor's own file that changes together with the game's: the list of the mods put
+// on the game, in a hidden folder beside the lock.
+inline constexpr const char* kGameModsFolder = ".kvrdesk-mods";
+inline constexpr const char* kGameModListFile = "list.json";
+
 std::filesystem::path journalPath(const std::filesystem::path& folder);
 
 // Writes the note into `folder` as every file is written: temp, flush, rename, and the
@@ -27,7 +32,7 @@ void writeJournal(const std::filesystem::path& folder, const std::vector<Journal
 
 // The note in `folder`, nothing when there is none. It may name only files a set writes,
 // by their names: KVR.EXE and F1GSTATE.SAV in `folder`, the track files in CIRCUITS, the
-// cockpit pictures in BITMAPS, textures in GAMEJAMS; none through a link out of `folder`,
+// cockpit pictures in BITMAPS, textures in GAMEJAMS, the mod list; none through a link out of `folder`,
 // none a link itself, never a backup, the lock or the note. Throws GeneralError naming
 // the note when it is damaged, names any other file, or a temp file not ours beside it.
 std::optional<std::vector<JournalEntry>> readJournal(const std::filesystem::path& folder);

@@ -28,17 +28,14 @@ bool readSettingsFile(const std::filesystem::path& file, SettingsRecord& record)
     return true;
 }
 
-std::optional<std::string> oversizeSettingsNote(const std::string& name, std::uintmax_t size)
+std::optional<Message> oversizeSettingsNote(const std::string& name, std::uintmax_t size)
 {
     if (size <= rec::kSize)
         return std::nullopt;
-    const std::string record = std::to_string(rec::kSize);
-    std::string note = name;
-    note += " holds ";
-    note += std::to_string(size);
-    note += " bytes, a settings file exactly " + record + ": only its first " + record +
-            " bytes would be read, and if it is some other file they make no sense as settings.";
-    return note;
+    return fillIn(KVR_TR_NOOP("Settings files", "%1 holds %2 bytes, a settings file exactly %3: only its first %3 bytes "
+                                                "would be read, and if it is some other file they make no sense as "
+                                                "settings."),
+                  {name, std::to_string(size), std::to_string(rec::kSize)});
 }
 
 std::optional<std::uintmax_t> regularFileSize(const std::filesystem::path& file)

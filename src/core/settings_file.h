@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/message.h"
+
 #include <cstdint>
 #include <filesystem>
 #include <optional>
@@ -18,7 +20,7 @@ bool readSettingsFile(const std::filesystem::path& file, SettingsRecord& record)
 // A settings file holds exactly one record. A longer one loads too (its first 2846 bytes),
 // but is most likely some other file: what to tell the user about `name` of `size` bytes
 // before loading it, nothing when it holds one record (a shorter file fails to load).
-std::optional<std::string> oversizeSettingsNote(const std::string& name, std::uintmax_t size);
+std::optional<Message> oversizeSettingsNote(const std::string& name, std::uintmax_t size);
 
 // The size of `file` when it is a regular file (through links).
 std::optional<std::uintmax_t> regularFileSize(const std::filesystem::path& file);

@@ -17,11 +17,10 @@ namespace {
 
 FileRequest settingsDialog(FileRequest::Mode mode)
 {
-    return FileRequest::inWorkingDirectory(mode,
-                                           mode == FileRequest::Mode::Save
-                                               ? KVR_TR_NOOP("Settings files", "Save settings")
-                                               : KVR_TR_NOOP("Settings files", "Load settings"),
-                                           KVR_TR_NOOP("Settings files", "All settings files") "|*.KVS", "KVS");
+    return FileRequest::forKind(FileRequest::Kind::Settings, mode,
+                                mode == FileRequest::Mode::Save ? KVR_TR_NOOP("Settings files", "Save settings")
+                                                                : KVR_TR_NOOP("Settings files", "Load settings"),
+                                kvr::fileFilter(KVR_TR_NOOP("Settings files", "All settings files"), "*.KVS"), "KVS");
 }
 
 } // namespace
@@ -129,7 +128,7 @@ void SettingsSession::restoreOriginal()
     } catch (const GeneralError& e) {
         throw GeneralError(
             fillIn(KVR_TR_NOOP("Settings files", "The original settings cannot be restored; nothing was changed. %1"),
-                   {e.what()}));
+                   {kvr::messageOf(e)}));
     }
     m_record = read;
     m_currentName = platform::pathText(original);

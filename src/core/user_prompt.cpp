@@ -3,18 +3,22 @@
 
 namespace kvr {
 
-FileRequest FileRequest::inWorkingDirectory(Mode mode, std::string title, std::string filter,
-                                            std::string defaultExtension, std::string fileName)
+FileRequest FileRequest::forKind(Kind kind, Mode mode, Message title, Message filter, std::string defaultExtension,
+                                 std::string fileName)
 {
     FileRequest r;
+    r.kind = kind;
     r.mode = mode;
     r.title = std::move(title);
     r.filter = std::move(filter);
     r.fileName = std::move(fileName);
     r.defaultExtension = std::move(defaultExtension);
-    std::error_code ec;
-    r.initialDirectory = std::filesystem::current_path(ec);
     return r;
+}
+
+Message fileFilter(Marked description, std::string pattern)
+{
+    return Message::joined({description, pattern}, "|");
 }
 
 } // namespace kvr

@@ -52,7 +52,7 @@ int detectVersion(GameFile& exe, int current)
     return found >= 0 ? found : current;
 }
 
-std::string unknownVersionWarning(const std::filesystem::path& exe, std::uint8_t byte)
+Message unknownVersionWarning(const std::filesystem::path& exe, std::uint8_t byte)
 {
     char hex[8];
     std::snprintf(hex, sizeof hex, "0x%02X", unsigned(byte));

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/message.h"
+
 #include <cstdint>
 #include <filesystem>
 #include <string>
@@ -24,6 +26,6 @@ int versionForByte(unsigned char byte);
 
 // What the user is told once when the version byte of `exe` names no version: the byte,
 // and that the editor takes the game for the English version.
-std::string unknownVersionWarning(const std::filesystem::path& exe, std::uint8_t byte);
+Message unknownVersionWarning(const std::filesystem::path& exe, std::uint8_t byte);
 
 } // namespace kvr

@@ -42,8 +42,8 @@ public:
     std::vector<GameFile> takeTrackFiles() { return std::move(m_trackFiles); }
 
     // Warnings a writer raises that do not stop the action (shown once it is done).
-    void warn(std::string text) const { m_warnings.push_back(std::move(text)); }
-    const std::vector<std::string>& warnings() const { return m_warnings; }
+    void warn(Message text) const { m_warnings.push_back(std::move(text)); }
+    const std::vector<Message>& warnings() const { return m_warnings; }
 
 private:
     int m_version;
@@ -52,7 +52,7 @@ private:
     std::filesystem::path m_patchListFile;
     mutable std::optional<std::vector<PatchRecord>> m_patchList;
     mutable std::vector<GameFile> m_trackFiles;
-    mutable std::vector<std::string> m_warnings;
+    mutable std::vector<Message> m_warnings;
 };
 
 } // namespace kvr

@@ -4,9 +4,24 @@
 #include "core/settings_record.h"
 #include "core/tr_marker.h"
 #include "game/import_export.h"
+#include "core/game_file.h"
+#include "editors/track/track_data.h"
 #include "game/record_fields.h"
 
 namespace kvr {
+
+FieldNames fieldNamesOf(const GameContext& context, const SettingsRecord& record)
+{
+    FieldNames names;
+    names.record = &record;
+    try {
+        GameFile exe = GameFile::openToRead(context.executable());
+        names.tracks = readTrackNames(exe, context.version);
+    } catch (const std::exception&) {
+        // Without the game's names the tracks are numbered.
+    }
+    return names;
+}
 
 ExportPreview previewExport(const GameContext& context, const SettingsRecord& record, std::optional<Editor> editor)
 {
@@ -14,13 +29,13 @@ ExportPreview previewExport(const GameContext& context, const SettingsRecord& re
     SettingsRecord game = record;
     readGameValues(context, game, editor);
     ExportPreview preview;
+    const FieldNames names = fieldNamesOf(context, record);
     for (const RecordField& field : shownFields()) {
         if (!field.editor || (editor && field.editor != editor))
             continue;
-        const std::string before = fieldValueText(field, game);
-        const std::string after = fieldValueText(field, record);
-        if (before != after)
-            preview.changes.push_back({fieldName(field), field.label, before, after, field.unit});
+        if (fieldValueText(field, game) != fieldValueText(field, record))
+            preview.changes.push_back({fieldName(field), fieldLabel(field), fieldValue(field, game),
+                                       fieldValue(field, record), field.unit, fieldLabel(field, &names)});
     }
     preview.trackFilesMissing = lacksTrackFiles(context, editor);
     return preview;
@@ -32,7 +47,7 @@ std::vector<ValueChange> exportChanges(const GameContext& context, const Setting
     return previewExport(context, record, editor).changes;
 }
 
-std::string previewHeading(const ExportPreview& preview, std::optional<Editor> editor)
+Message previewHeading(const ExportPreview& preview, std::optional<Editor> editor)
 {
     if (!preview.trackFilesMissing)
         return preview.changes.empty()
@@ -42,15 +57,14 @@ std::string previewHeading(const ExportPreview& preview, std::optional<Editor> e
         return KVR_TR_NOOP("Import and export",
                            "The track files are missing from the game's CIRCUITS folder: this export will fail "
                            "with the track file error and change nothing.");
-    std::string text = KVR_TR_NOOP(
+    Message text = KVR_TR_NOOP(
         "Import and export", "The track files are missing from the game's CIRCUITS folder, so the track data "
                              "cannot be compared. After the other values, the export will ask to install the track "
                              "files from the game CD, and without them it stops before the track data.");
-    text += "\n\n";
-    text += preview.changes.empty()
+    return text + "\n\n" +
+           (preview.changes.empty()
                 ? KVR_TR_NOOP("Import and export", "Nothing else will change: the game holds the other values already.")
-                : KVR_TR_NOOP("Import and export", "These values will change in the game:");
-    return text;
+                : KVR_TR_NOOP("Import and export", "These values will change in the game:"));
 }
 
 } // namespace kvr

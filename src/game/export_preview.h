@@ -32,6 +32,11 @@ std::vector<ValueChange> exportChanges(const GameContext& context, const Setting
 
 // The text above the preview's list: what the export will do, and whether it changes
 // anything.
-std::string previewHeading(const ExportPreview& preview, std::optional<Editor> editor);
+Message previewHeading(const ExportPreview& preview, std::optional<Editor> editor);
+
+struct FieldNames;
+// The names a preview gives its values: the record's teams and drivers, the game's tracks
+// (numbered when the game's cannot be read).
+FieldNames fieldNamesOf(const GameContext& context, const SettingsRecord& record);
 
 } // namespace kvr

@@ -17,7 +17,7 @@
 namespace kvr {
 namespace {
 
-[[noreturn]] void refuse(const RecordField& field, const std::string& why)
+[[noreturn]] void refuse(const RecordField& field, const Message& why)
 {
     throw GeneralError(fillIn(KVR_TR_NOOP("Import and export", "field %1: %2"), {fieldName(field), why}));
 }

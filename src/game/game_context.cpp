@@ -25,7 +25,7 @@ void detectGameVersion(GameContext& context, GameFile& exe)
     context.unknownVersionByte = found >= 0 ? std::nullopt : std::optional<std::uint8_t>(byte);
 }
 
-std::optional<std::string> unknownVersionWarning(const GameContext& context)
+std::optional<Message> unknownVersionWarning(const GameContext& context)
 {
     if (!context.unknownVersionByte)
         return std::nullopt;

@@ -36,6 +36,6 @@ class GameFile;
 void detectGameVersion(GameContext& context, GameFile& exe);
 
 // The warning for an unknown version byte, or nothing.
-std::optional<std::string> unknownVersionWarning(const GameContext& context);
+std::optional<Message> unknownVersionWarning(const GameContext& context);
 
 } // namespace kvr

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/import_export.h"
 
+#include "core/checksum.h"
 #include "core/errors.h"
 #include "core/file_set.h"
 #include "core/game_file.h"
@@ -124,7 +125,7 @@ std::optional<GameFile> openStateFile(const GameContext& context)
 
 void showWarnings(const BlockIo& io, UserPrompt& prompt)
 {
-    for (const std::string& w : io.warnings())
+    for (const Message& w : io.warnings())
         prompt.warn(w);
 }
 
@@ -171,6 +172,54 @@ WrittenBlocks writeAllBlocks(const GameContext& context, GameFile& exe, GameFile
     BlockIo io(context);
     writeRows(context, io, exe, state, record, Scope{.codePatches = false});
     return {io.takeTrackFiles(), io.warnings()};
+}
+
+std::vector<GameFile> filesChangedBy(const GameContext& context, const SettingsRecord& was, const SettingsRecord& now)
+{
+    const bool tracks = trackFilesPresent(context.gameDir());
+    struct Written {
+        std::vector<GameFile> files; // KVR.EXE, F1GSTATE.SAV when there, the track files
+        bool hasState = false;
+    };
+    auto write = [&](const SettingsRecord& r) {
+        BlockIo io(context);
+        std::optional<GameFile> state = openStateFile(context);
+        GameFile exe = GameFile::open(context.executable());
+        writeRows(context, io, exe, state ? &*state : nullptr, r, Scope{.files = Files::Always, .codePatches = false});
+        if (tracks)
+            writeRows(context, io, exe, nullptr, r, Scope{.files = Files::TrackFiles, .codePatches = false});
+        Written w;
+        w.files.push_back(std::move(exe));
+        w.hasState = state.has_value();
+        if (state)
+            w.files.push_back(std::move(*state));
+        for (GameFile& t : io.takeTrackFiles())
+            w.files.push_back(std::move(t));
+        return w;
+    };
+    const Written before = write(was);
+    const Written after = write(now);
+    std::vector<GameFile> changed;
+    for (std::size_t i = 0; i < before.files.size() && i < after.files.size(); ++i) {
+        const auto a = before.files[i].bytes();
+        const auto b = after.files[i].bytes();
+        // KVR.EXE carries no checksum; the others end in one, made anew when they change.
+        const std::size_t trailer = i == 0 ? 0 : kChecksumSize;
+        GameFile file = GameFile::open(before.files[i].path());
+        const auto bytes = file.mutableBytes();
+        bool differs = false;
+        for (std::size_t at = 0; at + trailer < a.size() && at < b.size() && at < bytes.size(); ++at)
+            if (a[at] != b[at]) {
+                bytes[at] = b[at];
+                differs = true;
+            }
+        if (!differs)
+            continue;
+        if (trailer)
+            file.updateChecksum();
+        changed.push_back(std::move(file));
+    }
+    return changed;
 }
 
 bool lacksTrackFiles(const GameContext& context, std::optional<Editor> editor)

@@ -40,10 +40,17 @@ bool readTrackFileBlocks(const GameContext& context, GameFile& exe, SettingsReco
 // commit, and the warnings raised on the way.
 struct WrittenBlocks {
     std::vector<GameFile> trackFiles;
-    std::vector<std::string> warnings;
+    std::vector<Message> warnings;
 };
 WrittenBlocks writeAllBlocks(const GameContext& context, GameFile& exe, GameFile* state,
                              const SettingsRecord& record);
+
+// The game's files as writing `now` in place of `was` (the game's values, just read)
+// changes them: a byte changes only where the two writes differ, so one the writers
+// would write otherwise than the game has it (names the game keeps twice, the code
+// patches) stays as it is. Each file that changes, read whole and checked, with a fresh
+// checksum where it carries one; the track files only when they are there.
+std::vector<GameFile> filesChangedBy(const GameContext& context, const SettingsRecord& was, const SettingsRecord& now);
 
 // Whether the rows of every editor (none given) or of one need the track files and the
 // game lacks some of them now.

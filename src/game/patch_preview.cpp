@@ -13,7 +13,7 @@ namespace kvr {
 namespace {
 
 struct PreviewLine {
-    std::string text;
+    Message text;
     bool unexpected = false;
 };
 
@@ -30,55 +30,56 @@ std::size_t placeOf(const RecordField& f)
     }
 }
 
-std::vector<PreviewLine> previewOf(const SettingsRecord& current, const PatchOutcome& outcome)
+std::vector<PreviewLine> previewOf(const SettingsRecord& current, const PatchOutcome& outcome,
+                                   const std::vector<std::string>& trackNames)
 {
-    std::map<std::string, std::string> expected;
+    std::map<std::string, Message> expected;
     for (const UnexpectedValue& u : outcome.unexpected)
-        expected.try_emplace(u.name, u.expected);
+        expected.try_emplace(u.name, u.expectedShown.empty() ? Message(u.expected) : u.expectedShown);
     std::vector<PreviewLine> lines;
     auto add = [&](const ValueChange& change) {
         const auto mark = expected.find(change.name);
         if (mark == expected.end())
-            lines.push_back({change.line(), false});
+            lines.push_back({change.namedLine(), false});
         else
-            lines.push_back({change.line() + " (the patch expects " + mark->second + ")", true});
+            lines.push_back({fillIn(KVR_TR_NOOP("Import and export", "%1 (the patch expects %2)"),
+                                    {change.namedLine(), mark->second}),
+                             true});
     };
+    FieldNames names{&current, trackNames};
     std::vector<bool> shown(rec::kSize, false);
     for (const RecordField& f : recordFields()) {
-        const std::string before = fieldValueText(f, current);
-        const std::string after = fieldValueText(f, outcome.record);
-        if (before == after)
+        if (fieldValueText(f, current) == fieldValueText(f, outcome.record))
             continue;
-        add({fieldName(f), f.label, before, after, f.unit});
+        add({fieldName(f), fieldLabel(f), fieldValue(f, current), fieldValue(f, outcome.record), f.unit,
+             fieldLabel(f, &names)});
         for (std::size_t i = 0; i < placeOf(f); ++i)
             shown[f.offset + i] = true;
     }
     for (std::size_t i = 0; i < rec::kSize; ++i)
         if (!shown[i] && current.byte(i) != outcome.record.byte(i))
-            add({rawByteName(i),
-                 rawByteLabel(i),
-                 std::to_string(current.byte(i)),
-                 std::to_string(outcome.record.byte(i)),
-                 {}});
+            add({rawByteName(i), rawByteLabel(i), std::to_string(current.byte(i)),
+                 std::to_string(outcome.record.byte(i)), {}, {}});
     return lines;
 }
 
 } // namespace
 
-std::vector<std::string> patchPreviewLines(const SettingsRecord& current, const PatchOutcome& outcome)
+std::vector<Message> patchPreviewLines(const SettingsRecord& current, const PatchOutcome& outcome,
+                                       const std::vector<std::string>& trackNames)
 {
-    std::vector<std::string> lines;
-    for (PreviewLine& line : previewOf(current, outcome))
+    std::vector<Message> lines;
+    for (PreviewLine& line : previewOf(current, outcome, trackNames))
         lines.push_back(std::move(line.text));
     return lines;
 }
 
-std::string patchPreviewHeading(const SettingsRecord& current, const PatchOutcome& outcome)
+Message patchPreviewHeading(const SettingsRecord& current, const PatchOutcome& outcome)
 {
     if (current == outcome.record)
         return KVR_TR_NOOP("Import and export", "Nothing to change: the settings hold these values already.");
     std::size_t marked = 0;
-    for (const PreviewLine& line : previewOf(current, outcome))
+    for (const PreviewLine& line : previewOf(current, outcome, {}))
         marked += line.unexpected ? 1 : 0;
     if (marked == 0)
         return KVR_TR_NOOP("Import and export", "These values will change:");

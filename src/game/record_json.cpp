@@ -21,9 +21,9 @@ using nlohmann::ordered_json;
 
 namespace {
 
-constexpr const char* kFieldPattern = KVR_TR_NOOP("Import and export", "field %1: %2");
+constexpr Marked kFieldPattern = KVR_TR_NOOP("Import and export", "field %1: %2");
 
-[[noreturn]] void refuse(const std::string& path, const std::string& why)
+[[noreturn]] void refuse(const std::string& path, const Message& why)
 {
     throw GeneralError(fillIn(kFieldPattern, {quotedForMessage(path), why}));
 }

@@ -22,9 +22,71 @@ using nlohmann::ordered_json;
 
 constexpr std::string_view kRawPrefix = "raw_bytes.";
 
-// The keys a patch holds, and each of its changes; every other key is refused.
+// The keys a patch must hold, and may; those each change must hold, and may. Every
+// other key is refused.
 constexpr std::array<std::string_view, 2> kPatchKeys = {"kvpatch", "changes"};
+constexpr std::array<std::string_view, 6> kPatchOptionalKeys = {"kvpatch",     "title",     "author",
+                                                                "description", "made_with", "changes"};
 constexpr std::array<std::string_view, 3> kChangeKeys = {"field", "from", "to"};
+constexpr std::array<std::string_view, 4> kChangeOptionalKeys = {"field", "label", "from", "to"};
+
+// The texts a patch says about itself, with how long each may be.
+struct AboutText {
+    std::string_view key;
+    std::string PatchAbout::*text;
+    std::size_t maxChars;
+    bool lines; // may hold line breaks and tabs
+};
+constexpr std::array<AboutText, 4> kAboutTexts = {{
+    {"title", &PatchAbout::title, kMaxPatchTitleChars, false},
+    {"author", &PatchAbout::author, kMaxPatchAuthorChars, false},
+    {"description", &PatchAbout::description, kMaxPatchDescriptionChars, true},
+    {"made_with", &PatchAbout::madeWith, kMaxPatchMadeWithChars, false},
+}};
+
+// The first control character of UTF-8 `text` (C0, DEL or C1), leaving out line breaks
+// and tabs where they are allowed; a title shown in a list or a terminal obeys none.
+std::optional<std::string> controlCharacter(const std::string& text, bool lines)
+{
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        if (lines && (c == '\n' || c == '\r' || c == '\t'))
+            continue;
+        if (c < 0x20 || c == 0x7F)
+            return text.substr(i, 1);
+        if (c == 0xC2 && i + 1 < text.size() && static_cast<unsigned char>(text[i + 1]) < 0xA0)
+            return text.substr(i, 2);
+    }
+    return std::nullopt;
+}
+
+std::size_t characters(const std::string& utf8)
+{
+    return std::size_t(
+        std::count_if(utf8.begin(), utf8.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+}
+
+PatchAbout aboutFrom(const json& j)
+{
+    PatchAbout about;
+    for (const AboutText& t : kAboutTexts) {
+        if (!j.contains(t.key))
+            continue;
+        const json& value = j[std::string(t.key)];
+        const std::string key(t.key);
+        if (!value.is_string())
+            throw GeneralError(fillIn(KVR_TR_NOOP("Import and export", "\"%1\": expected text"), {key}));
+        const std::string text = value.get<std::string>();
+        if (const std::size_t n = characters(text); n > t.maxChars)
+            throw GeneralError(fillIn(KVR_TR_NOOP("Import and export", "\"%1\": %2 characters, it may hold at most %3"),
+                                      {key, std::to_string(n), std::to_string(t.maxChars)}));
+        if (const auto control = controlCharacter(text, t.lines))
+            throw GeneralError(fillIn(KVR_TR_NOOP("Import and export", "\"%1\": holds the control character %2"),
+                                      {key, quotedForMessage(*control)}));
+        about.*t.text = text;
+    }
+    return about;
+}
 
 // The first key of `object` that is not one of `known`.
 template <std::size_t N>
@@ -68,12 +130,19 @@ struct Target {
         r.setByte(offset, std::uint8_t(*n));
     }
     std::string label() const { return field ? field->label : rawByteLabel(offset); }
+    Message shownLabel() const { return field ? fieldLabel(*field) : Message(rawByteLabel(offset)); }
     // The value as the editors show it.
     std::string text(const json& value, const SettingsRecord& around) const
     {
         SettingsRecord r = around;
         set(r, value);
         return field ? fieldValueText(*field, r) : std::to_string(r.byte(offset));
+    }
+    Message shown(const json& value, const SettingsRecord& around) const
+    {
+        SettingsRecord r = around;
+        set(r, value);
+        return field ? fieldValue(*field, r) : Message(std::to_string(r.byte(offset)));
     }
     // The value as the JSON form writes it; refuses one out of the field's range.
     json canonical(const json& value) const
@@ -121,10 +190,11 @@ RecordPatch patchFrom(const json& j)
     if (!j.is_object() || !holdsAll(j, kPatchKeys))
         throw GeneralError(
             KVR_TR_NOOP("Import and export", "not a patch: expected an object with \"kvpatch\" and \"changes\""));
-    if (const auto key = unknownKey(j, kPatchKeys))
-        throw GeneralError(fillIn(
-            KVR_TR_NOOP("Import and export", "unknown key \"%1\": a patch holds only \"kvpatch\" and \"changes\""),
-            {quotedForMessage(*key)}));
+    if (const auto key = unknownKey(j, kPatchOptionalKeys))
+        throw GeneralError(
+            fillIn(KVR_TR_NOOP("Import and export", "unknown key \"%1\": a patch holds only \"kvpatch\", \"title\", "
+                                                    "\"author\", \"description\", \"made_with\" and \"changes\""),
+                   {quotedForMessage(*key)}));
     if (j["kvpatch"] != kPatchFormatVersion)
         throw GeneralError(fillIn(KVR_TR_NOOP("Import and export", "patch format %1: this editor reads format %2"),
                                   {quotedJson(j["kvpatch"]), std::to_string(kPatchFormatVersion)}));
@@ -132,12 +202,14 @@ RecordPatch patchFrom(const json& j)
     if (!changes.is_array())
         throw GeneralError(KVR_TR_NOOP("Import and export", "\"changes\": expected an array"));
     RecordPatch patch;
+    patch.about = aboutFrom(j);
     // The change that writes each byte: one byte is one value, whatever it is called.
     std::vector<std::optional<std::size_t>> writer(rec::kSize);
     for (std::size_t i = 0; i < changes.size(); ++i) {
         const json& c = changes[i];
         const std::string number = std::to_string(i + 1);
-        if (!c.is_object() || !holdsAll(c, kChangeKeys) || unknownKey(c, kChangeKeys))
+        // A label is for people reading the file; the field says what is changed.
+        if (!c.is_object() || !holdsAll(c, kChangeKeys) || unknownKey(c, kChangeOptionalKeys))
             throw GeneralError(fillIn(
                 KVR_TR_NOOP("Import and export", "change %1: expected an object with \"field\", \"from\" and \"to\""),
                 {number}));
@@ -196,15 +268,51 @@ RecordPatch makePatch(const SettingsRecord& base, const SettingsRecord& changed)
     return patch;
 }
 
-std::string patchText(const RecordPatch& patch)
+RecordPatch makeValuesPatch(const SettingsRecord& base, const SettingsRecord& changed)
+{
+    RecordPatch patch;
+    for (const RecordField& f : recordFields()) {
+        if (f.offset == rec::kDescription)
+            continue;
+        const json before = fieldJson(f, base);
+        const json after = fieldJson(f, changed);
+        if (before != after)
+            patch.changes.push_back({fieldName(f), before, after});
+    }
+    return patch;
+}
+
+ordered_json patchJson(const RecordPatch& patch)
 {
     ordered_json changes = ordered_json::array();
-    for (const PatchChange& c : patch.changes)
-        changes.push_back({{"field", c.name}, {"from", c.from}, {"to", c.to}});
+    for (const PatchChange& c : patch.changes) {
+        const auto target = targetOf(c.name);
+        changes.push_back(
+            {{"field", c.name}, {"label", target ? target->label() : std::string()}, {"from", c.from}, {"to", c.to}});
+    }
     ordered_json j;
     j["kvpatch"] = kPatchFormatVersion;
+    for (const AboutText& t : kAboutTexts)
+        if (!(patch.about.*t.text).empty())
+            j[std::string(t.key)] = patch.about.*t.text;
     j["changes"] = std::move(changes);
-    return j.dump(2) + "\n";
+    return j;
+}
+
+std::string patchText(const RecordPatch& patch)
+{
+    return patchJson(patch).dump(2) + "\n";
+}
+
+RecordPatch patchFromJson(const json& j)
+{
+    try {
+        return patchFrom(j);
+    } catch (const PatchError&) {
+        throw;
+    } catch (const GeneralError& e) {
+        throw PatchError(messageOf(e));
+    }
 }
 
 RecordPatch parsePatch(std::string_view text)
@@ -214,7 +322,7 @@ RecordPatch parsePatch(std::string_view text)
     } catch (const PatchError&) {
         throw;
     } catch (const GeneralError& e) {
-        throw PatchError(e.what());
+        throw PatchError(messageOf(e));
     }
 }
 
@@ -222,6 +330,15 @@ RecordPatch readPatchFile(const std::filesystem::path& file)
 {
     const std::vector<std::uint8_t> bytes = readInputFile(file, kMaxPatchFileBytes);
     return parsePatch(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+}
+
+std::vector<PatchByte> patchBytes(const RecordPatch& patch)
+{
+    std::vector<PatchByte> bytes;
+    for (std::size_t i = 0; i < patch.changes.size(); ++i)
+        for (const WrittenByte& b : knownTarget(patch.changes[i].name).written(patch.changes[i].to))
+            bytes.push_back({b.offset, b.value, i});
+    return bytes;
 }
 
 PatchOutcome applyPatches(const SettingsRecord& base, const std::vector<RecordPatch>& patches, OnConflict onConflict)
@@ -259,7 +376,8 @@ PatchOutcome applyPatches(const SettingsRecord& base, const std::vector<RecordPa
             const json found = target.current(out.record);
             if (found != c.from && found != c.to)
                 out.unexpected.push_back(
-                    {p, c.name, target.label(), target.text(c.from, out.record), target.text(found, out.record)});
+                    {p, c.name, target.label(), target.text(c.from, out.record), target.text(found, out.record),
+                     target.shown(c.from, out.record), target.shownLabel()});
             target.set(out.record, c.to);
         }
     return out;

@@ -26,10 +26,28 @@ struct PatchChange {
     bool operator==(const PatchChange&) const = default;
 };
 
+// What a patch says about itself, for the people who share it: texts in UTF-8, any of
+// them empty (then not written). `madeWith` names the program that wrote it.
+struct PatchAbout {
+    std::string title;
+    std::string author;
+    std::string description;
+    std::string madeWith;
+    bool operator==(const PatchAbout&) const = default;
+};
+
+// The longest texts PatchAbout holds, in characters: a title fits a list's line, a
+// description a few paragraphs.
+inline constexpr std::size_t kMaxPatchTitleChars = 100;
+inline constexpr std::size_t kMaxPatchAuthorChars = 100;
+inline constexpr std::size_t kMaxPatchDescriptionChars = 4000;
+inline constexpr std::size_t kMaxPatchMadeWithChars = 100;
+
 // The values in which one record differs from another: a mod that can be shared and
 // laid over other records, together with other patches (a *.kvpatch file).
 struct RecordPatch {
     std::vector<PatchChange> changes;
+    PatchAbout about;
     bool operator==(const RecordPatch&) const = default;
 };
 
@@ -48,18 +66,41 @@ class PatchError : public GeneralError {
 // any byte they leave different.
 RecordPatch makePatch(const SettingsRecord& base, const SettingsRecord& changed);
 
-// The *.kvpatch text (JSON, see docs/patch-format.md) and back. parsePatch() throws
-// PatchError for text that is not a patch (JSON nested too deep and a key given twice
-// included), naming the field for one it does not know, a value outside its field's
-// range, or a byte of the record two changes write (one field twice, or a field and one
-// of its bytes by its raw name). Values come back as the JSON form writes them (an
-// on/off 1 becomes true).
+// The values a window shows in which `changed` differs from `base`, by their fields
+// only: no settings description and no bytes no window shows (a name's field after its
+// text, the unused places, which byte an on/off value is). For sharing a mod with
+// someone whose settings differ in what no game reads.
+RecordPatch makeValuesPatch(const SettingsRecord& base, const SettingsRecord& changed);
+
+// The *.kvpatch text (JSON, see docs/patch-format.md) and back. Each change is written
+// with its label, the words the windows use for the value, which is for people reading
+// the file and ignored when read. parsePatch() throws PatchError for text that is not a
+// patch (JSON nested too deep and a key given twice included), naming the field for one
+// it does not know, a value outside its field's range, or a byte of the record two
+// changes write (one field twice, or a field and one of its bytes by its raw name), and
+// naming the key of a title, author, description or program that is no text, too long
+// or holds a control character. Values come back as the JSON form writes them (an on/off
+// 1 becomes true).
 std::string patchText(const RecordPatch& patch);
 RecordPatch parsePatch(std::string_view text);
+
+// The patch as JSON, as patchText() writes it, and the patch from parsed JSON (as
+// parsePatch() takes it), for files that hold patches among other things.
+nlohmann::ordered_json patchJson(const RecordPatch& patch);
+RecordPatch patchFromJson(const nlohmann::json& json);
 
 // A *.kvpatch file, for every front end: InputFileError when it cannot be read (or is
 // longer than kMaxPatchFileBytes), PatchError when it is no patch.
 RecordPatch readPatchFile(const std::filesystem::path& file);
+
+// The bytes each change of a parsed patch writes, in order: the place in the record,
+// the value and the change's index. A word writes two, a text its length and characters.
+struct PatchByte {
+    std::size_t offset = 0;
+    std::uint8_t value = 0;
+    std::size_t change = 0;
+};
+std::vector<PatchByte> patchBytes(const RecordPatch& patch);
 
 // Two patches setting a byte of the record to different values, by one name or two
 // (team_names[0] and raw_bytes.0x3F1, a byte of its text).
@@ -81,6 +122,8 @@ struct UnexpectedValue {
     std::string label;    // as the editors call it
     std::string expected; // as the editors show it
     std::string found;
+    Message expectedShown; // `expected` as the windows show it
+    Message shownLabel;    // `label`, translated where shown
 };
 
 enum class OnConflict { Refuse, LastWins };
@@ -101,10 +144,13 @@ PatchOutcome applyPatches(const SettingsRecord& base, const std::vector<RecordPa
 // What applying changes, one line per value as the export preview lists them ("Team 3
 // engine, qualifying: 745 → 795 BHP"), a value the patch did not expect marked with what
 // it expected.
-std::vector<std::string> patchPreviewLines(const SettingsRecord& current, const PatchOutcome& outcome);
+// The values name their teams and drivers by the names in `current` and the tracks by
+// `trackNames` (numbered without them).
+std::vector<Message> patchPreviewLines(const SettingsRecord& current, const PatchOutcome& outcome,
+                                       const std::vector<std::string>& trackNames = {});
 
 // The text above that list.
-std::string patchPreviewHeading(const SettingsRecord& current, const PatchOutcome& outcome);
+Message patchPreviewHeading(const SettingsRecord& current, const PatchOutcome& outcome);
 
 // "grip.race[3]: first.kvpatch sets 12000, second.kvpatch sets 12500"; for two names
 // "team_names[0] and raw_bytes.0x3F1 share byte 0x3F1: a.kvpatch sets team_names[0] to

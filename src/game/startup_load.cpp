@@ -14,7 +14,7 @@
 namespace kvr {
 
 bool startupLoad(GameContext& context, SettingsRecord& record, const std::function<void(int)>& progress,
-                 std::string* trackDataProblem)
+                 Message* trackDataProblem)
 {
     finishBeforeReading(context.gameDir());
     int bar = kProgressAtStart;
@@ -49,14 +49,14 @@ bool startupLoad(GameContext& context, SettingsRecord& record, const std::functi
     return trackDataRead;
 }
 
-std::string trackDataUnread(const FileAccessError& error)
+Message trackDataUnread(const FileAccessError& error)
 {
-    return std::string(error.what()) + "\n" + error.detail() + "\n\n" +
+    return error.message() + "\n" + error.detail() + "\n\n" +
            KVR_TR_NOOP("Game files", "The track data was not read, so nothing writes track values into the game. The "
                                      "track editor opens once every track file can be read.");
 }
 
-std::optional<std::string> executableProblem(const std::filesystem::path& exe)
+std::optional<Message> executableProblem(const std::filesystem::path& exe)
 {
     try {
         // Read, never opened for writing: it may be any file the user picked.
@@ -72,7 +72,7 @@ std::optional<std::string> executableProblem(const std::filesystem::path& exe)
     } catch (const FileAccessError& e) {
         return fillIn(KVR_TR_NOOP("Game files", "%1 is not the game's executable: %2"), {exe.string(), e.detail()});
     } catch (const GeneralError& e) {
-        return e.what();
+        return e.message();
     }
     return std::nullopt;
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/message.h"
 #include "game/game_context.h"
 
 #include <filesystem>
@@ -29,14 +30,14 @@ inline constexpr int kProgressFilesClosed = 92;
 // version byte included) ends the program; GeneralError (a damaged patch list) skips the
 // rest of the load.
 bool startupLoad(GameContext& context, SettingsRecord& record, const std::function<void(int)>& progress = {},
-                 std::string* trackDataProblem = nullptr);
+                 Message* trackDataProblem = nullptr);
 
 // What the user is told when the track data cannot be read: which file, why, and that
 // it stays unread.
-std::string trackDataUnread(const FileAccessError& error);
+Message trackDataUnread(const FileAccessError& error);
 
 // Why `exe` cannot be the game's executable (too short for the version byte, or for a
 // block the editor reads), or nothing when the editor can read every value from it.
-std::optional<std::string> executableProblem(const std::filesystem::path& exe);
+std::optional<Message> executableProblem(const std::filesystem::path& exe);
 
 } // namespace kvr

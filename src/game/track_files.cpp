@@ -88,8 +88,9 @@ FileRequest cdFileRequest()
 {
     FileRequest r;
     r.mode = FileRequest::Mode::Open;
+    r.kind = FileRequest::Kind::GameCd;
     r.title = KVR_TR_NOOP("Installers", "Locate kvr.exe file on your KVR CD");
-    r.filter = KVR_TR_NOOP("Installers", "KVR.EXE on Your KVR CD") "|KVR.EXE";
+    r.filter = kvr::fileFilter(KVR_TR_NOOP("Installers", "KVR.EXE on Your KVR CD"), "KVR.EXE");
     r.defaultExtension = "EXE";
     r.initialDirectory = "/";
     return r;

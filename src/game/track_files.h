@@ -16,13 +16,13 @@ namespace kvr {
 class GameFile;
 
 namespace trackfiles {
-inline constexpr const char* kInstallQuestion = KVR_TR_NOOP(
+inline constexpr kvr::Marked kInstallQuestion = KVR_TR_NOOP(
     "Installers", "You have not installed track files on your hard disk. You need them to work with track editor. "
                   "Would you like to install them now?");
-inline constexpr const char* kInsertCd =
+inline constexpr kvr::Marked kInsertCd =
     KVR_TR_NOOP("Installers", "Put \"Kavorra\" CD into CD drive, and hit \"OK\" when you are ready!");
-inline constexpr const char* kCannotCopy = KVR_TR_NOOP("Installers", "Cannot copy track file!");
-inline constexpr const char* kNotInstalled = KVR_TR_NOOP("Installers", "The track files were not installed.");
+inline constexpr kvr::Marked kCannotCopy = KVR_TR_NOOP("Installers", "Cannot copy track file!");
+inline constexpr kvr::Marked kNotInstalled = KVR_TR_NOOP("Installers", "The track files were not installed.");
 inline constexpr std::uint8_t kPatchByte = 0x90;
 } // namespace trackfiles
 

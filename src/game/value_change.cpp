@@ -1,11 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/value_change.h"
 
-namespace kvr {
+#include "core/tr_marker.h"
 
-std::string ValueChange::line() const
+namespace kvr {
+namespace {
+
+Message lineOf(const Message& label, const ValueChange& c)
 {
-    return label + ": " + before + " \u2192 " + after + (unit.empty() ? "" : " " + unit);
+    if (c.unit.empty())
+        return fillIn(KVR_TR_NOOP("Values", "%1: %2 \u2192 %3"), {label, c.before, c.after});
+    return fillIn(KVR_TR_NOOP("Values", "%1: %2 \u2192 %3 %4"), {label, c.before, c.after, c.unit});
 }
+
+} // namespace
+
+Message ValueChange::line() const { return lineOf(label, *this); }
+
+Message ValueChange::namedLine() const { return lineOf(named.empty() ? label : named, *this); }
 
 } // namespace kvr

@@ -20,7 +20,7 @@ namespace {
 constexpr std::uint32_t kBitFields = 3;
 constexpr std::uint32_t kRle4 = 2;
 
-[[noreturn]] void refuse(const std::string& why)
+[[noreturn]] void refuse(const Message& why)
 {
     throw InvalidGraphic(why);
 }

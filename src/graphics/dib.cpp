@@ -70,7 +70,7 @@ void TDIB::loadFromBytes(std::span<const std::uint8_t> bytes)
     try {
         file = readBitmapFile(bytes);
     } catch (const InvalidGraphic& e) {
-        throw InvalidGraphic(fillIn(KVR_TR_NOOP("Pictures", "%1: %2"), {kDibInvalid, e.what()}));
+        throw InvalidGraphic(fillIn(KVR_TR_NOOP("Pictures", "%1: %2"), {kDibInvalid, kvr::messageOf(e)}));
     }
     auto image = std::make_shared<ImageRecord>();
     image->memory = std::move(file.info);
@@ -108,7 +108,7 @@ void TDIB::saveToFile(const std::filesystem::path& file) const
     try {
         replaceFile(file, saveToBytes());
     } catch (const WriteFailure& e) {
-        throw GeneralError(fillIn(KVR_TR_NOOP("Pictures", "Cannot write the bitmap: %1"), {e.what()}));
+        throw GeneralError(fillIn(KVR_TR_NOOP("Pictures", "Cannot write the bitmap: %1"), {kvr::messageOf(e)}));
     }
 }
 

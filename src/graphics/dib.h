@@ -13,7 +13,7 @@
 
 namespace kvr {
 
-inline constexpr const char* kDibInvalid = KVR_TR_NOOP("Pictures", "Bitmap image is not valid");
+inline constexpr kvr::Marked kDibInvalid = KVR_TR_NOOP("Pictures", "Bitmap image is not valid");
 
 // A bitmap kept as its file holds it: 40-byte info header, colour table and pixel rows
 // bottom-up, so that loading and saving a file stored that way changes nothing but the

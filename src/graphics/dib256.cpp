@@ -13,7 +13,7 @@
 namespace kvr {
 namespace {
 
-[[noreturn]] void refuse(const std::string& why)
+[[noreturn]] void refuse(const Message& why)
 {
     throw InvalidGraphic(fillIn(KVR_TR_NOOP("Pictures", "%1: %2"), {kDib256Invalid, why}));
 }
@@ -36,7 +36,7 @@ void TDIB256::loadFromBytes(std::span<const std::uint8_t> bytes)
     try {
         file = readBitmapFile(bytes);
     } catch (const InvalidGraphic& e) {
-        refuse(e.what());
+        refuse(e.message());
     }
     if (file.bitsPerPixel != kBitsPerPixel)
         refuse(fillIn(KVR_TR_NOOP("Pictures", "it is a %1-bit bitmap; the picture needs 8 bits per pixel"),

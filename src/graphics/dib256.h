@@ -13,7 +13,7 @@
 
 namespace kvr {
 
-inline constexpr const char* kDib256Invalid = KVR_TR_NOOP("Pictures", "Bitmap Image is not valid");
+inline constexpr kvr::Marked kDib256Invalid = KVR_TR_NOOP("Pictures", "Bitmap Image is not valid");
 
 // One 8-bit bitmap file loaded for the image view: 256 colour entries and top-down
 // rows, each `stride()` bytes long.

@@ -42,17 +42,17 @@ void loadGamePalette(const std::filesystem::path& file, GamePalette& palette)
     } catch (const InputFileError& e) {
         throw GeneralError(fillIn(e.cannotOpen() ? KVR_TR_NOOP("Pictures", "The game palette %1 cannot be opened: %2")
                                                  : KVR_TR_NOOP("Pictures", "The game palette %1 cannot be read: %2"),
-                                  {file.string(), e.what()}));
+                                  {file.string(), messageOf(e)}));
     }
     try {
         loadGamePaletteBytes(bytes, palette);
     } catch (const GeneralError& e) {
         throw GeneralError(
-            fillIn(KVR_TR_NOOP("Pictures", "The game palette %1 is not usable: %2"), {file.string(), e.what()}));
+            fillIn(KVR_TR_NOOP("Pictures", "The game palette %1 is not usable: %2"), {file.string(), messageOf(e)}));
     }
 }
 
-std::string gamePaletteWarning(const std::string& reason)
+Message gamePaletteWarning(const Message& reason)
 {
     return fillIn(
         KVR_TR_NOOP("Pictures", "%1. The colour editors will mark colours using their pictures' own colours."),
@@ -65,7 +65,7 @@ GamePalette readGamePaletteAtStart(const EditorHome& home, UserPrompt& prompt)
     try {
         loadGamePalette(home.data(kGamePaletteFile), palette);
     } catch (const GeneralError& e) {
-        prompt.warn(gamePaletteWarning(e.what()));
+        prompt.warn(gamePaletteWarning(messageOf(e)));
     }
     return palette;
 }

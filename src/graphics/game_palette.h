@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/message.h"
+
 #include "graphics/colour_table.h"
 
 #include <cstdint>
@@ -39,7 +41,7 @@ void loadGamePalette(const std::filesystem::path& file, GamePalette& palette);
 GamePalette readGamePaletteAtStart(const EditorHome& home, UserPrompt& prompt);
 
 // The warning shown when the palette cannot be read.
-std::string gamePaletteWarning(const std::string& reason);
+Message gamePaletteWarning(const Message& reason);
 
 // The colours marker colours are chosen from: the game palette once loaded, otherwise
 // the picture's own table (which carries the same colours in 10..245).

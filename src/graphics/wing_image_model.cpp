@@ -65,7 +65,7 @@ void WinGImageModel::setFileName(const std::string& fileName)
 {
     auto pixels = m_wing.pixels();
     std::fill(pixels.begin(), pixels.end(), 0);
-    m_fileName = kNoPicture;
+    m_fileName = kNoPicture.text;
     if (!fileName.empty()) {
         m_fileName = fileName;
         loadPicture();
@@ -83,7 +83,7 @@ void WinGImageModel::setAutoSize(bool on)
 
 void WinGImageModel::loadPicture()
 {
-    if (m_fileName.empty() || m_fileName == kNoPicture)
+    if (m_fileName.empty() || m_fileName == kNoPicture.text)
         return;
     TDIB256 dib;
     dib.loadFromFile(platform::pathFromText(m_fileName));

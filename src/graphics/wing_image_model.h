@@ -12,7 +12,7 @@
 
 namespace kvr {
 
-inline constexpr const char* kNoPicture = KVR_TR_NOOP("Pictures", "(none)");
+inline constexpr kvr::Marked kNoPicture = KVR_TR_NOOP("Pictures", "(none)");
 
 // Where the shown rectangle lands on a control, in device pixels: enlarged by the
 // largest whole multiple that fits (at least 1) and centred, so every picture pixel
@@ -78,7 +78,7 @@ class WinGImageModel {
 
     TWinG m_wing;
     TView m_view;
-    std::string m_fileName = kNoPicture;
+    std::string m_fileName = kNoPicture.text;
     bool m_autoSize = true;
     bool m_loading = false;
 };

@@ -23,12 +23,12 @@ const std::array<const char*, 14> kCarSetFiles = {
 
 namespace {
 
-std::string listed(const std::string& heading, const std::vector<std::string>& names)
+Message listed(const Message& heading, const std::vector<std::string>& names)
 {
-    std::string text = std::string(kCannotCopy) + "\n" + heading;
+    std::string list;
     for (std::size_t i = 0; i < names.size(); ++i)
-        text += (i == 0 ? " " : ", ") + names[i];
-    return text;
+        list += (i == 0 ? " " : ", ") + names[i];
+    return Message(kCannotCopy) + "\n" + heading + list;
 }
 
 // Holding the game's lock; `prompt` tells the user once it is released.
@@ -41,7 +41,7 @@ InstallOutcome installLocked(const GameContext& context, const GameFolderLock& l
     }
     std::vector<Bytes> sources;
     std::vector<std::string> missing;
-    std::string unreadable;
+    Message unreadable;
     for (const char* name : kCarSetFiles) {
         SourceFile read = readSourceFile(context.home.data(name));
         if (read.bytes)
@@ -58,7 +58,7 @@ InstallOutcome installLocked(const GameContext& context, const GameFolderLock& l
     }
     // There, but not a file we can copy: a FIFO, a folder, an empty file.
     if (!unreadable.empty()) {
-        prompt.inform(std::string(kCannotCopy) + "\n" + unreadable);
+        prompt.inform(Message(kCannotCopy) + "\n" + unreadable);
         return InstallOutcome::BadSource;
     }
     const fs::path folder = findInDir(context.gameDir(), kFolder);
@@ -77,7 +77,7 @@ InstallOutcome installLocked(const GameContext& context, const GameFolderLock& l
     } catch (const SetWriteFailure& e) {
         prompt.inform(listed(fillIn(KVR_TR_NOOP("Installers", "Not copied into %1:"), {folder.string()}),
                              {e.target().filename().string()}) +
-                      "\n" + e.what() + e.note());
+                      "\n" + e.message() + e.note());
         return InstallOutcome::CopyFailed;
     }
     prompt.inform(kInstalled);

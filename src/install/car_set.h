@@ -13,10 +13,10 @@ struct GameContext;
 class UserPrompt;
 
 namespace carset {
-inline constexpr const char* kCaption = KVR_TR_NOOP("Installers", "Car set manager");
-inline constexpr const char* kInstall = KVR_TR_NOOP("Installers", "Install '97 car set (only paintings now)");
-inline constexpr const char* kInstalled = KVR_TR_NOOP("Installers", "New carset installed!");
-inline constexpr const char* kCannotCopy = KVR_TR_NOOP("Installers", "Cannot copy carset files!");
+inline constexpr kvr::Marked kCaption = KVR_TR_NOOP("Installers", "Car set manager");
+inline constexpr kvr::Marked kInstall = KVR_TR_NOOP("Installers", "Install '97 car set (only paintings now)");
+inline constexpr kvr::Marked kInstalled = KVR_TR_NOOP("Installers", "New carset installed!");
+inline constexpr kvr::Marked kCannotCopy = KVR_TR_NOOP("Installers", "Cannot copy carset files!");
 inline constexpr const char* kFolder = "GAMEJAMS";
 } // namespace carset
 

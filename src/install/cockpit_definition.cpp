@@ -64,7 +64,7 @@ class Lines {
     {
         const std::string_view line = m_lines[std::size_t(lineNumber - 1)];
         const int column = kFieldColumn[std::size_t(field - 1)];
-        const std::string where = fieldName(field);
+        const Message where = fieldName(field);
         if (int(line.size()) < column - 1 + kFieldWidth)
             fail(lineNumber, fillIn(KVR_TR_NOOP("Installers", "the line is too short for %1"), {where}));
         const std::size_t begin = std::size_t(column - 1);
@@ -95,7 +95,7 @@ class Lines {
         return int(*value);
     }
 
-    [[noreturn]] void fail(int lineNumber, const std::string& why) const
+    [[noreturn]] void fail(int lineNumber, const Message& why) const
     {
         throw CockpitDefinitionError(
             fillIn(KVR_TR_NOOP("Installers", "%1, line %2: %3"), {m_name, std::to_string(lineNumber), why}),
@@ -103,7 +103,7 @@ class Lines {
     }
 
   private:
-    static std::string fieldName(int field)
+    static Message fieldName(int field)
     {
         const int column = kFieldColumn[std::size_t(field - 1)];
         return fillIn(KVR_TR_NOOP("Installers", "field %1 (columns %2 to %3)"),

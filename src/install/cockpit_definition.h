@@ -52,7 +52,7 @@ struct CockpitDefinition {
 // at fault.
 class CockpitDefinitionError : public GeneralError {
   public:
-    CockpitDefinitionError(const std::string& message, int line) : GeneralError(message), m_line(line) {}
+    CockpitDefinitionError(Message message, int line) : GeneralError(std::move(message)), m_line(line) {}
     int line() const { return m_line; }
 
   private:

@@ -51,7 +51,7 @@ CockpitSources cockpitSources(const EditorHome& home, std::string_view stem, int
 
 namespace {
 
-std::optional<std::string> pictureProblem(const CockpitSources& sources, const Bytes& high, const Bytes& low)
+std::optional<Message> pictureProblem(const CockpitSources& sources, const Bytes& high, const Bytes& low)
 {
     if (const auto problem = cockpitPictureProblem(high, kCockpitHighWidth, kCockpitHighHeight))
         return badSourceText(kCannotCopy, sources.highPicture, *problem);
@@ -77,7 +77,7 @@ InstallOutcome installLocked(const GameContext& context, const CockpitSet& set, 
         definition = readCockpitDefinition(sources.definition);
         tables = readXyTables(sources.xyTables);
     } catch (const GeneralError& e) {
-        prompt.warn(e.what());
+        prompt.warn(kvr::messageOf(e));
         return InstallOutcome::BadSource;
     }
     const SourceFile highRead = readSourceFile(sources.highPicture);

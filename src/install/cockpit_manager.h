@@ -23,11 +23,11 @@ struct CockpitSet {
 };
 
 namespace cockpitmanager {
-inline constexpr const char* kCaption = KVR_TR_NOOP("Installers", "Cockpit manager");
-inline constexpr const char* kSetsTitle = KVR_TR_NOOP("Installers", "'97 cockpits");
-inline constexpr const char* kInstall = KVR_TR_NOOP("Installers", "Install it!");
-inline constexpr const char* kInstalled = KVR_TR_NOOP("Installers", "New cockpit installed!");
-inline constexpr const char* kCannotCopy = KVR_TR_NOOP("Installers", "Cannot copy cockpit file!");
+inline constexpr kvr::Marked kCaption = KVR_TR_NOOP("Installers", "Cockpit manager");
+inline constexpr kvr::Marked kSetsTitle = KVR_TR_NOOP("Installers", "'97 cockpits");
+inline constexpr kvr::Marked kInstall = KVR_TR_NOOP("Installers", "Install it!");
+inline constexpr kvr::Marked kInstalled = KVR_TR_NOOP("Installers", "New cockpit installed!");
+inline constexpr kvr::Marked kCannotCopy = KVR_TR_NOOP("Installers", "Cannot copy cockpit file!");
 inline constexpr const char* kHighTarget = "BITMAPS/CPITHI.PCX";
 inline constexpr const char* kLowTarget = "BITMAPS/CPITLOW.PCX";
 } // namespace cockpitmanager

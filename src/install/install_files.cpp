@@ -6,7 +6,7 @@
 namespace kvr {
 namespace fs = std::filesystem;
 
-const char* const kNotEnoughSpace = KVR_TR_NOOP("Installers", "Not enough free space on the game's drive!");
+const kvr::Marked kNotEnoughSpace = KVR_TR_NOOP("Installers", "Not enough free space on the game's drive!");
 
 std::optional<std::uintmax_t> freeSpaceOf(const fs::path& dir)
 {
@@ -40,12 +40,12 @@ SourceFile readSourceFile(const fs::path& file)
         else
             source.bytes = std::move(bytes);
     } catch (const InputFileError& e) {
-        source.problem = e.what();
+        source.problem = e.message();
     }
     return source;
 }
 
-std::string withFile(const std::string& text, const fs::path& file)
+Message withFile(const Message& text, const fs::path& file)
 {
     return text + "\n" + file.string();
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/message.h"
+
 #include <cstdint>
 #include <filesystem>
 #include <functional>
@@ -19,7 +21,7 @@ using FreeSpaceProbe = std::function<std::optional<std::uintmax_t>(const std::fi
 // The installers copy only with more than this free on the game's drive.
 inline constexpr std::uintmax_t kInstallFreeSpace = 50000;
 bool enoughSpaceToInstall(const std::filesystem::path& gameDir, const FreeSpaceProbe& probe);
-extern const char* const kNotEnoughSpace;
+extern const Marked kNotEnoughSpace;
 
 // A source file of an installation, read whole. When it cannot serve (missing, not a
 // regular file, unreadable, empty) `bytes` is empty and `problem` names the file and says
@@ -27,11 +29,11 @@ extern const char* const kNotEnoughSpace;
 struct SourceFile {
     std::optional<Bytes> bytes;
     bool missing = false;
-    std::string problem;
+    Message problem;
 };
 SourceFile readSourceFile(const std::filesystem::path& file);
 
 // `text` with a second line that says which file it is about.
-std::string withFile(const std::string& text, const std::filesystem::path& file);
+Message withFile(const Message& text, const std::filesystem::path& file);
 
 } // namespace kvr

@@ -27,7 +27,7 @@ constexpr std::uint8_t kRunFlag = 0xC0;
 constexpr std::uint8_t kRunCount = 0x3F;
 } // namespace pcx
 
-std::string byteCount(std::size_t n)
+Message byteCount(std::size_t n)
 {
     return fillIn(n == 1 ? KVR_TR_NOOP("Installers", "%1 byte") : KVR_TR_NOOP("Installers", "%1 bytes"),
                   {std::to_string(n)});
@@ -58,19 +58,19 @@ std::size_t pcxRowsHeld(std::span<const std::uint8_t> data, std::size_t bytesPer
 
 } // namespace
 
-std::optional<std::string> cockpitPictureProblem(std::span<const std::uint8_t> bytes, int width, int height)
+std::optional<Message> cockpitPictureProblem(std::span<const std::uint8_t> bytes, int width, int height)
 {
     if (bytes.size() < pcx::kHeaderSize)
         return fillIn(KVR_TR_NOOP("Installers", "it is %1 long; a PCX picture's header alone takes 128"),
                       {byteCount(bytes.size())});
     if (bytes[0] != pcx::kManufacturer)
-        return std::string(KVR_TR_NOOP("Installers", "it is not a PCX picture (it does not start with the byte 0x0A)"));
+        return Message(KVR_TR_NOOP("Installers", "it is not a PCX picture (it does not start with the byte 0x0A)"));
     if (bytes[pcx::kBitsAt] != 8 || bytes[pcx::kPlanesAt] != 1)
         return fillIn(KVR_TR_NOOP("Installers", "it is a PCX picture of %1 bits in %2 planes; the cockpit needs 256 "
                                                 "colours (8 bits, 1 plane)"),
                       {std::to_string(bytes[pcx::kBitsAt]), std::to_string(bytes[pcx::kPlanesAt])});
     if (bytes[pcx::kEncodingAt] != pcx::kRunLength)
-        return std::string(
+        return Message(
             KVR_TR_NOOP("Installers", "its rows are not run-length coded, as the game's cockpit pictures are"));
     const long w = long(le16(bytes, pcx::kWindowAt + 4)) - le16(bytes, pcx::kWindowAt) + 1;
     const long h = long(le16(bytes, pcx::kWindowAt + 6)) - le16(bytes, pcx::kWindowAt + 2) + 1;
@@ -83,7 +83,7 @@ std::optional<std::string> cockpitPictureProblem(std::span<const std::uint8_t> b
                       {byteCount(bytesPerLine), std::to_string(width)});
     if (bytes.size() < pcx::kHeaderSize + pcx::kPaletteSize ||
         bytes[bytes.size() - pcx::kPaletteSize] != pcx::kPaletteMarker)
-        return std::string(KVR_TR_NOOP("Installers", "the 256-colour palette at its end is missing"));
+        return Message(KVR_TR_NOOP("Installers", "the 256-colour palette at its end is missing"));
     const auto data = bytes.subspan(pcx::kHeaderSize, bytes.size() - pcx::kHeaderSize - pcx::kPaletteSize);
     if (const std::size_t rows = pcxRowsHeld(data, bytesPerLine, std::size_t(height)); rows < std::size_t(height))
         return fillIn(KVR_TR_NOOP("Installers", "its pixel data ends after %1 of its %2 rows"),
@@ -91,13 +91,13 @@ std::optional<std::string> cockpitPictureProblem(std::span<const std::uint8_t> b
     return std::nullopt;
 }
 
-std::optional<std::string> carTextureProblem(std::span<const std::uint8_t> bytes, const fs::path& replaced)
+std::optional<Message> carTextureProblem(std::span<const std::uint8_t> bytes, const fs::path& replaced)
 {
     JamTexture texture;
     try {
         texture = decodeJam(bytes);
     } catch (const InvalidJam& e) {
-        return fillIn(KVR_TR_NOOP("Installers", "it is not a texture the converter can read: %1"), {e.what()});
+        return fillIn(KVR_TR_NOOP("Installers", "it is not a texture the converter can read: %1"), {kvr::messageOf(e)});
     }
     std::error_code ec;
     if (!fs::exists(replaced, ec))
@@ -116,7 +116,7 @@ std::optional<std::string> carTextureProblem(std::span<const std::uint8_t> bytes
     return std::nullopt;
 }
 
-std::optional<std::string> blockFileProblem(std::span<const std::uint8_t> bytes, std::size_t length)
+std::optional<Message> blockFileProblem(std::span<const std::uint8_t> bytes, std::size_t length)
 {
     if (bytes.size() == length)
         return std::nullopt;
@@ -124,7 +124,7 @@ std::optional<std::string> blockFileProblem(std::span<const std::uint8_t> bytes,
                   {byteCount(bytes.size()), byteCount(length)});
 }
 
-std::string badSourceText(const std::string& heading, const fs::path& file, const std::string& problem)
+Message badSourceText(const Message& heading, const fs::path& file, const Message& problem)
 {
     return heading + "\n" + fillIn(KVR_TR_NOOP("Installers", "%1: %2"), {file.string(), problem});
 }

@@ -16,12 +16,12 @@ struct GameContext;
 class UserPrompt;
 
 namespace trackinstall {
-inline constexpr const char* kCaption = KVR_TR_NOOP("Installers", "Track manager");
-inline constexpr const char* kInstallPack = KVR_TR_NOOP("Installers", "Install track pack");
-inline constexpr const char* kInstallOriginal = KVR_TR_NOOP("Installers", "Install original tracks");
-inline constexpr const char* kPackInstalled = KVR_TR_NOOP("Installers", "Tracks installed!");
-inline constexpr const char* kOriginalInstalled = KVR_TR_NOOP("Installers", "Original tracks installed!");
-inline constexpr const char* kCannotReadBlock = KVR_TR_NOOP("Installers", "Cannot read track data file!");
+inline constexpr kvr::Marked kCaption = KVR_TR_NOOP("Installers", "Track manager");
+inline constexpr kvr::Marked kInstallPack = KVR_TR_NOOP("Installers", "Install track pack");
+inline constexpr kvr::Marked kInstallOriginal = KVR_TR_NOOP("Installers", "Install original tracks");
+inline constexpr kvr::Marked kPackInstalled = KVR_TR_NOOP("Installers", "Tracks installed!");
+inline constexpr kvr::Marked kOriginalInstalled = KVR_TR_NOOP("Installers", "Original tracks installed!");
+inline constexpr kvr::Marked kCannotReadBlock = KVR_TR_NOOP("Installers", "Cannot read track data file!");
 } // namespace trackinstall
 
 // A KVR.EXE block that the installations replace whole with an editor data file of

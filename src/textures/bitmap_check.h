@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/message.h"
+
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -11,14 +13,14 @@ namespace kvr {
 class TDIB;
 
 // "an 8-bit bitmap of 256 x 164 pixels", "a 24-bit bitmap of ...", "an empty file".
-std::string describeBitmap(const TDIB& bitmap);
+Message describeBitmap(const TDIB& bitmap);
 
-// Why `bitmap` cannot serve as `what` (which must be an 8-bit bitmap of exactly
-// width x height), naming what is needed and what was found; nothing when it can.
-std::optional<std::string> bitmapProblem(const TDIB& bitmap, int width, int height, const std::string& what);
+// Why `bitmap` cannot serve where an 8-bit bitmap of exactly width x height is needed:
+// `pattern` with the width, the height and what was found; nothing when it can.
+std::optional<Message> bitmapProblem(const TDIB& bitmap, int width, int height, Marked pattern);
 
 // Why the converter would refuse to put the bitmap file into a texture (its depth, its
 // header, its size), as a sentence; nothing when it would take it.
-std::optional<std::string> textureBitmapProblem(std::span<const std::uint8_t> bitmapFile);
+std::optional<Message> textureBitmapProblem(std::span<const std::uint8_t> bitmapFile);
 
 } // namespace kvr

@@ -73,7 +73,7 @@ Converter::Converter(fs::path program, fs::path tempDir, ProcessRunner& runner, 
 {
 }
 
-std::string Converter::unloadable(const fs::path& jam, const fs::path& bitmap, const std::string& why) const
+Message Converter::unloadable(const fs::path& jam, const fs::path& bitmap, const Message& why) const
 {
     return fillIn(KVR_TR_NOOP("Pictures", "The converter %1 converted %2 into %3, but the editor cannot load that "
                                           "file as an 8-bit bitmap: %4"),
@@ -151,7 +151,7 @@ TDIB Converter::importHelmets(const fs::path& gameDir) const
     try {
         sheet.loadFromFile(bitmap);
     } catch (const GeneralError& e) {
-        throw GeneralError(unloadable(jam, bitmap, e.what()));
+        throw GeneralError(unloadable(jam, bitmap, messageOf(e)));
     }
     return sheet;
 }
@@ -179,7 +179,7 @@ std::vector<std::uint8_t> Converter::importCarJam(const fs::path& gameDir, std::
         TDIB256().loadFromBytes(bytes);
     } catch (const GeneralError& e) {
         removeCarExchangeFile();
-        throw GeneralError(unloadable(jam, bitmap, e.what()));
+        throw GeneralError(unloadable(jam, bitmap, messageOf(e)));
     }
     removeExchangeFile(bitmap);
     return bytes;
@@ -193,7 +193,7 @@ void Converter::exportCarJam(const fs::path& gameDir, std::string_view jamName,
     try {
         replaceFile(bitmap, bitmapFile);
     } catch (const WriteFailure& e) {
-        throw GeneralError(fillIn(KVR_TR_NOOP("Pictures", "Cannot write the exchange file: %1"), {e.what()}));
+        throw GeneralError(fillIn(KVR_TR_NOOP("Pictures", "Cannot write the exchange file: %1"), {kvr::messageOf(e)}));
     }
     const GameFolderLock lock(gameDir);
     run(gameJam(gameDir, jamName), bitmap, false);

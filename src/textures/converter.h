@@ -3,6 +3,8 @@
 
 #include "core/process_runner.h"
 
+#include "core/message.h"
+
 #include <chrono>
 #include <cstdint>
 #include <filesystem>
@@ -64,8 +66,7 @@ class Converter {
   private:
     // Runs "-j<jam> -b<bitmap> -y" or "-b<bitmap> -j<jam> -y" and checks that `made` is there.
     void run(const std::filesystem::path& jam, const std::filesystem::path& bitmap, bool toBitmap) const;
-    std::string unloadable(const std::filesystem::path& jam, const std::filesystem::path& bitmap,
-                           const std::string& why) const;
+    Message unloadable(const std::filesystem::path& jam, const std::filesystem::path& bitmap, const Message& why) const;
     void prepareTemp() const;
     void removeExchangeFile(const std::filesystem::path& file) const;
 

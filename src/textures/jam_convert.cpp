@@ -5,6 +5,7 @@
 #include "core/game_files.h"
 #include "core/platform/native_file.h"
 #include "core/platform/path_text.h"
+#include "core/tr_marker.h"
 #include "core/safe_write.h"
 #include "graphics/bitmap_file.h"
 #include "graphics/bitmap_writer.h"
@@ -160,16 +161,19 @@ JamTexture textureFromBitmap(std::span<const std::uint8_t> bitmapFile)
     try {
         bitmap = readBitmapFile(bitmapFile);
     } catch (const InvalidGraphic& e) {
-        throw GeneralError(e.what());
+        throw GeneralError(messageOf(e));
     }
     if (bitmap.bitsPerPixel != 8)
-        throw GeneralError("it is a " + std::to_string(bitmap.bitsPerPixel) +
-                           "-bit bitmap; textures are 8-bit bitmaps (256 colours)");
+        throw GeneralError(
+            fillIn(KVR_TR_NOOP("Pictures", "it is a %1-bit bitmap; textures are 8-bit bitmaps (256 colours)"),
+                   {std::to_string(bitmap.bitsPerPixel)}));
     if (bitmap.planes != 1)
-        throw GeneralError("it has " + std::to_string(bitmap.planes) + " colour planes; bitmaps have 1");
+        throw GeneralError(fillIn(KVR_TR_NOOP("Pictures", "it has %1 colour planes; bitmaps have 1"),
+                                  {std::to_string(bitmap.planes)}));
     if (bitmap.width < 1 || bitmap.height < 1 || bitmap.width > jam::kMaxSide || bitmap.height > jam::kMaxSide)
-        throw GeneralError("the bitmap is " + sizeText(bitmap.width, bitmap.height) +
-                           " pixels; a texture has 1 to 4096 each way");
+        throw GeneralError(
+            fillIn(KVR_TR_NOOP("Pictures", "the bitmap is %1 x %2 pixels; a texture has 1 to 4096 each way"),
+                   {std::to_string(bitmap.width), std::to_string(bitmap.height)}));
     JamTexture t;
     t.width = std::uint16_t(bitmap.width);
     t.height = std::uint16_t(bitmap.height);

@@ -19,9 +19,9 @@ bool runGuarded(kvr::UserPrompt& prompt, const std::function<void(const kvr::Fil
         if (fatal)
             fatal(e);
         else
-            prompt.warn(e.what());
+            prompt.warn(kvr::messageOf(e));
     } catch (const kvr::GeneralError& e) {
-        prompt.warn(e.what());
+        prompt.warn(kvr::messageOf(e));
     }
     return false;
 }
@@ -36,9 +36,9 @@ bool confirmExport(EditorServices& services, std::optional<kvr::Editor> editor)
     if (!(editor ? services.previewEditorExport : services.previewAllData))
         return true;
     const kvr::ExportPreview preview = kvr::previewExport(services.context, services.document.record(), editor);
-    std::vector<std::string> lines;
+    std::vector<kvr::Message> lines;
     for (const kvr::ValueChange& change : preview.changes)
-        lines.push_back(change.line());
+        lines.push_back(change.namedLine());
     return services.prompt.confirmList(kvr::previewHeading(preview, editor), lines,
                                        KVR_TR_NOOP("Import and export", "Export"));
 }

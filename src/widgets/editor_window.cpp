@@ -66,12 +66,12 @@ void EditorWindow::edit(const QString& what, const std::function<void(kvr::Setti
         try {
             services().document.change(what, change, mergeKey);
         } catch (const kvr::GeneralError& e) {
-            refuse(e.what());
+            refuse(kvr::messageOf(e));
         }
     });
 }
 
-void EditorWindow::refuse(const std::string& message)
+void EditorWindow::refuse(const kvr::Message& message)
 {
     if (std::find(m_refusals.begin(), m_refusals.end(), message) != m_refusals.end())
         return;
@@ -95,7 +95,7 @@ void EditorWindow::showRefusals()
         });
         return;
     }
-    for (const std::string& message : std::exchange(m_refusals, {}))
+    for (const kvr::Message& message : std::exchange(m_refusals, {}))
         services().prompt.warn(message);
 }
 

@@ -67,7 +67,7 @@ protected:
     // leaves it, often on the way into a popup or a message, so the message waits until
     // that event is done and no popup is open; the same message waiting twice is shown
     // once.
-    void refuse(const std::string& message);
+    void refuse(const kvr::Message& message);
 
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -92,7 +92,7 @@ private:
     QPushButton* m_import;
     QPushButton* m_export;
     QPushButton* m_restore;
-    std::vector<std::string> m_refusals;
+    std::vector<kvr::Message> m_refusals;
     QPointer<QWidget> m_awaitedPopup;
 };
 

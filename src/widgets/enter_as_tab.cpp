@@ -11,7 +11,8 @@ namespace kvrgui {
 
 namespace {
 constexpr const char* kProperty = "kvrEnterAsTab";
-}
+constexpr const char* kKeepsEnter = "kvrKeepsEnter";
+} // namespace
 
 void EnterAsTab::enable(QWidget* window)
 {
@@ -21,6 +22,11 @@ void EnterAsTab::enable(QWidget* window)
         filter = new EnterAsTab(qApp);
         qApp->installEventFilter(filter);
     }
+}
+
+void EnterAsTab::keepEnter(QWidget* control)
+{
+    control->setProperty(kKeepsEnter, true);
 }
 
 bool EnterAsTab::eventFilter(QObject* watched, QEvent* event)
@@ -34,7 +40,8 @@ bool EnterAsTab::eventFilter(QObject* watched, QEvent* event)
     auto* widget = qobject_cast<QWidget*>(watched);
     if (!widget || widget != QApplication::focusWidget() || !widget->window()->property(kProperty).toBool())
         return false;
-    if (qobject_cast<QPlainTextEdit*>(widget) || qobject_cast<QTextEdit*>(widget))
+    if (qobject_cast<QPlainTextEdit*>(widget) || qobject_cast<QTextEdit*>(widget) ||
+        widget->property(kKeepsEnter).toBool())
         return false;
     QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
     QApplication::sendEvent(widget, &tab);

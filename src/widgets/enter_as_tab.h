@@ -12,12 +12,14 @@ namespace kvrgui {
 // their default buttons.
 class EnterAsTab : public QObject {
     Q_OBJECT
-public:
+  public:
     using QObject::QObject;
     // Marks a window whose controls follow the rule; installs the filter once.
     static void enable(QWidget* window);
+    // A control of such a window that takes Enter itself (a swatch grid sets a colour).
+    static void keepEnter(QWidget* control);
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 };
 

@@ -5,8 +5,8 @@
 #include "core/input_file.h"
 #include "core/safe_write.h"
 #include "core/tr_marker.h"
-#include "graphics/bitmap_file.h"
 #include "graphics/graphic_error.h"
+#include "graphics/picture_files.h"
 
 #include <QBuffer>
 #include <QByteArray>
@@ -28,26 +28,10 @@ bool isEightBitBitmap(std::span<const std::uint8_t> bytes)
     return bytes.size() >= 30 && bytes[0] == 'B' && bytes[1] == 'M' && bytes[28] == 8 && bytes[29] == 0;
 }
 
-std::string tooLarge(std::uint64_t width, std::uint64_t height)
+kvr::Message tooLarge(std::uint64_t width, std::uint64_t height)
 {
     return kvr::fillIn(KVR_TR_NOOP("Pictures", "it has %1 x %2 pixels, more than the %3 pixels that are read"),
                        {std::to_string(width), std::to_string(height), std::to_string(kMaxPicturePixels)});
-}
-
-kvr::PaintedPicture fromBitmap(std::span<const std::uint8_t> bytes)
-{
-    const kvr::BitmapImage b = kvr::readBitmapFile(bytes);
-    kvr::ColourTable colours{};
-    for (std::size_t i = 0; i < std::min<std::size_t>(b.colourCount(), kvr::kColourCount); ++i) {
-        const std::uint8_t* q = b.colourTable.data() + 4 * i;
-        colours[i] = kvr::rgb(q[2], q[1], q[0]);
-    }
-    const std::size_t w = std::size_t(b.width), h = std::size_t(b.height);
-    std::vector<std::uint8_t> indices(w * h);
-    for (std::size_t y = 0; y < h; ++y) // the rows are stored bottom-up
-        std::copy_n(b.rows.begin() + std::ptrdiff_t((h - 1 - y) * b.rowSize()), w,
-                    indices.begin() + std::ptrdiff_t(y * w));
-    return kvr::paintedFromIndices(b.width, b.height, std::move(indices), colours);
 }
 
 kvr::PaintedPicture fromIndexedImage(const QImage& image)
@@ -102,7 +86,7 @@ kvr::PaintedPicture fromImage(const QImage& image)
 kvr::PaintedPicture readPictureBytes(std::span<const std::uint8_t> bytes, const std::string& formatHint)
 {
     if (isEightBitBitmap(bytes))
-        return fromBitmap(bytes);
+        return kvr::paintedFromBitmap(bytes);
     QByteArray data(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size()));
     // TGA files carry no signature at their start: the name's format is tried first, then
     // whatever the bytes say.
@@ -146,14 +130,14 @@ kvr::PaintedPicture readPicture(const std::filesystem::path& file)
         bytes = kvr::readInputFile(file, kMaxPictureFileBytes);
     } catch (const kvr::InputFileError& e) {
         throw kvr::GeneralError(
-            kvr::fillIn(KVR_TR_NOOP("Pictures", "The picture %1 cannot be read: %2"), {file.string(), e.what()}));
+            kvr::fillIn(KVR_TR_NOOP("Pictures", "The picture %1 cannot be read: %2"), {file.string(), kvr::messageOf(e)}));
     }
     try {
         std::string suffix = file.extension().string();
         return readPictureBytes(bytes, suffix.empty() ? suffix : suffix.substr(1));
     } catch (const kvr::InvalidGraphic& e) {
         throw kvr::InvalidGraphic(
-            kvr::fillIn(KVR_TR_NOOP("Pictures", "The picture %1 is not usable: %2"), {file.string(), e.what()}));
+            kvr::fillIn(KVR_TR_NOOP("Pictures", "The picture %1 is not usable: %2"), {file.string(), kvr::messageOf(e)}));
     }
 }
 
@@ -196,6 +180,25 @@ void saveIndexedPng(const kvr::IndexedPicture& picture, const std::filesystem::p
         throw kvr::GeneralError(
             kvr::fillIn(KVR_TR_NOOP("Pictures", "%1 cannot be written: %2"), {file.string(), e.reason()}));
     }
+}
+
+} // namespace kvrgui
+
+namespace kvrgui {
+
+kvr::PaintedPicture QtPictureFiles::read(const std::filesystem::path& file) const
+{
+    return readPicture(file);
+}
+
+std::string QtPictureFiles::namePatterns() const
+{
+    return pictureNamePatterns().join(' ').toStdString();
+}
+
+std::vector<std::uint8_t> QtPictureFiles::indexedPng(const kvr::IndexedPicture& picture) const
+{
+    return encodeIndexedPng(picture);
 }
 
 } // namespace kvrgui

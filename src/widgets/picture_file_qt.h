@@ -3,6 +3,7 @@
 
 #include "graphics/bitmap_writer.h"
 #include "graphics/painted_picture.h"
+#include "graphics/picture_files.h"
 
 #include <QStringList>
 
@@ -36,5 +37,13 @@ std::vector<std::uint8_t> encodeIndexedPng(const kvr::IndexedPicture& picture);
 
 // Writes it, replacing the file whole. kvr::GeneralError when it cannot be written.
 void saveIndexedPng(const kvr::IndexedPicture& picture, const std::filesystem::path& file);
+
+// The picture editors' way to the formats above.
+class QtPictureFiles : public kvr::PictureFiles {
+  public:
+    kvr::PaintedPicture read(const std::filesystem::path& file) const override;
+    std::string namePatterns() const override;
+    std::vector<std::uint8_t> indexedPng(const kvr::IndexedPicture& picture) const override;
+};
 
 } // namespace kvrgui

@@ -5,6 +5,9 @@
 
 #include <QString>
 
+#include <memory>
+
+class QSettings;
 class QWidget;
 
 namespace kvrgui {
@@ -12,16 +15,24 @@ namespace kvrgui {
 // Asks the user with message boxes and file dialogs.
 class QtPrompt : public kvr::UserPrompt {
   public:
-    explicit QtPrompt(QWidget* parent = nullptr) : m_parent(parent) {}
+    explicit QtPrompt(QWidget* parent = nullptr);
+    ~QtPrompt() override;
     void setParent(QWidget* parent) { m_parent = parent; }
+    // File dialogs remember the folder and the name last used for each kind of file in
+    // this INI file (kvrdesk.ini); without it they remember nothing.
+    void rememberIn(const QString& iniFile);
 
-    bool confirm(const std::string& text) override;
-    void inform(const std::string& text) override;
-    void warn(const std::string& text) override;
-    bool confirmList(const std::string& text, const std::vector<std::string>& lines,
-                     const std::string& action) override;
-    std::optional<int> choose(const std::string& text, const std::vector<std::string>& answers) override;
+    bool confirm(const kvr::Message& text) override;
+    void inform(const kvr::Message& text) override;
+    void warn(const kvr::Message& text) override;
+    bool confirmList(const kvr::Message& text, const std::vector<kvr::Message>& lines,
+                     const kvr::Message& action) override;
+    std::optional<int> choose(const kvr::Message& text, const std::vector<kvr::Message>& answers) override;
+    std::optional<std::vector<kvr::FormEntry>> fillForm(const kvr::Message& text,
+                                                        const std::vector<kvr::FormEntry>& entries,
+                                                        const kvr::Message& action) override;
     std::optional<std::filesystem::path> chooseFile(const kvr::FileRequest& request) override;
+    bool convertPicture(kvr::PictureConversion& conversion) override;
 
   private:
     // The window a message belongs to: the one the user is working in, or, before any
@@ -29,11 +40,13 @@ class QtPrompt : public kvr::UserPrompt {
     QWidget* owner() const;
 
     QWidget* m_parent;
+    std::unique_ptr<QSettings> m_memory;
 };
 
 // "Description|PATTERN" as a Qt name filter; on systems whose file names mind case the
-// pattern is offered in lower case as well (a game copied from CD may be kvr.exe).
-QString qtFilter(const std::string& filter);
+// pattern is offered in lower case as well (a game copied from CD may be kvr.exe), and a
+// lower-case one in upper case.
+QString qtFilter(const kvr::Message& filter);
 
 // Program texts are Windows ANSI bytes.
 QString fromAnsi(const std::string& text);

@@ -7,11 +7,11 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QLibraryInfo>
+#include <QLocale>
 #include <QStringDecoder>
 #include <QTranslator>
 
 #include <memory>
-#include <optional>
 
 namespace kvrgui {
 
@@ -36,17 +36,6 @@ void drop(std::unique_ptr<QTranslator>& t)
     t.reset();
 }
 
-// The translation of `text` under the first core context that has one.
-std::optional<QString> lookUp(const std::string& text)
-{
-    for (const char* context : kvr::kMessageContexts) {
-        const QString found = QCoreApplication::translate(context, text.c_str());
-        if (found != QString::fromUtf8(text.c_str()))
-            return found;
-    }
-    return std::nullopt;
-}
-
 // The core's messages hold names as the system spells them (UTF-8 here) beside game
 // texts in the game's code page: text that reads as UTF-8 is taken as such.
 QString fromCore(const std::string& text)
@@ -54,38 +43,6 @@ QString fromCore(const std::string& text)
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     const QString decoded = utf8(QByteArrayView(text.data(), qsizetype(text.size())));
     return utf8.hasError() ? fromAnsi(text) : decoded;
-}
-
-QString translatedLine(const std::string& line)
-{
-    if (line.empty())
-        return {};
-    // Translations are looked up by their UTF-8 source; a line with ANSI letters has none.
-    const QString utf8 = fromCore(line);
-    if (auto found = lookUp(utf8.toStdString()))
-        return *found;
-    if (const auto filled = kvr::filledFrom(line)) {
-        const QString pattern = fromCore(filled->pattern);
-        // A pattern that reads the same in every language ("%1: %2") still has its
-        // arguments translated.
-        const QString translated = lookUp(pattern.toStdString()).value_or(pattern);
-        // One pass, so that a file name holding "%2" stays what it is.
-        QString text;
-        for (qsizetype i = 0; i < translated.size(); ++i) {
-            const QChar c = translated.at(i);
-            const qsizetype n = i + 1 < translated.size() ? translated.at(i + 1).digitValue() - 1 : -1;
-            if (c == QLatin1Char('%') && n >= 0 && std::size_t(n) < filled->args.size()) {
-                const std::string& arg = filled->args[std::size_t(n)];
-                // An argument may be a message of its own.
-                text += arg == line ? fromCore(arg) : translatedMessage(arg);
-                ++i;
-            } else {
-                text += c;
-            }
-        }
-        return text;
-    }
-    return utf8;
 }
 
 } // namespace
@@ -128,6 +85,8 @@ bool useLanguage(const QString& code)
     drop(state.own);
     drop(state.qt);
     state.code = QStringLiteral("en");
+    // Qt's own widgets and dialogs write numbers as the language does, not as the system.
+    QLocale::setDefault(QLocale(state.code));
     if (code == QLatin1String("en") || code.isEmpty())
         return true;
     auto own = std::make_unique<QTranslator>();
@@ -144,6 +103,7 @@ bool useLanguage(const QString& code)
         state.qt = std::move(qt);
     }
     state.code = code;
+    QLocale::setDefault(QLocale(code));
     return true;
 }
 
@@ -152,25 +112,32 @@ QString currentLanguage()
     return installed().code;
 }
 
-QString coreText(const char* text)
+QString coreText(kvr::Marked text)
 {
-    return lookUp(text).value_or(QString::fromUtf8(text));
+    return QCoreApplication::translate(text.context, text.text);
 }
 
-QString translatedMessage(const std::string& text)
+QString translatedMessage(const kvr::Message& message)
 {
-    if (const QString whole = translatedLine(text); whole != fromCore(text))
-        return whole;
-    QStringList lines;
-    std::size_t start = 0;
-    while (true) {
-        const std::size_t end = text.find('\n', start);
-        lines << translatedLine(text.substr(start, end == std::string::npos ? std::string::npos : end - start));
-        if (end == std::string::npos)
-            break;
-        start = end + 1;
+    const QString pattern = message.marked()
+                                ? QCoreApplication::translate(message.context().c_str(), message.pattern().c_str())
+                                : fromCore(message.pattern());
+    const std::vector<kvr::Message>& args = message.args();
+    if (args.empty())
+        return pattern;
+    // One pass, so that a file name holding "%2" stays what it is.
+    QString text;
+    for (qsizetype i = 0; i < pattern.size(); ++i) {
+        const QChar c = pattern.at(i);
+        const qsizetype n = i + 1 < pattern.size() ? pattern.at(i + 1).digitValue() - 1 : -1;
+        if (c == QLatin1Char('%') && n >= 0 && std::size_t(n) < args.size()) {
+            text += translatedMessage(args[std::size_t(n)]);
+            ++i;
+        } else {
+            text += c;
+        }
     }
-    return lines.join(QLatin1Char('\n'));
+    return text;
 }
 
 } // namespace kvrgui

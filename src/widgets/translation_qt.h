@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/message.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -30,10 +32,11 @@ QString currentLanguage();
 
 // A core text (marked in the core) in the current language; the English when it has no
 // translation.
-QString coreText(const char* text);
+QString coreText(kvr::Marked text);
 
-// A message from the core (Windows ANSI bytes) in the current language, line by line:
-// a line the core made from a pattern is translated as that pattern.
-QString translatedMessage(const std::string& text);
+// A message from the core in the current language: its pattern translated, then its
+// arguments filled in, each translated in turn; a text shown as it is stays as it is
+// (UTF-8, or else Windows ANSI bytes).
+QString translatedMessage(const kvr::Message& message);
 
 } // namespace kvrgui

@@ -4,6 +4,7 @@
 #include "editors/picture_history.h"
 #include "widgets/editor_services.h"
 #include "widgets/enter_as_tab.h"
+#include "widgets/menu_bar_focus.h"
 #include "widgets/record_document.h"
 #include "widgets/show_first_prompt.h"
 #include "widgets/translation_qt.h"
@@ -53,7 +54,8 @@ bool keyForEditMenu(QObject* box, QKeyEvent* key)
 
 QString stepCaption(const QString& caption, const char* step)
 {
-    return step ? caption + QLatin1Char(' ') + coreText(step) : caption;
+    // The picture windows' steps are texts of theirs, all filed under "Pictures".
+    return step ? caption + QLatin1Char(' ') + coreText({"Pictures", step}) : caption;
 }
 
 } // namespace
@@ -137,6 +139,7 @@ void WindowFrame::setEditActions(QAction* undo, QAction* redo)
 {
     if (!m_menuBar) {
         m_menuBar = new QMenuBar(this);
+        showMenuBarFocus(m_menuBar);
         m_editMenu = m_menuBar->addMenu(tr("&Edit"));
     }
     delete m_undo;

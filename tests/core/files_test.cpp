@@ -131,7 +131,7 @@ TEST(Version, UnknownByteIsTakenForEnglishAndNamed)
     EXPECT_EQ(context.version, 0);
     const auto warning = kvr::unknownVersionWarning(context);
     ASSERT_TRUE(warning);
-    EXPECT_NE(warning->find("0x5A (\"Z\")"), std::string::npos) << *warning;
+    EXPECT_NE(warning->english().find("0x5A (\"Z\")"), std::string::npos) << *warning;
     writeFile(dir / "KVR.EXE", exeWithVersionByte('o'));
     kvr::GameFile german = kvr::GameFile::open(dir / "KVR.EXE");
     kvr::detectGameVersion(context, german);

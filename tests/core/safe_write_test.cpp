@@ -63,8 +63,8 @@ TEST_F(SafeWrite, EachStepOfBackupAndReplacementFailsCleanly)
             ADD_FAILURE() << "step " << n << " did not fail";
         } catch (const kvr::FileWriteError& e) {
             EXPECT_STREQ(e.what(), " File access error! ");
-            EXPECT_NE(e.detail().find("No space left on device"), std::string::npos) << n << ": " << e.detail();
-            EXPECT_NE(e.detail().find(n <= 4 ? "KVR.EXE.orig" : "KVR.EXE:"), std::string::npos) << e.detail();
+            EXPECT_NE(e.detail().english().find("No space left on device"), std::string::npos) << n << ": " << e.detail();
+            EXPECT_NE(e.detail().english().find(n <= 4 ? "KVR.EXE.orig" : "KVR.EXE:"), std::string::npos) << e.detail();
         }
         kvr::setWriteStepHook(nullptr);
         EXPECT_EQ(readFile(dir / "KVR.EXE"), old) << "step " << n;

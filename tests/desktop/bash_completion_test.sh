@@ -67,6 +67,12 @@ export --game g|game
 demo-game --language |0 1 2 3 4 6
 demo-game m|my mods
 diff a.KVS m|my mods
+diff a.KVS b.kvs --v|--values-only
+mods --game game |list move off on
+mods --game game o|off on
+mods --game game on |OTHER.KVPATCH game mod.kvpatch my mods
+mods --game game move 2 --t|--to
+mods --game g|game
 TABLE
 
 # The completion against the program's own help.

@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
+
 namespace {
 
 using kvrtest::memoryFile;
@@ -113,6 +115,35 @@ TEST(CameraAngles, ShownWithThreeSignificantDigits)
     EXPECT_EQ(kvr::cameraAngleText(-0.0001), "0.000") << "no negative zero";
 }
 
+TEST(CameraAngles, TextKeepsThePointUnderACommaLocale)
+{
+    // The toolkit sets the C locale from the system: on a German desktop printf writes
+    // "45,000".
+#ifdef _WIN32
+    if (!std::setlocale(LC_NUMERIC, "de-DE"))
+        GTEST_SKIP() << "no German locale here";
+#else
+    // Made here, as the machine may have no such locale installed.
+    const kvrtest::TempDir dir;
+    const std::filesystem::path localedef = "/usr/bin/localedef";
+    if (!std::filesystem::exists(localedef))
+        GTEST_SKIP() << "no localedef";
+    const kvrtest::RunResult made =
+        kvrtest::run({localedef.string(), "-i", "de_DE", "-f", "UTF-8", (dir / "de_DE.UTF-8").string()});
+    if (made.exitCode != 0)
+        GTEST_SKIP() << "localedef cannot make a German locale here: " << made.err;
+    kvrtest::setEnvironment("LOCPATH", dir.path().string().c_str());
+    const bool german = std::setlocale(LC_NUMERIC, "de_DE.UTF-8") != nullptr;
+    kvrtest::setEnvironment("LOCPATH", nullptr);
+    ASSERT_TRUE(german);
+#endif
+    const std::string shown = kvr::cameraAngleText(std::uint16_t(0x2000));
+    const std::uint16_t back = kvr::cameraWordFromText(0, kvr::cameras::AngleX, shown);
+    std::setlocale(LC_NUMERIC, "C");
+    EXPECT_EQ(shown, "45.000");
+    EXPECT_EQ(back, 0x2000);
+}
+
 struct AngleWordRow {
     const char* why;
     double degrees;
@@ -203,7 +234,7 @@ TEST(CameraEdits, BoxTextsOfTheOtherWords)
 
 TEST(CameraViews, PlacesOnTheSheet)
 {
-    const int expected[9][2] = {{401, 68}, {101, 0}, {201, 0}, {301, 0}, {401, 0},
+    const int expected[9][2] = {{401, 68}, {101, 0},  {201, 0},  {301, 0}, {401, 0},
                                 {501, 0},  {101, 68}, {201, 68}, {301, 68}};
     for (int c = 1; c <= 9; ++c) {
         EXPECT_EQ(kvr::cameraView(c).left, expected[c - 1][0]) << c;

@@ -3,6 +3,7 @@
 #include "core/settings_record.h"
 #include "editors/jams/car_jam_editor.h"
 #include "graphics/bitmap_writer.h"
+#include "graphics/picture_files.h"
 #include "support/scripted_prompt.h"
 #include "support/temp_dir.h"
 #include "support/texture_samples.h"
@@ -81,7 +82,7 @@ TEST(CarJamEditor, WithoutAPictureExportAndSaveDoNothing)
     e.show(teams({}));
     ScriptedPrompt prompt;
     e.exportToGame(prompt, converter, dir / "game");
-    e.saveAsBitmap(prompt);
+    e.saveAsBitmap(prompt, kvr::PictureFiles());
     EXPECT_EQ(runner.runs, 0);
     EXPECT_TRUE(prompt.informed.empty());
     EXPECT_TRUE(prompt.warned.empty());

@@ -2,6 +2,7 @@
 #include "core/settings_record.h"
 #include "editors/helmets/helmet_editor.h"
 #include "graphics/bitmap_writer.h"
+#include "graphics/picture_files.h"
 #include "support/scripted_prompt.h"
 #include "support/temp_dir.h"
 #include "support/texture_samples.h"
@@ -125,13 +126,15 @@ TEST_F(HelmetEditorTest, OtherDropsAndHelmetsWithoutALineChangeNothing)
 TEST_F(HelmetEditorTest, LoadedHelmetGoesIntoTheSelectedCellOnly)
 {
     m_editor.selectLine(7);
-    const kvr::IndexedPicture helmet = kvrtest::noisePicture(74, 15, 9);
+    // In the sheet's own colours: it goes in as it is, with no question.
+    kvr::IndexedPicture helmet = kvrtest::noisePicture(74, 15, 9);
+    helmet.colours = m_picture.colours;
     kvrtest::writeFile(m_dir / "one.bmp", kvr::encodeBitmap8(helmet));
     ScriptedPrompt prompt;
     prompt.fileAnswers = {std::nullopt, m_dir / "one.bmp"};
-    m_editor.loadHelmetFromBitmap(prompt);
+    m_editor.loadHelmetFromBitmap(prompt, kvr::PictureFiles());
     EXPECT_EQ(sheetBytes(), m_original) << "a cancelled dialog changes nothing";
-    m_editor.loadHelmetFromBitmap(prompt);
+    m_editor.loadHelmetFromBitmap(prompt, kvr::PictureFiles());
     EXPECT_EQ(sheetBytes(), originalWith({{7, cellOf(helmet, 0)}}));
     EXPECT_TRUE(prompt.warned.empty());
     EXPECT_EQ(prompt.fileRequests.at(0).title, "Load helmet from bitmap");
@@ -149,20 +152,23 @@ TEST_F(HelmetEditorTest, BitmapsOfAnotherSizeOrDepthAreRefused)
         bool sheet;
         const char* needed;
     } cases[] = {
-        {bitmap("wide.bmp", 75, 15, false), false, "8-bit (256 colour) bitmap of 74 x 15 pixels"},
-        {bitmap("packed.bmp", 74, 16, true), false, "of 74 x 15 pixels; this is an 8-bit bitmap of 74 x 16"},
-        {bitmap("car.bmp", 256, 164, false), true, "of 256 x 180 pixels; this is an 8-bit bitmap of 256 x 164"},
-        {m_dir / "text.bmp", true, "cannot be loaded"},
+        {bitmap("wide.bmp", 75, 15, false), false, "75 x 15 pixels, the texture 74 x 15"},
+        {bitmap("packed.bmp", 74, 16, true), false, "74 x 16 pixels, the texture 74 x 15"},
+        {bitmap("car.bmp", 256, 164, false), true, "256 x 164 pixels, the texture 256 x 180"},
+        {m_dir / "text.bmp", true, "text.bmp is not usable"},
         {m_dir / "missing.bmp", false, "missing.bmp"},
     };
     m_editor.selectLine(4);
     for (const auto& c : cases) {
         ScriptedPrompt prompt;
         prompt.fileAnswers = {c.file};
+        // OK without scaling: the sizes are named and nothing changes.
+        if (c.file.stem() != "text" && c.file.stem() != "missing")
+            prompt.conversionAnswers = {[](kvr::PictureConversion&) { return true; }};
         if (c.sheet)
-            m_editor.loadAllHelmetsFromBitmap(prompt);
+            m_editor.loadAllHelmetsFromBitmap(prompt, kvr::PictureFiles());
         else
-            m_editor.loadHelmetFromBitmap(prompt);
+            m_editor.loadHelmetFromBitmap(prompt, kvr::PictureFiles());
         ASSERT_EQ(prompt.warned.size(), 1u) << c.file;
         EXPECT_NE(prompt.warned[0].find(c.needed), std::string::npos) << prompt.warned[0];
         EXPECT_EQ(sheetBytes(), m_original) << c.file;
@@ -183,7 +189,9 @@ TEST_F(HelmetEditorTest, ANewSheetShowsItsOwnHelmetInThePreview)
 // selected line's helmet in the preview, and redo the sheet after it.
 TEST_F(HelmetEditorTest, EachChangeOfTheSheetIsOneStepUndoAndRedoTakeIt)
 {
-    const kvr::IndexedPicture helmet = kvrtest::noisePicture(74, 15, 9);
+    // In the sheet's own colours: it goes in as it is, with no question.
+    kvr::IndexedPicture helmet = kvrtest::noisePicture(74, 15, 9);
+    helmet.colours = m_picture.colours;
     kvrtest::writeFile(m_dir / "one.bmp", kvr::encodeBitmap8(helmet));
     const kvr::IndexedPicture other = kvrtest::noisePicture(256, 180, 77);
     kvrtest::writeFile(m_dir / "other.bmp", kvr::encodeBitmap8(other));
@@ -252,8 +260,10 @@ TEST_F(HelmetEditorTest, WhatChangesNoPixelIsNoStep)
     kvrtest::writeFile(m_dir / "wide.bmp", kvr::encodeBitmap8(kvrtest::noisePicture(75, 15, 3)));
     ScriptedPrompt prompt;
     prompt.fileAnswers = {m_dir / "wide.bmp", m_dir / "wide.bmp"};
-    m_editor.loadHelmetFromBitmap(prompt);
-    m_editor.loadAllHelmetsFromBitmap(prompt);
+    prompt.conversionAnswers = {[](kvr::PictureConversion&) { return true; },
+                                [](kvr::PictureConversion&) { return true; }};
+    m_editor.loadHelmetFromBitmap(prompt, kvr::PictureFiles());
+    m_editor.loadAllHelmetsFromBitmap(prompt, kvr::PictureFiles());
     EXPECT_EQ(prompt.warned.size(), 2u);
     m_editor.press(10, 3 * 15 + 7);
     m_editor.release(12, 3 * 15 + 9);

@@ -51,23 +51,61 @@ TEST(RecordPatch, NamesTheFieldsThatDifferWithBothValues)
     SettingsRecord b = a;
     b.setWord(rec::gripRace(4), 12500);
     b.setShortString(rec::teamName(2), rec::kTeamNameChars, "M\xf6we"); // Windows-1252
-    EXPECT_EQ(kvr::patchText(kvr::makePatch(a, b)), R"({
+    RecordPatch patch = kvr::makePatch(a, b);
+    patch.about = {"Wet grip", "Ann", "For rain.\nTeam 4 only.", "kvrdesk 0.1"};
+    // Teams are counted from 1 in the labels, as the windows count them; the names keep
+    // the places stored patches rely on.
+    EXPECT_EQ(kvr::patchText(patch), R"({
   "kvpatch": 1,
+  "title": "Wet grip",
+  "author": "Ann",
+  "description": "For rain.\nTeam 4 only.",
+  "made_with": "kvrdesk 0.1",
   "changes": [
     {
       "field": "team_names[1]",
+      "label": "Team 2 name",
       "from": "",
       "to": "Möwe"
     },
     {
       "field": "grip.race[3]",
+      "label": "Car 4 grip, other sessions",
       "from": 0,
       "to": 12500
     }
   ]
 }
 )");
+    EXPECT_TRUE(kvr::parsePatch(kvr::patchText(patch)) == patch);
     EXPECT_TRUE(kvr::makePatch(a, a).changes.empty());
+}
+
+// Without the exact copy: only what a window shows, no description, no leftover bytes.
+TEST(RecordPatch, ValuesOnlyLeavesOutWhatNoWindowShows)
+{
+    SettingsRecord a;
+    a.setShortString(rec::teamName(1), rec::kTeamNameChars, "Corvane RT");
+    SettingsRecord b = a;
+    b.setShortString(rec::teamName(1), rec::kTeamNameChars, "Kite"); // "ane RT" stays after it
+    b.setShortString(rec::kDescription, rec::kDescriptionChars, "mine");
+    b.setByte(rec::kUnused74B, 9);
+    b.setByte(rec::kRandomEnginePower, 2); // on, by another byte than 1
+    b.setWord(rec::gripRace(4), 12500);
+    const RecordPatch exact = kvr::makePatch(a, b);
+    EXPECT_EQ(exact.changes.size(), 5u);
+    const RecordPatch values = kvr::makeValuesPatch(a, b);
+    ASSERT_EQ(values.changes.size(), 3u);
+    EXPECT_EQ(values.changes[0].name, "team_names[0]");
+    EXPECT_EQ(values.changes[0].to, "Kite");
+    EXPECT_EQ(values.changes[1].name, "engine_power.random");
+    EXPECT_EQ(values.changes[2].name, "grip.race[3]");
+    const SettingsRecord laid = kvr::applyPatches(a, {values}).record;
+    EXPECT_EQ(laid.shortString(rec::teamName(1), rec::kTeamNameChars), "Kite");
+    EXPECT_EQ(laid.byte(rec::kRandomEnginePower), 1);
+    EXPECT_EQ(laid.word(rec::gripRace(4)), 12500);
+    EXPECT_TRUE(laid.shortString(rec::kDescription, rec::kDescriptionChars).empty());
+    EXPECT_EQ(laid.byte(rec::kUnused74B), 0);
 }
 
 std::string patchOf(const std::string& changes)
@@ -134,8 +172,9 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{"another format", R"({"kvpatch": 2, "changes": []})", "patch format 2: this editor reads format 1"},
         Refusal{"a settings file's JSON form", R"({"grip": {}})",
                 "not a patch: expected an object with \"kvpatch\" and \"changes\""},
-        Refusal{"a key of its own", R"({"kvpatch": 1, "changes": [], "author": "me"})",
-                "unknown key \"author\": a patch holds only \"kvpatch\" and \"changes\""}));
+        Refusal{"a key of its own", R"({"kvpatch": 1, "changes": [], "licence": "mine"})",
+                "unknown key \"licence\": a patch holds only \"kvpatch\", \"title\", \"author\", \"description\", "
+                "\"made_with\" and \"changes\""}));
 
 RecordPatch gripPatch(int from, int to)
 {
@@ -179,7 +218,10 @@ TEST(RecordPatch, PreviewMarksAValueThePatchDidNotExpect)
            {"field": "engine_power.qualifying[2]", "from": 745, "to": 795},
            {"field": "raw_bytes.0x74C", "from": 0, "to": 9})"));
     const kvr::PatchOutcome out = kvr::applyPatches(current, {patch});
-    EXPECT_EQ(kvr::patchPreviewLines(current, out),
+    std::vector<std::string> lines;
+    for (const kvr::Message& line : kvr::patchPreviewLines(current, out))
+        lines.push_back(line.english());
+    EXPECT_EQ(lines,
               (std::vector<std::string>{"Team 3 engine, qualifying: 745 \u2192 795 BHP",
                                         "Car 4 grip, other sessions: 150 \u2192 300 (the patch expects 100)",
                                         "Byte 0x74C: 0 \u2192 9"}));

@@ -4,6 +4,7 @@
 #include "editor_harness.h"
 #include "editors/cameras/cameras_window.h"
 #include "graphics/wing_image_view.h"
+#include "widgets/translation_qt.h"
 
 #include <QLineEdit>
 #include <QListWidget>
@@ -34,6 +35,8 @@ class CamerasWindowTest : public QObject {
     }
 
 private slots:
+    void cleanup() { kvrgui::useLanguage(QStringLiteral("en")); }
+
     void choosingACameraShowsItsViewAndValues()
     {
         EditorHarness h;
@@ -91,6 +94,56 @@ private slots:
             for (int word = 0; word < kWords; ++word)
                 QCOMPARE(gameWord(exe, record, word), gameWord(before, record, word));
         QVERIFY(h.fatal.empty());
+    }
+
+    // Angles are written as the editor's language writes them; "." and "," are both taken
+    // as the decimal separator, never as a thousands separator.
+    void anglesFollowTheLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("word");
+        QTest::addColumn<QString>("shownAfter");
+        QTest::newRow("German comma") << "de"
+                                      << "0,000"
+                                      << "1,5" << 273 << "1,500";
+        QTest::newRow("German point") << "de"
+                                      << "0,000"
+                                      << "-12.3" << 63297 << "-12,300";
+        QTest::newRow("German, both") << "de"
+                                      << "0,000"
+                                      << "1.234,5" << 0 << "0,000";
+        QTest::newRow("French") << "fr"
+                                << "0,000"
+                                << "0,01" << 2 << "0,011";
+        QTest::newRow("English") << "en"
+                                 << "0.000"
+                                 << "1.5" << 273 << "1.500";
+    }
+
+    void anglesFollowTheLanguage()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, shown);
+        QFETCH(QString, typed);
+        QFETCH(int, word);
+        QFETCH(QString, shownAfter);
+        QVERIFY(kvrgui::useLanguage(language));
+        EditorHarness h;
+        kvrgui::TCameraForm w(h.services);
+        w.show();
+        QCOMPARE(w.box(AngleX)->text(), shown);
+
+        type(w.box(AngleX), typed);
+        QCoreApplication::processEvents();
+        QCOMPARE(h.prompt.warned.size(), std::size_t(word == 0 ? 1 : 0));
+        QCOMPARE(w.box(AngleX)->text(), shownAfter);
+        QTest::mouseClick(w.exportButton(), Qt::LeftButton);
+        QCOMPARE(gameWord(h.gameFile("KVR.EXE"), 0, AngleX), std::uint16_t(word));
+        // Passing through a box with the shown text moves nothing.
+        type(w.box(AngleZ), w.box(AngleZ)->text());
+        QCOMPARE(h.document.record().word(rec::camera(0, AngleZ)), kvr::cameraAngleWord(-4.0));
     }
 
     void anImportShowsAtOnce()

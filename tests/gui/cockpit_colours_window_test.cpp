@@ -23,7 +23,7 @@ class CockpitColoursWindowTest : public QObject {
         return h.document.record().byte(rec::cockpitColour(team, element));
     }
 
-private slots:
+  private slots:
     void pressingTheCockpitSelectsTheElementUnderIt()
     {
         EditorHarness h;
@@ -101,6 +101,60 @@ private slots:
         QCOMPARE(int(state[kvr::statepos::kCockpitColours + 3 * 2 + 2]), 232 - 10);
         QVERIFY(kvr::verifyChecksumFile(h.game() / "F1GSTATE.SAV"));
         QVERIFY2(h.gameFile("KVR.EXE") == exeBefore, "the colours live in the state file");
+        QVERIFY(h.fatal.empty());
+    }
+
+    void theKeyboardAloneChangesColoursAndExportsThem()
+    {
+        EditorHarness h;
+        kvrgui::TCColorsForm w(h.services);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        kvr::TWinGImage* picture = w.picture();
+        QVERIFY(tabTo(w.teamList()));
+        press(Qt::Key_Down, 2);
+        QCOMPARE(w.selectedTeam(), 3);
+        QVERIFY(tabTo(picture));
+        // The cursor starts on the team's cockpit colour and is framed while the picture
+        // has the keyboard.
+        QCOMPARE(w.swatchCursor(), stored(h, 3, 0));
+        arrowToSwatch(231);
+        QCOMPARE(w.swatchCursor(), 231);
+        QCOMPARE(picture->accessibleName(), QStringLiteral("Colour 231, Cockpit"));
+        QCOMPARE(w.detailLabel()->text(), QStringLiteral("Detail: palette index 231"));
+        const kvr::ColourTable& colours = h.palette.entries;
+        const kvr::PixelRect cell = kvr::swatch::cell(231 - 11);
+        QCOMPARE(picture->wing().pixel(cell.left + 1, cell.top + 1), kvr::negColor(231, colours));
+        press(Qt::Key_Space);
+        QCOMPARE(stored(h, 3, 0), 231);
+        // 232 would run the cockpit's 15 colours past 245: Enter changes nothing.
+        press(Qt::Key_Right);
+        press(Qt::Key_Return);
+        QCOMPARE(stored(h, 3, 0), 231);
+        QCOMPARE(picture->wing().pixel(swatchX(231), swatchY(231)), kvr::negColor(231, colours));
+
+        // Page Down chooses the next part, as its radio button does.
+        press(Qt::Key_PageDown, 2);
+        QCOMPARE(w.selectedElement(), 2);
+        QVERIFY(w.elementButton(2)->isChecked());
+        QCOMPARE(w.detailLabel()->text(), QStringLiteral("Detail: Front wing"));
+        QCOMPARE(w.swatchCursor(), stored(h, 3, 2));
+        arrowToSwatch(232);
+        press(Qt::Key_Enter);
+        QCOMPARE(stored(h, 3, 2), 232);
+        QCOMPARE(QApplication::focusWidget(), picture);
+        press(Qt::Key_PageUp);
+        QCOMPARE(w.selectedElement(), 1);
+
+        QVERIFY(tabTo(w.exportButton()));
+        // Out of the picture the cursor's frame goes; the swatch shows its own colour.
+        QCOMPARE(int(picture->wing().pixel(cell.left + 1, cell.top + 1)), 231);
+        press(Qt::Key_Space);
+        QCOMPARE(h.prompt.informed.back(), std::string("Data has been exported!"));
+        const auto state = h.gameFile("F1GSTATE.SAV");
+        QCOMPARE(int(state[kvr::statepos::kCockpitColours + 3 * 2 + 0]), 231 - 10);
+        QCOMPARE(int(state[kvr::statepos::kCockpitColours + 3 * 2 + 2]), 232 - 10);
+        QVERIFY(kvr::verifyChecksumFile(h.game() / "F1GSTATE.SAV"));
         QVERIFY(h.fatal.empty());
     }
 

@@ -5,8 +5,10 @@
 #include "editors/helmets/helmet_window.h"
 #include "graphics/bitmap_writer.h"
 #include "textures/converter.h"
+#include "widgets/pixel_view.h"
 #include "widgets/prompt_qt.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QLabel>
 #include <QListWidget>
@@ -54,7 +56,7 @@ struct OwnConverter {
 class HelmetWindowTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void aSwappedHelmetReachesTheGame()
     {
         HelmetHarness h;
@@ -71,7 +73,7 @@ private slots:
         w.driverList()->setCurrentRow(5);
         QCOMPARE(h.helmets.selected(), 5);
         QCOMPARE(kvr::helmetPixels(h.helmets.singleHelmet()), kvr::copyCell(h.helmets.sheet(), 5));
-        QCOMPARE(w.previewPicture()->pixmap().size(), QSize(292, 56));
+        QCOMPARE(w.previewPicture()->size(), QSize(4 * 74, 4 * 15));
 
         QTest::mousePress(w.sheetPicture(), Qt::LeftButton, {}, inCell(3));
         QCOMPARE(w.driverList()->currentRow(), 3);
@@ -94,6 +96,9 @@ private slots:
         list->setCurrentRow(7);
         QTest::keyClick(list, Qt::Key_Space);
         QVERIFY(list->item(7)->font().bold());
+        // A screen reader hears it: the line says it is picked.
+        QAccessibleInterface* line7 = QAccessible::queryAccessibleInterface(list)->child(7);
+        QVERIFY(line7->text(QAccessible::Description).startsWith(QStringLiteral("Picked")));
         QTest::keyClick(list, Qt::Key_Down);
         QTest::keyClick(list, Qt::Key_Down);
         QTest::keyClick(list, Qt::Key_Space);
@@ -101,6 +106,7 @@ private slots:
         QCOMPARE(kvr::copyCell(h.helmets.sheet(), 9), helmet7);
         QCOMPARE(kvr::helmetPixels(h.helmets.singleHelmet()), helmet7);
         QVERIFY(!list->item(7)->font().bold());
+        QVERIFY(line7->text(QAccessible::Description).isEmpty());
         QTest::keyClick(list, Qt::Key_Space);
         QTest::keyClick(list, Qt::Key_Escape);
         QVERIFY(w.isVisible());
@@ -127,6 +133,8 @@ private slots:
         kvrgui::THelmetForm w(h.services);
         w.show();
         kvr::IndexedPicture one(74, 15);
+        for (std::size_t i = 0; i < one.colours.size(); ++i)
+            one.colours[i] = h.helmets.sheet().colour(i);
         for (int y = 0; y < 15; ++y)
             for (int x = 0; x < 74; ++x)
                 one.set(x, y, std::uint8_t(x * 3 + y));
@@ -151,8 +159,9 @@ private slots:
         QCOMPARE(kvr::copyCell(h.helmets.sheet(), 6), expected);
         QCOMPARE(kvr::helmetPixels(h.helmets.singleHelmet()), expected);
 
-        // A bitmap of another size is refused and changes nothing.
+        // A bitmap of another size is refused (OK without scaling) and changes nothing.
         w.driverList()->setCurrentRow(7);
+        h.prompt.conversionAnswers = {[](kvr::PictureConversion&) { return true; }};
         QTest::mouseClick(w.loadHelmetButton(), Qt::LeftButton);
         QCOMPARE(h.prompt.warned.size(), std::size_t(1));
         QVERIFY(QString::fromStdString(h.prompt.warned[0]).contains("74 x 15"));
@@ -160,29 +169,34 @@ private slots:
         QVERIFY(h.prompt.unexpected.empty());
     }
 
-    // A sheet the converter would not read is refused when it is loaded, not at the
-    // export.
-    void aSheetTheConverterRefusesIsRefusedWhenLoaded()
+    // A sheet in a header the converter would not read goes in by its colours, in the
+    // sheet's own header: the export takes it.
+    void aSheetInAHeaderTheConverterRefusesGoesInByItsColours()
     {
         HelmetHarness h;
         kvrgui::THelmetForm w(h.services);
         w.show();
         const Bytes before = h.helmets.sheet().saveToBytes();
-        Bytes sheet = kvr::encodeBitmap8(kvr::IndexedPicture(256, 180, 5));
+        kvr::IndexedPicture picture(256, 180, 5);
+        for (std::size_t i = 0; i < picture.colours.size(); ++i)
+            picture.colours[i] = h.helmets.sheet().colour(i);
+        Bytes sheet = kvr::encodeBitmap8(picture);
         sheet[26] = 2; // two colour planes: the header of the right size and depth, but not one a texture reads
         const fs::path file = h.root() / "planes.bmp";
-        std::ofstream(file, std::ios::binary).write(reinterpret_cast<const char*>(sheet.data()), std::streamsize(sheet.size()));
+        std::ofstream(file, std::ios::binary)
+            .write(reinterpret_cast<const char*>(sheet.data()), std::streamsize(sheet.size()));
 
         h.prompt.fileAnswers = {file};
         QTest::mouseClick(w.loadAllButton(), Qt::LeftButton);
-        QCOMPARE(h.prompt.warned.size(), std::size_t(1));
-        QVERIFY2(QString::fromStdString(h.prompt.warned[0]).contains("cannot be used"), h.prompt.warned[0].c_str());
-        QVERIFY(h.helmets.sheet().saveToBytes() == before);
+        QVERIFY2(h.prompt.warned.empty(), h.prompt.warned.empty() ? "" : h.prompt.warned[0].c_str());
+        QCOMPARE(kvr::copyCell(h.helmets.sheet(), 3), Bytes(74 * 15, 5));
+        QVERIFY(std::ranges::equal(h.helmets.sheet().info(), kvr::TDIB(h.gameSheet()).info()));
 
         QTest::mouseClick(w.exportButton(), Qt::LeftButton);
         QCOMPARE(h.prompt.informed.back(), std::string("Data has been exported!"));
-        QCOMPARE(h.prompt.warned.size(), std::size_t(1));
-        QVERIFY(h.gameSheet().saveToBytes() == before);
+        QVERIFY(h.prompt.warned.empty());
+        QVERIFY(h.gameSheet().saveToBytes() == h.helmets.sheet().saveToBytes());
+        QVERIFY(h.gameSheet().saveToBytes() != before);
         QVERIFY(h.prompt.unexpected.empty());
     }
 
@@ -205,6 +219,8 @@ private slots:
         QTest::mouseRelease(w.sheetPicture(), Qt::LeftButton, {}, inCell(20));
         QCOMPARE(w.undoAction()->text(), QStringLiteral("&Undo Swap helmets"));
         kvr::IndexedPicture one(74, 15, 42);
+        for (std::size_t i = 0; i < one.colours.size(); ++i)
+            one.colours[i] = h.helmets.sheet().colour(i);
         const fs::path helmetFile = h.root() / "one.bmp";
         const Bytes bytes = kvr::encodeBitmap8(one);
         std::ofstream(helmetFile, std::ios::binary)

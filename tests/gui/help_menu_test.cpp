@@ -4,14 +4,19 @@
 #include "app/about_window.h"
 #include "app/main_window.h"
 #include "app/shortcuts_window.h"
+#include "editors/names/names_window.h"
 #include "gui_prompt.h"
 #include "main_window_fixture.h"
 #include "widgets/translation_qt.h"
 
+#include <QClipboard>
+#include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QTableWidget>
 #include <QtTest>
@@ -144,6 +149,32 @@ class HelpMenuTest : public QObject {
         WhenShown opened([](QObject* o) { return o->objectName() == QLatin1String("aboutWindow"); }, [](QWidget*) {});
         form.menuAction(QStringLiteral("aboutAction"))->trigger();
         QVERIFY(opened.ran);
+    }
+
+    void ctrlXCutsInANameBoxAndStaysExitsKey()
+    {
+        Setup s;
+        s.makeGame();
+        GuiPrompt prompt;
+        TMainForm form(s.home, prompt);
+        QCOMPARE(form.startUp(s.game()), TMainForm::StartResult::Ready);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        bool cut = false;
+        WhenShown names([](QObject* o) { return qobject_cast<kvrgui::TNamesForm*>(o) != nullptr; },
+                        [&](QWidget* window) {
+                            QLineEdit* line = static_cast<kvrgui::TNamesForm*>(window)->teamNameBox()->lineEdit();
+                            line->setFocus();
+                            line->selectAll();
+                            const QString name = line->text();
+                            QTest::keyClick(line, Qt::Key_X, Qt::ControlModifier);
+                            cut = line->text().isEmpty() && QApplication::clipboard()->text() == name;
+                        });
+        form.button(QStringLiteral("namesButton"))->click();
+        QVERIFY(names.ran);
+        QVERIFY2(cut, "Ctrl+X cuts the name");
+        QVERIFY2(form.isVisible(), "the cut closed nothing");
+        QCOMPARE(form.menuAction(QStringLiteral("exitAction"))->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_X));
     }
 
     void underlinedLettersNeverCollideInAnyLanguage()

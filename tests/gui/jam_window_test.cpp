@@ -5,6 +5,7 @@
 #include "textures/converter.h"
 #include "textures/jam_convert.h"
 #include "textures/jam_file.h"
+#include "widgets/pixel_view.h"
 
 #include <QAction>
 #include <QLabel>
@@ -34,7 +35,10 @@ struct JamHarness : EditorHarness {
     fs::path bitmapFile(const std::string& name, const kvr::IndexedPicture& picture, bool runLength) const
     {
         const fs::path file = root() / name;
-        const Bytes bytes = kvr::encodeBitmap8(picture, {.runLength = runLength});
+        // In the demo textures' colours, the game's: taken as it is, pixel numbers and all.
+        kvr::IndexedPicture own = picture;
+        own.colours = palette.entries;
+        const Bytes bytes = kvr::encodeBitmap8(own, {.runLength = runLength});
         std::ofstream(file, std::ios::binary)
             .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
         return file;
@@ -55,7 +59,7 @@ kvr::IndexedPicture stripes(int width, int height)
 class JamWindowTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void aLoadedPaintingIsExportedAndImportedBack()
     {
         JamHarness h;
@@ -74,6 +78,7 @@ private slots:
         QVERIFY(h.prompt.warned.empty());
 
         kvr::IndexedPicture painting(256, 164);
+        painting.colours = h.palette.entries;
         for (int y = 0; y < 164; ++y)
             for (int x = 0; x < 256; ++x)
                 painting.set(x, y, std::uint8_t((x ^ y) + 7));
@@ -85,7 +90,7 @@ private slots:
         QTest::mouseClick(w.loadButton(), Qt::LeftButton);
         QCOMPARE(h.prompt.fileRequests.back().title, std::string("Load bitmap file"));
         QVERIFY(w.jams().hasPicture());
-        QCOMPARE(w.paintingPicture()->pixmap().size(), QSize(256, 164));
+        QCOMPARE(w.paintingPicture()->image().size(), QSize(256, 164));
 
         w.teamList()->setCurrentRow(4);
         QCOMPARE(w.fileList()->currentRow(), 4);
@@ -104,7 +109,7 @@ private slots:
         w.show();
         QVERIFY(w.jams().hasPicture());
         QCOMPARE(w.fileList()->currentRow(), 5);
-        QVERIFY(!w.paintingPicture()->pixmap().isNull());
+        QVERIFY(!w.paintingPicture()->image().isNull());
         QTest::mouseClick(w.importButton(), Qt::LeftButton);
         QCOMPARE(h.prompt.informed.back(), std::string("Bitmap has been imported!"));
         QVERIFY(h.prompt.warned.empty());
@@ -124,6 +129,7 @@ private slots:
         small.width = 128;
         small.height = 80;
         small.pixels.assign(128 * 80, 9);
+        small.colours = h.palette.entries;
         const Bytes smallJam = kvr::encodeJam(small);
         std::ofstream(h.game() / "GAMEJAMS" / "LOTUS.JAM", std::ios::binary)
             .write(reinterpret_cast<const char*>(smallJam.data()), std::streamsize(smallJam.size()));
@@ -144,9 +150,10 @@ private slots:
         // A texture of another size takes a painting of its size, and only that.
         w.fileList()->setCurrentRow(5);
         h.prompt.fileAnswers = {h.bitmapFile("wide.bmp", stripes(256, 164), false)};
+        h.prompt.conversionAnswers = {[](kvr::PictureConversion&) { return true; }};
         QTest::mouseClick(w.loadButton(), Qt::LeftButton);
         QCOMPARE(h.prompt.warned.size(), std::size_t(1));
-        QVERIFY2(QString::fromStdString(h.prompt.warned[0]).contains("LOTUS.JAM is 128 x 80 pixels"),
+        QVERIFY2(QString::fromStdString(h.prompt.warned[0]).contains("256 x 164 pixels, the texture 128 x 80"),
                  h.prompt.warned[0].c_str());
         h.prompt.fileAnswers = {h.bitmapFile("small.bmp", stripes(128, 80), true)};
         QTest::mouseClick(w.loadButton(), Qt::LeftButton);
@@ -178,13 +185,13 @@ private slots:
 
         QTest::keySequence(w.fileList(), QKeySequence(Qt::CTRL | Qt::Key_Z));
         QVERIFY(!w.jams().hasPicture());
-        QVERIFY(w.paintingPicture()->pixmap().isNull());
+        QVERIFY(w.paintingPicture()->image().isNull());
         QVERIFY(!w.undoAction()->isEnabled());
         QTest::mouseClick(w.exportButton(), Qt::LeftButton);
         QVERIFY(h.prompt.informed.empty());
         QTest::keySequence(w.fileList(), QKeySequence(Qt::CTRL | Qt::Key_Y));
         QVERIFY(std::ranges::equal(w.jams().bitmapFile(), loaded));
-        QVERIFY(!w.paintingPicture()->pixmap().isNull());
+        QVERIFY(!w.paintingPicture()->image().isNull());
 
         QTest::mouseClick(w.importButton(), Qt::LeftButton);
         QVERIFY(!std::ranges::equal(w.jams().bitmapFile(), loaded));
@@ -217,7 +224,7 @@ private slots:
         QCOMPARE(w.teamList()->currentRow(), -1);
         QCOMPARE(w.fileList()->currentRow(), 13);
         QVERIFY(w.jams().hasPicture());
-        QVERIFY(!w.paintingPicture()->pixmap().isNull());
+        QVERIFY(!w.paintingPicture()->image().isNull());
         QTest::mouseClick(w.backButton(), Qt::LeftButton);
         QVERIFY(!w.isVisible());
     }

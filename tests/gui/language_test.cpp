@@ -4,16 +4,20 @@
 #include "app/des_window.h"
 #include "app/main_window.h"
 #include "core/folder_lock.h"
+#include "core/settings_file.h"
+#include "core/settings_record.h"
 #include "core/tr_marker.h"
 #include "editors/tuning/patch_list.h"
 #include "gui_prompt.h"
 #include "main_window_fixture.h"
 #include "widgets/translation_qt.h"
 
+#include <QApplication>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSettings>
+#include <QUndoStack>
 #include <QtTest>
 
 #include <chrono>
@@ -28,7 +32,7 @@ namespace {
 class ShowingPrompt : public GuiPrompt {
   public:
     QStringList shown;
-    void warn(const std::string& text) override
+    void warn(const kvr::Message& text) override
     {
         GuiPrompt::warn(text);
         shown << kvrgui::translatedMessage(text);
@@ -121,7 +125,12 @@ class LanguageTest : public QObject {
         form->document().change(QStringLiteral("Selected"),
                                 [&](kvr::SettingsRecord& r) { r.setByte(kvr::rec::carSelected(0), edited); });
 
+        // The keyboard stays where it was, on the rebuilt window's same button.
+        form->show();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        form->button(QStringLiteral("powerButton"))->setFocus();
         choose(*form, "nlLanguageAction");
+        QCOMPARE(QApplication::focusWidget(), form->button(QStringLiteral("powerButton")));
         QCOMPARE(kvrgui::currentLanguage(), QStringLiteral("nl"));
         QCOMPARE(menuTitles(*form), (QStringList{"&Bestand", "B&ewerken", "&Opties", "&Help"}));
         QCOMPARE(remembered(s), QStringLiteral("nl"));
@@ -153,10 +162,10 @@ class LanguageTest : public QObject {
         QTest::addColumn<bool>("typedBefore");
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("text");
-        // The window's default text is the one of the language the editor started in,
-        // whether the window was made before the game's language took over or after.
+        // The window's default text follows the language, whether the window was made
+        // before the game's language took over or after; what the user typed stays.
         QTest::newRow("German game, made late") << 1 << false << "Beschreibung der Einstellungen"
-                                                << "no description";
+                                                << "keine Beschreibung";
         QTest::newRow("English game, typed in, then Dutch") << 0 << true << "Instellingenbeschrijving"
                                                             << "mine";
     }
@@ -181,22 +190,56 @@ class LanguageTest : public QObject {
         QCOMPARE(form.descriptionForm()->description(), text.toStdString());
     }
 
+    void saveAsOfAFreshRecordIsNoEditAndWritesTheDefaultOfTheMoment()
+    {
+        namespace rec = kvr::rec;
+        Setup s;
+        s.makeGame(1);
+        s.configure();
+        GuiPrompt prompt;
+        TMainForm form(s.home, prompt);
+        QCOMPARE(form.startUp(), TMainForm::StartResult::Ready);
+        const kvr::SettingsRecord fresh = form.record();
+        form.document().change("edit", [](kvr::SettingsRecord& r) { r.setWord(rec::kComputerWeight, 4321); });
+        const int steps = form.document().undoStack()->count();
+        // Started German, saved Dutch: the file gets the default of the moment.
+        choose(form, "nlLanguageAction");
+        prompt.fileAnswers = {s.root() / "fresh.KVS"};
+        form.onSaveSettingsAs();
+        QCOMPARE(prompt.fileRequests.size(), std::size_t(1));
+        kvr::SettingsRecord saved;
+        QVERIFY(kvr::readSettingsFile(s.root() / "fresh.KVS", saved));
+        QCOMPARE(saved.shortString(rec::kDescription, rec::kDescriptionChars), std::string("geen beschrijving"));
+        QCOMPARE(saved.word(rec::kComputerWeight), std::uint16_t(4321));
+        QCOMPARE(form.document().undoStack()->count(), steps);
+        // Ctrl+Z right after undoes the user's edit, and nothing of the description.
+        QAction* undo = form.menuAction(QStringLiteral("undoAction"));
+        QVERIFY(undo->shortcuts().contains(QKeySequence(QKeySequence::Undo)));
+        undo->trigger();
+        QVERIFY(form.record() == fresh);
+        QCOMPARE(form.descriptionForm()->memo()->toPlainText(), QStringLiteral("geen beschrijving"));
+        QVERIFY(prompt.unexpected.empty());
+    }
+
     void coreMessagesAreShownTranslated()
     {
         QVERIFY(kvrgui::useLanguage(QStringLiteral("de")));
         // The file name is put into the German sentence as it is, "%2" and ANSI letters too.
-        const std::string english =
+        const kvr::Message message =
             kvr::fillIn(KVR_TR_NOOP("Settings files", "Cannot open the settings file %1"), {"C:\\Sp\xE4t %2.KVS"});
-        QCOMPARE(english, std::string("Cannot open the settings file C:\\Sp\xE4t %2.KVS"));
-        QCOMPARE(kvrgui::translatedMessage(english),
+        QCOMPARE(message.english(), std::string("Cannot open the settings file C:\\Sp\xE4t %2.KVS"));
+        QCOMPARE(kvrgui::translatedMessage(message),
                  QString::fromUtf8("Die Einstellungsdatei C:\\Sp\u00e4t %2.KVS kann nicht ge\u00f6ffnet werden"));
-        // A message of several lines is translated line by line; a line without a
-        // translation stays English.
-        QCOMPARE(kvrgui::translatedMessage(english + "\nno translation here"),
+        // Messages put together are translated part by part; a text shown as it is stays.
+        QCOMPARE(kvrgui::translatedMessage(message + "\nno translation here"),
                  QString::fromUtf8("Die Einstellungsdatei C:\\Sp\u00e4t %2.KVS kann nicht ge\u00f6ffnet werden\n"
                                    "no translation here"));
+        // The pattern is looked up in its own context only: the same words filed elsewhere
+        // are not taken for it.
+        QCOMPARE(kvrgui::translatedMessage(kvr::Message(KVR_TR_NOOP("No such context", "Load settings"))),
+                 QStringLiteral("Load settings"));
         QVERIFY(kvrgui::useLanguage(QStringLiteral("en")));
-        QCOMPARE(kvrgui::translatedMessage(english),
+        QCOMPARE(kvrgui::translatedMessage(message),
                  QString::fromUtf8("Cannot open the settings file C:\\Sp\u00e4t %2.KVS"));
     }
 
@@ -218,8 +261,8 @@ class LanguageTest : public QObject {
             return form;
         };
         const auto text = [](const fs::path& p) { return QString::fromStdString(p.string()); };
-        const auto inGerman = [](const std::string& english) {
-            return kvrgui::useLanguage(QStringLiteral("de")) ? kvrgui::translatedMessage(english) : QString();
+        const auto inGerman = [](const kvr::Message& message) {
+            return kvrgui::useLanguage(QStringLiteral("de")) ? kvrgui::translatedMessage(message) : QString();
         };
         const std::vector<Case> cases = {
             {"a damaged settings file",
@@ -266,17 +309,23 @@ class LanguageTest : public QObject {
              [&](Setup& s, ShowingPrompt&) {
                  try {
                      // A folder as a French desktop names its downloads: the name stays readable.
-                     kvr::writePatchList(s.root() / "T\xc3\xa9l\xc3\xa9" "chargements" / "PATCH.LST",
+                     kvr::writePatchList(s.root() /
+                                             "T\xc3\xa9l\xc3\xa9"
+                                             "chargements" /
+                                             "PATCH.LST",
                                          kvr::defaultPatchList());
                  } catch (const kvr::GeneralError& e) {
-                     return inGerman(e.what());
+                     return inGerman(kvr::messageOf(e));
                  }
                  return QString();
              },
              // "%1: %2" reads the same in German; its second part does not.
              [&](const Setup& s) {
                  return QString::fromUtf8("%1: kann in seinem Ordner keine Datei anlegen: No such file or directory")
-                     .arg(text(s.root() / "T\xc3\xa9l\xc3\xa9" "chargements" / "PATCH.LST"));
+                     .arg(text(s.root() /
+                               "T\xc3\xa9l\xc3\xa9"
+                               "chargements" /
+                               "PATCH.LST"));
              }},
             {"a game another program is writing to",
              [&](Setup& s, ShowingPrompt&) {
@@ -284,7 +333,7 @@ class LanguageTest : public QObject {
                  try {
                      kvr::GameFolderLock(s.game(), std::chrono::milliseconds(0));
                  } catch (const kvr::FolderLockError& e) {
-                     return inGerman(e.what());
+                     return inGerman(kvr::messageOf(e));
                  }
                  return QString();
              },

@@ -8,8 +8,10 @@
 #include "app/path_window.h"
 #include "app/shortcuts_window.h"
 #include "app/start_window.h"
+#include "graphics/picture_conversion.h"
 #include "gui_prompt.h"
 #include "main_window_fixture.h"
+#include "widgets/conversion_window.h"
 #include "widgets/translation_qt.h"
 
 #include <QAbstractButton>
@@ -161,8 +163,16 @@ class LayoutTest : public QObject {
         kvrgui::TPathForm path(prompt);
         kvrgui::TAboutForm about(s.home);
         kvrgui::TShortcutsForm shortcuts(form.menuBar());
-        std::vector<QWidget*> windows{&form,  form.splash(), form.descriptionForm(), form.importExportForm(), &path,
-                                      &about, &shortcuts};
+        // A painting with transparency and of another size: every part of the window shows.
+        kvr::PaintedPicture painting;
+        painting.width = 300;
+        painting.height = 200;
+        painting.rgba.assign(300 * 200 * 4, 128);
+        kvr::PictureConversion conversion(painting, {kvr::ColourTable{}, 256, 164, 0});
+        kvrgui::ConversionWindow converting(prompt, conversion);
+        std::vector<QWidget*> windows{
+            &form,      form.splash(), form.descriptionForm(), form.importExportForm(), &path, &about,
+            &shortcuts, &converting};
         for (const auto& e : std::initializer_list<const char*>{
                  "names", "power", "grip", "failures", "tuning", "noses", "pitline", "cockpit", "pitcrew", "jams",
                  "helmets", "cameras", "tracks", "cockpitManager", "trackManager", "carSetManager"}) {
@@ -171,8 +181,13 @@ class LayoutTest : public QObject {
             windows.push_back(d);
         }
         QStringList found;
-        for (QWidget* window : windows)
+        for (QWidget* window : windows) {
             found << clippingIn(window);
+            // The English keeps its texts as they are; a translated title has no blank at its ends.
+            const QString title = window->windowTitle().remove(QStringLiteral("[*]"));
+            if (language != QLatin1String("en") && title != title.trimmed())
+                found << QStringLiteral("title \"%1\" has a blank at its end").arg(title);
+        }
         for (const QString& f : found)
             qInfo().noquote() << "clipped:" << f;
         QCOMPARE(found.size(), 0);

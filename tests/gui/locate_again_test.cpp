@@ -10,6 +10,7 @@
 #include "graphics/bitmap_writer.h"
 #include "gui_prompt.h"
 #include "main_window_fixture.h"
+#include "widgets/pixel_view.h"
 
 #include <QAction>
 #include <QPushButton>

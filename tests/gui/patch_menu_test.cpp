@@ -6,6 +6,7 @@
 #include "core/settings_record.h"
 #include "gui_prompt.h"
 #include "main_window_fixture.h"
+#include "widgets/translation_qt.h"
 
 #include <QAction>
 #include <QProcess>
@@ -34,9 +35,15 @@ int cli(const QStringList& args, QString* err = nullptr)
 }
 
 // QVERIFY2 builds its message whether or not the check fails.
-const char* firstOf(const std::vector<std::string>& lines) { return lines.empty() ? "" : lines.front().c_str(); }
+const char* firstOf(const std::vector<std::string>& lines)
+{
+    return lines.empty() ? "" : lines.front().c_str();
+}
 
-QString path(const fs::path& p) { return QString::fromStdString(p.string()); }
+QString path(const fs::path& p)
+{
+    return QString::fromStdString(p.string());
+}
 
 std::string textOf(const fs::path& file)
 {
@@ -49,7 +56,39 @@ std::string textOf(const fs::path& file)
 class PatchMenuTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
+    // A German game opens a German editor: the patch's list speaks German and names the
+    // team's engine and the driver as the windows do.
+    void aGermanGameShowsThePatchInGerman()
+    {
+        Setup s;
+        s.makeGame(1);
+        GuiPrompt prompt;
+        TMainForm form(s.home, prompt);
+        QCOMPARE(form.startUp(s.game()), TMainForm::StartResult::Ready);
+        QCOMPARE(kvrgui::currentLanguage(), QStringLiteral("de"));
+        form.document().change(QStringLiteral("Grip"), [](kvr::SettingsRecord& r) {
+            r.setWord(rec::gripRace(4), 15000);
+            r.setWord(rec::enginePowerQualifying(3), 700);
+        });
+        std::ofstream(s.root() / "mod.kvpatch") << R"({"kvpatch": 1, "changes": [)"
+                                                << R"({"field": "engine_power.qualifying[2]", "from": 700, "to": 795},)"
+                                                << R"({"field": "grip.race[3]", "from": 14000, "to": 16000}]})";
+        prompt.fileAnswers = {s.root() / "mod.kvpatch"};
+        prompt.listAnswers = {false};
+        form.menuAction(QStringLiteral("applyPatchAction"))->trigger();
+        QVERIFY2(prompt.unexpected.empty(), firstOf(prompt.unexpected));
+        QCOMPARE(prompt.listMessages.size(), std::size_t(1));
+        QStringList shown;
+        for (const kvr::Message& line : prompt.listMessages[0])
+            shown << kvrgui::translatedMessage(line);
+        QCOMPARE(shown, (QStringList{QString::fromUtf8("Sablewing-Kalvex V10, Qualifikation: 700 \u2192 795 BHP"),
+                                     QString::fromUtf8("Dario Festanni, Grip in den \u00FCbrigen Sitzungen: 15000 "
+                                                       "\u2192 16000 (der Patch erwartet 14000)")}));
+        QVERIFY(kvrgui::translatedMessage(prompt.said.back()).startsWith(QStringLiteral("Diese Werte werden ge")));
+        kvrgui::useLanguage(QStringLiteral("en"));
+    }
+
     // A patch the command line printed, over settings it was not made from: the list shows
     // each change and marks the value the patch did not expect; OK applies it as one step.
     void applyShowsTheChangesAndIsOneUndoStep()
@@ -74,8 +113,8 @@ private slots:
         QVERIFY(kvr::writeSettingsFile(s.root() / "B.KVS", b));
         QProcess diff;
         diff.setStandardOutputFile(path(s.root() / "mod.kvpatch"));
-        diff.start(QStringLiteral(KVR_CLI), {QStringLiteral("diff"), path(s.root() / "A.KVS"),
-                                             path(s.root() / "B.KVS"), QStringLiteral("--patch")});
+        diff.start(QStringLiteral(KVR_CLI), {QStringLiteral("diff"), path(s.root() / "A.KVS"), path(s.root() / "B.KVS"),
+                                             QStringLiteral("--patch")});
         QVERIFY(diff.waitForFinished(60000));
         QCOMPARE(diff.exitCode(), 1);
 
@@ -90,10 +129,11 @@ private slots:
         form.menuAction(QStringLiteral("applyPatchAction"))->trigger();
         QVERIFY2(prompt.unexpected.empty(), firstOf(prompt.unexpected));
         QCOMPARE(prompt.listsShown.size(), std::size_t(2));
-        QCOMPARE(prompt.listsShown[1], (std::vector<std::string>{
-                                           "Team 3 engine, qualifying: 700 \u2192 795 BHP",
-                                           "Car 4 grip, other sessions: 15000 \u2192 16000 (the patch expects 14000)",
-                                       }));
+        QCOMPARE(prompt.listsShown[1],
+                 (std::vector<std::string>{
+                     "Sablewing-Kalvex V10, qualifying: 700 \u2192 795 BHP",
+                     "Dario Festanni grip, other sessions: 15000 \u2192 16000 (the patch expects 14000)",
+                 }));
         kvr::SettingsRecord expected = before;
         expected.setWord(rec::gripRace(4), 16000);
         expected.setWord(rec::enginePowerQualifying(3), 795);
@@ -120,13 +160,23 @@ private slots:
                                [&](kvr::SettingsRecord& r) { r.setWord(rec::gripRace(4), grip + 500); });
 
         prompt.chooseAnswers = {0};
+        prompt.formAnswers = {GuiPrompt::FormAnswer{{"Grip up", "Ann", "Car 4 only.\nTry it wet."}, {false}}};
         prompt.fileAnswers = {s.root() / "game.kvpatch"};
         form.menuAction(QStringLiteral("saveChangesAsPatchAction"))->trigger();
         QCOMPARE(textOf(s.root() / "game.kvpatch"),
-                 "{\n  \"kvpatch\": 1,\n  \"changes\": [\n    {\n      \"field\": \"grip.race[3]\",\n      \"from\": " +
+                 "{\n  \"kvpatch\": 1,\n  \"title\": \"Grip up\",\n  \"author\": \"Ann\",\n  \"description\": \"Car 4 "
+                 "only.\\nTry it wet.\",\n  \"made_with\": \"kvrdesk " KVR_VERSION
+                 "\",\n  \"changes\": [\n    {\n      "
+                 "\"field\": \"grip.race[3]\",\n      \"label\": \"Car 4 grip, other sessions\",\n      \"from\": " +
                      std::to_string(grip) + ",\n      \"to\": " + std::to_string(grip + 500) + "\n    }\n  ]\n}\n");
+        QCOMPARE(prompt.formsShown.size(), std::size_t(1));
+        QCOMPARE(prompt.formsShown[0][3].label,
+                 std::string("&Exact copy, every byte (also the settings description and "
+                             "bytes no window shows)"));
 
+        // Against the original settings every byte goes in, so the command line gets the record back.
         prompt.chooseAnswers = {1};
+        prompt.formAnswers = {GuiPrompt::FormAnswer{{}, {true}}};
         prompt.fileAnswers = {s.root() / "origin.kvpatch"};
         form.menuAction(QStringLiteral("saveChangesAsPatchAction"))->trigger();
         QString err;
@@ -141,6 +191,7 @@ private slots:
 
         // Never over a game file.
         prompt.chooseAnswers = {0};
+        prompt.formAnswers = {GuiPrompt::FormAnswer{}};
         prompt.fileAnswers = {s.game() / "KVR.EXE"};
         const std::vector<std::uint8_t> exe = bytesOf(s.game() / "KVR.EXE");
         form.menuAction(QStringLiteral("saveChangesAsPatchAction"))->trigger();

@@ -4,6 +4,7 @@
 #include "graphics/dib256.h"
 #include "graphics/wing_image_view.h"
 
+#include <QApplication>
 #include <QPoint>
 #include <QTest>
 
@@ -58,4 +59,29 @@ inline std::optional<QPoint> drawingPixelOf(const std::string& pictureFile, int 
 inline void clickRadio(QWidget* button)
 {
     QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
+}
+
+// Keys pressed where the keyboard is, as a user presses them.
+inline void press(Qt::Key key, int times = 1)
+{
+    for (int i = 0; i < times; ++i)
+        QTest::keyClick(QApplication::focusWidget(), key);
+}
+
+// Tab until `target` has the focus; false when a round of the window never reaches it.
+inline bool tabTo(QWidget* target)
+{
+    for (int i = 0; i < 64 && QApplication::focusWidget() != target; ++i)
+        press(Qt::Key_Tab);
+    return QApplication::focusWidget() == target;
+}
+
+// In a colour picture that has the focus, the arrow keys walk to the swatch of palette
+// index `index`: first to the top left (11), then across and down.
+inline void arrowToSwatch(int index)
+{
+    press(Qt::Key_Up, 10);
+    press(Qt::Key_Left, 25);
+    press(Qt::Key_Right, (index - 11) % 25);
+    press(Qt::Key_Down, (index - 11) / 25);
 }

@@ -21,7 +21,7 @@ class PitCrewColoursWindowTest : public QObject {
         return h.document.record().byte(rec::pitCrewColour(team, group));
     }
 
-private slots:
+  private slots:
     void swatchesAtTheEdgeReachTheExecutable()
     {
         EditorHarness h;
@@ -64,6 +64,38 @@ private slots:
         QCOMPARE(int(exe[team5 + 4]), 0x5A);
         QCOMPARE(exe[team5 + 0], before[team5 + 0]);
         QCOMPARE(exe[team5 + 1], before[team5 + 1]);
+        QVERIFY(h.fatal.empty());
+    }
+
+    void theKeyboardAloneChangesAColourAndExportsIt()
+    {
+        EditorHarness h;
+        kvrgui::TPCColorsForm w(h.services);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QVERIFY(tabTo(w.teamList()));
+        press(Qt::Key_Down, 4);
+        QCOMPARE(w.selectedTeam(), 5);
+        QVERIFY(tabTo(w.picture()));
+        press(Qt::Key_PageDown, 2);
+        QVERIFY(w.elementButton(2)->isChecked());
+        QCOMPARE(w.detailLabel()->text(), QStringLiteral("Detail: Waist"));
+        // A run of 16 from 231 would pass 245: refused; 100 is taken.
+        const int before = stored(h, 5, 4);
+        arrowToSwatch(231);
+        press(Qt::Key_Space);
+        QCOMPARE(w.swatchCursor(), 231);
+        QCOMPARE(stored(h, 5, 4), before);
+        arrowToSwatch(100);
+        QCOMPARE(w.picture()->accessibleName(), QStringLiteral("Colour 100, Waist"));
+        press(Qt::Key_Space);
+        QCOMPARE(stored(h, 5, 4), 100);
+
+        QVERIFY(tabTo(w.exportButton()));
+        press(Qt::Key_Space);
+        QCOMPARE(h.prompt.informed.back(), std::string("Data has been exported!"));
+        const std::uint32_t team5 = kvr::positionOf(kvr::Row::PitCrewColours, 0) + 16 * 4;
+        QCOMPARE(int(h.gameFile("KVR.EXE")[team5 + 4]), 0x5A);
         QVERIFY(h.fatal.empty());
     }
 

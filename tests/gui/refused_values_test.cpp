@@ -22,7 +22,7 @@ public:
     std::vector<QString> boxShown;
     QLineEdit* box = nullptr;
 
-    void warn(const std::string& text) override
+    void warn(const kvr::Message& text) override
     {
         popupOpen.push_back(QApplication::activePopupWidget() != nullptr);
         boxShown.push_back(box ? box->text() : QString());

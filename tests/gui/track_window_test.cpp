@@ -138,7 +138,7 @@ class TrackWindowTest : public QObject {
 
         QTest::mouseClick(w.exportButton(), Qt::LeftButton);
         QCOMPARE(h.prompt.listsShown.size(), std::size_t(1));
-        QCOMPARE(h.prompt.listsShown[0], std::vector<std::string>{"Track 1 fuel consumption: 4464 \u2192 2500"});
+        QCOMPARE(h.prompt.listsShown[0], std::vector<std::string>{"Marvella fuel consumption: 4464 \u2192 2500"});
         const auto track = bytesOf(kvr::trackFilePath(h.game(), 0));
         QCOMPARE(wordAt(track, setupAt(track) + 26), std::uint16_t(2500));
         QVERIFY(h.prompt.unexpected.empty());

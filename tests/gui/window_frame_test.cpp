@@ -11,6 +11,7 @@
 #include "main_window_fixture.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -56,6 +57,30 @@ using Action = std::function<void(CountingWindow&, EditorHarness&)>;
 // The weight the demo game holds, and the one of the original settings.
 constexpr int kGames = -1;
 constexpr int kOriginal = -2;
+
+// Alt and a letter open a menu of `bar`, Escape closes it: the bar then holds the focus
+// and shows it, and the next Escape (or Tab) gives the focus back to `control`.
+void checkMenuBarFocus(QWidget* window, QMenuBar* bar, QWidget* control, Qt::Key letter)
+{
+    window->show();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    control->setFocus();
+    QCOMPARE(QApplication::focusWidget(), control);
+    const QImage plain = bar->grab().toImage();
+    for (Qt::Key back : {Qt::Key_Escape, Qt::Key_Tab}) {
+        QTest::keyClick(control, letter, Qt::AltModifier);
+        QWidget* menu = QApplication::activePopupWidget();
+        QVERIFY2(menu, "Alt and the letter open the menu");
+        QTest::keyClick(menu, Qt::Key_Escape);
+        QVERIFY(!QApplication::activePopupWidget());
+        QCOMPARE(QApplication::focusWidget(), bar);
+        QVERIFY2(bar->grab().toImage() != plain, "the bar shows that it holds the focus");
+        QTest::keyClick(bar, back);
+        QCOMPARE(QApplication::focusWidget(), control);
+        QCOMPARE(bar->grab().toImage(), plain);
+    }
+    window->hide();
+}
 
 } // namespace
 
@@ -113,6 +138,20 @@ class WindowFrameTest : public QObject {
                                                    : weight;
         QCOMPARE(int(h.document.record().word(rec::kHumanWeight)), expected);
         QCOMPARE(w.box->text(), QString::number(expected));
+    }
+
+    void theMenuBarShowsTheFocusItHoldsAndGivesItBack()
+    {
+        Setup s;
+        s.makeGame();
+        GuiPrompt prompt;
+        kvrgui::TMainForm form(s.home, prompt);
+        QCOMPARE(form.startUp(s.game()), kvrgui::TMainForm::StartResult::Ready);
+        checkMenuBarFocus(&form, form.menuBar(), form.button(QStringLiteral("gripButton")), Qt::Key_F);
+        EditorHarness h;
+        CountingWindow w(h.services);
+        checkMenuBarFocus(&w, w.menuBar(), w.box, Qt::Key_E);
+        QVERIFY(prompt.unexpected.empty());
     }
 
     // Every window the main window opens has the Edit menu; the picture windows' own

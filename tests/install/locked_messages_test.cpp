@@ -28,17 +28,17 @@ public:
     explicit OtherWriterPrompt(fs::path game) : m_game(std::move(game)) {}
     std::vector<std::string> shownWhileLocked;
 
-    bool confirm(const std::string& text) override
+    bool confirm(const kvr::Message& text) override
     {
         tryToWrite(text);
         return ScriptedPrompt::confirm(text);
     }
-    void inform(const std::string& text) override
+    void inform(const kvr::Message& text) override
     {
         tryToWrite(text);
         ScriptedPrompt::inform(text);
     }
-    void warn(const std::string& text) override
+    void warn(const kvr::Message& text) override
     {
         tryToWrite(text);
         ScriptedPrompt::warn(text);

@@ -5,6 +5,7 @@
 
 #include <deque>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -15,7 +16,7 @@ namespace kvrtest {
 // check the exact texts. What happens when the script has no answer left is up to the
 // test framework: noAnswer() hears of it.
 class PromptScript : public kvr::UserPrompt {
-public:
+  public:
     std::deque<bool> confirmAnswers;
     std::deque<std::optional<std::filesystem::path>> fileAnswers;
 
@@ -23,21 +24,44 @@ public:
     std::vector<std::string> informed;
     std::vector<std::string> warned;
     std::vector<kvr::FileRequest> fileRequests;
+    // Every question and message as it was made, in order.
+    std::vector<kvr::Message> said;
+    // Each sets the options on the conversion it is shown (or runs the real window on
+    // it) and answers OK (true) or Cancel.
+    std::deque<std::function<bool(kvr::PictureConversion&)>> conversionAnswers;
+    int conversionsShown = 0;
 
-    bool confirm(const std::string& text) override
+    bool confirm(const kvr::Message& text) override
     {
-        confirmed.push_back(text);
-        return next(confirmAnswers, "question: " + text, false);
+        said.push_back(text);
+        confirmed.push_back(text.english());
+        return next(confirmAnswers, "question: " + text.english(), false);
     }
-    void inform(const std::string& text) override { informed.push_back(text); }
-    void warn(const std::string& text) override { warned.push_back(text); }
+    void inform(const kvr::Message& text) override
+    {
+        said.push_back(text);
+        informed.push_back(text.english());
+    }
+    void warn(const kvr::Message& text) override
+    {
+        said.push_back(text);
+        warned.push_back(text.english());
+    }
     std::optional<std::filesystem::path> chooseFile(const kvr::FileRequest& request) override
     {
         fileRequests.push_back(request);
-        return next(fileAnswers, "file dialog: " + request.title, std::optional<std::filesystem::path>());
+        return next(fileAnswers, "file dialog: " + request.title.english(), std::optional<std::filesystem::path>());
     }
 
-protected:
+    bool convertPicture(kvr::PictureConversion& conversion) override
+    {
+        ++conversionsShown;
+        const auto answer =
+            next(conversionAnswers, "conversion window", std::function<bool(kvr::PictureConversion&)>());
+        return answer && answer(conversion);
+    }
+
+  protected:
     // `what` was asked with no answer left in the script; the caller gets the cancel.
     virtual void noAnswer(const std::string& what) = 0;
 

@@ -8,6 +8,7 @@
 #include "editors/tuning/patch_list.h"
 #include "game/demo_game.h"
 #include "graphics/bitmap_writer.h"
+#include "graphics/picture_files.h"
 #include "support/scripted_prompt.h"
 #include "support/temp_dir.h"
 #include "support/texture_samples.h"
@@ -53,11 +54,20 @@ class ConverterTest : public ::testing::Test {
     fs::path home() const { return m_root / "home"; }
 #ifdef _WIN32
     // Windows allows no quotes in names; the spaces still need quoting.
-    fs::path game() const { return m_root / "a game 'x'; touch pwned & echo"; }
+    fs::path game() const
+    {
+        return m_root / "a game 'x'; touch pwned & echo";
+    }
 #else
-    fs::path game() const { return m_root / "a \"game\" 'x'; touch pwned"; }
+    fs::path game() const
+    {
+        return m_root / "a \"game\" 'x'; touch pwned";
+    }
 #endif
-    fs::path jam(std::string_view name) const { return kvr::gameJam(game(), name); }
+    fs::path jam(std::string_view name) const
+    {
+        return kvr::gameJam(game(), name);
+    }
     kvr::Converter converter(const fs::path& program = KVR_JAM, std::chrono::milliseconds bound = 20s)
     {
         return kvr::Converter(program, home() / "TEMP", m_runner, bound);
@@ -131,10 +141,13 @@ TEST_F(ConverterTest, PaintingImportedAndLoadedPaintingExported)
     EXPECT_EQ(kvr::textureFromBitmap(editor.bitmapFile()), kvr::readJamFile(jam("BENETTON.JAM")));
     EXPECT_FALSE(fs::exists(home() / "TEMP" / "TEMPTEAM.BMP")) << "read, then removed";
 
-    const Bytes painting = kvr::encodeBitmap8(kvrtest::noisePicture(256, 164, 11));
+    // In the texture's own colours: it goes in as its file holds it.
+    kvr::IndexedPicture mine = kvrtest::noisePicture(256, 164, 11);
+    mine.colours = kvr::readJamFile(jam("BENETTON.JAM")).colours;
+    const Bytes painting = kvr::encodeBitmap8(mine);
     kvrtest::writeFile(m_root / "mine.bmp", painting);
     prompt.fileAnswers.push_back(m_root / "mine.bmp");
-    editor.loadBitmap(prompt, converter(), game());
+    editor.loadBitmap(prompt, converter(), game(), kvr::PictureFiles(), kvr::ColourTable{});
     editor.exportToGame(prompt, converter(), game());
     EXPECT_EQ(prompt.informed.back(), "Bitmap has been exported!");
     EXPECT_TRUE(prompt.warned.empty());
@@ -216,7 +229,8 @@ TEST_F(ConverterTest, TexturesInAnotherFormatAreRefusedAndTheEditorSaysWhy)
     kvrtest::writeFile(m_root / "mine.bmp", kvr::encodeBitmap8(kvrtest::noisePicture(256, 164, 11)));
     ScriptedPrompt prompt;
     prompt.fileAnswers.push_back(m_root / "mine.bmp");
-    paintings.loadBitmap(prompt, converter(), game());
+    prompt.conversionAnswers = {[](kvr::PictureConversion&) { return true; }};
+    paintings.loadBitmap(prompt, converter(), game(), kvr::PictureFiles(), kvr::ColourTable{});
     paintings.selectFile(2);
 
     Bytes foreign(46864);

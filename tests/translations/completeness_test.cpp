@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
 #include <QtTest>
@@ -121,6 +122,37 @@ class CompletenessTest : public QObject {
             qInfo().noquote() << language << "and" << unfinished.size() - 10 << "more unfinished";
         problems << unfinished;
         QCOMPARE(problems.size(), 0);
+    }
+
+    // What the walk through the windows found, kept from coming back.
+    void theTranslationsKeepTheirTypography_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("pattern");
+        QTest::addColumn<QString>("why");
+        for (const char* code : {"de", "it", "es", "fr", "nl"})
+            QTest::addRow("%s blank after a slash", code) << code << "\\w/ \\w"
+                                                          << "no blank after a slash";
+        QTest::newRow("de straight quotes") << "de"
+                                            << "[\"']"
+                                            << "German quotes are „“, its apostrophe ’";
+        QTest::newRow("de spaced hyphen") << "de"
+                                          << " - "
+                                          << "a compound takes no blanks (X-Achse), a separator the dash (–)";
+    }
+    void theTranslationsKeepTheirTypography()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, pattern);
+        QFETCH(QString, why);
+        const TsFile ts = readTs(QStringLiteral(KVR_SOURCE_DIR "/translations/kvrdesk_%1.ts").arg(language));
+        QVERIFY2(ts.error.isEmpty(), qPrintable(ts.error));
+        const QRegularExpression wrong(pattern, QRegularExpression::UseUnicodePropertiesOption);
+        QStringList found;
+        for (const auto& [entry, text] : ts.translations)
+            if (wrong.match(text).hasMatch())
+                found << described(entry) + QStringLiteral(" -> \"") + text + QLatin1Char('"');
+        QVERIFY2(found.isEmpty(), qPrintable(why + QStringLiteral(": ") + found.join(QStringLiteral("; "))));
     }
 };
 

@@ -19,12 +19,15 @@ namespace fs = std::filesystem;
 // Nothing is asked while making data: the demo game has all its files.
 class NoQuestions : public kvr::UserPrompt {
 public:
-    bool confirm(const std::string& text) override { throw kvr::GeneralError("unexpected question: " + text); }
-    void inform(const std::string&) override {}
-    void warn(const std::string& text) override { throw kvr::GeneralError("unexpected warning: " + text); }
+    bool confirm(const kvr::Message& text) override
+    {
+        throw kvr::GeneralError("unexpected question: " + text.english());
+    }
+    void inform(const kvr::Message&) override {}
+    void warn(const kvr::Message& text) override { throw kvr::GeneralError("unexpected warning: " + text.english()); }
     std::optional<fs::path> chooseFile(const kvr::FileRequest& r) override
     {
-        throw kvr::GeneralError("unexpected file dialog: " + r.title);
+        throw kvr::GeneralError("unexpected file dialog: " + r.title.english());
     }
 };
 

@@ -83,7 +83,7 @@ void flushFolder(const std::filesystem::path& dir);
 void adviseLargePages(std::vector<std::uint8_t>& buffer);
 
 // Standard output and error carry the bytes written, with no CR put before each LF,
-// so that every platform prints the same.
+// so that every platform prints the same; a console shows them as the UTF-8 they are.
 void useUntranslatedStandardStreams();
 
 // Writes raw bytes to standard output, untranslated. 0 or the error.

@@ -5,6 +5,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <fcntl.h>
 #include <io.h>
 #include <iterator>
@@ -175,12 +176,40 @@ void flushFolder(const fs::path&) {}
 
 void adviseLargePages(std::vector<std::uint8_t>&) {}
 
+namespace {
+
+UINT g_consoleCodePage = 0;
+
+bool isConsole(DWORD stream)
+{
+    DWORD mode = 0;
+    const HANDLE h = ::GetStdHandle(stream);
+    return h != nullptr && h != INVALID_HANDLE_VALUE && ::GetConsoleMode(h, &mode);
+}
+
+void restoreConsoleCodePage()
+{
+    if (g_consoleCodePage)
+        ::SetConsoleOutputCP(g_consoleCodePage);
+}
+
+} // namespace
+
 void useUntranslatedStandardStreams()
 {
     std::fflush(stdout);
     std::fflush(stderr);
     ::_setmode(::_fileno(stdout), _O_BINARY);
     ::_setmode(::_fileno(stderr), _O_BINARY);
+    // Our texts are UTF-8: a console is told so (and gets its own code page back at the
+    // end), so "Jürgen" shows as written; a file or a pipe gets the same bytes as ever.
+    if ((isConsole(STD_OUTPUT_HANDLE) || isConsole(STD_ERROR_HANDLE)) && !g_consoleCodePage) {
+        const UINT before = ::GetConsoleOutputCP();
+        if (before != CP_UTF8 && ::SetConsoleOutputCP(CP_UTF8)) {
+            g_consoleCodePage = before;
+            std::atexit(restoreConsoleCodePage);
+        }
+    }
 }
 
 int writeStandardOutput(const char* bytes, std::size_t size)

@@ -8,8 +8,9 @@
 #include "core/number_text.h"
 
 #include <array>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
+#include <limits>
 #include <stdexcept>
 
 namespace kvr {
@@ -77,9 +78,11 @@ std::string cameraAngleText(double degrees)
     double rounded = std::round(degrees * scale) / scale;
     if (rounded == 0.0)
         rounded = 0.0;  // no "-0.000"
-    char text[64];
-    std::snprintf(text, sizeof text, "%.*f", kShownDecimals, rounded);
-    return text;
+    // Always '.', whatever C locale the toolkit has set (the window writes it as the
+    // editor's language does); room for every digit of the largest double.
+    char text[std::numeric_limits<double>::max_exponent10 + 16];
+    const auto [end, ec] = std::to_chars(text, text + sizeof text, rounded, std::chars_format::fixed, kShownDecimals);
+    return ec == std::errc() ? std::string(text, end) : std::string("?");
 }
 
 std::string cameraAngleText(std::uint16_t word) { return cameraAngleText(cameraAngleDegrees(word)); }

@@ -6,6 +6,7 @@
 #include "core/settings_record.h"
 #include "core/user_prompt.h"
 #include "graphics/wing_image_view.h"
+#include "widgets/decimal_text_qt.h"
 #include "widgets/editor_services.h"
 #include "widgets/prompt_qt.h"
 #include "widgets/spoken_name.h"
@@ -30,6 +31,18 @@ constexpr int kBoxChars = 9;
 constexpr std::array<const char*, kWords> kBoxNames = {
     "distanceXEdit", "heightEdit", "distanceYEdit", "angleXEdit",
     "angleZEdit",    "angleYEdit", "tuning1Edit",   "tuning2Edit",
+};
+
+// What a screen reader says for each box, of the camera shown.
+constexpr std::array<const char*, kWords> kSpokenBoxes = {
+    QT_TRANSLATE_NOOP("kvrgui::TCameraForm", "Camera %1 distance, X axis"),
+    QT_TRANSLATE_NOOP("kvrgui::TCameraForm", "Camera %1 height, Z axis"),
+    QT_TRANSLATE_NOOP("kvrgui::TCameraForm", "Camera %1 distance, Y axis"),
+    QT_TRANSLATE_NOOP("kvrgui::TCameraForm", "Camera %1 angle, X axis"),
+    QT_TRANSLATE_NOOP("kvrgui::TCameraForm", "Camera %1 angle, Z axis"),
+    QT_TRANSLATE_NOOP("kvrgui::TCameraForm", "Camera %1 angle, Y axis"),
+    QT_TRANSLATE_NOOP("kvrgui::TCameraForm", "Camera %1 image tuning, value 1"),
+    QT_TRANSLATE_NOOP("kvrgui::TCameraForm", "Camera %1 image tuning, value 2"),
 };
 
 } // namespace
@@ -62,7 +75,7 @@ TCameraForm::TCameraForm(EditorServices& services, QWidget* parent)
     try {
         m_view->setFileName(kvr::platform::pathText(services.context.home.data(kSheetFile)));
     } catch (const kvr::GeneralError& e) {
-        services.prompt.warn(e.what());
+        services.prompt.warn(kvr::messageOf(e));
     }
     (new QVBoxLayout(viewGroup))->addWidget(m_view, 0, Qt::AlignCenter);
     showView();
@@ -140,8 +153,11 @@ void TCameraForm::showRecord()
 {
     const kvr::SettingsRecord& r = record();
     m_cameras->setCurrentRow(m_camera - 1);
-    for (int w = 0; w < kWords; ++w)
-        showText(box(w), fromAnsi(kvr::cameraWordText(r.word(kvr::rec::camera(m_camera - 1, w)), w)));
+    for (int w = 0; w < kWords; ++w) {
+        const std::string text = kvr::cameraWordText(r.word(kvr::rec::camera(m_camera - 1, w)), w);
+        showText(box(w), isAngle(w) ? shownDecimal(text) : fromAnsi(text));
+        setSpokenName(box(w), tr(kSpokenBoxes[std::size_t(w)]).arg(m_camera));
+    }
 }
 
 void TCameraForm::onCameraChosen(int line)

@@ -77,11 +77,11 @@ std::optional<int> cockpitElementAt(std::uint8_t savedIndex)
     return std::nullopt;
 }
 
-std::string cockpitDetail(std::optional<int> element)
+Message cockpitDetail(std::optional<int> element)
 {
     if (!element)
         return kDetailNothing;
-    return std::string(kDetailPrefix) + kCockpitRuns[std::size_t(*element)].caption;
+    return fillIn(kDetailOf, {kCockpitRuns[std::size_t(*element)].caption});
 }
 
 } // namespace kvr

@@ -52,7 +52,7 @@ void restorePicture(PixelArea area, const SavedPicture& saved);
 
 // The cockpit's three elements and their runs in the unrecoloured picture.
 struct ColourRun {
-    const char* caption;
+    kvr::Marked caption;
     int first;
     int length;
 };
@@ -73,9 +73,9 @@ RecolourTable cockpitRecolourTable(const CockpitBases& bases);
 // The element whose run holds a saved-picture index.
 std::optional<int> cockpitElementAt(std::uint8_t savedIndex);
 
-inline constexpr const char* kDetailNothing = KVR_TR_NOOP("Pictures", "Detail: (nothing)");
-inline constexpr const char* kDetailPrefix = KVR_TR_NOOP("Pictures", "Detail: ");
+inline constexpr kvr::Marked kDetailNothing = KVR_TR_NOOP("Pictures", "Detail: (nothing)");
+inline constexpr kvr::Marked kDetailOf = KVR_TR_NOOP("Pictures", "Detail: %1");
 // ShowElement's label text for an element (or none) of the cockpit.
-std::string cockpitDetail(std::optional<int> element);
+Message cockpitDetail(std::optional<int> element);
 
 } // namespace kvr

@@ -13,7 +13,7 @@ namespace {
 class CockpitScheme final : public ColourScheme {
   public:
     int elementCount() const override { return kCockpitElements; }
-    std::string caption(int element) const override { return run(element).caption; }
+    Marked caption(int element) const override { return run(element).caption; }
     int runLength(int element) const override { return run(element).length; }
     std::optional<int> elementAt(std::uint8_t savedIndex) const override { return cockpitElementAt(savedIndex); }
     int base(const SettingsRecord& record, int team, int element) const override
@@ -47,10 +47,13 @@ const ColourScheme& cockpitScheme()
 }
 
 void drawColourPicture(PixelArea area, const SavedPicture& saved, const ColourScheme& scheme,
-                       const SettingsRecord& record, int team, int element, const ColourTable& markerColours)
+                       const SettingsRecord& record, int team, int element, const ColourTable& markerColours,
+                       std::optional<int> cursor)
 {
     recolourPicture(area, saved, scheme.recolourTable(record, team));
     swatch::drawGrid(area);
+    if (cursor)
+        drawSwatchCursor(area, *cursor, markerColours);
     doRect(area, scheme.base(record, team, element), scheme.runLength(element), true, markerColours);
 }
 
@@ -71,17 +74,36 @@ bool setColourFromSwatch(SettingsRecord& record, const ColourScheme& scheme, int
     return true;
 }
 
-std::string pictureDetail(const SavedPicture& saved, const ColourScheme& scheme, int x, int y)
+bool setColourFromIndex(SettingsRecord& record, const ColourScheme& scheme, int team, int element, int index)
+{
+    const std::optional<int> base = swatchBase(index, scheme.runLength(element));
+    if (!base)
+        return false;
+    scheme.setBase(record, team, element, *base);
+    return true;
+}
+
+Message pictureDetail(const SavedPicture& saved, const ColourScheme& scheme, int x, int y)
 {
     if (onGrid(x, y)) {
         // Any run of one fits on every swatch, so this finds the swatch itself.
         if (const std::optional<int> index = swatchBaseAt(x, y, 1))
-            return fillIn(KVR_TR_NOOP("Pictures", "Detail: palette index %1"), {std::to_string(*index)});
+            return swatchDetail(*index);
         return kDetailNothing;
     }
     if (const std::optional<int> element = elementClicked(saved, scheme, x, y))
-        return fillIn(KVR_TR_NOOP("Pictures", "Detail: %1"), {scheme.caption(*element)});
+        return elementDetail(scheme, *element);
     return kDetailNothing;
+}
+
+Message swatchDetail(int index)
+{
+    return fillIn(KVR_TR_NOOP("Pictures", "Detail: palette index %1"), {std::to_string(index)});
+}
+
+Message elementDetail(const ColourScheme& scheme, int element)
+{
+    return fillIn(kDetailOf, {scheme.caption(element)});
 }
 
 int listedTeam(const std::vector<int>& listed, int wanted)

@@ -62,4 +62,16 @@ void doRect(PixelArea area, int first, int length, bool mark, const ColourTable&
 // cell, or the run would pass index 245.
 std::optional<int> swatchBaseAt(int x, int y, int runLength);
 
+// The same rule for the swatch of palette index `index`, as the keyboard chooses it.
+std::optional<int> swatchBase(int index, int runLength);
+
+// The swatch the keyboard moves to from palette index `index` by `columns` across and
+// `rows` down; a step that would leave the grid stops at its edge. An index without a
+// swatch starts from the nearest one.
+int swatchStep(int index, int columns, int rows);
+
+// Frames the swatch of palette index `index` (the keyboard's choice) in a colour that
+// stands out on it; an index without a swatch draws nothing.
+void drawSwatchCursor(PixelArea area, int index, const ColourTable& markerColours);
+
 } // namespace kvr

@@ -88,6 +88,9 @@ TFailuresForm::TFailuresForm(EditorServices& services, QWidget* parent)
     }
     allRow->addWidget(new QLabel(tr("by"), all));
     allRow->addWidget(m_amountEdit);
+    setSpokenName(m_plus, tr("Raise every team's failure value by the step"));
+    setSpokenName(m_minus, tr("Lower every team's failure value by the step"));
+    setSpokenName(m_amountEdit, tr("Step for every team's failure value"));
 
     auto* groups = new QHBoxLayout;
     groups->addWidget(selected);

@@ -127,6 +127,9 @@ TGripForm::TGripForm(EditorServices& services, QWidget* parent)
         {kvr::grip::kDefaultStep, kStepChars, 60},
         [this](kvr::SettingsRecord& r, std::string_view step, bool up) { kvr::shiftAllGrip(r, m_table, step, up); },
         kvr::copyGripOtherToQualifying, kvr::copyGripQualifyingToOther);
+    setSpokenName(controls.plus, tr("Raise every car's grip by the step"));
+    setSpokenName(controls.minus, tr("Lower every car's grip by the step"));
+    setSpokenName(controls.step, tr("Step for every car's grip"));
 
     auto* side = new QVBoxLayout;
     side->addWidget(selected);

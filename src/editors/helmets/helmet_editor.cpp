@@ -4,7 +4,9 @@
 
 #include "core/errors.h"
 #include "core/user_prompt.h"
+#include "editors/picture_dialogs.h"
 #include "graphics/bitmap_writer.h"
+#include "graphics/picture_files.h"
 #include "textures/bitmap_check.h"
 #include "textures/converter.h"
 
@@ -13,23 +15,50 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr const char* kLoadTitle = KVR_TR_NOOP("Pictures", "Load helmet from bitmap");
-constexpr const char* kSaveTitle = KVR_TR_NOOP("Pictures", "Save helmet as bitmap");
+constexpr kvr::Marked kLoadTitle = KVR_TR_NOOP("Pictures", "Load helmet from bitmap");
+constexpr kvr::Marked kSaveTitle = KVR_TR_NOOP("Pictures", "Save helmet as bitmap");
 constexpr const char* kSheetFileName = "HELMETS1.BMP";
 
-FileRequest bitmapDialog(FileRequest::Mode mode, std::string fileName = {})
+// One helmet's own file beside the sheet's: HELMET01.BMP for the first.
+std::string helmetFileName(int line)
 {
-    return FileRequest::inWorkingDirectory(mode, mode == FileRequest::Mode::Save ? kSaveTitle : kLoadTitle,
-                                           KVR_TR_NOOP("Pictures", "BMP files") "|*.BMP", "BMP", std::move(fileName));
+    const int number = line + 1;
+    return std::string("HELMET") + char('0' + number / 10 % 10) + char('0' + number % 10) + ".BMP";
 }
 
-TDIB loadChecked(const fs::path& file, std::optional<std::string> (*problemOf)(const TDIB&))
+ColourTable coloursOf(const TDIB& bitmap)
+{
+    ColourTable colours{};
+    for (std::size_t i = 0; i < colours.size(); ++i)
+        colours[i] = bitmap.colour(i);
+    return colours;
+}
+
+std::vector<std::uint8_t> rowsOf(const IndexedPicture& picture)
+{
+    std::vector<std::uint8_t> pixels;
+    pixels.reserve(std::size_t(picture.width) * std::size_t(picture.height));
+    for (int y = 0; y < picture.height; ++y)
+        for (int x = 0; x < picture.width; ++x)
+            pixels.push_back(picture.at(x, y));
+    return pixels;
+}
+
+void needSize(const IndexedPicture& picture, int width, int height)
+{
+    if (picture.width != width || picture.height != height)
+        throw GeneralError(fillIn(KVR_TR_NOOP("Pictures", "The picture has %1 x %2 pixels; it must have %3 x %4."),
+                                  {std::to_string(picture.width), std::to_string(picture.height), std::to_string(width),
+                                   std::to_string(height)}));
+}
+
+TDIB loadChecked(const fs::path& file, std::optional<Message> (*problemOf)(const TDIB&))
 {
     TDIB bitmap;
     try {
         bitmap.loadFromFile(file);
     } catch (const GeneralError& e) {
-        throw GeneralError(fillIn(KVR_TR_NOOP("Pictures", "\"%1\" cannot be loaded: %2"), {file.string(), e.what()}));
+        throw GeneralError(fillIn(KVR_TR_NOOP("Pictures", "\"%1\" cannot be loaded: %2"), {file.string(), kvr::messageOf(e)}));
     }
     if (const auto problem = problemOf(bitmap))
         throw GeneralError(fillIn(KVR_TR_NOOP("Pictures", "\"%1\" cannot be used. %2"), {file.string(), *problem}));
@@ -226,58 +255,150 @@ void HelmetEditor::redo()
         restore(m_history.redo(pictures()));
 }
 
-void HelmetEditor::saveHelmetAsBitmap(UserPrompt& prompt)
+ConversionTarget HelmetEditor::helmetTarget() const
+{
+    const std::vector<std::uint8_t> cell =
+        hasHelmet(m_selected) ? copyCell(m_sheet, m_selected) : std::vector<std::uint8_t>();
+    return {coloursOf(m_sheet), helmets::kWidth, helmets::kHeight,
+            edgeColour(cell, helmets::kWidth, helmets::kHeight, helmets::kWidth)};
+}
+
+ConversionTarget HelmetEditor::sheetTarget() const
+{
+    return {coloursOf(m_sheet), helmets::kSheetWidth, helmets::kSheetHeight,
+            edgeColour(sheetPicture().pixels, helmets::kSheetWidth, helmets::kSheetHeight, sheetPicture().stride)};
+}
+
+void HelmetEditor::putHelmet(const IndexedPicture& helmet)
+{
+    if (!available())
+        throw GeneralError(kHelmetSheetMissing);
+    if (!hasHelmet(m_selected))
+        throw GeneralError(KVR_TR_NOOP("Pictures", "No helmet is selected."));
+    needSize(helmet, helmets::kWidth, helmets::kHeight);
+    const std::vector<std::uint8_t> pixels = rowsOf(helmet);
+    step(kLoadHelmetStep, [&] {
+        m_buffer = pixels;
+        pasteCell(m_sheet, m_selected, m_buffer);
+        setHelmetPixels(m_single, m_buffer);
+    });
+}
+
+void HelmetEditor::putSheet(const IndexedPicture& sheet)
+{
+    if (!available())
+        throw GeneralError(kHelmetSheetMissing);
+    needSize(sheet, helmets::kSheetWidth, helmets::kSheetHeight);
+    // The sheet's own header and colours, with the new pixels.
+    TDIB own;
+    own.loadFromBytes(m_sheet.saveToBytes());
+    const std::span<std::uint8_t> rows = own.pixels();
+    for (int y = 0; y < sheet.height; ++y)
+        for (int x = 0; x < sheet.width; ++x)
+            rows[std::size_t(sheet.height - 1 - y) * own.rowSize() + std::size_t(x)] = sheet.at(x, y);
+    step(kLoadAllHelmetsStep, [&] { takeSheet(own); });
+}
+
+IndexedPicture HelmetEditor::helmetPicture() const
+{
+    IndexedPicture p(helmets::kWidth, helmets::kHeight);
+    p.colours = coloursOf(m_sheet);
+    const std::vector<std::uint8_t> pixels = helmetPixels(m_single);
+    for (int y = 0; y < p.height; ++y)
+        for (int x = 0; x < p.width; ++x)
+            p.set(x, y, pixels[std::size_t(y) * helmets::kWidth + std::size_t(x)]);
+    return p;
+}
+
+IndexedPicture HelmetEditor::sheetPicture() const
+{
+    IndexedPicture p(helmets::kSheetWidth, helmets::kSheetHeight);
+    p.colours = coloursOf(m_sheet);
+    if (sheetProblem(m_sheet))
+        return p;
+    const std::span<const std::uint8_t> rows = m_sheet.pixels();
+    for (int y = 0; y < p.height; ++y)
+        for (int x = 0; x < p.width; ++x)
+            p.set(x, y, rows[std::size_t(p.height - 1 - y) * m_sheet.rowSize() + std::size_t(x)]);
+    return p;
+}
+
+void HelmetEditor::saveHelmetAsBitmap(UserPrompt& prompt, const PictureFiles& files)
 {
     if (!available()) {
         prompt.warn(kHelmetSheetMissing);
         return;
     }
-    if (const auto file = prompt.chooseFile(bitmapDialog(FileRequest::Mode::Save))) {
+    if (const auto file =
+            prompt.chooseFile(savePictureDialog(FileRequest::Kind::Helmet, kSaveTitle, helmetFileName(m_selected)))) {
         try {
-            m_single.saveToFile(*file);
+            if (isPngName(*file))
+                savePng(files, helmetPicture(), *file);
+            else
+                m_single.saveToFile(*file);
         } catch (const GeneralError& e) {
-            prompt.warn(e.what());
+            prompt.warn(kvr::messageOf(e));
         }
     }
 }
 
-void HelmetEditor::loadHelmetFromBitmap(UserPrompt& prompt)
+void HelmetEditor::loadHelmetFromBitmap(UserPrompt& prompt, const PictureFiles& files)
 {
     if (!available()) {
         prompt.warn(kHelmetSheetMissing);
         return;
     }
-    if (const auto file = prompt.chooseFile(bitmapDialog(FileRequest::Mode::Open))) {
+    if (const auto file = prompt.chooseFile(openPictureDialog(FileRequest::Kind::Helmet, kLoadTitle, files))) {
         try {
-            loadHelmet(*file);
+            if (const auto helmet = pictureForTexture(prompt, files, *file, helmetTarget()))
+                putHelmet(*helmet);
         } catch (const GeneralError& e) {
-            prompt.warn(e.what());
+            prompt.warn(kvr::messageOf(e));
         }
     }
 }
 
-void HelmetEditor::saveAllHelmetsAsBitmap(UserPrompt& prompt)
+void HelmetEditor::saveAllHelmetsAsBitmap(UserPrompt& prompt, const PictureFiles& files)
 {
     if (!available()) {
         prompt.warn(kHelmetSheetMissing);
         return;
     }
-    if (const auto file = prompt.chooseFile(bitmapDialog(FileRequest::Mode::Save, kSheetFileName))) {
+    if (const auto file = prompt.chooseFile(savePictureDialog(FileRequest::Kind::Helmet, kSaveTitle, kSheetFileName))) {
         try {
-            m_sheet.saveToFile(*file);
+            if (isPngName(*file))
+                savePng(files, sheetPicture(), *file);
+            else
+                m_sheet.saveToFile(*file);
         } catch (const GeneralError& e) {
-            prompt.warn(e.what());
+            prompt.warn(kvr::messageOf(e));
         }
     }
 }
 
-void HelmetEditor::loadAllHelmetsFromBitmap(UserPrompt& prompt)
+void HelmetEditor::loadAllHelmetsFromBitmap(UserPrompt& prompt, const PictureFiles& files)
 {
-    if (const auto file = prompt.chooseFile(bitmapDialog(FileRequest::Mode::Open))) {
+    if (const auto file = prompt.chooseFile(openPictureDialog(FileRequest::Kind::Helmet, kLoadTitle, files))) {
         try {
-            loadSheet(*file);
+            if (!available()) {
+                // No sheet whose colours a painting could take: only a sheet in colours
+                // of its own, as the editor saves one.
+                const PaintedPicture own = files.read(*file);
+                if (!own.indexed())
+                    throw GeneralError(kHelmetSheetMissing);
+                IndexedPicture sheet(own.width, own.height);
+                sheet.colours = own.colours;
+                for (int y = 0; y < own.height; ++y)
+                    for (int x = 0; x < own.width; ++x)
+                        sheet.set(x, y, own.indices[std::size_t(y) * std::size_t(own.width) + std::size_t(x)]);
+                TDIB bitmap;
+                bitmap.loadFromBytes(encodeBitmap8(sheet));
+                pushSheet(bitmap, kLoadAllHelmetsStep);
+            } else if (const auto sheet = pictureForTexture(prompt, files, *file, sheetTarget())) {
+                putSheet(*sheet);
+            }
         } catch (const GeneralError& e) {
-            prompt.warn(e.what());
+            prompt.warn(kvr::messageOf(e));
         }
     }
 }
@@ -291,7 +412,7 @@ void HelmetEditor::exportIntoGame(UserPrompt& prompt, const Converter& converter
     try {
         converter.exportHelmets(gameDir, m_sheet);
     } catch (const GeneralError& e) {
-        prompt.warn(e.what());
+        prompt.warn(kvr::messageOf(e));
         return;
     }
     m_gameImage = m_sheet.saveToBytes();
@@ -303,7 +424,7 @@ void HelmetEditor::importFromGame(UserPrompt& prompt, const Converter& converter
     try {
         step(kImportHelmetsStep, [&] { importSheet(converter, gameDir); });
     } catch (const GeneralError& e) {
-        prompt.warn(e.what());
+        prompt.warn(kvr::messageOf(e));
         return;
     }
     prompt.inform(kHelmetsImported);

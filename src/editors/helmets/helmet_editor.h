@@ -5,6 +5,7 @@
 #include "editors/helmets/helmet_sheet.h"
 #include "editors/picture_history.h"
 #include "graphics/dib.h"
+#include "graphics/picture_conversion.h"
 
 #include <filesystem>
 #include <functional>
@@ -14,19 +15,20 @@
 namespace kvr {
 
 class Converter;
+class PictureFiles;
 class SettingsRecord;
 class UserPrompt;
 
-inline constexpr const char* kHelmetsExported = KVR_TR_NOOP("Pictures", "Data has been exported!");
-inline constexpr const char* kHelmetsImported = KVR_TR_NOOP("Pictures", "Data has been imported!");
-inline constexpr const char* kHelmetSheetMissing =
+inline constexpr kvr::Marked kHelmetsExported = KVR_TR_NOOP("Pictures", "Data has been exported!");
+inline constexpr kvr::Marked kHelmetsImported = KVR_TR_NOOP("Pictures", "Data has been imported!");
+inline constexpr kvr::Marked kHelmetSheetMissing =
     KVR_TR_NOOP("Pictures", "The helmet sheet is not available. Use \"Import from game\" to read it from the game.");
 
 // The steps of the helmets' own history, as its Edit menu names them.
-inline constexpr const char* kSwapHelmetsStep = KVR_TR_NOOP("Pictures", "Swap helmets");
-inline constexpr const char* kLoadHelmetStep = KVR_TR_NOOP("Pictures", "Load helmet");
-inline constexpr const char* kLoadAllHelmetsStep = KVR_TR_NOOP("Pictures", "Load all helmets");
-inline constexpr const char* kImportHelmetsStep = KVR_TR_NOOP("Pictures", "Import helmets from game");
+inline constexpr kvr::Marked kSwapHelmetsStep = KVR_TR_NOOP("Pictures", "Swap helmets");
+inline constexpr kvr::Marked kLoadHelmetStep = KVR_TR_NOOP("Pictures", "Load helmet");
+inline constexpr kvr::Marked kLoadAllHelmetsStep = KVR_TR_NOOP("Pictures", "Load all helmets");
+inline constexpr kvr::Marked kImportHelmetsStep = KVR_TR_NOOP("Pictures", "Import helmets from game");
 
 // Everything the helmets window does apart from drawing: the sheet, the single helmet
 // shown in the preview, the driver list (line n is helmet n), the selected line, the
@@ -78,11 +80,26 @@ class HelmetEditor : public UndoSteps {
     void putDown() { m_dragSource = -1; }
 
     // The four file buttons: ask for a file, act, report problems. A refused file
-    // changes nothing.
-    void saveHelmetAsBitmap(UserPrompt& prompt);
-    void loadHelmetFromBitmap(UserPrompt& prompt);
-    void saveAllHelmetsAsBitmap(UserPrompt& prompt);
-    void loadAllHelmetsFromBitmap(UserPrompt& prompt);
+    // changes nothing. A picture not in the sheet's colours and size goes through the
+    // conversion window first (Cancel changes nothing); a name ending in .png saves an
+    // indexed PNG in the sheet's colours.
+    void saveHelmetAsBitmap(UserPrompt& prompt, const PictureFiles& files);
+    void loadHelmetFromBitmap(UserPrompt& prompt, const PictureFiles& files);
+    void saveAllHelmetsAsBitmap(UserPrompt& prompt, const PictureFiles& files);
+    void loadAllHelmetsFromBitmap(UserPrompt& prompt, const PictureFiles& files);
+
+    // What a painting of one helmet or of the whole sheet is converted into: the sheet's
+    // colours and the size, with the colour around the selected helmet or on the sheet's
+    // edge for its transparent parts.
+    ConversionTarget helmetTarget() const;
+    ConversionTarget sheetTarget() const;
+    // A picture in the sheet's colours, as one step: into the selected cell, or as the
+    // whole sheet. GeneralError, changing nothing, when it has another size.
+    void putHelmet(const IndexedPicture& helmet);
+    void putSheet(const IndexedPicture& sheet);
+    // The single helmet and the sheet in the sheet's colours, as a PNG holds them.
+    IndexedPicture helmetPicture() const;
+    IndexedPicture sheetPicture() const;
 
     // Loading a chosen file directly, one step each. Throw GeneralError naming what is
     // needed, changing nothing.

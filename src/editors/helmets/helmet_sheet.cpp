@@ -4,6 +4,7 @@
 #include "core/settings_record.h"
 #include "editors/names/names_rules.h"
 #include "graphics/dib.h"
+#include "core/tr_marker.h"
 #include "textures/bitmap_check.h"
 
 namespace kvr {
@@ -77,14 +78,18 @@ std::vector<std::string> helmetDriverLines(const SettingsRecord& record)
     return lines;
 }
 
-std::optional<std::string> sheetProblem(const TDIB& bitmap)
+std::optional<Message> sheetProblem(const TDIB& bitmap)
 {
-    return bitmapProblem(bitmap, kSheetWidth, kSheetHeight, "The helmet sheet");
+    return bitmapProblem(bitmap, kSheetWidth, kSheetHeight,
+                         KVR_TR_NOOP("Pictures", "The helmet sheet must be an 8-bit (256 colour) bitmap of %1 x %2 "
+                                                 "pixels; this is %3."));
 }
 
-std::optional<std::string> helmetProblem(const TDIB& bitmap)
+std::optional<Message> helmetProblem(const TDIB& bitmap)
 {
-    return bitmapProblem(bitmap, kWidth, kHeight, "A helmet");
+    return bitmapProblem(
+        bitmap, kWidth, kHeight,
+        KVR_TR_NOOP("Pictures", "A helmet must be an 8-bit (256 colour) bitmap of %1 x %2 pixels; this is %3."));
 }
 
 std::vector<std::uint8_t> copyCell(const TDIB& sheet, int helmet)

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/message.h"
+
 #include <cstdint>
 #include <filesystem>
 #include <optional>
@@ -42,8 +44,8 @@ std::vector<std::string> helmetDriverLines(const SettingsRecord& record);
 
 // Why a bitmap cannot serve as the sheet or as one helmet (it must be an 8-bit bitmap
 // of exactly that size), naming what it needs; nothing when it can.
-std::optional<std::string> sheetProblem(const TDIB& bitmap);
-std::optional<std::string> helmetProblem(const TDIB& bitmap);
+std::optional<Message> sheetProblem(const TDIB& bitmap);
+std::optional<Message> helmetProblem(const TDIB& bitmap);
 
 // Helmet n's 74 x 15 pixels, top row first.
 std::vector<std::uint8_t> copyCell(const TDIB& sheet, int helmet);

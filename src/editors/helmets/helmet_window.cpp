@@ -5,13 +5,18 @@
 #include "editors/helmets/helmet_editor.h"
 #include "textures/converter.h"
 #include "widgets/editor_services.h"
+#include "widgets/picture_file_qt.h"
 #include "widgets/picture_qt.h"
+#include "widgets/pixel_view.h"
+
 #include "widgets/process_runner_qt.h"
 #include "widgets/prompt_qt.h"
 #include "widgets/record_document.h"
 #include "widgets/spoken_name.h"
 #include "widgets/translation_qt.h"
+#include <QScrollArea>
 
+#include <QAccessible>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -31,11 +36,8 @@ namespace kvrgui {
 namespace {
 
 constexpr const char* kSingleHelmetFile = "SMALL.DIB";
-
-QPoint pixelAt(const QMouseEvent* event)
-{
-    return {int(std::floor(event->position().x())), int(std::floor(event->position().y()))};
-}
+// The preview shows one helmet large, as the old stretched preview did (292 x 56).
+constexpr int kPreviewZoom = 4;
 
 // A picture in a sunken frame that fits it exactly, so points on it are its pixels.
 QFrame* framed(QWidget* picture, QWidget* parent)
@@ -50,13 +52,14 @@ QFrame* framed(QWidget* picture, QWidget* parent)
 
 } // namespace
 
-// The sheet at its own size, so a point on it is a pixel of the sheet; without a
-// sheet it says that there is none.
-class SheetPicture : public QWidget {
+// The sheet, zoomed, so a point on it is told as a pixel of the sheet; without a sheet
+// it says that there is none.
+class SheetPicture : public PixelView {
   public:
-    explicit SheetPicture(QWidget* parent) : QWidget(parent), m_missing(new QLabel(this))
+    explicit SheetPicture(QWidget* parent)
+        : PixelView(QSize(kvr::helmets::kSheetWidth, kvr::helmets::kSheetHeight), 1, parent),
+          m_missing(new QLabel(this))
     {
-        setFixedSize(kvr::helmets::kSheetWidth, kvr::helmets::kSheetHeight);
         m_missing->setObjectName(QStringLiteral("sheetMissingLabel"));
         m_missing->setText(coreText(kvr::kHelmetSheetMissing));
         m_missing->setWordWrap(true);
@@ -66,37 +69,19 @@ class SheetPicture : public QWidget {
     }
     void setSheet(QImage image)
     {
-        m_image = std::move(image);
-        m_missing->setVisible(m_image.isNull());
-        update();
+        m_missing->setVisible(image.isNull());
+        setImage(std::move(image));
     }
     QLabel* missingLabel() const { return m_missing; }
 
-    std::function<void(QPoint)> pressed;
-    std::function<void(QPoint)> released;
-
   protected:
-    void paintEvent(QPaintEvent*) override
+    void resizeEvent(QResizeEvent* event) override
     {
-        QPainter painter(this);
-        if (m_image.isNull())
-            painter.fillRect(rect(), palette().base());
-        else
-            painter.drawImage(0, 0, m_image);
-    }
-    void mousePressEvent(QMouseEvent* event) override
-    {
-        if (event->button() == Qt::LeftButton && pressed)
-            pressed(pixelAt(event));
-    }
-    void mouseReleaseEvent(QMouseEvent* event) override
-    {
-        if (event->button() == Qt::LeftButton && released)
-            released(pixelAt(event));
+        m_missing->setGeometry(rect());
+        PixelView::resizeEvent(event);
     }
 
   private:
-    QImage m_image;
     QLabel* m_missing;
 };
 
@@ -108,11 +93,13 @@ THelmetForm::THelmetForm(EditorServices& services, QWidget* parent)
 {
     m_sheet = new SheetPicture(this);
     m_sheet->setObjectName(QStringLiteral("sheetPicture"));
-    m_sheet->pressed = [this](QPoint at) { onSheetPressed(at); };
-    m_sheet->released = [this](QPoint at) { onSheetReleased(at); };
-    m_preview = new QLabel(this);
+    connect(m_sheet, &PixelView::pressed, this, &THelmetForm::onSheetPressed);
+    connect(m_sheet, &PixelView::released, this, &THelmetForm::onSheetReleased);
+    m_preview = new PixelView(QSize(kvr::helmets::kWidth, kvr::helmets::kHeight), kPreviewZoom, this);
     m_preview->setObjectName(QStringLiteral("previewPicture"));
-    m_preview->setFixedSize(kvr::helmets::kPreviewWidth, kvr::helmets::kPreviewHeight);
+    setSpokenName(m_sheet, tr("Helmet sheet"));
+    setSpokenName(m_preview, tr("Selected helmet"));
+    m_preview->setToolTip(tr("Ctrl + wheel, Ctrl++ or Ctrl+- zooms the picture"));
 
     auto* drivers = new QGroupBox(tr(" Drivers "), this);
     m_drivers = new QListWidget(drivers);
@@ -122,7 +109,7 @@ THelmetForm::THelmetForm(EditorServices& services, QWidget* parent)
     const QString swapHint =
         tr("Drag a helmet onto another to swap the two; or press Space on one driver, then Space on another.");
     m_drivers->setToolTip(swapHint);
-    m_sheet->setToolTip(swapHint);
+    m_sheet->setToolTip(swapHint + QLatin1Char('\n') + tr("Ctrl + wheel, Ctrl++ or Ctrl+- zooms the picture"));
     m_drivers->installEventFilter(this);
     (new QVBoxLayout(drivers))->addWidget(m_drivers);
 
@@ -142,7 +129,8 @@ THelmetForm::THelmetForm(EditorServices& services, QWidget* parent)
     files->addWidget(m_export, 2, 1);
 
     auto* pictures = new QVBoxLayout;
-    pictures->addWidget(framed(m_sheet, this), 0, Qt::AlignLeft);
+    // Beside the sheet: the driver list; below it the preview and the buttons.
+    pictures->addWidget(framed(scrolledToFit(m_sheet, QSize(320, 360), this), this), 0, Qt::AlignLeft);
     pictures->addWidget(framed(m_preview, this), 0, Qt::AlignLeft);
     pictures->addLayout(files);
     pictures->addStretch();
@@ -159,13 +147,13 @@ THelmetForm::THelmetForm(EditorServices& services, QWidget* parent)
     using Prompt = kvr::UserPrompt;
     connect(m_drivers, &QListWidget::currentRowChanged, this, &THelmetForm::onHelmetChosen);
     connect(m_saveHelmet, &QPushButton::clicked, this,
-            [this] { guarded([this](Prompt& prompt) { m_helmets.saveHelmetAsBitmap(prompt); }); });
+            [this] { guarded([this](Prompt& prompt) { m_helmets.saveHelmetAsBitmap(prompt, m_files); }); });
     connect(m_loadHelmet, &QPushButton::clicked, this,
-            [this] { guarded([this](Prompt& prompt) { m_helmets.loadHelmetFromBitmap(prompt); }); });
+            [this] { guarded([this](Prompt& prompt) { m_helmets.loadHelmetFromBitmap(prompt, m_files); }); });
     connect(m_saveAll, &QPushButton::clicked, this,
-            [this] { guarded([this](Prompt& prompt) { m_helmets.saveAllHelmetsAsBitmap(prompt); }); });
+            [this] { guarded([this](Prompt& prompt) { m_helmets.saveAllHelmetsAsBitmap(prompt, m_files); }); });
     connect(m_loadAll, &QPushButton::clicked, this,
-            [this] { guarded([this](Prompt& prompt) { m_helmets.loadAllHelmetsFromBitmap(prompt); }); });
+            [this] { guarded([this](Prompt& prompt) { m_helmets.loadAllHelmetsFromBitmap(prompt, m_files); }); });
     connect(m_export, &QPushButton::clicked, this, [this] { onConverter(true); });
     connect(m_import, &QPushButton::clicked, this, [this] { onConverter(false); });
     connect(&services.document, &RecordDocument::recordChanged, this, &THelmetForm::onRecordChanged);
@@ -173,9 +161,20 @@ THelmetForm::THelmetForm(EditorServices& services, QWidget* parent)
 
 THelmetForm::~THelmetForm() = default;
 
-QWidget* THelmetForm::sheetPicture() const
+PixelView* THelmetForm::sheetPicture() const
 {
     return m_sheet;
+}
+
+void THelmetForm::keyPressEvent(QKeyEvent* event)
+{
+    // Ctrl++ / Ctrl+- zoom the picture in focus, or the sheet.
+    if (const int step = zoomKey(event)) {
+        PixelView* view = focusWidget() == m_preview ? m_preview : static_cast<PixelView*>(m_sheet);
+        view->setZoom(view->zoom() + step);
+        return;
+    }
+    WindowFrame::keyPressEvent(event);
 }
 
 QLabel* THelmetForm::sheetMissingLabel() const
@@ -228,17 +227,34 @@ void THelmetForm::showState()
         font.setBold(line == m_helmets.picked());
         m_drivers->item(line)->setFont(font);
     }
+    speakPicked();
     m_showing = false;
 
     if (!m_helmets.available()) {
         m_sheet->setSheet({});
-        m_preview->clear();
+        m_preview->setImage({});
         return;
     }
     m_sheet->setSheet(toImage(kvr::renderDib(m_helmets.sheet())));
-    const QImage single = toImage(kvr::renderDib(m_helmets.singleHelmet()));
-    m_preview->setPixmap(
-        QPixmap::fromImage(single.scaled(m_preview->size(), Qt::IgnoreAspectRatio, Qt::FastTransformation)));
+    m_preview->setImage(toImage(kvr::renderDib(m_helmets.singleHelmet())));
+}
+
+void THelmetForm::speakPicked()
+{
+    // A screen reader hears of the pick as the bold line shows it: the line says so and
+    // the change is told.
+    const int picked = m_helmets.picked() < m_drivers->count() ? m_helmets.picked() : -1;
+    const QString pickedText = tr("Picked: Space on another driver swaps the two helmets, Escape puts it down");
+    for (int line = 0; line < m_drivers->count(); ++line) {
+        QListWidgetItem* item = m_drivers->item(line);
+        const QString wanted = line == picked ? pickedText : QString();
+        if (item->data(Qt::AccessibleDescriptionRole).toString() == wanted)
+            continue;
+        item->setData(Qt::AccessibleDescriptionRole, wanted);
+        QAccessibleEvent told(m_drivers, QAccessible::DescriptionChanged);
+        told.setChild(line);
+        QAccessible::updateAccessibility(&told);
+    }
 }
 
 void THelmetForm::onHelmetChosen(int line)

@@ -9,6 +9,8 @@
 #include "core/tr_marker.h"
 #include "core/user_prompt.h"
 #include "editors/names/names_rules.h"
+#include "editors/picture_dialogs.h"
+#include "graphics/picture_files.h"
 #include "textures/bitmap_check.h"
 #include "textures/converter.h"
 
@@ -17,14 +19,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-FileRequest bitmapDialog(FileRequest::Mode mode)
-{
-    return FileRequest::inWorkingDirectory(mode,
-                                           mode == FileRequest::Mode::Save
-                                               ? KVR_TR_NOOP("Pictures", "Save bitmap file")
-                                               : KVR_TR_NOOP("Pictures", "Load bitmap file"),
-                                           KVR_TR_NOOP("Pictures", "BMP files") "|*.BMP", "BMP");
-}
+constexpr kvr::Marked kSaveTitle = KVR_TR_NOOP("Pictures", "Save bitmap file");
+constexpr kvr::Marked kLoadTitle = KVR_TR_NOOP("Pictures", "Load bitmap file");
 
 std::string quoted(const fs::path& p)
 {
@@ -37,7 +33,7 @@ std::string quoted(const fs::path& p)
 void CarJamEditor::show(const SettingsRecord& record)
 {
     // The textures may have changed while the window was closed.
-    m_textureSizes = {};
+    m_textures = {};
     showTeams(record);
 }
 
@@ -79,7 +75,7 @@ void CarJamEditor::selectTeam(int line)
 void CarJamEditor::take(std::vector<std::uint8_t> bitmapFile)
 {
     pushPainting(std::move(bitmapFile), kImportPaintingStep);
-    m_textureSizes[std::size_t(m_fileLine)] = PaintingSize{m_picture.width(), m_picture.height()};
+    m_textures[std::size_t(m_fileLine)] = lookOf(m_picture);
 }
 
 void CarJamEditor::pushPainting(std::vector<std::uint8_t> bitmapFile, const char* step)
@@ -126,41 +122,85 @@ void CarJamEditor::loadBitmap(const fs::path& file, std::optional<PaintingSize> 
     pushPainting(std::move(bytes), kLoadPaintingStep);
 }
 
+CarJamEditor::TextureLook CarJamEditor::lookOf(const TDIB256& picture)
+{
+    return {PaintingSize{picture.width(), picture.height()}, picture.colours(),
+            edgeColour(picture.pixels(), picture.width(), picture.height(), picture.stride())};
+}
+
 std::optional<PaintingSize> CarJamEditor::textureSize(const Converter& converter, const fs::path& gameDir)
 {
-    std::optional<PaintingSize>& known = m_textureSizes[std::size_t(m_fileLine)];
+    std::optional<TextureLook>& known = m_textures[std::size_t(m_fileLine)];
     if (!known) {
         try {
             TDIB256 texture;
             texture.loadFromBytes(converter.importCarJam(gameDir, selectedFile()));
-            known = PaintingSize{texture.width(), texture.height()};
+            known = lookOf(texture);
         } catch (const GeneralError&) {
             return std::nullopt;
         }
     }
-    return known;
+    return known->size;
 }
 
-void CarJamEditor::loadBitmap(UserPrompt& prompt, const Converter& converter, const fs::path& gameDir)
+ConversionTarget CarJamEditor::paintingTarget(const Converter& converter, const fs::path& gameDir,
+                                              const ColourTable& gamePalette, PaintingSize painted)
 {
-    if (const auto file = prompt.chooseFile(bitmapDialog(FileRequest::Mode::Open))) {
-        try {
-            loadBitmap(*file, textureSize(converter, gameDir));
-        } catch (const GeneralError& e) {
-            prompt.warn(e.what());
+    if (textureSize(converter, gameDir)) {
+        const TextureLook& look = *m_textures[std::size_t(m_fileLine)];
+        return {look.colours, look.size.width, look.size.height, look.edge};
+    }
+    if (hasPicture()) {
+        const TextureLook shown = lookOf(m_picture);
+        return {shown.colours, painted.width, painted.height, shown.edge};
+    }
+    return {gamePalette, painted.width, painted.height, 0};
+}
+
+void CarJamEditor::loadBitmap(UserPrompt& prompt, const Converter& converter, const fs::path& gameDir,
+                              const PictureFiles& files, const ColourTable& gamePalette)
+{
+    const auto file = prompt.chooseFile(openPictureDialog(FileRequest::Kind::Painting, kLoadTitle, files));
+    if (!file)
+        return;
+    try {
+        PaintedPicture painting = files.read(*file);
+        const PaintingSize painted{painting.width, painting.height};
+        PictureConversion conversion(std::move(painting), paintingTarget(converter, gameDir, gamePalette, painted));
+        const bool exact = conversion.exact();
+        // A bitmap already in the texture's colour table goes in as its file holds it.
+        if (exact && conversion.painting().colours == conversion.target().palette && conversion.painting().indexed() &&
+            !isPngName(*file)) {
+            loadBitmap(*file, PaintingSize{conversion.target().width, conversion.target().height});
+            return;
         }
+        if (const auto picture = pictureForTexture(prompt, conversion, *file))
+            pushPainting(encodeBitmap8(*picture), kLoadPaintingStep);
+    } catch (const GeneralError& e) {
+        prompt.warn(kvr::messageOf(e));
     }
 }
 
-void CarJamEditor::saveAsBitmap(UserPrompt& prompt)
+void CarJamEditor::saveAsBitmap(UserPrompt& prompt, const PictureFiles& files)
 {
     if (!hasPicture())
         return;
-    if (const auto file = prompt.chooseFile(bitmapDialog(FileRequest::Mode::Save))) {
+    if (const auto file = prompt.chooseFile(savePictureDialog(FileRequest::Kind::Painting, kSaveTitle))) {
         try {
-            replaceFile(*file, m_bitmapFile);
+            if (isPngName(*file)) {
+                IndexedPicture picture(m_picture.width(), m_picture.height());
+                picture.colours = m_picture.colours();
+                for (int y = 0; y < picture.height; ++y)
+                    for (int x = 0; x < picture.width; ++x)
+                        picture.set(x, y, m_picture.pixel(x, y));
+                savePng(files, picture, *file);
+            } else {
+                replaceFile(*file, m_bitmapFile);
+            }
         } catch (const WriteFailure& e) {
-            prompt.warn(fillIn(KVR_TR_NOOP("Pictures", "Cannot save the bitmap: %1"), {e.what()}));
+            prompt.warn(fillIn(KVR_TR_NOOP("Pictures", "Cannot save the bitmap: %1"), {kvr::messageOf(e)}));
+        } catch (const GeneralError& e) {
+            prompt.warn(kvr::messageOf(e));
         }
     }
 }
@@ -171,7 +211,7 @@ void CarJamEditor::importFromGame(UserPrompt& prompt, const Converter& converter
         finishBeforeReading(gameDir);
         take(converter.importCarJam(gameDir, selectedFile()));
     } catch (const GeneralError& e) {
-        prompt.warn(e.what());
+        prompt.warn(kvr::messageOf(e));
         return;
     }
     m_gameBitmapFile = m_bitmapFile;
@@ -185,10 +225,10 @@ void CarJamEditor::exportToGame(UserPrompt& prompt, const Converter& converter, 
     try {
         converter.exportCarJam(gameDir, selectedFile(), m_bitmapFile);
     } catch (const GeneralError& e) {
-        prompt.warn(e.what());
+        prompt.warn(kvr::messageOf(e));
         return;
     }
-    m_textureSizes[std::size_t(m_fileLine)] = PaintingSize{m_picture.width(), m_picture.height()};
+    m_textures[std::size_t(m_fileLine)] = lookOf(m_picture);
     m_gameBitmapFile = m_bitmapFile;
     prompt.inform(kBitmapExported);
 }

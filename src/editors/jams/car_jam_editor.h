@@ -5,6 +5,7 @@
 #include "editors/jams/car_jam_files.h"
 #include "editors/picture_history.h"
 #include "graphics/dib256.h"
+#include "graphics/picture_conversion.h"
 
 #include <array>
 #include <cstdint>
@@ -18,14 +19,15 @@
 namespace kvr {
 
 class Converter;
+class PictureFiles;
 class SettingsRecord;
 class UserPrompt;
 
-inline constexpr const char* kBitmapImported = KVR_TR_NOOP("Pictures", "Bitmap has been imported!");
-inline constexpr const char* kBitmapExported = KVR_TR_NOOP("Pictures", "Bitmap has been exported!");
+inline constexpr kvr::Marked kBitmapImported = KVR_TR_NOOP("Pictures", "Bitmap has been imported!");
+inline constexpr kvr::Marked kBitmapExported = KVR_TR_NOOP("Pictures", "Bitmap has been exported!");
 // The steps of the painting's own history, as its Edit menu names them.
-inline constexpr const char* kLoadPaintingStep = KVR_TR_NOOP("Pictures", "Load bitmap");
-inline constexpr const char* kImportPaintingStep = KVR_TR_NOOP("Pictures", "Import painting from game");
+inline constexpr kvr::Marked kLoadPaintingStep = KVR_TR_NOOP("Pictures", "Load bitmap");
+inline constexpr kvr::Marked kImportPaintingStep = KVR_TR_NOOP("Pictures", "Import painting from game");
 
 struct PaintingSize {
     int width = 0;
@@ -87,9 +89,18 @@ class CarJamEditor : public UndoSteps {
     // painting of any size.
     std::optional<PaintingSize> textureSize(const Converter& converter, const std::filesystem::path& gameDir);
 
-    // The buttons. Saving and exporting do nothing while the picture is empty.
-    void loadBitmap(UserPrompt& prompt, const Converter& converter, const std::filesystem::path& gameDir);
-    void saveAsBitmap(UserPrompt& prompt);
+    // What a painting for the selected texture is converted into: the texture's colours,
+    // size and edge colour as the converter gives them; where it cannot, the painting's
+    // now shown (or `gamePalette`) and any size (`painted`).
+    ConversionTarget paintingTarget(const Converter& converter, const std::filesystem::path& gameDir,
+                                    const ColourTable& gamePalette, PaintingSize painted);
+
+    // The buttons. Saving and exporting do nothing while the picture is empty. A picture
+    // not in the texture's colours and size goes through the conversion window first
+    // (Cancel changes nothing); a name ending in .png saves an indexed PNG.
+    void loadBitmap(UserPrompt& prompt, const Converter& converter, const std::filesystem::path& gameDir,
+                    const PictureFiles& files, const ColourTable& gamePalette);
+    void saveAsBitmap(UserPrompt& prompt, const PictureFiles& files);
     void importFromGame(UserPrompt& prompt, const Converter& converter, const std::filesystem::path& gameDir);
     void exportToGame(UserPrompt& prompt, const Converter& converter, const std::filesystem::path& gameDir);
 
@@ -102,7 +113,14 @@ class CarJamEditor : public UndoSteps {
 
     std::vector<std::string> m_teams;
     int m_fileLine = 0;
-    std::array<std::optional<PaintingSize>, kCarJamFiles.size()> m_textureSizes{};
+    // What the converter gave of each texture in this showing.
+    struct TextureLook {
+        PaintingSize size;
+        ColourTable colours{};
+        std::uint8_t edge = 0;
+    };
+    static TextureLook lookOf(const TDIB256& picture);
+    std::array<std::optional<TextureLook>, kCarJamFiles.size()> m_textures{};
     TDIB256 m_picture;
     std::vector<std::uint8_t> m_bitmapFile;
     std::vector<std::uint8_t> m_gameBitmapFile;

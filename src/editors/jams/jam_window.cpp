@@ -3,13 +3,17 @@
 
 #include "core/user_prompt.h"
 #include "graphics/dib_render.h"
+#include "graphics/game_palette.h"
 #include "textures/converter.h"
 #include "widgets/editor_services.h"
 #include "widgets/picture_qt.h"
+#include "widgets/pixel_view.h"
+
 #include "widgets/process_runner_qt.h"
 #include "widgets/prompt_qt.h"
 #include "widgets/record_document.h"
 #include "widgets/spoken_name.h"
+#include <QScrollArea>
 
 #include <QFrame>
 #include <QGridLayout>
@@ -48,13 +52,15 @@ TJamForm::TJamForm(EditorServices& services, QWidget* parent)
 
     auto* frame = new QFrame(this);
     frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    m_picture = new QLabel(frame);
+    m_picture = new PixelView(QSize(kvr::kPaintingWidth, kvr::kPaintingHeight), 1, frame);
     m_picture->setObjectName(QStringLiteral("paintingPicture"));
-    m_picture->setFixedSize(kvr::kPaintingWidth, kvr::kPaintingHeight);
+    setSpokenName(m_picture, tr("Painting"));
+    m_picture->setToolTip(tr("Ctrl + wheel, Ctrl++ or Ctrl+- zooms the picture"));
     auto* frameLayout = new QVBoxLayout(frame);
     const int edge = frame->frameWidth();
     frameLayout->setContentsMargins(edge, edge, edge, edge);
-    frameLayout->addWidget(m_picture);
+    // Beside the painting: the two lists; below it the buttons.
+    frameLayout->addWidget(scrolledToFit(m_picture, QSize(420, 200), frame));
 
     m_load = addButton(tr("Load bitmap"), "loadButton");
     m_save = addButton(tr("Save as bitmap"), "saveButton");
@@ -83,10 +89,13 @@ TJamForm::TJamForm(EditorServices& services, QWidget* parent)
     connect(m_files, &QListWidget::currentRowChanged, this, &TJamForm::onFileChosen);
     connect(m_teams, &QListWidget::currentRowChanged, this, &TJamForm::onTeamChosen);
     connect(m_load, &QPushButton::clicked, this, [this] {
-        guarded([this](Prompt& prompt) { m_jams.loadBitmap(prompt, converter(), this->services().context.gameDir()); });
+        guarded([this](Prompt& prompt) {
+            m_jams.loadBitmap(prompt, converter(), this->services().context.gameDir(), m_pictureFiles,
+                              this->services().palette.entries);
+        });
     });
     connect(m_save, &QPushButton::clicked, this,
-            [this] { guarded([this](Prompt& prompt) { m_jams.saveAsBitmap(prompt); }); });
+            [this] { guarded([this](Prompt& prompt) { m_jams.saveAsBitmap(prompt, m_pictureFiles); }); });
     connect(m_import, &QPushButton::clicked, this, [this] {
         guarded(
             [this](Prompt& prompt) { m_jams.importFromGame(prompt, converter(), this->services().context.gameDir()); });
@@ -150,9 +159,19 @@ void TJamForm::showState()
     m_teams->setCurrentRow(m_jams.teamLine().value_or(-1));
     m_showing = false;
     if (m_jams.hasPicture())
-        m_picture->setPixmap(QPixmap::fromImage(toImage(kvr::renderDib256(m_jams.picture()))));
+        m_picture->setImage(toImage(kvr::renderDib256(m_jams.picture())));
     else
-        m_picture->clear();
+        m_picture->setImage({});
+}
+
+void TJamForm::keyPressEvent(QKeyEvent* event)
+{
+    // Ctrl++ / Ctrl+- zoom the painting wherever the focus is.
+    if (const int step = zoomKey(event)) {
+        m_picture->setZoom(m_picture->zoom() + step);
+        return;
+    }
+    WindowFrame::keyPressEvent(event);
 }
 
 void TJamForm::onFileChosen(int line)

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "editors/jams/car_jam_editor.h"
+#include "widgets/picture_file_qt.h"
 #include "widgets/window_frame.h"
 
 #include <chrono>
@@ -17,6 +18,7 @@ class Converter;
 
 namespace kvrgui {
 
+class PixelView;
 class QtProcessRunner;
 
 // "Car JAMs": the teams' texture files, the enabled teams beside them, one painting,
@@ -25,14 +27,14 @@ class QtProcessRunner;
 // that the Edit menu undoes; it stays between openings until another game is located.
 class TJamForm : public WindowFrame {
     Q_OBJECT
-public:
+  public:
     explicit TJamForm(EditorServices& services, QWidget* parent = nullptr);
     ~TJamForm() override;
 
     const kvr::CarJamEditor& jams() const { return m_jams; }
     QListWidget* fileList() const { return m_files; }
     QListWidget* teamList() const { return m_teams; }
-    QLabel* paintingPicture() const { return m_picture; }
+    PixelView* paintingPicture() const { return m_picture; }
     QPushButton* loadButton() const { return m_load; }
     QPushButton* saveButton() const { return m_save; }
     QPushButton* importButton() const { return m_import; }
@@ -51,8 +53,9 @@ public:
     void showEvent(QShowEvent* event) override;
     // The selected lines and the painting.
     void showState() override;
+    void keyPressEvent(QKeyEvent* event) override;
 
-private:
+  private:
     void onRecordChanged();
     void onFileChosen(int line);
     void onTeamChosen(int line);
@@ -60,12 +63,13 @@ private:
     kvr::Converter converter() const;
 
     kvr::CarJamEditor m_jams;
+    QtPictureFiles m_pictureFiles;
     std::unique_ptr<QtProcessRunner> m_runner;
     std::chrono::milliseconds m_bound;
     bool m_showing = false;
     QListWidget* m_files;
     QListWidget* m_teams;
-    QLabel* m_picture;
+    PixelView* m_picture;
     QPushButton* m_load;
     QPushButton* m_save;
     QPushButton* m_import;

@@ -117,30 +117,26 @@ TNamesForm::TNamesForm(EditorServices& services, QWidget* parent)
             box->addItem(QString::number(car));
         box->setMaxVisibleItems(kvr::names::kLastCarNumber);
     }
-    setSpokenName(m_teamName, tr("Team name"));
-    setSpokenName(m_engineName, tr("Engine name"));
-    setSpokenName(m_firstDriver, tr("1st driver name"));
-    setSpokenName(m_secondDriver, tr("2nd driver name"));
-    setSpokenName(m_firstNumber, tr("1st driver number"));
-    setSpokenName(m_secondNumber, tr("2nd driver number"));
     m_enabled = new QCheckBox(tr("Enabled"), teamData);
     m_enabled->setObjectName(QStringLiteral("enabledCheck"));
     m_numberZero = new QCheckBox(tr("First driver - '0'"), teamData);
     m_numberZero->setObjectName(QStringLiteral("numberZeroCheck"));
 
     auto* fields = new QGridLayout(teamData);
-    fields->addWidget(new QLabel(tr("Team name"), teamData), 0, 0, 1, 2);
-    fields->addWidget(m_teamName, 1, 0, 1, 2);
-    fields->addWidget(new QLabel(tr("Engine name"), teamData), 2, 0, 1, 2);
-    fields->addWidget(m_engineName, 3, 0, 1, 2);
-    fields->addWidget(new QLabel(tr("Number"), teamData), 4, 0);
-    fields->addWidget(new QLabel(tr("1st driver name"), teamData), 4, 1);
-    fields->addWidget(m_firstNumber, 5, 0);
-    fields->addWidget(m_firstDriver, 5, 1);
-    fields->addWidget(new QLabel(tr("Number"), teamData), 6, 0);
-    fields->addWidget(new QLabel(tr("2nd driver name"), teamData), 6, 1);
-    fields->addWidget(m_secondNumber, 7, 0);
-    fields->addWidget(m_secondDriver, 7, 1);
+    // Each label names its box; the number labels say whose number.
+    const auto labelled = [&](QWidget* box, const QString& text, const QString& spoken, int row, int column,
+                              int columns) {
+        auto* label = new QLabel(text, teamData);
+        fields->addWidget(label, row, column, 1, columns);
+        fields->addWidget(box, row + 1, column, 1, columns);
+        nameByLabel(label, box, spoken);
+    };
+    labelled(m_teamName, tr("Team name"), {}, 0, 0, 2);
+    labelled(m_engineName, tr("Engine name"), {}, 2, 0, 2);
+    labelled(m_firstNumber, tr("Number"), tr("1st driver number"), 4, 0, 1);
+    labelled(m_firstDriver, tr("1st driver name"), {}, 4, 1, 1);
+    labelled(m_secondNumber, tr("Number"), tr("2nd driver number"), 6, 0, 1);
+    labelled(m_secondDriver, tr("2nd driver name"), {}, 6, 1, 1);
     fields->setRowMinimumHeight(8, 8);
     fields->addWidget(m_enabled, 9, 0, 1, 2);
     fields->addWidget(m_numberZero, 10, 0, 1, 2);
@@ -263,6 +259,10 @@ void TNamesForm::showRecord()
         const int car = r.byte(rec::carNumber(slot));
         QPushButton* b = selectedButton(slot);
         b->setText(kvr::hasCarEntry(car) ? QString::number(car) : QString());
+        const int team = kvr::teamOfSlot(slot);
+        setSpokenName(b, kvr::hasCarEntry(car) ? tr("Car %1 takes part").arg(car)
+                         : slot % 2            ? tr("Team %1 1st driver takes part").arg(team)
+                                               : tr("Team %1 2nd driver takes part").arg(team));
         b->setChecked(r.byte(rec::carSelected(slot)) != 0);
         b->setEnabled(r.byte(rec::teamEnabled(kvr::teamOfSlot(slot))) != 0);
     }

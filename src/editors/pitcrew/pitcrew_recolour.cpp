@@ -10,7 +10,7 @@ namespace {
 class CrewScheme final : public ColourScheme {
   public:
     int elementCount() const override { return kLastCrewGroup - kFirstCrewGroup + 1; }
-    std::string caption(int element) const override { return crewGroupCaption(group(element)); }
+    Marked caption(int element) const override { return crewGroupCaption(group(element)); }
     int runLength(int) const override { return kCrewRunLength; }
     std::optional<int> elementAt(std::uint8_t savedIndex) const override
     {
@@ -36,7 +36,7 @@ class CrewScheme final : public ColourScheme {
 
 } // namespace
 
-const char* crewGroupCaption(int group)
+Marked crewGroupCaption(int group)
 {
     return kCrewGroupCaptions[std::size_t(group - kFirstCrewGroup)];
 }
@@ -67,11 +67,11 @@ std::optional<int> crewGroupAt(std::uint8_t savedIndex)
     return (savedIndex - kCrewRunOrigin) / kCrewRunLength;
 }
 
-std::string crewDetail(std::optional<int> group)
+Message crewDetail(std::optional<int> group)
 {
     if (!group)
         return kDetailNothing;
-    return std::string(kDetailPrefix) + crewGroupCaption(*group);
+    return fillIn(kDetailOf, {crewGroupCaption(*group)});
 }
 
 const ColourScheme& crewScheme()

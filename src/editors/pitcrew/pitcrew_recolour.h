@@ -29,7 +29,7 @@ constexpr int crewRunFirst(int group)
 }
 
 // Radio button captions of groups 2..15.
-inline constexpr std::array<const char*, kLastCrewGroup - kFirstCrewGroup + 1> kCrewGroupCaptions = {
+inline constexpr std::array<kvr::Marked, kLastCrewGroup - kFirstCrewGroup + 1> kCrewGroupCaptions = {
     KVR_TR_NOOP("Pictures", "Feet"),
     KVR_TR_NOOP("Pictures", "Legs/ Pit Monitor"),
     KVR_TR_NOOP("Pictures", "Waist"),
@@ -45,7 +45,7 @@ inline constexpr std::array<const char*, kLastCrewGroup - kFirstCrewGroup + 1> k
     KVR_TR_NOOP("Pictures", "Head"),
     KVR_TR_NOOP("Pictures", "Team logo"),
 };
-const char* crewGroupCaption(int group);
+Marked crewGroupCaption(int group);
 
 using CrewBases = std::array<std::uint8_t, kCrewGroupsPerTeam>;
 
@@ -57,7 +57,7 @@ RecolourTable crewRecolourTable(const CrewBases& bases);
 std::optional<int> crewGroupAt(std::uint8_t savedIndex);
 
 // ShowElement's label text for a group (or none).
-std::string crewDetail(std::optional<int> group);
+Message crewDetail(std::optional<int> group);
 
 // The pit crew colour editor's elements: element e is group e + 2.
 const ColourScheme& crewScheme();

@@ -40,9 +40,12 @@ TPitLineForm::TPitLineForm(EditorServices& services, QWidget* parent)
 
     auto* speed = new QGroupBox(tr(" Pit line speed "), this);
     auto* speedLayout = new QGridLayout(speed);
-    speedLayout->addWidget(new QLabel(tr("Max. allowed pit line speed"), speed), 0, 0, 1, 2);
+    auto* speedLabel = new QLabel(tr("Max. allowed pit line speed"), speed);
+    speedLayout->addWidget(speedLabel, 0, 0, 1, 2);
     m_kph = shownValueBox(speed, QStringLiteral("kphText"));
     m_mph = shownValueBox(speed, QStringLiteral("mphText"));
+    setSpokenName(m_kph, tr("Max. allowed pit line speed in km/h"));
+    setSpokenName(m_mph, tr("Max. allowed pit line speed in mph"));
     speedLayout->addWidget(m_kph, 1, 0);
     speedLayout->addWidget(m_mph, 1, 1);
     m_speedBar = new QScrollBar(Qt::Horizontal, speed);
@@ -52,6 +55,7 @@ TPitLineForm::TPitLineForm(EditorServices& services, QWidget* parent)
     m_speedBar->setFocusPolicy(Qt::StrongFocus);
     m_speedBar->setMinimumWidth(200);
     speedLayout->addWidget(m_speedBar, 2, 0, 1, 2);
+    nameByLabel(speedLabel, m_speedBar, {});
 
     m_checkSpeed = new QCheckBox(tr("Check speed in pit line"), this);
     m_checkSpeed->setObjectName(QStringLiteral("checkSpeedBox"));

@@ -27,7 +27,7 @@ inline constexpr std::uint32_t kSiteSize = 5;
 } // namespace power
 
 // Shown when the flag is on but the game's call could not be put back.
-inline constexpr const char* kRandomPowerNotRestored =
+inline constexpr kvr::Marked kRandomPowerNotRestored =
     KVR_TR_NOOP("Import and export",
                 "Random engine power could not be switched on: the game's code at that place has been changed. "
                 "Put back KVR.EXE from KVR.EXE.orig and export again.");

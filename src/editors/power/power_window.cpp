@@ -98,7 +98,9 @@ TEPowerForm::TEPowerForm(EditorServices& services, QWidget* parent)
     m_humanPower->setMaxLength(kBhpChars);
     m_humanPower->setFixedWidth(kBoxWidth);
     auto* humanRow = new QHBoxLayout(human);
-    humanRow->addWidget(new QLabel(tr("BHP"), human));
+    auto* humanUnit = new QLabel(tr("BHP"), human);
+    nameByLabel(humanUnit, m_humanPower, tr("Human driver engine power in BHP"));
+    humanRow->addWidget(humanUnit);
     humanRow->addWidget(m_humanPower);
     humanRow->addStretch();
     connect(m_humanPower, &QLineEdit::editingFinished, this, &TEPowerForm::onHumanPowerTyped);
@@ -116,6 +118,9 @@ TEPowerForm::TEPowerForm(EditorServices& services, QWidget* parent)
         [this](kvr::SettingsRecord& r, std::string_view step, bool up) { kvr::shiftShownTeams(r, m_kind, step, up); },
         kvr::copyPowerQualifyingToOther, kvr::copyPowerOtherToQualifying);
     controls.allRow->addWidget(new QLabel(tr("BHP"), controls.all));
+    setSpokenName(controls.plus, tr("Raise every team's engine power by the step"));
+    setSpokenName(controls.minus, tr("Lower every team's engine power by the step"));
+    setSpokenName(controls.step, tr("Step for every team's engine power in BHP"));
     controls.allRow->addStretch();
     auto* copies = new QHBoxLayout;
     copies->addWidget(controls.qualEqualsOther);

@@ -108,16 +108,15 @@ void writeTrackFile(OpenTrack& t, const TrackSetup& s)
 
 } // namespace
 
-std::string track::errorText(int step)
+Message track::errorText(int step)
 {
-    // Whole texts rather than a pattern: the message is made when a file is opened and
-    // shown long after, when a pattern may have been forgotten.
-    static constexpr const char* kTexts[] = {
+    // Whole texts, as the game's own: each is the system's text for its step.
+    static constexpr Marked kTexts[] = {
         KVR_TR_NOOP("Game files", "0) File access error! "), KVR_TR_NOOP("Game files", "1) File access error! "),
         KVR_TR_NOOP("Game files", "2) File access error! "), KVR_TR_NOOP("Game files", "3) File access error! ")};
     if (step >= 0 && step < int(std::size(kTexts)))
         return kTexts[step];
-    return std::to_string(step) + ") File access error! ";
+    return Message(std::to_string(step) + ") File access error! ");
 }
 
 std::string trackFileName(int track)

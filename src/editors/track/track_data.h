@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/message.h"
+
 #include <array>
 #include <cstdint>
 #include <filesystem>
@@ -39,7 +41,7 @@ inline constexpr int kTyreConsumption = 11;
 // "0) File access error! " .. "3) File access error! ": which step of the track
 // transfer failed (tyre table seek, tyre table, track file and setup position, setup
 // values).
-std::string errorText(int step);
+Message errorText(int step);
 inline constexpr int kTyreTableSeekStep = 0;
 inline constexpr int kTyreTableStep = 1;
 inline constexpr int kTrackOpenStep = 2;

@@ -107,7 +107,8 @@ TTrackEdForm::TTrackEdForm(EditorServices& services, QWidget* parent)
     otherLayout->addWidget(m_fuelEdit, 0, 1);
     otherLayout->addWidget(new QLabel(tr("Tyre consumption"), other), 1, 0);
     otherLayout->addWidget(m_tyreWearEdit, 1, 1);
-    otherLayout->addWidget(new QLabel(tr("Tyre type"), other), 2, 0);
+    m_tyreLabel = new QLabel(tr("Tyre type"), other);
+    otherLayout->addWidget(m_tyreLabel, 2, 0);
     otherLayout->addWidget(m_tyreCombo, 2, 1, 1, 2);
     otherLayout->setColumnStretch(2, 1);
 
@@ -186,6 +187,22 @@ void TTrackEdForm::showRecord()
     showText(m_tyreWearEdit, QString::number(s.tyreConsumption));
     // A type beyond "D" shows no item and stays as it is.
     m_tyreCombo->setCurrentIndex(kvr::tyreComboIndex(s.tyreType));
+    speakTrack();
+}
+
+void TTrackEdForm::speakTrack()
+{
+    // Each box says whose value it holds: the track's.
+    const QListWidgetItem* line = m_tracks->item(m_selectedTrack);
+    const QString track = line ? line->text().trimmed() : tr("Track %1").arg(m_selectedTrack + 1);
+    const auto spoken = [&](const QString& what) { return tr("%1, %2").arg(what, track); };
+    for (int field = 0; field < kSetupFields; ++field) {
+        const QString what = tr(kSetupLabels[std::size_t(field)]);
+        setSpokenName(m_setupEdits[std::size_t(field)], spoken(field < 2 ? what : tr("%1 gear").arg(what)));
+    }
+    setSpokenName(m_fuelEdit, spoken(tr("Fuel consumption")));
+    setSpokenName(m_tyreWearEdit, spoken(tr("Tyre consumption")));
+    nameByLabel(m_tyreLabel, m_tyreCombo, spoken(tr("Tyre type")));
 }
 
 void TTrackEdForm::onTrackSelected(int row)

@@ -7,6 +7,7 @@
 #include <array>
 
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QListWidget;
 
@@ -17,7 +18,7 @@ namespace kvrgui {
 // names the game carries.
 class TTrackEdForm : public EditorWindow {
     Q_OBJECT
-public:
+  public:
     // The eight setup boxes: front wing, rear wing, gears 1 to 6.
     static constexpr int kSetupFields = kvr::track::kSetupBytes;
 
@@ -33,14 +34,15 @@ public:
     QComboBox* tyreCombo() const { return m_tyreCombo; }
     int selectedTrack() const { return m_selectedTrack; }
 
-protected:
+  protected:
     void showRecord() override;
     void showEvent(QShowEvent* event) override;
     void imported() override;
 
-private:
+  private:
     // The names come from KVR.EXE, which a track installation may have changed since.
     void readTrackNames();
+    void speakTrack();
     void onTrackSelected(int row);
     void onSetupLeft(int field);
     void onConsumptionTyped(QLineEdit* box);
@@ -52,6 +54,7 @@ private:
     QLineEdit* m_fuelEdit;
     QLineEdit* m_tyreWearEdit;
     QComboBox* m_tyreCombo;
+    QLabel* m_tyreLabel;
 };
 
 } // namespace kvrgui

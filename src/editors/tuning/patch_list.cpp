@@ -50,7 +50,7 @@ void writePatchList(const std::filesystem::path& file, const std::vector<PatchRe
     try {
         replaceFile(file, bytes);
     } catch (const WriteFailure& e) {
-        throw GeneralError(e.what());
+        throw GeneralError(messageOf(e));
     }
 }
 

@@ -11,6 +11,7 @@
 #include "graphics/wing_image_view.h"
 #include "widgets/editor_services.h"
 #include "widgets/prompt_qt.h"
+#include "widgets/spoken_name.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -70,9 +71,13 @@ QWidget* TCTuningForm::buildWeights()
     auto* group = new QGroupBox(tr(" Car weight "), this);
     auto* grid = new QGridLayout(group);
     auto addCar = [&](int row, bool human, const QString& label, const QString& name) {
-        grid->addWidget(new QLabel(label, group), row, 0);
+        auto* caption = new QLabel(label, group);
+        grid->addWidget(caption, row, 0);
         QLineEdit* pounds = shownValueBox(group, name + QStringLiteral("Pounds"));
         QLineEdit* kilograms = shownValueBox(group, name + QStringLiteral("Kilograms"));
+        setSpokenName(pounds, human ? tr("Human player car weight in pounds") : tr("Computer car weight in pounds"));
+        setSpokenName(kilograms,
+                      human ? tr("Human player car weight in kilograms") : tr("Computer car weight in kilograms"));
         grid->addWidget(pounds, row, 1);
         grid->addWidget(kilograms, row, 2);
         auto* bar = new QScrollBar(Qt::Horizontal, group);
@@ -81,6 +86,7 @@ QWidget* TCTuningForm::buildWeights()
         bar->setPageStep(kWeightLargeStep);
         bar->setFocusPolicy(Qt::StrongFocus);
         grid->addWidget(bar, row + 1, 0, 1, 3);
+        nameByLabel(caption, bar, {});
         connect(bar, &QScrollBar::valueChanged, this, [this, human](int v) { onWeightBarMoved(human, v); });
         connect(bar, &QScrollBar::sliderReleased, this, [this] { endMerge(); });
         (human ? m_humanBar : m_computerBar) = bar;
@@ -99,32 +105,35 @@ QWidget* TCTuningForm::buildLeds()
 {
     auto* group = new QGroupBox(tr(" RPM LEDs "), this);
     auto* grid = new QGridLayout(group);
-    grid->addWidget(new QLabel(tr("RPM"), group), 0, 1, Qt::AlignHCenter);
+    grid->addWidget(new QLabel(tr("RPM"), group), 0, 2, Qt::AlignHCenter);
     // The highest LED stands at the top, as on the rev counter.
     for (int led = kvr::tuning::kLeds; led >= 1; --led) {
         const int row = kvr::tuning::kLeds - led + 1;
         auto* colour = new QComboBox(group);
         colour->setObjectName(QStringLiteral("ledColour%1").arg(led));
         colour->addItems({tr("Green"), tr("Yellow"), tr("Red")});
-        colour->setAccessibleName(tr("LED %1").arg(led));
-        grid->addWidget(colour, row, 0);
+        // The row's label names its colour box, which a screen reader reads from it.
+        auto* number = new QLabel(tr("LED %1").arg(led), group);
+        nameByLabel(number, colour, tr("LED %1 colour").arg(led));
+        grid->addWidget(number, row, 0);
+        grid->addWidget(colour, row, 1);
         connect(colour, &QComboBox::currentIndexChanged, this, [this, led](int item) { onLedColourChosen(led, item); });
         m_ledColours[std::size_t(led - 1)] = colour;
         if (led == 1)
             continue;
         QLineEdit* threshold = numberBox(group, QStringLiteral("threshold%1").arg(led));
-        threshold->setAccessibleName(tr("LED %1 RPM").arg(led));
-        grid->addWidget(threshold, row, 1);
+        setSpokenName(threshold, tr("LED %1 RPM").arg(led));
+        grid->addWidget(threshold, row, 2);
         connect(threshold, &QLineEdit::editingFinished, this, [this, led] { onThresholdTyped(led); });
         m_thresholds[std::size_t(led - 1)] = threshold;
     }
     m_preview = new kvr::TWinGImage(group);
     m_preview->setObjectName(QStringLiteral("ledPreview"));
     m_preview->hide();
-    grid->addWidget(m_preview, 1, 2, kvr::tuning::kLeds, 1, Qt::AlignCenter);
-    grid->setColumnMinimumWidth(2, 110);
+    grid->addWidget(m_preview, 1, 3, kvr::tuning::kLeds, 1, Qt::AlignCenter);
+    grid->setColumnMinimumWidth(3, 110);
     grid->addWidget(new QLabel(tr("(colors works only with original cockpits)"), group), kvr::tuning::kLeds + 1, 0, 1,
-                    3);
+                    4);
     return group;
 }
 
@@ -139,7 +148,10 @@ QWidget* TCTuningForm::buildFuel()
     grid->addWidget(m_opponentFuel, 0, 0, 1, 3, Qt::AlignLeft);
     auto addLoad = [&](int row, bool qualifying, const QString& label, const QString& name) {
         QLineEdit* box = numberBox(group, name);
-        grid->addWidget(new QLabel(label, group), row, 0);
+        auto* caption = new QLabel(label, group);
+        nameByLabel(caption, box,
+                    qualifying ? tr("Initial qualifying fuel load in laps") : tr("Initial practice fuel load in laps"));
+        grid->addWidget(caption, row, 0);
         grid->addWidget(box, row, 1);
         grid->addWidget(new QLabel(tr("laps"), group), row, 2);
         connect(box, &QLineEdit::editingFinished, this, [this, qualifying] { onFuelTyped(qualifying); });
