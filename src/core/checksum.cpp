@@ -39,7 +39,7 @@ Checksum storedChecksum(std::span<const std::uint8_t> file)
 bool writeChecksumTrailer(std::span<std::uint8_t> file)
 {
     if (file.size() < kChecksumSize)
-        throw GeneralError("file too short for a checksum");
+        throw GeneralError(KVR_TR_NOOP("Game files", "too short for a checksum"));
     const Checksum c = computeChecksum(file);
     const std::uint8_t trailer[4] = {std::uint8_t(c.byteSum & 0xFF), std::uint8_t(c.byteSum >> 8),
                                      std::uint8_t(c.rotateAdd & 0xFF), std::uint8_t(c.rotateAdd >> 8)};
