@@ -34,6 +34,17 @@ struct NormalCursor {
     NormalCursor(const NormalCursor&) = delete;
     NormalCursor& operator=(const NormalCursor&) = delete;
 };
+
+// Cancel beside the action's own button, which Enter presses.
+void addActionButtons(QDialog& dialog, QVBoxLayout* layout, const kvr::Message& action)
+{
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, &dialog);
+    QPushButton* go = buttons->addButton(translatedMessage(action), QDialogButtonBox::AcceptRole);
+    go->setDefault(true);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    layout->addWidget(buttons);
+}
 } // namespace
 
 QString fromAnsi(const std::string& text)
@@ -122,12 +133,7 @@ bool QtPrompt::confirmList(const kvr::Message& text, const std::vector<kvr::Mess
         list->setMinimumSize(480, 240);
         layout->addWidget(list);
     }
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, &dialog);
-    QPushButton* go = buttons->addButton(translatedMessage(action), QDialogButtonBox::AcceptRole);
-    go->setDefault(true);
-    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
-    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
-    layout->addWidget(buttons);
+    addActionButtons(dialog, layout, action);
     return dialog.exec() == QDialog::Accepted;
 }
 
@@ -187,12 +193,7 @@ QtPrompt::fillForm(const kvr::Message& text, const std::vector<kvr::FormEntry>& 
         box->setAccessibleName(QString(label).remove(QLatin1Char('&')));
         boxes.push_back(box);
     }
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, &dialog);
-    QPushButton* go = buttons->addButton(translatedMessage(action), QDialogButtonBox::AcceptRole);
-    go->setDefault(true);
-    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
-    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
-    layout->addWidget(buttons);
+    addActionButtons(dialog, layout, action);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     std::vector<kvr::FormEntry> filled = entries;
