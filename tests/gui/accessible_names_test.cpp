@@ -18,6 +18,7 @@
 #include <QDialog>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QtTest>
 
@@ -137,6 +138,16 @@ QStringList unusableNamesInEveryWindow(TMainForm& form, const Setup& s)
     preview.confirmList("Export?", {"Car 1 grip: 100 -> 200", "Car 2 grip: 100 -> 300"}, "Export");
     if (!walkPreview.ran)
         found << QStringLiteral("the preview was not shown");
+
+    // The form that "Save changes as patch..." fills in.
+    WhenShown walkForm([](QObject* o) { return qobject_cast<QDialog*>(o) && o->findChild<QPlainTextEdit*>(); },
+                       [&](QWidget* window) { found << unusableNames(window); });
+    preview.fillForm("What the patch is:",
+                     {{"&Title:", {}, 80}, {"&Author:", {}, 80}, {"&Description:", {}, 2000, true},
+                      {"&Exact copy, every byte", {}, 0}},
+                     "Save changes as patch");
+    if (!walkForm.ran)
+        found << QStringLiteral("the patch form was not shown");
     return found;
 }
 

@@ -149,9 +149,6 @@ class ConversionWindowTest : public QObject {
         QVERIFY(h.prompt.unexpected.empty());
     }
 
-    // An 8-bit bitmap in a palette of its own (the sheet's colours in reverse order) is
-    // taken by its colours, not its pixel numbers, and asks nothing: every colour is one
-    // of the sheet's.
     // The figures are written as the editor's language writes numbers, not as the system.
     void theFiguresFollowTheLanguage()
     {
@@ -165,6 +162,9 @@ class ConversionWindowTest : public QObject {
         QVERIFY2(german.match(text).hasMatch(), qPrintable(text));
     }
 
+    // An 8-bit bitmap in a palette of its own (the sheet's colours in reverse order) is
+    // taken by its colours, not its pixel numbers, and asks nothing: every colour is one
+    // of the sheet's.
     void aBitmapInAForeignPaletteGoesInByColour()
     {
         PaintHarness h;
