@@ -7,6 +7,8 @@
 #include "core/tr_marker.h"
 #include "core/user_prompt.h"
 #include "game/export_preview.h"
+#include "game/mod_list.h"
+#include "game/record_fields.h"
 #include "game/record_patch.h"
 #include "widgets/editor_services.h"
 #include "widgets/record_document.h"
@@ -58,6 +60,9 @@ TModsForm::TModsForm(EditorServices& services, QWidget* parent) : WindowFrame(se
     auto* conflictsLabel = new QLabel(tr("&Values more than one mod sets:"), this);
     m_conflicts = listBox(tr("Values more than one mod sets"), "conflictList", this);
     m_conflicts->setMinimumHeight(100);
+    // A line names three values and two mods: it wraps rather than hide its end.
+    m_conflicts->setWordWrap(true);
+    m_conflicts->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     conflictsLabel->setBuddy(m_conflicts);
     for (QWidget* w : {static_cast<QWidget*>(modsLabel), static_cast<QWidget*>(m_mods),
                        static_cast<QWidget*>(aboutLabel), static_cast<QWidget*>(m_description),
@@ -110,13 +115,15 @@ void TModsForm::showState()
     }
     if (m_list.mods.empty())
         m_conflicts->addItem(tr("No mods are on."));
+    const kvr::FieldNames names = kvr::fieldNamesOf(services().context, services().document.record());
     for (const kvr::ModConflict& c : kvr::modConflicts(m_list)) {
         QStringList setBy;
         for (const auto& [m, value] : c.setBy)
             setBy << tr("%1 sets %2").arg(text(m_list.mods[m].name()), text(value));
         m_conflicts->addItem(
             tr("%1: %2; %3 holds")
-                .arg(text(c.name), setBy.join(QStringLiteral(", ")), text(m_list.mods[c.holds].name())));
+                .arg(translatedMessage(kvr::modValueLabel(c.name, &names)), setBy.join(QStringLiteral(", ")),
+                     text(m_list.mods[c.holds].name())));
     }
     if (!m_list.mods.empty())
         m_mods->setCurrentRow(std::clamp(row, 0, int(m_list.mods.size()) - 1));

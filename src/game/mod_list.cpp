@@ -264,6 +264,17 @@ std::string conflictLine(const ModList& list, const ModConflict& conflict)
     return line + "; " + mod(conflict.holds) + " holds";
 }
 
+Message modValueLabel(std::string_view name, const FieldNames* names)
+{
+    if (const RecordField* field = findField(name))
+        return fieldLabel(*field, names);
+    constexpr std::string_view raw = "raw_bytes.";
+    if (name.starts_with(raw))
+        if (const auto offset = rawByteOffset(name.substr(raw.size())))
+            return rawByteLabel(*offset);
+    return std::string(name);
+}
+
 ModPlan putOnMods(const ModList& list, const SettingsRecord& game, const std::vector<bool>& held,
                   const std::vector<ModEntry>& mods)
 {

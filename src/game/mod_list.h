@@ -16,6 +16,8 @@
 
 namespace kvr {
 
+struct FieldNames;
+
 // One mod put on a game: the name of the file it came from and a copy of its patch,
 // holding the changes the game has a place for.
 struct ModEntry {
@@ -55,6 +57,10 @@ std::vector<ModConflict> modConflicts(const ModList& list);
 
 // "grip.race[3]: 1 Wet grip sets 16500, 2 Dry grip sets 17000; 2 Dry grip holds"
 std::string conflictLine(const ModList& list, const ModConflict& conflict);
+
+// What the windows call a value a mod sets: "Car 4 grip, other sessions" for
+// "grip.race[3]", with the teams' and tracks' names where `names` has them.
+Message modValueLabel(std::string_view name, const FieldNames* names = nullptr);
 
 // The list and the game's values after putting on, taking off or moving mods.
 struct ModPlan {

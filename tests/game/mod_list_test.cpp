@@ -203,3 +203,11 @@ TEST(ModList, AListEditedByHandIsRefused)
 }
 
 } // namespace
+
+// The window names a shared value as the other windows do; a byte no field holds by its place.
+TEST(ModList, ASharedValueIsNamedAsTheWindowsNameIt)
+{
+    EXPECT_EQ(kvr::modValueLabel("grip.race[3]").english(), "Car 4 grip, other sessions");
+    EXPECT_EQ(kvr::modValueLabel("raw_bytes.0x3F1").english(), "Byte 0x3F1");
+    EXPECT_EQ(kvr::modValueLabel("raw_bytes.0x9999").english(), "raw_bytes.0x9999");
+}

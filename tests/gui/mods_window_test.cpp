@@ -68,7 +68,7 @@ class ModsWindowTest : public QObject {
         QCOMPARE(form.modList()->currentRow(), 1);
         QCOMPARE(form.conflictList()->count(), 1);
         QCOMPARE(form.conflictList()->item(0)->text(),
-                 QStringLiteral("grip.race[3]: Wet sets 16500, Dry sets 17000; Dry holds"));
+                 QStringLiteral("Dario Festanni grip, other sessions: Wet sets 16500, Dry sets 17000; Dry holds"));
         QCOMPARE(gameGrip(h), std::uint16_t(17000));
         // The record follows the game: no window holds the old value to write it back.
         QCOMPARE(h.document.record().word(rec::gripRace(4)), std::uint16_t(17000));
