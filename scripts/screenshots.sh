@@ -23,6 +23,20 @@ cmake --build "$build" -j"$(nproc)" --target kvrdesk kvrdesk-cli kvr-data >/dev/
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 "$build/bin/kvrdesk-cli" demo-game "$work/game" >/dev/null
+# Two mods that share a value, for the Mods window; they change only grip of other
+# sessions, which no other picture shows.
+cat >"$work/wet.kvpatch" <<'EOF2'
+{"kvpatch": 1, "title": "Wet weekend", "author": "Ann",
+ "description": "More grip for the cars in the midfield, for a race in the rain.",
+ "changes": [{"field": "grip.race[3]", "from": 15970, "to": 16500},
+             {"field": "grip.race[4]", "from": 15910, "to": 16400}]}
+EOF2
+cat >"$work/fast.kvpatch" <<'EOF2'
+{"kvpatch": 1, "title": "Fast front", "author": "Ben", "description": "Grip for the front runners.",
+ "changes": [{"field": "grip.race[0]", "from": 16150, "to": 17000},
+             {"field": "grip.race[3]", "from": 15970, "to": 17200}]}
+EOF2
+"$build/bin/kvrdesk-cli" mods --game "$work/game" on "$work/wet.kvpatch" "$work/fast.kvpatch" >/dev/null
 # The language as Options > Language would have remembered it.
 mkdir -p "$work/config/kvrdesk" "$out"
 printf '[General]\nlanguage=%s\n' "$lang" >"$work/config/kvrdesk/kvrdesk.ini"

@@ -4,6 +4,7 @@
 #include "app/des_window.h"
 #include "app/editor_buttons.h"
 #include "app/ie_window.h"
+#include "app/mods_window.h"
 #include "app/start_window.h"
 #include "core/errors.h"
 #include "core/folder_lock.h"
@@ -122,6 +123,11 @@ bool TMainForm::saveScreenshots(const QString& dir)
         ConversionWindow window(m_prompt, conversion, this);
         grab(&window, QStringLiteral("conversion"));
         window.hide();
+    }
+    {
+        TModsForm mods(m_services, this);
+        grab(&mods, QStringLiteral("mods"));
+        mods.hide();
     }
     grab(m_ie, QStringLiteral("importExport"));
     m_ie->hide();
